@@ -1,0 +1,13 @@
+# Shared compile settings, linked PRIVATE into every target.
+
+add_library(project_options INTERFACE)
+target_compile_features(project_options INTERFACE cxx_std_20)
+set(CMAKE_CXX_EXTENSIONS OFF)
+target_include_directories(project_options INTERFACE ${PROJECT_SOURCE_DIR})
+if(VELKORA_SANITIZE)
+  target_compile_options(project_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  target_link_options(project_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+add_library(project_warnings INTERFACE)
+target_compile_options(project_warnings INTERFACE -Wall -Wextra -Wpedantic)
