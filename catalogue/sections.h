@@ -16,6 +16,7 @@ int sectionIdentifier(int type);
 int findLine(const ByteList& list, std::string_view line);
 
 // Position of the header line of section identifier, or -1 when there is none.
+// The identifier -1 (no section, see sectionIdentifier) always gives -1.
 int findSection(const ByteList& list, int identifier);
 
 }  // namespace velkora

@@ -1,0 +1,98 @@
+#include "catalogue/inflate.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <atomic>
+#include <limits>
+#include <stdexcept>
+
+#include "catalogue/errors.h"
+
+namespace velkora {
+
+namespace {
+
+std::atomic<std::size_t> gInflateCalls{0};
+
+constexpr std::size_t kMaxChunk = std::numeric_limits<uInt>::max();
+
+// A zlib inflate stream that is ended on every path out of its scope.
+class InflateStream {
+ public:
+  InflateStream() {
+    if (inflateInit(&stream_) != Z_OK) {
+      throw EDecompressionError();
+    }
+  }
+  ~InflateStream() { inflateEnd(&stream_); }
+  InflateStream(const InflateStream&) = delete;
+  InflateStream& operator=(const InflateStream&) = delete;
+
+  z_stream& get() { return stream_; }
+
+ private:
+  z_stream stream_{};  // zalloc, zfree, opaque null: zlib's default allocator
+};
+
+// Points the stream's output at the unused tail of output, behind the bytes produced so far.
+void setOutputWindow(z_stream& zs, std::vector<unsigned char>& output, std::size_t produced) {
+  zs.next_out = output.data() + produced;
+  zs.avail_out = static_cast<uInt>(std::min(output.size() - produced, kMaxChunk));
+}
+
+}  // namespace
+
+std::vector<unsigned char> inflateBuffer(const unsigned char* input, std::size_t inputLength,
+                                         std::size_t estimate) {
+  if (inputLength > kMaxChunk) {
+    throw std::length_error("Komprimierte Daten zu groß");
+  }
+  const std::size_t step = (inputLength + 255) & ~static_cast<std::size_t>(255);
+  std::vector<unsigned char> output(estimate != 0 ? estimate : step);
+
+  InflateStream inflater;
+  z_stream& zs = inflater.get();
+  // zlib's interface is not const-correct; inflate only reads its input.
+  zs.next_in = const_cast<Bytef*>(input);
+  zs.avail_in = static_cast<uInt>(inputLength);
+  setOutputWindow(zs, output, 0);
+
+  for (;;) {
+    const uInt inBefore = zs.avail_in;
+    const uInt outBefore = zs.avail_out;
+    const int status = inflate(&zs, Z_FINISH);
+    gInflateCalls.fetch_add(1, std::memory_order_relaxed);
+    if (status == Z_STREAM_END) {
+      break;
+    }
+    // A current zlib answers Z_BUF_ERROR when the output is full, even after progress:
+    // that means "grow and go on". Without progress the stream cannot end (truncated
+    // input); any other status, Z_NEED_DICT included, is damaged or unusable data.
+    const bool progress = zs.avail_in != inBefore || zs.avail_out != outBefore;
+    if ((status != Z_OK && status != Z_BUF_ERROR) || !progress) {
+      throw EDecompressionError();
+    }
+    const auto produced = static_cast<std::size_t>(zs.next_out - output.data());
+    output.resize(output.size() + step);
+    setOutputWindow(zs, output, produced);
+  }
+
+  output.resize(static_cast<std::size_t>(zs.next_out - output.data()));
+  output.shrink_to_fit();
+  return output;
+}
+
+ByteString decompressStream(std::span<const unsigned char> source) {
+  if (source.empty()) {
+    return {};
+  }
+  const std::vector<unsigned char> output = inflateBuffer(source.data(), source.size(), 0);
+  return ByteString(output.begin(), output.end());
+}
+
+std::size_t inflateCallCount() noexcept {
+  return gInflateCalls.load(std::memory_order_relaxed);
+}
+
+}  // namespace velkora

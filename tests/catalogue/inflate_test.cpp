@@ -1,0 +1,185 @@
+// Inflation: the growth rule, empty input, damaged streams, and the caller's
+// list staying as it was when inflation fails.
+
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <string>
+#include <vector>
+
+#include "catalogue/errors.h"
+#include "catalogue/inflate.h"
+#include "catalogue/resources.h"
+#include "catalogue/text_resource.h"
+#include "tests/catalogue/zlib_reference.h"
+#include "tests/helpers.h"
+
+namespace velkora {
+namespace {
+
+// A 200 KB text that compresses to a few KB, so inflation grows the output many times.
+std::string longText() {
+  std::string text;
+  for (int i = 0; text.size() < 200000; ++i) {
+    text += '[';
+    text += std::to_string(i % 50);
+    text += "] 0.";
+    text += std::to_string(i % 50 * 7919);
+    text += "\r\n";
+  }
+  return text;
+}
+
+// One zlib stream that announces a preset dictionary (valid, but unusable without it).
+std::vector<unsigned char> streamNeedingDictionary() {
+  z_stream zs{};
+  EXPECT_EQ(deflateInit(&zs, 9), Z_OK);
+  static const char kDictionary[] = "Ikosaeder";
+  deflateSetDictionary(&zs, reinterpret_cast<const Bytef*>(kDictionary), sizeof kDictionary - 1);
+  std::string text = "Ikosaeder\r\nIkosaeder\r\n";
+  std::vector<unsigned char> out(256);
+  zs.next_in = reinterpret_cast<Bytef*>(text.data());
+  zs.avail_in = static_cast<uInt>(text.size());
+  zs.next_out = out.data();
+  zs.avail_out = static_cast<uInt>(out.size());
+  EXPECT_EQ(deflate(&zs, Z_FINISH), Z_STREAM_END);
+  out.resize(zs.total_out);
+  deflateEnd(&zs);
+  return out;
+}
+
+// Runs f and reports whether it raised EDecompressionError with the message "Fehler".
+template <typename F>
+bool raisesFehler(F&& f) {
+  try {
+    f();
+  } catch (const EDecompressionError& e) {
+    return std::string(e.what()) == "Fehler";
+  }
+  return false;
+}
+
+TEST(InflateGrowth, NameListTakesTwoRoundsWithoutEstimate) {
+  const auto stream = findResource("velkora");
+  ASSERT_EQ(stream.size(), 280U);
+  const std::string expected = test::zlibInflate(stream);
+  ASSERT_EQ(expected.size(), 672U);
+
+  // Step 512: first 512 bytes, then 1024, trimmed to 672.
+  const std::size_t before = inflateCallCount();
+  const std::vector<unsigned char> out = inflateBuffer(stream.data(), stream.size(), 0);
+  EXPECT_EQ(inflateCallCount() - before, 2U);
+  EXPECT_EQ(std::string(out.begin(), out.end()), expected);
+}
+
+TEST(InflateGrowth, EstimateSetsTheFirstCapacityAndTheStepStillGrowsIt) {
+  const auto stream = findResource("velkora");
+  const std::string expected = test::zlibInflate(stream);
+  struct Case {
+    std::size_t estimate;
+    std::size_t calls;  // rounds of output space: estimate, estimate + 512, ...
+  };
+  for (const Case c : {Case{672, 1}, Case{5000, 1}, Case{671, 2}, Case{100, 3}}) {
+    const std::size_t before = inflateCallCount();
+    const std::vector<unsigned char> out = inflateBuffer(stream.data(), stream.size(), c.estimate);
+    EXPECT_EQ(inflateCallCount() - before, c.calls) << "estimate " << c.estimate;
+    EXPECT_EQ(std::string(out.begin(), out.end()), expected) << "estimate " << c.estimate;
+  }
+}
+
+TEST(InflateGrowth, ManyRoundsKeepEveryByte) {
+  const std::string text = longText();
+  const std::vector<unsigned char> stream = test::zlibCompress(text);
+  const std::size_t before = inflateCallCount();
+  EXPECT_EQ(decompressStream(stream), text);
+  EXPECT_GT(inflateCallCount() - before, 10U);
+}
+
+TEST(InflateEmpty, EmptySourceGivesEmptyListWithoutInflating) {
+  ByteList list{"old", "entries"};
+  const std::size_t before = inflateCallCount();
+  loadTextFromCompressed(list, {});
+  EXPECT_TRUE(list.empty());
+  EXPECT_TRUE(decompressStream({}).empty());
+  EXPECT_EQ(inflateCallCount(), before);
+}
+
+TEST(InflateEmpty, ZeroLengthStreamHandedToInflateIsAnError) {
+  const unsigned char none[1] = {0};
+  EXPECT_TRUE(raisesFehler([&] { inflateBuffer(none, 0, 0); }));
+  EXPECT_TRUE(raisesFehler([&] { inflateBuffer(none, 0, 64); }));
+}
+
+TEST(InflateDamaged, EveryTruncationRaisesFehler) {
+  const auto stream = findResource("velkora");
+  for (std::size_t keep = 1; keep < stream.size(); ++keep) {
+    const auto cut = test::truncated(stream, keep);
+    EXPECT_TRUE(raisesFehler([&] { decompressStream(cut); })) << "kept " << keep << " bytes";
+  }
+}
+
+TEST(InflateDamaged, EveryBitFlipRaisesFehler) {
+  const auto stream = findResource("velkora");
+  const std::string original = test::zlibInflate(stream);
+  // The last deflate byte (before the 4 checksum bytes) may end in padding bits that
+  // inflate never reads; a flip there must either fail or change nothing.
+  const std::size_t lastDataByte = stream.size() - 5;
+  for (std::size_t bit = 0; bit < 8 * stream.size(); ++bit) {
+    const auto flipped = test::bitFlipped(stream, bit);
+    if (bit / 8 != lastDataByte) {
+      EXPECT_TRUE(raisesFehler([&] { decompressStream(flipped); })) << "bit " << bit;
+      continue;
+    }
+    try {
+      EXPECT_EQ(decompressStream(flipped), original) << "bit " << bit;
+    } catch (const EDecompressionError&) {
+    }
+  }
+}
+
+TEST(InflateDamaged, StreamsThatAreNotUsableRaiseFehler) {
+  const std::string plain = "Tetraeder\t0\r\n";
+  const std::vector<unsigned char> notZlib(plain.begin(), plain.end());
+  EXPECT_TRUE(raisesFehler([&] { decompressStream(notZlib); }));
+  const auto needsDictionary = streamNeedingDictionary();
+  EXPECT_TRUE(raisesFehler([&] { decompressStream(needsDictionary); }));
+}
+
+TEST(InflateDamaged, FailureLeavesTheListAsItWas) {
+  const std::vector<unsigned char> stream = test::zlibCompress(longText());
+  ByteList list{"[1]", "4", "W\xFCrfel"};
+  const ByteList before = list;
+
+  // Cut just before the checksum: the error comes after many rounds of output.
+  const auto cut = test::truncated(stream, stream.size() - 4);
+  EXPECT_TRUE(raisesFehler([&] { loadTextFromCompressed(list, cut); }));
+  EXPECT_EQ(list, before);
+
+  const auto flipped = test::bitFlipped(stream, 8 * (stream.size() - 2));
+  EXPECT_TRUE(raisesFehler([&] { loadTextFromCompressed(list, flipped); }));
+  EXPECT_EQ(list, before);
+}
+
+TEST(InflateRoundTrip, EveryByteExceptZeroComesBackUnchanged) {
+  std::string text;
+  for (int b = 1; b <= 255; ++b) {
+    if (b != '\r' && b != '\n') {
+      text.push_back(static_cast<char>(b));
+    }
+    if (b % 16 == 0) {
+      text += "\r\n";
+    }
+  }
+  text += "\r\n";
+  ByteList list{"old"};
+  loadTextFromCompressed(list, test::zlibCompress(text));
+  EXPECT_EQ(list, splitLines(text));
+  std::string joined;
+  for (const ByteString& line : list) {
+    joined += line + "\r\n";
+  }
+  EXPECT_EQ(joined, text);
+}
+
+}  // namespace
+}  // namespace velkora
