@@ -1,0 +1,19 @@
+// Type numbers of the 31 solids: which family each belongs to and which Archimedean solid is
+// the dual of each Catalan solid. Types 0-4 Platonic, 5-17 Archimedean, 18-30 Catalan.
+#pragma once
+
+namespace velkora::gen {
+
+enum class Family { Platonic, Archimedean, Catalan };
+
+constexpr int kTypeCount = 31;
+
+Family familyOf(int type);
+
+// The Archimedean type whose polar reciprocal is the given Catalan type (18-30).
+int archimedeanDualOf(int catalanType);
+
+// Section identifier of a type: type + 1 for 0-4, type + 3996 for 5-30.
+int sectionIdOf(int type);
+
+} // namespace velkora::gen
