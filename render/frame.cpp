@@ -1,0 +1,20 @@
+#include "render/frame.h"
+
+#include "render/raster_canvas.h"
+#include "render/views.h"
+
+namespace velkora {
+
+void composeFrame(const Model& model, const ViewState& view, int width, int height,
+                  FrameBuffers& buffers) {
+  buffers.frame.resetWhite(width, height);
+  if (buffers.front.width != buffers.frame.width || buffers.front.height != buffers.frame.height) {
+    // The view clears the front layer itself; here it only gets its size.
+    buffers.front.resetWhite(buffers.frame.width, buffers.frame.height);
+  }
+  RasterCanvas frame(buffers.frame);
+  RasterCanvas front(buffers.front);
+  composeScene(model, view, frame, front);
+}
+
+}  // namespace velkora

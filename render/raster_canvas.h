@@ -1,0 +1,49 @@
+#pragma once
+// Our own scanline rasteriser behind the Canvas interface, drawing straight
+// into a Bitmap: span fill sampled at pixel centres, Bresenham outlines, a
+// fixed dot pattern, clipping at the bitmap's edges. It does not own the
+// bitmap, which must outlive the canvas; nothing is allocated per primitive.
+
+#include <cstdint>
+#include <vector>
+
+#include "render/bitmap.h"
+#include "render/canvas.h"
+
+namespace velkora {
+
+// Corner and box coordinates are clamped to +-kRasterCoordLimit before any
+// arithmetic, so no input can overflow; callers keep far inside this range.
+inline constexpr int kRasterCoordLimit = 1 << 24;
+
+// A dotted pen paints one pixel in the pen colour, then kDotPeriod - 1 in the
+// fill colour, counted along the outline.
+inline constexpr int kDotPeriod = 3;
+
+class RasterCanvas final : public Canvas {
+ public:
+  explicit RasterCanvas(Bitmap& bitmap) : bitmap_(bitmap) {}
+
+  int width() const override { return bitmap_.width; }
+  int height() const override { return bitmap_.height; }
+  const std::uint32_t* row(int y) const override;
+  void clearWhite() override;
+  void polygon(std::span<const PixelPoint> corners) override;
+  void ellipse(int left, int top, int right, int bottom) override;
+  void andCombine(const Canvas& layer) override;
+
+  // The fill of polygon() on its own, without the outline.
+  void fillPolygon(std::span<const PixelPoint> corners);
+
+ private:
+  void outlinePolygon(std::span<const PixelPoint> corners);
+  // Draws the edge from a to b without b; dots are counted from dotBase at a.
+  void drawEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase);
+  void plot(int x, int y, std::int64_t dotIndex);
+
+  Bitmap& bitmap_;
+  std::vector<int> spanLeft_;   // per row: first covered column of the polygon being filled
+  std::vector<int> spanRight_;  // per row: one past the last covered column
+};
+
+}  // namespace velkora

@@ -1,0 +1,197 @@
+// Polygon fill and outline of the rasteriser.
+//
+// Fill rule: a pixel is inside when its centre (x + 0.5, y + 0.5) is; an edge
+// crossing that falls exactly on a centre belongs to the pixel on its right.
+// Two polygons sharing an edge therefore neither overlap nor leave a gap.
+// Outline: one Bresenham line per edge, always rasterised from its
+// lexicographically smaller end so that an edge shared by two faces covers
+// the same pixels in both; each edge leaves out its end point, which is the
+// start of the next edge, so every corner is painted exactly once.
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
+#include "render/raster_canvas.h"
+#include "render/raster_math.h"
+
+namespace velkora {
+
+using raster::ceilDiv;
+using raster::clampPoint;
+using raster::floorDiv;
+
+void RasterCanvas::polygon(std::span<const PixelPoint> corners) {
+  if (corners.empty() || bitmap_.width <= 0 || bitmap_.height <= 0) {
+    return;
+  }
+  fillPolygon(corners);
+  outlinePolygon(corners);
+}
+
+void RasterCanvas::fillPolygon(std::span<const PixelPoint> corners) {
+  const int w = bitmap_.width;
+  const int h = bitmap_.height;
+  if (corners.empty() || w <= 0 || h <= 0) {
+    return;
+  }
+  int yMin = INT_MAX;
+  int yMax = INT_MIN;
+  for (const PixelPoint& c : corners) {
+    const PixelPoint p = clampPoint(c);
+    yMin = std::min(yMin, p.y);
+    yMax = std::max(yMax, p.y);
+  }
+  // Rows whose centre y + 0.5 lies between yMin and yMax.
+  const int rowFirst = std::max(yMin, 0);
+  const int rowEnd = std::min(yMax, h);
+  if (rowFirst >= rowEnd) {
+    return;
+  }
+  if (spanLeft_.size() < static_cast<std::size_t>(h)) {
+    spanLeft_.resize(static_cast<std::size_t>(h));
+    spanRight_.resize(static_cast<std::size_t>(h));
+  }
+  std::fill(spanLeft_.begin() + rowFirst, spanLeft_.begin() + rowEnd, INT_MAX);
+  std::fill(spanRight_.begin() + rowFirst, spanRight_.begin() + rowEnd, INT_MIN);
+
+  const std::size_t n = corners.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    PixelPoint lo = clampPoint(corners[i]);
+    PixelPoint hi = clampPoint(corners[(i + 1) % n]);
+    if (lo.y == hi.y) {
+      continue;
+    }
+    if (lo.y > hi.y) {
+      std::swap(lo, hi);
+    }
+    const int y0 = std::max(lo.y, rowFirst);
+    const int y1 = std::min(hi.y, rowEnd);
+    if (y0 >= y1) {
+      continue;
+    }
+    // Crossing at row y: xc = lo.x + (2(y - lo.y) + 1) dx / D with D = 2 (hi.y - lo.y).
+    // The first pixel right of it is ceil(xc - 0.5) = lo.x + ceil(P(y) / 2D) with
+    // P(y) = 2 (2 (y - lo.y) + 1) dx - D, and P grows by 4 dx per row. Track the
+    // quotient and remainder of P / 2D exactly.
+    const std::int64_t dx = static_cast<std::int64_t>(hi.x) - lo.x;
+    const std::int64_t d = 2 * (static_cast<std::int64_t>(hi.y) - lo.y);
+    const std::int64_t m = 2 * d;
+    const std::int64_t p0 = 2 * (2 * (static_cast<std::int64_t>(y0) - lo.y) + 1) * dx - d;
+    std::int64_t q = floorDiv(p0, m);
+    std::int64_t r = p0 - q * m;
+    const std::int64_t stepQ = floorDiv(4 * dx, m);
+    const std::int64_t stepR = 4 * dx - stepQ * m;
+    for (int y = y0; y < y1; ++y) {
+      const std::int64_t x = lo.x + q + (r > 0 ? 1 : 0);
+      const int xi = static_cast<int>(x);
+      spanLeft_[y] = std::min(spanLeft_[y], xi);
+      spanRight_[y] = std::max(spanRight_[y], xi);
+      q += stepQ;
+      r += stepR;
+      if (r >= m) {
+        r -= m;
+        ++q;
+      }
+    }
+  }
+
+  const std::uint32_t colour = fillColour();
+  for (int y = rowFirst; y < rowEnd; ++y) {
+    const int left = std::max(spanLeft_[y], 0);
+    const int right = std::min(spanRight_[y], w);
+    if (left < right) {
+      std::uint32_t* line = bitmap_.pixels.data() + static_cast<std::size_t>(y) * w;
+      std::fill(line + left, line + right, colour);
+    }
+  }
+}
+
+void RasterCanvas::outlinePolygon(std::span<const PixelPoint> corners) {
+  const std::size_t n = corners.size();
+  std::int64_t dotBase = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const PixelPoint a = clampPoint(corners[i]);
+    const PixelPoint b = clampPoint(corners[(i + 1) % n]);
+    drawEdge(a, b, dotBase);
+    dotBase += std::max(std::abs(static_cast<std::int64_t>(b.x) - a.x),
+                        std::abs(static_cast<std::int64_t>(b.y) - a.y));
+  }
+  if (dotBase == 0) {
+    // Every corner on one pixel: no edge has a length, so paint the pixel itself.
+    const PixelPoint p = clampPoint(corners[0]);
+    if (p.x >= 0 && p.x < bitmap_.width && p.y >= 0 && p.y < bitmap_.height) {
+      plot(p.x, p.y, 0);
+    }
+  }
+}
+
+void RasterCanvas::drawEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase) {
+  const bool reversed = b.x < a.x || (b.x == a.x && b.y < a.y);
+  const PixelPoint p0 = reversed ? b : a;
+  const PixelPoint p1 = reversed ? a : b;
+  const std::int64_t dx = static_cast<std::int64_t>(p1.x) - p0.x;  // >= 0
+  const std::int64_t dy = static_cast<std::int64_t>(p1.y) - p0.y;
+  const bool xMajor = dx >= std::abs(dy);
+  // Major axis u steps once per pixel, minor axis v follows by rounding.
+  const std::int64_t len = xMajor ? dx : std::abs(dy);
+  if (len == 0) {
+    return;
+  }
+  const std::int64_t u0 = xMajor ? p0.x : p0.y;
+  const std::int64_t su = xMajor ? 1 : (dy > 0 ? 1 : -1);
+  const std::int64_t v0 = xMajor ? p0.y : p0.x;
+  const std::int64_t adv = xMajor ? std::abs(dy) : dx;
+  const std::int64_t sv = xMajor ? (dy >= 0 ? 1 : -1) : 1;
+  const std::int64_t uLimit = xMajor ? bitmap_.width : bitmap_.height;
+  const std::int64_t vLimit = xMajor ? bitmap_.height : bitmap_.width;
+
+  // Steps 0..len; the traversal's end point is left out.
+  std::int64_t iFirst = reversed ? 1 : 0;
+  std::int64_t iLast = reversed ? len : len - 1;
+  // Clip along the major axis: u = u0 + su * i within [0, uLimit).
+  if (su > 0) {
+    iFirst = std::max(iFirst, -u0);
+    iLast = std::min(iLast, uLimit - 1 - u0);
+  } else {
+    iFirst = std::max(iFirst, u0 - (uLimit - 1));
+    iLast = std::min(iLast, u0);
+  }
+  // Clip along the minor axis: v = v0 + sv * m(i), m(i) = floor((2 i adv + len) / 2 len),
+  // a non-decreasing function of i, so the visible steps form one range.
+  const std::int64_t mLow = sv > 0 ? -v0 : v0 - (vLimit - 1);
+  const std::int64_t mHigh = sv > 0 ? vLimit - 1 - v0 : v0;
+  if (adv == 0) {
+    if (mLow > 0 || mHigh < 0) {
+      return;
+    }
+  } else {
+    iFirst = std::max(iFirst, ceilDiv(2 * len * mLow - len, 2 * adv));
+    iLast = std::min(iLast, ceilDiv(2 * len * (mHigh + 1) - len, 2 * adv) - 1);
+  }
+  if (iFirst > iLast) {
+    return;
+  }
+
+  const std::int64_t denominator = 2 * len;
+  const std::int64_t numerator = 2 * iFirst * adv + len;
+  std::int64_t mStep = floorDiv(numerator, denominator);
+  std::int64_t rest = numerator - mStep * denominator;
+  for (std::int64_t i = iFirst; i <= iLast; ++i) {
+    const int u = static_cast<int>(u0 + su * i);
+    const int v = static_cast<int>(v0 + sv * mStep);
+    const std::int64_t dotIndex = dotBase + (reversed ? len - i : i);
+    if (xMajor) {
+      plot(u, v, dotIndex);
+    } else {
+      plot(v, u, dotIndex);
+    }
+    rest += 2 * adv;
+    if (rest >= denominator) {
+      rest -= denominator;
+      ++mStep;
+    }
+  }
+}
+
+}  // namespace velkora

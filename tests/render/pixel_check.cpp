@@ -1,0 +1,89 @@
+#include "tests/render/pixel_check.h"
+
+#include <QImage>
+#include <cstdio>
+#include <cstdlib>
+
+namespace velkora::testing {
+
+std::string hex(std::uint32_t colour) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%06X", static_cast<unsigned>(colour & 0xFFFFFFu));
+  return text;
+}
+
+std::string firstDifference(const Canvas& actual, const Canvas& expected,
+                            const std::function<bool(int, int)>& considered) {
+  if (actual.width() != expected.width() || actual.height() != expected.height()) {
+    return "sizes differ";
+  }
+  for (int y = 0; y < actual.height(); ++y) {
+    for (int x = 0; x < actual.width(); ++x) {
+      if (considered && !considered(x, y)) {
+        continue;
+      }
+      const std::uint32_t a = actual.pixel(x, y);
+      const std::uint32_t e = expected.pixel(x, y);
+      if ((a & 0xFFFFFFu) != (e & 0xFFFFFFu)) {
+        return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + "): " + hex(a) +
+               " instead of " + hex(e);
+      }
+    }
+  }
+  return {};
+}
+
+std::string firstMismatch(const Canvas& actual, const std::function<std::uint32_t(int, int)>& expected) {
+  for (int y = 0; y < actual.height(); ++y) {
+    for (int x = 0; x < actual.width(); ++x) {
+      const std::uint32_t a = actual.pixel(x, y);
+      const std::uint32_t e = expected(x, y);
+      if ((a & 0xFFFFFFu) != (e & 0xFFFFFFu)) {
+        return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + "): " + hex(a) +
+               " instead of " + hex(e);
+      }
+    }
+  }
+  return {};
+}
+
+bool flatAround(const Canvas& canvas, int x, int y) {
+  if (x < 1 || y < 1 || x + 1 >= canvas.width() || y + 1 >= canvas.height()) {
+    return false;
+  }
+  const std::uint32_t c = canvas.pixel(x, y);
+  for (int dy = -1; dy <= 1; ++dy) {
+    for (int dx = -1; dx <= 1; ++dx) {
+      if (canvas.pixel(x + dx, y + dy) != c) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+int countColour(const Canvas& canvas, std::uint32_t colour) {
+  int n = 0;
+  for (int y = 0; y < canvas.height(); ++y) {
+    for (int x = 0; x < canvas.width(); ++x) {
+      n += (canvas.pixel(x, y) & 0xFFFFFFu) == (colour & 0xFFFFFFu) ? 1 : 0;
+    }
+  }
+  return n;
+}
+
+void saveFrame(const Canvas& canvas, const std::string& name) {
+  const char* dir = std::getenv("VELKORA_FRAME_DIR");
+  if (dir == nullptr || *dir == '\0' || canvas.width() <= 0 || canvas.height() <= 0) {
+    return;
+  }
+  QImage image(canvas.width(), canvas.height(), QImage::Format_RGB32);
+  for (int y = 0; y < canvas.height(); ++y) {
+    for (int x = 0; x < canvas.width(); ++x) {
+      image.setPixel(x, y, canvas.pixel(x, y));
+    }
+  }
+  image.save(QString::fromStdString(std::string(dir) + "/" + name + ".png"));
+}
+
+}  // namespace velkora::testing

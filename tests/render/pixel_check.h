@@ -1,0 +1,34 @@
+#pragma once
+// Pixel comparison for the render tests: the first pixel where two pictures
+// (or a picture and an expectation) differ, written out with its position
+// and both colours; saving frames as PNG for a person to look at.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "render/canvas.h"
+
+namespace velkora::testing {
+
+// Empty when equal wherever considered(x, y) holds; otherwise a description
+// of the first differing pixel in row order.
+std::string firstDifference(const Canvas& actual, const Canvas& expected,
+                            const std::function<bool(int, int)>& considered = {});
+
+// Empty when expected(x, y) matches every pixel of actual.
+std::string firstMismatch(const Canvas& actual, const std::function<std::uint32_t(int, int)>& expected);
+
+// True when the 3x3 block around (x, y) has one colour (inside the picture).
+bool flatAround(const Canvas& canvas, int x, int y);
+
+// Counts pixels of the given colour.
+int countColour(const Canvas& canvas, std::uint32_t colour);
+
+// Saves the picture as <dir>/<name>.png when VELKORA_FRAME_DIR names a folder.
+void saveFrame(const Canvas& canvas, const std::string& name);
+
+// Pixel colour as text, RRGGBB.
+std::string hex(std::uint32_t colour);
+
+}  // namespace velkora::testing

@@ -1,0 +1,73 @@
+// From model coordinates to pixels: rounding halves to even, the origin in
+// the middle of the surface, and coordinates far beyond any surface.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "render/projection.h"
+
+namespace velkora {
+namespace {
+
+TEST(Projection, RoundsHalvesToEvenBeforeAddingTheOrigin) {
+  EXPECT_EQ(projectPoint({2.5, 0.0, 0.0}, 317, 331).x, 319);
+  EXPECT_EQ(projectPoint({3.5, 0.0, 0.0}, 317, 331).x, 321);
+  EXPECT_EQ(projectPoint({-2.5, 0.0, 0.0}, 317, 331).x, 315);
+  EXPECT_EQ(projectPoint({0.0, 2.5, 0.0}, 317, 331).y, 333);
+  EXPECT_EQ(projectPoint({1.49, -1.51, 0.0}, 0, 0).x, 1);
+  EXPECT_EQ(projectPoint({1.49, -1.51, 0.0}, 0, 0).y, -2);
+}
+
+TEST(Projection, DepthNeverMovesAPoint) {
+  const PixelPoint near = projectPoint({10.2, -7.7, -300.0}, 317, 331);
+  const PixelPoint far = projectPoint({10.2, -7.7, 300.0}, 317, 331);
+  EXPECT_EQ(near.x, far.x);
+  EXPECT_EQ(near.y, far.y);
+}
+
+TEST(Projection, FarAndBrokenCoordinatesAreClampedNotOverflowed) {
+  EXPECT_EQ(roundPixel(1e12), 1000000);
+  EXPECT_EQ(roundPixel(-1e300), -1000000);
+  EXPECT_EQ(roundPixel(std::numeric_limits<double>::infinity()), 1000000);
+  EXPECT_EQ(roundPixel(std::numeric_limits<double>::quiet_NaN()), 0);
+}
+
+TEST(Projection, PolygonInRangeKeepsItsCornersExactly) {
+  const std::array<Point3, 3> tri{{{2.5, 3.5, 1.0}, {-100.0, 40.4, 0.0}, {0.0, -0.5, 9.0}}};
+  std::array<PixelPoint, kMaxProjectedCorners> out{};
+  ASSERT_EQ(projectPolygon(tri, 317, 331, out), 3);
+  EXPECT_EQ(out[0].x, 319);
+  EXPECT_EQ(out[0].y, 335);
+  EXPECT_EQ(out[1].x, 217);
+  EXPECT_EQ(out[2].y, 331);
+}
+
+TEST(Projection, FarPolygonIsClippedKeepingItsEdgesWhereTheyCrossTheScreen) {
+  // The edge from A to B runs through the origin with slope 1/2.
+  const std::array<Point3, 3> tri{{{-2e12, -1e12, 0.0}, {4e12, 2e12, 0.0}, {4e12, -1e12, 0.0}}};
+  std::array<PixelPoint, kMaxProjectedCorners> out{};
+  const int n = projectPolygon(tri, 0, 0, out);
+  ASSERT_GE(n, 3);
+  for (int i = 0; i < n; ++i) {
+    EXPECT_LE(std::abs(out[i].x), 1000000);
+    EXPECT_LE(std::abs(out[i].y), 1000000);
+    // Every corner of the clipped polygon lies on or above the line y = x / 2.
+    EXPECT_LE(out[i].y, out[i].x / 2 + 1) << "corner " << i;
+  }
+}
+
+TEST(Projection, NaNCornersGiveFinitePixels) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const std::array<Point3, 3> tri{{{nan, 0.0, 0.0}, {1e308, -1e308, 0.0}, {5.0, nan, 0.0}}};
+  std::array<PixelPoint, kMaxProjectedCorners> out{};
+  const int n = projectPolygon(tri, 10, 10, out);
+  for (int i = 0; i < n; ++i) {
+    EXPECT_LE(std::abs(out[i].x), 1000010);
+    EXPECT_LE(std::abs(out[i].y), 1000010);
+  }
+}
+
+}  // namespace
+}  // namespace velkora
