@@ -1,0 +1,169 @@
+// drehen and tiltModel on hand-made models.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "model/model.h"
+#include "motion/rotation.h"
+
+namespace velkora {
+namespace {
+
+// A model with one point (x, y, z) in each of the six point sets.
+std::unique_ptr<Model> onePointEverywhere(double x, double y, double z) {
+  auto m = std::make_unique<Model>();
+  m->vertexCount = 1;
+  m->faceCount = 1;
+  m->spherePointCount = 1;
+  m->sphereQuadCount = 1;
+  m->vertices[0] = {x, y, z};
+  m->faceCentres[0] = {x, y, z};
+  m->innerPoints[0] = {x, y, z};
+  m->innerCentres[0] = {x, y, z};
+  m->outerPoints[0] = {x, y, z};
+  m->outerCentres[0] = {x, y, z};
+  return m;
+}
+
+// Every one of the six sets holds the expected first element.
+void expectAllSets(const Model& m, double x, double y, double z, double tolerance) {
+  auto check = [&](const char* name, const auto& p) {
+    EXPECT_NEAR(p.x, x, tolerance) << name;
+    EXPECT_NEAR(p.y, y, tolerance) << name;
+    EXPECT_NEAR(p.z, z, tolerance) << name;
+  };
+  check("vertices", m.vertices[0]);
+  check("faceCentres", m.faceCentres[0]);
+  check("innerPoints", m.innerPoints[0]);
+  check("innerCentres", m.innerCentres[0]);
+  check("outerPoints", m.outerPoints[0]);
+  check("outerCentres", m.outerCentres[0]);
+}
+
+TEST(Drehen, QuarterTurnsInEachPlane) {
+  auto m = onePointEverywhere(1.0, 0.0, 0.0);
+  drehen(*m, 90.0, 0.0, 0.0);  // x-y plane: +x toward +y
+  expectAllSets(*m, 0.0, 1.0, 0.0, 1e-15);
+
+  m = onePointEverywhere(0.0, 1.0, 0.0);
+  drehen(*m, 0.0, 90.0, 0.0);  // y-z plane: +y toward +z
+  expectAllSets(*m, 0.0, 0.0, 1.0, 1e-15);
+
+  m = onePointEverywhere(1.0, 0.0, 0.0);
+  drehen(*m, 0.0, 0.0, 90.0);  // x-z plane: +x toward +z
+  expectAllSets(*m, 0.0, 0.0, 1.0, 1e-15);
+}
+
+TEST(Drehen, PlanesTurnInTheirFixedOrder) {
+  // x-y first: (1,0,0) -> (0,1,0), then y-z: -> (0,0,1).
+  auto m = onePointEverywhere(1.0, 0.0, 0.0);
+  drehen(*m, 90.0, 90.0, 0.0);
+  expectAllSets(*m, 0.0, 0.0, 1.0, 1e-15);
+  // y-z before x-z: (0,1,0) -> (0,0,1) -> x-z by 90 -> (-1,0,0).
+  m = onePointEverywhere(0.0, 1.0, 0.0);
+  drehen(*m, 0.0, 90.0, 90.0);
+  expectAllSets(*m, -1.0, 0.0, 0.0, 1e-15);
+  // Not commutative: two calls in the other order end elsewhere.
+  m = onePointEverywhere(0.0, 1.0, 0.0);
+  drehen(*m, 0.0, 0.0, 90.0);
+  drehen(*m, 0.0, 90.0, 0.0);
+  expectAllSets(*m, 0.0, 0.0, 1.0, 1e-15);
+}
+
+TEST(Drehen, ZeroTurnKeepsEveryCoordinate) {
+  auto m = onePointEverywhere(0.1, -7.25, 1e-300);
+  drehen(*m, 0.0, 0.0, 0.0);
+  EXPECT_EQ(m->vertices[0].x, 0.1);
+  EXPECT_EQ(m->vertices[0].y, -7.25);
+  EXPECT_EQ(m->vertices[0].z, 1e-300);
+}
+
+TEST(Drehen, FullTurnOfOneDegreeStepsReturnsWithinRounding) {
+  auto m = onePointEverywhere(260.0, -130.0, 45.5);
+  for (const int plane : {0, 1, 2}) {
+    for (int step = 0; step < 360; ++step) {
+      drehen(*m, plane == 0 ? 1.0 : 0.0, plane == 1 ? 1.0 : 0.0, plane == 2 ? 1.0 : 0.0);
+    }
+    expectAllSets(*m, 260.0, -130.0, 45.5, 1e-10);
+  }
+  // All three planes at once, 360 times: each single call is a fixed rotation
+  // R, and R^360 is the identity only plane by plane; check the length instead.
+  for (int step = 0; step < 360; ++step) {
+    drehen(*m, 1.0, 1.0, 1.0);
+  }
+  const Point3& p = m->vertices[0];
+  EXPECT_NEAR(std::hypot(p.x, p.y, p.z), std::hypot(260.0, -130.0, 45.5), 1e-10);
+}
+
+TEST(Drehen, TurnsOnlyUpToEachCount) {
+  auto m = std::make_unique<Model>();
+  m->vertexCount = 2;
+  m->faceCount = 0;
+  m->spherePointCount = -3;
+  m->sphereQuadCount = 1;
+  for (std::size_t i = 0; i < 3; ++i) {
+    m->vertices[i] = {1.0, 0.0, 0.0};
+    m->faceCentres[i] = {1.0, 0.0, 0.0};
+    m->innerPoints[i] = {1.0, 0.0, 0.0};
+    m->innerCentres[i] = {1.0, 0.0, 0.0};
+  }
+  drehen(*m, 180.0, 0.0, 0.0);
+  EXPECT_NEAR(m->vertices[1].x, -1.0, 1e-15);
+  EXPECT_EQ(m->vertices[2].x, 1.0);
+  EXPECT_EQ(m->faceCentres[0].x, 1.0);
+  EXPECT_EQ(m->innerPoints[0].x, 1.0);
+  EXPECT_NEAR(m->innerCentres[0].x, -1.0, 1e-15);
+  EXPECT_EQ(m->innerCentres[1].x, 1.0);
+}
+
+TEST(Drehen, FacesKeepTheirCentresAndIndexLists) {
+  // A square face and its centre turn alike; the index list is untouched.
+  auto m = std::make_unique<Model>();
+  m->vertexCount = 4;
+  m->faceCount = 1;
+  m->vertices[0] = {1.0, 2.0, 3.0};
+  m->vertices[1] = {-2.0, 1.0, 0.5};
+  m->vertices[2] = {0.25, -1.0, 2.0};
+  m->vertices[3] = {4.0, 0.0, -1.0};
+  m->faces[0].count = 4;
+  m->faces[0].indices = {3, 1, 0, 2};
+  m->faceCentres[0] = {3.25 / 4, 2.0 / 4, 4.5 / 4};
+  for (int i = 0; i < 1000; ++i) {
+    drehen(*m, 3.7, -11.0, 0.3);
+  }
+  double sx = 0.0;
+  double sy = 0.0;
+  double sz = 0.0;
+  for (std::size_t k = 0; k < 4; ++k) {
+    sx += m->vertices[k].x;
+    sy += m->vertices[k].y;
+    sz += m->vertices[k].z;
+  }
+  EXPECT_NEAR(m->faceCentres[0].x, sx / 4, 1e-12);
+  EXPECT_NEAR(m->faceCentres[0].y, sy / 4, 1e-12);
+  EXPECT_NEAR(m->faceCentres[0].z, sz / 4, 1e-12);
+  EXPECT_EQ(m->faces[0].indices[0], 3);
+  EXPECT_EQ(m->faces[0].indices[3], 2);
+}
+
+TEST(TiltModel, InitialPoseOfTheXAxis) {
+  auto m = onePointEverywhere(1.0, 0.0, 0.0);
+  tiltModel(*m);
+  const double c = std::sqrt(3.0) / 2.0;
+  expectAllSets(*m, c, -0.5 * c, 0.25, 1e-15);
+}
+
+TEST(TiltModel, EqualsTurningByMinusThirtyInTwoPlanes) {
+  auto tilted = onePointEverywhere(0.3, -1.7, 2.9);
+  auto turned = onePointEverywhere(0.3, -1.7, 2.9);
+  tiltModel(*tilted);
+  drehen(*turned, -30.0, -30.0, 0.0);
+  // Bit for bit: the same extended-precision angle and the same rounding steps.
+  EXPECT_EQ(tilted->vertices[0].x, turned->vertices[0].x);
+  EXPECT_EQ(tilted->vertices[0].y, turned->vertices[0].y);
+  EXPECT_EQ(tilted->vertices[0].z, turned->vertices[0].z);
+}
+
+}  // namespace
+}  // namespace velkora
