@@ -1,0 +1,176 @@
+#pragma once
+// Checks of the model's invariants for the test suites: counts and indices in
+// range, every centre (times scale) at the mean of its corners, the outer mesh
+// the inner one scaled by the radius ratio, and equal quad records. Also a
+// field-by-field comparison of two models. Uses only model/model.h.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstddef>
+#include <sstream>
+#include <string>
+
+#include "model/model.h"
+
+namespace velkora::test {
+
+inline bool samePoint(double ax, double ay, double az, double bx, double by, double bz,
+                      double tolerance) {
+  return std::fabs(ax - bx) <= tolerance && std::fabs(ay - by) <= tolerance &&
+         std::fabs(az - bz) <= tolerance;
+}
+
+inline bool sameRecord(const FaceRec& a, const FaceRec& b) {
+  if (a.count != b.count) {
+    return false;
+  }
+  for (int c = 0; c < a.count; ++c) {
+    if (a.indices[static_cast<std::size_t>(c)] != b.indices[static_cast<std::size_t>(c)]) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Checks the centre of every polygon against the mean of its current corners,
+// both in pixels (centres are kept in catalogue units, so they are multiplied by scale).
+template <typename Points, typename Polygons, typename Centres>
+::testing::AssertionResult centresMatch(const char* what, const Points& points,
+                                        const Polygons& polygons, const Centres& centres,
+                                        int count, double scale, double tolerance) {
+  for (int k = 0; k < count; ++k) {
+    const auto& poly = polygons[static_cast<std::size_t>(k)];
+    double sx = 0.0;
+    double sy = 0.0;
+    double sz = 0.0;
+    for (int c = 0; c < poly.count; ++c) {
+      const auto& p = points[static_cast<std::size_t>(poly.indices[static_cast<std::size_t>(c)])];
+      sx += p.x;
+      sy += p.y;
+      sz += p.z;
+    }
+    const auto& centre = centres[static_cast<std::size_t>(k)];
+    if (!samePoint(centre.x * scale, centre.y * scale, centre.z * scale, sx / poly.count,
+                   sy / poly.count, sz / poly.count, tolerance)) {
+      return ::testing::AssertionFailure()
+             << what << " " << k << ": centre times scale (" << centre.x * scale << ", "
+             << centre.y * scale << ", " << centre.z * scale << ") but mean of corners ("
+             << sx / poly.count << ", " << sy / poly.count << ", " << sz / poly.count << ")";
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+// The invariants that hold after every load, rotation and zoom. tolerance is
+// absolute, in the units of the point arrays.
+inline ::testing::AssertionResult modelInvariantsHold(const Model& m, double tolerance) {
+  for (const int count : {m.vertexCount, m.faceCount, m.spherePointCount, m.sphereQuadCount}) {
+    if (count < 0 || count > kCapacity) {
+      return ::testing::AssertionFailure() << "count " << count << " outside 0.." << kCapacity;
+    }
+  }
+  for (int k = 0; k < m.faceCount; ++k) {
+    const FaceRec& f = m.faces[static_cast<std::size_t>(k)];
+    if (f.count < 1 || f.count > kMaxCorners) {
+      return ::testing::AssertionFailure() << "face " << k << " has " << f.count << " corners";
+    }
+    for (int c = 0; c < f.count; ++c) {
+      const int index = f.indices[static_cast<std::size_t>(c)];
+      if (index < 0 || index >= m.vertexCount) {
+        return ::testing::AssertionFailure() << "face " << k << " corner " << index;
+      }
+    }
+  }
+  for (int q = 0; q < m.sphereQuadCount; ++q) {
+    const FaceRec& inner = m.innerQuads[static_cast<std::size_t>(q)];
+    if (!sameRecord(inner, m.outerQuads[static_cast<std::size_t>(q)])) {
+      return ::testing::AssertionFailure() << "quad " << q << " differs between the meshes";
+    }
+    if (inner.count < 1 || inner.count > kMaxCorners) {
+      return ::testing::AssertionFailure() << "quad " << q << " has " << inner.count << " corners";
+    }
+    for (int c = 0; c < inner.count; ++c) {
+      const int index = inner.indices[static_cast<std::size_t>(c)];
+      if (index < 0 || index >= m.spherePointCount) {
+        return ::testing::AssertionFailure() << "quad " << q << " corner " << index;
+      }
+    }
+  }
+  auto result = centresMatch("face", m.vertices, m.faces, m.faceCentres, m.faceCount, m.scale,
+                             tolerance);
+  if (!result) {
+    return result;
+  }
+  result = centresMatch("inner quad", m.innerPoints, m.innerQuads, m.innerCentres,
+                        m.sphereQuadCount, m.scale, tolerance);
+  if (!result) {
+    return result;
+  }
+  result = centresMatch("outer quad", m.outerPoints, m.outerQuads, m.outerCentres,
+                        m.sphereQuadCount, m.scale, tolerance);
+  if (!result) {
+    return result;
+  }
+  const double ratio = m.outerRadius / m.innerRadius;
+  for (int i = 0; i < m.spherePointCount; ++i) {
+    const Point3& in = m.innerPoints[static_cast<std::size_t>(i)];
+    const Point3& out = m.outerPoints[static_cast<std::size_t>(i)];
+    if (!samePoint(out.x, out.y, out.z, in.x * ratio, in.y * ratio, in.z * ratio, tolerance)) {
+      return ::testing::AssertionFailure() << "outer point " << i << " is not the inner one times "
+                                           << ratio;
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+// Every field and every array element equal, bit for bit in value.
+inline ::testing::AssertionResult sameModel(const Model& a, const Model& b) {
+  std::ostringstream diff;
+  auto field = [&diff](const char* name, auto x, auto y) {
+    if (!(x == y)) {
+      diff << name << ": " << x << " vs " << y << "; ";
+    }
+  };
+  field("polyType", a.polyType, b.polyType);
+  field("lineCursor", a.lineCursor, b.lineCursor);
+  field("vertexCount", a.vertexCount, b.vertexCount);
+  field("faceCount", a.faceCount, b.faceCount);
+  field("spherePointCount", a.spherePointCount, b.spherePointCount);
+  field("sphereQuadCount", a.sphereQuadCount, b.sphereQuadCount);
+  field("innerRadius", a.innerRadius, b.innerRadius);
+  field("outerRadius", a.outerRadius, b.outerRadius);
+  field("scale", a.scale, b.scale);
+  auto points = [&diff](const char* name, const auto& x, const auto& y) {
+    for (std::size_t i = 0; i < x.size(); ++i) {
+      if (!(x[i].x == y[i].x && x[i].y == y[i].y && x[i].z == y[i].z)) {
+        diff << name << "[" << i << "] differs; ";
+        return;
+      }
+    }
+  };
+  points("vertices", a.vertices, b.vertices);
+  points("faceCentres", a.faceCentres, b.faceCentres);
+  points("innerPoints", a.innerPoints, b.innerPoints);
+  points("outerPoints", a.outerPoints, b.outerPoints);
+  points("innerCentres", a.innerCentres, b.innerCentres);
+  points("outerCentres", a.outerCentres, b.outerCentres);
+  auto records = [&diff](const char* name, const auto& x, const auto& y) {
+    for (std::size_t i = 0; i < x.size(); ++i) {
+      if (x[i].count != y[i].count || x[i].indices != y[i].indices) {
+        diff << name << "[" << i << "] differs; ";
+        return;
+      }
+    }
+  };
+  records("faces", a.faces, b.faces);
+  records("innerQuads", a.innerQuads, b.innerQuads);
+  records("outerQuads", a.outerQuads, b.outerQuads);
+  const std::string text = diff.str();
+  if (text.empty()) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure() << text;
+}
+
+}  // namespace velkora::test
