@@ -1,0 +1,91 @@
+// Frames of real catalogue solids: the icosahedron in its three views through
+// both implementations, the marks of a large solid, and a solid enlarged far
+// beyond the surface.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "motion/zoom.h"
+#include "render/frame.h"
+#include "render/raster_canvas.h"
+#include "render/views.h"
+#include "tests/render/pixel_check.h"
+#include "tests/render/qpainter_canvas.h"
+#include "tests/render/real_solids.h"
+
+namespace velkora {
+namespace {
+
+using testing::countColour;
+using testing::flatAround;
+
+TEST(RealSolids, IcosahedronViewsMatchTheReferenceInFlatAreas) {
+  const Model ico = testing::loadCatalogueSolid(3);
+  ASSERT_EQ(ico.faceCount, 20);
+  const std::array<std::pair<const char*, ViewState>, 3> views{{
+      {"ikosaeder_polyeder", {false, false, false}},
+      {"ikosaeder_innenkugel", {true, false, false}},
+      {"ikosaeder_umkugel", {false, true, false}},
+  }};
+  for (const auto& [name, view] : views) {
+    FrameBuffers buffers;
+    composeFrame(ico, view, 634, 663, buffers);
+    RasterCanvas ours(buffers.frame);
+    QPainterCanvas reference(634, 663);
+    QPainterCanvas referenceFront(634, 663);
+    composeScene(ico, view, reference, referenceFront);
+    testing::saveFrame(ours, name);
+    EXPECT_EQ(testing::firstDifference(ours, reference,
+                                       [&](int x, int y) { return flatAround(ours, x, y) && flatAround(reference, x, y); }),
+              "")
+        << name;
+    // The glass shell shows, and the core shows through it only when there is one.
+    EXPECT_GT(countColour(ours, 0xA0FFA0), 10000) << name;
+    EXPECT_EQ(countColour(ours, 0xA0FF00) > 10000, view.innerSphere || view.outerSphere) << name;
+  }
+}
+
+TEST(RealSolids, OuterViewOfTheLargestSolidMarksItsNearVertices) {
+  const Model heavy = testing::loadCatalogueSolid(29);
+  ASSERT_EQ(heavy.faceCount, 120);
+  FrameBuffers plain;
+  FrameBuffers marked;
+  composeFrame(heavy, {false, true, false}, 634, 663, plain);
+  composeFrame(heavy, {false, true, true}, 634, 663, marked);
+  RasterCanvas markedCanvas(marked.frame);
+  testing::saveFrame(markedCanvas, "typ29_umkugel_punkte");
+  int shown = 0;
+  int near = 0;
+  for (int v = 0; v < heavy.vertexCount; ++v) {
+    if (heavy.vertices[v].z >= 0.0) continue;
+    ++near;
+    const int x = static_cast<int>(std::nearbyint(heavy.vertices[v].x)) + 317;
+    const int y = static_cast<int>(std::nearbyint(heavy.vertices[v].y)) + 331;
+    // The mark's fill is the core's yellow; its blue ring is what shows.
+    int changed = 0;
+    for (int dy = -4; dy <= 4; ++dy)
+      for (int dx = -4; dx <= 4; ++dx) changed += marked.frame.at(x + dx, y + dy) != plain.frame.at(x + dx, y + dy);
+    shown += changed > 0 ? 1 : 0;
+  }
+  EXPECT_GT(near, 20);
+  EXPECT_EQ(shown, near);
+}
+
+TEST(RealSolids, FarEnlargedSolidStillCoversTheWholeSurface) {
+  Model m = testing::loadCatalogueSolid(12);
+  for (int clicks = 1; clicks <= 420; ++clicks) {
+    zoomModel(m, kEnlargeFactor);
+    if (clicks == 20 || clicks == 200 || clicks == 420) {
+      FrameBuffers buffers;
+      composeFrame(m, {false, false, false}, 634, 663, buffers);
+      RasterCanvas frame(buffers.frame);
+      // The origin lies inside the solid, so its faces cover every pixel.
+      EXPECT_EQ(countColour(frame, 0xFFFFFF), 0) << clicks << " clicks";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace velkora
