@@ -1,0 +1,110 @@
+#include "ui/app_icon.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include <QPainter>
+#include <QPolygonF>
+
+namespace velkora {
+
+namespace {
+
+struct Vec {
+  double x = 0.0;
+  double y = 0.0;
+  double z = 0.0;
+};
+
+Vec operator-(const Vec& a, const Vec& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+Vec cross(const Vec& a, const Vec& b) {
+  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+double dot(const Vec& a, const Vec& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+Vec normalised(const Vec& v) {
+  const double length = std::sqrt(dot(v, v));
+  return {v.x / length, v.y / length, v.z / length};
+}
+
+// Turns about the vertical axis by yaw, then about the horizontal axis by pitch.
+Vec turned(const Vec& v, double yaw, double pitch) {
+  const Vec a{v.x * std::cos(yaw) + v.z * std::sin(yaw), v.y,
+              -v.x * std::sin(yaw) + v.z * std::cos(yaw)};
+  return {a.x, a.y * std::cos(pitch) - a.z * std::sin(pitch),
+          a.y * std::sin(pitch) + a.z * std::cos(pitch)};
+}
+
+using Triangle = std::array<Vec, 3>;
+
+// The 24 outer triangles: every octahedron face (a, b, c) carries a spike whose
+// apex is the cube corner in that face's direction.
+std::vector<Triangle> stellatedOctahedron() {
+  std::vector<Triangle> triangles;
+  for (const double sx : {-1.0, 1.0}) {
+    for (const double sy : {-1.0, 1.0}) {
+      for (const double sz : {-1.0, 1.0}) {
+        const Vec a{sx, 0, 0};
+        const Vec b{0, sy, 0};
+        const Vec c{0, 0, sz};
+        const Vec apex{sx, sy, sz};
+        for (const auto& [p, q] : {std::pair{a, b}, std::pair{b, c}, std::pair{c, a}}) {
+          Triangle t{p, q, apex};
+          // Orient every triangle outwards (its plane misses the centre).
+          if (dot(cross(t[1] - t[0], t[2] - t[0]), t[0]) < 0) {
+            std::swap(t[1], t[2]);
+          }
+          triangles.push_back(t);
+        }
+      }
+    }
+  }
+  return triangles;
+}
+
+}  // namespace
+
+QImage appIconImage() {
+  constexpr double kYaw = 0.55;
+  constexpr double kPitch = -0.45;
+  constexpr double kHalf = kIconSize / 2.0;
+  constexpr double kRadius = 17.5;   // projected corners stay inside the icon
+  const Vec light = normalised({-0.5, -0.7, -1.0});   // from upper left, in front
+
+  struct Facet {
+    QPolygonF outline;
+    double depth = 0.0;
+    double brightness = 0.0;
+  };
+  std::vector<Facet> facets;
+  for (const Triangle& t : stellatedOctahedron()) {
+    Triangle view{};
+    for (std::size_t i = 0; i < 3; ++i) view[i] = turned(t[i], kYaw, kPitch);
+    const Vec normal = normalised(cross(view[1] - view[0], view[2] - view[0]));
+    if (normal.z >= 0) continue;   // z grows away from the viewer: facing away
+    Facet facet;
+    for (const Vec& v : view) facet.outline << QPointF(kHalf + v.x * kRadius, kHalf + v.y * kRadius);
+    facet.depth = (view[0].z + view[1].z + view[2].z) / 3.0;
+    facet.brightness = std::max(0.0, dot(normal, light));
+    facets.push_back(facet);
+  }
+  // Farthest first, so nearer facets paint over farther ones.
+  std::sort(facets.begin(), facets.end(),
+            [](const Facet& a, const Facet& b) { return a.depth > b.depth; });
+
+  QImage icon(kIconSize, kIconSize, QImage::Format_ARGB32_Premultiplied);
+  icon.fill(Qt::transparent);
+  QPainter painter(&icon);
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  painter.setPen(QPen(QColor(120, 50, 0), 0.6));
+  for (const Facet& facet : facets) {
+    const double shade = 0.3 + 0.7 * facet.brightness;
+    painter.setBrush(QColor(static_cast<int>(255 * std::min(1.0, shade + 0.15)),
+                            static_cast<int>(140 * shade), static_cast<int>(20 * shade)));
+    painter.drawPolygon(facet.outline);
+  }
+  return icon;
+}
+
+}  // namespace velkora

@@ -1,0 +1,26 @@
+#pragma once
+// Reporting an error that reached a window handler: the text shown is the
+// exception's UTF-8 message with a full stop appended, in the standard error
+// box titled with the application title. The program goes on afterwards.
+
+#include <exception>
+#include <functional>
+
+#include <QString>
+
+class QWidget;
+
+namespace velkora {
+
+inline constexpr char kApplicationTitle[] = "Murvanteliskor";
+
+// Receives the finished text; the window's default shows the error box.
+using ErrorReporter = std::function<void(const QString& text)>;
+
+// The message of error as shown: its UTF-8 text with a full stop appended.
+QString errorText(const std::exception& error);
+
+// Modal box with the error icon, title kApplicationTitle and an OK button.
+void showErrorBox(QWidget* parent, const QString& text);
+
+}  // namespace velkora

@@ -1,0 +1,182 @@
+// The window's event handlers. Each one is thin: it reads the controls,
+// calls the catalogue, model, motion and render functions on the
+// ViewerState, and catches every error at its own boundary.
+
+#include <array>
+#include <string_view>
+
+#include <QByteArray>
+#include <QSignalBlocker>
+
+#include "catalogue/text_resource.h"
+#include "model/load.h"
+#include "motion/motion_state.h"
+#include "motion/zoom.h"
+#include "render/frame.h"
+#include "ui/cp1252.h"
+#include "ui/main_window.h"
+
+namespace velkora {
+
+namespace {
+
+constexpr int kListItemHeight = 14;
+constexpr int kPreselectedEntry = 3;       // "Ikosaeder"
+constexpr int kFirstArchimedean = 5;       // list positions 5..17
+constexpr int kFirstCatalan = 18;          // list positions 18..30
+
+}  // namespace
+
+void TFVelkora::FormCreate() {
+  guarded([this] {
+    loadTextResource(state_.vertexLines, "mpoly1");
+    loadTextResource(state_.faceLines, "mpoly2");
+    state_.motion.stepX = 0.0;
+    state_.motion.stepY = 0.0;
+    state_.motion.stepZ = 0.5;
+    state_.markPoints = false;
+    state_.motion.formReady = true;
+  });
+}
+
+void TFVelkora::FormShow() {
+  guarded([this] {
+    ByteList names;
+    loadTextResource(names, "velkora");
+    // Filling and preselecting from code is not a user's selection: no LB1C.
+    const QSignalBlocker quiet(Listbox1);
+    Listbox1.clear();
+    for (const ByteString& line : names) {
+      Listbox1.addItem(listDisplayName(line));
+      QListWidgetItem* item = Listbox1.item(Listbox1.count() - 1);
+      item->setData(Qt::UserRole, QByteArray(line.data(), static_cast<qsizetype>(line.size())));
+      item->setSizeHint(QSize(0, kListItemHeight));
+    }
+    Listbox1.setCurrentRow(kPreselectedEntry);
+    Timer1.setInterval(0);
+  });
+}
+
+void TFVelkora::FormDestroy() {
+  Timer1.setInterval(0);
+  state_.vertexLines = ByteList{};
+  state_.faceLines = ByteList{};
+}
+
+void TFVelkora::LB1C() {
+  guarded([this] {
+    Timer1.setInterval(0);
+    Button1.setText(QStringLiteral("Rotation"));
+    const int i = Listbox1.currentRow();
+    RadioB3.setText(i >= kFirstCatalan ? QStringLiteral("äußere Kugel") : QStringLiteral("Umkugel"));
+    RadioB2.setText(i < kFirstArchimedean || i >= kFirstCatalan ? QStringLiteral("Velkora")
+                                                                 : QStringLiteral("innere Kugel"));
+    B1C();
+  });
+}
+
+void TFVelkora::B1C() {
+  guarded([this] {
+    const QListWidgetItem* item = Listbox1.currentItem();
+    if (item == nullptr) return;
+    const QByteArray line = item->data(Qt::UserRole).toByteArray();
+    loadModel(state_.model, std::string_view(line.constData(), static_cast<std::size_t>(line.size())),
+              state_.vertexLines, state_.faceLines);
+    zeichnen();
+  });
+}
+
+void TFVelkora::zeichnen() {
+  guarded([this] {
+    composeFrame(state_.model, viewState(), PB1.width(), PB1.height(), buffers_);
+    PB1.update();
+  });
+}
+
+void TFVelkora::CB1C() {
+  guarded([this] {
+    state_.markPoints = CPunkte.isChecked();
+    zeichnen();
+  });
+}
+
+void TFVelkora::B2C() {
+  guarded([this] {
+    if (Timer1.interval() == 0) {
+      Timer1.setInterval(kAnimationInterval);
+      Button1.setText(QStringLiteral("Abbruch"));
+      prepareAnimationStart(state_.motion);
+    } else {
+      Timer1.setInterval(0);
+      Button1.setText(QStringLiteral("Rotation"));
+    }
+  });
+}
+
+void TFVelkora::T1Tim() {
+  guarded([this] {
+    try {
+      rechnen(state_.model, state_.motion);
+      composeFrame(state_.model, viewState(), PB1.width(), PB1.height(), buffers_);
+      PB1.update();
+    } catch (...) {
+      // One error box, not one per tick: a failing animation stops.
+      Timer1.setInterval(0);
+      Button1.setText(QStringLiteral("Rotation"));
+      throw;
+    }
+  });
+}
+
+void TFVelkora::t6C(const QObject* sender) {
+  guarded([this, sender] {
+    const std::array<const QSpinBox*, 3> spins{&SpinEdit1, &SpinEdit2, &SpinEdit3};
+    for (int axis = 0; axis < 3; ++axis) {
+      if (sender == spins[static_cast<std::size_t>(axis)]) {
+        setStepFromSpin(state_.motion, axis, spins[static_cast<std::size_t>(axis)]->value());
+      }
+    }
+    if (state_.motion.formReady) {
+      rechnen(state_.model, state_.motion);
+      zeichnen();
+    }
+  });
+}
+
+void TFVelkora::S8C(const QObject* sender) {
+  guarded([this, sender] {
+    if (sender == &Speed2) {
+      zoomModel(state_.model, kEnlargeFactor);
+    } else if (sender == &Speed3) {
+      zoomModel(state_.model, kShrinkFactor);
+    } else {
+      return;
+    }
+    zeichnen();
+  });
+}
+
+void TFVelkora::PB1MD(Qt::MouseButton button, QPoint position) {
+  guarded([this, button, position] {
+    if (dragPress(state_.motion, button == Qt::LeftButton, position.x(), position.y())) {
+      setMoveCursor(true);
+    }
+  });
+}
+
+void TFVelkora::PB1MM(QPoint position) {
+  guarded([this, position] {
+    if (dragMove(state_.model, state_.motion, position.x(), position.y())) {
+      zeichnen();
+    }
+  });
+}
+
+void TFVelkora::PB1MU(Qt::MouseButton /*button*/, QPoint /*position*/) {
+  guarded([this] {
+    dragRelease(state_.motion);
+    setMoveCursor(false);
+  });
+}
+
+}  // namespace velkora

@@ -1,0 +1,39 @@
+#pragma once
+// PB1, the drawing surface. Its paint event only copies the finished picture
+// (a Bitmap wrapped as a QImage, not copied); its mouse and resize events are
+// passed on as signals. No rule of the program lives here.
+
+#include <QPoint>
+#include <QWidget>
+
+#include "render/bitmap.h"
+
+namespace velkora {
+
+class PaintBox : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit PaintBox(QWidget* parent = nullptr);
+
+  // The picture to show; it must stay alive while set. nullptr shows white.
+  void setPicture(const Bitmap* picture);
+
+ signals:
+  void pressed(Qt::MouseButton button, QPoint position);
+  void moved(QPoint position);
+  void released(Qt::MouseButton button, QPoint position);
+  void resized();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  const Bitmap* picture_ = nullptr;
+};
+
+}  // namespace velkora
