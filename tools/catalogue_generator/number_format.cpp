@@ -27,6 +27,8 @@ std::string formatCoordinate(Real value)
         throw GeneratorError("Koordinate außerhalb des Bereichs: " +
                              std::to_string(static_cast<double>(value)));
     }
+    // Below the noise limit everything is "0"; at or above it, 10 decimals keep at least one
+    // non-zero digit, so "-0" cannot arise.
     if (std::fabs(value) < kNoise) {
         return "0";
     }
@@ -46,9 +48,6 @@ std::string formatCoordinate(Real value)
         if (text.back() == '.') {
             text.pop_back();
         }
-    }
-    if (text == "-0") {
-        text = "0";
     }
     if (text.size() > kMaxLength) {
         throw GeneratorError("Zahl zu lang: " + text);
