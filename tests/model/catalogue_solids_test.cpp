@@ -97,20 +97,6 @@ int eulerCharacteristic(const Model& m) {
   return m.vertexCount - static_cast<int>(edges.size()) + m.faceCount;
 }
 
-double largestCoordinate(const Model& m) {
-  double largest = 0.0;
-  auto raise = [&largest](const auto& points, int count) {
-    for (int i = 0; i < count; ++i) {
-      const auto& p = points[static_cast<std::size_t>(i)];
-      largest = std::max({largest, std::fabs(p.x), std::fabs(p.y), std::fabs(p.z)});
-    }
-  };
-  raise(m.vertices, m.vertexCount);
-  raise(m.innerPoints, m.spherePointCount);
-  raise(m.outerPoints, m.spherePointCount);
-  return largest;
-}
-
 // Relative tolerance of the radius rules; the outer radius of type 20 is the
 // one known exception (its table factor is 0.24 % large).
 double outerTolerance(int type) { return type == 20 ? 2.5e-3 : 1e-4; }
@@ -150,7 +136,7 @@ TEST_P(EverySolid, LoadsWithItsCountsAndInvariants) {
   EXPECT_EQ(m.spherePointCount, 432);
   EXPECT_EQ(m.sphereQuadCount, 408);
   EXPECT_EQ(eulerCharacteristic(m), 2);
-  EXPECT_NEAR(largestCoordinate(m), 260.0, 1e-9);
+  EXPECT_NEAR(test::largestCoordinate(m), 260.0, 1e-9);
   EXPECT_TRUE(test::modelInvariantsHold(m, 1e-9));
 }
 

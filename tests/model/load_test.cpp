@@ -22,20 +22,6 @@ using test::replaced;
 using test::sampleFaceLines;
 using test::sampleVertexLines;
 
-double largestCoordinate(const Model& m) {
-  double largest = 0.0;
-  auto raise = [&largest](const auto& points, int count) {
-    for (int i = 0; i < count; ++i) {
-      const auto& p = points[static_cast<std::size_t>(i)];
-      largest = std::max({largest, std::fabs(p.x), std::fabs(p.y), std::fabs(p.z)});
-    }
-  };
-  raise(m.vertices, m.vertexCount);
-  raise(m.innerPoints, m.spherePointCount);
-  raise(m.outerPoints, m.spherePointCount);
-  return largest;
-}
-
 class Load : public ::testing::Test {
  protected:
   std::unique_ptr<Model> model_ = std::make_unique<Model>();
@@ -54,7 +40,7 @@ TEST_F(Load, Tetrahedron) {
   EXPECT_EQ(m.lineCursor, 6);  // behind the last face line
   EXPECT_NEAR(m.innerRadius, 0.5773503, 1e-7);
   EXPECT_NEAR(m.outerRadius, 1.7320508, 1e-7);
-  EXPECT_NEAR(largestCoordinate(m), 260.0, 1e-12);
+  EXPECT_NEAR(test::largestCoordinate(m), 260.0, 1e-12);
   for (int i = 0; i < m.spherePointCount; ++i) {
     const Point3& in = m.innerPoints[static_cast<std::size_t>(i)];
     const Point3& out = m.outerPoints[static_cast<std::size_t>(i)];

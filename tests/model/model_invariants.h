@@ -1,11 +1,12 @@
 #pragma once
-// Checks of the model's invariants for the test suites: counts and indices in
-// range, every centre (times scale) at the mean of its corners, the outer mesh
-// the inner one scaled by the radius ratio, and equal quad records. Also a
-// field-by-field comparison of two models. Uses only model/model.h.
+// Model checks for the test suites: counts and indices in range, centres at
+// the mean of their corners, the outer mesh as the scaled inner one, equal quad
+// records; plus a field-by-field comparison and the largest coordinate.
+// Uses only model/model.h.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <sstream>
@@ -122,6 +123,21 @@ inline ::testing::AssertionResult modelInvariantsHold(const Model& m, double tol
     }
   }
   return ::testing::AssertionSuccess();
+}
+
+// Largest absolute coordinate over the leading entries of the three point arrays.
+inline double largestCoordinate(const Model& m) {
+  double largest = 0.0;
+  auto raise = [&largest](const auto& points, int count) {
+    for (int i = 0; i < count; ++i) {
+      const auto& p = points[static_cast<std::size_t>(i)];
+      largest = std::max({largest, std::fabs(p.x), std::fabs(p.y), std::fabs(p.z)});
+    }
+  };
+  raise(m.vertices, m.vertexCount);
+  raise(m.innerPoints, m.spherePointCount);
+  raise(m.outerPoints, m.spherePointCount);
+  return largest;
 }
 
 // Every field and every array element equal, bit for bit in value.
