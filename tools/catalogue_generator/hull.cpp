@@ -39,13 +39,6 @@ std::vector<Face> convexHullFaces(const std::vector<Vec3>& points, Real toleranc
     for (int i = 0; i < count; ++i) {
         for (int j = i + 1; j < count; ++j) {
             for (int k = j + 1; k < count; ++k) {
-                const bool known = std::any_of(members.begin(), members.end(), [&](const auto& m) {
-                    return m[static_cast<std::size_t>(i)] && m[static_cast<std::size_t>(j)] &&
-                           m[static_cast<std::size_t>(k)];
-                });
-                if (known) {
-                    continue;
-                }
                 const Vec3 normal = cross(at(j) - at(i), at(k) - at(i));
                 const Real length = norm(normal);
                 if (length <= tolerance) {
@@ -55,19 +48,28 @@ std::vector<Face> convexHullFaces(const std::vector<Vec3>& points, Real toleranc
                 const Real offset = dot(n, at(i));
                 bool above = false;
                 bool below = false;
-                std::vector<bool> onPlane(static_cast<std::size_t>(count), false);
-                std::vector<int> corners;
-                for (int p = 0; p < count; ++p) {
+                for (int p = 0; p < count && !(above && below); ++p) {
                     const Real side = dot(n, at(p)) - offset;
                     above = above || side > tolerance;
                     below = below || side < -tolerance;
-                    if (std::fabs(side) <= tolerance) {
+                }
+                if (above && below) {
+                    continue;  // points on both sides: not a face plane
+                }
+                const bool known = std::any_of(members.begin(), members.end(), [&](const auto& m) {
+                    return m[static_cast<std::size_t>(i)] && m[static_cast<std::size_t>(j)] &&
+                           m[static_cast<std::size_t>(k)];
+                });
+                if (known) {
+                    continue;  // a face plane found before
+                }
+                std::vector<bool> onPlane(static_cast<std::size_t>(count), false);
+                std::vector<int> corners;
+                for (int p = 0; p < count; ++p) {
+                    if (std::fabs(dot(n, at(p)) - offset) <= tolerance) {
                         onPlane[static_cast<std::size_t>(p)] = true;
                         corners.push_back(p);
                     }
-                }
-                if (above && below) {
-                    continue;
                 }
                 faces.push_back(boundaryOrder(points, std::move(corners), above ? -n : n));
                 members.push_back(std::move(onPlane));
