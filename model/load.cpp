@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -36,6 +37,7 @@ std::string_view typeText(std::string_view listLine) {
   return listLine.substr(start, kMaxTypeTextLength);
 }
 
+// Shortest round-trip text of a double for messages, independent of the locale.
 std::string decimal(double value) {
   char buffer[64];
   const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
