@@ -1,7 +1,8 @@
 #pragma once
 // A 32-bit pixel buffer laid out as 0xFFRRGGBB per pixel, row after row with
 // no padding (the layout of QImage::Format_RGB32, so a window can wrap it
-// without copying). Owns its pixels; no drawing operations live here.
+// without copying). Owns its pixels and remembers the box that drawing has
+// touched since it was last white; no drawing operations live here.
 
 #include <cstdint>
 #include <vector>
@@ -10,13 +11,32 @@ namespace velkora {
 
 inline constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
 
+// A box of pixels: columns left..right-1, rows top..bottom-1; empty when
+// left >= right or top >= bottom.
+struct PixelRect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+
+  bool empty() const { return left >= right || top >= bottom; }
+  // Grows the box to take in the other one.
+  void unite(const PixelRect& other);
+};
+
 struct Bitmap {
   int width = 0;
   int height = 0;
   std::vector<std::uint32_t> pixels;  // width * height entries
+  // Every pixel outside this box is white. The rasteriser grows it as it
+  // draws; code that writes pixels directly must call markAllPainted().
+  PixelRect painted;
 
   // Resizes to width x height (reusing storage) and paints every pixel white.
   void resetWhite(int newWidth, int newHeight);
+  // Paints every pixel white again, touching only the painted box.
+  void whitenPainted();
+  void markAllPainted() { painted = {0, 0, width, height}; }
 
   std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };

@@ -16,6 +16,8 @@ struct ViewState {
 };
 
 // The frame and the front layer, kept between frames to save allocations.
+// Between frames the window only reads frame; each frame starts all white,
+// whitening only what the previous one painted (Bitmap::painted).
 struct FrameBuffers {
   Bitmap frame;
   Bitmap front;

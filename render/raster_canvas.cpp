@@ -8,23 +8,33 @@ const std::uint32_t* RasterCanvas::row(int y) const {
   return bitmap_.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(bitmap_.width);
 }
 
-void RasterCanvas::clearWhite() { bitmap_.resetWhite(bitmap_.width, bitmap_.height); }
+void RasterCanvas::clearWhite() { bitmap_.whitenPainted(); }
+
+void RasterCanvas::notePainted(int left, int top, int right, int bottom) {
+  const PixelRect box{std::max(left, 0), std::max(top, 0), std::min(right, bitmap_.width),
+                      std::min(bottom, bitmap_.height)};
+  bitmap_.painted.unite(box);
+}
 
 void RasterCanvas::andCombine(const Canvas& layer) {
-  const int w = std::min(width(), layer.width());
-  const int h = std::min(height(), layer.height());
-  for (int y = 0; y < h; ++y) {
+  PixelRect area{0, 0, std::min(width(), layer.width()), std::min(height(), layer.height())};
+  // Outside what our own rasteriser painted, a layer is white and changes nothing.
+  if (const auto* raster = dynamic_cast<const RasterCanvas*>(&layer)) {
+    const PixelRect& painted = raster->bitmap_.painted;
+    area = {std::max(area.left, painted.left), std::max(area.top, painted.top),
+            std::min(area.right, painted.right), std::min(area.bottom, painted.bottom)};
+  }
+  if (area.empty()) {
+    return;
+  }
+  for (int y = area.top; y < area.bottom; ++y) {
     std::uint32_t* target = bitmap_.pixels.data() + static_cast<std::size_t>(y) * bitmap_.width;
     const std::uint32_t* source = layer.row(y);
-    for (int x = 0; x < w; ++x) {
+    for (int x = area.left; x < area.right; ++x) {
       target[x] &= source[x];
     }
   }
-}
-
-void RasterCanvas::plot(int x, int y, std::int64_t dotIndex) {
-  const bool dot = penStyle() == PenStyle::Solid || dotIndex % kDotPeriod == 0;
-  bitmap_.pixels[static_cast<std::size_t>(y) * bitmap_.width + x] = dot ? penColour() : fillColour();
+  notePainted(area.left, area.top, area.right, area.bottom);
 }
 
 }  // namespace velkora

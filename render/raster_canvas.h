@@ -39,11 +39,17 @@ class RasterCanvas final : public Canvas {
   void outlinePolygon(std::span<const PixelPoint> corners);
   // Draws the edge from a to b without b; dots are counted from dotBase at a.
   void drawEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase);
-  void plot(int x, int y, std::int64_t dotIndex);
+  // Grows the bitmap's painted box by the part of the box inside the bitmap.
+  void notePainted(int left, int top, int right, int bottom);
+  std::uint32_t dotColour(std::int64_t dotIndex) const {
+    return penStyle() == PenStyle::Solid || dotIndex % kDotPeriod == 0 ? penColour() : fillColour();
+  }
 
   Bitmap& bitmap_;
-  std::vector<int> spanLeft_;   // per row: first covered column of the polygon being filled
-  std::vector<int> spanRight_;  // per row: one past the last covered column
+  // Per row of the polygon being filled: the crossings of its falling and its
+  // rising edges (or the smallest and the largest crossing).
+  std::vector<int> spanLeft_;
+  std::vector<int> spanRight_;
 };
 
 }  // namespace velkora

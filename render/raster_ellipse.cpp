@@ -84,6 +84,7 @@ void RasterCanvas::ellipse(int left, int top, int right, int bottom) {
   if (right <= left || bottom <= top || w <= 0 || h <= 0) {
     return;
   }
+  notePainted(left, top, right, bottom);
   const EllipseShape shape(left, top, right, bottom);
   const int rowFirst = std::max(top, 0);
   const int rowEnd = std::min(bottom, h);
@@ -109,7 +110,7 @@ void RasterCanvas::ellipse(int left, int top, int right, int bottom) {
         if (x >= innerFirst && x <= innerLast) {
           line[x] = fill;
         } else {
-          plot(x, y, penStyle() == PenStyle::Solid ? 0 : shape.dotIndex(x, y));
+          line[x] = dotColour(penStyle() == PenStyle::Solid ? 0 : shape.dotIndex(x, y));
         }
       }
     }

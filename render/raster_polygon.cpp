@@ -25,9 +25,80 @@ void RasterCanvas::polygon(std::span<const PixelPoint> corners) {
   if (corners.empty() || bitmap_.width <= 0 || bitmap_.height <= 0) {
     return;
   }
+  int left = INT_MAX;
+  int top = INT_MAX;
+  int right = INT_MIN;
+  int bottom = INT_MIN;
+  for (const PixelPoint& c : corners) {
+    const PixelPoint p = clampPoint(c);
+    left = std::min(left, p.x);
+    top = std::min(top, p.y);
+    right = std::max(right, p.x);
+    bottom = std::max(bottom, p.y);
+  }
+  notePainted(left, top, right + 1, bottom + 1);
   fillPolygon(corners);
   outlinePolygon(corners);
 }
+
+namespace {
+
+// Calls crossing(y, x) for the rows y0..y1-1 that the edge lo-hi (lo.y < hi.y)
+// crosses, x being the first column whose pixel centre lies right of it.
+template <typename Crossing>
+void walkEdge(PixelPoint lo, PixelPoint hi, int y0, int y1, Crossing crossing) {
+  // Crossing at row y: xc = lo.x + (2(y - lo.y) + 1) dx / D with D = 2 (hi.y - lo.y).
+  // The first pixel right of it is ceil(xc - 0.5) = lo.x + ceil(P(y) / 2D) with
+  // P(y) = 2 (2 (y - lo.y) + 1) dx - D, and P grows by 4 dx per row. Track the
+  // quotient and remainder of P / 2D exactly.
+  const std::int64_t dx = static_cast<std::int64_t>(hi.x) - lo.x;
+  const std::int64_t d = 2 * (static_cast<std::int64_t>(hi.y) - lo.y);
+  const std::int64_t m = 2 * d;
+  const std::int64_t p0 = 2 * (2 * (static_cast<std::int64_t>(y0) - lo.y) + 1) * dx - d;
+  std::int64_t q = floorDiv(p0, m);
+  std::int64_t r = p0 - q * m;
+  const std::int64_t stepQ = floorDiv(4 * dx, m);
+  const std::int64_t stepR = 4 * dx - stepQ * m;
+  for (int y = y0; y < y1; ++y) {
+    crossing(y, static_cast<int>(lo.x + q + (r > 0 ? 1 : 0)));
+    q += stepQ;
+    r += stepR;
+    if (r >= m) {
+      r -= m;
+      ++q;
+    }
+  }
+}
+
+// Whether y runs down once and up once around the polygon (every convex
+// polygon does): then every row is crossed by exactly one falling and one
+// rising edge.
+bool monotoneInY(std::span<const PixelPoint> corners) {
+  const std::size_t n = corners.size();
+  int first = 0;
+  int last = 0;
+  int changes = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const int a = clampPoint(corners[i]).y;
+    const int b = clampPoint(corners[(i + 1) % n]).y;
+    const int sign = (b > a) - (b < a);
+    if (sign == 0) {
+      continue;
+    }
+    if (last == 0) {
+      first = sign;
+    } else if (sign != last) {
+      ++changes;
+    }
+    last = sign;
+  }
+  if (last != 0 && last != first) {
+    ++changes;
+  }
+  return changes <= 2;
+}
+
+}  // namespace
 
 void RasterCanvas::fillPolygon(std::span<const PixelPoint> corners) {
   const int w = bitmap_.width;
@@ -52,9 +123,18 @@ void RasterCanvas::fillPolygon(std::span<const PixelPoint> corners) {
     spanLeft_.resize(static_cast<std::size_t>(h));
     spanRight_.resize(static_cast<std::size_t>(h));
   }
-  std::fill(spanLeft_.begin() + rowFirst, spanLeft_.begin() + rowEnd, INT_MAX);
-  std::fill(spanRight_.begin() + rowFirst, spanRight_.begin() + rowEnd, INT_MIN);
+  int* const falling = spanLeft_.data();
+  int* const rising = spanRight_.data();
 
+  // A y-monotone polygon has one crossing per row on each chain: the falling
+  // edges write one array, the rising edges the other, and each row spans
+  // between the two. Any other polygon takes the smallest and the largest
+  // crossing of each row.
+  const bool monotone = monotoneInY(corners);
+  if (!monotone) {
+    std::fill(falling + rowFirst, falling + rowEnd, INT_MAX);
+    std::fill(rising + rowFirst, rising + rowEnd, INT_MIN);
+  }
   const std::size_t n = corners.size();
   for (std::size_t i = 0; i < n; ++i) {
     PixelPoint lo = clampPoint(corners[i]);
@@ -62,7 +142,8 @@ void RasterCanvas::fillPolygon(std::span<const PixelPoint> corners) {
     if (lo.y == hi.y) {
       continue;
     }
-    if (lo.y > hi.y) {
+    const bool down = lo.y < hi.y;
+    if (!down) {
       std::swap(lo, hi);
     }
     const int y0 = std::max(lo.y, rowFirst);
@@ -70,41 +151,31 @@ void RasterCanvas::fillPolygon(std::span<const PixelPoint> corners) {
     if (y0 >= y1) {
       continue;
     }
-    // Crossing at row y: xc = lo.x + (2(y - lo.y) + 1) dx / D with D = 2 (hi.y - lo.y).
-    // The first pixel right of it is ceil(xc - 0.5) = lo.x + ceil(P(y) / 2D) with
-    // P(y) = 2 (2 (y - lo.y) + 1) dx - D, and P grows by 4 dx per row. Track the
-    // quotient and remainder of P / 2D exactly.
-    const std::int64_t dx = static_cast<std::int64_t>(hi.x) - lo.x;
-    const std::int64_t d = 2 * (static_cast<std::int64_t>(hi.y) - lo.y);
-    const std::int64_t m = 2 * d;
-    const std::int64_t p0 = 2 * (2 * (static_cast<std::int64_t>(y0) - lo.y) + 1) * dx - d;
-    std::int64_t q = floorDiv(p0, m);
-    std::int64_t r = p0 - q * m;
-    const std::int64_t stepQ = floorDiv(4 * dx, m);
-    const std::int64_t stepR = 4 * dx - stepQ * m;
-    for (int y = y0; y < y1; ++y) {
-      const std::int64_t x = lo.x + q + (r > 0 ? 1 : 0);
-      const int xi = static_cast<int>(x);
-      spanLeft_[y] = std::min(spanLeft_[y], xi);
-      spanRight_[y] = std::max(spanRight_[y], xi);
-      q += stepQ;
-      r += stepR;
-      if (r >= m) {
-        r -= m;
-        ++q;
-      }
+    if (monotone) {
+      int* const chain = down ? falling : rising;
+      walkEdge(lo, hi, y0, y1, [chain](int y, int x) { chain[y] = x; });
+    } else {
+      walkEdge(lo, hi, y0, y1, [falling, rising](int y, int x) {
+        falling[y] = std::min(falling[y], x);
+        rising[y] = std::max(rising[y], x);
+      });
     }
   }
 
   const std::uint32_t colour = fillColour();
+  int paintedLeft = w;
+  int paintedRight = 0;
   for (int y = rowFirst; y < rowEnd; ++y) {
-    const int left = std::max(spanLeft_[y], 0);
-    const int right = std::min(spanRight_[y], w);
+    const int left = std::max(std::min(falling[y], rising[y]), 0);
+    const int right = std::min(std::max(falling[y], rising[y]), w);
     if (left < right) {
       std::uint32_t* line = bitmap_.pixels.data() + static_cast<std::size_t>(y) * w;
       std::fill(line + left, line + right, colour);
+      paintedLeft = std::min(paintedLeft, left);
+      paintedRight = std::max(paintedRight, right);
     }
   }
+  notePainted(paintedLeft, rowFirst, paintedRight, rowEnd);
 }
 
 void RasterCanvas::outlinePolygon(std::span<const PixelPoint> corners) {
@@ -121,7 +192,7 @@ void RasterCanvas::outlinePolygon(std::span<const PixelPoint> corners) {
     // Every corner on one pixel: no edge has a length, so paint the pixel itself.
     const PixelPoint p = clampPoint(corners[0]);
     if (p.x >= 0 && p.x < bitmap_.width && p.y >= 0 && p.y < bitmap_.height) {
-      plot(p.x, p.y, 0);
+      bitmap_.pixels[static_cast<std::size_t>(p.y) * bitmap_.width + p.x] = dotColour(0);
     }
   }
 }
@@ -173,23 +244,49 @@ void RasterCanvas::drawEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase) {
     return;
   }
 
+  // Walk the pixels by pointer; the dot phase runs with the traversal, which
+  // goes against i when the edge was turned round.
   const std::int64_t denominator = 2 * len;
   const std::int64_t numerator = 2 * iFirst * adv + len;
   std::int64_t mStep = floorDiv(numerator, denominator);
   std::int64_t rest = numerator - mStep * denominator;
-  for (std::int64_t i = iFirst; i <= iLast; ++i) {
-    const int u = static_cast<int>(u0 + su * i);
-    const int v = static_cast<int>(v0 + sv * mStep);
-    const std::int64_t dotIndex = dotBase + (reversed ? len - i : i);
-    if (xMajor) {
-      plot(u, v, dotIndex);
-    } else {
-      plot(v, u, dotIndex);
+  const std::ptrdiff_t stride = bitmap_.width;
+  const std::ptrdiff_t uPixels = xMajor ? su : su * stride;
+  const std::ptrdiff_t vPixels = xMajor ? sv * stride : sv;
+  const std::int64_t u = u0 + su * iFirst;
+  const std::int64_t v = v0 + sv * mStep;
+  std::uint32_t* const pixels = bitmap_.pixels.data();
+  std::ptrdiff_t at = xMajor ? v * stride + u : u * stride + v;
+  const std::int64_t twoAdv = 2 * adv;
+  if (penStyle() == PenStyle::Solid) {
+    const std::uint32_t colour = penColour();
+    for (std::int64_t i = iFirst; i <= iLast; ++i) {
+      pixels[at] = colour;
+      at += uPixels;
+      rest += twoAdv;
+      if (rest >= denominator) {
+        rest -= denominator;
+        at += vPixels;
+      }
     }
-    rest += 2 * adv;
+    return;
+  }
+  static_assert(kDotPeriod == 3, "one dot, two gaps");
+  const std::uint32_t colours[kDotPeriod] = {penColour(), fillColour(), fillColour()};
+  const std::int64_t firstIndex = dotBase + (reversed ? len - iFirst : iFirst);
+  int phase = static_cast<int>(firstIndex % kDotPeriod);
+  const int phaseStep = reversed ? kDotPeriod - 1 : 1;  // -1 or +1 modulo the period
+  for (std::int64_t i = iFirst; i <= iLast; ++i) {
+    pixels[at] = colours[phase];
+    phase += phaseStep;
+    if (phase >= kDotPeriod) {
+      phase -= kDotPeriod;
+    }
+    at += uPixels;
+    rest += twoAdv;
     if (rest >= denominator) {
       rest -= denominator;
-      ++mStep;
+      at += vPixels;
     }
   }
 }

@@ -15,13 +15,16 @@ std::int32_t faceCount(const Model& m) { return std::clamp(m.faceCount, 0, kCapa
 
 void paintInnerView(const Scene& scene, const ViewState& view) {
   const Model& m = scene.model;
+  // Filling and sorting the shell's list again for the front pass would give
+  // the same order, so the first sort serves both passes.
+  DepthList shell;
   DepthList list;
 
-  fillDepthList(list, m.faceCentres, faceCount(m));
-  sortDepthList(list);
+  fillDepthList(shell, m.faceCentres, faceCount(m));
+  sortDepthList(shell);
   scene.frame.setPenStyle(PenStyle::Dotted);
-  for (std::int32_t k = 0; k < list.count; ++k) {
-    const DepthItem& item = list.items[k];
+  for (std::int32_t k = 0; k < shell.count; ++k) {
+    const DepthItem& item = shell.items[k];
     if (item.key >= 0.0) {
       drawInnerViewPolygon(scene, item.index, m.faces[item.index].count, Role::Shell);
     }
@@ -39,10 +42,8 @@ void paintInnerView(const Scene& scene, const ViewState& view) {
 
   scene.front.clearWhite();
   scene.front.setPenStyle(PenStyle::Solid);
-  fillDepthList(list, m.faceCentres, faceCount(m));
-  sortDepthList(list);
-  for (std::int32_t k = 0; k < list.count; ++k) {
-    const DepthItem& item = list.items[k];
+  for (std::int32_t k = 0; k < shell.count; ++k) {
+    const DepthItem& item = shell.items[k];
     if (item.key < 0.0) {
       drawInnerViewFrontFace(scene, item.index, m.faces[item.index].count);
     }
@@ -52,13 +53,14 @@ void paintInnerView(const Scene& scene, const ViewState& view) {
 
 void paintOuterView(const Scene& scene) {
   const Model& m = scene.model;
+  DepthList shell;  // sorted once for the back and the front pass, as above
   DepthList list;
 
-  fillDepthList(list, m.outerCentres, sphereQuads(m));
-  sortDepthList(list);
+  fillDepthList(shell, m.outerCentres, sphereQuads(m));
+  sortDepthList(shell);
   scene.frame.setPenStyle(PenStyle::Dotted);
-  for (std::int32_t k = 0; k < list.count; ++k) {
-    const DepthItem& item = list.items[k];
+  for (std::int32_t k = 0; k < shell.count; ++k) {
+    const DepthItem& item = shell.items[k];
     if (item.key >= 0.0) {
       drawOuterViewPolygon(scene, item.index, m.outerQuads[item.index].count, Role::Shell);
     }
@@ -74,10 +76,8 @@ void paintOuterView(const Scene& scene) {
 
   scene.front.clearWhite();
   scene.front.setPenStyle(PenStyle::Solid);
-  fillDepthList(list, m.outerCentres, sphereQuads(m));
-  sortDepthList(list);
-  for (std::int32_t k = 0; k < list.count; ++k) {
-    const DepthItem& item = list.items[k];
+  for (std::int32_t k = 0; k < shell.count; ++k) {
+    const DepthItem& item = shell.items[k];
     if (item.key < 0.0) {
       drawOuterViewFrontQuad(scene, item.index, m.outerQuads[item.index].count);
     }

@@ -295,6 +295,15 @@ TEST(ComposeFrame, BuffersAreReusedAndEveryFrameStartsWhite) {
   EXPECT_EQ(c.at(60, 45), "A0FFA0");
 }
 
+TEST(ComposeFrame, WhatOnlyTheFrontLayerPaintedIsWhitenedForTheNextFrame) {
+  Model front;
+  addFace(front, {{-50, -50, -1}, {50, -50, -1}, {50, 50, -1}});
+  Composed c(front, kPolyhedron, 200, 200);
+  ASSERT_EQ(c.at(120, 90), "A0FFA0");
+  composeFrame(Model{}, kPolyhedron, 200, 200, c.buffers);
+  EXPECT_EQ(countColour(c.frame, 0xFFFFFF), 200 * 200);
+}
+
 TEST(ComposeFrame, EnormousCoordinatesAreClippedAtTheEdge) {
   Model m;
   // Scaled by 1e12: the edge from A to B still runs through the origin with slope 1/2.

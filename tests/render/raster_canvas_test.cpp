@@ -216,6 +216,19 @@ TEST(RasterCanvas, FanOfTrianglesCoversItsHullExactlyOnce) {
   }
 }
 
+TEST(RasterCanvas, PolygonNotMonotoneInYFillsFromFirstToLastCrossing) {
+  // A zig-zag top edge, as rounding can make of a sliver: rows cross it
+  // four times; each row is filled from its first to its last crossing.
+  const std::array<PixelPoint, 5> zigzag{{{0, 0}, {10, 10}, {20, 0}, {20, 20}, {0, 20}}};
+  const std::array<PixelPoint, 5> reversed{{{0, 0}, {0, 20}, {20, 20}, {20, 0}, {10, 10}}};
+  for (const auto& corners : {zigzag, reversed}) {
+    Surface s = makeSurface(false, 40, 40);
+    static_cast<RasterCanvas&>(*s.canvas).fillPolygon(corners);
+    EXPECT_EQ(paintedBox(*s.canvas), (std::array<int, 4>{0, 0, 19, 19}));
+    EXPECT_EQ(countColour(*s.canvas, kFill), 20 * 20);
+  }
+}
+
 TEST(RasterCanvas, FillSamplesPixelCentres) {
   Surface s = makeSurface(false, 20, 20);
   const std::array<PixelPoint, 4> square{{{2, 3}, {7, 3}, {7, 9}, {2, 9}}};

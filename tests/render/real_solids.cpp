@@ -16,7 +16,8 @@ Model loadCatalogueSolid(int type) {
   loadTextResource(names, "velkora");
   loadTextResource(vertexLines, "mpoly1");
   loadTextResource(faceLines, "mpoly2");
-  const std::string suffix = "\t" + std::to_string(type);
+  std::string suffix(1, '\t');
+  suffix += std::to_string(type);
   for (const ByteString& line : names) {
     if (line.size() > suffix.size() && line.ends_with(suffix)) {
       Model model;
@@ -24,7 +25,10 @@ Model loadCatalogueSolid(int type) {
       return model;
     }
   }
-  throw std::runtime_error("Typ " + std::to_string(type) + " fehlt in der Namensliste");
+  std::string message = "Typ ";
+  message += std::to_string(type);
+  message += " fehlt in der Namensliste";
+  throw std::runtime_error(message);
 }
 
 }  // namespace velkora::testing
