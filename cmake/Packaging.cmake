@@ -1,0 +1,37 @@
+# Installing the viewer like a Linux desktop program, and the .deb package.
+# cmake --install puts korvelindra into bin, its desktop entry into
+# share/applications and its icon into share/icons/hicolor/64x64/apps;
+# cpack -G DEB packs the same files, with Depends taken from the linked
+# shared libraries (dpkg-shlibdeps).
+
+include(GNUInstallDirs)
+add_subdirectory(packaging)
+
+set(VELKORA_PACKAGE_CONTACT "Korvelindra-Entwickler <korvelindra@example.org>"
+    CACHE STRING "Maintainer of the .deb package (name <address>)")
+
+set(CPACK_PACKAGE_NAME korvelindra)
+set(CPACK_PACKAGE_VENDOR "Korvelindra")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "${VELKORA_PACKAGE_CONTACT}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "viewer for the Platonic, Archimedean and Catalan solids")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Shows the 31 convex solids (5 Platonic, 13 Archimedean, 13 Catalan) under
+their German names, alone, with their inner sphere or inside their outer sphere. The
+picture turns by itself or with the mouse, zooms, and can mark the corners.
+The interface is German.")
+set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}_${PROJECT_VERSION})
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};${PROJECT_NAME};korvelindra;/")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_PACKAGE_NAME korvelindra)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VELKORA_PACKAGE_CONTACT}")
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+include(CPack)
