@@ -18,10 +18,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "viewer for the Platonic, Archimedean and Catalan solids")
 set(CPACK_PACKAGE_DESCRIPTION
     "Shows the 31 convex solids (5 Platonic, 13 Archimedean, 13 Catalan) under
-their German names, alone, with their inner sphere or inside their outer sphere. The
-picture turns by itself or with the mouse, zooms, and can mark the corners.
-The interface is German.")
-set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}_${PROJECT_VERSION})
+their German names: alone, with their inner sphere, or inside their outer
+sphere. The picture turns by itself or with the mouse, zooms, and can mark
+the corners. The interface is German.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};${PROJECT_NAME};korvelindra;/")
 
