@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "render/raster_canvas.h"
 
@@ -20,6 +21,22 @@ inline std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
 
 // Smallest integer >= a / b; needs b > 0.
 inline std::int64_t ceilDiv(std::int64_t a, std::int64_t b) { return -floorDiv(-a, b); }
+
+// Paints count pixels from line on in one colour. Runs of four or more go in
+// 16-byte stores, the last one overlapping, so short spans need no tail loop.
+inline void fillSpan(std::uint32_t* line, int count, std::uint32_t colour) {
+  if (count >= 4) {
+    const std::uint32_t quad[4] = {colour, colour, colour, colour};
+    for (int i = 0; i + 4 <= count; i += 4) {
+      std::memcpy(line + i, quad, sizeof quad);
+    }
+    std::memcpy(line + count - 4, quad, sizeof quad);
+  } else {
+    for (int i = 0; i < count; ++i) {
+      line[i] = colour;
+    }
+  }
+}
 
 inline int clampCoord(int v) { return std::clamp(v, -kRasterCoordLimit, kRasterCoordLimit); }
 

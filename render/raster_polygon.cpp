@@ -170,7 +170,7 @@ void RasterCanvas::fillPolygon(std::span<const PixelPoint> corners) {
     const int right = std::min(std::max(falling[y], rising[y]), w);
     if (left < right) {
       std::uint32_t* line = bitmap_.pixels.data() + static_cast<std::size_t>(y) * w;
-      std::fill(line + left, line + right, colour);
+      raster::fillSpan(line + left, right - left, colour);
       paintedLeft = std::min(paintedLeft, left);
       paintedRight = std::max(paintedRight, right);
     }
@@ -229,10 +229,15 @@ void RasterCanvas::drawEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase) {
     iLast = std::min(iLast, u0);
   }
   // Clip along the minor axis: v = v0 + sv * m(i), m(i) = floor((2 i adv + len) / 2 len),
-  // a non-decreasing function of i, so the visible steps form one range.
+  // a non-decreasing function of i, so the visible steps form one range. An
+  // edge whose both ends lie inside needs no clipping (the common case).
   const std::int64_t mLow = sv > 0 ? -v0 : v0 - (vLimit - 1);
   const std::int64_t mHigh = sv > 0 ? vLimit - 1 - v0 : v0;
-  if (adv == 0) {
+  const bool inside = p0.x >= 0 && p1.x < bitmap_.width && std::min(p0.y, p1.y) >= 0 &&
+                      std::max(p0.y, p1.y) < bitmap_.height;
+  if (inside) {
+    // Nothing to cut.
+  } else if (adv == 0) {
     if (mLow > 0 || mHigh < 0) {
       return;
     }
@@ -248,7 +253,12 @@ void RasterCanvas::drawEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase) {
   // goes against i when the edge was turned round.
   const std::int64_t denominator = 2 * len;
   const std::int64_t numerator = 2 * iFirst * adv + len;
-  std::int64_t mStep = floorDiv(numerator, denominator);
+  std::int64_t mStep = 0;
+  if (iFirst > 1) {
+    mStep = floorDiv(numerator, denominator);
+  } else if (numerator >= denominator) {  // iFirst 0 or 1: numerator < 2 denominator
+    mStep = 1;
+  }
   std::int64_t rest = numerator - mStep * denominator;
   const std::ptrdiff_t stride = bitmap_.width;
   const std::ptrdiff_t uPixels = xMajor ? su : su * stride;

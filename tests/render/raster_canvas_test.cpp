@@ -138,6 +138,32 @@ TEST_P(BothCanvases, PolygonPartlyOutsidePaintsOnlyTheInsidePart) {
   EXPECT_EQ(s.canvas->pixel(49, 29), kFill);
 }
 
+TEST_P(BothCanvases, CornersJustPastTheEdgesDoNotWrapRound) {
+  Surface s = makeSurface(GetParam(), 60, 40);
+  // Corners on column 60 and row 40, one past the last ones, in both turning senses.
+  const std::array<PixelPoint, 3> right{{{60, 5}, {50, 10}, {50, 0}}};
+  const std::array<PixelPoint, 3> bottom{{{20, 40}, {30, 30}, {10, 30}}};
+  const std::array<PixelPoint, 3> rightTurned{{{60, 25}, {50, 20}, {50, 30}}};
+  // Steep and flat edges, whose minor axis reaches the edge.
+  const std::array<PixelPoint, 3> steep{{{60, 5}, {55, 30}, {50, 0}}};
+  const std::array<PixelPoint, 3> flat{{{5, 40}, {30, 35}, {0, 30}}};
+  for (const auto& tri : {right, bottom, rightTurned, steep, flat}) {
+    s.canvas->polygon(tri);
+  }
+  for (int y = 0; y < 30; ++y) {
+    EXPECT_EQ(s.canvas->pixel(0, y) & 0xFFFFFFu, 0xFFFFFFu) << "row " << y;
+  }
+  for (int x = 0; x < 60; ++x) {
+    EXPECT_EQ(s.canvas->pixel(x, 0) & 0xFFFFFFu, x >= 50 ? s.canvas->pixel(x, 0) & 0xFFFFFFu : 0xFFFFFFu);
+  }
+  int lastColumn = 0;
+  int lastRow = 0;
+  for (int y = 0; y < 40; ++y) lastColumn += (s.canvas->pixel(59, y) & 0xFFFFFFu) != 0xFFFFFFu;
+  for (int x = 0; x < 60; ++x) lastRow += (s.canvas->pixel(x, 39) & 0xFFFFFFu) != 0xFFFFFFu;
+  EXPECT_GT(lastColumn, 0);
+  EXPECT_GT(lastRow, 0);
+}
+
 TEST_P(BothCanvases, PolygonsWhollyOutsidePaintNothing) {
   Surface s = makeSurface(GetParam(), 60, 40);
   const std::array<std::array<PixelPoint, 3>, 4> outside{{{{{-30, 5}, {-2, 20}, {-15, 35}}},
