@@ -20,6 +20,10 @@ inline constexpr int kRasterCoordLimit = 1 << 24;
 // fill colour, counted along the outline.
 inline constexpr int kDotPeriod = 3;
 
+// Ellipses up to this many rows keep their row spans for the next ellipse of
+// the same size.
+inline constexpr int kEllipseCacheRows = 64;
+
 class RasterCanvas final : public Canvas {
  public:
   explicit RasterCanvas(Bitmap& bitmap) : bitmap_(bitmap) {}
@@ -50,6 +54,11 @@ class RasterCanvas final : public Canvas {
   // rising edges (or the smallest and the largest crossing).
   std::vector<int> spanLeft_;
   std::vector<int> spanRight_;
+  // Row spans of the last cached ellipse size, relative to its box's left edge.
+  int ellipseWidth_ = 0;
+  int ellipseHeight_ = 0;
+  std::vector<int> ellipseFirst_;
+  std::vector<int> ellipseLast_;
 };
 
 }  // namespace velkora

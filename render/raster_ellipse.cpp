@@ -86,31 +86,64 @@ void RasterCanvas::ellipse(int left, int top, int right, int bottom) {
   }
   notePainted(left, top, right, bottom);
   const EllipseShape shape(left, top, right, bottom);
+  const int boxWidth = right - left;
+  const int boxHeight = bottom - top;
+  // The row spans depend on the box's size only; the vertex marks all share
+  // one size, so their spans are worked out once and then looked up.
+  const bool cached = boxHeight <= kEllipseCacheRows;
+  if (cached && (boxWidth != ellipseWidth_ || boxHeight != ellipseHeight_)) {
+    ellipseFirst_.resize(static_cast<std::size_t>(boxHeight));
+    ellipseLast_.resize(static_cast<std::size_t>(boxHeight));
+    for (int r = 0; r < boxHeight; ++r) {
+      const Span span = shape.span(top + r);
+      ellipseFirst_[r] = span.first - left;
+      ellipseLast_[r] = span.last - left;
+    }
+    ellipseWidth_ = boxWidth;
+    ellipseHeight_ = boxHeight;
+  }
+  auto spanOf = [&](int y) -> Span {
+    if (!cached) {
+      return shape.span(y);
+    }
+    if (y < top || y >= bottom) {
+      return {};
+    }
+    return {ellipseFirst_[y - top] + left, ellipseLast_[y - top] + left};
+  };
+
   const int rowFirst = std::max(top, 0);
   const int rowEnd = std::min(bottom, h);
   const std::uint32_t fill = fillColour();
-  Span above = shape.span(rowFirst - 1);
-  Span current = shape.span(rowFirst);
+  const std::uint32_t pen = penColour();
+  const bool solid = penStyle() == PenStyle::Solid;
+  Span above = spanOf(rowFirst - 1);
+  Span current = spanOf(rowFirst);
   for (int y = rowFirst; y < rowEnd; ++y) {
-    const Span below = shape.span(y + 1);
-    if (!current.empty()) {
+    const Span below = spanOf(y + 1);
+    const int first = std::max(current.first, 0);
+    const int last = std::min(current.last, w - 1);
+    if (first <= last) {
       // Inner columns have all four neighbours inside; the rest is outline.
       int innerFirst = current.first + 1;
       int innerLast = current.last - 1;
       if (above.empty() || below.empty()) {
-        innerFirst = current.last + 1;
+        innerLast = innerFirst - 1;
       } else {
         innerFirst = std::max({innerFirst, above.first, below.first});
         innerLast = std::min({innerLast, above.last, below.last});
       }
       std::uint32_t* line = bitmap_.pixels.data() + static_cast<std::size_t>(y) * w;
-      const int first = std::max(current.first, 0);
-      const int last = std::min(current.last, w - 1);
-      for (int x = first; x <= last; ++x) {
-        if (x >= innerFirst && x <= innerLast) {
-          line[x] = fill;
-        } else {
-          line[x] = dotColour(penStyle() == PenStyle::Solid ? 0 : shape.dotIndex(x, y));
+      if (solid) {
+        raster::fillSpan(line + first, last - first + 1, pen);
+        const int fillFirst = std::max(innerFirst, first);
+        const int fillLast = std::min(innerLast, last);
+        if (fillFirst <= fillLast) {
+          raster::fillSpan(line + fillFirst, fillLast - fillFirst + 1, fill);
+        }
+      } else {
+        for (int x = first; x <= last; ++x) {
+          line[x] = x >= innerFirst && x <= innerLast ? fill : dotColour(shape.dotIndex(x, y));
         }
       }
     }
