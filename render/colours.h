@@ -7,9 +7,9 @@
 namespace velkora {
 
 inline constexpr std::uint32_t kLightGreen = 0xFFA0FFA0u;  // fill of every shell polygon
-inline constexpr std::uint32_t kRed = 0xFFFF0000u;         // polyhedron shell and front quad outlines
-inline constexpr std::uint32_t kLightRed = 0xFFFF8080u;    // back sphere quads of the outer view
-inline constexpr std::uint32_t kYellow = 0xFFFFFF00u;      // core fill and vertex marks
-inline constexpr std::uint32_t kBlue = 0xFF0000FFu;        // core outline
+inline constexpr std::uint32_t kRed = 0xFFFF0000u;       // polyhedron shell and front quad outlines
+inline constexpr std::uint32_t kLightRed = 0xFFFF8080u;  // back sphere quads of the outer view
+inline constexpr std::uint32_t kYellow = 0xFFFFFF00u;    // core fill and vertex marks
+inline constexpr std::uint32_t kBlue = 0xFF0000FFu;      // core outline
 
 }  // namespace velkora

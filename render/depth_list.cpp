@@ -5,7 +5,8 @@
 
 namespace velkora {
 
-void fillDepthList(DepthList& list, const std::array<CentreRec, kCapacity>& centres, std::int32_t count) {
+void fillDepthList(DepthList& list, const std::array<CentreRec, kCapacity>& centres,
+                   std::int32_t count) {
   list.count = std::clamp(count, 0, kCapacity);
   for (std::int32_t i = 0; i < list.count; ++i) {
     list.items[i] = {centres[i].z, i};

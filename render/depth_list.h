@@ -11,8 +11,8 @@
 namespace velkora {
 
 struct DepthItem {
-  double key = 0.0;          // z of the item's centre; larger is farther away
-  std::int32_t index = 0;    // position of the face or quad in its array
+  double key = 0.0;        // z of the item's centre; larger is farther away
+  std::int32_t index = 0;  // position of the face or quad in its array
 };
 
 struct DepthList {
@@ -21,7 +21,8 @@ struct DepthList {
 };
 
 // Entry i := (centres[i].z, i) for i below count; count is cut to 0..kCapacity.
-void fillDepthList(DepthList& list, const std::array<CentreRec, kCapacity>& centres, std::int32_t count);
+void fillDepthList(DepthList& list, const std::array<CentreRec, kCapacity>& centres,
+                   std::int32_t count);
 
 // Exchange sort into descending key: for i < j, entries i and j swap when key i
 // is less than key j. Equal keys never swap with each other (NaN keys never swap).

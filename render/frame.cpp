@@ -9,7 +9,8 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
                   FrameBuffers& buffers) {
   // Kept buffers of the right size only need what the last frame painted made white again.
   if (buffers.frame.width == width && buffers.frame.height == height &&
-      buffers.frame.pixels.size() == static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
+      buffers.frame.pixels.size() ==
+          static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
     buffers.frame.whitenPainted();
   } else {
     buffers.frame.resetWhite(width, height);

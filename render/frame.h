@@ -10,9 +10,9 @@ namespace velkora {
 
 // Which view the window's radio buttons and check box ask for.
 struct ViewState {
-  bool innerSphere = false;   // RadioB2 checked: the inner view paints the inner sphere
-  bool outerSphere = false;   // RadioB3 checked: the outer view
-  bool markPoints = false;    // mark the corners of polyhedron faces
+  bool innerSphere = false;  // RadioB2 checked: the inner view paints the inner sphere
+  bool outerSphere = false;  // RadioB3 checked: the outer view
+  bool markPoints = false;   // mark the corners of polyhedron faces
 };
 
 // The frame and the front layer, kept between frames to save allocations.

@@ -5,7 +5,8 @@
 namespace velkora {
 
 const std::uint32_t* RasterCanvas::row(int y) const {
-  return bitmap_.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(bitmap_.width);
+  return bitmap_.pixels.data() +
+         static_cast<std::size_t>(y) * static_cast<std::size_t>(bitmap_.width);
 }
 
 void RasterCanvas::clearWhite() { bitmap_.whitenPainted(); }

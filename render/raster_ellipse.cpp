@@ -27,8 +27,12 @@ struct Span {
 class EllipseShape {
  public:
   EllipseShape(int left, int top, int right, int bottom)
-      : top_(top), bottom_(bottom), width_(right - left), height_(bottom - top),
-        centre2X_(static_cast<double>(left) + right - 1), centre2Y_(static_cast<double>(top) + bottom - 1) {}
+      : top_(top),
+        bottom_(bottom),
+        width_(right - left),
+        height_(bottom - top),
+        centre2X_(static_cast<double>(left) + right - 1),
+        centre2Y_(static_cast<double>(top) + bottom - 1) {}
 
   Span span(int y) const {
     if (y < top_ || y >= bottom_) {

@@ -47,7 +47,8 @@ void drawItem(const Scene& scene, Canvas& canvas, const std::array<Point3, kCapa
 
 }  // namespace
 
-void drawInnerViewPolygon(const Scene& scene, std::int32_t index, std::int32_t cornerCount, Role role) {
+void drawInnerViewPolygon(const Scene& scene, std::int32_t index, std::int32_t cornerCount,
+                          Role role) {
   const Model& m = scene.model;
   if (role == Role::Core) {
     scene.frame.setFillColour(kYellow);
@@ -66,7 +67,8 @@ void drawInnerViewFrontFace(const Scene& scene, std::int32_t index, std::int32_t
   drawItem(scene, scene.front, scene.model.vertices, scene.model.faces, index, cornerCount, true);
 }
 
-void drawOuterViewPolygon(const Scene& scene, std::int32_t index, std::int32_t cornerCount, Role role) {
+void drawOuterViewPolygon(const Scene& scene, std::int32_t index, std::int32_t cornerCount,
+                          Role role) {
   const Model& m = scene.model;
   if (role == Role::Core) {
     scene.frame.setFillColour(kYellow);
@@ -82,7 +84,8 @@ void drawOuterViewPolygon(const Scene& scene, std::int32_t index, std::int32_t c
 void drawOuterViewFrontQuad(const Scene& scene, std::int32_t index, std::int32_t cornerCount) {
   scene.front.setFillColour(kLightGreen);
   scene.front.setPenColour(kRed);
-  drawItem(scene, scene.front, scene.model.outerPoints, scene.model.outerQuads, index, cornerCount, false);
+  drawItem(scene, scene.front, scene.model.outerPoints, scene.model.outerQuads, index, cornerCount,
+           false);
 }
 
 }  // namespace velkora

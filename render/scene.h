@@ -25,14 +25,16 @@ enum class Role : std::uint8_t { Shell = 0, Core = 1 };
 
 // Frame: polyhedron face as shell (light green, red outline, marks) or
 // inner-sphere quad as core (yellow, blue outline). The pen style is the caller's.
-void drawInnerViewPolygon(const Scene& scene, std::int32_t index, std::int32_t cornerCount, Role role);
+void drawInnerViewPolygon(const Scene& scene, std::int32_t index, std::int32_t cornerCount,
+                          Role role);
 
 // Front layer: polyhedron face, light green with red outline, with marks.
 void drawInnerViewFrontFace(const Scene& scene, std::int32_t index, std::int32_t cornerCount);
 
 // Frame: outer-sphere quad as shell (light green, light red outline) or
 // polyhedron face as core (yellow, blue outline, marks).
-void drawOuterViewPolygon(const Scene& scene, std::int32_t index, std::int32_t cornerCount, Role role);
+void drawOuterViewPolygon(const Scene& scene, std::int32_t index, std::int32_t cornerCount,
+                          Role role);
 
 // Front layer: outer-sphere quad, light green with red outline.
 void drawOuterViewFrontQuad(const Scene& scene, std::int32_t index, std::int32_t cornerCount);

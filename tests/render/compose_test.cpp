@@ -116,7 +116,7 @@ TEST(ComposeFrame, OuterViewBackQuadsAreLightRedDottedAndFrontQuadsRedSolid) {
 
 TEST(ComposeFrame, LightRedBackOutlineUnderTheFrontFillReadsA08080) {
   Model m;
-  addSphereQuad(m, {{-50, -50, 5}, {50, -50, 5}, {50, 50, 5}, {-50, 50, 5}});    // back
+  addSphereQuad(m, {{-50, -50, 5}, {50, -50, 5}, {50, 50, 5}, {-50, 50, 5}});      // back
   addSphereQuad(m, {{-70, -20, -5}, {70, -20, -5}, {70, 20, -5}, {-70, 20, -5}});  // front
   Composed c(m, kOuter, 200, 200);
   int seen = 0;
@@ -244,7 +244,8 @@ TEST(ComposeFrame, SpherePointsAreNeverMarked) {
     Composed plain(spheresOnly, view, 634, 663);
     view.markPoints = true;
     Composed marked(spheresOnly, view, 634, 663);
-    EXPECT_EQ(testing::firstDifference(marked.frame, plain.frame), "") << (outer ? "outer" : "inner");
+    EXPECT_EQ(testing::firstDifference(marked.frame, plain.frame), "")
+        << (outer ? "outer" : "inner");
   }
 }
 
@@ -273,7 +274,8 @@ TEST(ComposeFrame, OuterViewMarksPolyhedronVerticesOnly) {
     const int vy = static_cast<int>(std::nearbyint(ico.vertices[v].y)) + 331;
     int changed = 0;
     for (int y = vy - 4; y <= vy + 4; ++y)
-      for (int x = vx - 4; x <= vx + 4; ++x) changed += marked.frame.pixel(x, y) != plain.frame.pixel(x, y);
+      for (int x = vx - 4; x <= vx + 4; ++x)
+        changed += marked.frame.pixel(x, y) != plain.frame.pixel(x, y);
     EXPECT_GT(changed, 10) << "vertex " << v;
   }
 }
@@ -323,7 +325,8 @@ TEST(ComposeFrame, EnormousCoordinatesAreClippedAtTheEdge) {
 
 TEST(ComposeFrame, InfiniteAndNaNCoordinatesDrawSafely) {
   Model m = testing::icosahedron();
-  m.vertices[0] = {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(), 0.0};
+  m.vertices[0] = {std::numeric_limits<double>::infinity(),
+                   -std::numeric_limits<double>::infinity(), 0.0};
   m.vertices[1].x = std::numeric_limits<double>::quiet_NaN();
   m.faceCentres[2].z = std::numeric_limits<double>::quiet_NaN();
   ViewState view = kOuter;

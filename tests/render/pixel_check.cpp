@@ -33,7 +33,8 @@ std::string firstDifference(const Canvas& actual, const Canvas& expected,
   return {};
 }
 
-std::string firstMismatch(const Canvas& actual, const std::function<std::uint32_t(int, int)>& expected) {
+std::string firstMismatch(const Canvas& actual,
+                          const std::function<std::uint32_t(int, int)>& expected) {
   for (int y = 0; y < actual.height(); ++y) {
     for (int x = 0; x < actual.width(); ++x) {
       const std::uint32_t a = actual.pixel(x, y);

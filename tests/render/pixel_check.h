@@ -17,7 +17,8 @@ std::string firstDifference(const Canvas& actual, const Canvas& expected,
                             const std::function<bool(int, int)>& considered = {});
 
 // Empty when expected(x, y) matches every pixel of actual.
-std::string firstMismatch(const Canvas& actual, const std::function<std::uint32_t(int, int)>& expected);
+std::string firstMismatch(const Canvas& actual,
+                          const std::function<std::uint32_t(int, int)>& expected);
 
 // True when the 3x3 block around (x, y) has one colour (inside the picture).
 bool flatAround(const Canvas& canvas, int x, int y);

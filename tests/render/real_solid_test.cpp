@@ -37,9 +37,11 @@ TEST(RealSolids, IcosahedronViewsMatchTheReferenceInFlatAreas) {
     QPainterCanvas referenceFront(634, 663);
     composeScene(ico, view, reference, referenceFront);
     testing::saveFrame(ours, name);
-    EXPECT_EQ(testing::firstDifference(ours, reference,
-                                       [&](int x, int y) { return flatAround(ours, x, y) && flatAround(reference, x, y); }),
-              "")
+    EXPECT_EQ(
+        testing::firstDifference(
+            ours, reference,
+            [&](int x, int y) { return flatAround(ours, x, y) && flatAround(reference, x, y); }),
+        "")
         << name;
     // The glass shell shows, and the core shows through it only when there is one.
     EXPECT_GT(countColour(ours, 0xA0FFA0), 10000) << name;
@@ -66,7 +68,8 @@ TEST(RealSolids, OuterViewOfTheLargestSolidMarksItsNearVertices) {
     // The mark's fill is the core's yellow; its blue ring is what shows.
     int changed = 0;
     for (int dy = -4; dy <= 4; ++dy)
-      for (int dx = -4; dx <= 4; ++dx) changed += marked.frame.at(x + dx, y + dy) != plain.frame.at(x + dx, y + dy);
+      for (int dx = -4; dx <= 4; ++dx)
+        changed += marked.frame.at(x + dx, y + dy) != plain.frame.at(x + dx, y + dy);
     shown += changed > 0 ? 1 : 0;
   }
   EXPECT_GT(near, 20);

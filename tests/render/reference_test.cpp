@@ -24,8 +24,9 @@ using testing::flatAround;
 
 // Pixels whose 3x3 neighbourhood is one colour in either picture must agree.
 std::string differenceAwayFromOutlines(const Canvas& ours, const Canvas& reference) {
-  return firstDifference(ours, reference,
-                         [&](int x, int y) { return flatAround(ours, x, y) || flatAround(reference, x, y); });
+  return firstDifference(ours, reference, [&](int x, int y) {
+    return flatAround(ours, x, y) || flatAround(reference, x, y);
+  });
 }
 
 TEST(Reference, RandomConvexPolygonsFillTheSameArea) {
@@ -88,8 +89,9 @@ struct Scene {
 // can be invisible in one picture where the other shows a dot. Compare where
 // both pictures are flat.
 std::string differenceInsideFlatAreas(const Canvas& ours, const Canvas& reference) {
-  return firstDifference(ours, reference,
-                         [&](int x, int y) { return flatAround(ours, x, y) && flatAround(reference, x, y); });
+  return firstDifference(ours, reference, [&](int x, int y) {
+    return flatAround(ours, x, y) && flatAround(reference, x, y);
+  });
 }
 
 TEST(Reference, FramesFillTheSameAreas) {
@@ -121,7 +123,8 @@ TEST(Reference, FramesFillTheSameAreas) {
     // Most of the picture takes part in the comparison.
     int compared = 0;
     for (int y = 0; y < 663; ++y)
-      for (int x = 0; x < 634; ++x) compared += flatAround(ours, x, y) && flatAround(reference, x, y);
+      for (int x = 0; x < 634; ++x)
+        compared += flatAround(ours, x, y) && flatAround(reference, x, y);
     EXPECT_GT(compared, 634 * 663 * 7 / 10) << scene.name;
   }
 }

@@ -35,7 +35,8 @@ void buildSpheres(Model& m, double innerRadius, double outerRadius) {
     const double lat = std::numbers::pi * (-85.0 + 10.0 * r) / 180.0;
     for (int s = 0; s < kSegments; ++s) {
       const double lon = 2.0 * std::numbers::pi * s / kSegments;
-      const Point3 unit{std::cos(lat) * std::cos(lon), std::sin(lat), std::cos(lat) * std::sin(lon)};
+      const Point3 unit{std::cos(lat) * std::cos(lon), std::sin(lat),
+                        std::cos(lat) * std::sin(lon)};
       const int i = r * kSegments + s;
       m.innerPoints[i] = {unit.x * innerRadius, unit.y * innerRadius, unit.z * innerRadius};
       m.outerPoints[i] = {unit.x * outerRadius, unit.y * outerRadius, unit.z * outerRadius};
@@ -69,7 +70,9 @@ void finishFaces(Model& m) {
 // Scales the three point arrays so that the largest absolute coordinate is 260.
 void scaleTo260(Model& m) {
   double largest = 0.0;
-  auto widen = [&](const Point3& p) { largest = std::max({largest, std::abs(p.x), std::abs(p.y), std::abs(p.z)}); };
+  auto widen = [&](const Point3& p) {
+    largest = std::max({largest, std::abs(p.x), std::abs(p.y), std::abs(p.z)});
+  };
   for (int i = 0; i < m.vertexCount; ++i) widen(m.vertices[i]);
   for (int i = 0; i < m.spherePointCount; ++i) widen(m.innerPoints[i]);
   for (int i = 0; i < m.spherePointCount; ++i) widen(m.outerPoints[i]);
@@ -140,9 +143,18 @@ Model icosahedron() {
   Model m;
   m.polyType = 3;
   const double phi = (1.0 + std::sqrt(5.0)) / 2.0;
-  const std::array<Point3, 12> v = {{{0, 1, phi}, {0, -1, phi}, {0, 1, -phi}, {0, -1, -phi},
-                                     {1, phi, 0}, {-1, phi, 0}, {1, -phi, 0}, {-1, -phi, 0},
-                                     {phi, 0, 1}, {-phi, 0, 1}, {phi, 0, -1}, {-phi, 0, -1}}};
+  const std::array<Point3, 12> v = {{{0, 1, phi},
+                                     {0, -1, phi},
+                                     {0, 1, -phi},
+                                     {0, -1, -phi},
+                                     {1, phi, 0},
+                                     {-1, phi, 0},
+                                     {1, -phi, 0},
+                                     {-1, -phi, 0},
+                                     {phi, 0, 1},
+                                     {-phi, 0, 1},
+                                     {phi, 0, -1},
+                                     {-phi, 0, -1}}};
   m.vertexCount = 12;
   std::copy(v.begin(), v.end(), m.vertices.begin());
   // Faces are the triples of mutually adjacent vertices (edge length 2).

@@ -1,0 +1,100 @@
+// One frame of the heaviest scenes (outer view of type 29 with marks, inner
+// view with the inner sphere of type 12) at two surface sizes through our
+// rasteriser and the QPainter reference; the depth sort on a sphere list;
+// drehen on a full model. Run with repetitions; the reporter prints medians
+// and the reference-to-ours ratios of the run.
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <cstdlib>
+#include <string>
+
+#include "bench/median_ratio_reporter.h"
+#include "motion/rotation.h"
+#include "render/depth_list.h"
+#include "render/frame.h"
+#include "render/views.h"
+#include "tests/render/qpainter_canvas.h"
+#include "tests/render/real_solids.h"
+
+namespace velkora {
+namespace {
+
+struct BenchScene {
+  std::string name;
+  Model model;
+  ViewState view;
+};
+
+void ourFrame(benchmark::State& state, const BenchScene& scene, int width, int height) {
+  FrameBuffers buffers;
+  for (auto _ : state) {
+    composeFrame(scene.model, scene.view, width, height, buffers);
+    benchmark::DoNotOptimize(buffers.frame.pixels.data());
+    benchmark::ClobberMemory();
+  }
+}
+
+void referenceFrame(benchmark::State& state, const BenchScene& scene, int width, int height) {
+  QPainterCanvas frame(width, height);
+  QPainterCanvas front(width, height);
+  for (auto _ : state) {
+    frame.clearWhite();
+    composeScene(scene.model, scene.view, frame, front);
+    benchmark::DoNotOptimize(frame.row(0));
+    benchmark::ClobberMemory();
+  }
+}
+
+void sortSphereList(benchmark::State& state, const Model& model) {
+  DepthList list;
+  for (auto _ : state) {
+    fillDepthList(list, model.outerCentres, model.sphereQuadCount);
+    sortDepthList(list);
+    benchmark::DoNotOptimize(list.items.data());
+  }
+}
+
+void turnModel(benchmark::State& state, Model model) {
+  for (auto _ : state) {
+    drehen(model, 0.25, 0.5, 0.75);
+    benchmark::DoNotOptimize(model.vertices.data());
+  }
+}
+
+}  // namespace
+}  // namespace velkora
+
+int main(int argc, char** argv) {
+  using namespace velkora;
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  }
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+
+  static const BenchScene outer29{
+      "outer_type29_marks", testing::loadCatalogueSolid(29), {false, true, true}};
+  static const BenchScene inner12{
+      "inner_type12_sphere", testing::loadCatalogueSolid(12), {true, false, false}};
+  for (const BenchScene* scene : {&outer29, &inner12}) {
+    for (const auto& [w, h] : {std::pair{634, 663}, std::pair{1680, 1050}}) {
+      const std::string stem =
+          "frame/" + scene->name + "/" + std::to_string(w) + "x" + std::to_string(h);
+      benchmark::RegisterBenchmark((stem + "/raster").c_str(), ourFrame, *scene, w, h)
+          ->Unit(benchmark::kMicrosecond);
+      benchmark::RegisterBenchmark((stem + "/qpainter").c_str(), referenceFrame, *scene, w, h)
+          ->Unit(benchmark::kMicrosecond);
+    }
+  }
+  benchmark::RegisterBenchmark("sortDepthList/408", sortSphereList, outer29.model)
+      ->Unit(benchmark::kMicrosecond);
+  benchmark::RegisterBenchmark("drehen/type29", turnModel, outer29.model)
+      ->Unit(benchmark::kMicrosecond);
+
+  MedianRatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return 0;
+}
