@@ -146,8 +146,8 @@ std::string CatalogueMutator::randomBytes(std::size_t maxLength) {
 void CatalogueMutator::editBytes(std::string& text) {
   const std::size_t edits = 1 + below(3);
   for (std::size_t e = 0; e < edits; ++e) {
-    const char byte = randomBytes(1).empty() ? kTellingBytes[below(kTellingBytes.size())]
-                                             : static_cast<char>(below(256));
+    const char byte = below(2) == 0 ? kTellingBytes[below(kTellingBytes.size())]
+                                    : static_cast<char>(below(256));
     switch (below(3)) {
       case 0:
         if (!text.empty()) {
@@ -262,7 +262,9 @@ void CatalogueMutator::damageOnce(LoadInput& in) {
       break;
     }
     default:
-      if (s.header > 0) list[below(s.header)] = header_;
+      if (const std::size_t before = std::min(s.header, list.size()); before > 0) {
+        list[below(before)] = header_;
+      }
       note = "header copied earlier";
       break;
   }

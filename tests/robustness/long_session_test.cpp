@@ -11,7 +11,6 @@
 #include <array>
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <random>
@@ -28,14 +27,10 @@
 #include "tests/model/model_invariants.h"
 #include "tests/ui/window_fixture.h"
 
-#ifndef VELKORA_LONG_SESSION_STEPS
-#define VELKORA_LONG_SESSION_STEPS 100000
-#endif
-
 namespace velkora::testing {
 namespace {
 
-constexpr int kSteps = VELKORA_LONG_SESSION_STEPS;
+constexpr int kSteps = 100000;
 constexpr int kEventEvery = 97;          // steps between two random user actions
 constexpr int kCheckEvery = 10;          // steps between two full checks
 constexpr int kEnlargesInARow = 500;
