@@ -174,7 +174,8 @@ void CatalogueMutator::damageOnce(LoadInput& in) {
   // or removed lines only makes this one land elsewhere, never outside the list.
   const Section& s = anySection();
   ByteList& list = in.*s.lines;
-  const char* const which = s.lines == vertex_.lines ? "vertices" : "faces";
+  // Damages 2 to 5 pick their own catalogue; the others act on section s.
+  const char* which = s.lines == vertex_.lines ? "vertex" : "face";
   auto line = [&](std::size_t index) -> std::string* {
     return index < list.size() ? &list[index] : nullptr;
   };
@@ -193,32 +194,38 @@ void CatalogueMutator::damageOnce(LoadInput& in) {
       note = "count '" + value + "'";
       break;
     }
-    case 2:
-      if (std::string* l = line(vertex_.header + 2 + below(vertex_.count))) editBytes(*l);
-      note = "coordinate bytes";
+    case 2: {
+      const std::size_t index = vertex_.header + 2 + below(vertex_.count);
+      if (index < in.vertexLines.size()) editBytes(in.vertexLines[index]);
+      note = "bytes in vertex line " + std::to_string(index);
+      which = nullptr;
       break;
+    }
     case 3: {
       const std::size_t index = vertex_.header + 2 + below(vertex_.count);
       if (index < in.vertexLines.size()) {
         const std::string& value = specialNumbers()[below(specialNumbers().size())];
         const std::size_t field = below(3);
         replaceField(in.vertexLines[index], field, value);
-        note = "line " + std::to_string(index) + " field " + std::to_string(field) + " '" +
-               value + "'";
+        note = "vertex line " + std::to_string(index) + " field " + std::to_string(field) +
+               " '" + value + "'";
       }
+      which = nullptr;
       break;
     }
-    case 4:
-      if (face_.header + 2 + below(face_.count) < in.faceLines.size()) {
-        editBytes(in.faceLines[face_.header + 2 + below(face_.count)]);
-      }
-      note = "face bytes";
+    case 4: {
+      const std::size_t index = face_.header + 2 + below(face_.count);
+      if (index < in.faceLines.size()) editBytes(in.faceLines[index]);
+      note = "bytes in face line " + std::to_string(index);
+      which = nullptr;
       break;
+    }
     case 5: {
       const auto faces = specialFaces(vertex_.count);
       const std::size_t index = face_.header + 2 + below(face_.count);
       if (index < in.faceLines.size()) in.faceLines[index] = faces[below(faces.size())];
-      note = "special face";
+      note = "special face line " + std::to_string(index);
+      which = nullptr;
       break;
     }
     case 6:
@@ -268,7 +275,7 @@ void CatalogueMutator::damageOnce(LoadInput& in) {
       note = "header copied earlier";
       break;
   }
-  in.damage += std::string(which) + ": " + note + "; ";
+  in.damage += which == nullptr ? note + "; " : note + " (" + which + " section); ";
 }
 
 LoadInput CatalogueMutator::randomCase() {
