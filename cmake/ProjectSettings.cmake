@@ -7,6 +7,9 @@ target_include_directories(project_options INTERFACE ${PROJECT_SOURCE_DIR})
 if(VELKORA_SANITIZE)
   target_compile_options(project_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
   target_link_options(project_options INTERFACE -fsanitize=address,undefined)
+  # Bounds checks in the standard containers: an index past the end of a fixed
+  # model array stays inside the struct, where the address sanitizer cannot see it.
+  target_compile_definitions(project_options INTERFACE _GLIBCXX_ASSERTIONS)
 endif()
 
 add_library(project_warnings INTERFACE)

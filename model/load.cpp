@@ -28,6 +28,9 @@ constexpr std::int32_t kLastPlatonicType = 4;
 constexpr int kFaceSectionOffsetTable = 3995;  // types 5..30 use sections 4001..4026
 constexpr double kHalfExtent = 260.0;          // pixels from the origin to the farthest point
 constexpr std::uint8_t kIndexBase = 48;        // face byte "0" is vertex 0
+// Catalogue coordinates are about 1. Far larger ones are rejected so that no
+// sum of corners, radius or rotated centre can overflow a double.
+constexpr double kLargestCoordinate = 1e150;
 
 // The type text of a list line: up to 255 characters after the first TAB, or
 // from the start when the line has no TAB (which then fails to convert).
@@ -52,6 +55,12 @@ void loadVertices(Model& model, const ByteList& vertexLines, int identifier) {
   for (int k = 0; k < model.vertexCount; ++k) {
     Point3& p = model.vertices[static_cast<std::size_t>(k)];
     parsePoint(reader.nextLine(), p.x, p.y, p.z);
+    for (const double c : {p.x, p.y, p.z}) {
+      if (!(std::fabs(c) <= kLargestCoordinate)) {
+        throw ECatalogueError(reader.where() + ", Ecke " + std::to_string(k) + ": Koordinate " +
+                              decimal(c) + " ist zu groß");
+      }
+    }
   }
 }
 

@@ -118,12 +118,10 @@ INSTANTIATE_TEST_SUITE_P(
                 sampleFaceLines(), false,
                 "Körpertyp 0: die Kantenlänge 0 zwischen Ecke 0 und Ecke 1 ergibt keine "
                 "gültigen Kugelradien"},
-        BadLoad{"EdgeTooLongForDoubles", "Tetraeder\t0",
-                replaced(replaced(sampleVertexLines(), kTetraFirstVertexLine, "1e308 0 0"),
-                         kTetraFirstVertexLine + 1, "-1e308 0 0"),
+        BadLoad{"CoordinateFarBeyondTheCatalogueScale", "Tetraeder\t0",
+                replaced(sampleVertexLines(), kTetraFirstVertexLine + 2, "0 1e200 0"),
                 sampleFaceLines(), false,
-                "Körpertyp 0: die Kantenlänge inf zwischen Ecke 0 und Ecke 1 ergibt keine "
-                "gültigen Kugelradien"}),
+                "Abschnitt [1] im Eckpunktkatalog, Ecke 2: Koordinate 1e+200 ist zu groß"}),
     [](const ::testing::TestParamInfo<BadLoad>& info) { return std::string(info.param.name); });
 
 TEST(RejectedLoadScale, ASolidTooSmallToScaleIsRejectedWithoutDividing) {
