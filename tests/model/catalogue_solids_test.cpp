@@ -9,32 +9,15 @@
 #include <string>
 #include <utility>
 
-#include "catalogue/text_resource.h"
 #include "model/load.h"
 #include "model/model.h"
 #include "motion/rotation.h"
 #include "motion/zoom.h"
 #include "tests/model/model_invariants.h"
+#include "tests/support/embedded_catalogue.h"
 
 namespace velkora {
 namespace {
-
-struct Catalogues {
-  ByteList names;
-  ByteList vertexLines;
-  ByteList faceLines;
-};
-
-const Catalogues& catalogues() {
-  static const Catalogues c = [] {
-    Catalogues loaded;
-    loadTextResource(loaded.names, "velkora");
-    loadTextResource(loaded.vertexLines, "mpoly1");
-    loadTextResource(loaded.faceLines, "mpoly2");
-    return loaded;
-  }();
-  return c;
-}
 
 // Vertex and face counts by type number.
 constexpr std::array<std::pair<int, int>, 31> kCounts = {{
@@ -104,10 +87,10 @@ double outerTolerance(int type) { return type == 20 ? 2.5e-3 : 1e-4; }
 class EverySolid : public ::testing::TestWithParam<int> {
  protected:
   void SetUp() override {
-    const ByteList& names = catalogues().names;
+    const ByteList& names = test::embeddedTexts().names;
     ASSERT_EQ(names.size(), 31U);
     line_ = names[static_cast<std::size_t>(GetParam())];
-    loadModel(*model_, line_, catalogues().vertexLines, catalogues().faceLines);
+    loadModel(*model_, line_, test::embeddedTexts().vertexLines, test::embeddedTexts().faceLines);
   }
   void expectRadiiMatchGeometry() const {
     const Model& m = *model_;
@@ -172,7 +155,7 @@ TEST_P(EverySolid, InvariantsSurviveRotationsAndZooms) {
 INSTANTIATE_TEST_SUITE_P(NameListPositions, EverySolid, ::testing::Range(0, 31));
 
 TEST(CatalogueLoad, ListLinesSelectTheirSections) {
-  const Catalogues& c = catalogues();
+  const test::CatalogueTexts& c = test::embeddedTexts();
   auto model = std::make_unique<Model>();
   loadModel(*model, "Ikosaeder\t3", c.vertexLines, c.faceLines);
   EXPECT_EQ(model->polyType, 3);
@@ -188,7 +171,7 @@ TEST(CatalogueLoad, ListLinesSelectTheirSections) {
 }
 
 TEST(CatalogueLoad, TetrahedronAndCubeAsListed) {
-  const Catalogues& c = catalogues();
+  const test::CatalogueTexts& c = test::embeddedTexts();
   auto model = std::make_unique<Model>();
   loadModel(*model, "Tetraeder\t0", c.vertexLines, c.faceLines);
   EXPECT_NEAR(model->innerRadius, 0.5773503, 1e-7);

@@ -8,7 +8,7 @@ namespace velkora::testing {
 
 // Loads the solid of the given type number (0..30) from the embedded name
 // list and catalogues. Throws what the catalogue and model libraries throw;
-// std::runtime_error when the name list has no line for the type.
+// std::logic_error when the name list has no line for the type.
 Model loadCatalogueSolid(int type);
 
 }  // namespace velkora::testing

@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "catalogue/sections.h"
-#include "catalogue/text_resource.h"
 
 namespace velkora::test {
 
@@ -85,28 +84,6 @@ std::string withTypeText(const std::string& listLine, const std::string& typeTex
 }
 
 }  // namespace
-
-const CatalogueTexts& embeddedTexts() {
-  static const CatalogueTexts texts = [] {
-    CatalogueTexts t;
-    loadTextResource(t.names, "velkora");
-    loadTextResource(t.vertexLines, "mpoly1");
-    loadTextResource(t.faceLines, "mpoly2");
-    return t;
-  }();
-  return texts;
-}
-
-std::string listLineOf(const CatalogueTexts& texts, int type) {
-  const std::string suffix = '\t' + std::to_string(type);
-  for (const ByteString& line : texts.names) {
-    if (line.size() > suffix.size() && line.ends_with(suffix) &&
-        line.find('\t') == line.size() - suffix.size()) {
-      return line;
-    }
-  }
-  throw std::logic_error("no name-list line for type " + std::to_string(type));
-}
 
 CatalogueMutator::CatalogueMutator(const CatalogueTexts& texts, int type, std::uint32_t seed)
     : texts_(texts), type_(type), rng_(seed) {

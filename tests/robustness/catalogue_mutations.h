@@ -12,19 +12,9 @@
 #include <vector>
 
 #include "catalogue/byte_list.h"
+#include "tests/support/embedded_catalogue.h"
 
 namespace velkora::test {
-
-// The three embedded texts as line lists, inflated once per process.
-struct CatalogueTexts {
-  ByteList names;
-  ByteList vertexLines;
-  ByteList faceLines;
-};
-const CatalogueTexts& embeddedTexts();
-
-// The name-list line whose type number (after the TAB) is type. Needs 0 <= type <= 30.
-std::string listLineOf(const CatalogueTexts& texts, int type);
 
 // Everything loadModel reads, and what was done to it.
 struct LoadInput {

@@ -1,5 +1,5 @@
-// Runs the gallery tests inside one QApplication on the offscreen platform
-// (one test compares the gallery with the real window's frames).
+// Runs a GoogleTest program inside one QApplication, on the offscreen
+// platform unless the environment names another.
 
 #include <gtest/gtest.h>
 
