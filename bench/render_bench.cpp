@@ -11,7 +11,7 @@
 #include <string>
 
 #include "bench/median_ratio_reporter.h"
-#include "motion/rotation.h"
+#include "model/rotation.h"
 #include "render/depth_list.h"
 #include "render/frame.h"
 #include "render/views.h"

@@ -1,23 +1,39 @@
 #pragma once
-// Typed errors of the catalogue layer. They carry the German message that the
-// window shows; nothing in the libraries shows dialogs or logs.
+// The program's error family: velkora::Error is the base of every error the
+// program raises on purpose, and the catalogue layer's own errors. They carry
+// the German message that the window shows; no library shows dialogs or logs.
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
 namespace velkora {
 
+// Base of every error the program raises on purpose. Anything else that
+// reaches a handler is a programming fault.
+class Error : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 // No embedded resource of the requested name.
-class EResNotFound : public std::runtime_error {
+class EResNotFound : public Error {
  public:
   explicit EResNotFound(const std::string& name)
-      : std::runtime_error("Ressource " + name + " wurde nicht gefunden") {}
+      : Error("Ressource " + name + " wurde nicht gefunden") {}
 };
 
 // Damaged compressed data (bad header, bad deflate data, bad checksum, truncation).
-class EDecompressionError : public std::runtime_error {
+class EDecompressionError : public Error {
  public:
-  EDecompressionError() : std::runtime_error("Fehler") {}
+  EDecompressionError() : Error("Fehler") {}
+};
+
+// Compressed input longer than one zlib call can take.
+class EInputTooLarge : public Error {
+ public:
+  explicit EInputTooLarge(std::size_t length)
+      : Error("Komprimierte Daten zu groß (" + std::to_string(length) + " Bytes)") {}
 };
 
 }  // namespace velkora

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <atomic>
 #include <limits>
-#include <stdexcept>
 
 #include "catalogue/errors.h"
 
@@ -46,7 +45,7 @@ void setOutputWindow(z_stream& zs, std::vector<unsigned char>& output, std::size
 std::vector<unsigned char> inflateBuffer(const unsigned char* input, std::size_t inputLength,
                                          std::size_t estimate) {
   if (inputLength > kMaxChunk) {
-    throw std::length_error("Komprimierte Daten zu groß");
+    throw EInputTooLarge(inputLength);
   }
   const std::size_t step = (inputLength + 255) & ~static_cast<std::size_t>(255);
   std::vector<unsigned char> output(estimate != 0 ? estimate : step);

@@ -14,9 +14,10 @@
 #include "model/integer_text.h"
 #include "model/radii.h"
 #include "model/section_reader.h"
+#include "model/solid_catalogue.h"
 #include "model/sphere.h"
-#include "motion/rotation.h"
-#include "motion/zoom.h"
+#include "model/rotation.h"
+#include "model/zoom.h"
 
 namespace velkora {
 namespace {
@@ -35,9 +36,7 @@ constexpr double kLargestCoordinate = 1e150;
 // The type text of a list line: up to 255 characters after the first TAB, or
 // from the start when the line has no TAB (which then fails to convert).
 std::string_view typeText(std::string_view listLine) {
-  const auto tab = listLine.find('\t');
-  const std::size_t start = tab == std::string_view::npos ? 0 : tab + 1;
-  return listLine.substr(start, kMaxTypeTextLength);
+  return splitListLine(listLine).typeText.substr(0, kMaxTypeTextLength);
 }
 
 // Shortest round-trip text of a double for messages, independent of the locale.
@@ -131,18 +130,22 @@ void loadFaces(Model& model, const ByteList& faceLines, int sectionOffset) {
   }
 }
 
-void loadModel(Model& target, std::string_view listLine, const ByteList& vertexLines,
-               const ByteList& faceLines) {
-  // The new solid is built in a copy; target changes only once all of it succeeded.
-  auto fresh = std::make_unique<Model>(target);
-  Model& m = *fresh;
-
+void loadGeometry(Model& m, std::string_view listLine, const ByteList& vertexLines,
+                  const ByteList& faceLines) {
   m.polyType = integerFromText(typeText(listLine));
   requireKnownType(m.polyType);
   m.scale = 1.0;
 
   loadVertices(m, vertexLines, sectionIdentifier(m.polyType));
   loadFaces(m, faceLines, m.polyType <= kLastPlatonicType ? 0 : kFaceSectionOffsetTable);
+}
+
+void loadModel(Model& target, std::string_view listLine, const ByteList& vertexLines,
+               const ByteList& faceLines) {
+  // The new solid is built in a copy; target changes only once all of it succeeded.
+  auto fresh = std::make_unique<Model>(target);
+  Model& m = *fresh;
+  loadGeometry(m, listLine, vertexLines, faceLines);
 
   const double edge = edgeLength(m);
   const SphereRadii radii = sphereRadii(m.polyType, edge);

@@ -23,6 +23,12 @@ void parsePoint(std::string_view line, double& x, double& y, double& z);
 // On failure the model may be partly written (loadModel discards it).
 void loadFaces(Model& model, const ByteList& faceLines, int sectionOffset);
 
+// The first part of loadModel: type, vertices and faces with centres, in
+// catalogue units and orientation (scale 1, no tilt), into m; nothing else of
+// m is touched. Throws as loadModel; on failure m may be partly written.
+void loadGeometry(Model& m, std::string_view listLine, const ByteList& vertexLines,
+                  const ByteList& faceLines);
+
 // Loads the solid named by a list line (name, TAB, type number) into target.
 // Throws EConvertError or ECatalogueError and leaves target unchanged on failure:
 // besides the checks of loadFaces, a type outside 0..30, a vertex count outside

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstddef>
 
-#include "motion/angles.h"
+#include "model/angles.h"
 
 namespace velkora {
 namespace {

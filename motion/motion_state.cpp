@@ -1,7 +1,7 @@
 // Animation step and mouse-drag rules.
 #include "motion/motion_state.h"
 
-#include "motion/rotation.h"
+#include "model/rotation.h"
 
 namespace velkora {
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/cp1252.h"
+#include "model/solid_catalogue.h"
 
 namespace velkora {
 
@@ -12,8 +13,7 @@ QString decodeWindows1252(std::string_view bytes) {
 }
 
 QString listDisplayName(std::string_view line) {
-  const auto tab = line.find('\t');
-  return decodeWindows1252(tab == std::string_view::npos ? line : line.substr(0, tab));
+  return decodeWindows1252(splitListLine(line).name);
 }
 
 }  // namespace velkora

@@ -2,16 +2,18 @@
 // calls the catalogue, model, motion and render functions on the
 // ViewerState, and catches every error at its own boundary.
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
 #include <QByteArray>
 #include <QSignalBlocker>
 
-#include "catalogue/text_resource.h"
+#include "model/family.h"
 #include "model/load.h"
+#include "model/solid_catalogue.h"
 #include "motion/motion_state.h"
-#include "motion/zoom.h"
+#include "model/zoom.h"
 #include "render/frame.h"
 #include "ui/cp1252.h"
 #include "ui/main_window.h"
@@ -22,15 +24,12 @@ namespace {
 
 constexpr int kListItemHeight = 14;
 constexpr int kPreselectedEntry = 3;       // "Ikosaeder"
-constexpr int kFirstArchimedean = 5;       // list positions 5..17
-constexpr int kFirstCatalan = 18;          // list positions 18..30
 
 }  // namespace
 
 void TFVelkora::FormCreate() {
   guarded([this] {
-    loadTextResource(state_.vertexLines, "mpoly1");
-    loadTextResource(state_.faceLines, "mpoly2");
+    state_.texts = loadCatalogueTexts();
     state_.motion.stepX = 0.0;
     state_.motion.stepY = 0.0;
     state_.motion.stepZ = 0.5;
@@ -41,12 +40,10 @@ void TFVelkora::FormCreate() {
 
 void TFVelkora::FormShow() {
   guarded([this] {
-    ByteList names;
-    loadTextResource(names, "velkora");
     // Filling and preselecting from code is not a user's selection: no LB1C.
     const QSignalBlocker quiet(Listbox1);
     Listbox1.clear();
-    for (const ByteString& line : names) {
+    for (const ByteString& line : state_.texts.names) {
       Listbox1.addItem(listDisplayName(line));
       QListWidgetItem* item = Listbox1.item(Listbox1.count() - 1);
       item->setData(Qt::UserRole, QByteArray(line.data(), static_cast<qsizetype>(line.size())));
@@ -59,8 +56,7 @@ void TFVelkora::FormShow() {
 
 void TFVelkora::FormDestroy() {
   Timer1.setInterval(0);
-  state_.vertexLines = ByteList{};
-  state_.faceLines = ByteList{};
+  state_.texts = CatalogueTexts{};
 }
 
 void TFVelkora::LB1C() {
@@ -68,9 +64,12 @@ void TFVelkora::LB1C() {
     Timer1.setInterval(0);
     Button1.setText(QStringLiteral("Rotation"));
     const int i = Listbox1.currentRow();
-    RadioB3.setText(i >= kFirstCatalan ? QStringLiteral("äußere Kugel") : QStringLiteral("Umkugel"));
-    RadioB2.setText(i < kFirstArchimedean || i >= kFirstCatalan ? QStringLiteral("Velkora")
-                                                                 : QStringLiteral("innere Kugel"));
+    // The list keeps the families in blocks, so the position gives the family.
+    const Family family = i < 0 ? Family::Platonic : familyOf(std::min(i, kSolidCount - 1));
+    RadioB3.setText(family == Family::Catalan ? QStringLiteral("äußere Kugel")
+                                              : QStringLiteral("Umkugel"));
+    RadioB2.setText(family == Family::Archimedean ? QStringLiteral("innere Kugel")
+                                                  : QStringLiteral("Velkora"));
     B1C();
   });
 }
@@ -81,7 +80,7 @@ void TFVelkora::B1C() {
     if (item == nullptr) return;
     const QByteArray line = item->data(Qt::UserRole).toByteArray();
     loadModel(state_.model, std::string_view(line.constData(), static_cast<std::size_t>(line.size())),
-              state_.vertexLines, state_.faceLines);
+              state_.texts.vertexLines, state_.texts.faceLines);
     zeichnen();
   });
 }

@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <QWidget>
 
+#include "render/design_size.h"
 #include "render/frame.h"
 #include "ui/error_box.h"
 #include "ui/interval_timer.h"
@@ -23,9 +24,9 @@
 
 namespace velkora {
 
-inline constexpr int kClientWidth = 874;
-inline constexpr int kClientHeight = 663;
 inline constexpr int kControlColumnWidth = 240;
+inline constexpr int kClientWidth = kDrawingWidth + kControlColumnWidth;
+inline constexpr int kClientHeight = kDrawingHeight;
 inline constexpr int kAnimationInterval = 10;   // milliseconds per tick
 
 class TFVelkora : public QWidget {

@@ -1,18 +1,17 @@
 #pragma once
-// Everything the main window keeps about the program: both catalogues, the
+// Everything the main window keeps about the program: the name list and both catalogues, the
 // current model, the animation and drag state, and the point-mark flag.
 // Plain data; the window's handlers pass it by reference to the model,
 // motion and render functions and hold no other program state.
 
-#include "catalogue/byte_list.h"
 #include "model/model.h"
+#include "model/solid_catalogue.h"
 #include "motion/motion_state.h"
 
 namespace velkora {
 
 struct ViewerState {
-  ByteList vertexLines;   // vertex catalogue, line by line
-  ByteList faceLines;     // face catalogue, line by line
+  CatalogueTexts texts;   // name list, vertex and face catalogue, line by line
   Model model;            // the solid on show, in its current pose and size
   MotionState motion;     // rotation steps, formReady, drag position
   bool markPoints = false;

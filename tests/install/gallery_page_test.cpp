@@ -82,7 +82,7 @@ class GalleryPage : public ::testing::Test {
 };
 
 TEST_F(GalleryPage, AllSolidsInThreeViewsWithAPageThatLinksThem) {
-  const Catalogue catalogue = loadCatalogue();
+  const Catalogue catalogue = loadCatalogueTexts();
   const fs::path pictures = root_ / "docs" / "gallery";
   const auto entries = writeGalleryPictures(catalogue, pictures, false, QSize(120, 125), 40);
   ASSERT_EQ(entries.size(), 31u);
@@ -102,8 +102,8 @@ TEST_F(GalleryPage, AllSolidsInThreeViewsWithAPageThatLinksThem) {
   EXPECT_EQ(linked.size(), 93u);
   EXPECT_TRUE(linked.count("gallery/t03-outer.png"));
   for (std::size_t position = 0; position < 31; ++position) {
-    EXPECT_NE(page.find("| " + solidName(catalogue, position) + " |"), std::string::npos)
-        << solidName(catalogue, position);
+    EXPECT_NE(page.find("| " + solidNameAt(catalogue, position) + " |"), std::string::npos)
+        << solidNameAt(catalogue, position);
   }
   // One table per family: 5 Platonic, 13 Archimedean, 13 Catalan rows of pictures.
   std::vector<int> rows;
@@ -130,7 +130,7 @@ TEST_F(GalleryPage, CommandLineTool) {
   };
   const QString out = QString::fromStdString((root_ / "ico.png").string());
   EXPECT_EQ(run({"--type", "3", "--view", "umkugel", "--marks", "--out", out}), 0);
-  const Catalogue catalogue = loadCatalogue();
+  const Catalogue catalogue = loadCatalogueTexts();
   EXPECT_EQ(firstDifference(QImage(out), renderSolid(catalogue, 3, View::OuterSphere, true,
                                                      windowDrawingSize())),
             "");

@@ -28,7 +28,7 @@ using testing::pictureOf;
 
 class GalleryRender : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { catalogue_ = std::make_unique<Catalogue>(loadCatalogue()); }
+  static void SetUpTestSuite() { catalogue_ = std::make_unique<Catalogue>(loadCatalogueTexts()); }
   static void TearDownTestSuite() { catalogue_.reset(); }
   static const Catalogue& catalogue() { return *catalogue_; }
 
@@ -41,7 +41,7 @@ std::unique_ptr<Catalogue> GalleryRender::catalogue_;
 TEST_F(GalleryRender, TypesAndPositionsOfTheNameList) {
   ASSERT_EQ(catalogue().names.size(), 31u);
   std::set<int> types;
-  for (std::size_t position = 0; position < 31; ++position) {
+  for (int position = 0; position < 31; ++position) {
     const int type = typeAt(catalogue(), position);
     types.insert(type);
     EXPECT_EQ(positionOfType(catalogue(), type), position) << "type " << type;
@@ -49,19 +49,19 @@ TEST_F(GalleryRender, TypesAndPositionsOfTheNameList) {
   EXPECT_EQ(types.size(), 31u);
   EXPECT_EQ(*types.begin(), 0);
   EXPECT_EQ(*types.rbegin(), 30);
-  EXPECT_EQ(positionOfType(catalogue(), 3), 3u);    // Ikosaeder
-  EXPECT_EQ(positionOfType(catalogue(), 10), 5u);   // Abgeschrägtes Dodekaeder
-  EXPECT_EQ(positionOfType(catalogue(), 25), 30u);  // Rhombentriakontaeder
-  EXPECT_THROW(positionOfType(catalogue(), 31), EGalleryError);
-  EXPECT_THROW(positionOfType(catalogue(), -1), EGalleryError);
-  EXPECT_THROW(typeAt(catalogue(), 31), EGalleryError);
+  EXPECT_EQ(positionOfType(catalogue(), 3), 3);    // Ikosaeder
+  EXPECT_EQ(positionOfType(catalogue(), 10), 5);   // Abgeschrägtes Dodekaeder
+  EXPECT_EQ(positionOfType(catalogue(), 25), 30);  // Rhombentriakontaeder
+  EXPECT_THROW(positionOfType(catalogue(), 31), ESolidNotFound);
+  EXPECT_THROW(positionOfType(catalogue(), -1), ESolidNotFound);
+  EXPECT_THROW(typeAt(catalogue(), 31), ESolidNotFound);
 }
 
 TEST_F(GalleryRender, NamesAreDecodedToUtf8) {
-  EXPECT_EQ(solidName(catalogue(), 3), "Ikosaeder");
-  EXPECT_EQ(solidName(catalogue(), 1), "Hexaeder, W\xC3\xBCrfel");
-  EXPECT_EQ(solidName(catalogue(), 5), "Abgeschr\xC3\xA4gtes Dodekaeder");
-  EXPECT_EQ(solidName(catalogue(), 28), "Pyramidenw\xC3\xBCrfel");
+  EXPECT_EQ(solidNameAt(catalogue(), 3), "Ikosaeder");
+  EXPECT_EQ(solidNameAt(catalogue(), 1), "Hexaeder, W\xC3\xBCrfel");
+  EXPECT_EQ(solidNameAt(catalogue(), 5), "Abgeschr\xC3\xA4gtes Dodekaeder");
+  EXPECT_EQ(solidNameAt(catalogue(), 28), "Pyramidenw\xC3\xBCrfel");
 }
 
 TEST_F(GalleryRender, ViewsAndMarksChangeThePicture) {
@@ -93,7 +93,7 @@ TEST_F(GalleryRender, SizesAndBadRequests) {
   EXPECT_EQ(scaledToWidth(full, 0).size(), full.size());
 
   EXPECT_THROW(renderSolid(catalogue(), 31, View::Polyhedron, false, QSize(10, 10)),
-               EGalleryError);
+               ESolidNotFound);
   EXPECT_THROW(renderSolid(catalogue(), 0, View::Polyhedron, false, QSize(0, 10)),
                EGalleryError);
 }

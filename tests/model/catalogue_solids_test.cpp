@@ -11,8 +11,8 @@
 
 #include "model/load.h"
 #include "model/model.h"
-#include "motion/rotation.h"
-#include "motion/zoom.h"
+#include "model/rotation.h"
+#include "model/zoom.h"
 #include "tests/model/model_invariants.h"
 #include "tests/support/embedded_catalogue.h"
 

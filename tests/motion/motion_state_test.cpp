@@ -7,7 +7,7 @@
 
 #include "model/model.h"
 #include "motion/motion_state.h"
-#include "motion/rotation.h"
+#include "model/rotation.h"
 
 namespace velkora {
 namespace {

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <string>
 
-#include "motion/zoom.h"
+#include "model/zoom.h"
 #include "render/frame.h"
 #include "render/raster_canvas.h"
 #include "render/views.h"

@@ -1,18 +1,14 @@
 #pragma once
 // The three embedded catalogue texts, loaded once per test program through the
-// catalogue library, and the name-list line of a type number. Test support only.
+// program's own loader, and the name-list line of a type number. Test support only.
 
 #include <string>
 
-#include "catalogue/byte_list.h"
+#include "model/solid_catalogue.h"
 
 namespace velkora::test {
 
-struct CatalogueTexts {
-  ByteList names;
-  ByteList vertexLines;
-  ByteList faceLines;
-};
+using velkora::CatalogueTexts;
 
 // The name list, vertex and face catalogue as the program loads them.
 const CatalogueTexts& embeddedTexts();

@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "motion/zoom.h"
+#include "model/zoom.h"
 #include "tests/ui/window_fixture.h"
 
 namespace velkora::testing {

@@ -14,7 +14,7 @@
 
 #include "catalogue/sections.h"
 #include "model/load.h"
-#include "motion/rotation.h"
+#include "model/rotation.h"
 #include "tests/ui/window_fixture.h"
 
 namespace velkora::testing {
@@ -98,13 +98,13 @@ std::string damageVertexSection(TFVelkora& window, QListWidget& list, int row) {
   const QByteArray line = list.item(row)->data(Qt::UserRole).toByteArray();
   const int type = line.mid(line.indexOf('\t') + 1).toInt();
   const std::string header = "[" + std::to_string(sectionIdentifier(type)) + "]";
-  for (ByteString& catalogueLine : window.state().vertexLines) {
+  for (ByteString& catalogueLine : window.state().texts.vertexLines) {
     if (catalogueLine == header) catalogueLine = "[damaged]";
   }
   Model scratch;
   try {
     loadModel(scratch, std::string_view(line.constData(), static_cast<std::size_t>(line.size())),
-              window.state().vertexLines, window.state().faceLines);
+              window.state().texts.vertexLines, window.state().texts.faceLines);
   } catch (const std::exception& error) {
     return error.what();
   }

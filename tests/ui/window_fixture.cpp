@@ -8,7 +8,7 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include "motion/rotation.h"
+#include "model/rotation.h"
 
 namespace velkora::testing {
 

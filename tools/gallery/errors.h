@@ -3,14 +3,15 @@
 // does not hold, or a picture or page that could not be written. German
 // messages, like every error of the program.
 
-#include <stdexcept>
 #include <string>
+
+#include "catalogue/errors.h"
 
 namespace velkora::gallery {
 
-class EGalleryError : public std::runtime_error {
+class EGalleryError : public Error {
  public:
-  explicit EGalleryError(const std::string& message) : std::runtime_error(message) {}
+  explicit EGalleryError(const std::string& message) : Error(message) {}
 };
 
 }  // namespace velkora::gallery

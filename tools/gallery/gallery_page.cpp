@@ -73,11 +73,11 @@ std::vector<GalleryEntry> writeGalleryPictures(const Catalogue& catalogue,
                         error.message());
   }
   std::vector<GalleryEntry> entries;
-  for (std::size_t position = 0; position < catalogue.names.size(); ++position) {
+  for (int position = 0; static_cast<std::size_t>(position) < catalogue.names.size(); ++position) {
     GalleryEntry entry;
     entry.position = position;
     entry.type = typeAt(catalogue, position);
-    entry.name = solidName(catalogue, position);
+    entry.name = solidNameAt(catalogue, position);
     for (std::size_t v = 0; v < kAllViews.size(); ++v) {
       const QImage frame = renderSolid(catalogue, position, kAllViews[v], marks, size);
       entry.pictures[v] = folder / pictureFileName(entry.type, kAllViews[v], marks);

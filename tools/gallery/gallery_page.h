@@ -20,7 +20,7 @@ inline constexpr std::array<View, 3> kAllViews{View::Polyhedron, View::InnerSphe
 
 // One row of the page: a solid and its three pictures (in the order of kAllViews).
 struct GalleryEntry {
-  std::size_t position = 0;
+  int position = 0;
   int type = 0;
   std::string name;  // UTF-8
   std::array<std::filesystem::path, 3> pictures;

@@ -19,8 +19,7 @@ namespace {
 using namespace velkora::gallery;
 
 void renderOne(const Options& options, const Catalogue& catalogue) {
-  const std::size_t position = options.type ? positionOfType(catalogue, *options.type)
-                                            : static_cast<std::size_t>(*options.position);
+  const int position = options.type ? positionOfType(catalogue, *options.type) : *options.position;
   const QImage frame = renderSolid(catalogue, position, options.view, options.marks,
                                    options.size);
   savePicture(scaledToWidth(frame, options.thumbWidth), options.out, options.thumbWidth > 0);
@@ -53,7 +52,7 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   try {
-    const Catalogue catalogue = loadCatalogue();
+    const Catalogue catalogue = velkora::loadCatalogueTexts();
     if (options.allDir.empty()) {
       renderOne(options, catalogue);
     } else {

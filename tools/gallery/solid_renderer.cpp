@@ -5,58 +5,14 @@
 #include <memory>
 #include <string_view>
 
-#include "catalogue/text_resource.h"
-#include "model/cp1252.h"
-#include "model/integer_text.h"
 #include "model/load.h"
 #include "model/model.h"
 #include "tools/gallery/errors.h"
-#include "ui/main_window.h"
+#include "render/design_size.h"
 
 namespace velkora::gallery {
 
-namespace {
-
-const ByteString& listLine(const Catalogue& catalogue, std::size_t position) {
-  if (position >= catalogue.names.size()) {
-    throw EGalleryError("Listenposition " + std::to_string(position) +
-                        " liegt außerhalb der Namensliste (0 bis " +
-                        std::to_string(catalogue.names.size()) + " ausschließlich)");
-  }
-  return catalogue.names[position];
-}
-
-}  // namespace
-
-Catalogue loadCatalogue() {
-  Catalogue catalogue;
-  loadTextResource(catalogue.names, "velkora");
-  loadTextResource(catalogue.vertexLines, "mpoly1");
-  loadTextResource(catalogue.faceLines, "mpoly2");
-  return catalogue;
-}
-
-QSize windowDrawingSize() { return {kClientWidth - kControlColumnWidth, kClientHeight}; }
-
-int typeAt(const Catalogue& catalogue, std::size_t position) {
-  const std::string_view line = listLine(catalogue, position);
-  const auto tab = line.find('\t');
-  return integerFromText(tab == std::string_view::npos ? line : line.substr(tab + 1));
-}
-
-std::size_t positionOfType(const Catalogue& catalogue, int type) {
-  for (std::size_t position = 0; position < catalogue.names.size(); ++position) {
-    if (typeAt(catalogue, position) == type) {
-      return position;
-    }
-  }
-  throw EGalleryError("Die Namensliste enthält keinen Körper vom Typ " + std::to_string(type));
-}
-
-std::string solidName(const Catalogue& catalogue, std::size_t position) {
-  const std::string_view line = listLine(catalogue, position);
-  return widenWindows1252(line.substr(0, line.find('\t')));
-}
+QSize windowDrawingSize() { return {kDrawingWidth, kDrawingHeight}; }
 
 ViewState viewStateFor(View view, bool marks) {
   ViewState state;
@@ -66,9 +22,9 @@ ViewState viewStateFor(View view, bool marks) {
   return state;
 }
 
-QImage renderSolid(const Catalogue& catalogue, std::size_t position, View view, bool marks,
+QImage renderSolid(const Catalogue& catalogue, int position, View view, bool marks,
                    QSize size) {
-  const ByteString& line = listLine(catalogue, position);
+  const std::string_view line = listLineAt(catalogue, position);
   if (size.width() <= 0 || size.height() <= 0) {
     throw EGalleryError("Bildgröße " + std::to_string(size.width()) + " x " +
                         std::to_string(size.height()) + " ist leer");

@@ -11,6 +11,7 @@
 #include <QSize>
 
 #include "catalogue/byte_list.h"
+#include "model/solid_catalogue.h"
 #include "render/frame.h"
 
 namespace velkora::gallery {
@@ -19,36 +20,18 @@ namespace velkora::gallery {
 enum class View { Polyhedron, InnerSphere, OuterSphere };
 
 // The name list and both catalogues, as the window holds them after start-up.
-struct Catalogue {
-  ByteList names;
-  ByteList vertexLines;
-  ByteList faceLines;
-};
+using Catalogue = CatalogueTexts;
 
-// Loads the embedded texts "velkora", "mpoly1" and "mpoly2".
-// Throws EResNotFound or EDecompressionError.
-Catalogue loadCatalogue();
-
-// The size of the window's drawing surface PB1 (634 x 663).
+// The size of the window's drawing surface PB1.
 QSize windowDrawingSize();
-
-// The type number written after the TAB of the list line at position.
-// Throws EGalleryError for a position outside the list, EConvertError for a bad number.
-int typeAt(const Catalogue& catalogue, std::size_t position);
-
-// The list position of the solid with the given type number.
-// Throws EGalleryError when no line of the name list has that type.
-std::size_t positionOfType(const Catalogue& catalogue, int type);
-
-// The German name of the solid at position, as UTF-8 (the list bytes are Windows-1252).
-std::string solidName(const Catalogue& catalogue, std::size_t position);
 
 // The view state that the window's controls give for view and the mark check box.
 ViewState viewStateFor(View view, bool marks);
 
 // Loads the solid at list position and composes one frame of it at size.
-// Throws what loadModel throws, and EGalleryError for a bad position or an empty size.
-QImage renderSolid(const Catalogue& catalogue, std::size_t position, View view, bool marks,
+// Throws what loadModel throws, ESolidNotFound for a bad position and
+// EGalleryError for an empty size.
+QImage renderSolid(const Catalogue& catalogue, int position, View view, bool marks,
                    QSize size);
 
 // A smoothly scaled copy of picture, width pixels wide, aspect ratio kept.

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "model/model.h"
-#include "motion/rotation.h"
+#include "model/rotation.h"
 
 namespace velkora {
 namespace {

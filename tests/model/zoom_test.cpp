@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "model/model.h"
-#include "motion/zoom.h"
+#include "model/zoom.h"
 
 namespace velkora {
 namespace {

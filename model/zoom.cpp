@@ -1,5 +1,5 @@
 // Magnification of the model's point arrays.
-#include "motion/zoom.h"
+#include "model/zoom.h"
 
 #include <algorithm>
 #include <cstddef>

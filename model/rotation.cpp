@@ -1,11 +1,11 @@
 // Rotation of the six point sets of the model in place.
-#include "motion/rotation.h"
+#include "model/rotation.h"
 
 #include <cmath>
 #include <cstddef>
 #include <span>
 
-#include "motion/angles.h"
+#include "model/angles.h"
 
 namespace velkora {
 namespace {

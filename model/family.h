@@ -1,0 +1,21 @@
+#pragma once
+// The three families of the 31 solids by type number: 0-4 Platonic,
+// 5-17 Archimedean, 18-30 Catalan. The name list keeps the same blocks of
+// positions, so a list position gives the family in the same way.
+
+namespace velkora {
+
+enum class Family { Platonic, Archimedean, Catalan };
+
+inline constexpr int kSolidCount = 31;
+inline constexpr int kFirstArchimedean = 5;
+inline constexpr int kFirstCatalan = 18;
+
+// The family of a type number or list position; needs 0 <= type < kSolidCount.
+constexpr Family familyOf(int type) {
+  if (type < kFirstArchimedean) return Family::Platonic;
+  if (type < kFirstCatalan) return Family::Archimedean;
+  return Family::Catalan;
+}
+
+}  // namespace velkora
