@@ -14,3 +14,10 @@ endif()
 
 add_library(project_warnings INTERFACE)
 target_compile_options(project_warnings INTERFACE -Wall -Wextra -Wpedantic)
+
+# The program's version, from project(... VERSION ...) only: a generated header
+# app_version.h (velkora::kVersion) for every target that links app_version.
+configure_file(${PROJECT_SOURCE_DIR}/cmake/app_version.h.in
+               ${PROJECT_BINARY_DIR}/generated/app_version.h @ONLY)
+add_library(app_version INTERFACE)
+target_include_directories(app_version INTERFACE ${PROJECT_BINARY_DIR}/generated)
