@@ -1,0 +1,163 @@
+#include "properties/properties_text.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "properties/number_text.h"
+
+namespace velkora {
+namespace {
+
+std::string familyLabel(Family family) {
+  switch (family) {
+    case Family::Platonic:
+      return "Platonischer Körper";
+    case Family::Archimedean:
+      return "Archimedischer Körper";
+    default:
+      return "Catalanischer Körper";
+  }
+}
+
+std::string familyKey(Family family) {
+  switch (family) {
+    case Family::Platonic:
+      return "platonic";
+    case Family::Archimedean:
+      return "archimedean";
+    default:
+      return "catalan";
+  }
+}
+
+std::string faceKindsText(const SolidProperties& p) {
+  std::string text;
+  for (const FaceKind& k : p.faceKinds) {
+    if (!text.empty()) text += ", ";
+    text += std::to_string(k.count) + (p.family == Family::Catalan ? " × " : " ") + k.name;
+  }
+  return text;
+}
+
+// "1 (24×), 1.41421 (12×)", values times scale.
+std::string valuesText(const std::vector<ValueCount>& values, double scale,
+                       const std::string& unit) {
+  std::string text;
+  for (const ValueCount& v : values) {
+    if (!text.empty()) text += ", ";
+    text += sixDigits(v.value * scale) + unit + " (" + std::to_string(v.count) + "×)";
+  }
+  return text;
+}
+
+std::string radiusText(const std::optional<double>& radius, double scale) {
+  return radius ? sixDigits(*radius * scale) : "keine (nicht alle gleich weit vom Mittelpunkt)";
+}
+
+std::string drawnText(double drawn, double truth, double scale) {
+  return "gezeichnet " + sixDigits(drawn * scale) + ", wahr " + sixDigits(truth * scale) + " (" +
+         radiusDifference(drawn, truth) + ")";
+}
+
+std::string valuesJson(const std::vector<ValueCount>& values) {
+  std::string text = "[";
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    if (i > 0) text += ", ";
+    text += "{\"value\": " + jsonNumber(values[i].value) +
+            ", \"count\": " + std::to_string(values[i].count) + "}";
+  }
+  return text + "]";
+}
+
+std::string optionalJson(const std::optional<double>& value) {
+  return value ? jsonNumber(*value) : "null";
+}
+
+}  // namespace
+
+std::string radiusDifference(double drawn, double truth) {
+  const double percent = (drawn - truth) / truth * 100.0;
+  if (std::fabs(percent) < 0.005) return "gleich bis auf < 0.01 %";
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(percent),
+                                    std::chars_format::fixed, 2);
+  return std::string(buffer, result.ptr) + (percent < 0 ? " % kleiner" : " % größer");
+}
+
+std::vector<std::pair<std::string, std::string>> propertiesRows(const SolidProperties& p) {
+  const bool catalan = p.family == Family::Catalan;
+  const double k = p.normalisation;
+  std::vector<std::pair<std::string, std::string>> rows;
+  rows.emplace_back("Name", p.name);
+  rows.emplace_back("Familie", familyLabel(p.family));
+  rows.emplace_back("Typ", std::to_string(p.type));
+  rows.emplace_back("Normierung", std::string(catalan ? "Mittelkugelradius 1" : "Kantenlänge 1") +
+                                      " (Katalogmaß × " + sixDigits(k) + ")");
+  rows.emplace_back("Ecken", std::to_string(p.vertices));
+  rows.emplace_back("Kanten", std::to_string(p.edges));
+  rows.emplace_back("Flächen", std::to_string(p.faces));
+  rows.emplace_back("Eulersche Formel E - K + F",
+                    std::to_string(p.vertices) + " - " + std::to_string(p.edges) + " + " +
+                        std::to_string(p.faces) + " = " +
+                        std::to_string(p.vertices - p.edges + p.faces));
+  rows.emplace_back("Flächenarten", faceKindsText(p));
+  rows.emplace_back(catalan ? "Flächenkonfiguration" : "Eckenkonfiguration", p.configuration);
+  rows.emplace_back("Dualer Körper", p.dualPosition < 0 ? "keiner im Katalog" : p.dualName);
+  rows.emplace_back("Symmetrie", p.symmetryGroup + " (Ordnung " + std::to_string(p.symmetryOrder) +
+                                     ", Drehgruppe " + p.rotationGroup + ")");
+  rows.emplace_back("Kantenlängen", valuesText(p.edgeLengths, k, ""));
+  rows.emplace_back("Diederwinkel", valuesText(p.dihedralAngles, 1.0, "°"));
+  rows.emplace_back("Inkugelradius", radiusText(p.inradius, k));
+  rows.emplace_back("Mittelkugelradius", radiusText(p.midradius, k));
+  rows.emplace_back("Umkugelradius", radiusText(p.circumradius, k));
+  rows.emplace_back("Oberfläche", sixDigits(p.surfaceArea * k * k));
+  rows.emplace_back("Volumen", sixDigits(p.volume * k * k * k));
+  rows.emplace_back("Innere Kugel im Bild", drawnText(p.drawnInnerRadius, p.nearestFacePlane, k));
+  rows.emplace_back("Äußere Kugel im Bild", drawnText(p.drawnOuterRadius, p.farthestVertex, k));
+  return rows;
+}
+
+std::string propertiesTable(const SolidProperties& p) {
+  std::string text;
+  for (const auto& [label, value] : propertiesRows(p))
+    text += label + "\t" + value + "\n";
+  return text;
+}
+
+std::string propertiesJson(const SolidProperties& p) {
+  std::string kinds = "[";
+  for (std::size_t i = 0; i < p.faceKinds.size(); ++i) {
+    if (i > 0) kinds += ", ";
+    kinds += "{\"sides\": " + std::to_string(p.faceKinds[i].sides) +
+             ", \"count\": " + std::to_string(p.faceKinds[i].count) + "}";
+  }
+  kinds += "]";
+  const std::string dual = p.dualPosition < 0 ? "null"
+                                              : "{\"position\": " + std::to_string(p.dualPosition) +
+                                                    ", \"name\": " + jsonString(p.dualName) + "}";
+  const std::string symmetry = "{\"group\": " + jsonString(p.symmetryGroup) +
+                               ", \"rotation_group\": " + jsonString(p.rotationGroup) +
+                               ", \"order\": " + std::to_string(p.symmetryOrder) + "}";
+  std::string json = "{";
+  json += "\"name\": " + jsonString(p.name);
+  json += ", \"type\": " + std::to_string(p.type);
+  json += ", \"family\": " + jsonString(familyKey(p.family));
+  json += ", \"vertices\": " + std::to_string(p.vertices);
+  json += ", \"edges\": " + std::to_string(p.edges);
+  json += ", \"faces\": " + std::to_string(p.faces);
+  json += ", \"face_kinds\": " + kinds;
+  json += ", \"configuration\": " + jsonString(p.configuration);
+  json += ", \"dual\": " + dual;
+  json += ", \"symmetry\": " + symmetry;
+  json += ", \"edge_lengths\": " + valuesJson(p.edgeLengths);
+  json += ", \"dihedral_angles\": " + valuesJson(p.dihedralAngles);
+  json += ", \"inradius\": " + optionalJson(p.inradius);
+  json += ", \"midradius\": " + optionalJson(p.midradius);
+  json += ", \"circumradius\": " + optionalJson(p.circumradius);
+  json += ", \"surface_area\": " + jsonNumber(p.surfaceArea);
+  json += ", \"volume\": " + jsonNumber(p.volume);
+  json += "}";
+  return json;
+}
+
+}  // namespace velkora
