@@ -3,7 +3,6 @@
 #include <zlib.h>
 
 #include <algorithm>
-#include <atomic>
 #include <limits>
 
 #include "catalogue/errors.h"
@@ -11,8 +10,6 @@
 namespace velkora {
 
 namespace {
-
-std::atomic<std::size_t> gInflateCalls{0};
 
 constexpr std::size_t kMaxChunk = std::numeric_limits<uInt>::max();
 
@@ -43,7 +40,10 @@ void setOutputWindow(z_stream& zs, std::vector<unsigned char>& output, std::size
 }  // namespace
 
 std::vector<unsigned char> inflateBuffer(const unsigned char* input, std::size_t inputLength,
-                                         std::size_t estimate) {
+                                         std::size_t estimate, InflateRounds* rounds) {
+  if (rounds != nullptr) {
+    rounds->capacities.clear();
+  }
   if (inputLength > kMaxChunk) {
     throw EInputTooLarge(inputLength);
   }
@@ -58,10 +58,12 @@ std::vector<unsigned char> inflateBuffer(const unsigned char* input, std::size_t
   setOutputWindow(zs, output, 0);
 
   for (;;) {
+    if (rounds != nullptr) {
+      rounds->capacities.push_back(output.size());
+    }
     const uInt inBefore = zs.avail_in;
     const uInt outBefore = zs.avail_out;
     const int status = inflate(&zs, Z_FINISH);
-    gInflateCalls.fetch_add(1, std::memory_order_relaxed);
     if (status == Z_STREAM_END) {
       break;
     }
@@ -82,16 +84,15 @@ std::vector<unsigned char> inflateBuffer(const unsigned char* input, std::size_t
   return output;
 }
 
-ByteString decompressStream(std::span<const unsigned char> source) {
+ByteString decompressStream(std::span<const unsigned char> source, InflateRounds* rounds) {
+  if (rounds != nullptr) {
+    rounds->capacities.clear();
+  }
   if (source.empty()) {
     return {};
   }
-  const std::vector<unsigned char> output = inflateBuffer(source.data(), source.size(), 0);
+  const std::vector<unsigned char> output = inflateBuffer(source.data(), source.size(), 0, rounds);
   return ByteString(output.begin(), output.end());
-}
-
-std::size_t inflateCallCount() noexcept {
-  return gInflateCalls.load(std::memory_order_relaxed);
 }
 
 }  // namespace velkora

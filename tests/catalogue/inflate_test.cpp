@@ -59,6 +59,8 @@ bool raisesFehler(F&& f) {
   return false;
 }
 
+using Capacities = std::vector<std::size_t>;
+
 TEST(InflateGrowth, NameListTakesTwoRoundsWithoutEstimate) {
   const auto stream = findResource("velkora");
   ASSERT_EQ(stream.size(), 280U);
@@ -66,10 +68,17 @@ TEST(InflateGrowth, NameListTakesTwoRoundsWithoutEstimate) {
   ASSERT_EQ(expected.size(), 672U);
 
   // Step 512: first 512 bytes, then 1024, trimmed to 672.
-  const std::size_t before = inflateCallCount();
-  const std::vector<unsigned char> out = inflateBuffer(stream.data(), stream.size(), 0);
-  EXPECT_EQ(inflateCallCount() - before, 2U);
+  InflateRounds rounds;
+  const std::vector<unsigned char> out = inflateBuffer(stream.data(), stream.size(), 0, &rounds);
+  EXPECT_EQ(rounds.capacities, (Capacities{512, 1024}));
+  EXPECT_EQ(out.size(), 672U);
+  EXPECT_EQ(out.capacity(), 672U);
   EXPECT_EQ(std::string(out.begin(), out.end()), expected);
+
+  // decompressStream takes the same rounds.
+  InflateRounds viaStream;
+  EXPECT_EQ(decompressStream(stream, &viaStream), expected);
+  EXPECT_EQ(viaStream.capacities, (Capacities{512, 1024}));
 }
 
 TEST(InflateGrowth, EstimateSetsTheFirstCapacityAndTheStepStillGrowsIt) {
@@ -77,12 +86,14 @@ TEST(InflateGrowth, EstimateSetsTheFirstCapacityAndTheStepStillGrowsIt) {
   const std::string expected = test::zlibInflate(stream);
   struct Case {
     std::size_t estimate;
-    std::size_t calls;  // rounds of output space: estimate, estimate + 512, ...
+    Capacities capacities;  // rounds of output space: estimate, estimate + 512, ...
   };
-  for (const Case c : {Case{672, 1}, Case{5000, 1}, Case{671, 2}, Case{100, 3}}) {
-    const std::size_t before = inflateCallCount();
-    const std::vector<unsigned char> out = inflateBuffer(stream.data(), stream.size(), c.estimate);
-    EXPECT_EQ(inflateCallCount() - before, c.calls) << "estimate " << c.estimate;
+  for (const Case& c : {Case{672, {672}}, Case{5000, {5000}}, Case{671, {671, 1183}},
+                        Case{100, {100, 612, 1124}}}) {
+    InflateRounds rounds{{7, 7, 7}};  // stale entries from an earlier use are replaced
+    const std::vector<unsigned char> out =
+        inflateBuffer(stream.data(), stream.size(), c.estimate, &rounds);
+    EXPECT_EQ(rounds.capacities, c.capacities) << "estimate " << c.estimate;
     EXPECT_EQ(std::string(out.begin(), out.end()), expected) << "estimate " << c.estimate;
   }
 }
@@ -90,24 +101,44 @@ TEST(InflateGrowth, EstimateSetsTheFirstCapacityAndTheStepStillGrowsIt) {
 TEST(InflateGrowth, ManyRoundsKeepEveryByte) {
   const std::string text = longText();
   const std::vector<unsigned char> stream = test::zlibCompress(text);
-  const std::size_t before = inflateCallCount();
-  EXPECT_EQ(decompressStream(stream), text);
-  EXPECT_GT(inflateCallCount() - before, 10U);
+  InflateRounds rounds;
+  EXPECT_EQ(decompressStream(stream, &rounds), text);
+  // The step is the input length rounded up to 256; every round adds one step, and
+  // the last round is the first that holds the whole text.
+  const std::size_t step = (stream.size() + 255) / 256 * 256;
+  const std::size_t expectedRounds = (text.size() + step - 1) / step;
+  ASSERT_GT(expectedRounds, 10U);
+  ASSERT_EQ(rounds.capacities.size(), expectedRounds);
+  for (std::size_t r = 0; r < expectedRounds; ++r) {
+    EXPECT_EQ(rounds.capacities[r], (r + 1) * step) << "round " << r;
+  }
+}
+
+TEST(InflateGrowth, FailedInflationStillReportsItsRounds) {
+  const std::vector<unsigned char> stream = test::zlibCompress(longText());
+  // Cut just before the checksum: every round but the last makes progress.
+  const auto cut = test::truncated(stream, stream.size() - 4);
+  InflateRounds rounds;
+  EXPECT_THROW(decompressStream(cut, &rounds), EDecompressionError);
+  EXPECT_GT(rounds.capacities.size(), 10U);
 }
 
 TEST(InflateEmpty, EmptySourceGivesEmptyListWithoutInflating) {
   ByteList list{"old", "entries"};
-  const std::size_t before = inflateCallCount();
   loadTextFromCompressed(list, {});
   EXPECT_TRUE(list.empty());
-  EXPECT_TRUE(decompressStream({}).empty());
-  EXPECT_EQ(inflateCallCount(), before);
+  InflateRounds rounds{{512}};
+  EXPECT_TRUE(decompressStream({}, &rounds).empty());
+  EXPECT_TRUE(rounds.capacities.empty());
 }
 
 TEST(InflateEmpty, ZeroLengthStreamHandedToInflateIsAnError) {
   const unsigned char none[1] = {0};
   EXPECT_TRUE(raisesFehler([&] { inflateBuffer(none, 0, 0); }));
-  EXPECT_TRUE(raisesFehler([&] { inflateBuffer(none, 0, 64); }));
+  InflateRounds rounds;
+  EXPECT_TRUE(raisesFehler([&] { inflateBuffer(none, 0, 64, &rounds); }));
+  // zlib was asked once and could make no progress.
+  EXPECT_EQ(rounds.capacities, (Capacities{64}));
 }
 
 TEST(InflateDamaged, EveryTruncationRaisesFehler) {
