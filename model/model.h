@@ -2,27 +2,33 @@
 // The polyhedron model: one solid with its faces and face centres, the meshes
 // of its inner and outer sphere, both radii and the current magnification.
 // A plain aggregate with fixed-capacity arrays; counts say how much is valid,
-// and nothing beyond a count is cleared or read. No operations live here.
+// and nothing beyond a count is cleared or read. No operations live here beyond
+// memberwise equality (every field and every array element, also those beyond
+// the counts).
 
 #include <array>
 #include <cstdint>
 
 namespace velkora {
 
-inline constexpr int kCapacity = 501;      // elements per model array
-inline constexpr int kMaxCorners = 24;     // corner slots of a FaceRec
+inline constexpr int kCapacity = 501;   // elements per model array
+inline constexpr int kMaxCorners = 24;  // corner slots of a FaceRec
 
 // One model point: x right, y down on the screen, z depth (away from the viewer).
 struct Point3 {
   double x = 0.0;
   double y = 0.0;
   double z = 0.0;
+
+  bool operator==(const Point3&) const = default;
 };
 
 // A polygon: corner count and corner positions (0-based) into its point array.
 struct FaceRec {
   std::int32_t count = 0;
   std::array<std::int32_t, kMaxCorners> indices{};
+
+  bool operator==(const FaceRec&) const = default;
 };
 
 // Mean of the corners of the face or quad at the same array position.
@@ -30,11 +36,13 @@ struct CentreRec {
   double x = 0.0;
   double y = 0.0;
   double z = 0.0;
+
+  bool operator==(const CentreRec&) const = default;
 };
 
 struct Model {
-  std::int32_t polyType = 0;     // 0..4 Platonic, 5..17 Archimedean, 18..30 Catalan
-  std::int32_t lineCursor = 0;   // next catalogue line to read during a load
+  std::int32_t polyType = 0;    // 0..4 Platonic, 5..17 Archimedean, 18..30 Catalan
+  std::int32_t lineCursor = 0;  // next catalogue line to read during a load
   std::int32_t vertexCount = 0;
   std::array<Point3, kCapacity> vertices{};
   std::int32_t faceCount = 0;
@@ -48,9 +56,11 @@ struct Model {
   std::array<FaceRec, kCapacity> outerQuads{};
   std::array<CentreRec, kCapacity> innerCentres{};
   std::array<CentreRec, kCapacity> outerCentres{};
-  double innerRadius = 0.0;      // catalogue units
-  double outerRadius = 0.0;      // catalogue units
-  double scale = 0.0;            // pixels per catalogue unit of the point arrays
+  double innerRadius = 0.0;  // catalogue units
+  double outerRadius = 0.0;  // catalogue units
+  double scale = 0.0;        // pixels per catalogue unit of the point arrays
+
+  bool operator==(const Model&) const = default;
 };
 
 }  // namespace velkora

@@ -1,9 +1,12 @@
 // drehen and tiltModel on hand-made models.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <memory>
 
+#include "model/angles.h"
 #include "model/model.h"
 #include "model/rotation.h"
 
@@ -145,6 +148,79 @@ TEST(Drehen, FacesKeepTheirCentresAndIndexLists) {
   EXPECT_NEAR(m->faceCentres[0].z, sz / 4, 1e-12);
   EXPECT_EQ(m->faces[0].indices[0], 3);
   EXPECT_EQ(m->faces[0].indices[3], 2);
+}
+
+// drehen worked out by hand for one point: each elementary turn computes in long
+// double and is rounded to double before the next, in the order x-y plane by a,
+// y-z plane by b, x-z plane by c; angles converted with kDegree.
+Point3 turnedByHand(const Point3& p, double a, double b, double c) {
+  const long double alpha = kDegree * a;
+  const long double beta = kDegree * b;
+  const long double gamma = kDegree * c;
+  const long double sinA = std::sin(alpha);
+  const long double cosA = std::cos(alpha);
+  const long double sinB = std::sin(beta);
+  const long double cosB = std::cos(beta);
+  const long double sinC = std::sin(gamma);
+  const long double cosC = std::cos(gamma);
+  const auto x = static_cast<long double>(p.x);
+  const auto y = static_cast<long double>(p.y);
+  const auto z = static_cast<long double>(p.z);
+  const double xyX = static_cast<double>(cosA * x - sinA * y);
+  const double xyY = static_cast<double>(sinA * x + cosA * y);
+  const double yzY = static_cast<double>(cosB * static_cast<long double>(xyY) - sinB * z);
+  const double yzZ = static_cast<double>(sinB * static_cast<long double>(xyY) + cosB * z);
+  const double xzX = static_cast<double>(cosC * static_cast<long double>(xyX) -
+                                         sinC * static_cast<long double>(yzZ));
+  const double xzZ = static_cast<double>(sinC * static_cast<long double>(xyX) +
+                                         cosC * static_cast<long double>(yzZ));
+  return {xzX, yzY, xzZ};
+}
+
+// Compares the first element of all six sets with p, bit for bit.
+void expectAllSetsBitwise(const Model& m, const Point3& p, const char* when) {
+  auto check = [&](const char* name, const auto& q) {
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(q.x), std::bit_cast<std::uint64_t>(p.x))
+        << when << ", " << name << ".x: " << q.x << " instead of " << p.x;
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(q.y), std::bit_cast<std::uint64_t>(p.y))
+        << when << ", " << name << ".y: " << q.y << " instead of " << p.y;
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(q.z), std::bit_cast<std::uint64_t>(p.z))
+        << when << ", " << name << ".z: " << q.z << " instead of " << p.z;
+  };
+  check("vertices", m.vertices[0]);
+  check("faceCentres", m.faceCentres[0]);
+  check("innerPoints", m.innerPoints[0]);
+  check("innerCentres", m.innerCentres[0]);
+  check("outerPoints", m.outerPoints[0]);
+  check("outerCentres", m.outerCentres[0]);
+}
+
+TEST(Drehen, RoundsToDoubleAfterEachElementaryTurnBitForBit) {
+  struct Case {
+    Point3 start;
+    double a;
+    double b;
+    double c;
+  };
+  for (const Case& k :
+       {Case{{1.0, 0.0, 0.0}, 37.0, 0.0, 0.0}, Case{{0.3, -1.7, 2.9}, 3.7, -11.0, 0.3},
+        Case{{260.0, -130.0, 45.5}, 1.0, 1.0, 1.0},
+        Case{{-0.8164966, 1.414214, -0.5773503}, -123.25, 77.5, 359.0}}) {
+    auto m = onePointEverywhere(k.start.x, k.start.y, k.start.z);
+    drehen(*m, k.a, k.b, k.c);
+    Point3 byHand = turnedByHand(k.start, k.a, k.b, k.c);
+    expectAllSetsBitwise(*m, byHand, "one turn");
+
+    // 1000 turns, each by its own angles: the rounding of every step feeds the next.
+    for (int step = 0; step < 1000; ++step) {
+      const double a = k.a + 0.01 * step;
+      const double b = k.b - 0.02 * step;
+      const double c = k.c + 0.005 * step;
+      drehen(*m, a, b, c);
+      byHand = turnedByHand(byHand, a, b, c);
+    }
+    expectAllSetsBitwise(*m, byHand, "after 1000 more turns");
+  }
 }
 
 TEST(TiltModel, InitialPoseOfTheXAxis) {

@@ -37,21 +37,19 @@ TEST_P(ParsePointTable, SplitsAtSingleSpacesAndZeroesMalformedFields) {
 INSTANTIATE_TEST_SUITE_P(
     Lines, ParsePointTable,
     ::testing::Values(PointCase{"1.5 -2 3E-1", 1.5, -2.0, 0.3},
-                      PointCase{"1,5 2 3", 0.0, 2.0, 3.0},        // decimal comma
-                      PointCase{"1 2 3 ", 1.0, 2.0, 0.0},         // trailing space
-                      PointCase{"1  2 3", 1.0, 0.0, 0.0},         // double space
-                      PointCase{"1 2", 1.0, 0.0, 2.0},            // two fields
-                      PointCase{"5", 0.0, 0.0, 5.0},              // one field
+                      PointCase{"1,5 2 3", 0.0, 2.0, 3.0},  // decimal comma
+                      PointCase{"1 2 3 ", 1.0, 2.0, 0.0},   // trailing space
+                      PointCase{"1  2 3", 1.0, 0.0, 0.0},   // double space
+                      PointCase{"1 2", 1.0, 0.0, 2.0},      // two fields
+                      PointCase{"5", 0.0, 0.0, 5.0},        // one field
                       PointCase{"", 0.0, 0.0, 0.0},
-                      PointCase{"-0.8164966 1.414214 -0.5773503", -0.8164966, 1.414214,
-                                -0.5773503},
-                      PointCase{"+1 -.5 2.", 1.0, -0.5, 2.0},     // plus sign, bare points
-                      PointCase{"1 2  3", 1.0, 2.0, 3.0},         // leading space of z
+                      PointCase{"-0.8164966 1.414214 -0.5773503", -0.8164966, 1.414214, -0.5773503},
+                      PointCase{"+1 -.5 2.", 1.0, -0.5, 2.0},  // plus sign, bare points
+                      PointCase{"1 2  3", 1.0, 2.0, 3.0},      // leading space of z
                       PointCase{"1e2 1E+2 1e", 100.0, 100.0, 0.0},
                       PointCase{"inf nan infinity", 0.0, 0.0, 0.0},
                       PointCase{"1e400 -1e400 0x10", 0.0, 0.0, 0.0},
-                      PointCase{"- + --1", 0.0, 0.0, 0.0},
-                      PointCase{"1a 2 3", 0.0, 2.0, 3.0}));
+                      PointCase{"- + --1", 0.0, 0.0, 0.0}, PointCase{"1a 2 3", 0.0, 2.0, 3.0}));
 
 TEST(IntegerFromText, AcceptsDecimalIntegersWithLeadingSpacesAndSign) {
   EXPECT_EQ(integerFromText("0"), 0);
@@ -64,8 +62,8 @@ TEST(IntegerFromText, AcceptsDecimalIntegersWithLeadingSpacesAndSign) {
 }
 
 TEST(IntegerFromText, RejectsEverythingElseQuotingTheText) {
-  for (const char* text : {"", " ", "3 ", "3.0", "x", "[1]", "+-3", "++3", "+", "-",
-                           "2147483648", "0x10", "1e3"}) {
+  for (const char* text :
+       {"", " ", "3 ", "3.0", "x", "[1]", "+-3", "++3", "+", "-", "2147483648", "0x10", "1e3"}) {
     try {
       integerFromText(text);
       ADD_FAILURE() << '"' << text << "\" was accepted";
@@ -76,7 +74,9 @@ TEST(IntegerFromText, RejectsEverythingElseQuotingTheText) {
 }
 
 TEST(WidenWindows1252, GivesValidUtf8ForEveryByte) {
-  EXPECT_EQ(widenWindows1252("Hexaeder, W\xFC" "rfel"), "Hexaeder, Würfel");
+  EXPECT_EQ(widenWindows1252("Hexaeder, W\xFC"
+                             "rfel"),
+            "Hexaeder, Würfel");
   EXPECT_EQ(widenWindows1252("\x80\x9F\xA7\xFF"), "€Ÿ§ÿ");
   EXPECT_EQ(widenWindows1252("\x81"), "\xC2\x81");  // unassigned: C1 control of that number
   std::string all;
@@ -97,6 +97,21 @@ TEST(WidenWindows1252, GivesValidUtf8ForEveryByte) {
     i += length;
   }
   EXPECT_EQ(characters, 256);
+}
+
+TEST(WidenWindows1252, Bytes80To9FAreTheCodePagesCharacters) {
+  // The published assignments of Windows-1252; the five bytes it leaves
+  // unassigned become the C1 control of the same number.
+  const char* const kExpected[32] = {
+      "\u20AC",   "\xC2\x81", "\u201A", "\u0192", "\u201E", "\u2026",   "\u2020", "\u2021",
+      "\u02C6",   "\u2030",   "\u0160", "\u2039", "\u0152", "\xC2\x8D", "\u017D", "\xC2\x8F",
+      "\xC2\x90", "\u2018",   "\u2019", "\u201C", "\u201D", "\u2022",   "\u2013", "\u2014",
+      "\u02DC",   "\u2122",   "\u0161", "\u203A", "\u0153", "\xC2\x9D", "\u017E", "\u0178",
+  };
+  for (int b = 0x80; b <= 0x9F; ++b) {
+    const std::string byte(1, static_cast<char>(b));
+    EXPECT_EQ(widenWindows1252(byte), kExpected[b - 0x80]) << "byte 0x" << std::hex << b;
+  }
 }
 
 }  // namespace
