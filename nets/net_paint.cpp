@@ -1,0 +1,282 @@
+#include "nets/net_paint.h"
+
+#include <QBuffer>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QPolygonF>
+#include <QPrinter>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <set>
+#include <utility>
+
+namespace velkora {
+
+namespace {
+
+constexpr double kCutPenMm = 0.3;
+constexpr double kFoldPenMm = 0.25;
+constexpr double kPageTextMm = 3.6;
+
+// Page coordinates (origin bottom-left, y up) to painter millimetres (y down).
+QPointF toPainter(const NetDocument& net, Vec2 p) { return {p.x, net.paperHeightMm - p.y}; }
+
+QPolygonF toPolygon(const NetDocument& net, const std::vector<Vec2>& points) {
+  QPolygonF polygon;
+  for (const Vec2& p : points)
+    polygon << toPainter(net, p);
+  return polygon;
+}
+
+QColor tintOf(std::size_t corners) {
+  switch (corners) {
+    case 3:
+      return {255, 243, 196};
+    case 4:
+      return {217, 236, 255};
+    case 5:
+      return {223, 245, 216};
+    case 6:
+      return {255, 224, 214};
+    case 8:
+      return {236, 224, 255};
+    case 10:
+      return {255, 232, 194};
+    default:
+      return {235, 235, 235};
+  }
+}
+
+QPen cutPen() {
+  QPen pen(Qt::black, kCutPenMm, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  return pen;
+}
+
+QPen foldPen() {
+  QPen pen(QColor(60, 60, 60), kFoldPenMm, Qt::CustomDashLine, Qt::FlatCap, Qt::RoundJoin);
+  pen.setDashPattern({8.0, 5.0});
+  return pen;
+}
+
+// Text of the given height in mm; anchor is the centre (centred) or the left
+// or right end of the baseline.
+enum class Anchor { Centre, BaselineLeft, BaselineRight };
+
+void drawText(QPainter& painter, QPointF at, const QString& text, double heightMm, Anchor anchor) {
+  constexpr int kPixels = 100;
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(kPixels);
+  const QFontMetricsF metrics(font);
+  const double width = metrics.horizontalAdvance(text);
+  QPointF origin(0.0, 0.0);
+  switch (anchor) {
+    case Anchor::Centre:
+      origin = {-0.5 * width, 0.5 * (metrics.ascent() - metrics.descent())};
+      break;
+    case Anchor::BaselineLeft:
+      break;
+    case Anchor::BaselineRight:
+      origin = {-width, 0.0};
+      break;
+  }
+  painter.save();
+  painter.translate(at);
+  painter.scale(heightMm / kPixels, heightMm / kPixels);
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  painter.drawText(origin, text);
+  painter.restore();
+}
+
+QString millimetreText(double value) {
+  return QString::number(value, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+void paintFolds(QPainter& painter, const NetDocument& net, const NetPage& page) {
+  std::set<std::pair<int, int>> cutEdges;  // (face, edge) without a tab
+  std::set<std::pair<int, int>> tabEdges;  // (face, edge) carrying a tab: the tab folds there
+  for (const NetCut& cut : page.cuts) {
+    (cut.hasTab ? tabEdges : cutEdges).insert({cut.face, cut.edge});
+  }
+  QPainterPath folds;
+  QPainterPath cuts;
+  for (const NetFace& face : page.faces) {
+    const std::size_t n = face.polygon.size();
+    for (std::size_t k = 0; k < n; ++k) {
+      const std::pair<int, int> key{face.face, static_cast<int>(k)};
+      const QPointF a = toPainter(net, face.polygon[k]);
+      const QPointF b = toPainter(net, face.polygon[(k + 1) % n]);
+      if (cutEdges.count(key)) {
+        cuts.moveTo(a);
+        cuts.lineTo(b);
+      } else if (tabEdges.count(key) || face.vertices[k] < face.vertices[(k + 1) % n]) {
+        // A fold between two faces appears in both; draw it once.
+        folds.moveTo(a);
+        folds.lineTo(b);
+      }
+    }
+  }
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(foldPen());
+  painter.drawPath(folds);
+  painter.setPen(cutPen());
+  painter.drawPath(cuts);
+}
+
+void paintTabs(QPainter& painter, const NetDocument& net, const NetPage& page) {
+  for (const NetTab& tab : page.tabs) {
+    const QPolygonF outline = toPolygon(net, tab.polygon);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(232, 232, 232));
+    painter.drawPolygon(outline);
+    // The glued edge (first two corners) is a fold of the face; the rest is cut.
+    QPolygonF rim;
+    for (int k = 1; k < outline.size(); ++k)
+      rim << outline[k];
+    rim << outline[0];
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(cutPen());
+    painter.drawPolyline(rim);
+  }
+}
+
+void paintNumbers(QPainter& painter, const NetDocument& net, const NetPage& page,
+                  const std::set<int>& labelsWithTab) {
+  for (const NetCut& cut : page.cuts) {
+    const Vec2 d{cut.to.x - cut.from.x, cut.to.y - cut.from.y};
+    const double len = std::hypot(d.x, d.y);
+    const double height = std::clamp(0.14 * len, 1.6, 3.5);
+    // The face lies left of from -> to; the number sits inside it.
+    const Vec2 inward{-d.y / len, d.x / len};
+    const double offset = 0.7 * height + 0.5;
+    const Vec2 at{0.5 * (cut.from.x + cut.to.x) + offset * inward.x,
+                  0.5 * (cut.from.y + cut.to.y) + offset * inward.y};
+    QString text = QString::number(cut.label);
+    if (net.tabs && !labelsWithTab.count(cut.label))
+      text = QLatin1Char('(') + text + QLatin1Char(')');
+    drawText(painter, toPainter(net, at), text, height, Anchor::Centre);
+  }
+}
+
+// Draws the page with the painter already in millimetres, y down.
+void paintPageMm(QPainter& painter, const NetDocument& net, int pageIndex) {
+  const NetPage& page = net.pages[static_cast<std::size_t>(pageIndex)];
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  painter.fillRect(QRectF(0.0, 0.0, net.paperWidthMm, net.paperHeightMm), Qt::white);
+  painter.setPen(Qt::NoPen);
+  for (const NetFace& face : page.faces) {
+    painter.setBrush(tintOf(face.polygon.size()));
+    painter.drawPolygon(toPolygon(net, face.polygon));
+  }
+  paintTabs(painter, net, page);
+  paintFolds(painter, net, page);
+  if (net.numbers) {
+    std::set<int> labelsWithTab;
+    for (const NetPage& p : net.pages) {
+      for (const NetTab& tab : p.tabs)
+        labelsWithTab.insert(tab.label);
+    }
+    paintNumbers(painter, net, page, labelsWithTab);
+  }
+  const double baseline = net.marginMm + kPageTextMm;
+  const QString title =
+      QString::fromUtf8(net.solid.data(), static_cast<qsizetype>(net.solid.size())) +
+      QStringLiteral(" \u2013 Kantenlänge ") + millimetreText(net.edgeMm) +
+      QStringLiteral(" mm (längste Kante)");
+  drawText(painter, {net.marginMm, baseline}, title, kPageTextMm, Anchor::BaselineLeft);
+  drawText(painter, {net.paperWidthMm - net.marginMm, baseline},
+           QStringLiteral("Seite %1 von %2").arg(pageIndex + 1).arg(net.pages.size()), kPageTextMm,
+           Anchor::BaselineRight);
+}
+
+QPageLayout pageLayoutOf(const NetDocument& net) {
+  const double shortSide = std::min(net.paperWidthMm, net.paperHeightMm);
+  const double longSide = std::max(net.paperWidthMm, net.paperHeightMm);
+  return QPageLayout(
+      QPageSize(QSizeF(shortSide, longSide), QPageSize::Millimeter, QString(),
+                QPageSize::FuzzyMatch),
+      net.paperWidthMm > net.paperHeightMm ? QPageLayout::Landscape : QPageLayout::Portrait,
+      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+void paintAllPages(QPainter& painter, const NetDocument& net,
+                   const std::function<void()>& newPage) {
+  for (std::size_t p = 0; p < net.pages.size(); ++p) {
+    if (p > 0) newPage();
+    paintNetPage(painter, net, static_cast<int>(p));
+  }
+}
+
+}  // namespace
+
+void paintNetPage(QPainter& painter, const NetDocument& net, int page) {
+  const QPaintDevice* device = painter.device();
+  const double scale =
+      std::min(device->width() / net.paperWidthMm, device->height() / net.paperHeightMm);
+  painter.save();
+  painter.scale(scale, scale);
+  paintPageMm(painter, net, page);
+  painter.restore();
+}
+
+QByteArray netPdf(const NetDocument& net) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(pageLayoutOf(net));
+    writer.setResolution(600);
+    writer.setTitle(QString::fromStdString(net.solid));
+    writer.setCreator(QStringLiteral("Korvelindra"));
+    QPainter painter(&writer);
+    paintAllPages(painter, net, [&writer] { writer.newPage(); });
+  }
+  return bytes;
+}
+
+QByteArray netSvg(const NetDocument& net) {
+  constexpr double kPixelsPerMm = 10.0;  // 254 dpi
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  const int pages = static_cast<int>(net.pages.size());
+  const QSize size(static_cast<int>(std::lround(net.paperWidthMm * kPixelsPerMm)),
+                   static_cast<int>(std::lround(net.paperHeightMm * kPixelsPerMm)) * pages);
+  QSvgGenerator generator;
+  generator.setOutputDevice(&buffer);
+  generator.setResolution(254);
+  generator.setSize(size);
+  generator.setViewBox(QRect(QPoint(0, 0), size));
+  generator.setTitle(QString::fromStdString(net.solid));
+  generator.setDescription(QStringLiteral("Netz, %1 Seite(n) untereinander").arg(pages));
+  QPainter painter(&generator);
+  for (int p = 0; p < pages; ++p) {
+    painter.save();
+    painter.scale(kPixelsPerMm, kPixelsPerMm);
+    painter.translate(0.0, p * net.paperHeightMm);
+    paintPageMm(painter, net, p);
+    painter.restore();
+  }
+  painter.end();
+  return bytes;
+}
+
+void printNet(QPrinter& printer, const NetDocument& net) {
+  printer.setFullPage(true);
+  printer.setPageLayout(pageLayoutOf(net));
+  QPainter painter;
+  if (!painter.begin(&printer)) throw ENetError("Drucker lässt sich nicht öffnen");
+  paintAllPages(painter, net, [&printer] { printer.newPage(); });
+  painter.end();
+}
+
+}  // namespace velkora

@@ -1,0 +1,101 @@
+#include "nets/tabs.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace velkora {
+
+namespace {
+
+constexpr double kTolerance = 1e-6;  // mm: shared edges and corners are no overlap
+
+struct Obstacle {
+  Box box;
+  const std::vector<Vec2>* polygon;
+};
+
+bool blocked(const std::vector<Vec2>& shape, const std::vector<Obstacle>& obstacles) {
+  const Box box = boundsOf(shape);
+  for (const Obstacle& o : obstacles) {
+    if (boxesOverlap(box, o.box, kTolerance) && convexOverlap(shape, *o.polygon, kTolerance)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The first outline on edge p -> q, from the full height with the gentlest
+// slant down to the lowest allowed one, that touches no obstacle.
+std::optional<std::vector<Vec2>> fittingTab(Vec2 p, Vec2 q,
+                                            const std::vector<Obstacle>& obstacles) {
+  const double edge = length(q - p);
+  const double full = tabReachMm(edge);
+  constexpr std::array<double, 3> kSlants{1.0, 1.6, 2.5};  // inset per height
+  for (double height = full; height >= kTabMinMm - 1e-9; height *= 0.8) {
+    for (double slant : kSlants) {
+      const double inset = std::min(slant * height, 0.45 * edge);
+      auto shape = tabOutline(p, q, height, inset);
+      if (!blocked(shape, obstacles)) return shape;
+      if (inset >= 0.45 * edge) break;
+    }
+    if (height > kTabMinMm && height * 0.8 < kTabMinMm) height = kTabMinMm / 0.8;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+double tabReachMm(double edgeMm) { return std::min(kTabMaxMm, kTabEdgeRatio * edgeMm); }
+
+std::vector<Vec2> tabOutline(Vec2 p, Vec2 q, double height, double inset) {
+  const Vec2 d = q - p;
+  const double len = length(d);
+  const Vec2 along{d.x / len, d.y / len};
+  const Vec2 out{along.y, -along.x};  // right of p -> q: away from the face
+  return {q, p, p + height * out + inset * along, q + height * out - inset * along};
+}
+
+std::vector<PlacedTab> planTabs(const std::vector<std::vector<Vec2>>& faces,
+                                const std::vector<int>& pieceOf,
+                                const std::vector<CutPair>& pairs) {
+  std::vector<PlacedTab> placed;
+  placed.reserve(pairs.size());
+  std::vector<Box> faceBoxes;
+  for (const auto& f : faces)
+    faceBoxes.push_back(boundsOf(f));
+  const auto obstaclesOf = [&](int piece) {
+    std::vector<Obstacle> obstacles;
+    for (std::size_t f = 0; f < faces.size(); ++f) {
+      if (pieceOf[f] == piece) obstacles.push_back({faceBoxes[f], &faces[f]});
+    }
+    for (const PlacedTab& t : placed) {
+      if (pieceOf[static_cast<std::size_t>(t.face)] == piece) {
+        obstacles.push_back({boundsOf(t.polygon), &t.polygon});
+      }
+    }
+    return obstacles;
+  };
+  for (const CutPair& pair : pairs) {
+    std::optional<PlacedTab> chosen;
+    double chosenArea = 0.0;
+    for (int side = 0; side < 2; ++side) {
+      const int face = side == 0 ? pair.faceA : pair.faceB;
+      const int edge = side == 0 ? pair.edgeA : pair.edgeB;
+      const auto& polygon = faces[static_cast<std::size_t>(face)];
+      const Vec2 p = polygon[static_cast<std::size_t>(edge)];
+      const Vec2 q = polygon[(static_cast<std::size_t>(edge) + 1) % polygon.size()];
+      auto shape = fittingTab(p, q, obstaclesOf(pieceOf[static_cast<std::size_t>(face)]));
+      if (!shape) continue;
+      const double area = doubleArea(*shape);
+      if (!chosen || area > chosenArea * (1.0 + 1e-9)) {
+        chosen = PlacedTab{pair.label, face, edge, std::move(*shape)};
+        chosenArea = area;
+      }
+    }
+    if (chosen) placed.push_back(std::move(*chosen));
+  }
+  return placed;
+}
+
+}  // namespace velkora

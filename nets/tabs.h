@@ -1,0 +1,43 @@
+#pragma once
+// Glue tabs: for every cut edge pair one trapezoid on one side, as high as
+// 30 % of the edge up to 8 mm, its slanted sides cut back and then its height
+// lowered until it touches no face and no other tab of its piece; no tab where
+// not even 3 mm fit. Works in millimetres on counter-clockwise face polygons.
+
+#include <vector>
+
+#include "nets/plane.h"
+
+namespace velkora {
+
+inline constexpr double kTabMaxMm = 8.0;
+inline constexpr double kTabMinMm = 3.0;
+inline constexpr double kTabEdgeRatio = 0.3;
+
+// How far a tab on an edge of length edgeMm can reach beyond its face.
+double tabReachMm(double edgeMm);
+
+// The two sides of a cut edge pair: edge k of a face runs polygon[k] -> polygon[k + 1].
+struct CutPair {
+  int label = 0;
+  int faceA = 0, edgeA = 0;
+  int faceB = 0, edgeB = 0;
+};
+
+struct PlacedTab {
+  int label = 0;
+  int face = 0;  // the face whose edge carries the tab
+  int edge = 0;
+  std::vector<Vec2> polygon;  // counter-clockwise, the glued edge first (q, p)
+};
+
+// The tab outline on edge p -> q of a counter-clockwise face: height above
+// the edge and the inset of each slanted side at the top.
+std::vector<Vec2> tabOutline(Vec2 p, Vec2 q, double height, double inset);
+
+// Tabs for pairs in order; faces only block tabs of the same piece
+// (pieceOf[face]). A pair whose tab fits nowhere gets none.
+std::vector<PlacedTab> planTabs(const std::vector<std::vector<Vec2>>& faces,
+                                const std::vector<int>& pieceOf, const std::vector<CutPair>& pairs);
+
+}  // namespace velkora
