@@ -26,18 +26,32 @@ bool blocked(const std::vector<Vec2>& shape, const std::vector<Obstacle>& obstac
 }
 
 // The first outline on edge p -> q, from the full height with the gentlest
-// slant down to the lowest allowed one, that touches no obstacle.
+// slants down to the lowest allowed one, that touches no obstacle. A side
+// leaning in far lets the tab reach into the narrow gap between two cut edges.
 std::optional<std::vector<Vec2>> fittingTab(Vec2 p, Vec2 q,
                                             const std::vector<Obstacle>& obstacles) {
   const double edge = length(q - p);
   const double full = tabReachMm(edge);
-  constexpr std::array<double, 3> kSlants{1.0, 1.6, 2.5};  // inset per height
+  struct Slant {
+    double p, q;  // inset per height at each end
+  };
+  constexpr std::array<Slant, 9> kSlants{{{1.0, 1.0},
+                                          {1.6, 1.6},
+                                          {2.5, 2.5},
+                                          {4.0, 1.0},
+                                          {1.0, 4.0},
+                                          {6.0, 1.0},
+                                          {1.0, 6.0},
+                                          {9.0, 1.0},
+                                          {1.0, 9.0}}};
   for (double height = full; height >= kTabMinMm - 1e-9; height *= 0.8) {
-    for (double slant : kSlants) {
-      const double inset = std::min(slant * height, 0.45 * edge);
-      auto shape = tabOutline(p, q, height, inset);
+    for (const Slant& slant : kSlants) {
+      const double insetP = slant.p * height;
+      const double insetQ = slant.q * height;
+      // Keep a top edge of at least a tenth of the edge.
+      if (insetP + insetQ > 0.9 * edge) continue;
+      auto shape = tabOutline(p, q, height, insetP, insetQ);
       if (!blocked(shape, obstacles)) return shape;
-      if (inset >= 0.45 * edge) break;
     }
     if (height > kTabMinMm && height * 0.8 < kTabMinMm) height = kTabMinMm / 0.8;
   }
@@ -48,12 +62,12 @@ std::optional<std::vector<Vec2>> fittingTab(Vec2 p, Vec2 q,
 
 double tabReachMm(double edgeMm) { return std::min(kTabMaxMm, kTabEdgeRatio * edgeMm); }
 
-std::vector<Vec2> tabOutline(Vec2 p, Vec2 q, double height, double inset) {
+std::vector<Vec2> tabOutline(Vec2 p, Vec2 q, double height, double insetP, double insetQ) {
   const Vec2 d = q - p;
   const double len = length(d);
   const Vec2 along{d.x / len, d.y / len};
   const Vec2 out{along.y, -along.x};  // right of p -> q: away from the face
-  return {q, p, p + height * out + inset * along, q + height * out - inset * along};
+  return {q, p, p + height * out + insetP * along, q + height * out - insetQ * along};
 }
 
 std::vector<PlacedTab> planTabs(const std::vector<std::vector<Vec2>>& faces,

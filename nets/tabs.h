@@ -1,8 +1,9 @@
 #pragma once
 // Glue tabs: for every cut edge pair one trapezoid on one side, as high as
-// 30 % of the edge up to 8 mm, its slanted sides cut back and then its height
-// lowered until it touches no face and no other tab of its piece; no tab where
-// not even 3 mm fit. Works in millimetres on counter-clockwise face polygons.
+// 30 % of the edge up to 8 mm, its slanted sides cut back (both, then one far
+// into a narrow gap) and then its height lowered until it touches no face and
+// no other tab of its piece; no tab where not even 3 mm fit. Works in millimetres on
+// counter-clockwise face polygons.
 
 #include <vector>
 
@@ -32,8 +33,9 @@ struct PlacedTab {
 };
 
 // The tab outline on edge p -> q of a counter-clockwise face: height above
-// the edge and the inset of each slanted side at the top.
-std::vector<Vec2> tabOutline(Vec2 p, Vec2 q, double height, double inset);
+// the edge and how far each slanted side (at p, at q) leans in at the top.
+// Needs insetP + insetQ < the edge's length.
+std::vector<Vec2> tabOutline(Vec2 p, Vec2 q, double height, double insetP, double insetQ);
 
 // Tabs for pairs in order; faces only block tabs of the same piece
 // (pieceOf[face]). A pair whose tab fits nowhere gets none.

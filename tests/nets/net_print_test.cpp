@@ -1,0 +1,215 @@
+// Drawing and the output formats of nets: painted pages put each face's tint
+// at its place and leave the margins white, SVG bytes repeat, the PDF and the
+// printer get one page per net page, JSON parses and carries the document.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPainter>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <cmath>
+#include <map>
+
+#include "model/polyhedron.h"
+#include "model/solid_catalogue.h"
+#include "nets/layout.h"
+#include "nets/net_json.h"
+#include "nets/net_paint.h"
+#include "tests/support/embedded_catalogue.h"
+
+namespace velkora {
+namespace {
+
+NetDocument netOf(int position, NetOptions options = {}) {
+  const auto& texts = test::embeddedTexts();
+  return buildNet(polyhedronAt(texts, position), solidNameAt(texts, position), options);
+}
+
+NetDocument multiPage(int position) {
+  const Polyhedron solid = polyhedronAt(test::embeddedTexts(), position);
+  NetOptions options;
+  options.edgeMm = std::floor(1.6 * largestEdgeMm(solid, Paper::A4, Orientation::Best));
+  return netOf(position, options);
+}
+
+QImage pageImage(const NetDocument& net, int page, int width) {
+  const int height = static_cast<int>(std::lround(width * net.paperHeightMm / net.paperWidthMm));
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::magenta);
+  QPainter painter(&image);
+  paintNetPage(painter, net, page);
+  return image;
+}
+
+QPoint pixelOf(const NetDocument& net, const QImage& image, Vec2 p) {
+  const double scale = image.width() / net.paperWidthMm;
+  return {static_cast<int>(std::floor(p.x * scale)),
+          static_cast<int>(std::floor((net.paperHeightMm - p.y) * scale))};
+}
+
+int pdfPages(const QByteArray& pdf) {
+  return static_cast<int>(QString::fromLatin1(pdf).count(
+      QRegularExpression(QStringLiteral("/Type\\s*/Page(?![s\\w])"))));
+}
+
+TEST(NetPaint, FacesTabsAndMarginsLandWhereTheDocumentPutsThem) {
+  for (int position : {6, 21}) {
+    // Without numbers, which would cover the middle of small faces.
+    NetOptions options;
+    options.numbers = false;
+    const NetDocument net = netOf(position, options);
+    const QImage image = pageImage(net, 0, 1400);
+    // The page corner inside the margin is white paper.
+    EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::white));
+    for (const NetFace& face : net.pages[0].faces) {
+      // A point well inside: the centroid, away from the printed number.
+      Vec2 c;
+      for (const Vec2& p : face.polygon)
+        c = {c.x + p.x / face.polygon.size(), c.y + p.y / face.polygon.size()};
+      const QColor pixel = image.pixelColor(pixelOf(net, image, c));
+      EXPECT_NE(pixel, QColor(Qt::white)) << "face " << face.face << " at " << c.x << "," << c.y;
+      EXPECT_GT(pixel.lightness(), 180) << "face " << face.face;
+    }
+    // Faces with the same number of corners share a tint; a triangle and a square differ.
+    std::map<std::size_t, QColor> tints;
+    for (const NetFace& face : net.pages[0].faces) {
+      Vec2 c;
+      for (const Vec2& p : face.polygon)
+        c = {c.x + p.x / face.polygon.size(), c.y + p.y / face.polygon.size()};
+      const QColor pixel = image.pixelColor(pixelOf(net, image, c));
+      const auto [it, added] = tints.emplace(face.polygon.size(), pixel);
+      if (!added) {
+        EXPECT_EQ(it->second, pixel) << "face " << face.face;
+      }
+    }
+    for (const NetTab& tab : net.pages[0].tabs) {
+      const Vec2 c{
+          0.25 * (tab.polygon[0].x + tab.polygon[1].x + tab.polygon[2].x + tab.polygon[3].x),
+          0.25 * (tab.polygon[0].y + tab.polygon[1].y + tab.polygon[2].y + tab.polygon[3].y)};
+      const QColor pixel = image.pixelColor(pixelOf(net, image, c));
+      EXPECT_EQ(pixel.red(), pixel.blue()) << "tab " << tab.label;  // grey, not a face tint
+      EXPECT_LT(pixel.lightness(), 250) << "tab " << tab.label;
+    }
+  }
+}
+
+TEST(NetPaint, NumbersAreDrawnBesideEveryCutEdgeOnlyWhenAskedFor) {
+  NetOptions options;
+  const NetDocument numbered = netOf(13, options);
+  options.numbers = false;
+  const NetDocument plain = netOf(13, options);
+  const QImage with = pageImage(numbered, 0, 1400);
+  const QImage without = pageImage(plain, 0, 1400);
+  ASSERT_EQ(netJson(numbered), netJson(plain));  // the same net, only the drawing differs
+  for (const NetCut& cut : numbered.pages[0].cuts) {
+    // Some pixel differs in the face near the middle of the cut edge.
+    const Vec2 mid{0.5 * (cut.from.x + cut.to.x), 0.5 * (cut.from.y + cut.to.y)};
+    const Vec2 d{cut.to.x - cut.from.x, cut.to.y - cut.from.y};
+    const double len = std::hypot(d.x, d.y);
+    const Vec2 inward{-d.y / len, d.x / len};
+    bool differs = false;
+    for (double along = -2.5; along <= 2.5 && !differs; along += 0.1) {
+      for (double in = 0.5; in <= 5.0 && !differs; in += 0.1) {
+        const Vec2 p{mid.x + along * d.x / len + in * inward.x,
+                     mid.y + along * d.y / len + in * inward.y};
+        const QPoint pixel = pixelOf(numbered, with, p);
+        differs = with.pixel(pixel) != without.pixel(pixel);
+      }
+    }
+    EXPECT_TRUE(differs) << "no number beside cut " << cut.label << " of face " << cut.face;
+  }
+}
+
+TEST(NetSvg, SameNetSameBytesWithPagesStacked) {
+  const NetDocument net = multiPage(11);
+  ASSERT_GT(net.pages.size(), 1u);
+  const QByteArray first = netSvg(net);
+  EXPECT_EQ(first, netSvg(multiPage(11)));
+  EXPECT_TRUE(first.contains("<title>" + QByteArray::fromStdString(net.solid) + "</title>"));
+  const QString expected =
+      QStringLiteral("height=\"%1mm\"").arg(net.paperHeightMm * net.pages.size());
+  EXPECT_TRUE(QString::fromUtf8(first).contains(expected)) << expected.toStdString();
+}
+
+TEST(NetPdf, OnePdfPagePerNetPageAtPaperSize) {
+  const NetDocument net = multiPage(21);
+  const QByteArray pdf = netPdf(net);
+  ASSERT_TRUE(pdf.startsWith("%PDF"));
+  EXPECT_EQ(pdfPages(pdf), static_cast<int>(net.pages.size()));
+  // A4 in points: 595 x 842.
+  EXPECT_TRUE(pdf.contains("/MediaBox [0 0 595")) << pdf.left(2000).toStdString();
+  NetOptions options;
+  options.orientation = Orientation::Landscape;
+  EXPECT_TRUE(netPdf(netOf(3, options)).contains("/MediaBox [0 0 842"));
+}
+
+TEST(NetPrint, PrinterGetsEveryPage) {
+  const NetDocument net = multiPage(15);
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("net.pdf"));
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  printNet(printer, net);
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(pdfPages(file.readAll()), static_cast<int>(net.pages.size()));
+}
+
+TEST(NetJson, ParsesAndCarriesEveryFaceCutAndTab) {
+  const NetDocument net = multiPage(5);
+  const QJsonDocument json = QJsonDocument::fromJson(QByteArray::fromStdString(netJson(net)));
+  ASSERT_TRUE(json.isObject());
+  const QJsonObject root = json.object();
+  EXPECT_EQ(root["solid"].toString().toStdString(), net.solid);
+  EXPECT_EQ(root["type"].toInt(), net.type);
+  EXPECT_NEAR(root["edge_mm"].toDouble(), net.edgeMm, 1e-6);
+  EXPECT_EQ(root["paper"]["width_mm"].toDouble(), 210.0);
+  EXPECT_EQ(root["paper"]["height_mm"].toDouble(), 297.0);
+  EXPECT_EQ(root["paper"]["margin_mm"].toDouble(), 10.0);
+  const QJsonArray pages = root["pages"].toArray();
+  ASSERT_EQ(pages.size(), static_cast<qsizetype>(net.pages.size()));
+  std::map<int, int> labels;
+  for (qsizetype p = 0; p < pages.size(); ++p) {
+    const NetPage& page = net.pages[static_cast<std::size_t>(p)];
+    const QJsonObject object = pages[p].toObject();
+    const QJsonArray faces = object["faces"].toArray();
+    ASSERT_EQ(faces.size(), static_cast<qsizetype>(page.faces.size()));
+    for (qsizetype f = 0; f < faces.size(); ++f) {
+      const NetFace& face = page.faces[static_cast<std::size_t>(f)];
+      EXPECT_EQ(faces[f]["face"].toInt(), face.face);
+      const QJsonArray polygon = faces[f]["polygon"].toArray();
+      ASSERT_EQ(polygon.size(), static_cast<qsizetype>(face.polygon.size()));
+      for (qsizetype k = 0; k < polygon.size(); ++k) {
+        EXPECT_NEAR(polygon[k][0].toDouble(), face.polygon[static_cast<std::size_t>(k)].x, 1e-6);
+        EXPECT_NEAR(polygon[k][1].toDouble(), face.polygon[static_cast<std::size_t>(k)].y, 1e-6);
+      }
+    }
+    EXPECT_EQ(object["folds"].toArray().size(), static_cast<qsizetype>(page.folds.size()));
+    for (const auto& value : object["cuts"].toArray()) {
+      const QJsonObject cut = value.toObject();
+      ++labels[cut["label"].toInt()];
+      EXPECT_EQ(cut["edge"].toArray().size(), 2);
+    }
+    EXPECT_EQ(object["tabs"].toArray().size(), static_cast<qsizetype>(page.tabs.size()));
+  }
+  for (const auto& [label, count] : labels)
+    EXPECT_EQ(count, 2) << "label " << label;
+}
+
+TEST(NetJson, NamesWithQuotesStayValid) {
+  NetDocument net = netOf(0);
+  net.solid = "A \"quoted\"\\name\n";
+  const QJsonDocument json = QJsonDocument::fromJson(QByteArray::fromStdString(netJson(net)));
+  ASSERT_TRUE(json.isObject());
+  EXPECT_EQ(json.object()["solid"].toString().toStdString(), net.solid);
+}
+
+}  // namespace
+}  // namespace velkora
