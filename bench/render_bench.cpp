@@ -15,8 +15,8 @@
 #include "render/depth_list.h"
 #include "render/frame.h"
 #include "render/views.h"
-#include "tests/render/qpainter_canvas.h"
-#include "tests/render/real_solids.h"
+#include "testsupport/qpainter_canvas.h"
+#include "testsupport/real_solids.h"
 
 namespace velkora {
 namespace {
@@ -75,9 +75,9 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
 
   static const BenchScene outer29{
-      "outer_type29_marks", testing::loadCatalogueSolid(29), {false, true, true}};
+      "outer_type29_marks", testing::loadCatalogueSolid(29), {View::OuterSphere, true}};
   static const BenchScene inner12{
-      "inner_type12_sphere", testing::loadCatalogueSolid(12), {true, false, false}};
+      "inner_type12_sphere", testing::loadCatalogueSolid(12), {View::InnerSphere, false}};
   for (const BenchScene* scene : {&outer29, &inner12}) {
     for (const auto& [w, h] : {std::pair{634, 663}, std::pair{1680, 1050}}) {
       const std::string stem =

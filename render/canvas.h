@@ -1,6 +1,6 @@
 #pragma once
-// The drawing surface the frame is painted through: pen (colour, solid or
-// dotted with the gaps in the fill colour), fill colour, filled and outlined
+// The drawing surface the frame is painted through: pen (colour, width, solid
+// or dotted with the gaps in the fill colour), fill colour, filled and outlined
 // polygons and ellipses, and the per-channel AND of a second layer. Holds the
 // drawing state; the pixels belong to the implementation.
 
@@ -28,6 +28,12 @@ class Canvas {
   void setPenColour(std::uint32_t colour) { pen_ = colour | 0xFF000000u; }
   void setPenStyle(PenStyle style) { penStyle_ = style; }
   void setFillColour(std::uint32_t colour) { fill_ = colour | 0xFF000000u; }
+  // A pen of width w (at least 1) draws outlines w pixels across: with
+  // corners that are multiples of w apart, an axis-aligned outline is the
+  // one-pixel outline with every pixel grown into the w x w block below and
+  // right of it, dots and gaps included. Ellipse outlines are w pixels thick.
+  void setPenWidth(int width) { penWidth_ = width < 1 ? 1 : width; }
+  int penWidth() const { return penWidth_; }
   std::uint32_t penColour() const { return pen_; }
   PenStyle penStyle() const { return penStyle_; }
   std::uint32_t fillColour() const { return fill_; }
@@ -56,6 +62,7 @@ class Canvas {
   std::uint32_t pen_ = 0xFF000000u;
   std::uint32_t fill_ = 0xFFFFFFFFu;
   PenStyle penStyle_ = PenStyle::Solid;
+  int penWidth_ = 1;
 };
 
 }  // namespace velkora

@@ -6,7 +6,7 @@
 namespace velkora {
 
 void composeFrame(const Model& model, const ViewState& view, int width, int height,
-                  FrameBuffers& buffers) {
+                  FrameBuffers& buffers, int pixelScale) {
   // Kept buffers of the right size only need what the last frame painted made white again.
   if (buffers.frame.width == width && buffers.frame.height == height &&
       buffers.frame.pixels.size() ==
@@ -22,7 +22,7 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
   }
   RasterCanvas frame(buffers.frame);
   RasterCanvas front(buffers.front);
-  composeScene(model, view, frame, front);
+  composeScene(model, view, frame, front, pixelScale);
 }
 
 }  // namespace velkora

@@ -1,19 +1,29 @@
 #pragma once
 // Composing one frame of the model: origin at the middle of the surface,
-// the inner or the outer view chosen from the view state, back shell, core,
-// and the front half of the shell combined by a per-channel AND.
+// the view chosen from the view state, back shell, core, and the front half
+// of the shell combined by a per-channel AND, at a pixel scale of 1 to 4.
 
 #include "model/model.h"
 #include "render/bitmap.h"
 
 namespace velkora {
 
+// The three views of the window's radio buttons.
+enum class View {
+  Polyhedron,   // RadioB1: the polyhedron as glass shell, no core
+  InnerSphere,  // RadioB2: the polyhedron as shell around its inner sphere
+  OuterSphere,  // RadioB3: the outer sphere as shell around the polyhedron
+};
+
 // Which view the window's radio buttons and check box ask for.
 struct ViewState {
-  bool innerSphere = false;  // RadioB2 checked: the inner view paints the inner sphere
-  bool outerSphere = false;  // RadioB3 checked: the outer view
-  bool markPoints = false;   // mark the corners of polyhedron faces
+  View view = View::Polyhedron;
+  bool markPoints = false;  // mark the corners of polyhedron faces
 };
+
+// Device pixels per logical pixel that composeFrame accepts.
+inline constexpr int kMinPixelScale = 1;
+inline constexpr int kMaxPixelScale = 4;
 
 // The frame and the front layer, kept between frames to save allocations.
 // Between frames the window only reads frame; each frame starts all white,
@@ -23,8 +33,12 @@ struct FrameBuffers {
   Bitmap front;
 };
 
-// Composes the current model at width x height into buffers.frame.
+// Composes the current model into buffers.frame, width x height device
+// pixels. The model's coordinates are logical pixels; pixelScale (1..4,
+// values outside are clamped) device pixels make one logical pixel, and
+// corners, pen width, dot pattern and vertex marks all grow by it. The origin
+// is (width div 2, height div 2) at every scale.
 void composeFrame(const Model& model, const ViewState& view, int width, int height,
-                  FrameBuffers& buffers);
+                  FrameBuffers& buffers, int pixelScale = 1);
 
 }  // namespace velkora

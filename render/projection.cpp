@@ -62,12 +62,12 @@ int roundPixel(double v) {
   return static_cast<int>(std::nearbyint(std::clamp(v, -kPixelLimit, kPixelLimit)));
 }
 
-PixelPoint projectPoint(const Point3& p, int centreX, int centreY) {
-  return {roundPixel(p.x) + centreX, roundPixel(p.y) + centreY};
+PixelPoint projectPoint(const Point3& p, int centreX, int centreY, int scale) {
+  return {scale * roundPixel(p.x) + centreX, scale * roundPixel(p.y) + centreY};
 }
 
 int projectPolygon(std::span<const Point3> points, int centreX, int centreY,
-                   std::array<PixelPoint, kMaxProjectedCorners>& out) {
+                   std::array<PixelPoint, kMaxProjectedCorners>& out, int scale) {
   const int count = static_cast<int>(std::min<std::size_t>(points.size(), kMaxCorners));
   bool inRange = true;
   for (int i = 0; i < count; ++i) {
@@ -80,7 +80,7 @@ int projectPolygon(std::span<const Point3> points, int centreX, int centreY,
   }
   if (inRange) {
     for (int i = 0; i < count; ++i) {
-      out[i] = projectPoint(points[i], centreX, centreY);
+      out[i] = projectPoint(points[i], centreX, centreY, scale);
     }
     return count;
   }
@@ -96,7 +96,7 @@ int projectPolygon(std::span<const Point3> points, int centreX, int centreY,
   n = clipAgainst(a.data(), n, b.data(), kMaxProjectedCorners, false, 1.0);
   n = clipAgainst(b.data(), n, a.data(), kMaxProjectedCorners, false, -1.0);
   for (int i = 0; i < n; ++i) {
-    out[i] = {roundPixel(a[i].x) + centreX, roundPixel(a[i].y) + centreY};
+    out[i] = {scale * roundPixel(a[i].x) + centreX, scale * roundPixel(a[i].y) + centreY};
   }
   return n;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Our own scanline rasteriser behind the Canvas interface, drawing straight
-// into a Bitmap: span fill sampled at pixel centres, Bresenham outlines, a
-// fixed dot pattern, clipping at the bitmap's edges. It does not own the
+// into a Bitmap: span fill sampled at pixel centres, Bresenham outlines
+// widened across the line for wider pens, a fixed dot pattern, clipping at
+// the bitmap's edges. It does not own the
 // bitmap, which must outlive the canvas; nothing is allocated per primitive.
 
 #include <cstdint>
@@ -17,7 +18,8 @@ namespace velkora {
 inline constexpr int kRasterCoordLimit = 1 << 24;
 
 // A dotted pen paints one pixel in the pen colour, then kDotPeriod - 1 in the
-// fill colour, counted along the outline.
+// fill colour, counted along the outline; a pen of width w paints w steps
+// of each.
 inline constexpr int kDotPeriod = 3;
 
 // Ellipses up to this many rows keep their row spans for the next ellipse of
@@ -43,10 +45,18 @@ class RasterCanvas final : public Canvas {
   void outlinePolygon(std::span<const PixelPoint> corners);
   // Draws the edge from a to b without b; dots are counted from dotBase at a.
   void drawEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase);
+  // The same for a pen wider than one pixel: every pixel of the one-pixel
+  // line grows into a run of penWidth() pixels downward (lines running more
+  // across than down) or rightward (the others). An edge running toward
+  // smaller coordinates is moved penWidth() - 1 pixels the other way along
+  // its run, so it covers the far side of its corners' w x w blocks.
+  void drawWideEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase);
   // Grows the bitmap's painted box by the part of the box inside the bitmap.
   void notePainted(int left, int top, int right, int bottom);
   std::uint32_t dotColour(std::int64_t dotIndex) const {
-    return penStyle() == PenStyle::Solid || dotIndex % kDotPeriod == 0 ? penColour() : fillColour();
+    return penStyle() == PenStyle::Solid || (dotIndex / penWidth()) % kDotPeriod == 0
+               ? penColour()
+               : fillColour();
   }
 
   Bitmap& bitmap_;

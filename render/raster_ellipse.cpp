@@ -3,8 +3,8 @@
 // A pixel belongs to the ellipse of the box (left, top, right, bottom) when
 // its centre lies inside the ellipse that touches the box's outer pixel
 // edges; the outline is every such pixel with a left, right, upper or lower
-// neighbour outside. The dots of a dotted outline are counted along the
-// perimeter by a division-free angle, so they spread evenly round it.
+// neighbour outside (for a pen w pixels wide: the pixel w steps away). The dots of a dotted outline
+// are counted along the perimeter by a division-free angle, so they spread evenly round it.
 
 #include <algorithm>
 #include <cmath>
@@ -121,38 +121,40 @@ void RasterCanvas::ellipse(int left, int top, int right, int bottom) {
   const std::uint32_t fill = fillColour();
   const std::uint32_t pen = penColour();
   const bool solid = penStyle() == PenStyle::Solid;
-  Span above = spanOf(rowFirst - 1);
-  Span current = spanOf(rowFirst);
+  // A pixel is outline when the pixel pen-width steps left, right, up or
+  // down lies outside; rows and columns of an ellipse are unbroken, so no
+  // nearer pixel can be outside when that one is inside.
+  const int ring = penWidth();
   for (int y = rowFirst; y < rowEnd; ++y) {
-    const Span below = spanOf(y + 1);
+    const Span current = spanOf(y);
     const int first = std::max(current.first, 0);
     const int last = std::min(current.last, w - 1);
-    if (first <= last) {
-      // Inner columns have all four neighbours inside; the rest is outline.
-      int innerFirst = current.first + 1;
-      int innerLast = current.last - 1;
-      if (above.empty() || below.empty()) {
-        innerLast = innerFirst - 1;
-      } else {
-        innerFirst = std::max({innerFirst, above.first, below.first});
-        innerLast = std::min({innerLast, above.last, below.last});
+    if (first > last) {
+      continue;
+    }
+    const Span above = spanOf(y - ring);
+    const Span below = spanOf(y + ring);
+    int innerFirst = current.first + ring;
+    int innerLast = current.last - ring;
+    if (above.empty() || below.empty()) {
+      innerLast = innerFirst - 1;
+    } else {
+      innerFirst = std::max({innerFirst, above.first, below.first});
+      innerLast = std::min({innerLast, above.last, below.last});
+    }
+    std::uint32_t* line = bitmap_.pixels.data() + static_cast<std::size_t>(y) * w;
+    if (solid) {
+      raster::fillSpan(line + first, last - first + 1, pen);
+      const int fillFirst = std::max(innerFirst, first);
+      const int fillLast = std::min(innerLast, last);
+      if (fillFirst <= fillLast) {
+        raster::fillSpan(line + fillFirst, fillLast - fillFirst + 1, fill);
       }
-      std::uint32_t* line = bitmap_.pixels.data() + static_cast<std::size_t>(y) * w;
-      if (solid) {
-        raster::fillSpan(line + first, last - first + 1, pen);
-        const int fillFirst = std::max(innerFirst, first);
-        const int fillLast = std::min(innerLast, last);
-        if (fillFirst <= fillLast) {
-          raster::fillSpan(line + fillFirst, fillLast - fillFirst + 1, fill);
-        }
-      } else {
-        for (int x = first; x <= last; ++x) {
-          line[x] = x >= innerFirst && x <= innerLast ? fill : dotColour(shape.dotIndex(x, y));
-        }
+    } else {
+      for (int x = first; x <= last; ++x) {
+        line[x] = x >= innerFirst && x <= innerLast ? fill : dotColour(shape.dotIndex(x, y));
       }
     }
-    above = current;
-    current = below;
   }
 }
 

@@ -6,7 +6,11 @@
 // Outline: one Bresenham line per edge, always rasterised from its
 // lexicographically smaller end so that an edge shared by two faces covers
 // the same pixels in both; each edge leaves out its end point, which is the
-// start of the next edge, so every corner is painted exactly once.
+// start of the next edge, so every corner is painted exactly once. A pen w
+// pixels wide grows every outline pixel into a run of w pixels across the
+// line (down from it, or right of it on steep lines), so at corners that are
+// multiples of w apart an axis-aligned outline is the one-pixel outline with
+// every pixel grown into a w x w block.
 
 #include <algorithm>
 #include <climits>
@@ -36,7 +40,7 @@ void RasterCanvas::polygon(std::span<const PixelPoint> corners) {
     right = std::max(right, p.x);
     bottom = std::max(bottom, p.y);
   }
-  notePainted(left, top, right + 1, bottom + 1);
+  notePainted(left, top, right + penWidth(), bottom + penWidth());
   fillPolygon(corners);
   outlinePolygon(corners);
 }
@@ -180,19 +184,30 @@ void RasterCanvas::fillPolygon(std::span<const PixelPoint> corners) {
 
 void RasterCanvas::outlinePolygon(std::span<const PixelPoint> corners) {
   const std::size_t n = corners.size();
+  auto edgeLength = [](PixelPoint a, PixelPoint b) {
+    return std::max(std::abs(static_cast<std::int64_t>(b.x) - a.x),
+                    std::abs(static_cast<std::int64_t>(b.y) - a.y));
+  };
   std::int64_t dotBase = 0;
   for (std::size_t i = 0; i < n; ++i) {
     const PixelPoint a = clampPoint(corners[i]);
     const PixelPoint b = clampPoint(corners[(i + 1) % n]);
-    drawEdge(a, b, dotBase);
-    dotBase += std::max(std::abs(static_cast<std::int64_t>(b.x) - a.x),
-                        std::abs(static_cast<std::int64_t>(b.y) - a.y));
+    if (penWidth() == 1) {
+      drawEdge(a, b, dotBase);
+    } else {
+      drawWideEdge(a, b, dotBase);
+    }
+    dotBase += edgeLength(a, b);
   }
   if (dotBase == 0) {
-    // Every corner on one pixel: no edge has a length, so paint the pixel itself.
+    // Every corner on one pixel: no edge has a length, so paint the pixel
+    // itself (the pen's w x w block).
     const PixelPoint p = clampPoint(corners[0]);
-    if (p.x >= 0 && p.x < bitmap_.width && p.y >= 0 && p.y < bitmap_.height) {
-      bitmap_.pixels[static_cast<std::size_t>(p.y) * bitmap_.width + p.x] = dotColour(0);
+    const int w = penWidth();
+    for (int y = std::max(p.y, 0); y < std::min(p.y + w, bitmap_.height); ++y) {
+      for (int x = std::max(p.x, 0); x < std::min(p.x + w, bitmap_.width); ++x) {
+        bitmap_.pixels[static_cast<std::size_t>(y) * bitmap_.width + x] = dotColour(0);
+      }
     }
   }
 }
@@ -297,6 +312,112 @@ void RasterCanvas::drawEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase) {
     if (rest >= denominator) {
       rest -= denominator;
       at += vPixels;
+    }
+  }
+}
+
+void RasterCanvas::drawWideEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase) {
+  const int w = penWidth();
+  // At scale 1 an edge toward smaller coordinates covers a down to just past
+  // b; grown into w x w blocks that is a + w - 1 down to just past b + w - 1.
+  if (std::abs(static_cast<std::int64_t>(b.x) - a.x) >=
+      std::abs(static_cast<std::int64_t>(b.y) - a.y)) {
+    if (b.x < a.x) {
+      a.x += w - 1;
+      b.x += w - 1;
+    }
+  } else if (b.y < a.y) {
+    a.y += w - 1;
+    b.y += w - 1;
+  }
+  const bool reversed = b.x < a.x || (b.x == a.x && b.y < a.y);
+  const PixelPoint p0 = reversed ? b : a;
+  const PixelPoint p1 = reversed ? a : b;
+  const std::int64_t dx = static_cast<std::int64_t>(p1.x) - p0.x;  // >= 0
+  const std::int64_t dy = static_cast<std::int64_t>(p1.y) - p0.y;
+  const bool xMajor = dx >= std::abs(dy);
+  const std::int64_t len = xMajor ? dx : std::abs(dy);
+  if (len == 0) {
+    return;
+  }
+  const std::int64_t u0 = xMajor ? p0.x : p0.y;
+  const std::int64_t su = xMajor ? 1 : (dy > 0 ? 1 : -1);
+  const std::int64_t v0 = xMajor ? p0.y : p0.x;
+  const std::int64_t adv = xMajor ? std::abs(dy) : dx;
+  const std::int64_t sv = xMajor ? (dy >= 0 ? 1 : -1) : 1;
+  const std::int64_t uLimit = xMajor ? bitmap_.width : bitmap_.height;
+  const std::int64_t vLimit = xMajor ? bitmap_.height : bitmap_.width;
+
+  // Steps 0..len without the traversal's end point, clipped along the major axis.
+  std::int64_t iFirst = reversed ? 1 : 0;
+  std::int64_t iLast = reversed ? len : len - 1;
+  if (su > 0) {
+    iFirst = std::max(iFirst, -u0);
+    iLast = std::min(iLast, uLimit - 1 - u0);
+  } else {
+    iFirst = std::max(iFirst, u0 - (uLimit - 1));
+    iLast = std::min(iLast, u0);
+  }
+  // The run of the pixel at v covers v..v + w - 1, so a step shows while
+  // 1 - w <= v <= vLimit - 1, with v = v0 + sv * m(i) as in drawEdge.
+  const std::int64_t mLow = sv > 0 ? 1 - w - v0 : v0 - (vLimit - 1);
+  const std::int64_t mHigh = sv > 0 ? vLimit - 1 - v0 : v0 + w - 1;
+  if (adv == 0) {
+    if (mLow > 0 || mHigh < 0) {
+      return;
+    }
+  } else {
+    iFirst = std::max(iFirst, ceilDiv(2 * len * mLow - len, 2 * adv));
+    iLast = std::min(iLast, ceilDiv(2 * len * (mHigh + 1) - len, 2 * adv) - 1);
+  }
+  if (iFirst > iLast) {
+    return;
+  }
+
+  const std::int64_t denominator = 2 * len;
+  const std::int64_t numerator = 2 * iFirst * adv + len;
+  const std::int64_t mStep = floorDiv(numerator, denominator);
+  std::int64_t rest = numerator - mStep * denominator;
+  std::int64_t u = u0 + su * iFirst;
+  std::int64_t v = v0 + sv * mStep;
+  const std::ptrdiff_t stride = bitmap_.width;
+  const std::ptrdiff_t uStride = xMajor ? 1 : stride;  // one pixel along u
+  const std::ptrdiff_t vStride = xMajor ? stride : 1;  // one pixel along v (the run)
+  std::uint32_t* const pixels = bitmap_.pixels.data();
+  const std::int64_t twoAdv = 2 * adv;
+
+  // Dot phase: step J along the outline (J from dotBase at a) is a dot when
+  // (J div w) mod 3 is 0; the traversal goes against J when the edge was
+  // turned round.
+  const bool solid = penStyle() == PenStyle::Solid;
+  const std::uint32_t colours[kDotPeriod] = {penColour(), fillColour(), fillColour()};
+  const std::int64_t firstIndex = dotBase + (reversed ? len - iFirst : iFirst);
+  int sub = static_cast<int>(firstIndex % w);  // J mod w
+  int phase = static_cast<int>((firstIndex / w) % kDotPeriod);
+
+  for (std::int64_t i = iFirst; i <= iLast; ++i) {
+    const std::uint32_t colour = solid ? colours[0] : colours[phase];
+    const std::int64_t runFirst = std::max<std::int64_t>(v, 0);
+    const std::int64_t runEnd = std::min<std::int64_t>(v + w, vLimit);
+    std::uint32_t* at = pixels + u * uStride + runFirst * vStride;
+    for (std::int64_t t = runFirst; t < runEnd; ++t) {
+      *at = colour;
+      at += vStride;
+    }
+    if (reversed) {
+      if (--sub < 0) {
+        sub = w - 1;
+        phase = phase == 0 ? kDotPeriod - 1 : phase - 1;
+      }
+    } else if (++sub == w) {
+      sub = 0;
+      phase = phase == kDotPeriod - 1 ? 0 : phase + 1;
+    }
+    u += su;
+    rest += twoAdv;
+    if (rest >= denominator) {
+      rest -= denominator;
+      v += sv;
     }
   }
 }

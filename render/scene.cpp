@@ -1,26 +1,20 @@
 #include "render/scene.h"
 
 #include <algorithm>
-#include <array>
 
 #include "render/colours.h"
 #include "render/projection.h"
 
 namespace velkora {
 
-namespace {
-
-// Fills and outlines one item with the canvas's current colours and pen, then
-// marks its corners when asked. An item whose record points outside the
-// arrays is skipped rather than read out of bounds.
-void drawItem(const Scene& scene, Canvas& canvas, const std::array<Point3, kCapacity>& points,
-              const std::array<FaceRec, kCapacity>& records, std::int32_t index,
-              std::int32_t cornerCount, bool withMarks) {
+void drawPolygon(const Scene& scene, const Pass& pass, Canvas& canvas, std::int32_t index) {
   if (index < 0 || index >= kCapacity) {
     return;
   }
-  const FaceRec& record = records[index];
-  const int count = std::clamp(cornerCount, 0, kMaxCorners);
+  const Model& m = scene.model;
+  const std::array<Point3, kCapacity>& points = m.*pass.set.points;
+  const FaceRec& record = (m.*pass.set.polygons)[index];
+  const int count = std::clamp(record.count, 0, kMaxCorners);
   std::array<Point3, kMaxCorners> corners{};
   for (int i = 0; i < count; ++i) {
     const std::int32_t at = record.indices[i];
@@ -30,62 +24,23 @@ void drawItem(const Scene& scene, Canvas& canvas, const std::array<Point3, kCapa
     corners[i] = points[at];
   }
   std::array<PixelPoint, kMaxProjectedCorners> pixels{};
-  const int projected =
-      projectPolygon(std::span(corners.data(), count), scene.centreX, scene.centreY, pixels);
+  const int projected = projectPolygon(std::span(corners.data(), count), scene.centreX,
+                                       scene.centreY, pixels, scene.scale);
   canvas.polygon(std::span(pixels.data(), projected));
 
-  if (withMarks && scene.markPoints) {
+  if (pass.marks && scene.markPoints) {
+    // A 9 x 9 circle on the corner's pixel: its box reaches 4 pixels left
+    // and above and 5 right and below (exclusive), all scaled.
+    const int near = 4 * scene.scale;
+    const int far = 5 * scene.scale;
     const std::uint32_t remembered = canvas.fillColour();
     canvas.setFillColour(kYellow);
     for (int i = 0; i < count; ++i) {
-      const PixelPoint p = projectPoint(corners[i], scene.centreX, scene.centreY);
-      canvas.ellipse(p.x - 4, p.y - 4, p.x + 5, p.y + 5);
+      const PixelPoint p = projectPoint(corners[i], scene.centreX, scene.centreY, scene.scale);
+      canvas.ellipse(p.x - near, p.y - near, p.x + far, p.y + far);
     }
     canvas.setFillColour(remembered);
   }
-}
-
-}  // namespace
-
-void drawInnerViewPolygon(const Scene& scene, std::int32_t index, std::int32_t cornerCount,
-                          Role role) {
-  const Model& m = scene.model;
-  if (role == Role::Core) {
-    scene.frame.setFillColour(kYellow);
-    scene.frame.setPenColour(kBlue);
-    drawItem(scene, scene.frame, m.innerPoints, m.innerQuads, index, cornerCount, false);
-  } else {
-    scene.frame.setFillColour(kLightGreen);
-    scene.frame.setPenColour(kRed);
-    drawItem(scene, scene.frame, m.vertices, m.faces, index, cornerCount, true);
-  }
-}
-
-void drawInnerViewFrontFace(const Scene& scene, std::int32_t index, std::int32_t cornerCount) {
-  scene.front.setFillColour(kLightGreen);
-  scene.front.setPenColour(kRed);
-  drawItem(scene, scene.front, scene.model.vertices, scene.model.faces, index, cornerCount, true);
-}
-
-void drawOuterViewPolygon(const Scene& scene, std::int32_t index, std::int32_t cornerCount,
-                          Role role) {
-  const Model& m = scene.model;
-  if (role == Role::Core) {
-    scene.frame.setFillColour(kYellow);
-    scene.frame.setPenColour(kBlue);
-    drawItem(scene, scene.frame, m.vertices, m.faces, index, cornerCount, true);
-  } else {
-    scene.frame.setFillColour(kLightGreen);
-    scene.frame.setPenColour(kLightRed);
-    drawItem(scene, scene.frame, m.outerPoints, m.outerQuads, index, cornerCount, false);
-  }
-}
-
-void drawOuterViewFrontQuad(const Scene& scene, std::int32_t index, std::int32_t cornerCount) {
-  scene.front.setFillColour(kLightGreen);
-  scene.front.setPenColour(kRed);
-  drawItem(scene, scene.front, scene.model.outerPoints, scene.model.outerQuads, index, cornerCount,
-           false);
 }
 
 }  // namespace velkora

@@ -1,8 +1,10 @@
 #pragma once
-// One frame's drawing context and the four routines that paint a single face
-// or sphere quad in the colours of its role, with the vertex marks of
-// polyhedron faces. The views (render/views.h) decide what is drawn when.
+// One frame's drawing context and the pass: a small table row saying which
+// items (points, polygons, centres, count) are painted in which colours and
+// pen, with or without vertex marks, onto which layer. The views
+// (render/views.h) list the passes; nothing here decides their order.
 
+#include <array>
 #include <cstdint>
 
 #include "model/model.h"
@@ -11,7 +13,8 @@
 namespace velkora {
 
 // What one frame paints with: the model, the frame canvas, the front layer,
-// the origin in pixels and whether polyhedron corners are marked.
+// the origin in device pixels, whether polyhedron corners are marked and the
+// device pixels per logical pixel (1..4).
 struct Scene {
   const Model& model;
   Canvas& frame;
@@ -19,24 +22,49 @@ struct Scene {
   int centreX = 0;
   int centreY = 0;
   bool markPoints = false;
+  int scale = 1;
 };
 
-enum class Role : std::uint8_t { Shell = 0, Core = 1 };
+// Which items of the pass are painted, by the z of their centre.
+enum class Side : std::uint8_t {
+  Back,   // z >= 0: the far half
+  All,    // every item
+  Front,  // z < 0: the near half
+};
 
-// Frame: polyhedron face as shell (light green, red outline, marks) or
-// inner-sphere quad as core (yellow, blue outline). The pen style is the caller's.
-void drawInnerViewPolygon(const Scene& scene, std::int32_t index, std::int32_t cornerCount,
-                          Role role);
+enum class Layer : std::uint8_t { Frame, Front };
 
-// Front layer: polyhedron face, light green with red outline, with marks.
-void drawInnerViewFrontFace(const Scene& scene, std::int32_t index, std::int32_t cornerCount);
+// A set of polygons of the model: the points their records index, the
+// records, their centres and how many there are.
+struct PolygonSet {
+  std::array<Point3, kCapacity> Model::*points;
+  std::array<FaceRec, kCapacity> Model::*polygons;
+  std::array<CentreRec, kCapacity> Model::*centres;
+  std::int32_t Model::*count;
+};
 
-// Frame: outer-sphere quad as shell (light green, light red outline) or
-// polyhedron face as core (yellow, blue outline, marks).
-void drawOuterViewPolygon(const Scene& scene, std::int32_t index, std::int32_t cornerCount,
-                          Role role);
+inline constexpr PolygonSet kFaceSet{&Model::vertices, &Model::faces, &Model::faceCentres,
+                                     &Model::faceCount};
+inline constexpr PolygonSet kInnerQuadSet{&Model::innerPoints, &Model::innerQuads,
+                                          &Model::innerCentres, &Model::sphereQuadCount};
+inline constexpr PolygonSet kOuterQuadSet{&Model::outerPoints, &Model::outerQuads,
+                                          &Model::outerCentres, &Model::sphereQuadCount};
 
-// Front layer: outer-sphere quad, light green with red outline.
-void drawOuterViewFrontQuad(const Scene& scene, std::int32_t index, std::int32_t cornerCount);
+// One pass over one set of polygons, farthest first.
+struct Pass {
+  PolygonSet set;
+  Side side;
+  std::uint32_t fill;
+  std::uint32_t pen;
+  PenStyle penStyle;
+  bool marks;  // marks the corners when the scene asks for marks
+  Layer layer;
+};
+
+// Paints polygon index of the pass with the target canvas's current colours
+// and pen, then its corner marks (yellow, 9 x 9 logical pixels) when both
+// the pass and the scene ask for them. A polygon whose record points outside
+// the arrays is skipped rather than read out of bounds.
+void drawPolygon(const Scene& scene, const Pass& pass, Canvas& canvas, std::int32_t index);
 
 }  // namespace velkora

@@ -2,96 +2,124 @@
 
 #include <algorithm>
 
+#include "render/colours.h"
 #include "render/depth_list.h"
 
 namespace velkora {
 
 namespace {
 
-std::int32_t sphereQuads(const Model& m) { return std::clamp(m.sphereQuadCount, 0, kCapacity); }
-std::int32_t faceCount(const Model& m) { return std::clamp(m.faceCount, 0, kCapacity); }
+// Polyhedron as glass shell; the inner sphere view adds the sphere as core.
+constexpr Pass kBackFaces{kFaceSet,       Side::Back,  kLightGreen, kRed, PenStyle::Dotted,
+                          /*marks=*/true, Layer::Frame};
+constexpr Pass kFrontFaces{kFaceSet,       Side::Front, kLightGreen, kRed, PenStyle::Solid,
+                           /*marks=*/true, Layer::Front};
+constexpr Pass kPolyhedronPasses[] = {kBackFaces, kFrontFaces};
+constexpr Pass kInnerSpherePasses[] = {
+    kBackFaces,
+    {kInnerQuadSet, Side::All, kYellow, kBlue, PenStyle::Solid, /*marks=*/false, Layer::Frame},
+    kFrontFaces,
+};
+
+// Outer sphere as glass shell around the polyhedron as core.
+constexpr Pass kOuterSpherePasses[] = {
+    {kOuterQuadSet, Side::Back, kLightGreen, kLightRed, PenStyle::Dotted, false, Layer::Frame},
+    {kFaceSet, Side::All, kYellow, kBlue, PenStyle::Solid, /*marks=*/true, Layer::Frame},
+    {kOuterQuadSet, Side::Front, kLightGreen, kRed, PenStyle::Solid, false, Layer::Front},
+};
+
+bool onSide(Side side, double key) {
+  switch (side) {
+    case Side::Back:
+      return key >= 0.0;
+    case Side::Front:
+      return key < 0.0;
+    case Side::All:
+      break;
+  }
+  return true;
+}
+
+// Depth lists sorted during one frame. The back and the front pass of a
+// shell share one sort: filling and sorting again would give the same order.
+class SortedLists {
+ public:
+  const DepthList& of(const Model& model, const Pass& pass) {
+    const auto* centres = &(model.*pass.set.centres);
+    const std::int32_t count = std::clamp(model.*pass.set.count, 0, kCapacity);
+    for (Slot& slot : slots_) {
+      if (slot.centres == centres && slot.count == count) {
+        return slot.list;
+      }
+    }
+    Slot& slot = slots_[next_];
+    next_ = (next_ + 1) % slots_.size();
+    slot.centres = centres;
+    slot.count = count;
+    fillDepthList(slot.list, *centres, count);
+    sortDepthList(slot.list);
+    return slot.list;
+  }
+
+ private:
+  struct Slot {
+    const std::array<CentreRec, kCapacity>* centres = nullptr;
+    std::int32_t count = 0;
+    DepthList list;
+  };
+  std::array<Slot, 2> slots_;
+  std::size_t next_ = 0;
+};
 
 }  // namespace
 
-void paintInnerView(const Scene& scene, const ViewState& view) {
-  const Model& m = scene.model;
-  // Filling and sorting the shell's list again for the front pass would give
-  // the same order, so the first sort serves both passes.
-  DepthList shell;
-  DepthList list;
-
-  fillDepthList(shell, m.faceCentres, faceCount(m));
-  sortDepthList(shell);
-  scene.frame.setPenStyle(PenStyle::Dotted);
-  for (std::int32_t k = 0; k < shell.count; ++k) {
-    const DepthItem& item = shell.items[k];
-    if (item.key >= 0.0) {
-      drawInnerViewPolygon(scene, item.index, m.faces[item.index].count, Role::Shell);
-    }
+std::span<const Pass> passesOf(View view) {
+  switch (view) {
+    case View::InnerSphere:
+      return kInnerSpherePasses;
+    case View::OuterSphere:
+      return kOuterSpherePasses;
+    case View::Polyhedron:
+      break;
   }
-  scene.frame.setPenStyle(PenStyle::Solid);
+  return kPolyhedronPasses;
+}
 
-  if (view.innerSphere) {
-    fillDepthList(list, m.innerCentres, sphereQuads(m));
-    sortDepthList(list);
+void paintPasses(const Scene& scene, std::span<const Pass> passes) {
+  SortedLists sorted;
+  bool frontCleared = false;
+  for (const Pass& pass : passes) {
+    Canvas& canvas = pass.layer == Layer::Front ? scene.front : scene.frame;
+    if (pass.layer == Layer::Front && !frontCleared) {
+      scene.front.clearWhite();
+      frontCleared = true;
+    }
+    const DepthList& list = sorted.of(scene.model, pass);
+    canvas.setFillColour(pass.fill);
+    canvas.setPenColour(pass.pen);
+    canvas.setPenStyle(pass.penStyle);
     for (std::int32_t k = 0; k < list.count; ++k) {
       const DepthItem& item = list.items[k];
-      drawInnerViewPolygon(scene, item.index, m.innerQuads[item.index].count, Role::Core);
+      if (onSide(pass.side, item.key)) {
+        drawPolygon(scene, pass, canvas, item.index);
+      }
     }
+    // The frame's pen is solid between passes, as the window's canvas is.
+    canvas.setPenStyle(PenStyle::Solid);
   }
-
-  scene.front.clearWhite();
-  scene.front.setPenStyle(PenStyle::Solid);
-  for (std::int32_t k = 0; k < shell.count; ++k) {
-    const DepthItem& item = shell.items[k];
-    if (item.key < 0.0) {
-      drawInnerViewFrontFace(scene, item.index, m.faces[item.index].count);
-    }
+  if (frontCleared) {
+    scene.frame.andCombine(scene.front);
   }
-  scene.frame.andCombine(scene.front);
 }
 
-void paintOuterView(const Scene& scene) {
-  const Model& m = scene.model;
-  DepthList shell;  // sorted once for the back and the front pass, as above
-  DepthList list;
-
-  fillDepthList(shell, m.outerCentres, sphereQuads(m));
-  sortDepthList(shell);
-  scene.frame.setPenStyle(PenStyle::Dotted);
-  for (std::int32_t k = 0; k < shell.count; ++k) {
-    const DepthItem& item = shell.items[k];
-    if (item.key >= 0.0) {
-      drawOuterViewPolygon(scene, item.index, m.outerQuads[item.index].count, Role::Shell);
-    }
-  }
-  scene.frame.setPenStyle(PenStyle::Solid);
-
-  fillDepthList(list, m.faceCentres, faceCount(m));
-  sortDepthList(list);
-  for (std::int32_t k = 0; k < list.count; ++k) {
-    const DepthItem& item = list.items[k];
-    drawOuterViewPolygon(scene, item.index, m.faces[item.index].count, Role::Core);
-  }
-
-  scene.front.clearWhite();
-  scene.front.setPenStyle(PenStyle::Solid);
-  for (std::int32_t k = 0; k < shell.count; ++k) {
-    const DepthItem& item = shell.items[k];
-    if (item.key < 0.0) {
-      drawOuterViewFrontQuad(scene, item.index, m.outerQuads[item.index].count);
-    }
-  }
-  scene.frame.andCombine(scene.front);
-}
-
-void composeScene(const Model& model, const ViewState& view, Canvas& frame, Canvas& front) {
-  const Scene scene{model, frame, front, frame.width() / 2, frame.height() / 2, view.markPoints};
-  if (view.outerSphere) {
-    paintOuterView(scene);
-  } else {
-    paintInnerView(scene, view);
-  }
+void composeScene(const Model& model, const ViewState& view, Canvas& frame, Canvas& front,
+                  int pixelScale) {
+  const int scale = std::clamp(pixelScale, kMinPixelScale, kMaxPixelScale);
+  frame.setPenWidth(scale);
+  front.setPenWidth(scale);
+  const Scene scene{model,           frame, front, frame.width() / 2, frame.height() / 2,
+                    view.markPoints, scale};
+  paintPasses(scene, passesOf(view.view));
 }
 
 }  // namespace velkora

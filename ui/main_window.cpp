@@ -206,7 +206,10 @@ void TFVelkora::setMoveCursor(bool on) {
 }
 
 ViewState TFVelkora::viewState() const {
-  return ViewState{RadioB2.isChecked(), RadioB3.isChecked(), state_.markPoints};
+  const View view = RadioB3.isChecked()   ? View::OuterSphere
+                    : RadioB2.isChecked() ? View::InnerSphere
+                                          : View::Polyhedron;
+  return ViewState{view, state_.markPoints};
 }
 
 void TFVelkora::guarded(const std::function<void()>& body) {

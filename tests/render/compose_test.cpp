@@ -12,7 +12,7 @@
 #include "render/raster_canvas.h"
 #include "render/views.h"
 #include "tests/render/pixel_check.h"
-#include "tests/render/test_models.h"
+#include "testsupport/test_models.h"
 
 namespace velkora {
 namespace {
@@ -34,9 +34,9 @@ struct Composed {
   std::string at(int x, int y) const { return hex(frame.pixel(x, y)); }
 };
 
-constexpr ViewState kPolyhedron{false, false, false};
-constexpr ViewState kInner{true, false, false};
-constexpr ViewState kOuter{false, true, false};
+constexpr ViewState kPolyhedron{View::Polyhedron, false};
+constexpr ViewState kInner{View::InnerSphere, false};
+constexpr ViewState kOuter{View::OuterSphere, false};
 
 TEST(ComposeFrame, OriginIsTheMiddleOfTheSurface) {
   Model m;
@@ -240,7 +240,7 @@ TEST(ComposeFrame, SpherePointsAreNeverMarked) {
   for (bool outer : {false, true}) {
     Model spheresOnly = ico;
     spheresOnly.faceCount = 0;
-    ViewState view{!outer, outer, false};
+    ViewState view{outer ? View::OuterSphere : View::InnerSphere, false};
     Composed plain(spheresOnly, view, 634, 663);
     view.markPoints = true;
     Composed marked(spheresOnly, view, 634, 663);

@@ -20,6 +20,21 @@ TEST(Projection, RoundsHalvesToEvenBeforeAddingTheOrigin) {
   EXPECT_EQ(projectPoint({1.49, -1.51, 0.0}, 0, 0).y, -2);
 }
 
+TEST(Projection, ScaleMultipliesTheRoundedOffsetFromTheOrigin) {
+  // k * round(x), not round(k * x): 2.5 rounds to 2 first, so 4 and not 5.
+  EXPECT_EQ(projectPoint({2.5, 0.0, 0.0}, 634, 663, 2).x, 638);
+  EXPECT_EQ(projectPoint({0.0, -2.5, 0.0}, 634, 663, 2).y, 659);
+  EXPECT_EQ(projectPoint({1.4, 1.6, 0.0}, 0, 0, 4).x, 4);
+  EXPECT_EQ(projectPoint({1.4, 1.6, 0.0}, 0, 0, 4).y, 8);
+  const std::array<Point3, 2> line{{{3.5, -0.5, 0.0}, {-7.4, 2.6, 0.0}}};
+  std::array<PixelPoint, kMaxProjectedCorners> out{};
+  ASSERT_EQ(projectPolygon(line, 10, 20, out, 3), 2);
+  EXPECT_EQ(out[0].x, 22);
+  EXPECT_EQ(out[0].y, 20);
+  EXPECT_EQ(out[1].x, -11);
+  EXPECT_EQ(out[1].y, 29);
+}
+
 TEST(Projection, DepthNeverMovesAPoint) {
   const PixelPoint near = projectPoint({10.2, -7.7, -300.0}, 317, 331);
   const PixelPoint far = projectPoint({10.2, -7.7, 300.0}, 317, 331);

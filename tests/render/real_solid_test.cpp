@@ -12,8 +12,8 @@
 #include "render/raster_canvas.h"
 #include "render/views.h"
 #include "tests/render/pixel_check.h"
-#include "tests/render/qpainter_canvas.h"
-#include "tests/render/real_solids.h"
+#include "testsupport/qpainter_canvas.h"
+#include "testsupport/real_solids.h"
 
 namespace velkora {
 namespace {
@@ -25,9 +25,9 @@ TEST(RealSolids, IcosahedronViewsMatchTheReferenceInFlatAreas) {
   const Model ico = testing::loadCatalogueSolid(3);
   ASSERT_EQ(ico.faceCount, 20);
   const std::array<std::pair<const char*, ViewState>, 3> views{{
-      {"ikosaeder_polyeder", {false, false, false}},
-      {"ikosaeder_innenkugel", {true, false, false}},
-      {"ikosaeder_umkugel", {false, true, false}},
+      {"ikosaeder_polyeder", {View::Polyhedron, false}},
+      {"ikosaeder_innenkugel", {View::InnerSphere, false}},
+      {"ikosaeder_umkugel", {View::OuterSphere, false}},
   }};
   for (const auto& [name, view] : views) {
     FrameBuffers buffers;
@@ -45,7 +45,7 @@ TEST(RealSolids, IcosahedronViewsMatchTheReferenceInFlatAreas) {
         << name;
     // The glass shell shows, and the core shows through it only when there is one.
     EXPECT_GT(countColour(ours, 0xA0FFA0), 10000) << name;
-    EXPECT_EQ(countColour(ours, 0xA0FF00) > 10000, view.innerSphere || view.outerSphere) << name;
+    EXPECT_EQ(countColour(ours, 0xA0FF00) > 10000, view.view != View::Polyhedron) << name;
   }
 }
 
@@ -54,8 +54,8 @@ TEST(RealSolids, OuterViewOfTheLargestSolidMarksItsNearVertices) {
   ASSERT_EQ(heavy.faceCount, 120);
   FrameBuffers plain;
   FrameBuffers marked;
-  composeFrame(heavy, {false, true, false}, 634, 663, plain);
-  composeFrame(heavy, {false, true, true}, 634, 663, marked);
+  composeFrame(heavy, {View::OuterSphere, false}, 634, 663, plain);
+  composeFrame(heavy, {View::OuterSphere, true}, 634, 663, marked);
   RasterCanvas markedCanvas(marked.frame);
   testing::saveFrame(markedCanvas, "typ29_umkugel_punkte");
   int shown = 0;
@@ -82,7 +82,7 @@ TEST(RealSolids, FarEnlargedSolidStillCoversTheWholeSurface) {
     zoomModel(m, kEnlargeFactor);
     if (clicks == 20 || clicks == 200 || clicks == 420) {
       FrameBuffers buffers;
-      composeFrame(m, {false, false, false}, 634, 663, buffers);
+      composeFrame(m, {View::Polyhedron, false}, 634, 663, buffers);
       RasterCanvas frame(buffers.frame);
       // The origin lies inside the solid, so its faces cover every pixel.
       EXPECT_EQ(countColour(frame, 0xFFFFFF), 0) << clicks << " clicks";

@@ -13,8 +13,8 @@
 #include "render/raster_canvas.h"
 #include "render/views.h"
 #include "tests/render/pixel_check.h"
-#include "tests/render/qpainter_canvas.h"
-#include "tests/render/test_models.h"
+#include "testsupport/qpainter_canvas.h"
+#include "testsupport/test_models.h"
 
 namespace velkora {
 namespace {
@@ -100,11 +100,11 @@ TEST(Reference, FramesFillTheSameAreas) {
   Model turned = ico;
   testing::turn(turned, 17.0, 40.0);
   const std::vector<Scene> scenes = {
-      {"icosahedron_polyhedron", ico, {false, false, false}},
-      {"icosahedron_inner", ico, {true, false, false}},
-      {"icosahedron_outer", ico, {false, true, false}},
-      {"icosahedron_inner_marked", turned, {true, false, true}},
-      {"hundred_twenty_outer_marked", heavy, {false, true, true}},
+      {"icosahedron_polyhedron", ico, {View::Polyhedron, false}},
+      {"icosahedron_inner", ico, {View::InnerSphere, false}},
+      {"icosahedron_outer", ico, {View::OuterSphere, false}},
+      {"icosahedron_inner_marked", turned, {View::InnerSphere, true}},
+      {"hundred_twenty_outer_marked", heavy, {View::OuterSphere, true}},
   };
   for (const Scene& scene : scenes) {
     Bitmap frameBits;

@@ -7,23 +7,16 @@
 
 #include "model/load.h"
 #include "model/model.h"
-#include "tools/gallery/errors.h"
 #include "render/design_size.h"
+#include "tools/gallery/errors.h"
 
 namespace velkora::gallery {
 
 QSize windowDrawingSize() { return {kDrawingWidth, kDrawingHeight}; }
 
-ViewState viewStateFor(View view, bool marks) {
-  ViewState state;
-  state.innerSphere = view == View::InnerSphere;
-  state.outerSphere = view == View::OuterSphere;
-  state.markPoints = marks;
-  return state;
-}
+ViewState viewStateFor(View view, bool marks) { return ViewState{view, marks}; }
 
-QImage renderSolid(const Catalogue& catalogue, int position, View view, bool marks,
-                   QSize size) {
+QImage renderSolid(const Catalogue& catalogue, int position, View view, bool marks, QSize size) {
   const std::string_view line = listLineAt(catalogue, position);
   if (size.width() <= 0 || size.height() <= 0) {
     throw EGalleryError("Bildgröße " + std::to_string(size.width()) + " x " +
@@ -44,8 +37,7 @@ QImage renderSolid(const Catalogue& catalogue, int position, View view, bool mar
   const auto rowBytes = static_cast<std::size_t>(size.width()) * sizeof(std::uint32_t);
   for (int y = 0; y < size.height(); ++y) {
     std::memcpy(picture.scanLine(y),
-                buffers.frame.pixels.data() + static_cast<std::size_t>(y) * size.width(),
-                rowBytes);
+                buffers.frame.pixels.data() + static_cast<std::size_t>(y) * size.width(), rowBytes);
   }
   return picture;
 }

@@ -16,9 +16,6 @@
 
 namespace velkora::gallery {
 
-// The three views of the window's radio buttons.
-enum class View { Polyhedron, InnerSphere, OuterSphere };
-
 // The name list and both catalogues, as the window holds them after start-up.
 using Catalogue = CatalogueTexts;
 
@@ -31,8 +28,7 @@ ViewState viewStateFor(View view, bool marks);
 // Loads the solid at list position and composes one frame of it at size.
 // Throws what loadModel throws, ESolidNotFound for a bad position and
 // EGalleryError for an empty size.
-QImage renderSolid(const Catalogue& catalogue, int position, View view, bool marks,
-                   QSize size);
+QImage renderSolid(const Catalogue& catalogue, int position, View view, bool marks, QSize size);
 
 // A smoothly scaled copy of picture, width pixels wide, aspect ratio kept.
 // A width of 0 or the picture's own width returns the picture unchanged.

@@ -1,4 +1,4 @@
-#include "tests/render/qpainter_canvas.h"
+#include "testsupport/qpainter_canvas.h"
 
 #include <QPen>
 #include <QPoint>
@@ -29,7 +29,7 @@ void QPainterCanvas::clearWhite() {
 
 void QPainterCanvas::applyStyle() {
   QPen pen(QColor::fromRgb(penColour()));
-  pen.setWidth(1);
+  pen.setWidth(penWidth());
   pen.setStyle(penStyle() == PenStyle::Solid ? Qt::SolidLine : Qt::DotLine);
   painter_.setPen(pen);
   painter_.setBrush(QColor::fromRgb(fillColour()));

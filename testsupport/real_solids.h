@@ -7,8 +7,8 @@
 namespace velkora::testing {
 
 // Loads the solid of the given type number (0..30) from the embedded name
-// list and catalogues. Throws what the catalogue and model libraries throw;
-// std::logic_error when the name list has no line for the type.
+// list and catalogues. Throws what the catalogue and model libraries throw
+// (ESolidNotFound when the name list has no line for the type).
 Model loadCatalogueSolid(int type);
 
 }  // namespace velkora::testing

@@ -1,4 +1,4 @@
-#include "tests/render/test_models.h"
+#include "testsupport/test_models.h"
 
 #include <algorithm>
 #include <array>
@@ -73,18 +73,24 @@ void scaleTo260(Model& m) {
   auto widen = [&](const Point3& p) {
     largest = std::max({largest, std::abs(p.x), std::abs(p.y), std::abs(p.z)});
   };
-  for (int i = 0; i < m.vertexCount; ++i) widen(m.vertices[i]);
-  for (int i = 0; i < m.spherePointCount; ++i) widen(m.innerPoints[i]);
-  for (int i = 0; i < m.spherePointCount; ++i) widen(m.outerPoints[i]);
+  for (int i = 0; i < m.vertexCount; ++i)
+    widen(m.vertices[i]);
+  for (int i = 0; i < m.spherePointCount; ++i)
+    widen(m.innerPoints[i]);
+  for (int i = 0; i < m.spherePointCount; ++i)
+    widen(m.outerPoints[i]);
   m.scale = 260.0 / largest;
   auto grow = [&](Point3& p) {
     p.x *= m.scale;
     p.y *= m.scale;
     p.z *= m.scale;
   };
-  for (int i = 0; i < m.vertexCount; ++i) grow(m.vertices[i]);
-  for (int i = 0; i < m.spherePointCount; ++i) grow(m.innerPoints[i]);
-  for (int i = 0; i < m.spherePointCount; ++i) grow(m.outerPoints[i]);
+  for (int i = 0; i < m.vertexCount; ++i)
+    grow(m.vertices[i]);
+  for (int i = 0; i < m.spherePointCount; ++i)
+    grow(m.innerPoints[i]);
+  for (int i = 0; i < m.spherePointCount; ++i)
+    grow(m.outerPoints[i]);
 }
 
 template <typename P>
@@ -131,12 +137,18 @@ void turn(Model& m, double a, double b) {
   const double ra = a * std::numbers::pi / 180.0;
   const double rb = b * std::numbers::pi / 180.0;
   const double ca = std::cos(ra), sa = std::sin(ra), cb = std::cos(rb), sb = std::sin(rb);
-  for (int i = 0; i < m.vertexCount; ++i) turnPoint(m.vertices[i], ca, sa, cb, sb);
-  for (int i = 0; i < m.faceCount; ++i) turnPoint(m.faceCentres[i], ca, sa, cb, sb);
-  for (int i = 0; i < m.spherePointCount; ++i) turnPoint(m.innerPoints[i], ca, sa, cb, sb);
-  for (int i = 0; i < m.sphereQuadCount; ++i) turnPoint(m.innerCentres[i], ca, sa, cb, sb);
-  for (int i = 0; i < m.spherePointCount; ++i) turnPoint(m.outerPoints[i], ca, sa, cb, sb);
-  for (int i = 0; i < m.sphereQuadCount; ++i) turnPoint(m.outerCentres[i], ca, sa, cb, sb);
+  for (int i = 0; i < m.vertexCount; ++i)
+    turnPoint(m.vertices[i], ca, sa, cb, sb);
+  for (int i = 0; i < m.faceCount; ++i)
+    turnPoint(m.faceCentres[i], ca, sa, cb, sb);
+  for (int i = 0; i < m.spherePointCount; ++i)
+    turnPoint(m.innerPoints[i], ca, sa, cb, sb);
+  for (int i = 0; i < m.sphereQuadCount; ++i)
+    turnPoint(m.innerCentres[i], ca, sa, cb, sb);
+  for (int i = 0; i < m.spherePointCount; ++i)
+    turnPoint(m.outerPoints[i], ca, sa, cb, sb);
+  for (int i = 0; i < m.sphereQuadCount; ++i)
+    turnPoint(m.outerCentres[i], ca, sa, cb, sb);
 }
 
 Model icosahedron() {
@@ -207,7 +219,8 @@ Model hundredTwentyTriangles() {
     f.indices[2] = c;
   };
   auto at = [&](int r, int s) { return 1 + r * kPerRing + ((s % kPerRing) + kPerRing) % kPerRing; };
-  for (int s = 0; s < kPerRing; ++s) tri(0, at(0, s), at(0, s + 1));
+  for (int s = 0; s < kPerRing; ++s)
+    tri(0, at(0, s), at(0, s + 1));
   for (int r = 0; r + 1 < kRingCount; ++r) {
     // Odd rings sit half a step further round than even ones.
     const int shift = r % 2;
@@ -216,7 +229,8 @@ Model hundredTwentyTriangles() {
       tri(at(r + 1, s + shift - 1), at(r + 1, s + shift), at(r, s));
     }
   }
-  for (int s = 0; s < kPerRing; ++s) tri(south, at(kRingCount - 1, s), at(kRingCount - 1, s + 1));
+  for (int s = 0; s < kPerRing; ++s)
+    tri(south, at(kRingCount - 1, s), at(kRingCount - 1, s + 1));
   finishFaces(m);
   buildSpheres(m, 0.8, 1.0);
   turn(m, -30.0, -30.0);
