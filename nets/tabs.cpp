@@ -60,7 +60,11 @@ std::optional<std::vector<Vec2>> fittingTab(Vec2 p, Vec2 q,
 
 }  // namespace
 
-double tabReachMm(double edgeMm) { return std::min(kTabMaxMm, kTabEdgeRatio * edgeMm); }
+// Short edges still get the lowest useful tab, so that tabs never vanish as
+// the edge size crosses a threshold.
+double tabReachMm(double edgeMm) {
+  return std::clamp(kTabEdgeRatio * edgeMm, kTabMinMm, kTabMaxMm);
+}
 
 std::vector<Vec2> tabOutline(Vec2 p, Vec2 q, double height, double insetP, double insetQ) {
   const Vec2 d = q - p;

@@ -1,6 +1,6 @@
 #pragma once
 // Glue tabs: for every cut edge pair one trapezoid on one side, as high as
-// 30 % of the edge up to 8 mm, its slanted sides cut back (both, then one far
+// 30 % of the edge, at least 3 mm and at most 8 mm, its slanted sides cut back (both, then one far
 // into a narrow gap) and then its height lowered until it touches no face and
 // no other tab of its piece; no tab where not even 3 mm fit. Works in millimetres on
 // counter-clockwise face polygons.

@@ -134,7 +134,6 @@ std::vector<V3> searchDirections(int count) {
   return directions;
 }
 
-constexpr int kDirections = 40;
 constexpr int kRandomAfterFirst = 48;
 constexpr int kRandomLimit = 20000;
 constexpr double kOverlapTolerance = 1e-7;
@@ -292,7 +291,7 @@ bool anyOverlap(const std::vector<std::vector<Vec2>>& polygons, double tolerance
   return false;
 }
 
-Unfolding searchUnfolding(const SolidFaces& solid, double width, double height) {
+Unfolding searchUnfolding(const SolidFaces& solid, double width, double height, int directions) {
   std::vector<std::vector<int>> incident(solid.vertices.size());
   for (std::size_t e = 0; e < solid.edges.size(); ++e) {
     incident[static_cast<std::size_t>(solid.edges[e].from)].push_back(static_cast<int>(e));
@@ -317,15 +316,19 @@ Unfolding searchUnfolding(const SolidFaces& solid, double width, double height) 
     }
     return true;
   };
-  for (const V3& direction : searchDirections(kDirections)) {
+  for (const V3& direction : searchDirections(directions)) {
     consider(steepestEdgeFolds(solid, incident, direction), false);
   }
   if (best.fold.empty()) {
     NetRandom random(0x6E657473ULL);
     int afterFirst = -1;
     for (int k = 0; k < kRandomLimit && afterFirst < kRandomAfterFirst; ++k) {
-      if (consider(randomTreeFolds(solid, random), true) && afterFirst < 0) afterFirst = 0;
-      if (afterFirst >= 0) ++afterFirst;
+      if (afterFirst >= 0) {
+        ++afterFirst;
+        consider(randomTreeFolds(solid, random), true);
+      } else if (consider(randomTreeFolds(solid, random), true)) {
+        afterFirst = 0;
+      }
     }
   }
   if (best.fold.empty()) throw ENetError("Kein überlappungsfreies Netz gefunden");

@@ -56,10 +56,14 @@ struct Unfolding {
 };
 
 // Steepest-edge cut trees from a fixed list of directions, then (only when
-// none of them is free of overlap) seeded random spanning trees; the
-// candidate that grows largest in a width x height rectangle wins, the earlier
-// one on ties. Deterministic. Throws ENetError when no tree is found.
-Unfolding searchUnfolding(const SolidFaces& solid, double width, double height);
+// none of them is free of overlap) seeded random spanning trees, 48 more after
+// the first good one; the candidate that grows largest in a width x height
+// rectangle wins, the earlier one on ties. Deterministic: the budget counts
+// trees, not time. directions = 0 searches random trees only. Throws
+// ENetError when no tree is found.
+inline constexpr int kSearchDirections = 40;
+Unfolding searchUnfolding(const SolidFaces& solid, double width, double height,
+                          int directions = kSearchDirections);
 
 // The small deterministic generator of the random phase (splitmix64).
 class NetRandom {

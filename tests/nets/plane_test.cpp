@@ -93,7 +93,8 @@ TEST(TabOutline, LiesOutsideTheFaceAtItsHeight) {
   // The top edge is shortened by both insets.
   EXPECT_NEAR(length(tab[3] - tab[2]), length(d) - 5.0, 1e-12);
   EXPECT_NEAR(tabReachMm(100.0), kTabMaxMm, 0.0);
-  EXPECT_NEAR(tabReachMm(10.0), 3.0, 1e-12);
+  EXPECT_NEAR(tabReachMm(20.0), 6.0, 1e-12);
+  EXPECT_NEAR(tabReachMm(5.0), kTabMinMm, 0.0);
 }
 
 }  // namespace
