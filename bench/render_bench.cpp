@@ -1,6 +1,7 @@
 // One frame of the heaviest scenes (outer view of type 29 with marks, inner
 // view with the inner sphere of type 12) at two surface sizes through our
-// rasteriser and the QPainter reference; the depth sort on a sphere list;
+// rasteriser and the QPainter reference; outer views of types 29 and 12 with
+// marks on a 4K surface at pixel scale 2; the depth sort on a sphere list;
 // drehen on a full model. Run with repetitions; the reporter prints medians
 // and the reference-to-ours ratios of the run.
 
@@ -12,6 +13,7 @@
 
 #include "bench/median_ratio_reporter.h"
 #include "model/rotation.h"
+#include "model/zoom.h"
 #include "render/depth_list.h"
 #include "render/frame.h"
 #include "render/views.h"
@@ -27,10 +29,11 @@ struct BenchScene {
   ViewState view;
 };
 
-void ourFrame(benchmark::State& state, const BenchScene& scene, int width, int height) {
+void ourFrame(benchmark::State& state, const BenchScene& scene, int width, int height,
+              int pixelScale) {
   FrameBuffers buffers;
   for (auto _ : state) {
-    composeFrame(scene.model, scene.view, width, height, buffers);
+    composeFrame(scene.model, scene.view, width, height, buffers, pixelScale);
     benchmark::DoNotOptimize(buffers.frame.pixels.data());
     benchmark::ClobberMemory();
   }
@@ -82,12 +85,32 @@ int main(int argc, char** argv) {
     for (const auto& [w, h] : {std::pair{634, 663}, std::pair{1680, 1050}}) {
       const std::string stem =
           "frame/" + scene->name + "/" + std::to_string(w) + "x" + std::to_string(h);
-      benchmark::RegisterBenchmark((stem + "/raster").c_str(), ourFrame, *scene, w, h)
+      benchmark::RegisterBenchmark((stem + "/raster").c_str(), ourFrame, *scene, w, h, 1)
           ->Unit(benchmark::kMicrosecond);
       benchmark::RegisterBenchmark((stem + "/qpainter").c_str(), referenceFrame, *scene, w, h)
           ->Unit(benchmark::kMicrosecond);
     }
   }
+  // Full screen on a 4K screen at 200 %: 3840 x 2160 device pixels at scale
+  // 2, at the start size (radius 260 logical pixels) and zoomed until the
+  // enclosing sphere fills 90 % of the shorter side (radius 0.45 * 2160
+  // device pixels, 486 logical).
+  static const BenchScene outer12{
+      "outer_type12_marks", testing::loadCatalogueSolid(12), {View::OuterSphere, true}};
+  auto zoomedTo90 = [](const BenchScene& scene) {
+    BenchScene big = scene;
+    zoomToRadius(big.model, true, 0.45 * 2160 / 2);
+    big.name += "/zoom90";
+    return big;
+  };
+  static const BenchScene zoomed29 = zoomedTo90(outer29);
+  static const BenchScene zoomed12 = zoomedTo90(outer12);
+  for (const BenchScene* scene : {&outer29, &outer12, &zoomed29, &zoomed12}) {
+    const std::string name = "frame4k/" + scene->name + "/3840x2160/scale2/raster";
+    benchmark::RegisterBenchmark(name.c_str(), ourFrame, *scene, 3840, 2160, 2)
+        ->Unit(benchmark::kMicrosecond);
+  }
+
   benchmark::RegisterBenchmark("sortDepthList/408", sortSphereList, outer29.model)
       ->Unit(benchmark::kMicrosecond);
   benchmark::RegisterBenchmark("drehen/type29", turnModel, outer29.model)

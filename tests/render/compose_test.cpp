@@ -221,6 +221,38 @@ TEST(ComposeFrame, MarksAreNineByNineCirclesAtTheCorners) {
   EXPECT_EQ(countColour(plain.frame, 0xFFFFFF), 200 * 400 - 1);
 }
 
+TEST(ComposeFrame, MarkBehindTheFilterHasItsDotsWhereTheyBelong) {
+  // A back face's marks are drawn with the back pass's dotted pen: ring
+  // pixels red (dots) or the mark's yellow (gaps). The dots are counted round
+  // the ring by angle from its right end, clockwise on screen, so the first
+  // dot is the right end of the middle row and the picture is not symmetric.
+  Model m;
+  const int face = addFace(m, {{0, 0, 1}});
+  m.faces[face].count = 1;
+  ViewState view = kPolyhedron;
+  view.markPoints = true;
+  Composed c(m, view, 40, 40);  // the corner at (20, 20), its mark on 16..24
+  const std::array<const char*, 9> expected{{
+      "..RYRYY..",
+      ".YYYYYYR.",
+      "YYYYYYYYY",
+      "RYYYYYYYY",
+      "YYYYYYYYR",
+      "RYYYYYYYY",
+      "YYYYYYYYY",
+      ".YYYYYYR.",
+      "..RYYYY..",
+  }};
+  for (int y = 0; y < 9; ++y) {
+    std::string row;
+    for (int x = 0; x < 9; ++x) {
+      const std::string colour = c.at(16 + x, 16 + y);
+      row += colour == "FF0000" ? 'R' : colour == "FFFF00" ? 'Y' : colour == "FFFFFF" ? '.' : '?';
+    }
+    EXPECT_EQ(row, expected[y]) << "mark row " << y;
+  }
+}
+
 TEST(ComposeFrame, MarksRestoreTheFillColour) {
   Model m;
   addFace(m, {{-50, -50, 5}, {0, -50, 5}, {0, 0, 5}});

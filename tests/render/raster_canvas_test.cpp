@@ -159,8 +159,10 @@ TEST_P(BothCanvases, CornersJustPastTheEdgesDoNotWrapRound) {
   }
   int lastColumn = 0;
   int lastRow = 0;
-  for (int y = 0; y < 40; ++y) lastColumn += (s.canvas->pixel(59, y) & 0xFFFFFFu) != 0xFFFFFFu;
-  for (int x = 0; x < 60; ++x) lastRow += (s.canvas->pixel(x, 39) & 0xFFFFFFu) != 0xFFFFFFu;
+  for (int y = 0; y < 40; ++y)
+    lastColumn += (s.canvas->pixel(59, y) & 0xFFFFFFu) != 0xFFFFFFu;
+  for (int x = 0; x < 60; ++x)
+    lastRow += (s.canvas->pixel(x, 39) & 0xFFFFFFu) != 0xFFFFFFu;
   EXPECT_GT(lastColumn, 0);
   EXPECT_GT(lastRow, 0);
 }
@@ -229,7 +231,8 @@ TEST(RasterCanvas, FanOfTrianglesCoversItsHullExactlyOnce) {
       const std::array<PixelPoint, 3> tri{{centre, hull[i], hull[(i + 1) % n]}};
       static_cast<RasterCanvas&>(*s.canvas).fillPolygon(tri);
       for (int y = 0; y < kH; ++y)
-        for (int x = 0; x < kW; ++x) coverage[y * kW + x] += s.canvas->pixel(x, y) == kFill ? 1 : 0;
+        for (int x = 0; x < kW; ++x)
+          coverage[y * kW + x] += s.canvas->pixel(x, y) == kFill ? 1 : 0;
     }
     Surface whole = makeSurface(false, kW, kH);
     static_cast<RasterCanvas&>(*whole.canvas).fillPolygon(hull);
@@ -274,7 +277,8 @@ TEST(RasterCanvas, OutlineIncludesBothEndsAndOnePixelPerColumn) {
   EXPECT_EQ(countColour(*s.canvas, kPen), 16);
   for (int x = 5; x <= 20; ++x) {
     int inColumn = 0;
-    for (int y = 0; y < 20; ++y) inColumn += s.canvas->pixel(x, y) == kPen ? 1 : 0;
+    for (int y = 0; y < 20; ++y)
+      inColumn += s.canvas->pixel(x, y) == kPen ? 1 : 0;
     EXPECT_EQ(inColumn, 1) << "column " << x;
   }
 }
@@ -305,6 +309,50 @@ TEST(RasterCanvas, DottedPenPaintsGapsInFillColour) {
   }
   // Nothing of the outline is left white.
   EXPECT_EQ(countColour(*s.canvas, kPen) + countColour(*s.canvas, kFill), 31 * 11);
+}
+
+TEST(RasterCanvas, PixelCentreOnALeftEdgeIsInsideAndOnARightEdgeOutside) {
+  // Left edge x = y / 5 from (0, 0) to (2, 10): row 2's centre line y = 2.5
+  // meets it at x = 0.5, the centre of column 0; row 7's at 1.5, column 1's.
+  // The right edge x = 8 + y / 5 meets the same rows at the centres of
+  // columns 8 and 9, which stay outside.
+  Surface s = makeSurface(false, 20, 12);
+  const std::array<PixelPoint, 4> slanted{{{0, 0}, {8, 0}, {10, 10}, {2, 10}}};
+  static_cast<RasterCanvas&>(*s.canvas).fillPolygon(slanted);
+  auto span = [&](int y) {
+    int first = -1;
+    int last = -1;
+    for (int x = 0; x < 20; ++x) {
+      if (s.canvas->pixel(x, y) == kFill) {
+        first = first < 0 ? x : first;
+        last = x;
+      }
+    }
+    return std::array<int, 2>{first, last};
+  };
+  EXPECT_EQ(span(2), (std::array<int, 2>{0, 7}));
+  EXPECT_EQ(span(7), (std::array<int, 2>{1, 8}));
+  // Rows whose centre line meets no centre: (3.5 / 5, 8 + 3.5 / 5) = (0.7, 8.7).
+  EXPECT_EQ(span(3), (std::array<int, 2>{1, 8}));
+}
+
+TEST(RasterCanvas, LastEdgeOfADottedOutlineLeavesTheFirstCornersDot) {
+  // Perimeter 20 + 20 + 7 = 47 steps: step 47 would be a gap (47 mod 3 = 2),
+  // so a closing edge that painted its end would turn the first corner's dot
+  // into fill colour. The closing edge runs up (turned round for drawing) in
+  // the first triangle and down in the second.
+  const std::array<PixelPoint, 3> closingUp{{{5, 5}, {25, 5}, {5, 12}}};
+  const std::array<PixelPoint, 3> closingDown{{{25, 12}, {5, 12}, {25, 5}}};
+  for (const auto& corners : {closingUp, closingDown}) {
+    Surface s = makeSurface(false, 30, 20);
+    s.canvas->setPenStyle(PenStyle::Dotted);
+    s.canvas->polygon(corners);
+    EXPECT_EQ(hex(s.canvas->pixel(corners[0].x, corners[0].y)), hex(kPen))
+        << "first corner (" << corners[0].x << ", " << corners[0].y << ")";
+    // The step before the first corner on the closing edge is step 46, a gap.
+    const PixelPoint before{corners[0].x, corners[0].y + (corners[0].y < corners[2].y ? 1 : -1)};
+    EXPECT_EQ(hex(s.canvas->pixel(before.x, before.y)), hex(kFill));
+  }
 }
 
 TEST(RasterCanvas, DottedEllipseOutlineHasDotsAndGaps) {

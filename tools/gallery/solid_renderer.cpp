@@ -1,12 +1,12 @@
 // Loading and composing one solid the way the viewer's B1C and zeichnen do.
 #include "tools/gallery/solid_renderer.h"
 
-#include <cstring>
 #include <memory>
 #include <string_view>
 
 #include "model/load.h"
 #include "model/model.h"
+#include "output/picture.h"
 #include "render/design_size.h"
 #include "tools/gallery/errors.h"
 
@@ -24,22 +24,7 @@ QImage renderSolid(const Catalogue& catalogue, int position, View view, bool mar
   }
   const auto model = std::make_unique<Model>();
   loadModel(*model, line, catalogue.vertexLines, catalogue.faceLines);
-
-  FrameBuffers buffers;
-  composeFrame(*model, viewStateFor(view, marks), size.width(), size.height(), buffers);
-  if (buffers.frame.width != size.width() || buffers.frame.height != size.height()) {
-    throw EGalleryError("Das Bild hat nicht die verlangte Größe");
-  }
-
-  // The frame's pixels are laid out as Format_RGB32; copy them row by row so
-  // the picture owns its memory whatever its line padding.
-  QImage picture(size, QImage::Format_RGB32);
-  const auto rowBytes = static_cast<std::size_t>(size.width()) * sizeof(std::uint32_t);
-  for (int y = 0; y < size.height(); ++y) {
-    std::memcpy(picture.scanLine(y),
-                buffers.frame.pixels.data() + static_cast<std::size_t>(y) * size.width(), rowBytes);
-  }
-  return picture;
+  return composePicture(*model, viewStateFor(view, marks), size, 1);
 }
 
 QImage scaledToWidth(const QImage& picture, int width) {
