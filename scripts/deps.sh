@@ -6,7 +6,7 @@ VELKORA_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core desktop-file-utils
-  qt6-svg-dev appstream clang-format
+  qt6-svg-dev appstream clang-format groff-base
 )
 
 velkora_install_missing() {

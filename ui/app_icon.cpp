@@ -65,43 +65,56 @@ std::vector<Triangle> stellatedOctahedron() {
 
 }  // namespace
 
-QImage appIconImage() {
+std::vector<IconFacet> appIconFacets(double side) {
   constexpr double kYaw = 0.55;
   constexpr double kPitch = -0.45;
-  constexpr double kHalf = kIconSize / 2.0;
-  constexpr double kRadius = 17.5;   // projected corners stay inside the icon
-  const Vec light = normalised({-0.5, -0.7, -1.0});   // from upper left, in front
+  const double half = side / 2.0;
+  const double radius = 17.5 * side / kIconSize;     // projected corners stay inside the icon
+  const Vec light = normalised({-0.5, -0.7, -1.0});  // from upper left, in front
 
   struct Facet {
-    QPolygonF outline;
+    IconFacet shape;
     double depth = 0.0;
-    double brightness = 0.0;
   };
   std::vector<Facet> facets;
   for (const Triangle& t : stellatedOctahedron()) {
     Triangle view{};
-    for (std::size_t i = 0; i < 3; ++i) view[i] = turned(t[i], kYaw, kPitch);
+    for (std::size_t i = 0; i < 3; ++i)
+      view[i] = turned(t[i], kYaw, kPitch);
     const Vec normal = normalised(cross(view[1] - view[0], view[2] - view[0]));
-    if (normal.z >= 0) continue;   // z grows away from the viewer: facing away
+    if (normal.z >= 0) continue;  // z grows away from the viewer: facing away
     Facet facet;
-    for (const Vec& v : view) facet.outline << QPointF(kHalf + v.x * kRadius, kHalf + v.y * kRadius);
+    for (const Vec& v : view) {
+      facet.shape.outline << QPointF(half + v.x * radius, half + v.y * radius);
+    }
     facet.depth = (view[0].z + view[1].z + view[2].z) / 3.0;
-    facet.brightness = std::max(0.0, dot(normal, light));
+    const double shade = 0.3 + 0.7 * std::max(0.0, dot(normal, light));
+    facet.shape.fill = QColor(static_cast<int>(255 * std::min(1.0, shade + 0.15)),
+                              static_cast<int>(140 * shade), static_cast<int>(20 * shade));
     facets.push_back(facet);
   }
   // Farthest first, so nearer facets paint over farther ones.
   std::sort(facets.begin(), facets.end(),
             [](const Facet& a, const Facet& b) { return a.depth > b.depth; });
+  std::vector<IconFacet> shapes;
+  shapes.reserve(facets.size());
+  for (const Facet& facet : facets)
+    shapes.push_back(facet.shape);
+  return shapes;
+}
 
-  QImage icon(kIconSize, kIconSize, QImage::Format_ARGB32_Premultiplied);
+QColor appIconEdgeColour() { return QColor(120, 50, 0); }
+
+double appIconEdgeWidth(double side) { return 0.6 * side / kIconSize; }
+
+QImage appIconImage(int side) {
+  QImage icon(side, side, QImage::Format_ARGB32_Premultiplied);
   icon.fill(Qt::transparent);
   QPainter painter(&icon);
   painter.setRenderHint(QPainter::Antialiasing, true);
-  painter.setPen(QPen(QColor(120, 50, 0), 0.6));
-  for (const Facet& facet : facets) {
-    const double shade = 0.3 + 0.7 * facet.brightness;
-    painter.setBrush(QColor(static_cast<int>(255 * std::min(1.0, shade + 0.15)),
-                            static_cast<int>(140 * shade), static_cast<int>(20 * shade)));
+  painter.setPen(QPen(appIconEdgeColour(), appIconEdgeWidth(side)));
+  for (const IconFacet& facet : appIconFacets(side)) {
+    painter.setBrush(facet.fill);
     painter.drawPolygon(facet.outline);
   }
   return icon;
