@@ -15,6 +15,7 @@
 #include <cmath>
 #include <functional>
 #include <set>
+#include <string>
 #include <utility>
 
 namespace velkora {
@@ -218,6 +219,10 @@ void paintAllPages(QPainter& painter, const NetDocument& net,
 }  // namespace
 
 void paintNetPage(QPainter& painter, const NetDocument& net, int page) {
+  if (page < 0 || static_cast<std::size_t>(page) >= net.pages.size()) {
+    throw ENetError("Seite " + std::to_string(page + 1) + " gibt es nicht (" +
+                    std::to_string(net.pages.size()) + " Seiten)");
+  }
   const QPaintDevice* device = painter.device();
   const double scale =
       std::min(device->width() / net.paperWidthMm, device->height() / net.paperHeightMm);

@@ -13,8 +13,8 @@ class QPrinter;
 
 namespace velkora {
 
-// Draws page (0-based, needs 0 <= page < net.pages.size()) filling the
-// painter's device, which should have the paper's aspect ratio.
+// Draws page (0-based) filling the painter's device, which should have the
+// paper's aspect ratio. Throws ENetError for a page the net does not have.
 void paintNetPage(QPainter& painter, const NetDocument& net, int page);
 
 // Vector PDF, one PDF page per net page, each of the net's paper size.

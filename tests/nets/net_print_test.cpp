@@ -126,6 +126,15 @@ TEST(NetPaint, NumbersAreDrawnBesideEveryCutEdgeOnlyWhenAskedFor) {
   }
 }
 
+TEST(NetPaint, APageTheNetDoesNotHaveIsAnError) {
+  const NetDocument net = netOf(1);
+  QImage image(210, 297, QImage::Format_RGB32);
+  QPainter painter(&image);
+  EXPECT_THROW(paintNetPage(painter, net, 1), ENetError);
+  EXPECT_THROW(paintNetPage(painter, net, -1), ENetError);
+  EXPECT_NO_THROW(paintNetPage(painter, net, 0));
+}
+
 TEST(NetSvg, SameNetSameBytesWithPagesStacked) {
   const NetDocument net = multiPage(11);
   ASSERT_GT(net.pages.size(), 1u);
