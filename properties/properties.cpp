@@ -1,10 +1,15 @@
 #include "properties/properties.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <memory>
 
+#include "catalogue/sections.h"
 #include "model/load.h"
 #include "model/polyhedron.h"
+#include "model/radii.h"
+#include "model/section_reader.h"
 #include "properties/configuration.h"
 #include "properties/face_kinds.h"
 #include "properties/measures.h"
@@ -63,22 +68,41 @@ std::pair<int, int> dualCandidates(Family family) {
   }
 }
 
+// The vertex count that heads the vertex section of the solid at position,
+// read without parsing the points.
+int listedVertexCount(const CatalogueTexts& texts, int position) {
+  std::int32_t cursor = 0;
+  SectionReader reader(texts.vertexLines, "Eckpunktkatalog",
+                       sectionIdentifier(typeAt(texts, position)), cursor);
+  return reader.nextCount(2, kCapacity);
+}
+
 // The dual is the solid with vertex and face counts swapped whose vertex
 // configurations are this solid's face configurations and the other way round.
+// Only candidates with the right vertex count are loaded.
 int findDual(const CatalogueTexts& texts, Family family, const SolidMesh& mesh,
              const Configurations& own, Model& scratch) {
   const auto [first, end] = dualCandidates(family);
   const int lastListed = static_cast<int>(texts.names.size());
   for (int candidate = first; candidate < std::min(end, lastListed); ++candidate) {
+    if (listedVertexCount(texts, candidate) != static_cast<int>(mesh.faces.size())) continue;
     loadGeometry(scratch, listLineAt(texts, candidate), texts.vertexLines, texts.faceLines);
-    if (scratch.vertexCount != static_cast<int>(mesh.faces.size()) ||
-        scratch.faceCount != static_cast<int>(mesh.points.size())) {
-      continue;
-    }
+    if (scratch.faceCount != static_cast<int>(mesh.points.size())) continue;
     const Configurations other = configurationsOf(buildSolidMesh(geometryOf(scratch)));
     if (other.vertex == own.face && other.face == own.vertex) return candidate;
   }
   return -1;
+}
+
+// The radii of the spheres the picture draws, worked out as loadModel does:
+// from the type and the distance of vertices 0 and 1, in extended precision.
+SphereRadii drawnRadii(const Model& m) {
+  const Point3& a = m.vertices[0];
+  const Point3& b = m.vertices[1];
+  const long double dx = static_cast<long double>(b.x) - a.x;
+  const long double dy = static_cast<long double>(b.y) - a.y;
+  const long double dz = static_cast<long double>(b.z) - a.z;
+  return sphereRadii(m.polyType, static_cast<double>(std::sqrt(dx * dx + dy * dy + dz * dz)));
 }
 
 }  // namespace
@@ -90,13 +114,14 @@ SolidProperties computeProperties(const CatalogueTexts& texts, int position) {
   s.name = solidNameAt(texts, position);
   s.family = familyOf(std::clamp(position, 0, kSolidCount - 1));
 
+  // The geometry in catalogue units and orientation. Building the sphere
+  // meshes of a full loadModel would take most of the time and adds nothing here.
   const auto model = std::make_unique<Model>();
-  loadModel(*model, listLineAt(texts, position), texts.vertexLines, texts.faceLines);
-  s.drawnInnerRadius = model->innerRadius;
-  s.drawnOuterRadius = model->outerRadius;
-  // The loaded pose is a rotation of the catalogue: every measure here is
-  // unchanged by it.
-  const SolidMesh mesh = buildSolidMesh(polyhedronOf(*model));
+  loadGeometry(*model, listLineAt(texts, position), texts.vertexLines, texts.faceLines);
+  const SphereRadii drawn = drawnRadii(*model);
+  s.drawnInnerRadius = drawn.inner;
+  s.drawnOuterRadius = drawn.outer;
+  const SolidMesh mesh = buildSolidMesh(geometryOf(*model));
   s.vertices = static_cast<int>(mesh.points.size());
   s.edges = mesh.edgeCount();
   s.faces = static_cast<int>(mesh.faces.size());

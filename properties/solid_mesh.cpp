@@ -157,8 +157,8 @@ SolidMesh buildSolidMesh(const Polyhedron& solid) {
   return mesh;
 }
 
-std::vector<int> faceSizesAround(const SolidMesh& mesh, int v) {
-  std::vector<int> sizes;
+void faceSizesAround(const SolidMesh& mesh, int v, std::vector<int>& sizes) {
+  sizes.clear();
   const int start = mesh.outgoing[static_cast<std::size_t>(v)];
   int h = start;
   do {
@@ -166,7 +166,6 @@ std::vector<int> faceSizesAround(const SolidMesh& mesh, int v) {
         mesh.faces[static_cast<std::size_t>(mesh.heFace[static_cast<std::size_t>(h)])].size()));
     h = mesh.heTwin[static_cast<std::size_t>(mesh.hePrev[static_cast<std::size_t>(h)])];
   } while (h != start);
-  return sizes;
 }
 
 }  // namespace velkora

@@ -34,7 +34,8 @@ struct SolidMesh {
 // vertex whose faces do not form one fan.
 SolidMesh buildSolidMesh(const Polyhedron& solid);
 
-// The cyclic sequence of face sizes round vertex v, in the mesh's turning order.
-std::vector<int> faceSizesAround(const SolidMesh& mesh, int v);
+// The cyclic sequence of face sizes round vertex v, in the mesh's turning
+// order, into sizes (cleared first).
+void faceSizesAround(const SolidMesh& mesh, int v, std::vector<int>& sizes);
 
 }  // namespace velkora

@@ -33,9 +33,12 @@ std::size_t at(int index) { return static_cast<std::size_t>(index); }
 std::size_t faceSize(const SolidMesh& m, int h) { return m.faces[at(m.heFace[at(h)])].size(); }
 
 // Quick necessary conditions for half-edge g of b to be the image of h of a.
-bool looksAlike(const SolidMesh& a, int h, const SolidMesh& b, int g, double tolerance) {
-  if (faceSize(a, h) != faceSize(b, g) ||
-      faceSize(a, a.heTwin[at(h)]) != faceSize(b, b.heTwin[at(g)]) ||
+// A reflection turns the face on the left of h into the face on the right of g.
+bool looksAlike(const SolidMesh& a, int h, const SolidMesh& b, int g, bool improper,
+                double tolerance) {
+  const int left = improper ? b.heTwin[at(g)] : g;
+  const int right = improper ? g : b.heTwin[at(g)];
+  if (faceSize(a, h) != faceSize(b, left) || faceSize(a, a.heTwin[at(h)]) != faceSize(b, right) ||
       a.valence[at(a.heFrom[at(h)])] != b.valence[at(b.heFrom[at(g)])] ||
       a.valence[at(a.heTo[at(h)])] != b.valence[at(b.heTo[at(g)])]) {
     return false;
@@ -48,9 +51,14 @@ bool looksAlike(const SolidMesh& a, int h, const SolidMesh& b, int g, double tol
          std::fabs(norm(q - p) - norm(s - r)) <= tolerance;
 }
 
-// Carries h0 -> g0 along next and twin over the whole surface. Fills image
-// (half-edge of a -> half-edge of b); false when the structures disagree.
-bool propagate(const SolidMesh& a, const SolidMesh& b, int h0, int g0, std::vector<int>& image,
+// Carries h0 -> g0 along next and twin over the whole surface, checking that
+// the map from -> to puts the tail of each half-edge onto the tail of its
+// image. The image of a half-edge runs between the images of its ends; under
+// a reflection (improper) the next half-edge of a face maps to the twin of the
+// half-edge before the image's twin. Fills image (half-edge of a -> half-edge
+// of b); false as soon as the structures or the positions disagree.
+bool propagate(const SolidMesh& a, const SolidMesh& b, int h0, int g0, bool improper,
+               const Frame& from, const Frame& to, double tolerance, std::vector<int>& image,
                std::vector<char>& used, std::vector<int>& stack) {
   std::fill(image.begin(), image.end(), -1);
   std::fill(used.begin(), used.end(), 0);
@@ -62,78 +70,103 @@ bool propagate(const SolidMesh& a, const SolidMesh& b, int h0, int g0, std::vect
     const int h = stack.back();
     stack.pop_back();
     const int g = image[at(h)];
+    const int nextImage = improper ? b.heTwin[at(b.hePrev[at(b.heTwin[at(g)])])] : b.heNext[at(g)];
     const std::array<std::pair<int, int>, 2> steps = {
-        {{a.heNext[at(h)], b.heNext[at(g)]}, {a.heTwin[at(h)], b.heTwin[at(g)]}}};
+        {{a.heNext[at(h)], nextImage}, {a.heTwin[at(h)], b.heTwin[at(g)]}}};
     for (const auto& [hn, gn] : steps) {
-      if (image[at(hn)] < 0) {
-        if (used[at(gn)]) return false;
-        image[at(hn)] = gn;
-        used[at(gn)] = 1;
-        stack.push_back(hn);
-      } else if (image[at(hn)] != gn) {
-        return false;
+      if (image[at(hn)] >= 0) {
+        if (image[at(hn)] != gn) return false;
+        continue;
+      }
+      if (used[at(gn)]) return false;
+      const Vec3 moved = rotate(from, to, a.points[at(a.heFrom[at(hn)])]);
+      if (norm(moved - b.points[at(b.heFrom[at(gn)])]) > tolerance) return false;
+      image[at(hn)] = gn;
+      used[at(gn)] = 1;
+      stack.push_back(hn);
+    }
+  }
+  return true;
+}
+
+// Marks the orbit of h under the group that the permutations generate.
+void markOrbit(int h, const std::vector<std::vector<int>>& generators, std::vector<char>& inOrbit) {
+  std::fill(inOrbit.begin(), inOrbit.end(), 0);
+  std::vector<int> queue = {h};
+  inOrbit[at(h)] = 1;
+  for (std::size_t k = 0; k < queue.size(); ++k) {
+    for (const auto& permutation : generators) {
+      const int next = permutation[at(queue[k])];
+      if (!inOrbit[at(next)]) {
+        inOrbit[at(next)] = 1;
+        queue.push_back(next);
       }
     }
+  }
+}
+
+}  // namespace
+
+int countIsometries(const SolidMesh& a, const SolidMesh& b, bool improper, double tolerance,
+                    bool firstOnly) {
+  if (a.points.size() != b.points.size() || a.heFrom.size() != b.heFrom.size() ||
+      a.faces.size() != b.faces.size()) {
+    return 0;
+  }
+  // An isometry is fixed by the image of one half-edge, so the rotations of a
+  // solid onto itself are as many as the orbit of half-edge 0. Every image
+  // that the rotations found so far reach is valid without a test.
+  const bool self = &a == &b && !improper;
+  const int h0 = 0;
+  const Frame from = edgeFrame(a.points[at(a.heFrom[0])], a.points[at(a.heTo[0])]);
+  std::vector<int> image(a.heFrom.size());
+  std::vector<char> used(b.heFrom.size());
+  std::vector<int> stack;
+  std::vector<char> inOrbit(b.heFrom.size(), 0);
+  std::vector<std::vector<int>> generators;
+  int count = 0;
+  for (int g = 0; g < static_cast<int>(b.heFrom.size()); ++g) {
+    if (inOrbit[at(g)] || !looksAlike(a, h0, b, g, improper, tolerance)) continue;
+    Frame to = edgeFrame(b.points[at(b.heFrom[at(g)])], b.points[at(b.heTo[at(g)])]);
+    if (improper) to[2] = -1.0 * to[2];
+    if (!propagate(a, b, h0, g, improper, from, to, tolerance, image, used, stack)) continue;
+    if (firstOnly) return 1;
+    if (self) {
+      generators.push_back(image);
+      markOrbit(h0, generators, inOrbit);
+    } else {
+      ++count;
+    }
+  }
+  if (self) count = static_cast<int>(std::count(inOrbit.begin(), inOrbit.end(), 1));
+  return count;
+}
+
+int countRotations(const SolidMesh& a, const SolidMesh& b, double tolerance, bool firstOnly) {
+  return countIsometries(a, b, false, tolerance, firstOnly);
+}
+
+namespace {
+
+// Whether every vertex has its point reflection at the centre among the vertices.
+bool hasInversion(const SolidMesh& mesh, double tolerance) {
+  for (const Vec3& p : mesh.points) {
+    const bool found = std::any_of(mesh.points.begin(), mesh.points.end(),
+                                   [&](const Vec3& q) { return norm(p + q) <= tolerance; });
+    if (!found) return false;
   }
   return true;
 }
 
 }  // namespace
 
-int countRotations(const SolidMesh& a, const SolidMesh& b, double tolerance, bool firstOnly) {
-  if (a.points.size() != b.points.size() || a.heFrom.size() != b.heFrom.size() ||
-      a.faces.size() != b.faces.size()) {
-    return 0;
-  }
-  const int h0 = 0;
-  const Frame from = edgeFrame(a.points[at(a.heFrom[0])], a.points[at(a.heTo[0])]);
-  std::vector<int> image(a.heFrom.size());
-  std::vector<char> used(b.heFrom.size());
-  std::vector<int> stack;
-  int count = 0;
-  for (int g = 0; g < static_cast<int>(b.heFrom.size()); ++g) {
-    if (!looksAlike(a, h0, b, g, tolerance) || !propagate(a, b, h0, g, image, used, stack)) {
-      continue;
-    }
-    const Frame to = edgeFrame(b.points[at(b.heFrom[at(g)])], b.points[at(b.heTo[at(g)])]);
-    bool fits = true;
-    for (std::size_t v = 0; v < a.points.size() && fits; ++v) {
-      const int target = b.heFrom[at(image[at(a.outgoing[v])])];
-      fits = norm(rotate(from, to, a.points[v]) - b.points[at(target)]) <= tolerance;
-    }
-    if (fits) {
-      ++count;
-      if (firstOnly) return count;
-    }
-  }
-  return count;
-}
-
 Symmetry symmetryOf(const SolidMesh& mesh, double tolerance) {
   Symmetry s;
   s.rotations = countRotations(mesh, mesh, tolerance, false);
 
-  Polyhedron mirrored;
-  mirrored.vertices.reserve(mesh.points.size());
-  for (const Vec3& p : mesh.points)
-    mirrored.vertices.push_back({-p.x, p.y, p.z});
-  mirrored.faces = mesh.faces;
-  s.reflections = countRotations(buildSolidMesh(mirrored), mesh, tolerance, true) > 0;
-
-  s.inversion = true;
-  for (const Vec3& p : mesh.points) {
-    bool found = false;
-    for (const Vec3& q : mesh.points) {
-      if (norm(p + q) <= tolerance) {
-        found = true;
-        break;
-      }
-    }
-    if (!found) {
-      s.inversion = false;
-      break;
-    }
-  }
+  s.reflections = countIsometries(mesh, mesh, true, tolerance, true) > 0;
+  // Only a group of 12 rotations with reflections needs it: Td or Th.
+  s.inversion = s.rotations == 12 && s.reflections && hasInversion(mesh, tolerance);
 
   switch (s.rotations) {
     case 12:

