@@ -1,0 +1,30 @@
+#pragma once
+// Writing a solid for other programs (slicers for 3D printers, modellers):
+// binary STL, Wavefront OBJ or OFF, chosen by the file suffix, scaled so that
+// its circumscribed diameter has a given size in millimetres. Every face is
+// ordered counter-clockwise seen from outside; STL fans each face from its
+// centre. Qt-free; the bytes are written to a file by the caller.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/polyhedron.h"
+
+namespace velkora {
+
+enum class MeshFormat { Stl, Obj, Off };
+
+inline constexpr double kDefaultDiameterMm = 60.0;
+
+// The format a path's suffix names (.stl, .obj, .off, letter case ignored).
+std::optional<MeshFormat> meshFormatFromPath(std::string_view path);
+
+// The file contents: solid moved to its centre (the mean of its vertices)
+// and scaled so that twice its largest vertex distance is diameterMm. Throws
+// velkora::Error for a diameter that is not a positive finite number or a
+// solid without extent or with fewer than 4 faces.
+std::string meshFileBytes(const Polyhedron& solid, MeshFormat format, double diameterMm,
+                          std::string_view name);
+
+}  // namespace velkora
