@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/errors.h"
 #include "model/polyhedron.h"
 
 namespace velkora {
@@ -17,13 +18,19 @@ enum class MeshFormat { Stl, Obj, Off };
 
 inline constexpr double kDefaultDiameterMm = 60.0;
 
+// A solid that cannot be written: a diameter that is not a positive finite
+// number, or geometry that is not a closed solid around its centre.
+class EMeshExport : public Error {
+ public:
+  using Error::Error;
+};
+
 // The format a path's suffix names (.stl, .obj, .off, letter case ignored).
 std::optional<MeshFormat> meshFormatFromPath(std::string_view path);
 
 // The file contents: solid moved to its centre (the mean of its vertices)
-// and scaled so that twice its largest vertex distance is diameterMm. Throws
-// velkora::Error for a diameter that is not a positive finite number or a
-// solid without extent or with fewer than 4 faces.
+// and scaled so that twice its largest vertex distance is diameterMm.
+// Throws EMeshExport.
 std::string meshFileBytes(const Polyhedron& solid, MeshFormat format, double diameterMm,
                           std::string_view name);
 
