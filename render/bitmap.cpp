@@ -27,23 +27,27 @@ void Bitmap::resetWhite(int newWidth, int newHeight) {
 }
 
 void Bitmap::whitenPainted() {
-  const int left = std::max(painted.left, 0);
-  const int right = std::min(painted.right, width);
-  const int top = std::max(painted.top, 0);
-  const int bottom = std::min(painted.bottom, height);
+  whitenRows(painted, 0, height);
+  painted = {};
+}
+
+void Bitmap::whitenRows(const PixelRect& box, int top, int bottom) {
+  const int left = std::max(box.left, 0);
+  const int right = std::min(box.right, width);
+  const int first = std::max({box.top, top, 0});
+  const int end = std::min({box.bottom, bottom, height});
   if (left == 0 && right == width) {
     // Whole rows: one contiguous block.
-    if (top < bottom) {
-      std::fill(pixels.begin() + static_cast<std::ptrdiff_t>(top) * width,
-                pixels.begin() + static_cast<std::ptrdiff_t>(bottom) * width, kWhite);
+    if (first < end) {
+      std::fill(pixels.begin() + static_cast<std::ptrdiff_t>(first) * width,
+                pixels.begin() + static_cast<std::ptrdiff_t>(end) * width, kWhite);
     }
   } else {
-    for (int y = top; y < bottom && left < right; ++y) {
+    for (int y = first; y < end && left < right; ++y) {
       const auto row = pixels.begin() + static_cast<std::ptrdiff_t>(y) * width;
       std::fill(row + left, row + right, kWhite);
     }
   }
-  painted = {};
 }
 
 }  // namespace velkora

@@ -36,6 +36,8 @@ struct Bitmap {
   void resetWhite(int newWidth, int newHeight);
   // Paints every pixel white again, touching only the painted box.
   void whitenPainted();
+  // Paints the part of box in rows top..bottom-1 white; painted is left as it is.
+  void whitenRows(const PixelRect& box, int top, int bottom);
   void markAllPainted() { painted = {0, 0, width, height}; }
 
   std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }

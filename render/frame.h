@@ -5,6 +5,7 @@
 
 #include "model/model.h"
 #include "render/bitmap.h"
+#include "render/display_list.h"
 
 namespace velkora {
 
@@ -27,10 +28,12 @@ inline constexpr int kMaxPixelScale = 4;
 
 // The frame and the front layer, kept between frames to save allocations.
 // Between frames the window only reads frame; each frame starts all white,
-// whitening only what the previous one painted (Bitmap::painted).
+// whitening only what the previous one painted (Bitmap::painted). calls is
+// the working store of a frame's drawing calls.
 struct FrameBuffers {
   Bitmap frame;
   Bitmap front;
+  DisplayList calls;
 };
 
 // Composes the current model into buffers.frame, width x height device

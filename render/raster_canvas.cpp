@@ -11,14 +11,26 @@ const std::uint32_t* RasterCanvas::row(int y) const {
 
 void RasterCanvas::clearWhite() { bitmap_.whitenPainted(); }
 
+void RasterCanvas::setRowWindow(int top, int bottom) {
+  windowTop_ = std::clamp(top, 0, kRasterCoordLimit);
+  windowBottom_ = std::clamp(bottom, 0, kRasterCoordLimit);
+}
+
+void RasterCanvas::whitenWindow(const PixelRect& extra) {
+  PixelRect box = extra;
+  box.unite(bitmap_.painted);
+  bitmap_.whitenRows(box, rowsTop(), rowsBottom());
+}
+
 void RasterCanvas::notePainted(int left, int top, int right, int bottom) {
-  const PixelRect box{std::max(left, 0), std::max(top, 0), std::min(right, bitmap_.width),
-                      std::min(bottom, bitmap_.height)};
+  const PixelRect box{std::max(left, 0), std::max(top, rowsTop()), std::min(right, bitmap_.width),
+                      std::min(bottom, rowsBottom())};
   bitmap_.painted.unite(box);
 }
 
 void RasterCanvas::andCombine(const Canvas& layer) {
-  PixelRect area{0, 0, std::min(width(), layer.width()), std::min(height(), layer.height())};
+  PixelRect area{0, rowsTop(), std::min(width(), layer.width()),
+                 std::min({rowsBottom(), height(), layer.height()})};
   // Outside what our own rasteriser painted, a layer is white and changes nothing.
   if (const auto* raster = dynamic_cast<const RasterCanvas*>(&layer)) {
     const PixelRect& painted = raster->bitmap_.painted;

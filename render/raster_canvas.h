@@ -5,6 +5,7 @@
 // the bitmap's edges. It does not own the
 // bitmap, which must outlive the canvas; nothing is allocated per primitive.
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -41,6 +42,15 @@ class RasterCanvas final : public Canvas {
   // The fill of polygon() on its own, without the outline.
   void fillPolygon(std::span<const PixelPoint> corners);
 
+  // From now on draws (and AND-combines) only rows top..bottom-1 of the
+  // bitmap, as if the rest were beyond its edge; the pixels of those rows come
+  // out exactly as without the window. The window starts as all rows and is
+  // cut to the bitmap.
+  void setRowWindow(int top, int bottom);
+  // Paints white the rows of the window where the painted box or extra
+  // lies; the painted box stays as it is (clearWhite() for one window).
+  void whitenWindow(const PixelRect& extra);
+
  private:
   void outlinePolygon(std::span<const PixelPoint> corners);
   // Draws the edge from a to b without b; dots are counted from dotBase at a.
@@ -59,7 +69,13 @@ class RasterCanvas final : public Canvas {
                : fillColour();
   }
 
+  // Rows drawn: windowTop_..windowBottom_-1, within the bitmap.
+  int rowsTop() const { return std::max(windowTop_, 0); }
+  int rowsBottom() const { return std::min(windowBottom_, bitmap_.height); }
+
   Bitmap& bitmap_;
+  int windowTop_ = 0;
+  int windowBottom_ = kRasterCoordLimit;
   // Per row of the polygon being filled: the crossings of its falling and its
   // rising edges (or the smallest and the largest crossing).
   std::vector<int> spanLeft_;

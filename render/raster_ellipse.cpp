@@ -116,8 +116,8 @@ void RasterCanvas::ellipse(int left, int top, int right, int bottom) {
     return {ellipseFirst_[y - top] + left, ellipseLast_[y - top] + left};
   };
 
-  const int rowFirst = std::max(top, 0);
-  const int rowEnd = std::min(bottom, h);
+  const int rowFirst = std::max(top, rowsTop());
+  const int rowEnd = std::min(bottom, rowsBottom());
   const std::uint32_t fill = fillColour();
   const std::uint32_t pen = penColour();
   const bool solid = penStyle() == PenStyle::Solid;

@@ -118,8 +118,8 @@ void RasterCanvas::fillPolygon(std::span<const PixelPoint> corners) {
     yMax = std::max(yMax, p.y);
   }
   // Rows whose centre y + 0.5 lies between yMin and yMax.
-  const int rowFirst = std::max(yMin, 0);
-  const int rowEnd = std::min(yMax, h);
+  const int rowFirst = std::max(yMin, rowsTop());
+  const int rowEnd = std::min(yMax, rowsBottom());
   if (rowFirst >= rowEnd) {
     return;
   }
@@ -204,7 +204,7 @@ void RasterCanvas::outlinePolygon(std::span<const PixelPoint> corners) {
     // itself (the pen's w x w block).
     const PixelPoint p = clampPoint(corners[0]);
     const int w = penWidth();
-    for (int y = std::max(p.y, 0); y < std::min(p.y + w, bitmap_.height); ++y) {
+    for (int y = std::max(p.y, rowsTop()); y < std::min(p.y + w, rowsBottom()); ++y) {
       for (int x = std::max(p.x, 0); x < std::min(p.x + w, bitmap_.width); ++x) {
         bitmap_.pixels[static_cast<std::size_t>(y) * bitmap_.width + x] = dotColour(0);
       }
@@ -229,27 +229,30 @@ void RasterCanvas::drawEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase) {
   const std::int64_t v0 = xMajor ? p0.y : p0.x;
   const std::int64_t adv = xMajor ? std::abs(dy) : dx;
   const std::int64_t sv = xMajor ? (dy >= 0 ? 1 : -1) : 1;
-  const std::int64_t uLimit = xMajor ? bitmap_.width : bitmap_.height;
-  const std::int64_t vLimit = xMajor ? bitmap_.height : bitmap_.width;
+  // Visible range along each axis: all columns, the rows of the window.
+  const std::int64_t uMin = xMajor ? 0 : rowsTop();
+  const std::int64_t uLimit = xMajor ? bitmap_.width : rowsBottom();
+  const std::int64_t vMin = xMajor ? rowsTop() : 0;
+  const std::int64_t vLimit = xMajor ? rowsBottom() : bitmap_.width;
 
   // Steps 0..len; the traversal's end point is left out.
   std::int64_t iFirst = reversed ? 1 : 0;
   std::int64_t iLast = reversed ? len : len - 1;
   // Clip along the major axis: u = u0 + su * i within [0, uLimit).
   if (su > 0) {
-    iFirst = std::max(iFirst, -u0);
+    iFirst = std::max(iFirst, uMin - u0);
     iLast = std::min(iLast, uLimit - 1 - u0);
   } else {
     iFirst = std::max(iFirst, u0 - (uLimit - 1));
-    iLast = std::min(iLast, u0);
+    iLast = std::min(iLast, u0 - uMin);
   }
   // Clip along the minor axis: v = v0 + sv * m(i), m(i) = floor((2 i adv + len) / 2 len),
   // a non-decreasing function of i, so the visible steps form one range. An
   // edge whose both ends lie inside needs no clipping (the common case).
-  const std::int64_t mLow = sv > 0 ? -v0 : v0 - (vLimit - 1);
-  const std::int64_t mHigh = sv > 0 ? vLimit - 1 - v0 : v0;
-  const bool inside = p0.x >= 0 && p1.x < bitmap_.width && std::min(p0.y, p1.y) >= 0 &&
-                      std::max(p0.y, p1.y) < bitmap_.height;
+  const std::int64_t mLow = sv > 0 ? vMin - v0 : v0 - (vLimit - 1);
+  const std::int64_t mHigh = sv > 0 ? vLimit - 1 - v0 : v0 - vMin;
+  const bool inside = p0.x >= 0 && p1.x < bitmap_.width && std::min(p0.y, p1.y) >= rowsTop() &&
+                      std::max(p0.y, p1.y) < rowsBottom();
   if (inside) {
     // Nothing to cut.
   } else if (adv == 0) {
@@ -345,23 +348,26 @@ void RasterCanvas::drawWideEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase
   const std::int64_t v0 = xMajor ? p0.y : p0.x;
   const std::int64_t adv = xMajor ? std::abs(dy) : dx;
   const std::int64_t sv = xMajor ? (dy >= 0 ? 1 : -1) : 1;
-  const std::int64_t uLimit = xMajor ? bitmap_.width : bitmap_.height;
-  const std::int64_t vLimit = xMajor ? bitmap_.height : bitmap_.width;
+  // Visible range along each axis: all columns, the rows of the window.
+  const std::int64_t uMin = xMajor ? 0 : rowsTop();
+  const std::int64_t uLimit = xMajor ? bitmap_.width : rowsBottom();
+  const std::int64_t vMin = xMajor ? rowsTop() : 0;
+  const std::int64_t vLimit = xMajor ? rowsBottom() : bitmap_.width;
 
   // Steps 0..len without the traversal's end point, clipped along the major axis.
   std::int64_t iFirst = reversed ? 1 : 0;
   std::int64_t iLast = reversed ? len : len - 1;
   if (su > 0) {
-    iFirst = std::max(iFirst, -u0);
+    iFirst = std::max(iFirst, uMin - u0);
     iLast = std::min(iLast, uLimit - 1 - u0);
   } else {
     iFirst = std::max(iFirst, u0 - (uLimit - 1));
-    iLast = std::min(iLast, u0);
+    iLast = std::min(iLast, u0 - uMin);
   }
   // The run of the pixel at v covers v..v + w - 1, so a step shows while
-  // 1 - w <= v <= vLimit - 1, with v = v0 + sv * m(i) as in drawEdge.
-  const std::int64_t mLow = sv > 0 ? 1 - w - v0 : v0 - (vLimit - 1);
-  const std::int64_t mHigh = sv > 0 ? vLimit - 1 - v0 : v0 + w - 1;
+  // vMin + 1 - w <= v <= vLimit - 1, with v = v0 + sv * m(i) as in drawEdge.
+  const std::int64_t mLow = sv > 0 ? vMin + 1 - w - v0 : v0 - (vLimit - 1);
+  const std::int64_t mHigh = sv > 0 ? vLimit - 1 - v0 : v0 + w - 1 - vMin;
   if (adv == 0) {
     if (mLow > 0 || mHigh < 0) {
       return;
@@ -397,7 +403,7 @@ void RasterCanvas::drawWideEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase
 
   for (std::int64_t i = iFirst; i <= iLast; ++i) {
     const std::uint32_t colour = solid ? colours[0] : colours[phase];
-    const std::int64_t runFirst = std::max<std::int64_t>(v, 0);
+    const std::int64_t runFirst = std::max(v, vMin);
     const std::int64_t runEnd = std::min<std::int64_t>(v + w, vLimit);
     std::uint32_t* at = pixels + u * uStride + runFirst * vStride;
     for (std::int64_t t = runFirst; t < runEnd; ++t) {

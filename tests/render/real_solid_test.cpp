@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string>
 
+#include "model/rotation.h"
 #include "model/zoom.h"
 #include "render/frame.h"
 #include "render/raster_canvas.h"
@@ -74,6 +75,38 @@ TEST(RealSolids, OuterViewOfTheLargestSolidMarksItsNearVertices) {
   }
   EXPECT_GT(near, 20);
   EXPECT_EQ(shown, near);
+}
+
+TEST(RealSolids, FramesDrawnInBandsEqualDrawingDirectly) {
+  // composeFrame draws large frames in bands of rows; drawing the same scene
+  // straight onto whole canvases must give the same pixels, frame after frame
+  // in the same buffers (a turned, a zoomed and a smaller solid follow).
+  Model heavy = testing::loadCatalogueSolid(29);
+  FrameBuffers buffers;
+  int frameNumber = 0;
+  for (const View view : {View::OuterSphere, View::InnerSphere, View::Polyhedron}) {
+    for (int step = 0; step < 3; ++step) {
+      if (step == 1) drehen(heavy, 0.1, 0.2, 0.3);
+      if (step == 2) zoomModel(heavy, view == View::InnerSphere ? 0.5 : 1.6);
+      const ViewState state{view, true};
+      for (const int scale : {1, 2}) {
+        composeFrame(heavy, state, 1680, 1050, buffers, scale);
+        Bitmap frameBits;
+        Bitmap frontBits;
+        frameBits.resetWhite(1680, 1050);
+        frontBits.resetWhite(1680, 1050);
+        RasterCanvas direct(frameBits);
+        RasterCanvas directFront(frontBits);
+        composeScene(heavy, state, direct, directFront, scale);
+        RasterCanvas banded(buffers.frame);
+        RasterCanvas bandedFront(buffers.front);
+        EXPECT_EQ(testing::firstDifference(banded, direct), "") << "frame " << frameNumber;
+        EXPECT_EQ(testing::firstDifference(bandedFront, directFront), "")
+            << "front layer, frame " << frameNumber;
+        ++frameNumber;
+      }
+    }
+  }
 }
 
 TEST(RealSolids, FarEnlargedSolidStillCoversTheWholeSurface) {
