@@ -17,9 +17,11 @@ namespace velkora {
 enum class MeshFormat { Stl, Obj, Off };
 
 inline constexpr double kDefaultDiameterMm = 60.0;
+// The sizes a file may be asked for: from a bead to a room.
+inline constexpr double kSmallestDiameterMm = 1.0;
+inline constexpr double kLargestDiameterMm = 10000.0;
 
-// A solid that cannot be written: a diameter that is not a positive finite
-// number, or geometry that is not a closed solid around its centre.
+// A solid that cannot be written: a diameter outside the sizes above, or geometry that is not a closed solid around its centre.
 class EMeshExport : public Error {
  public:
   using Error::Error;
