@@ -76,6 +76,25 @@ void checkClosed(const std::vector<std::vector<int>>& faces) {
   }
 }
 
+// Newell's normal (twice the area along the normal) and the corner mean of a face.
+void normalAndCentre(const std::vector<Point3>& points, const std::vector<int>& face, Point3& n,
+                     Point3& c) {
+  n = {};
+  c = {};
+  for (std::size_t i = 0; i < face.size(); ++i) {
+    const Point3& p = points[static_cast<std::size_t>(face[i])];
+    const Point3& q = points[static_cast<std::size_t>(face[(i + 1) % face.size()])];
+    n.x += (p.y - q.y) * (p.z + q.z);
+    n.y += (p.z - q.z) * (p.x + q.x);
+    n.z += (p.x - q.x) * (p.y + q.y);
+    c.x += p.x;
+    c.y += p.y;
+    c.z += p.z;
+  }
+  const double corners = static_cast<double>(face.size());
+  c = {c.x / corners, c.y / corners, c.z / corners};
+}
+
 }  // namespace
 
 OutwardMesh outwardMesh(const Polyhedron& solid, double diameterMm) {
@@ -108,30 +127,24 @@ OutwardMesh outwardMesh(const Polyhedron& solid, double diameterMm) {
   mesh.faces = solid.faces;
   for (std::size_t f = 0; f < mesh.faces.size(); ++f) {
     auto& face = mesh.faces[f];
-    Point3 n;  // Newell's normal: twice the area along the normal
+    Point3 n;
     Point3 c;
-    for (std::size_t i = 0; i < face.size(); ++i) {
-      const Point3& p = mesh.points[static_cast<std::size_t>(face[i])];
-      const Point3& q = mesh.points[static_cast<std::size_t>(face[(i + 1) % face.size()])];
-      n.x += (p.y - q.y) * (p.z + q.z);
-      n.y += (p.z - q.z) * (p.x + q.x);
-      n.z += (p.x - q.x) * (p.y + q.y);
-      c.x += p.x;
-      c.y += p.y;
-      c.z += p.z;
-    }
-    const double corners = static_cast<double>(face.size());
-    c = {c.x / corners, c.y / corners, c.z / corners};
+    normalAndCentre(mesh.points, face, n, c);
     const double length = std::hypot(n.x, n.y, n.z);
     const double side = n.x * c.x + n.y * c.y + n.z * c.z;
     if (!(length > 0.0) || !(std::fabs(side) > 1e-9 * length * radius * scale)) {
       throw EMeshExport(faceText(f) +
                         " hat keine Fläche oder liegt in einer Ebene mit dem Mittelpunkt");
     }
-    // The centre lies inside a convex solid, so the outward normal points away from it.
-    const double sign = side > 0.0 ? 1.0 : -1.0;
-    if (side < 0.0) std::reverse(face.begin() + 1, face.end());
-    mesh.normals.push_back({sign * n.x / length, sign * n.y / length, sign * n.z / length});
+    // The centre lies inside a convex solid, so the outward normal points away
+    // from it. Normal and centre are worked out again on the turned face, so
+    // that the bytes do not depend on the corner order of the input.
+    if (side < 0.0) {
+      std::reverse(face.begin() + 1, face.end());
+      normalAndCentre(mesh.points, face, n, c);
+    }
+    const double turnedLength = std::hypot(n.x, n.y, n.z);
+    mesh.normals.push_back({n.x / turnedLength, n.y / turnedLength, n.z / turnedLength});
     mesh.centres.push_back(c);
   }
   checkClosed(mesh.faces);
