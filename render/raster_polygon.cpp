@@ -401,6 +401,42 @@ void RasterCanvas::drawWideEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase
   int sub = static_cast<int>(firstIndex % w);  // J mod w
   int phase = static_cast<int>((firstIndex / w) % kDotPeriod);
 
+  // Runs wholly inside the window at both ends (v is monotone) need no
+  // clipping: walk them by pointer.
+  const std::int64_t vLast = v0 + sv * floorDiv(2 * iLast * adv + len, denominator);
+  if (std::min(v, vLast) >= vMin && std::max(v, vLast) + w <= vLimit) {
+    std::uint32_t* at = pixels + u * uStride + v * vStride;
+    const std::ptrdiff_t uStep = su * uStride;
+    const std::ptrdiff_t vStep = sv * vStride;
+    const int phaseStep = reversed ? kDotPeriod - 1 : 1;  // -1 or +1 modulo the period
+    const int subStep = reversed ? -1 : 1;
+    for (std::int64_t i = iFirst; i <= iLast; ++i) {
+      const std::uint32_t colour = solid ? colours[0] : colours[phase];
+      std::uint32_t* run = at;
+      for (int t = 0; t < w; ++t) {
+        *run = colour;
+        run += vStride;
+      }
+      if (!solid) {
+        sub += subStep;
+        if (sub == w || sub < 0) {
+          sub = reversed ? w - 1 : 0;
+          phase += phaseStep;
+          if (phase >= kDotPeriod) {
+            phase -= kDotPeriod;
+          }
+        }
+      }
+      at += uStep;
+      rest += twoAdv;
+      if (rest >= denominator) {
+        rest -= denominator;
+        at += vStep;
+      }
+    }
+    return;
+  }
+
   for (std::int64_t i = iFirst; i <= iLast; ++i) {
     const std::uint32_t colour = solid ? colours[0] : colours[phase];
     const std::int64_t runFirst = std::max(v, vMin);
