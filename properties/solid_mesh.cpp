@@ -55,6 +55,14 @@ void orientFaces(SolidMesh& mesh) {
   mesh.faceNormals.reserve(mesh.faces.size());
   for (std::size_t f = 0; f < mesh.faces.size(); ++f) {
     auto& face = mesh.faces[f];
+    for (std::size_t i = 0; i < face.size(); ++i) {
+      const Vec3 p = mesh.points[static_cast<std::size_t>(face[i])];
+      const Vec3 q = mesh.points[static_cast<std::size_t>(face[(i + 1) % face.size()])];
+      if (!(norm(q - p) > 0.0)) {
+        throw EDegenerateSolid(faceText(f) + ": die Ecken " + std::to_string(face[i]) + " und " +
+                               std::to_string(face[(i + 1) % face.size()]) + " liegen aufeinander");
+      }
+    }
     Vec3 n = newellNormal(mesh.points, face);
     Vec3 centre;
     for (const int c : face)

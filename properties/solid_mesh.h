@@ -29,9 +29,9 @@ struct SolidMesh {
 };
 
 // Throws EDegenerateSolid for fewer than 4 vertices or faces, a face with
-// fewer than 3 corners, a corner out of range or repeated, a face without
-// area, an edge not shared by exactly two faces in opposite directions, or a
-// vertex whose faces do not form one fan.
+// fewer than 3 corners, a corner out of range or repeated, two corners of a
+// face on the same point, a face without area, an edge not shared by exactly two faces in opposite
+// directions, or a vertex whose faces do not form one fan.
 SolidMesh buildSolidMesh(const Polyhedron& solid);
 
 // The cyclic sequence of face sizes round vertex v, in the mesh's turning

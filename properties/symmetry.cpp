@@ -80,7 +80,7 @@ bool propagate(const SolidMesh& a, const SolidMesh& b, int h0, int g0, bool impr
       }
       if (used[at(gn)]) return false;
       const Vec3 moved = rotate(from, to, a.points[at(a.heFrom[at(hn)])]);
-      if (norm(moved - b.points[at(b.heFrom[at(gn)])]) > tolerance) return false;
+      if (!(norm(moved - b.points[at(b.heFrom[at(gn)])]) <= tolerance)) return false;
       image[at(hn)] = gn;
       used[at(gn)] = 1;
       stack.push_back(hn);

@@ -127,6 +127,14 @@ OutwardMesh outwardMesh(const Polyhedron& solid, double diameterMm) {
   mesh.faces = solid.faces;
   for (std::size_t f = 0; f < mesh.faces.size(); ++f) {
     auto& face = mesh.faces[f];
+    for (std::size_t i = 0; i < face.size(); ++i) {
+      const Point3& p = mesh.points[static_cast<std::size_t>(face[i])];
+      const Point3& q = mesh.points[static_cast<std::size_t>(face[(i + 1) % face.size()])];
+      if (!(std::hypot(q.x - p.x, q.y - p.y, q.z - p.z) > 0.0)) {
+        throw EMeshExport(faceText(f) + ": die Ecken " + std::to_string(face[i]) + " und " +
+                          std::to_string(face[(i + 1) % face.size()]) + " liegen aufeinander");
+      }
+    }
     Point3 n;
     Point3 c;
     normalAndCentre(mesh.points, face, n, c);

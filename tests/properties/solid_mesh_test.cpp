@@ -71,6 +71,10 @@ TEST(SolidMesh, RejectsSurfacesThatDoNotClose) {
   repeated.faces[0] = {0, 1, 1, 2};
   EXPECT_THROW(buildSolidMesh(repeated), EDegenerateSolid);
 
+  Polyhedron collapsed = box(1, 1, 1);
+  collapsed.vertices[7] = collapsed.vertices[6];
+  EXPECT_THROW(buildSolidMesh(collapsed), EDegenerateSolid);
+
   Polyhedron flat = box(1, 1, 0);
   EXPECT_THROW(buildSolidMesh(flat), EDegenerateSolid);
 

@@ -197,6 +197,9 @@ TEST(MeshExport, RejectsSolidsThatDoNotClose) {
   Polyhedron line = cube;
   line.faces[0].resize(2);
   rejected(line);
+  Polyhedron collapsed = cube;
+  collapsed.vertices[collapsed.faces[0][1]] = collapsed.vertices[collapsed.faces[0][0]];
+  rejected(collapsed);
   Polyhedron flat = cube;
   for (Point3& p : flat.vertices)
     p.z = 0.0;
