@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <string_view>
 
 #include <QByteArray>
@@ -17,6 +18,7 @@
 #include "render/frame.h"
 #include "ui/cp1252.h"
 #include "ui/main_window.h"
+#include "ui/properties_window.h"
 
 namespace velkora {
 
@@ -49,9 +51,54 @@ void TFVelkora::FormShow() {
       item->setData(Qt::UserRole, QByteArray(line.data(), static_cast<qsizetype>(line.size())));
       item->setSizeHint(QSize(0, kListItemHeight));
     }
-    Listbox1.setCurrentRow(kPreselectedEntry);
+    const bool chosen = startPosition_ >= 0 && startPosition_ < Listbox1.count();
+    const int start = chosen ? startPosition_ : kPreselectedEntry;
+    Listbox1.setCurrentRow(start);
+    if (chosen || startView_ != View::Polyhedron) {
+      setViewCaptions(start);
+      const QSignalBlocker quietRadios[] = {QSignalBlocker(RadioB1), QSignalBlocker(RadioB2),
+                                            QSignalBlocker(RadioB3)};
+      RadioB1.setChecked(startView_ == View::Polyhedron);
+      RadioB2.setChecked(startView_ == View::InnerSphere);
+      RadioB3.setChecked(startView_ == View::OuterSphere);
+    }
     Timer1.setInterval(0);
   });
+}
+
+void TFVelkora::setStartSolid(int position, View view) {
+  startPosition_ = position;
+  startView_ = view;
+}
+
+int TFVelkora::selectedPosition() const { return Listbox1.currentRow(); }
+
+void TFVelkora::setViewCaptions(int position) {
+  // The list keeps the families in blocks, so the position gives the family.
+  const Family family =
+      position < 0 ? Family::Platonic : familyOf(std::min(position, kSolidCount - 1));
+  RadioB3.setText(family == Family::Catalan ? QStringLiteral("äußere Kugel")
+                                            : QStringLiteral("Umkugel"));
+  RadioB2.setText(family == Family::Archimedean ? QStringLiteral("innere Kugel")
+                                                : QStringLiteral("Velkora"));
+  RadioB1.setToolTip(QStringLiteral("Zeigt den Körper allein."));
+  switch (family) {
+    case Family::Archimedean:
+      RadioB2.setToolTip(QStringLiteral(
+          "Zeigt den Körper mit einer Kugel in seinem Innern, die seine nächstgelegenen Flächen "
+          "berührt."));
+      RadioB3.setToolTip(QStringLiteral("Zeigt den Körper in seiner Umkugel durch alle Ecken."));
+      break;
+    case Family::Catalan:
+      RadioB2.setToolTip(QStringLiteral("Zeigt den Körper mit seiner Inkugel, die alle Flächen berührt."));
+      RadioB3.setToolTip(QStringLiteral(
+          "Zeigt den Körper in einer äußeren Kugel durch seine entferntesten Ecken."));
+      break;
+    case Family::Platonic:
+      RadioB2.setToolTip(QStringLiteral("Zeigt den Körper mit seiner Inkugel, die alle Flächen berührt."));
+      RadioB3.setToolTip(QStringLiteral("Zeigt den Körper in seiner Umkugel durch alle Ecken."));
+      break;
+  }
 }
 
 void TFVelkora::FormDestroy() {
@@ -63,13 +110,7 @@ void TFVelkora::LB1C() {
   guarded([this] {
     Timer1.setInterval(0);
     Button1.setText(QStringLiteral("Rotation"));
-    const int i = Listbox1.currentRow();
-    // The list keeps the families in blocks, so the position gives the family.
-    const Family family = i < 0 ? Family::Platonic : familyOf(std::min(i, kSolidCount - 1));
-    RadioB3.setText(family == Family::Catalan ? QStringLiteral("äußere Kugel")
-                                              : QStringLiteral("Umkugel"));
-    RadioB2.setText(family == Family::Archimedean ? QStringLiteral("innere Kugel")
-                                                  : QStringLiteral("Velkora"));
+    setViewCaptions(Listbox1.currentRow());
     B1C();
   });
 }
@@ -81,15 +122,37 @@ void TFVelkora::B1C() {
     const QByteArray line = item->data(Qt::UserRole).toByteArray();
     loadModel(state_.model, std::string_view(line.constData(), static_cast<std::size_t>(line.size())),
               state_.texts.vertexLines, state_.texts.faceLines);
-    zeichnen();
+    ++loadCount_;
+    presentationFit_ = 1.0;
+    if (inPresentation()) {
+      fitForPresentation();  // draws
+    } else {
+      zeichnen();
+    }
+    if (properties_ != nullptr && properties_->isVisible()) {
+      properties_->showSolid(selectedPosition());
+    }
   });
 }
 
 void TFVelkora::zeichnen() {
   guarded([this] {
-    composeFrame(state_.model, viewState(), PB1.width(), PB1.height(), buffers_);
+    composeCurrentFrame();
     PB1.update();
   });
+}
+
+void TFVelkora::composeCurrentFrame() {
+  // At a screen scale above 100 % the frame is composed at the device's
+  // resolution (rounded up) and shown at the logical size.
+  const int scale = pixelScale();
+  composeFrame(state_.model, viewState(), PB1.width() * scale, PB1.height() * scale, buffers_,
+               scale);
+  PB1.setPictureScale(scale);
+}
+
+int TFVelkora::pixelScale() const {
+  return std::clamp(static_cast<int>(std::ceil(PB1.devicePixelRatioF() - 1e-9)), 1, 4);
 }
 
 void TFVelkora::CB1C() {
@@ -116,7 +179,7 @@ void TFVelkora::T1Tim() {
   guarded([this] {
     try {
       rechnen(state_.model, state_.motion);
-      composeFrame(state_.model, viewState(), PB1.width(), PB1.height(), buffers_);
+      composeCurrentFrame();
       PB1.update();
     } catch (...) {
       // One error box, not one per tick: a failing animation stops.

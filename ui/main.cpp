@@ -1,22 +1,107 @@
-// Entry point: sets the application title, creates the main window FVelkora
-// and runs the event loop until the window closes.
+// Entry point. Without arguments: sets the application title, creates the
+// main window FVelkora and runs the event loop until the window closes. With
+// --help, --version or an export option the request is carried out without a
+// window and without needing a display.
 
+#include <cstdio>
 #include <memory>
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QTextStream>
 
+#include "model/solid_catalogue.h"
+#include "output/command_line.h"
+#include "output/headless.h"
 #include "ui/app_icon.h"
 #include "ui/error_box.h"
 #include "ui/main_window.h"
 
+namespace {
+
+using namespace velkora;
+
+// Whether the raw arguments ask for something that needs no window. Checked
+// before any application object exists, so that no display is opened for it.
+bool wantsNoWindow(int argc, char* argv[]) {
+  for (int i = 1; i < argc; ++i) {
+    const QString arg = QString::fromLocal8Bit(argv[i]).section(QLatin1Char('='), 0, 0);
+    for (const char* option : {"--help", "-h", "-?", "--help-all", "--version", "-v",
+                               "--export-picture", "--export-solid", "--properties",
+                               "--export-net"}) {
+      if (arg == QLatin1String(option)) return true;
+    }
+  }
+  return false;
+}
+
+QStringList argumentsOf(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
+}
+
+int usageError(QTextStream& err, const std::exception& error) {
+  err << "korvelindra: " << QString::fromUtf8(error.what()) << '\n'
+      << "Try 'korvelindra --help' for the options.\n";
+  return kExitUsage;
+}
+
+int runWithoutWindow(int argc, char* argv[]) {
+  // Pictures and PDFs need the Gui module's fonts and image formats, not a screen.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QGuiApplication app(argc, argv);
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  try {
+    const CatalogueTexts texts = loadCatalogueTexts();
+    CliRequest request;
+    try {
+      request = parseCommandLine(argumentsOf(argc, argv), texts);
+    } catch (const EUsageError& error) {
+      return usageError(err, error);
+    }
+    if (request.action == CliAction::Help) {
+      out << helpText();
+      return kExitSuccess;
+    }
+    if (request.action == CliAction::Version) {
+      out << versionText();
+      return kExitSuccess;
+    }
+    return runHeadless(request, texts, out, err);
+  } catch (const std::exception& error) {
+    err << "korvelindra: " << QString::fromUtf8(error.what()) << '\n';
+    return kExitWriteFailed;
+  }
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  if (wantsNoWindow(argc, argv)) {
+    return runWithoutWindow(argc, argv);
+  }
   QApplication app(argc, argv);
   // The name only, not the display name: Qt would append a display name to the caption.
   QApplication::setApplicationName(QString::fromUtf8(velkora::kApplicationTitle));
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(velkora::appIconImage())));
+
+  // Qt has taken its own options (-platform and the like) out of the arguments.
+  velkora::CliRequest request;
+  QTextStream err(stderr);
+  try {
+    request = velkora::parseCommandLine(QApplication::arguments().mid(1),
+                                        velkora::loadCatalogueTexts());
+  } catch (const std::exception& error) {
+    return usageError(err, error);
+  }
   const auto FVelkora = std::make_unique<velkora::TFVelkora>();
+  FVelkora->setStartSolid(request.position.value_or(-1), request.view);
   FVelkora->show();
   return QApplication::exec();
 }

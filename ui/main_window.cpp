@@ -11,9 +11,12 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QScreen>
+#include <QScrollBar>
 
 #include "ui/app_icon.h"
 #include "ui/glyphs.h"
+#include "ui/properties_window.h"
+#include "ui/window_placement.h"
 
 namespace velkora {
 
@@ -67,11 +70,16 @@ TFVelkora::TFVelkora(ErrorReporter reporter, QWidget* parent) : QWidget(parent) 
   font.setPixelSize(12);
   setFont(font);
   fillWith(*this, QPalette::Window, QColor(kFormColour));
-  // The design size is the smallest size; a fixed size could not be maximised.
-  setMinimumSize(kClientWidth, kClientHeight);
-  resize(kClientWidth, kClientHeight);
+  menuBar_.setObjectName(QStringLiteral("MenuBar"));
+  // The client area keeps its design size below the menu bar; the design
+  // size is the smallest size (a fixed size could not be maximised).
+  const int bar = menuBar_.sizeHint().height();
+  setMinimumSize(kClientWidth, kClientHeight + bar);
+  resize(kClientWidth, kClientHeight + bar);
 
   buildControls();
+  buildCommands();
+  setToolTips();
   placePanels();
   PB1.setPicture(&buffers_.frame);
   wireControls();
@@ -104,6 +112,12 @@ void TFVelkora::buildControls() {
   PB1.setObjectName(QStringLiteral("PB1"));
   fillPanel(Panel2, QColor(kFormColour));
   fillPanel(Panel4, QColor(kFormColour));
+  columnScroller_.setObjectName(QStringLiteral("ColumnScroller"));
+  columnScroller_.setFrameShape(QFrame::NoFrame);
+  columnScroller_.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  columnScroller_.setFocusPolicy(Qt::NoFocus);
+  columnScroller_.setWidget(&Panel4);
+  fillPanel(*columnScroller_.viewport(), QColor(kFormColour));
   fillPanel(Panel3, Qt::white);
   fillPanel(Panel5, Qt::white);
 
@@ -172,27 +186,52 @@ void TFVelkora::wireControls() {
   connect(&PB1, &PaintBox::pressed, this, &TFVelkora::PB1MD);
   connect(&PB1, &PaintBox::moved, this, &TFVelkora::PB1MM);
   connect(&PB1, &PaintBox::released, this, &TFVelkora::PB1MU);
-  // A new surface size needs a new frame, centred on the new middle.
-  connect(&PB1, &PaintBox::resized, this, [this] { zeichnen(); });
+  // A new surface size needs a new frame, centred on the new middle; in
+  // presentation mode the picture is fitted to the new size first.
+  connect(&PB1, &PaintBox::resized, this, [this] {
+    if (inPresentation()) {
+      guarded([this] { fitForPresentation(); });
+    } else {
+      zeichnen();
+    }
+  });
+  connect(&PB1, &PaintBox::wheeled, this, &TFVelkora::wheelOverPicture);
 }
 
 void TFVelkora::placePanels() {
+  // Presentation mode hides the menu bar; its shortcuts stay with the window.
+  const int top = inPresentation() ? 0 : menuBar_.sizeHint().height();
+  menuBar_.setGeometry(0, 0, width(), top);
+  menuBar_.setVisible(top > 0);
   const int w = width();
-  const int h = height();
-  const int drawingWidth = std::max(0, w - kControlColumnWidth);
-  Panel1.setGeometry(0, 0, w, h);
-  Panel2.setGeometry(drawingWidth, 0, kControlColumnWidth, h);
-  Panel4.setGeometry(0, 0, kControlColumnWidth, h);
+  const int h = std::max(0, height() - top);
+  const int column = columnHidden_ ? 0 : kControlColumnWidth;
+  const int drawingWidth = std::max(0, w - column);
+  Panel1.setGeometry(0, top, w, h);
+  Panel2.setGeometry(drawingWidth, 0, column, h);
+  Panel2.setVisible(!columnHidden_);
+  columnScroller_.setGeometry(0, 0, kControlColumnWidth, h);
+  // The column is as tall as the window, and never shorter than its controls:
+  // below that the scroller shows a scroll bar over its empty right margin.
+  Panel4.resize(kControlColumnWidth, std::max(h, kClientHeight));
   Panel3.setGeometry(0, 0, drawingWidth, h);
   Panel5.setGeometry(0, 0, drawingWidth, h);
   PB1.setGeometry(0, 0, drawingWidth, h);
 }
 
-void TFVelkora::centreOnScreen() {
-  if (const QScreen* screen = this->screen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+void TFVelkora::placeWithinScreen() {
+  const QScreen* screen = this->screen();
+  if (screen == nullptr) return;
+  // The window manager's frame, once known; before that a title bar's height.
+  QSize frame = frameGeometry().size() - size();
+  if (frame.height() <= 0) frame = QSize(0, 32);
+  const Placement placement = placeWindow(size(), frame, screen->availableGeometry());
+  if (placement.shrunk) {
+    // A small screen: the window fits it and the control column scrolls.
+    setMinimumSize(minimumSize().boundedTo(placement.clientSize));
+    resize(placement.clientSize);
   }
+  move(placement.framePosition);
 }
 
 void TFVelkora::setMoveCursor(bool on) {
@@ -215,10 +254,15 @@ ViewState TFVelkora::viewState() const {
 void TFVelkora::guarded(const std::function<void()>& body) {
   try {
     body();
-  } catch (const std::exception& error) {
+  } catch (const Error& error) {
     reportError_(errorText(error));
+  } catch (const std::exception& error) {
+    // Not one of the program's own errors: a fault in the program itself.
+    reportInternalError(error.what());
+    reportError_(internalErrorText(error.what()));
   } catch (...) {
-    reportError_(QStringLiteral("Unbekannter Fehler."));
+    reportInternalError("unbekannte Ausnahme");
+    reportError_(internalErrorText("unbekannte Ausnahme"));
   }
 }
 
@@ -226,7 +270,7 @@ void TFVelkora::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (shownBefore_) return;
   shownBefore_ = true;
-  centreOnScreen();
+  placeWithinScreen();
   FormShow();
   // The model is loaded on the first showing; later paints only show it.
   B1C();

@@ -1,20 +1,28 @@
 #pragma once
-// TFVelkora, the program's one window: it builds and places its controls,
-// keeps the ViewerState and the frame buffers, and wires every control to a
-// thin handler that calls the model, motion and render functions. Every
-// handler catches errors at its boundary and hands them to the error reporter.
+// TFVelkora, the program's one window: it builds and places its controls and
+// its menu bar, keeps the ViewerState and the frame buffers, and wires every
+// control and menu command to a thin handler that calls the model, motion,
+// render and output functions. Every handler catches errors at its boundary
+// and hands them to the error reporter.
 
 #include <functional>
+#include <memory>
+#include <optional>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QWidget>
 
+#include "motion/wheel.h"
 #include "render/design_size.h"
 #include "render/frame.h"
 #include "ui/error_box.h"
@@ -28,6 +36,16 @@ inline constexpr int kControlColumnWidth = 240;
 inline constexpr int kClientWidth = kDrawingWidth + kControlColumnWidth;
 inline constexpr int kClientHeight = kDrawingHeight;
 inline constexpr int kAnimationInterval = 10;   // milliseconds per tick
+
+class PropertiesWindow;
+
+// What presentation mode changed, to be restored when it ends.
+struct PresentationMemory {
+  Qt::WindowStates windowState;
+  double scale = 0.0;        // the model's scale before the mode fitted it
+  bool columnHidden = false;
+  int loadCount = 0;         // loads so far when the mode began
+};
 
 class TFVelkora : public QWidget {
   Q_OBJECT
@@ -45,6 +63,19 @@ class TFVelkora : public QWidget {
   const ViewerState& state() const { return state_; }
   const FrameBuffers& frameBuffers() const { return buffers_; }
   const IntervalTimer& animationTimer() const { return Timer1; }
+  // The client area below the menu bar that holds the drawing area and the controls.
+  const QWidget& clientArea() const { return Panel1; }
+  const QMenuBar& menuBar() const { return menuBar_; }
+  // The window's commands that have a shortcut or a menu entry, in menu order.
+  QList<QAction*> commands() const;
+  // The view the radio buttons ask for, with the mark flag.
+  ViewState viewState() const;
+  // The pixel scale the picture is composed at: devicePixelRatio rounded up.
+  int pixelScale() const;
+
+  // Opens with this list entry (-1: the usual one) and view instead of the
+  // default ones (command line); must be called before the window is first shown.
+  void setStartSolid(int position, View view);
 
   // Loads both catalogues and sets the initial steps, markPoints and formReady.
   void FormCreate();
@@ -75,6 +106,30 @@ class TFVelkora : public QWidget {
   // Mouse release on PB1: ends any drag and restores the cursor.
   void PB1MU(Qt::MouseButton button, QPoint position);
 
+  // View commands (menu Ansicht, wheel and keys).
+  void zoomSteps(int steps);                      // + enlarges, - shrinks, one button step each
+  void wheelOverPicture(int angleDelta);          // accumulates to whole notches
+  void turnBy(double a, double b, double c);      // drehen by the given degrees, then draws
+  void resetPose();                               // start pose and size; the animation runs on
+  void stepSolid(int direction);                  // +1 next list entry, -1 previous
+  void setPresentation(bool on);
+  bool inPresentation() const { return presentation_.has_value(); }
+  void setColumnHidden(bool hidden);
+  bool columnHidden() const { return columnHidden_; }
+  void setPropertiesShown(bool shown);
+  PropertiesWindow* propertiesWindow() const { return properties_.get(); }
+
+  // File commands. The ...To variants do the work without any dialog.
+  void savePicture();
+  void savePictureTo(const QString& path, int scale);
+  void copyPicture();
+  void exportSolid();
+  void exportSolidTo(const QString& path, bool currentPose, double diameterMm);
+  void printNet();
+  void saveNet();
+  void showHelp();
+  void showAbout();
+
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -82,11 +137,22 @@ class TFVelkora : public QWidget {
 
  private:
   void buildControls();
+  // Makes the commands and the menus that show them.
+  void buildCommands();
+  void setToolTips();
   void wireControls();
   void placePanels();
-  void centreOnScreen();
+  void placeWithinScreen();
   void setMoveCursor(bool on);
-  ViewState viewState() const;
+  void setViewCaptions(int position);
+  void stopAnimation();
+  void fitForPresentation();
+  int selectedPosition() const;
+  // Composes the current model into the frame buffers at the pixel scale.
+  void composeCurrentFrame();
+  // A command with its shortcut, kept by the window and shown in menu (if any).
+  QAction* addCommand(QMenu* menu, const QString& text, const QKeySequence& key,
+                      const std::function<void()>& body);
   // Runs body; any exception ends it and goes to the error reporter.
   void guarded(const std::function<void()>& body);
 
@@ -95,12 +161,29 @@ class TFVelkora : public QWidget {
   ErrorReporter reportError_;
   bool shownBefore_ = false;
   bool moveCursorShown_ = false;
+  bool columnHidden_ = false;
+  int startPosition_ = -1;
+  View startView_ = View::Polyhedron;
+  WheelAccumulator wheel_;
+  int loadCount_ = 0;            // solids loaded so far
+  double presentationFit_ = 1.0; // zoom that presentation mode applied since the last load
+  std::optional<PresentationMemory> presentation_;
+  std::unique_ptr<PropertiesWindow> properties_;
+
+  QMenuBar menuBar_{this};
+  QList<QAction*> commands_;
+  QAction* propertiesAction_ = nullptr;
+  QAction* presentationAction_ = nullptr;
+  QAction* columnAction_ = nullptr;
+  QAction* leavePresentationAction_ = nullptr;
 
   // Controls: each panel is declared before its children, so that members
-  // are destroyed children first.
+  // are destroyed children first. The control column scrolls when the window
+  // is smaller than the design size (a small screen).
   QWidget Panel1{this};
   QWidget Panel2{&Panel1};
-  QWidget Panel4{&Panel2};
+  QScrollArea columnScroller_{&Panel2};
+  QWidget Panel4;
   QWidget Panel3{&Panel1};
   QWidget Panel5{&Panel3};
   PaintBox PB1{&Panel5};

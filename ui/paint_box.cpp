@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace velkora {
 
@@ -17,18 +18,25 @@ void PaintBox::setPicture(const Bitmap* picture) {
   update();
 }
 
+void PaintBox::setPictureScale(int scale) { pictureScale_ = scale < 1 ? 1 : scale; }
+
 void PaintBox::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   const bool havePicture = picture_ != nullptr && picture_->width > 0 && picture_->height > 0 &&
                            picture_->pixels.size() ==
                                static_cast<std::size_t>(picture_->width) * picture_->height;
-  if (!havePicture || picture_->width < width() || picture_->height < height()) {
+  if (!havePicture || picture_->width < width() * pictureScale_ ||
+      picture_->height < height() * pictureScale_) {
     painter.fillRect(rect(), Qt::white);
   }
   if (havePicture) {
-    const QImage image(reinterpret_cast<const uchar*>(picture_->pixels.data()), picture_->width,
-                       picture_->height, static_cast<qsizetype>(picture_->width) * 4,
-                       QImage::Format_RGB32);
+    QImage image(reinterpret_cast<const uchar*>(picture_->pixels.data()), picture_->width,
+                 picture_->height, static_cast<qsizetype>(picture_->width) * 4,
+                 QImage::Format_RGB32);
+    image.setDevicePixelRatio(pictureScale_);
+    // Only a fractional screen scale (125 %, 150 %) reduces the picture.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                          devicePixelRatioF() != static_cast<qreal>(pictureScale_));
     painter.drawImage(0, 0, image);
   }
 }
@@ -43,6 +51,16 @@ void PaintBox::mouseMoveEvent(QMouseEvent* event) { emit moved(event->position()
 
 void PaintBox::mouseReleaseEvent(QMouseEvent* event) {
   emit released(event->button(), event->position().toPoint());
+}
+
+void PaintBox::wheelEvent(QWheelEvent* event) {
+  const int delta = event->angleDelta().y();
+  if (delta == 0) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  emit wheeled(delta);
 }
 
 }  // namespace velkora

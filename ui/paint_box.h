@@ -1,7 +1,7 @@
 #pragma once
 // PB1, the drawing surface. Its paint event only copies the finished picture
-// (a Bitmap wrapped as a QImage, not copied); its mouse and resize events are
-// passed on as signals. No rule of the program lives here.
+// (a Bitmap wrapped as a QImage, not copied); its mouse, wheel and resize
+// events are passed on as signals. No rule of the program lives here.
 
 #include <QPoint>
 #include <QWidget>
@@ -18,12 +18,16 @@ class PaintBox : public QWidget {
 
   // The picture to show; it must stay alive while set. nullptr shows white.
   void setPicture(const Bitmap* picture);
+  // Device pixels per logical pixel of the picture (1 at 100 %). A picture
+  // composed at a larger scale than the screen's is shown smoothly reduced.
+  void setPictureScale(int scale);
 
  signals:
   void pressed(Qt::MouseButton button, QPoint position);
   void moved(QPoint position);
   void released(Qt::MouseButton button, QPoint position);
   void resized();
+  void wheeled(int angleDelta);  // vertical wheel turn in eighths of a degree
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -31,9 +35,11 @@ class PaintBox : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   const Bitmap* picture_ = nullptr;
+  int pictureScale_ = 1;
 };
 
 }  // namespace velkora

@@ -70,7 +70,7 @@ TEST_F(RepaintTest, RepaintAndResizeKeepRotationAndZoom) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
   EXPECT_EQ(pointDistance(model(), before), 0.0);
 
-  window->resize(1100, 800);
+  window->resize(1100, 800 + window->menuBar().height());
   QTest::qWait(20);
   EXPECT_EQ(pointDistance(model(), before), 0.0);
   const Bitmap& frame = window->frameBuffers().frame;

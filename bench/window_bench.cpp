@@ -1,0 +1,57 @@
+// The real window on Qt's offscreen platform: entering and leaving
+// presentation mode (full screen, fitting the picture, composing a frame),
+// and one animation tick of the heaviest scene at the design size.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+
+#include "ui/main_window.h"
+
+namespace {
+
+using velkora::TFVelkora;
+
+std::unique_ptr<TFVelkora> shownWindow(int row) {
+  auto window = std::make_unique<TFVelkora>([](const QString&) {});
+  window->show();
+  QTest::qWaitForWindowExposed(window.get());
+  window->findChild<QListWidget*>(QStringLiteral("Listbox1"))->setCurrentRow(row);
+  window->findChild<QRadioButton*>(QStringLiteral("RadioB3"))->setChecked(true);
+  return window;
+}
+
+void BM_PresentationEnterAndLeave(benchmark::State& state) {
+  const auto window = shownWindow(21);  // Disdyakistriakontaeder, the most faces
+  for (auto _ : state) {
+    window->setPresentation(true);
+    QApplication::processEvents();
+    window->setPresentation(false);
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(BM_PresentationEnterAndLeave)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_AnimationTick(benchmark::State& state) {
+  const auto window = shownWindow(21);
+  for (auto _ : state) {
+    window->T1Tim();
+  }
+}
+BENCHMARK(BM_AnimationTick)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

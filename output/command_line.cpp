@@ -1,0 +1,259 @@
+#include "output/command_line.h"
+
+#include <cmath>
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+#include "app_version.h"
+
+namespace velkora {
+
+namespace {
+
+const QCommandLineOption kSolid(QStringLiteral("solid"),
+                                QStringLiteral("The solid: list position 0-30 or its German name."),
+                                QStringLiteral("SOLID"));
+const QCommandLineOption kView(QStringLiteral("view"),
+                               QStringLiteral("The view: polyeder, inkugel or umkugel."),
+                               QStringLiteral("VIEW"));
+const QCommandLineOption kMarks(QStringLiteral("marks"), QStringLiteral("Mark the vertices."));
+const QCommandLineOption kScale(QStringLiteral("scale"),
+                                QStringLiteral("Picture scale: 1, 2 or 4 times the drawing area."),
+                                QStringLiteral("N"));
+const QCommandLineOption kExportPicture(
+    QStringLiteral("export-picture"),
+    QStringLiteral("Write the picture of the solid in its start pose as PNG and exit."),
+    QStringLiteral("FILE.png"));
+const QCommandLineOption kExportSolid(
+    QStringLiteral("export-solid"),
+    QStringLiteral("Write the solid as STL (binary), OBJ or OFF, by the suffix, and exit."),
+    QStringLiteral("FILE"));
+const QCommandLineOption kSizeMm(QStringLiteral("size-mm"),
+                                 QStringLiteral("Circumscribed diameter of the exported solid in "
+                                                "millimetres (default 60)."),
+                                 QStringLiteral("D"));
+const QCommandLineOption kProperties(QStringLiteral("properties"),
+                                     QStringLiteral("Print the properties of the solid and exit."));
+const QCommandLineOption kJson(QStringLiteral("json"),
+                               QStringLiteral("With --properties: print one JSON object."));
+const QCommandLineOption kExportNet(
+    QStringLiteral("export-net"),
+    QStringLiteral("Write a printable paper net as PDF, SVG or JSON, by the suffix, and exit."),
+    QStringLiteral("FILE"));
+const QCommandLineOption kPaper(QStringLiteral("paper"),
+                                QStringLiteral("Paper of the net: a4, a3 or letter (default a4)."),
+                                QStringLiteral("PAPER"));
+const QCommandLineOption kEdgeMm(QStringLiteral("edge-mm"),
+                                 QStringLiteral("Length of the longest edge of the net in "
+                                                "millimetres (default: the largest that fits one "
+                                                "page)."),
+                                 QStringLiteral("X"));
+const QCommandLineOption kNoTabs(QStringLiteral("no-tabs"),
+                                 QStringLiteral("Draw the net without glue tabs."));
+
+void addOptions(QCommandLineParser& parser) {
+  parser.setApplicationDescription(
+      QStringLiteral("Viewer of the 31 convex polyhedra (Platonic, Archimedean, Catalan).\n"
+                     "Without an export option the window opens."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  for (const QCommandLineOption* option :
+       {&kSolid, &kView, &kMarks, &kScale, &kExportPicture, &kExportSolid, &kSizeMm, &kProperties,
+        &kJson, &kExportNet, &kPaper, &kEdgeMm, &kNoTabs}) {
+    parser.addOption(*option);
+  }
+}
+
+// Folds a name for comparison: lower case, umlauts and sharp s spelt out.
+QString foldName(const QString& text) {
+  QString folded = text.trimmed().toLower();
+  folded.replace(QChar(0xE4), QStringLiteral("ae"));
+  folded.replace(QChar(0xF6), QStringLiteral("oe"));
+  folded.replace(QChar(0xFC), QStringLiteral("ue"));
+  folded.replace(QChar(0xDF), QStringLiteral("ss"));
+  return folded;
+}
+
+double positiveNumber(const QCommandLineParser& parser, const QCommandLineOption& option) {
+  bool ok = false;
+  const QString text = parser.value(option);
+  const double value = text.toDouble(&ok);
+  if (!ok || !std::isfinite(value) || value <= 0.0) {
+    throw EUsageError("--" + option.names().front().toStdString() +
+                      ": expected a positive number, got '" + text.toStdString() + "'");
+  }
+  return value;
+}
+
+View parseView(const QString& text) {
+  const QString folded = text.toLower();
+  if (folded == QStringLiteral("polyeder")) return View::Polyhedron;
+  if (folded == QStringLiteral("inkugel")) return View::InnerSphere;
+  if (folded == QStringLiteral("umkugel")) return View::OuterSphere;
+  throw EUsageError("--view: unknown view '" + text.toStdString() +
+                    "' (polyeder, inkugel or umkugel)");
+}
+
+int parseScale(const QString& text) {
+  for (const int scale : {1, 2, 4}) {
+    if (text == QString::number(scale)) return scale;
+  }
+  throw EUsageError("--scale: expected 1, 2 or 4, got '" + text.toStdString() + "'");
+}
+
+CliPaper parsePaper(const QString& text) {
+  const QString folded = text.toLower();
+  if (folded == QStringLiteral("a4")) return CliPaper::A4;
+  if (folded == QStringLiteral("a3")) return CliPaper::A3;
+  if (folded == QStringLiteral("letter")) return CliPaper::Letter;
+  throw EUsageError("--paper: unknown paper '" + text.toStdString() + "' (a4, a3 or letter)");
+}
+
+void requireSuffix(const QString& file, const char* option, std::initializer_list<const char*> allowed) {
+  const QString suffix = file.section(QLatin1Char('.'), -1).toLower();
+  for (const char* candidate : allowed) {
+    if (file.contains(QLatin1Char('.')) && suffix == QLatin1String(candidate)) return;
+  }
+  std::string list;
+  for (const char* candidate : allowed) list += (list.empty() ? "." : ", .") + std::string(candidate);
+  throw EUsageError(std::string("--") + option + ": '" + file.toStdString() +
+                    "' needs one of the suffixes " + list);
+}
+
+// The one export the arguments ask for, if any.
+CliAction chosenAction(const QCommandLineParser& parser) {
+  CliAction action = CliAction::Window;
+  int count = 0;
+  const std::pair<const QCommandLineOption*, CliAction> actions[] = {
+      {&kExportPicture, CliAction::ExportPicture},
+      {&kExportSolid, CliAction::ExportSolid},
+      {&kProperties, CliAction::Properties},
+      {&kExportNet, CliAction::ExportNet}};
+  for (const auto& [option, value] : actions) {
+    if (parser.isSet(*option)) {
+      action = value;
+      ++count;
+    }
+  }
+  if (count > 1) {
+    throw EUsageError(
+        "give only one of --export-picture, --export-solid, --properties, --export-net");
+  }
+  return action;
+}
+
+// Options that belong to one action only are refused elsewhere, so that a typo
+// in a combination does not go unnoticed.
+void requireOnlyWith(const QCommandLineParser& parser, const QCommandLineOption& option,
+                     bool allowed, const char* owner) {
+  if (parser.isSet(option) && !allowed) {
+    throw EUsageError("--" + option.names().front().toStdString() + " only works with " + owner);
+  }
+}
+
+}  // namespace
+
+int findSolid(const QString& text, const CatalogueTexts& texts) {
+  const int count = static_cast<int>(texts.names.size());
+  bool isNumber = false;
+  const int position = text.trimmed().toInt(&isNumber);
+  if (isNumber) {
+    if (position < 0 || position >= count) {
+      throw EUsageError("--solid: position " + text.toStdString() + " is outside 0-" +
+                        std::to_string(count - 1));
+    }
+    return position;
+  }
+  const QString wanted = foldName(text);
+  for (int candidate = 0; candidate < count && !wanted.isEmpty(); ++candidate) {
+    const QString name = QString::fromStdString(solidNameAt(texts, candidate));
+    if (foldName(name) == wanted) return candidate;
+    for (const QString& part : name.split(QLatin1Char(','))) {
+      if (foldName(part) == wanted) return candidate;
+    }
+  }
+  throw EUsageError("--solid: unknown solid '" + text.toStdString() +
+                    "' (a list position 0-30 or a German name such as Ikosaeder)");
+}
+
+CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& texts) {
+  QCommandLineParser parser;
+  addOptions(parser);
+  if (!parser.parse(QStringList{QStringLiteral("korvelindra")} + arguments)) {
+    throw EUsageError(parser.errorText().toStdString());
+  }
+  CliRequest request;
+  if (parser.isSet(QStringLiteral("help"))) {
+    request.action = CliAction::Help;
+    return request;
+  }
+  if (parser.isSet(QStringLiteral("version"))) {
+    request.action = CliAction::Version;
+    return request;
+  }
+  if (!parser.positionalArguments().isEmpty()) {
+    throw EUsageError("unexpected argument '" + parser.positionalArguments().front().toStdString() +
+                      "'");
+  }
+  request.action = chosenAction(parser);
+  const bool exporting = request.action != CliAction::Window;
+  if (exporting && !parser.isSet(kSolid)) {
+    throw EUsageError("an export needs --solid");
+  }
+  if (parser.isSet(kSolid)) request.position = findSolid(parser.value(kSolid), texts);
+  if (parser.isSet(kView)) request.view = parseView(parser.value(kView));
+
+  const bool picture = request.action == CliAction::ExportPicture;
+  const bool solid = request.action == CliAction::ExportSolid;
+  const bool net = request.action == CliAction::ExportNet;
+  requireOnlyWith(parser, kView, picture || request.action == CliAction::Window,
+                  "the window or --export-picture");
+  requireOnlyWith(parser, kMarks, picture, "--export-picture");
+  requireOnlyWith(parser, kScale, picture, "--export-picture");
+  requireOnlyWith(parser, kSizeMm, solid, "--export-solid");
+  requireOnlyWith(parser, kJson, request.action == CliAction::Properties, "--properties");
+  requireOnlyWith(parser, kPaper, net, "--export-net");
+  requireOnlyWith(parser, kEdgeMm, net, "--export-net");
+  requireOnlyWith(parser, kNoTabs, net, "--export-net");
+
+  request.marks = parser.isSet(kMarks);
+  if (parser.isSet(kScale)) request.scale = parseScale(parser.value(kScale));
+  if (parser.isSet(kSizeMm)) request.sizeMm = positiveNumber(parser, kSizeMm);
+  request.json = parser.isSet(kJson);
+  if (parser.isSet(kPaper)) request.paper = parsePaper(parser.value(kPaper));
+  if (parser.isSet(kEdgeMm)) request.edgeMm = positiveNumber(parser, kEdgeMm);
+  request.tabs = !parser.isSet(kNoTabs);
+
+  if (picture) {
+    request.file = parser.value(kExportPicture);
+    requireSuffix(request.file, "export-picture", {"png"});
+  } else if (solid) {
+    request.file = parser.value(kExportSolid);
+    requireSuffix(request.file, "export-solid", {"stl", "obj", "off"});
+  } else if (net) {
+    request.file = parser.value(kExportNet);
+    requireSuffix(request.file, "export-net", {"pdf", "svg", "json"});
+  }
+  return request;
+}
+
+QString helpText() {
+  QCommandLineParser parser;
+  addOptions(parser);
+  QString text = parser.helpText();
+  text.replace(QCoreApplication::applicationFilePath(), QStringLiteral("korvelindra"));
+  text += QStringLiteral(
+      "\nExamples:\n"
+      "  korvelindra --solid Ikosaeder --view umkugel\n"
+      "  korvelindra --solid 3 --marks --scale 2 --export-picture ikosaeder.png\n"
+      "  korvelindra --solid Kuboktaeder --export-solid kuboktaeder.stl --size-mm 80\n"
+      "  korvelindra --solid Rhombendodekaeder --properties --json\n"
+      "  korvelindra --solid Oktaederstumpf --export-net netz.pdf --paper a4\n"
+      "\nExit status: 0 success, 1 a file could not be written, 2 usage error.\n");
+  return text;
+}
+
+QString versionText() { return QStringLiteral("korvelindra %1\n").arg(QLatin1String(kVersion)); }
+
+}  // namespace velkora

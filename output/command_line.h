@@ -1,0 +1,53 @@
+#pragma once
+// The program's command line: what the user asked for (the window, help,
+// version, or one headless export) with its checked values. Parsing only;
+// messages in English. Nothing is loaded or written here.
+
+#include <optional>
+
+#include <QString>
+#include <QStringList>
+
+#include "catalogue/errors.h"
+#include "model/solid_catalogue.h"
+#include "render/frame.h"
+
+namespace velkora {
+
+// An unknown option, an unknown solid, a bad value or a combination that makes no sense.
+class EUsageError : public Error {
+ public:
+  using Error::Error;
+};
+
+enum class CliAction { Window, Help, Version, ExportPicture, ExportSolid, Properties, ExportNet };
+enum class CliPaper { A4, A3, Letter };
+
+struct CliRequest {
+  CliAction action = CliAction::Window;
+  std::optional<int> position;  // list position of --solid
+  View view = View::Polyhedron;
+  bool marks = false;
+  int scale = 1;
+  QString file;                 // the export's target
+  double sizeMm = 60.0;         // --size-mm: circumscribed diameter of an exported solid
+  bool json = false;
+  CliPaper paper = CliPaper::A4;
+  std::optional<double> edgeMm;
+  bool tabs = true;
+};
+
+// Parses the arguments after the program name. Throws EUsageError naming
+// the offending option or value.
+CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& texts);
+
+// The list position of a solid given as a position 0..n-1 or a name: letter
+// case ignored, ae/oe/ue/ss accepted for ä/ö/ü/ß, and either part of a name
+// with a comma ("Würfel" for "Hexaeder, Würfel"). Throws EUsageError.
+int findSolid(const QString& text, const CatalogueTexts& texts);
+
+// The text printed for --help, and for --version ("korvelindra 1.1.0").
+QString helpText();
+QString versionText();
+
+}  // namespace velkora

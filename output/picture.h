@@ -1,0 +1,26 @@
+#pragma once
+// The picture of a model as a QImage: composed by our renderer at 1, 2 or 4
+// times a logical size (every coordinate, line and mark scaled, not an
+// enlarged bitmap), and its PNG bytes. Used by the window's save and copy
+// commands and by the command line alike.
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+
+#include "model/model.h"
+#include "render/frame.h"
+
+namespace velkora {
+
+// The scales a picture can be saved at.
+inline constexpr int kPictureScales[] = {1, 2, 4};
+
+// Composes model at logicalSize * scale device pixels. Needs a non-empty size
+// and 1 <= scale <= 4; throws velkora::Error otherwise.
+QImage composePicture(const Model& model, const ViewState& view, QSize logicalSize, int scale);
+
+// The image as PNG file bytes. Throws velkora::Error if encoding fails.
+QByteArray pngBytes(const QImage& image);
+
+}  // namespace velkora

@@ -1,0 +1,114 @@
+// Parsing the command line: solids by position or name, values, and every
+// kind of usage error with a message that names the offending part.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "output/command_line.h"
+#include "tests/support/embedded_catalogue.h"
+
+namespace velkora::testing {
+namespace {
+
+CliRequest parse(const QStringList& arguments) {
+  return parseCommandLine(arguments, test::embeddedTexts());
+}
+
+// The message of the usage error the arguments give, or "" when they parse.
+std::string usageMessage(const QStringList& arguments) {
+  try {
+    parse(arguments);
+  } catch (const EUsageError& error) {
+    return error.what();
+  }
+  return "";
+}
+
+TEST(CommandLine, SolidsByPositionOrByNameWithSpelledOutUmlauts) {
+  const CatalogueTexts& texts = test::embeddedTexts();
+  EXPECT_EQ(findSolid(QStringLiteral("3"), texts), 3);
+  EXPECT_EQ(findSolid(QStringLiteral("ikosaeder"), texts), 3);
+  EXPECT_EQ(findSolid(QStringLiteral("IKOSAEDER"), texts), 3);
+  EXPECT_EQ(findSolid(QStringLiteral("Abgeschrägtes Dodekaeder"), texts), 5);
+  EXPECT_EQ(findSolid(QStringLiteral("abgeschraegtes dodekaeder"), texts), 5);
+  EXPECT_EQ(findSolid(QStringLiteral("Würfel"), texts), 1);
+  EXPECT_EQ(findSolid(QStringLiteral("wuerfel"), texts), 1);
+  EXPECT_EQ(findSolid(QStringLiteral("Hexaeder, Wuerfel"), texts), 1);
+  EXPECT_EQ(findSolid(QStringLiteral("deltoid-24-flaechner"), texts), 18);
+  EXPECT_EQ(findSolid(QStringLiteral("30"), texts), 30);
+  for (const char* bad : {"31", "-1", "Kugel", "", "ikosaede"}) {
+    EXPECT_THROW(findSolid(QString::fromUtf8(bad), texts), EUsageError) << bad;
+  }
+}
+
+TEST(CommandLine, WithoutOptionsTheWindowStartsAsAlways) {
+  const CliRequest request = parse({});
+  EXPECT_EQ(request.action, CliAction::Window);
+  EXPECT_FALSE(request.position.has_value());
+  EXPECT_EQ(request.view, View::Polyhedron);
+
+  const CliRequest chosen = parse({"--solid", "Kuboktaeder", "--view", "umkugel"});
+  EXPECT_EQ(chosen.action, CliAction::Window);
+  EXPECT_EQ(chosen.position, 12);
+  EXPECT_EQ(chosen.view, View::OuterSphere);
+}
+
+TEST(CommandLine, ExportsCarryTheirValues) {
+  const CliRequest picture = parse({"--solid", "0", "--view", "inkugel", "--marks", "--scale",
+                                    "4", "--export-picture", "a.PNG"});
+  EXPECT_EQ(picture.action, CliAction::ExportPicture);
+  EXPECT_EQ(picture.view, View::InnerSphere);
+  EXPECT_TRUE(picture.marks);
+  EXPECT_EQ(picture.scale, 4);
+  EXPECT_EQ(picture.file, QStringLiteral("a.PNG"));
+
+  const CliRequest solid = parse({"--solid", "1", "--export-solid", "w.obj", "--size-mm", "80.5"});
+  EXPECT_EQ(solid.action, CliAction::ExportSolid);
+  EXPECT_DOUBLE_EQ(solid.sizeMm, 80.5);
+  EXPECT_DOUBLE_EQ(parse({"--solid", "1", "--export-solid", "w.stl"}).sizeMm, 60.0);
+
+  const CliRequest net = parse({"--solid", "2", "--export-net", "n.svg", "--paper", "letter",
+                                "--edge-mm", "30", "--no-tabs"});
+  EXPECT_EQ(net.action, CliAction::ExportNet);
+  EXPECT_EQ(net.paper, CliPaper::Letter);
+  EXPECT_EQ(net.edgeMm, 30.0);
+  EXPECT_FALSE(net.tabs);
+
+  EXPECT_TRUE(parse({"--solid", "2", "--properties", "--json"}).json);
+  EXPECT_EQ(parse({"--version"}).action, CliAction::Version);
+  EXPECT_EQ(parse({"--help"}).action, CliAction::Help);
+}
+
+TEST(CommandLine, UsageErrorsNameWhatIsWrong) {
+  const struct {
+    QStringList arguments;
+    const char* named;
+  } cases[] = {
+      {{"--frobnicate"}, "frobnicate"},
+      {{"--solid", "Kugel"}, "Kugel"},
+      {{"--solid", "3", "--view", "seitlich"}, "seitlich"},
+      {{"--solid", "3", "--scale", "3", "--export-picture", "a.png"}, "--scale"},
+      {{"--solid", "3", "--export-picture", "a.jpg"}, "a.jpg"},
+      {{"--solid", "3", "--export-solid", "a.ply"}, "a.ply"},
+      {{"--solid", "3", "--export-net", "a.png"}, "a.png"},
+      {{"--solid", "3", "--export-solid", "a.stl", "--size-mm", "-5"}, "--size-mm"},
+      {{"--solid", "3", "--export-solid", "a.stl", "--size-mm", "nan"}, "--size-mm"},
+      {{"--solid", "3", "--export-net", "a.pdf", "--edge-mm", "0"}, "--edge-mm"},
+      {{"--solid", "3", "--export-net", "a.pdf", "--paper", "a5"}, "a5"},
+      {{"--export-picture", "a.png"}, "--solid"},
+      {{"--solid", "3", "--properties", "--export-solid", "a.stl"}, "only one"},
+      {{"--solid", "3", "--json"}, "--json"},
+      {{"--solid", "3", "--export-solid", "a.stl", "--marks"}, "--marks"},
+      {{"--solid", "3", "stray"}, "stray"},
+      {{"--solid"}, "solid"},
+  };
+  for (const auto& c : cases) {
+    const std::string message = usageMessage(c.arguments);
+    EXPECT_NE(message.find(c.named), std::string::npos)
+        << c.arguments.join(' ').toStdString() << " -> '" << message << "'";
+  }
+}
+
+}  // namespace
+}  // namespace velkora::testing

@@ -1,0 +1,179 @@
+// The window's file commands: saving and copying the picture, exporting the
+// solid, the properties window. The dialogs only collect a file name and
+// options; the work is done by the output, render and export libraries that
+// the command line uses too, and every file is written atomically.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMessageBox>
+
+#include "model/polyhedron.h"
+#include "output/picture.h"
+#include "output/save_file.h"
+#include "solid_export/mesh_export.h"
+#include "ui/help_window.h"
+#include "ui/main_window.h"
+#include "ui/properties_window.h"
+
+namespace velkora {
+
+namespace {
+
+// A save dialog of Qt's own kind (not the platform's), so that option rows can
+// be added below the file name.
+void setUpSaveDialog(QFileDialog& dialog, const QString& title, const QStringList& filters,
+                     const QString& suffix) {
+  dialog.setWindowTitle(title);
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters(filters);
+  dialog.setDefaultSuffix(suffix);
+}
+
+// Adds a labelled option row to the dialog's grid; returns false where the
+// dialog has no grid (then the option keeps its default).
+bool addDialogRow(QFileDialog& dialog, const QString& label, QWidget* field) {
+  auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+  if (grid == nullptr) return false;
+  const int row = grid->rowCount();
+  grid->addWidget(new QLabel(label, &dialog), row, 0);
+  grid->addWidget(field, row, 1);
+  return true;
+}
+
+// A file name from the solid's German name, for the dialogs' first suggestion.
+QString suggestedName(const QString& name, const QString& suffix) {
+  QString base = name.section(QLatin1Char(','), 0, 0).trimmed();
+  base.replace(QLatin1Char(' '), QLatin1Char('_'));
+  return (base.isEmpty() ? QStringLiteral("korvelindra") : base) + QLatin1Char('.') + suffix;
+}
+
+}  // namespace
+
+void TFVelkora::savePicture() {
+  guarded([this] {
+    QFileDialog dialog(this);
+    setUpSaveDialog(dialog, QStringLiteral("Bild speichern"),
+                    {QStringLiteral("PNG-Bilder (*.png)")}, QStringLiteral("png"));
+    const QString name = Listbox1.currentItem() ? Listbox1.currentItem()->text() : QString();
+    dialog.selectFile(suggestedName(name, QStringLiteral("png")));
+    auto* scale = new QComboBox(&dialog);
+    scale->setObjectName(QStringLiteral("PictureScale"));
+    for (const int k : kPictureScales) {
+      scale->addItem(QStringLiteral("%1-fach (%2 × %3 Pixel)")
+                         .arg(k)
+                         .arg(PB1.width() * k)
+                         .arg(PB1.height() * k),
+                     k);
+    }
+    addDialogRow(dialog, QStringLiteral("Größe:"), scale);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    savePictureTo(dialog.selectedFiles().front(), scale->currentData().toInt());
+  });
+}
+
+void TFVelkora::savePictureTo(const QString& path, int scale) {
+  guarded([this, &path, scale] {
+    const QImage picture = composePicture(state_.model, viewState(), PB1.size(), scale);
+    saveFileAtomically(path, pngBytes(picture));
+  });
+}
+
+void TFVelkora::copyPicture() {
+  guarded([this] {
+    QApplication::clipboard()->setImage(composePicture(state_.model, viewState(), PB1.size(), 1));
+  });
+}
+
+void TFVelkora::exportSolid() {
+  guarded([this] {
+    QFileDialog dialog(this);
+    setUpSaveDialog(dialog, QStringLiteral("Körper exportieren"),
+                    {QStringLiteral("STL, binär (*.stl)"), QStringLiteral("Wavefront OBJ (*.obj)"),
+                     QStringLiteral("OFF (*.off)")},
+                    QStringLiteral("stl"));
+    const QString name = Listbox1.currentItem() ? Listbox1.currentItem()->text() : QString();
+    dialog.selectFile(suggestedName(name, QStringLiteral("stl")));
+    auto* pose = new QComboBox(&dialog);
+    pose->setObjectName(QStringLiteral("SolidPose"));
+    pose->addItem(QStringLiteral("aktuelle Lage"), true);
+    pose->addItem(QStringLiteral("Ausgangslage"), false);
+    auto* size = new QDoubleSpinBox(&dialog);
+    size->setObjectName(QStringLiteral("SolidSize"));
+    size->setRange(1.0, 10000.0);
+    size->setDecimals(1);
+    size->setSuffix(QStringLiteral(" mm"));
+    size->setValue(kDefaultDiameterMm);
+    addDialogRow(dialog, QStringLiteral("Lage:"), pose);
+    addDialogRow(dialog, QStringLiteral("Umkugeldurchmesser:"), size);
+    // The default suffix follows the chosen filter, so the file name decides the format.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+      dialog.setDefaultSuffix(filter.section(QStringLiteral("*."), 1).section(QLatin1Char(')'), 0, 0));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    exportSolidTo(dialog.selectedFiles().front(), pose->currentData().toBool(), size->value());
+  });
+}
+
+void TFVelkora::exportSolidTo(const QString& path, bool currentPose, double diameterMm) {
+  guarded([this, &path, currentPose, diameterMm] {
+    const std::optional<MeshFormat> format = meshFormatFromPath(path.toStdString());
+    if (!format) {
+      throw Error("Die Endung von " + path.toStdString() +
+                  " nennt kein bekanntes Format (.stl, .obj oder .off)");
+    }
+    const int position = selectedPosition();
+    Polyhedron solid;
+    if (currentPose) {
+      solid = polyhedronOf(state_.model);
+    } else {
+      // The start pose: the solid as a pick from the list loads it.
+      auto start = std::make_unique<Model>();
+      loadSolidAt(*start, state_.texts, position);
+      solid = polyhedronOf(*start);
+    }
+    const std::string name = solidNameAt(state_.texts, position);
+    const std::string bytes = meshFileBytes(solid, *format, diameterMm, name);
+    saveFileAtomically(path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  });
+}
+
+void TFVelkora::setPropertiesShown(bool shown) {
+  guarded([this, shown] {
+    propertiesAction_->setChecked(shown);
+    if (!shown) {
+      if (properties_ != nullptr) properties_->hide();
+      return;
+    }
+    if (properties_ == nullptr) {
+      properties_ = std::make_unique<PropertiesWindow>(
+          state_.texts, [this](int position) { Listbox1.setCurrentRow(position); },
+          reportError_, this);
+      connect(properties_.get(), &PropertiesWindow::closed, this,
+              [this] { propertiesAction_->setChecked(false); });
+    }
+    properties_->showSolid(selectedPosition());
+    // Beside the main window, on its right where there is room.
+    const QRect frame = frameGeometry();
+    properties_->move(frame.right() + 8, frame.top());
+    properties_->show();
+    properties_->raise();
+  });
+}
+
+void TFVelkora::showHelp() {
+  guarded([this] { showHelpWindow(this, commands()); });
+}
+
+void TFVelkora::showAbout() {
+  guarded([this] { QMessageBox::about(this, QStringLiteral("Über Korvelindra"), aboutText()); });
+}
+
+}  // namespace velkora

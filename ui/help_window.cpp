@@ -1,0 +1,99 @@
+#include "ui/help_window.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <QtGlobal>
+
+#include "app_version.h"
+
+namespace velkora {
+
+namespace {
+
+QString commandRows(const QList<QAction*>& commands) {
+  QString rows;
+  for (const QAction* action : commands) {
+    if (action->shortcuts().isEmpty()) continue;
+    QStringList keys;
+    for (const QKeySequence& key : action->shortcuts()) {
+      keys << key.toString(QKeySequence::NativeText).toHtmlEscaped();
+    }
+    QString text = action->text();
+    text.remove(QLatin1Char('&'));
+    rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>\n")
+                .arg(keys.join(QStringLiteral(", ")), text.toHtmlEscaped());
+  }
+  return rows;
+}
+
+}  // namespace
+
+QString helpHtml(const QList<QAction*>& commands) {
+  return QStringLiteral(
+             "<h2>Korvelindra – Bedienung</h2>"
+             "<h3>Was das Programm zeigt</h3>"
+             "<p>Die 31 konvexen Körper: 5 platonische, 13 archimedische und 13 catalansche. "
+             "Jeder Körper erscheint allein, mit einer Kugel in seinem Innern oder in einer "
+             "Kugel, die ihn umschließt. Die vordere Hälfte des äußeren Körpers ist ein "
+             "hellgrüner Filter; verdeckte Kanten sind gepunktet.</p>"
+             "<h3>Die Steuerelemente</h3>"
+             "<ul>"
+             "<li><b>Liste</b>: wählt einen Körper; er erscheint in seiner Ausgangslage und "
+             "-größe, eine laufende Drehung hält an.</li>"
+             "<li><b>Ansicht</b> (drei Optionsfelder): der Körper allein, mit der inneren Kugel "
+             "oder in der äußeren Kugel.</li>"
+             "<li><b>Rotation / Abbruch</b>: startet oder beendet das Drehen (ein Schritt alle "
+             "10 ms).</li>"
+             "<li><b>Pfeile nach außen / innen</b>: vergrößert um 10 % / verkleinert.</li>"
+             "<li><b>x-, y-, z-Drehwinkel</b>: der Schritt je Takt in der Bildebene, um die "
+             "waagerechte und um die senkrechte Achse (Wert × 0,25°); jede Änderung dreht den "
+             "Körper einmal.</li>"
+             "<li><b>Punkte markieren</b>: markiert die Ecken mit gelben Kreisen.</li>"
+             "</ul>"
+             "<h3>Die Maus</h3>"
+             "<p>Ziehen mit der linken Maustaste dreht den Körper, ein Grad je Pixel. Das "
+             "Mausrad über dem Bild vergrößert (nach vorn) oder verkleinert (nach hinten), eine "
+             "Raste je Schritt.</p>"
+             "<h3>Tastenkürzel</h3>"
+             "<p>Sie wirken, gleich welches Steuerelement den Fokus hat.</p>"
+             "<table cellspacing=\"4\">%1</table>"
+             "<h3>Präsentation</h3>"
+             "<p>F11 füllt den Bildschirm; der Körper füllt 90 % der kürzeren Seite. F10 blendet "
+             "die Steuerspalte aus und ein, Esc oder F11 beenden den Modus.</p>"
+             "<h3>Befehlszeile</h3>"
+             "<pre>korvelindra --solid Ikosaeder --view umkugel\n"
+             "korvelindra --solid 3 --marks --scale 2 --export-picture bild.png\n"
+             "korvelindra --solid Kuboktaeder --export-solid koerper.stl --size-mm 80\n"
+             "korvelindra --solid Rhombendodekaeder --properties --json\n"
+             "korvelindra --solid Oktaederstumpf --export-net netz.pdf --paper a4</pre>"
+             "<p><code>korvelindra --help</code> nennt alle Optionen.</p>")
+      .arg(commandRows(commands));
+}
+
+void showHelpWindow(QWidget* parent, const QList<QAction*>& commands) {
+  auto* dialog = new QDialog(parent);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->setObjectName(QStringLiteral("Bedienung"));
+  dialog->setWindowTitle(QStringLiteral("Bedienung"));
+  auto* browser = new QTextBrowser(dialog);
+  browser->setObjectName(QStringLiteral("HelpText"));
+  browser->setHtml(helpHtml(commands));
+  auto* layout = new QVBoxLayout(dialog);
+  layout->addWidget(browser);
+  dialog->resize(560, 640);
+  dialog->show();
+}
+
+QString aboutText() {
+  return QStringLiteral(
+             "<h3>Korvelindra %1</h3>"
+             "<p>Zeigt die 31 konvexen Körper – platonische, archimedische und catalansche – "
+             "allein, mit Inkugel oder in ihrer Umkugel.</p>"
+             "<p>Lizenz: MIT.</p>"
+             "<p>Erstellt mit Qt %2.</p>")
+      .arg(QLatin1String(kVersion), QLatin1String(qVersion()));
+}
+
+}  // namespace velkora

@@ -1,0 +1,91 @@
+// The window's paper-net commands: the options dialog, then the print preview
+// or a save dialog for PDF, SVG or JSON. The net and its pages come from the
+// nets libraries that the command line uses too.
+
+#include <QFileDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "model/polyhedron.h"
+#include "nets/layout.h"
+#include "nets/net_json.h"
+#include "nets/net_paint.h"
+#include "output/save_file.h"
+#include "ui/main_window.h"
+#include "ui/net_dialog.h"
+
+namespace velkora {
+
+namespace {
+
+QPageSize pageSizeOf(Paper paper) {
+  switch (paper) {
+    case Paper::A3:
+      return QPageSize(QPageSize::A3);
+    case Paper::Letter:
+      return QPageSize(QPageSize::Letter);
+    case Paper::A4:
+      break;
+  }
+  return QPageSize(QPageSize::A4);
+}
+
+}  // namespace
+
+void TFVelkora::printNet() {
+  guarded([this] {
+    const int position = selectedPosition();
+    const Polyhedron solid = polyhedronAt(state_.texts, position);
+    const auto options = askNetOptions(this, solid, QStringLiteral("Netz drucken"));
+    if (!options) return;
+    const NetDocument net = buildNet(solid, solidNameAt(state_.texts, position), *options);
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(pageSizeOf(options->paper));
+    printer.setPageOrientation(net.paperWidthMm > net.paperHeightMm ? QPageLayout::Landscape
+                                                                     : QPageLayout::Portrait);
+    printer.setFullPage(true);
+    printer.setDocName(QString::fromStdString(net.solid));
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(QStringLiteral("Netz drucken"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, &net](QPrinter* target) { guarded([&] { velkora::printNet(*target, net); }); });
+    preview.exec();
+  });
+}
+
+void TFVelkora::saveNet() {
+  guarded([this] {
+    const int position = selectedPosition();
+    const Polyhedron solid = polyhedronAt(state_.texts, position);
+    const auto options = askNetOptions(this, solid, QStringLiteral("Netz speichern"));
+    if (!options) return;
+    QFileDialog dialog(this);
+    dialog.setWindowTitle(QStringLiteral("Netz speichern"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({QStringLiteral("PDF (*.pdf)"), QStringLiteral("SVG (*.svg)"),
+                           QStringLiteral("JSON (*.json)")});
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+      dialog.setDefaultSuffix(
+          filter.section(QStringLiteral("*."), 1).section(QLatin1Char(')'), 0, 0));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString path = dialog.selectedFiles().front();
+    const NetDocument net = buildNet(solid, solidNameAt(state_.texts, position), *options);
+    const QString suffix = path.section(QLatin1Char('.'), -1).toLower();
+    if (suffix == QStringLiteral("svg")) {
+      saveFileAtomically(path, netSvg(net));
+    } else if (suffix == QStringLiteral("json")) {
+      const std::string json = netJson(net);
+      saveFileAtomically(path, QByteArray(json.data(), static_cast<qsizetype>(json.size())));
+    } else if (suffix == QStringLiteral("pdf")) {
+      saveFileAtomically(path, netPdf(net));
+    } else {
+      throw Error("Die Endung von " + path.toStdString() +
+                  " nennt kein Netzformat (.pdf, .svg oder .json)");
+    }
+  });
+}
+
+}  // namespace velkora

@@ -1,0 +1,74 @@
+#include "ui/net_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLabel>
+
+#include "nets/layout.h"
+
+namespace velkora {
+
+std::optional<NetOptions> askNetOptions(QWidget* parent, const Polyhedron& solid,
+                                        const QString& title) {
+  QDialog dialog(parent);
+  dialog.setObjectName(QStringLiteral("NetOptions"));
+  dialog.setWindowTitle(title);
+  auto* paper = new QComboBox(&dialog);
+  paper->addItem(QStringLiteral("A4"), static_cast<int>(Paper::A4));
+  paper->addItem(QStringLiteral("A3"), static_cast<int>(Paper::A3));
+  paper->addItem(QStringLiteral("Letter"), static_cast<int>(Paper::Letter));
+  auto* orientation = new QComboBox(&dialog);
+  orientation->addItem(QStringLiteral("beste"), static_cast<int>(Orientation::Best));
+  orientation->addItem(QStringLiteral("Hochformat"), static_cast<int>(Orientation::Portrait));
+  orientation->addItem(QStringLiteral("Querformat"), static_cast<int>(Orientation::Landscape));
+  auto* edge = new QDoubleSpinBox(&dialog);
+  edge->setObjectName(QStringLiteral("NetEdge"));
+  edge->setRange(0.0, 1000.0);
+  edge->setDecimals(1);
+  edge->setSuffix(QStringLiteral(" mm"));
+  edge->setSpecialValueText(QStringLiteral("größte, die auf eine Seite passt"));
+  auto* largest = new QLabel(&dialog);
+  auto* tabs = new QCheckBox(QStringLiteral("Klebelaschen zeichnen"), &dialog);
+  tabs->setChecked(true);
+  auto* numbers = new QCheckBox(QStringLiteral("Kanten nummerieren"), &dialog);
+  numbers->setChecked(true);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+
+  auto* form = new QFormLayout(&dialog);
+  form->addRow(QStringLiteral("Papier:"), paper);
+  form->addRow(QStringLiteral("Ausrichtung:"), orientation);
+  form->addRow(QStringLiteral("Längste Kante:"), edge);
+  form->addRow(QString(), largest);
+  form->addRow(QString(), tabs);
+  form->addRow(QString(), numbers);
+  form->addRow(buttons);
+
+  const auto chosenPaper = [paper] { return static_cast<Paper>(paper->currentData().toInt()); };
+  const auto chosenOrientation = [orientation] {
+    return static_cast<Orientation>(orientation->currentData().toInt());
+  };
+  const auto showLargest = [&] {
+    const double mm = largestEdgeMm(solid, chosenPaper(), chosenOrientation());
+    largest->setText(QStringLiteral("Auf eine Seite passen bis %1 mm.").arg(mm, 0, 'f', 1));
+  };
+  showLargest();
+  QObject::connect(paper, &QComboBox::currentIndexChanged, &dialog, showLargest);
+  QObject::connect(orientation, &QComboBox::currentIndexChanged, &dialog, showLargest);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+
+  NetOptions options;
+  options.paper = chosenPaper();
+  options.orientation = chosenOrientation();
+  if (edge->value() > 0.0) options.edgeMm = edge->value();
+  options.tabs = tabs->isChecked();
+  options.numbers = numbers->isChecked();
+  return options;
+}
+
+}  // namespace velkora

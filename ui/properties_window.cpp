@@ -1,0 +1,98 @@
+#include "ui/properties_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+#include "catalogue/errors.h"
+#include "properties/properties_text.h"
+
+namespace velkora {
+
+PropertiesWindow::PropertiesWindow(const CatalogueTexts& texts,
+                                   std::function<void(int)> selectPosition,
+                                   ErrorReporter reportError, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      texts_(texts),
+      selectPosition_(std::move(selectPosition)),
+      reportError_(std::move(reportError)) {
+  setObjectName(QStringLiteral("Eigenschaften"));
+  setWindowTitle(QStringLiteral("Eigenschaften"));
+  title_.setObjectName(QStringLiteral("PropertiesTitle"));
+  QFont bold = title_.font();
+  bold.setBold(true);
+  title_.setFont(bold);
+  table_.setObjectName(QStringLiteral("PropertiesTable"));
+  table_.setColumnCount(2);
+  table_.setHorizontalHeaderLabels({QStringLiteral("Größe"), QStringLiteral("Wert")});
+  table_.verticalHeader()->hide();
+  table_.horizontalHeader()->setStretchLastSection(true);
+  table_.setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_.setWordWrap(true);
+  dualButton_.setObjectName(QStringLiteral("DualButton"));
+  copyButton_.setObjectName(QStringLiteral("CopyButton"));
+  copyButton_.setText(QStringLiteral("&Kopieren"));
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(&dualButton_);
+  buttons->addStretch();
+  buttons->addWidget(&copyButton_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(&title_);
+  layout->addWidget(&table_);
+  layout->addLayout(buttons);
+  resize(460, 620);
+
+  connect(&copyButton_, &QPushButton::clicked, this, [this] { copyTable(); });
+  connect(&dualButton_, &QPushButton::clicked, this, [this] {
+    if (shown_ && properties_.dualPosition >= 0) selectPosition_(properties_.dualPosition);
+  });
+}
+
+void PropertiesWindow::showSolid(int position) {
+  shown_ = false;
+  table_.setRowCount(0);
+  dualButton_.setEnabled(false);
+  dualButton_.setText(QStringLiteral("Dualer Körper"));
+  title_.clear();
+  if (position < 0) return;
+  try {
+    properties_ = computeProperties(texts_, position);
+  } catch (const std::exception& error) {
+    reportError_(errorText(error));
+    return;
+  }
+  shown_ = true;
+  title_.setText(QString::fromStdString(properties_.name));
+  const auto rows = propertiesRows(properties_);
+  table_.setRowCount(static_cast<int>(rows.size()));
+  for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+    const auto& [label, value] = rows[static_cast<std::size_t>(row)];
+    table_.setItem(row, 0, new QTableWidgetItem(QString::fromStdString(label)));
+    table_.setItem(row, 1, new QTableWidgetItem(QString::fromStdString(value)));
+  }
+  table_.resizeColumnToContents(0);
+  table_.resizeRowsToContents();
+  if (properties_.dualPosition >= 0) {
+    dualButton_.setEnabled(properties_.dualPosition != position);
+    dualButton_.setText(QStringLiteral("Dual: %1").arg(QString::fromStdString(properties_.dualName)));
+  }
+}
+
+QString PropertiesWindow::tableText() const {
+  return shown_ ? QString::fromStdString(propertiesTable(properties_)) : QString();
+}
+
+void PropertiesWindow::copyTable() {
+  if (shown_) QApplication::clipboard()->setText(tableText());
+}
+
+void PropertiesWindow::closeEvent(QCloseEvent* event) {
+  emit closed();
+  event->accept();
+}
+
+}  // namespace velkora

@@ -1,0 +1,53 @@
+#pragma once
+// The non-modal "Eigenschaften" window: the numbers of the selected solid as
+// a two-column table (computed by the properties library), a button that
+// selects the dual partner in the main window's list, and "Kopieren", which
+// puts the whole table on the clipboard as text. Holds no program rule.
+
+#include <functional>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QWidget>
+
+#include "model/solid_catalogue.h"
+#include "properties/properties.h"
+#include "ui/error_box.h"
+
+namespace velkora {
+
+class PropertiesWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // texts must outlive the window; selectPosition is called with the dual's list position.
+  PropertiesWindow(const CatalogueTexts& texts, std::function<void(int)> selectPosition,
+                   ErrorReporter reportError, QWidget* parent = nullptr);
+
+  // Shows the properties of the solid at list position (nothing for -1).
+  void showSolid(int position);
+  const SolidProperties* shown() const { return shown_ ? &properties_ : nullptr; }
+  // The table as the clipboard receives it.
+  QString tableText() const;
+  void copyTable();
+
+ signals:
+  void closed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  const CatalogueTexts& texts_;
+  std::function<void(int)> selectPosition_;
+  ErrorReporter reportError_;
+  SolidProperties properties_;
+  bool shown_ = false;
+  QLabel title_;
+  QTableWidget table_;
+  QPushButton dualButton_;
+  QPushButton copyButton_;
+};
+
+}  // namespace velkora

@@ -1,0 +1,136 @@
+// The window's commands: one QAction each, with its German text and shortcut,
+// added to the window itself so that its key works whichever control has the
+// focus; the menu bar shows them in three menus. The tooltips of the controls.
+
+#include <QKeySequence>
+#include <QMenu>
+
+#include "model/family.h"
+#include "ui/main_window.h"
+
+namespace velkora {
+
+namespace {
+
+constexpr double kTurnStep = 5.0;      // degrees per Alt+arrow
+constexpr double kFineTurnStep = 1.0;  // with Shift
+
+}  // namespace
+
+QAction* TFVelkora::addCommand(QMenu* menu, const QString& text, const QKeySequence& key,
+                               const std::function<void()>& body) {
+  auto* action = new QAction(text, this);
+  action->setShortcut(key);
+  action->setShortcutContext(Qt::WindowShortcut);
+  connect(action, &QAction::triggered, this, [this, body] { guarded(body); });
+  addAction(action);
+  if (menu != nullptr) menu->addAction(action);
+  commands_.append(action);
+  return action;
+}
+
+QList<QAction*> TFVelkora::commands() const { return commands_; }
+
+void TFVelkora::buildCommands() {
+  QMenu* file = menuBar_.addMenu(QStringLiteral("&Datei"));
+  addCommand(file, QStringLiteral("Bild &speichern …"), QKeySequence(Qt::CTRL | Qt::Key_S),
+             [this] { savePicture(); });
+  addCommand(file, QStringLiteral("Bild &kopieren"),
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { copyPicture(); });
+  addCommand(file, QStringLiteral("Körper &exportieren …"), QKeySequence(Qt::CTRL | Qt::Key_E),
+             [this] { exportSolid(); });
+  file->addSeparator();
+  addCommand(file, QStringLiteral("Netz &drucken …"), QKeySequence(Qt::CTRL | Qt::Key_P),
+             [this] { printNet(); });
+  addCommand(file, QStringLiteral("Netz s&peichern …"),
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { saveNet(); });
+  file->addSeparator();
+  addCommand(file, QStringLiteral("&Beenden"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+             [this] { close(); });
+
+  QMenu* view = menuBar_.addMenu(QStringLiteral("&Ansicht"));
+  propertiesAction_ = addCommand(view, QStringLiteral("&Eigenschaften"),
+                                 QKeySequence(Qt::CTRL | Qt::Key_I), [this] {
+                                   setPropertiesShown(propertiesAction_->isChecked());
+                                 });
+  propertiesAction_->setCheckable(true);
+  view->addSeparator();
+  presentationAction_ =
+      addCommand(view, QStringLiteral("&Präsentation"), QKeySequence(Qt::Key_F11),
+                 [this] { setPresentation(presentationAction_->isChecked()); });
+  presentationAction_->setCheckable(true);
+  columnAction_ = addCommand(view, QStringLiteral("&Steuerspalte zeigen"),
+                             QKeySequence(Qt::Key_F10),
+                             [this] { setColumnHidden(!columnAction_->isChecked()); });
+  columnAction_->setCheckable(true);
+  columnAction_->setChecked(true);
+  columnAction_->setEnabled(false);
+  // Esc leaves presentation mode; outside it the key stays with the controls.
+  leavePresentationAction_ = addCommand(nullptr, QStringLiteral("Präsentation beenden"),
+                                        QKeySequence(Qt::Key_Escape),
+                                        [this] { setPresentation(false); });
+  leavePresentationAction_->setEnabled(false);
+  view->addSeparator();
+  addCommand(view, QStringLiteral("&Ausgangslage"), QKeySequence(Qt::CTRL | Qt::Key_0),
+             [this] { resetPose(); });
+  addCommand(view, QStringLiteral("&Nächster Körper"), QKeySequence(Qt::CTRL | Qt::Key_PageDown),
+             [this] { stepSolid(1); });
+  addCommand(view, QStringLiteral("V&orheriger Körper"), QKeySequence(Qt::CTRL | Qt::Key_PageUp),
+             [this] { stepSolid(-1); });
+  QAction* enlarge = addCommand(view, QStringLiteral("&Vergrößern"),
+                                QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { zoomSteps(1); });
+  // Ctrl+= is where Ctrl++ sits on keyboards that need Shift for the plus sign.
+  enlarge->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  addCommand(view, QStringLiteral("Ver&kleinern"), QKeySequence(Qt::CTRL | Qt::Key_Minus),
+             [this] { zoomSteps(-1); });
+
+  // Turning by keys: about the screen's vertical axis (x-z plane), its
+  // horizontal axis (y-z plane) and in the screen plane (x-y plane).
+  QMenu* turnMenu = view->addMenu(QStringLiteral("&Drehen"));
+  struct Turn {
+    const char* text;
+    Qt::Key key;
+    double a, b, c;
+  };
+  const Turn turns[] = {{"Nach links drehen", Qt::Key_Left, 0, 0, -1},
+                        {"Nach rechts drehen", Qt::Key_Right, 0, 0, 1},
+                        {"Nach oben kippen", Qt::Key_Up, 0, -1, 0},
+                        {"Nach unten kippen", Qt::Key_Down, 0, 1, 0},
+                        {"Gegen den Uhrzeigersinn drehen", Qt::Key_PageUp, -1, 0, 0},
+                        {"Im Uhrzeigersinn drehen", Qt::Key_PageDown, 1, 0, 0}};
+  for (const bool fine : {false, true}) {
+    if (fine) turnMenu->addSeparator();
+    for (const Turn& turn : turns) {
+      const double step = fine ? kFineTurnStep : kTurnStep;
+      const QString text = QStringLiteral("%1 um %2°").arg(QString::fromUtf8(turn.text)).arg(step);
+      const QKeySequence key(fine ? (Qt::ALT | Qt::SHIFT | turn.key) : (Qt::ALT | turn.key));
+      const double a = turn.a * step;
+      const double b = turn.b * step;
+      const double c = turn.c * step;
+      addCommand(turnMenu, text, key, [this, a, b, c] { turnBy(a, b, c); });
+    }
+  }
+
+  QMenu* help = menuBar_.addMenu(QStringLiteral("&Hilfe"));
+  addCommand(help, QStringLiteral("&Bedienung"), QKeySequence(Qt::Key_F1), [this] { showHelp(); });
+  addCommand(help, QStringLiteral("Über &Korvelindra"), QKeySequence(), [this] { showAbout(); });
+}
+
+void TFVelkora::setToolTips() {
+  Speed2.setToolTip(QStringLiteral("Vergrößern (Mausrad nach vorn, Strg++)"));
+  Speed3.setToolTip(QStringLiteral("Verkleinern (Mausrad nach hinten, Strg+-)"));
+  const QString stepNote = QStringLiteral(
+      " Ein Schritt dreht um 0,25° je Takt (−15 bis 15); der neue Wert gilt ab der "
+      "nächsten Änderung und dreht den Körper sofort einmal.");
+  SpinEdit1.setToolTip(QStringLiteral("Drehung in der Bildebene.") + stepNote);
+  SpinEdit2.setToolTip(QStringLiteral("Drehung um die waagerechte Achse.") + stepNote);
+  SpinEdit3.setToolTip(QStringLiteral("Drehung um die senkrechte Achse.") + stepNote);
+  CPunkte.setToolTip(QStringLiteral("Markiert die Ecken des Polyeders mit gelben Kreisen."));
+  PB1.setToolTip(QStringLiteral(
+      "Mit gedrückter linker Maustaste ziehen: den Körper drehen. Mausrad: vergrößern oder "
+      "verkleinern."));
+  setViewCaptions(0);
+}
+
+}  // namespace velkora
