@@ -71,15 +71,15 @@ TFVelkora::TFVelkora(ErrorReporter reporter, QWidget* parent) : QWidget(parent) 
   setFont(font);
   fillWith(*this, QPalette::Window, QColor(kFormColour));
   menuBar_.setObjectName(QStringLiteral("MenuBar"));
+
+  buildControls();
+  buildCommands();
+  setToolTips();
   // The client area keeps its design size below the menu bar; the design
   // size is the smallest size (a fixed size could not be maximised).
   const int bar = menuBar_.sizeHint().height();
   setMinimumSize(kClientWidth, kClientHeight + bar);
   resize(kClientWidth, kClientHeight + bar);
-
-  buildControls();
-  buildCommands();
-  setToolTips();
   placePanels();
   PB1.setPicture(&buffers_.frame);
   wireControls();

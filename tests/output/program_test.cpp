@@ -12,14 +12,14 @@
 namespace velkora::testing {
 namespace {
 
-struct Run {
+struct ProgramRun {
   int exitCode = -1;
   QString out;
   QString err;
 };
 
 // Runs the program without DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM.
-Run runProgram(const QStringList& arguments) {
+ProgramRun runProgram(const QStringList& arguments) {
   QProcess process;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
@@ -34,21 +34,21 @@ Run runProgram(const QStringList& arguments) {
 }
 
 TEST(Program, VersionHelpAndUsageErrors) {
-  const Run version = runProgram({"--version"});
+  const ProgramRun version = runProgram({"--version"});
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_EQ(version.out, QStringLiteral("korvelindra 1.1.0\n"));
 
-  const Run help = runProgram({"--help"});
+  const ProgramRun help = runProgram({"--help"});
   EXPECT_EQ(help.exitCode, 0);
   for (const char* option : {"--solid", "--export-picture", "--export-solid", "--properties",
                              "--export-net", "--edge-mm"}) {
     EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
   }
 
-  const Run unknown = runProgram({"--solid", "3", "--export-solid", "x.stl", "--frobnicate"});
+  const ProgramRun unknown = runProgram({"--solid", "3", "--export-solid", "x.stl", "--frobnicate"});
   EXPECT_EQ(unknown.exitCode, 2);
   EXPECT_TRUE(unknown.err.contains(QStringLiteral("frobnicate"))) << unknown.err.toStdString();
-  const Run badSolid = runProgram({"--solid", "Kugel", "--properties"});
+  const ProgramRun badSolid = runProgram({"--solid", "Kugel", "--properties"});
   EXPECT_EQ(badSolid.exitCode, 2);
   EXPECT_TRUE(badSolid.err.contains(QStringLiteral("Kugel")));
 }
@@ -69,7 +69,7 @@ TEST(Program, HeadlessExportsWriteTheirFiles) {
   // A binary STL of a cube fanned from the face centres: 6 faces x 4 triangles.
   EXPECT_EQ(QFile(stl).size(), 84 + 24 * 50);
 
-  const Run properties = runProgram({"--solid", "Kuboktaeder", "--properties", "--json"});
+  const ProgramRun properties = runProgram({"--solid", "Kuboktaeder", "--properties", "--json"});
   EXPECT_EQ(properties.exitCode, 0);
   EXPECT_TRUE(properties.out.startsWith(QLatin1Char('{')));
   EXPECT_TRUE(properties.out.contains(QStringLiteral("\"face_kinds\"")));
@@ -84,13 +84,13 @@ TEST(Program, HeadlessExportsWriteTheirFiles) {
 TEST(Program, AFileThatCannotBeWrittenExitsWithOneAndLeavesNothing) {
   QTemporaryDir dir;
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.png")));
-  const Run folder =
+  const ProgramRun folder =
       runProgram({"--solid", "3", "--export-picture", dir.filePath(QStringLiteral("folder.png"))});
   EXPECT_EQ(folder.exitCode, 1);
   EXPECT_TRUE(folder.err.contains(QStringLiteral("cannot write"))) << folder.err.toStdString();
   EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("folder.png"))).isDir());
 
-  const Run missing = runProgram(
+  const ProgramRun missing = runProgram(
       {"--solid", "3", "--export-solid", dir.filePath(QStringLiteral("no/such/dir/a.off"))});
   EXPECT_EQ(missing.exitCode, 1);
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
