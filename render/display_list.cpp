@@ -1,11 +1,23 @@
 #include "render/display_list.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
 
 #include "render/raster_math.h"
 
 namespace velkora {
+
+namespace {
+
+void setStyle(Canvas& canvas, const DrawCall& call) {
+  canvas.setPenColour(call.pen);
+  canvas.setFillColour(call.fill);
+  canvas.setPenStyle(call.penStyle);
+  canvas.setPenWidth(call.penWidth);
+}
+
+}  // namespace
 
 void DisplayList::clear() {
   calls.clear();
@@ -14,35 +26,58 @@ void DisplayList::clear() {
 }
 
 void DisplayList::replay(RasterCanvas& frame, RasterCanvas& front, const PixelRect& frontBefore,
-                         int top, int bottom) const {
+                         int top, int bottom, bool frontBand) const {
+  const int frontTop = frontBand ? top : 0;  // the frame row of the front's row 0
   frame.setRowWindow(top, bottom);
-  front.setRowWindow(top, bottom);
+  front.setRowWindow(top - frontTop, bottom - frontTop);
+  // Front corners moved up by the band's top.
+  std::array<PixelPoint, 64> moved{};
+  std::vector<PixelPoint> movedMany;
   for (const DrawCall& call : calls) {
-    RasterCanvas& canvas = call.layer == DrawLayer::Front ? front : frame;
+    const bool onFront = call.layer == DrawLayer::Front;
+    RasterCanvas& canvas = onFront ? front : frame;
+    const int shift = onFront ? frontTop : 0;
+    const bool inBand = call.box.bottom > top && call.box.top < bottom;
     switch (call.kind) {
       case DrawCall::Kind::Clear:
-        canvas.whitenWindow(call.layer == DrawLayer::Front ? frontBefore : PixelRect{});
+        if (onFront && frontBand) {
+          front.clearWhite();
+        } else {
+          canvas.whitenWindow(onFront ? frontBefore : PixelRect{});
+        }
         break;
       case DrawCall::Kind::Polygon:
-        if (call.box.bottom > top && call.box.top < bottom) {
-          canvas.setPenColour(call.pen);
-          canvas.setFillColour(call.fill);
-          canvas.setPenStyle(call.penStyle);
-          canvas.setPenWidth(call.penWidth);
-          canvas.polygon(std::span(corners.data() + call.firstCorner, call.cornerCount));
+        if (inBand) {
+          setStyle(canvas, call);
+          std::span<const PixelPoint> corners(this->corners.data() + call.firstCorner,
+                                              call.cornerCount);
+          if (shift != 0) {
+            PixelPoint* out = moved.data();
+            if (corners.size() > moved.size()) {
+              movedMany.resize(corners.size());
+              out = movedMany.data();
+            }
+            for (std::size_t i = 0; i < corners.size(); ++i) {
+              out[i] = {corners[i].x, corners[i].y - shift};
+            }
+            corners = std::span<const PixelPoint>(out, corners.size());
+          }
+          canvas.polygon(corners);
         }
         break;
       case DrawCall::Kind::Ellipse:
-        if (call.box.bottom > top && call.box.top < bottom) {
-          canvas.setPenColour(call.pen);
-          canvas.setFillColour(call.fill);
-          canvas.setPenStyle(call.penStyle);
-          canvas.setPenWidth(call.penWidth);
-          canvas.ellipse(call.box.left, call.box.top, call.box.right, call.box.bottom);
+        if (inBand) {
+          setStyle(canvas, call);
+          canvas.ellipse(call.box.left, call.box.top - shift, call.box.right,
+                         call.box.bottom - shift);
         }
         break;
       case DrawCall::Kind::And:
-        canvas.andCombine(call.layer == DrawLayer::Front ? frame : front);
+        if (onFront) {
+          front.andCombine(frame, -frontTop);
+        } else {
+          frame.andCombine(front, frontTop);
+        }
         break;
     }
   }

@@ -36,11 +36,13 @@ struct DisplayList {
 
   void clear();
   // Replays the calls onto frame and front, as far as they reach into rows
-  // top..bottom-1 (the canvases' row windows are set to them). A clear of
-  // the front layer whitens those rows of frontBefore and of what the front
-  // has painted since.
+  // top..bottom-1 (the canvases' row windows are set to them). With
+  // frontBand unset, front is a whole layer like frame, and a clear of it
+  // whitens those rows of frontBefore and of what it has painted since. With
+  // frontBand set, front holds just the band: its row 0 is row top, and a
+  // clear whitens all it has painted.
   void replay(RasterCanvas& frame, RasterCanvas& front, const PixelRect& frontBefore, int top,
-              int bottom) const;
+              int bottom, bool frontBand) const;
 };
 
 // A Canvas of width x height that draws nothing and appends every call to a

@@ -17,34 +17,33 @@ constexpr int kMinBandRows = 16;
 
 void composeFrame(const Model& model, const ViewState& view, int width, int height,
                   FrameBuffers& buffers, int pixelScale) {
+  Bitmap& frameBits = buffers.frame;
+  Bitmap& frontBits = buffers.front;
   // Kept buffers of the right size only need what the last frame painted made white again.
   PixelRect frameBefore;
-  if (buffers.frame.width == width && buffers.frame.height == height &&
-      buffers.frame.pixels.size() ==
+  if (frameBits.width == width && frameBits.height == height &&
+      frameBits.pixels.size() ==
           static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
-    frameBefore = buffers.frame.painted;
+    frameBefore = frameBits.painted;
   } else {
-    buffers.frame.resetWhite(width, height);
+    frameBits.resetWhite(width, height);
   }
-  if (buffers.front.width != buffers.frame.width || buffers.front.height != buffers.frame.height ||
-      buffers.front.pixels.size() != buffers.frame.pixels.size()) {
-    // The view clears the front layer itself; here it only gets its size.
-    buffers.front.resetWhite(buffers.frame.width, buffers.frame.height);
-  }
-  const PixelRect frontBefore = buffers.front.painted;
-  buffers.frame.painted = {};
-  buffers.front.painted = {};
+  frameBits.painted = {};
+  const int w = frameBits.width;
+  const int h = frameBits.height;
 
   // Record the frame's calls once, then draw them band by band: whitening,
   // painting and combining a band's rows while they are in the cache.
   DisplayList& calls = buffers.calls;
   calls.clear();
-  const int w = buffers.frame.width;
-  const int h = buffers.frame.height;
   RecordingCanvas recordFrame(calls, DrawLayer::Frame, w, h);
   RecordingCanvas recordFront(calls, DrawLayer::Front, w, h);
   composeScene(model, view, recordFrame, recordFront, pixelScale);
 
+  // A front layer as large as the frame may still show the last frame's front.
+  const bool frontWhole = frontBits.width == w && frontBits.height == h &&
+                          frontBits.pixels.size() == frameBits.pixels.size();
+  PixelRect frontBefore = frontWhole ? frontBits.painted : PixelRect{};
   PixelRect reach = calls.extent;
   reach.unite(frameBefore);
   reach.unite(frontBefore);
@@ -53,12 +52,29 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
   const int bandRows = std::max(kMinBandRows, kBandBytes / (2 * 4 * columns));
   const int first = std::max(reach.top, 0);
   const int end = std::min(reach.bottom, h);
-  RasterCanvas frame(buffers.frame);
-  RasterCanvas front(buffers.front);
+  // A frame of more than one band keeps only the band in work in the front
+  // layer, which then never leaves the cache; otherwise the front layer is
+  // as large as the frame and holds the whole front half afterwards.
+  const bool frontBand = end - first > bandRows;
+  if (frontBand) {
+    if (frontBits.width != w || frontBits.height != bandRows ||
+        frontBits.pixels.size() != static_cast<std::size_t>(w) * bandRows) {
+      frontBits.resetWhite(w, bandRows);
+    }
+    frontBefore = {};
+  } else {
+    if (!frontWhole) {
+      frontBits.resetWhite(w, h);
+    }
+    frontBits.painted = {};
+  }
+
+  RasterCanvas frame(frameBits);
+  RasterCanvas front(frontBits);
   for (int top = first; top < end; top += bandRows) {
     const int bottom = std::min(top + bandRows, end);
-    buffers.frame.whitenRows(frameBefore, top, bottom);
-    calls.replay(frame, front, frontBefore, top, bottom);
+    frameBits.whitenRows(frameBefore, top, bottom);
+    calls.replay(frame, front, frontBefore, top, bottom, frontBand);
   }
 }
 

@@ -28,8 +28,10 @@ inline constexpr int kMaxPixelScale = 4;
 
 // The frame and the front layer, kept between frames to save allocations.
 // Between frames the window only reads frame; each frame starts all white,
-// whitening only what the previous one painted (Bitmap::painted). calls is
-// the working store of a frame's drawing calls.
+// whitening only what the previous one painted (Bitmap::painted). A frame
+// drawn in one band of rows leaves its whole front layer in front; a taller
+// one uses front for one band at a time. calls is the working store of a
+// frame's drawing calls.
 struct FrameBuffers {
   Bitmap frame;
   Bitmap front;

@@ -28,21 +28,24 @@ void RasterCanvas::notePainted(int left, int top, int right, int bottom) {
   bitmap_.painted.unite(box);
 }
 
-void RasterCanvas::andCombine(const Canvas& layer) {
-  PixelRect area{0, rowsTop(), std::min(width(), layer.width()),
-                 std::min({rowsBottom(), height(), layer.height()})};
+void RasterCanvas::andCombine(const Canvas& layer) { andCombine(layer, 0); }
+
+void RasterCanvas::andCombine(const Canvas& layer, int layerTop) {
+  // Rows of this bitmap that the layer's rows 0..height-1 lie on.
+  PixelRect area{0, std::max(rowsTop(), layerTop), std::min(width(), layer.width()),
+                 std::min({rowsBottom(), height(), layerTop + layer.height()})};
   // Outside what our own rasteriser painted, a layer is white and changes nothing.
   if (const auto* raster = dynamic_cast<const RasterCanvas*>(&layer)) {
     const PixelRect& painted = raster->bitmap_.painted;
-    area = {std::max(area.left, painted.left), std::max(area.top, painted.top),
-            std::min(area.right, painted.right), std::min(area.bottom, painted.bottom)};
+    area = {std::max(area.left, painted.left), std::max(area.top, painted.top + layerTop),
+            std::min(area.right, painted.right), std::min(area.bottom, painted.bottom + layerTop)};
   }
   if (area.empty()) {
     return;
   }
   for (int y = area.top; y < area.bottom; ++y) {
     std::uint32_t* target = bitmap_.pixels.data() + static_cast<std::size_t>(y) * bitmap_.width;
-    const std::uint32_t* source = layer.row(y);
+    const std::uint32_t* source = layer.row(y - layerTop);
     for (int x = area.left; x < area.right; ++x) {
       target[x] &= source[x];
     }

@@ -38,6 +38,8 @@ class RasterCanvas final : public Canvas {
   void polygon(std::span<const PixelPoint> corners) override;
   void ellipse(int left, int top, int right, int bottom) override;
   void andCombine(const Canvas& layer) override;
+  // The same with the layer's row 0 on this bitmap's row layerTop.
+  void andCombine(const Canvas& layer, int layerTop);
 
   // The fill of polygon() on its own, without the outline.
   void fillPolygon(std::span<const PixelPoint> corners);

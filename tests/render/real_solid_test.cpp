@@ -78,10 +78,13 @@ TEST(RealSolids, OuterViewOfTheLargestSolidMarksItsNearVertices) {
 }
 
 TEST(RealSolids, FramesDrawnInBandsEqualDrawingDirectly) {
-  // composeFrame draws large frames in bands of rows; drawing the same scene
-  // straight onto whole canvases must give the same pixels, frame after frame
-  // in the same buffers (a turned, a zoomed and a smaller solid follow).
+  // composeFrame draws large frames in bands of rows, with a front layer of
+  // one band; drawing the same scene straight onto whole canvases must give
+  // the same pixels, frame after frame in the same buffers (a turned, a
+  // zoomed and a smaller solid follow, and a frame of one band in between).
   Model heavy = testing::loadCatalogueSolid(29);
+  Model small = testing::loadCatalogueSolid(0);
+  zoomModel(small, 0.1);
   FrameBuffers buffers;
   int frameNumber = 0;
   for (const View view : {View::OuterSphere, View::InnerSphere, View::Polyhedron}) {
@@ -99,11 +102,27 @@ TEST(RealSolids, FramesDrawnInBandsEqualDrawingDirectly) {
         RasterCanvas directFront(frontBits);
         composeScene(heavy, state, direct, directFront, scale);
         RasterCanvas banded(buffers.frame);
-        RasterCanvas bandedFront(buffers.front);
         EXPECT_EQ(testing::firstDifference(banded, direct), "") << "frame " << frameNumber;
-        EXPECT_EQ(testing::firstDifference(bandedFront, directFront), "")
-            << "front layer, frame " << frameNumber;
         ++frameNumber;
+        // A small solid fits one band once the large picture is whitened:
+        // then the front becomes a whole layer again.
+        Bitmap smallBits;
+        Bitmap smallFront;
+        smallBits.resetWhite(1680, 1050);
+        smallFront.resetWhite(1680, 1050);
+        RasterCanvas smallDirect(smallBits);
+        RasterCanvas smallDirectFront(smallFront);
+        composeScene(small, state, smallDirect, smallDirectFront, 1);
+        RasterCanvas smallComposed(buffers.frame);
+        composeFrame(small, state, 1680, 1050, buffers, 1);
+        EXPECT_EQ(testing::firstDifference(smallComposed, smallDirect), "")
+            << "small whitening frame " << frameNumber;
+        composeFrame(small, state, 1680, 1050, buffers, 1);
+        RasterCanvas smallComposedFront(buffers.front);
+        EXPECT_EQ(testing::firstDifference(smallComposed, smallDirect), "")
+            << "small after frame " << frameNumber;
+        EXPECT_EQ(testing::firstDifference(smallComposedFront, smallDirectFront), "")
+            << "small front after frame " << frameNumber;
       }
     }
   }
