@@ -3,6 +3,8 @@
 // options; the work is done by the output, render and export libraries that
 // the command line uses too, and every file is written atomically.
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -11,6 +13,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
+#include <QScreen>
 #include <QMessageBox>
 
 #include "model/polyhedron.h"
@@ -160,9 +163,19 @@ void TFVelkora::setPropertiesShown(bool shown) {
               [this] { propertiesAction_->setChecked(false); });
     }
     properties_->showSolid(selectedPosition());
-    // Beside the main window, on its right where there is room.
+    // Beside the main window, on its right or else its left, kept on the screen.
     const QRect frame = frameGeometry();
-    properties_->move(frame.right() + 8, frame.top());
+    QPoint place(frame.right() + 8, frame.top());
+    if (const QScreen* screen = this->screen()) {
+      const QRect area = screen->availableGeometry();
+      const int width = properties_->frameGeometry().width();
+      if (place.x() + width > area.right() && frame.left() - 8 - width >= area.left()) {
+        place.setX(frame.left() - 8 - width);
+      }
+      place.setX(std::max(area.left(), std::min(place.x(), area.right() - width)));
+      place.setY(std::max(area.top(), std::min(place.y(), area.bottom() - properties_->height())));
+    }
+    properties_->move(place);
     properties_->show();
     properties_->raise();
   });

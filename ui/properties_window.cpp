@@ -44,7 +44,8 @@ PropertiesWindow::PropertiesWindow(const CatalogueTexts& texts,
   layout->addWidget(&title_);
   layout->addWidget(&table_);
   layout->addLayout(buttons);
-  resize(460, 620);
+  table_.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  resize(620, 660);
 
   connect(&copyButton_, &QPushButton::clicked, this, [this] { copyTable(); });
   connect(&dualButton_, &QPushButton::clicked, this, [this] {
