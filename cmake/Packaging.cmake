@@ -27,6 +27,9 @@ the corners. The interface is German. On the command line, without a
 display, it writes pictures, solids for 3D printing (STL, OBJ, OFF), the
 measures of a solid and paper nets to cut out and glue (PDF, SVG).")
 set(CPACK_STRIP_FILES ON)
+# cpack installs what has been built; it does not build the whole tree (tests
+# and benchmarks included) first. Build the program, then run cpack.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};${PROJECT_NAME};korvelindra;/")
 
 set(CPACK_GENERATOR DEB)
