@@ -242,7 +242,12 @@ QString helpText() {
   QCommandLineParser parser;
   addOptions(parser);
   QString text = parser.helpText();
-  text.replace(QCoreApplication::applicationFilePath(), QStringLiteral("korvelindra"));
+  // The usage line names the program as it was started; name it as installed.
+  const qsizetype usage = text.indexOf(QStringLiteral("Usage: "));
+  const qsizetype options = text.indexOf(QStringLiteral(" [options]"), usage);
+  if (usage >= 0 && options > usage) {
+    text.replace(usage + 7, options - usage - 7, QStringLiteral("korvelindra"));
+  }
   text += QStringLiteral(
       "\nExamples:\n"
       "  korvelindra --solid Ikosaeder --view umkugel\n"
