@@ -13,10 +13,10 @@
 #include "model/errors.h"
 #include "model/integer_text.h"
 #include "model/radii.h"
+#include "model/rotation.h"
 #include "model/section_reader.h"
 #include "model/solid_catalogue.h"
 #include "model/sphere.h"
-#include "model/rotation.h"
 #include "model/zoom.h"
 
 namespace velkora {
@@ -105,8 +105,8 @@ void loadFaces(Model& model, const ByteList& faceLines, int sectionOffset) {
       throw ECatalogueError(faceName + " hat keine Ecken");
     }
     if (line.size() > static_cast<std::size_t>(kMaxCorners)) {
-      throw ECatalogueError(faceName + ": " + std::to_string(line.size()) +
-                            " Ecken, höchstens " + std::to_string(kMaxCorners) + " sind möglich");
+      throw ECatalogueError(faceName + ": " + std::to_string(line.size()) + " Ecken, höchstens " +
+                            std::to_string(kMaxCorners) + " sind möglich");
     }
     FaceRec& face = model.faces[static_cast<std::size_t>(k)];
     face.count = static_cast<std::int32_t>(line.size());

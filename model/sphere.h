@@ -9,8 +9,8 @@ namespace velkora {
 
 inline constexpr int kMeshLongitudes = 24;
 inline constexpr int kMeshLatitudes = 18;
-inline constexpr int kSpherePoints = kMeshLongitudes * kMeshLatitudes;        // 432
-inline constexpr int kSphereQuads = kMeshLongitudes * (kMeshLatitudes - 1);   // 408
+inline constexpr int kSpherePoints = kMeshLongitudes * kMeshLatitudes;       // 432
+inline constexpr int kSphereQuads = kMeshLongitudes * (kMeshLatitudes - 1);  // 408
 
 // Builds innerPoints, innerQuads, innerCentres and both counts on a sphere of
 // model.innerRadius about the origin.

@@ -9,9 +9,9 @@
 namespace velkora {
 
 struct MotionState {
-  double stepX = 0.0;   // degrees per tick in the x-y (screen) plane
-  double stepY = 0.0;   // degrees per tick in the y-z plane
-  double stepZ = 0.5;   // degrees per tick in the x-z plane
+  double stepX = 0.0;  // degrees per tick in the x-y (screen) plane
+  double stepY = 0.0;  // degrees per tick in the y-z plane
+  double stepZ = 0.5;  // degrees per tick in the x-z plane
   bool formReady = false;
   bool dragging = false;
   std::int32_t lastMouseX = 0;

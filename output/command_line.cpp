@@ -110,13 +110,15 @@ CliPaper parsePaper(const QString& text) {
   throw EUsageError("--paper: unknown paper '" + text.toStdString() + "' (a4, a3 or letter)");
 }
 
-void requireSuffix(const QString& file, const char* option, std::initializer_list<const char*> allowed) {
+void requireSuffix(const QString& file, const char* option,
+                   std::initializer_list<const char*> allowed) {
   const QString suffix = file.section(QLatin1Char('.'), -1).toLower();
   for (const char* candidate : allowed) {
     if (file.contains(QLatin1Char('.')) && suffix == QLatin1String(candidate)) return;
   }
   std::string list;
-  for (const char* candidate : allowed) list += (list.empty() ? "." : ", .") + std::string(candidate);
+  for (const char* candidate : allowed)
+    list += (list.empty() ? "." : ", .") + std::string(candidate);
   throw EUsageError(std::string("--") + option + ": '" + file.toStdString() +
                     "' needs one of the suffixes " + list);
 }

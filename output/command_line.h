@@ -29,8 +29,8 @@ struct CliRequest {
   View view = View::Polyhedron;
   bool marks = false;
   int scale = 1;
-  QString file;                 // the export's target
-  double sizeMm = 60.0;         // --size-mm: circumscribed diameter of an exported solid
+  QString file;          // the export's target
+  double sizeMm = 60.0;  // --size-mm: circumscribed diameter of an exported solid
   bool json = false;
   CliPaper paper = CliPaper::A4;
   std::optional<double> edgeMm;

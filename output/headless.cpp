@@ -59,9 +59,8 @@ void run(const CliRequest& request, const CatalogueTexts& texts, QTextStream& ou
   switch (request.action) {
     case CliAction::ExportPicture: {
       const auto model = startModel(texts, position);
-      const QImage picture =
-          composePicture(*model, ViewState{request.view, request.marks},
-                         QSize(kDrawingWidth, kDrawingHeight), request.scale);
+      const QImage picture = composePicture(*model, ViewState{request.view, request.marks},
+                                            QSize(kDrawingWidth, kDrawingHeight), request.scale);
       saveFileAtomically(request.file, pngBytes(picture));
       break;
     }
@@ -69,8 +68,8 @@ void run(const CliRequest& request, const CatalogueTexts& texts, QTextStream& ou
       const auto format = meshFormatFromPath(request.file.toStdString());
       const auto model = startModel(texts, position);
       saveFileAtomically(request.file,
-                         bytesOf(meshFileBytes(polyhedronOf(*model), format.value(),
-                                               request.sizeMm, solidNameAt(texts, position))));
+                         bytesOf(meshFileBytes(polyhedronOf(*model), format.value(), request.sizeMm,
+                                               solidNameAt(texts, position))));
       break;
     }
     case CliAction::Properties: {

@@ -27,8 +27,7 @@ QImage composePicture(const Model& model, const ViewState& view, QSize logicalSi
   const auto rowBytes = static_cast<std::size_t>(size.width()) * sizeof(std::uint32_t);
   for (int y = 0; y < size.height(); ++y) {
     std::memcpy(picture.scanLine(y),
-                buffers.frame.pixels.data() + static_cast<std::size_t>(y) * size.width(),
-                rowBytes);
+                buffers.frame.pixels.data() + static_cast<std::size_t>(y) * size.width(), rowBytes);
   }
   return picture;
 }

@@ -21,7 +21,8 @@ inline constexpr double kDefaultDiameterMm = 60.0;
 inline constexpr double kSmallestDiameterMm = 1.0;
 inline constexpr double kLargestDiameterMm = 10000.0;
 
-// A solid that cannot be written: a diameter outside the sizes above, or geometry that is not a closed solid around its centre.
+// A solid that cannot be written: a diameter outside the sizes above, or geometry that is not a
+// closed solid around its centre.
 class EMeshExport : public Error {
  public:
   using Error::Error;

@@ -5,7 +5,7 @@
 #include "model/load.h"
 #include "model/solid_catalogue.h"
 
-namespace velkora::testing {
+namespace velkora::test {
 
 Model loadCatalogueSolid(int type) {
   // The embedded texts are loaded once per program, as the window does.
@@ -16,4 +16,4 @@ Model loadCatalogueSolid(int type) {
   return model;
 }
 
-}  // namespace velkora::testing
+}  // namespace velkora::test

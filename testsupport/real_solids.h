@@ -4,11 +4,11 @@
 
 #include "model/model.h"
 
-namespace velkora::testing {
+namespace velkora::test {
 
 // Loads the solid of the given type number (0..30) from the embedded name
 // list and catalogues. Throws what the catalogue and model libraries throw
 // (ESolidNotFound when the name list has no line for the type).
 Model loadCatalogueSolid(int type);
 
-}  // namespace velkora::testing
+}  // namespace velkora::test

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace velkora::testing {
+namespace velkora::test {
 
 namespace {
 
@@ -238,4 +238,4 @@ Model hundredTwentyTriangles() {
   return m;
 }
 
-}  // namespace velkora::testing
+}  // namespace velkora::test

@@ -8,7 +8,7 @@
 
 #include "model/model.h"
 
-namespace velkora::testing {
+namespace velkora::test {
 
 // Appends a polygon through the given points to the model's faces (centre
 // from the points, unscaled); returns its index.
@@ -27,4 +27,4 @@ Model hundredTwentyTriangles();
 // Turns every point set by a in the x-y plane, then b in the y-z plane (degrees).
 void turn(Model& model, double a, double b);
 
-}  // namespace velkora::testing
+}  // namespace velkora::test

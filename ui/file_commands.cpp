@@ -13,8 +13,8 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
-#include <QScreen>
 #include <QMessageBox>
+#include <QScreen>
 
 #include "model/polyhedron.h"
 #include "output/picture.h"
@@ -118,7 +118,8 @@ void TFVelkora::exportSolid() {
     addDialogRow(dialog, QStringLiteral("Umkugeldurchmesser:"), size);
     // The default suffix follows the chosen filter, so the file name decides the format.
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-      dialog.setDefaultSuffix(filter.section(QStringLiteral("*."), 1).section(QLatin1Char(')'), 0, 0));
+      dialog.setDefaultSuffix(
+          filter.section(QStringLiteral("*."), 1).section(QLatin1Char(')'), 0, 0));
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     exportSolidTo(dialog.selectedFiles().front(), pose->currentData().toBool(), size->value());
@@ -157,8 +158,8 @@ void TFVelkora::setPropertiesShown(bool shown) {
     }
     if (properties_ == nullptr) {
       properties_ = std::make_unique<PropertiesWindow>(
-          state_.texts, [this](int position) { Listbox1.setCurrentRow(position); },
-          reportError_, this);
+          state_.texts, [this](int position) { Listbox1.setCurrentRow(position); }, reportError_,
+          this);
       connect(properties_.get(), &PropertiesWindow::closed, this,
               [this] { propertiesAction_->setChecked(false); });
     }

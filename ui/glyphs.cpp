@@ -7,9 +7,9 @@ namespace velkora {
 namespace {
 
 // The top-left arrow, drawn once and mirrored into the other three corners.
-constexpr int kOuter = 2;      // corner end of a diagonal
-constexpr int kInner = 8;      // centre end of a diagonal
-constexpr int kHeadArm = 4;    // length of each arm of the L-shaped head
+constexpr int kOuter = 2;    // corner end of a diagonal
+constexpr int kInner = 8;    // centre end of a diagonal
+constexpr int kHeadArm = 4;  // length of each arm of the L-shaped head
 
 // A segment in the top-left quadrant, mirrored by (mirrorX, mirrorY).
 void drawMirrored(QPainter& painter, int x1, int y1, int x2, int y2, bool mirrorX, bool mirrorY) {

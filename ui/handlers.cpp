@@ -13,8 +13,8 @@
 #include "model/family.h"
 #include "model/load.h"
 #include "model/solid_catalogue.h"
-#include "motion/motion_state.h"
 #include "model/zoom.h"
+#include "motion/motion_state.h"
 #include "render/frame.h"
 #include "ui/cp1252.h"
 #include "ui/main_window.h"
@@ -25,7 +25,7 @@ namespace velkora {
 namespace {
 
 constexpr int kListItemHeight = 14;
-constexpr int kPreselectedEntry = 3;       // "Ikosaeder"
+constexpr int kPreselectedEntry = 3;  // "Ikosaeder"
 
 }  // namespace
 
@@ -90,12 +90,14 @@ void TFVelkora::setViewCaptions(int position) {
       RadioB3.setToolTip(QStringLiteral("Zeigt den Körper in seiner Umkugel durch alle Ecken."));
       break;
     case Family::Catalan:
-      RadioB2.setToolTip(QStringLiteral("Zeigt den Körper mit seiner Inkugel, die alle Flächen berührt."));
+      RadioB2.setToolTip(
+          QStringLiteral("Zeigt den Körper mit seiner Inkugel, die alle Flächen berührt."));
       RadioB3.setToolTip(QStringLiteral(
           "Zeigt den Körper in einer äußeren Kugel durch seine entferntesten Ecken."));
       break;
     case Family::Platonic:
-      RadioB2.setToolTip(QStringLiteral("Zeigt den Körper mit seiner Inkugel, die alle Flächen berührt."));
+      RadioB2.setToolTip(
+          QStringLiteral("Zeigt den Körper mit seiner Inkugel, die alle Flächen berührt."));
       RadioB3.setToolTip(QStringLiteral("Zeigt den Körper in seiner Umkugel durch alle Ecken."));
       break;
   }
@@ -120,7 +122,8 @@ void TFVelkora::B1C() {
     const QListWidgetItem* item = Listbox1.currentItem();
     if (item == nullptr) return;
     const QByteArray line = item->data(Qt::UserRole).toByteArray();
-    loadModel(state_.model, std::string_view(line.constData(), static_cast<std::size_t>(line.size())),
+    loadModel(state_.model,
+              std::string_view(line.constData(), static_cast<std::size_t>(line.size())),
               state_.texts.vertexLines, state_.texts.faceLines);
     ++loadCount_;
     presentationFit_ = 1.0;

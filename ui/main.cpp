@@ -28,9 +28,9 @@ using namespace velkora;
 bool wantsNoWindow(int argc, char* argv[]) {
   for (int i = 1; i < argc; ++i) {
     const QString arg = QString::fromLocal8Bit(argv[i]).section(QLatin1Char('='), 0, 0);
-    for (const char* option : {"--help", "-h", "-?", "--help-all", "--version", "-v",
-                               "--export-picture", "--export-solid", "--properties",
-                               "--export-net"}) {
+    for (const char* option :
+         {"--help", "-h", "-?", "--help-all", "--version", "-v", "--export-picture",
+          "--export-solid", "--properties", "--export-net"}) {
       if (arg == QLatin1String(option)) return true;
     }
   }
@@ -39,7 +39,8 @@ bool wantsNoWindow(int argc, char* argv[]) {
 
 QStringList argumentsOf(int argc, char* argv[]) {
   QStringList arguments;
-  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  for (int i = 1; i < argc; ++i)
+    arguments << QString::fromLocal8Bit(argv[i]);
   return arguments;
 }
 
@@ -95,8 +96,8 @@ int main(int argc, char* argv[]) {
   velkora::CliRequest request;
   QTextStream err(stderr);
   try {
-    request = velkora::parseCommandLine(QApplication::arguments().mid(1),
-                                        velkora::loadCatalogueTexts());
+    request =
+        velkora::parseCommandLine(QApplication::arguments().mid(1), velkora::loadCatalogueTexts());
   } catch (const std::exception& error) {
     return usageError(err, error);
   }

@@ -35,16 +35,16 @@ namespace velkora {
 inline constexpr int kControlColumnWidth = 240;
 inline constexpr int kClientWidth = kDrawingWidth + kControlColumnWidth;
 inline constexpr int kClientHeight = kDrawingHeight;
-inline constexpr int kAnimationInterval = 10;   // milliseconds per tick
+inline constexpr int kAnimationInterval = 10;  // milliseconds per tick
 
 class PropertiesWindow;
 
 // What presentation mode changed, to be restored when it ends.
 struct PresentationMemory {
   Qt::WindowStates windowState;
-  double scale = 0.0;        // the model's scale before the mode fitted it
+  double scale = 0.0;  // the model's scale before the mode fitted it
   bool columnHidden = false;
-  int loadCount = 0;         // loads so far when the mode began
+  int loadCount = 0;  // loads so far when the mode began
 };
 
 class TFVelkora : public QWidget {
@@ -107,11 +107,11 @@ class TFVelkora : public QWidget {
   void PB1MU(Qt::MouseButton button, QPoint position);
 
   // View commands (menu Ansicht, wheel and keys).
-  void zoomSteps(int steps);                      // + enlarges, - shrinks, one button step each
-  void wheelOverPicture(int angleDelta);          // accumulates to whole notches
-  void turnBy(double a, double b, double c);      // drehen by the given degrees, then draws
-  void resetPose();                               // start pose and size; the animation runs on
-  void stepSolid(int direction);                  // +1 next list entry, -1 previous
+  void zoomSteps(int steps);                  // + enlarges, - shrinks, one button step each
+  void wheelOverPicture(int angleDelta);      // accumulates to whole notches
+  void turnBy(double a, double b, double c);  // drehen by the given degrees, then draws
+  void resetPose();                           // start pose and size; the animation runs on
+  void stepSolid(int direction);              // +1 next list entry, -1 previous
   void setPresentation(bool on);
   bool inPresentation() const { return presentation_.has_value(); }
   void setColumnHidden(bool hidden);
@@ -165,8 +165,8 @@ class TFVelkora : public QWidget {
   int startPosition_ = -1;
   View startView_ = View::Polyhedron;
   WheelAccumulator wheel_;
-  int loadCount_ = 0;            // solids loaded so far
-  double presentationFit_ = 1.0; // zoom that presentation mode applied since the last load
+  int loadCount_ = 0;             // solids loaded so far
+  double presentationFit_ = 1.0;  // zoom that presentation mode applied since the last load
   std::optional<PresentationMemory> presentation_;
   std::unique_ptr<PropertiesWindow> properties_;
 

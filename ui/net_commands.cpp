@@ -43,7 +43,7 @@ void TFVelkora::printNet() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(pageSizeOf(options->paper));
     printer.setPageOrientation(net.paperWidthMm > net.paperHeightMm ? QPageLayout::Landscape
-                                                                     : QPageLayout::Portrait);
+                                                                    : QPageLayout::Portrait);
     printer.setFullPage(true);
     printer.setDocName(QString::fromStdString(net.solid));
     QPrintPreviewDialog preview(&printer, this);

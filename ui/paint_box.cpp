@@ -22,9 +22,9 @@ void PaintBox::setPictureScale(int scale) { pictureScale_ = scale < 1 ? 1 : scal
 
 void PaintBox::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  const bool havePicture = picture_ != nullptr && picture_->width > 0 && picture_->height > 0 &&
-                           picture_->pixels.size() ==
-                               static_cast<std::size_t>(picture_->width) * picture_->height;
+  const bool havePicture =
+      picture_ != nullptr && picture_->width > 0 && picture_->height > 0 &&
+      picture_->pixels.size() == static_cast<std::size_t>(picture_->width) * picture_->height;
   if (!havePicture || picture_->width < width() * pictureScale_ ||
       picture_->height < height() * pictureScale_) {
     painter.fillRect(rect(), Qt::white);

@@ -79,7 +79,8 @@ void PropertiesWindow::showSolid(int position) {
   table_.resizeRowsToContents();
   if (properties_.dualPosition >= 0) {
     dualButton_.setEnabled(properties_.dualPosition != position);
-    dualButton_.setText(QStringLiteral("Dual: %1").arg(QString::fromStdString(properties_.dualName)));
+    dualButton_.setText(
+        QStringLiteral("Dual: %1").arg(QString::fromStdString(properties_.dualName)));
   }
 }
 

@@ -71,8 +71,8 @@ void TFVelkora::setPresentation(bool on) {
       return;
     }
     if (on) {
-      presentation_ = PresentationMemory{windowState(), state_.model.scale, columnHidden_,
-                                         loadCount_};
+      presentation_ =
+          PresentationMemory{windowState(), state_.model.scale, columnHidden_, loadCount_};
       presentationFit_ = 1.0;
       presentationAction_->setChecked(true);
       columnAction_->setEnabled(true);

@@ -11,9 +11,9 @@
 namespace velkora {
 
 struct ViewerState {
-  CatalogueTexts texts;   // name list, vertex and face catalogue, line by line
-  Model model;            // the solid on show, in its current pose and size
-  MotionState motion;     // rotation steps, formReady, drag position
+  CatalogueTexts texts;  // name list, vertex and face catalogue, line by line
+  Model model;           // the solid on show, in its current pose and size
+  MotionState motion;    // rotation steps, formReady, drag position
   bool markPoints = false;
 };
 

@@ -35,8 +35,8 @@ void TFVelkora::buildCommands() {
   QMenu* file = menuBar_.addMenu(QStringLiteral("&Datei"));
   addCommand(file, QStringLiteral("Bild &speichern …"), QKeySequence(Qt::CTRL | Qt::Key_S),
              [this] { savePicture(); });
-  addCommand(file, QStringLiteral("Bild &kopieren"),
-             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { copyPicture(); });
+  addCommand(file, QStringLiteral("Bild &kopieren"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+             [this] { copyPicture(); });
   addCommand(file, QStringLiteral("Körper &exportieren …"), QKeySequence(Qt::CTRL | Qt::Key_E),
              [this] { exportSolid(); });
   file->addSeparator();
@@ -49,26 +49,24 @@ void TFVelkora::buildCommands() {
              [this] { close(); });
 
   QMenu* view = menuBar_.addMenu(QStringLiteral("&Ansicht"));
-  propertiesAction_ = addCommand(view, QStringLiteral("&Eigenschaften"),
-                                 QKeySequence(Qt::CTRL | Qt::Key_I), [this] {
-                                   setPropertiesShown(propertiesAction_->isChecked());
-                                 });
+  propertiesAction_ =
+      addCommand(view, QStringLiteral("&Eigenschaften"), QKeySequence(Qt::CTRL | Qt::Key_I),
+                 [this] { setPropertiesShown(propertiesAction_->isChecked()); });
   propertiesAction_->setCheckable(true);
   view->addSeparator();
-  presentationAction_ =
-      addCommand(view, QStringLiteral("&Präsentation"), QKeySequence(Qt::Key_F11),
-                 [this] { setPresentation(presentationAction_->isChecked()); });
+  presentationAction_ = addCommand(view, QStringLiteral("&Präsentation"), QKeySequence(Qt::Key_F11),
+                                   [this] { setPresentation(presentationAction_->isChecked()); });
   presentationAction_->setCheckable(true);
-  columnAction_ = addCommand(view, QStringLiteral("&Steuerspalte zeigen"),
-                             QKeySequence(Qt::Key_F10),
-                             [this] { setColumnHidden(!columnAction_->isChecked()); });
+  columnAction_ =
+      addCommand(view, QStringLiteral("&Steuerspalte zeigen"), QKeySequence(Qt::Key_F10),
+                 [this] { setColumnHidden(!columnAction_->isChecked()); });
   columnAction_->setCheckable(true);
   columnAction_->setChecked(true);
   columnAction_->setEnabled(false);
   // Esc leaves presentation mode; outside it the key stays with the controls.
-  leavePresentationAction_ = addCommand(nullptr, QStringLiteral("Präsentation beenden"),
-                                        QKeySequence(Qt::Key_Escape),
-                                        [this] { setPresentation(false); });
+  leavePresentationAction_ =
+      addCommand(nullptr, QStringLiteral("Präsentation beenden"), QKeySequence(Qt::Key_Escape),
+                 [this] { setPresentation(false); });
   leavePresentationAction_->setEnabled(false);
   view->addSeparator();
   addCommand(view, QStringLiteral("&Ausgangslage"), QKeySequence(Qt::CTRL | Qt::Key_0),

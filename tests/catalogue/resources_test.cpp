@@ -40,7 +40,8 @@ TEST(Resources, CataloguesMatchTheirInflatedTexts) {
     vertices += row.vertices;
     faces += row.faces;
   }
-  for (const auto& [name, bodyLines] : {std::pair{"mpoly1", vertices}, std::pair{"mpoly2", faces}}) {
+  for (const auto& [name, bodyLines] :
+       {std::pair{"mpoly1", vertices}, std::pair{"mpoly2", faces}}) {
     SCOPED_TRACE(name);
     const auto stream = findResource(name);
     ASSERT_GE(stream.size(), 2U);
@@ -65,7 +66,7 @@ TEST(Resources, NameListHoldsTheThirtyOneSolidsInListOrder) {
   const ByteList names = load("velkora");
   ASSERT_EQ(names.size(), 31U);
   EXPECT_EQ(names[0], std::string("Tetraeder") + '\t' + "0");
-  EXPECT_EQ(names[1], "Hexaeder, W\xFCrfel\t1");          // Windows-1252 u-umlaut kept
+  EXPECT_EQ(names[1], "Hexaeder, W\xFCrfel\t1");           // Windows-1252 u-umlaut kept
   EXPECT_EQ(names[5], "Abgeschr\xE4gtes Dodekaeder\t10");  // Windows-1252 a-umlaut kept
   EXPECT_EQ(names[12], "Kuboktaeder\t5");
 

@@ -33,8 +33,8 @@ TEST(SectionIdentifier, TypeNumbersMapToTheirSections) {
 }
 
 TEST(FindSection, MatchesWholeLinesOnlyAndTakesTheFirst) {
-  const ByteList list{"[4009]x", "[^_]", "[40", "4009", "[4009] ", " [4009]",
-                      "[4009]",  "3",    "[4009]"};
+  const ByteList list{"[4009]x", "[^_]",   "[40", "4009",  "[4009] ",
+                      " [4009]", "[4009]", "3",   "[4009]"};
   EXPECT_EQ(findSection(list, 4009), 6);
   EXPECT_EQ(findLine(list, "[^_]"), 1);
   EXPECT_EQ(findSection(list, 400), -1);
@@ -113,8 +113,7 @@ TEST_F(EmbeddedSections, FaceLinesBeginningWithABracketDoNotStopTheSearch) {
       continue;
     }
     int id = 0;
-    const bool isHeader = line.back() == ']' &&
-                          parseCount(line.substr(1, line.size() - 2), id) &&
+    const bool isHeader = line.back() == ']' && parseCount(line.substr(1, line.size() - 2), id) &&
                           findSection(faceLines_, id) == static_cast<int>(i);
     if (!isHeader) {
       ++bracketLines;

@@ -13,11 +13,11 @@ struct FaceSize {
 };
 
 struct SolidRow {
-  int position;                    // line of the name list
+  int position;  // line of the name list
   int vertices;
   int faces;
-  std::array<FaceSize, 3> sizes;   // unused entries are {0, 0}
-  double edge01;                   // to 4 decimals
+  std::array<FaceSize, 3> sizes;  // unused entries are {0, 0}
+  double edge01;                  // to 4 decimals
 };
 
 // Indexed by type number 0..30.

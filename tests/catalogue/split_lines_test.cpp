@@ -19,10 +19,10 @@ TEST(SplitLines, EachKindOfLineEnd) {
 }
 
 TEST(SplitLines, EmptyLinesAndTheEndOfTheText) {
-  EXPECT_EQ(splitLines("a\r\r\nb"), (ByteList{"a", "", "b"}));   // CR CR LF: one empty entry
-  EXPECT_EQ(splitLines("a\n\rb"), (ByteList{"a", "", "b"}));     // LF CR is two ends
+  EXPECT_EQ(splitLines("a\r\r\nb"), (ByteList{"a", "", "b"}));  // CR CR LF: one empty entry
+  EXPECT_EQ(splitLines("a\n\rb"), (ByteList{"a", "", "b"}));    // LF CR is two ends
   EXPECT_EQ(splitLines("a\r\n\r\nb"), (ByteList{"a", "", "b"}));
-  EXPECT_EQ(splitLines("last"), (ByteList{"last"}));             // no terminator: kept
+  EXPECT_EQ(splitLines("last"), (ByteList{"last"}));  // no terminator: kept
   EXPECT_EQ(splitLines("a\r\nlast"), (ByteList{"a", "last"}));
   EXPECT_EQ(splitLines("\r\n"), (ByteList{""}));
   EXPECT_EQ(splitLines("a\r\n\r\n"), (ByteList{"a", ""}));

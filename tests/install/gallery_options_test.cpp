@@ -54,14 +54,14 @@ TEST(GalleryOptions, ViewNamesInGermanAndEnglish) {
 
 TEST(GalleryOptions, RejectsWrongCommandLines) {
   const std::vector<Args> wrong{
-      {},                                              // nothing to do
-      {"--type", "3"},                                 // no --out
-      {"--out", "a.png"},                              // no solid
+      {},                  // nothing to do
+      {"--type", "3"},     // no --out
+      {"--out", "a.png"},  // no solid
       {"--type", "3", "--position", "3", "--out", "a.png"},
       {"--all", "dir", "--type", "3"},
       {"--all", "dir", "--out", "a.png"},
       {"--page", "p.md", "--type", "3", "--out", "a.png"},
-      {"--type"},                                      // value missing
+      {"--type"},  // value missing
       {"--type", "3a", "--out", "a.png"},
       {"--type", "-1", "--out", "a.png"},
       {"--type", "", "--out", "a.png"},
@@ -76,7 +76,8 @@ TEST(GalleryOptions, RejectsWrongCommandLines) {
   };
   for (const Args& args : wrong) {
     std::string joined;
-    for (const std::string& arg : args) joined += "'" + arg + "' ";
+    for (const std::string& arg : args)
+      joined += "'" + arg + "' ";
     EXPECT_THROW(parseOptions(args), EGalleryError) << joined;
   }
 }

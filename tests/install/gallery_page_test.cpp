@@ -25,7 +25,7 @@ namespace velkora::gallery {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::firstDifference;
+using test::firstDifference;
 
 std::string readFile(const fs::path& file) {
   std::ifstream stream(file, std::ios::binary);
@@ -88,7 +88,8 @@ TEST_F(GalleryPage, AllSolidsInThreeViewsWithAPageThatLinksThem) {
   ASSERT_EQ(entries.size(), 31u);
 
   std::set<fs::path> files;
-  for (const auto& entry : fs::directory_iterator(pictures)) files.insert(entry.path());
+  for (const auto& entry : fs::directory_iterator(pictures))
+    files.insert(entry.path());
   EXPECT_EQ(files.size(), 93u);
 
   const std::string page = galleryPage(entries, root_ / "docs");
@@ -142,7 +143,9 @@ TEST_F(GalleryPage, CommandLineTool) {
   const QString never = QString::fromStdString((root_ / "never.png").string());
   EXPECT_EQ(run({"--type", "3", "--view", "kugel", "--out", never}), 2);
   EXPECT_EQ(run({"--type", "31", "--out", never}), 1);
-  EXPECT_EQ(run({"--position", "3", "--out", QString::fromStdString((root_ / "no" / "x.png").string())}), 1);
+  EXPECT_EQ(
+      run({"--position", "3", "--out", QString::fromStdString((root_ / "no" / "x.png").string())}),
+      1);
   EXPECT_FALSE(QFile::exists(never));
 }
 

@@ -23,8 +23,8 @@
 namespace velkora::gallery {
 namespace {
 
-using testing::firstDifference;
-using testing::pictureOf;
+using test::firstDifference;
+using test::pictureOf;
 
 class GalleryRender : public ::testing::Test {
  protected:
@@ -94,8 +94,7 @@ TEST_F(GalleryRender, SizesAndBadRequests) {
 
   EXPECT_THROW(renderSolid(catalogue(), 31, View::Polyhedron, false, QSize(10, 10)),
                ESolidNotFound);
-  EXPECT_THROW(renderSolid(catalogue(), 0, View::Polyhedron, false, QSize(0, 10)),
-               EGalleryError);
+  EXPECT_THROW(renderSolid(catalogue(), 0, View::Polyhedron, false, QSize(0, 10)), EGalleryError);
 }
 
 // Every solid in every view, and two with marks, against the window's own

@@ -2,13 +2,13 @@
 
 #include <cstdio>
 
-namespace velkora::gallery::testing {
+namespace velkora::gallery::test {
 
 std::string firstDifference(const QImage& a, const QImage& b) {
   char text[160];
   if (a.size() != b.size()) {
-    std::snprintf(text, sizeof text, "sizes differ: %d x %d against %d x %d", a.width(),
-                  a.height(), b.width(), b.height());
+    std::snprintf(text, sizeof text, "sizes differ: %d x %d against %d x %d", a.width(), a.height(),
+                  b.width(), b.height());
     return text;
   }
   for (int y = 0; y < a.height(); ++y) {
@@ -34,4 +34,4 @@ QImage pictureOf(const Bitmap& frame) {
   return picture;
 }
 
-}  // namespace velkora::gallery::testing
+}  // namespace velkora::gallery::test

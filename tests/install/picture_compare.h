@@ -8,7 +8,7 @@
 
 #include "render/bitmap.h"
 
-namespace velkora::gallery::testing {
+namespace velkora::gallery::test {
 
 // "" when a and b have the same size and the same colour (alpha ignored) at
 // every pixel; otherwise a description of the size difference or first pixel.
@@ -17,4 +17,4 @@ std::string firstDifference(const QImage& a, const QImage& b);
 // A copy of a frame bitmap as a picture.
 QImage pictureOf(const Bitmap& frame);
 
-}  // namespace velkora::gallery::testing
+}  // namespace velkora::gallery::test

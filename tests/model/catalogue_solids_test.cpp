@@ -21,10 +21,10 @@ namespace {
 
 // Vertex and face counts by type number.
 constexpr std::array<std::pair<int, int>, 31> kCounts = {{
-    {4, 4},   {8, 6},    {6, 8},   {12, 20}, {20, 12}, {12, 14}, {30, 32}, {60, 62},
-    {24, 26}, {24, 38},  {60, 92}, {60, 32}, {120, 62}, {48, 26}, {24, 14}, {24, 14},
-    {12, 8},  {60, 32},  {8, 12},  {14, 24}, {32, 60}, {14, 24}, {14, 12}, {26, 24},
-    {62, 60}, {32, 30},  {32, 60}, {38, 24}, {92, 60}, {62, 120}, {26, 48},
+    {4, 4},   {8, 6},   {6, 8},   {12, 20}, {20, 12},  {12, 14},  {30, 32}, {60, 62},
+    {24, 26}, {24, 38}, {60, 92}, {60, 32}, {120, 62}, {48, 26},  {24, 14}, {24, 14},
+    {12, 8},  {60, 32}, {8, 12},  {14, 24}, {32, 60},  {14, 24},  {14, 12}, {26, 24},
+    {62, 60}, {32, 30}, {32, 60}, {38, 24}, {92, 60},  {62, 120}, {26, 48},
 }};
 
 struct Measured {
@@ -50,9 +50,10 @@ Measured measure(const Model& m) {
     double cy = 0.0;
     double cz = 0.0;
     for (int c = 0; c < f.count; ++c) {
-      const Point3& p = m.vertices[static_cast<std::size_t>(f.indices[static_cast<std::size_t>(c)])];
-      const Point3& q =
-          m.vertices[static_cast<std::size_t>(f.indices[static_cast<std::size_t>((c + 1) % f.count)])];
+      const Point3& p =
+          m.vertices[static_cast<std::size_t>(f.indices[static_cast<std::size_t>(c)])];
+      const Point3& q = m.vertices[static_cast<std::size_t>(
+          f.indices[static_cast<std::size_t>((c + 1) % f.count)])];
       nx += (p.y - q.y) * (p.z + q.z);  // Newell's normal
       ny += (p.z - q.z) * (p.x + q.x);
       nz += (p.x - q.x) * (p.y + q.y);

@@ -10,7 +10,7 @@
 #include "model/zoom.h"
 #include "tests/support/embedded_catalogue.h"
 
-namespace velkora::testing {
+namespace velkora::test {
 namespace {
 
 TEST(Fit, EveryStartPictureIsBoundedAndFitsAGivenRadius) {
@@ -47,4 +47,4 @@ TEST(Fit, AModelWithoutPointsOrABadRadiusIsLeftAlone) {
 }
 
 }  // namespace
-}  // namespace velkora::testing
+}  // namespace velkora::test

@@ -22,8 +22,8 @@ struct BadLoad {
   std::string listLine;
   ByteList vertexLines;
   ByteList faceLines;
-  bool convertError;     // EConvertError, otherwise ECatalogueError
-  std::string message;   // the whole message
+  bool convertError;    // EConvertError, otherwise ECatalogueError
+  std::string message;  // the whole message
 };
 
 void PrintTo(const BadLoad& bad, std::ostream* os) { *os << bad.name; }
@@ -65,32 +65,37 @@ INSTANTIATE_TEST_SUITE_P(
                 replaced(sampleFaceLines(), 0, "[1]x"), false,
                 "Abschnitt [1] fehlt im Flächenkatalog"},
         BadLoad{"VertexCountNotANumber", "Tetraeder\t0",
-                replaced(sampleVertexLines(), kTetraVertexCountLine, "4x"), sampleFaceLines(),
-                true, "'4x' ist kein gültiger Integerwert"},
+                replaced(sampleVertexLines(), kTetraVertexCountLine, "4x"), sampleFaceLines(), true,
+                "'4x' ist kein gültiger Integerwert"},
         BadLoad{"FaceCountNotANumber", "Tetraeder\t0", sampleVertexLines(),
                 replaced(sampleFaceLines(), kTetraFaceCountLine, "[#]"), true,
                 "'[#]' ist kein gültiger Integerwert"},
         BadLoad{"VertexCountAboveCapacity", "Tetraeder\t0",
                 replaced(sampleVertexLines(), kTetraVertexCountLine, "502"), sampleFaceLines(),
-                false, "Abschnitt [1] im Eckpunktkatalog: Anzahl 502 liegt nicht im Bereich 2 bis 501"},
+                false,
+                "Abschnitt [1] im Eckpunktkatalog: Anzahl 502 liegt nicht im Bereich 2 bis 501"},
         BadLoad{"VertexCountNegative", "Tetraeder\t0",
                 replaced(sampleVertexLines(), kTetraVertexCountLine, "-1"), sampleFaceLines(),
-                false, "Abschnitt [1] im Eckpunktkatalog: Anzahl -1 liegt nicht im Bereich 2 bis 501"},
+                false,
+                "Abschnitt [1] im Eckpunktkatalog: Anzahl -1 liegt nicht im Bereich 2 bis 501"},
         BadLoad{"OneVertexHasNoEdge", "Tetraeder\t0",
-                replaced(sampleVertexLines(), kTetraVertexCountLine, "1"), sampleFaceLines(),
-                false, "Abschnitt [1] im Eckpunktkatalog: Anzahl 1 liegt nicht im Bereich 2 bis 501"},
+                replaced(sampleVertexLines(), kTetraVertexCountLine, "1"), sampleFaceLines(), false,
+                "Abschnitt [1] im Eckpunktkatalog: Anzahl 1 liegt nicht im Bereich 2 bis 501"},
         BadLoad{"FaceCountAboveCapacity", "Tetraeder\t0", sampleVertexLines(),
                 replaced(sampleFaceLines(), kTetraFaceCountLine, "600"), false,
                 "Abschnitt [1] im Flächenkatalog: Anzahl 600 liegt nicht im Bereich 0 bis 501"},
-        BadLoad{"VertexBodyCutShort", "Hexaeder\t1", cutAfter(sampleVertexLines(), 12),
-                sampleFaceLines(), false,
-                "Abschnitt [2] im Eckpunktkatalog ist unvollständig: der Katalog endet vor Zeile 13"},
-        BadLoad{"CountLineMissing", "Hexaeder\t1", cutAfter(sampleVertexLines(), 7),
-                sampleFaceLines(), false,
-                "Abschnitt [2] im Eckpunktkatalog ist unvollständig: der Katalog endet vor Zeile 8"},
-        BadLoad{"FaceBodyCutShort", "Hexaeder\t1", sampleVertexLines(),
-                cutAfter(sampleFaceLines(), 13), false,
-                "Abschnitt [2] im Flächenkatalog ist unvollständig: der Katalog endet vor Zeile 14"},
+        BadLoad{
+            "VertexBodyCutShort", "Hexaeder\t1", cutAfter(sampleVertexLines(), 12),
+            sampleFaceLines(), false,
+            "Abschnitt [2] im Eckpunktkatalog ist unvollständig: der Katalog endet vor Zeile 13"},
+        BadLoad{
+            "CountLineMissing", "Hexaeder\t1", cutAfter(sampleVertexLines(), 7), sampleFaceLines(),
+            false,
+            "Abschnitt [2] im Eckpunktkatalog ist unvollständig: der Katalog endet vor Zeile 8"},
+        BadLoad{
+            "FaceBodyCutShort", "Hexaeder\t1", sampleVertexLines(), cutAfter(sampleFaceLines(), 13),
+            false,
+            "Abschnitt [2] im Flächenkatalog ist unvollständig: der Katalog endet vor Zeile 14"},
         BadLoad{"FaceWithoutCorners", "Tetraeder\t0", sampleVertexLines(),
                 replaced(sampleFaceLines(), kTetraFirstFaceLine + 1, "  \t"), false,
                 "Abschnitt [1] im Flächenkatalog, Fläche 1 hat keine Ecken"},

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <memory>
+#include <numbers>
 #include <string>
 
 #include "model/errors.h"
@@ -127,9 +127,7 @@ class Faces : public ::testing::Test {
       model_->vertices[static_cast<std::size_t>(k)] = {1.0 * k, 2.0 * k, -0.5 * k};
     }
   }
-  ByteList withFace(const std::string& line) const {
-    return {"[2]", "1", line, "[#]"};
-  }
+  ByteList withFace(const std::string& line) const { return {"[2]", "1", line, "[#]"}; }
   std::unique_ptr<Model> model_ = std::make_unique<Model>();
 };
 
@@ -152,7 +150,10 @@ TEST_F(Faces, LeadingControlBytesAndSpacesAreSkipped) {
 }
 
 TEST_F(Faces, BytesAboveAsciiAreVertexIndicesBeyond79) {
-  loadFaces(*model_, withFace("\xA7\x7F" ":"), 0);
+  loadFaces(*model_,
+            withFace("\xA7\x7F"
+                     ":"),
+            0);
   const FaceRec& f = model_->faces[0];
   ASSERT_EQ(f.count, 3);
   EXPECT_EQ(f.indices[0], 119);

@@ -19,7 +19,8 @@ double degrees(double d) { return d * kPi / 180.0; }
 
 TEST(SphereRadii, PlatonicFormulasForTheCatalogueEdges) {
   // Tetrahedron: a from the first two catalogue vertices.
-  const double a = std::sqrt(1.632993 * 1.632993 + (-0.5773503 - 1.732051) * (-0.5773503 - 1.732051));
+  const double a =
+      std::sqrt(1.632993 * 1.632993 + (-0.5773503 - 1.732051) * (-0.5773503 - 1.732051));
   EXPECT_NEAR(a, 2.8284272, 1e-7);
   const SphereRadii tetra = sphereRadii(0, a);
   EXPECT_NEAR(tetra.inner, 0.5773503, 1e-7);

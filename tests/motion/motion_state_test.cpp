@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "model/model.h"
-#include "motion/motion_state.h"
 #include "model/rotation.h"
+#include "motion/motion_state.h"
 
 namespace velkora {
 namespace {

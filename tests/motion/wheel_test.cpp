@@ -6,7 +6,7 @@
 
 #include "motion/wheel.h"
 
-namespace velkora::testing {
+namespace velkora::test {
 namespace {
 
 TEST(Wheel, WholeNotchesPassAndPiecesAddUp) {
@@ -16,7 +16,8 @@ TEST(Wheel, WholeNotchesPassAndPiecesAddUp) {
   EXPECT_EQ(wheelNotches(wheel, 360), 3);
   // A touchpad's small pieces: 15 eighths of a degree at a time.
   int notches = 0;
-  for (int k = 0; k < 16; ++k) notches += wheelNotches(wheel, 15);
+  for (int k = 0; k < 16; ++k)
+    notches += wheelNotches(wheel, 15);
   EXPECT_EQ(notches, 2);
   EXPECT_EQ(wheel.remainder, 0);
   EXPECT_EQ(wheelNotches(wheel, 100), 0);
@@ -43,4 +44,4 @@ TEST(Wheel, HugeDeltasDoNotOverflow) {
 }
 
 }  // namespace
-}  // namespace velkora::testing
+}  // namespace velkora::test

@@ -8,7 +8,7 @@
 #include "output/command_line.h"
 #include "tests/support/embedded_catalogue.h"
 
-namespace velkora::testing {
+namespace velkora::test {
 namespace {
 
 CliRequest parse(const QStringList& arguments) {
@@ -55,8 +55,8 @@ TEST(CommandLine, WithoutOptionsTheWindowStartsAsAlways) {
 }
 
 TEST(CommandLine, ExportsCarryTheirValues) {
-  const CliRequest picture = parse({"--solid", "0", "--view", "inkugel", "--marks", "--scale",
-                                    "4", "--export-picture", "a.PNG"});
+  const CliRequest picture = parse({"--solid", "0", "--view", "inkugel", "--marks", "--scale", "4",
+                                    "--export-picture", "a.PNG"});
   EXPECT_EQ(picture.action, CliAction::ExportPicture);
   EXPECT_EQ(picture.view, View::InnerSphere);
   EXPECT_TRUE(picture.marks);
@@ -111,4 +111,4 @@ TEST(CommandLine, UsageErrorsNameWhatIsWrong) {
 }
 
 }  // namespace
-}  // namespace velkora::testing
+}  // namespace velkora::test

@@ -9,7 +9,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-namespace velkora::testing {
+namespace velkora::test {
 namespace {
 
 struct ProgramRun {
@@ -45,7 +45,8 @@ TEST(Program, VersionHelpAndUsageErrors) {
     EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
   }
 
-  const ProgramRun unknown = runProgram({"--solid", "3", "--export-solid", "x.stl", "--frobnicate"});
+  const ProgramRun unknown =
+      runProgram({"--solid", "3", "--export-solid", "x.stl", "--frobnicate"});
   EXPECT_EQ(unknown.exitCode, 2);
   EXPECT_TRUE(unknown.err.contains(QStringLiteral("frobnicate"))) << unknown.err.toStdString();
   const ProgramRun badSolid = runProgram({"--solid", "Kugel", "--properties"});
@@ -97,4 +98,4 @@ TEST(Program, AFileThatCannotBeWrittenExitsWithOneAndLeavesNothing) {
 }
 
 }  // namespace
-}  // namespace velkora::testing
+}  // namespace velkora::test

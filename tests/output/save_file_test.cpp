@@ -10,7 +10,7 @@
 
 #include "output/save_file.h"
 
-namespace velkora::testing {
+namespace velkora::test {
 namespace {
 
 QByteArray contents(const QString& path) {
@@ -76,8 +76,7 @@ TEST_F(SaveFileTest, AFolderANonWritablePlaceAndNoNameAreRefused) {
   EXPECT_THROW(saveFileAtomically(folder, "x"), EWriteError);
   EXPECT_TRUE(QFileInfo(folder).isDir());
   // /proc takes no new files, whoever runs the test.
-  EXPECT_THROW(saveFileAtomically(QStringLiteral("/proc/korvelindra-save-test"), "x"),
-               EWriteError);
+  EXPECT_THROW(saveFileAtomically(QStringLiteral("/proc/korvelindra-save-test"), "x"), EWriteError);
   EXPECT_THROW(saveFileAtomically(dir_.filePath(QStringLiteral("missing/dir/file")), "x"),
                EWriteError);
   EXPECT_THROW(saveFileAtomically(QString(), "x"), EWriteError);
@@ -85,4 +84,4 @@ TEST_F(SaveFileTest, AFolderANonWritablePlaceAndNoNameAreRefused) {
 }
 
 }  // namespace
-}  // namespace velkora::testing
+}  // namespace velkora::test

@@ -17,10 +17,10 @@
 namespace velkora {
 namespace {
 
-using testing::addFace;
-using testing::addSphereQuad;
-using testing::countColour;
-using testing::hex;
+using test::addFace;
+using test::addSphereQuad;
+using test::countColour;
+using test::hex;
 
 // A composed frame of our rasteriser, kept with the buffers it was drawn into.
 struct Composed {
@@ -73,7 +73,7 @@ TEST(ComposeFrame, FrontLayerAndGivesTheTableColours) {
   ViewState view = kInner;
   view.markPoints = true;
   Composed c(layeredScene(), view, 200, 200);
-  testing::saveFrame(c.frame, "layered_inner");
+  test::saveFrame(c.frame, "layered_inner");
   EXPECT_EQ(c.at(30, 100), "A0FFA0");   // back shell alone
   EXPECT_EQ(c.at(50, 150), "A0FFA0");   // back shell under the front fill
   EXPECT_EQ(c.at(110, 150), "A0FFA0");  // white background under the front fill
@@ -102,7 +102,7 @@ TEST(ComposeFrame, OuterViewBackQuadsAreLightRedDottedAndFrontQuadsRedSolid) {
   addSphereQuad(m, {{-90, -30, 5}, {-10, -30, 5}, {-10, 30, 5}, {-90, 30, 5}});  // back
   addSphereQuad(m, {{10, -30, -5}, {90, -30, -5}, {90, 30, -5}, {10, 30, -5}});  // front
   Composed c(m, kOuter, 200, 200);
-  testing::saveFrame(c.frame, "outer_quads");
+  test::saveFrame(c.frame, "outer_quads");
   int lightRed = 0;
   for (int x = 10; x <= 90; ++x) {
     const std::string colour = c.at(x, 70);
@@ -160,7 +160,7 @@ TEST(ComposeFrame, PolyederPaintsNoCore) {
   Model noSphere = m;
   noSphere.sphereQuadCount = 0;
   Composed reference(noSphere, kPolyhedron, 200, 200);
-  EXPECT_EQ(testing::firstDifference(plain.frame, reference.frame), "");
+  EXPECT_EQ(test::firstDifference(plain.frame, reference.frame), "");
 }
 
 TEST(ComposeFrame, CoreIsPaintedFarthestFirstWithoutAKeyTest) {
@@ -268,7 +268,7 @@ TEST(ComposeFrame, MarksRestoreTheFillColour) {
 }
 
 TEST(ComposeFrame, SpherePointsAreNeverMarked) {
-  const Model ico = testing::icosahedron();
+  const Model ico = test::icosahedron();
   for (bool outer : {false, true}) {
     Model spheresOnly = ico;
     spheresOnly.faceCount = 0;
@@ -276,18 +276,17 @@ TEST(ComposeFrame, SpherePointsAreNeverMarked) {
     Composed plain(spheresOnly, view, 634, 663);
     view.markPoints = true;
     Composed marked(spheresOnly, view, 634, 663);
-    EXPECT_EQ(testing::firstDifference(marked.frame, plain.frame), "")
-        << (outer ? "outer" : "inner");
+    EXPECT_EQ(test::firstDifference(marked.frame, plain.frame), "") << (outer ? "outer" : "inner");
   }
 }
 
 TEST(ComposeFrame, OuterViewMarksPolyhedronVerticesOnly) {
-  const Model ico = testing::icosahedron();
+  const Model ico = test::icosahedron();
   ViewState view = kOuter;
   Composed plain(ico, view, 634, 663);
   view.markPoints = true;
   Composed marked(ico, view, 634, 663);
-  testing::saveFrame(marked.frame, "icosahedron_outer_marked");
+  test::saveFrame(marked.frame, "icosahedron_outer_marked");
   auto nearVertex = [&](int x, int y) {
     for (int v = 0; v < ico.vertexCount; ++v) {
       const int vx = static_cast<int>(std::nearbyint(ico.vertices[v].x)) + 317;
@@ -296,8 +295,8 @@ TEST(ComposeFrame, OuterViewMarksPolyhedronVerticesOnly) {
     }
     return false;
   };
-  EXPECT_EQ(testing::firstDifference(marked.frame, plain.frame,
-                                     [&](int x, int y) { return !nearVertex(x, y); }),
+  EXPECT_EQ(test::firstDifference(marked.frame, plain.frame,
+                                  [&](int x, int y) { return !nearVertex(x, y); }),
             "");
   // Vertices on the near side are not covered by later faces: their marks show.
   for (int v = 0; v < ico.vertexCount; ++v) {
@@ -313,7 +312,7 @@ TEST(ComposeFrame, OuterViewMarksPolyhedronVerticesOnly) {
 }
 
 TEST(ComposeFrame, BuffersAreReusedAndEveryFrameStartsWhite) {
-  const Model ico = testing::icosahedron();
+  const Model ico = test::icosahedron();
   Composed c(ico, kOuter, 300, 200);
   const std::uint32_t* storage = c.buffers.frame.pixels.data();
   Model small;
@@ -321,7 +320,7 @@ TEST(ComposeFrame, BuffersAreReusedAndEveryFrameStartsWhite) {
   composeFrame(small, kPolyhedron, 300, 200, c.buffers);
   EXPECT_EQ(c.buffers.frame.pixels.data(), storage);
   Composed fresh(small, kPolyhedron, 300, 200);
-  EXPECT_EQ(testing::firstDifference(c.frame, fresh.frame), "");
+  EXPECT_EQ(test::firstDifference(c.frame, fresh.frame), "");
   // A new size is followed as well.
   composeFrame(small, kPolyhedron, 120, 90, c.buffers);
   EXPECT_EQ(c.buffers.frame.width, 120);
@@ -356,7 +355,7 @@ TEST(ComposeFrame, EnormousCoordinatesAreClippedAtTheEdge) {
 }
 
 TEST(ComposeFrame, InfiniteAndNaNCoordinatesDrawSafely) {
-  Model m = testing::icosahedron();
+  Model m = test::icosahedron();
   m.vertices[0] = {std::numeric_limits<double>::infinity(),
                    -std::numeric_limits<double>::infinity(), 0.0};
   m.vertices[1].x = std::numeric_limits<double>::quiet_NaN();
@@ -368,7 +367,7 @@ TEST(ComposeFrame, InfiniteAndNaNCoordinatesDrawSafely) {
 }
 
 TEST(ComposeFrame, CountsAndIndicesOutsideTheArraysAreNotRead) {
-  Model m = testing::icosahedron();
+  Model m = test::icosahedron();
   m.faces[0].count = 400;
   m.faces[1].indices[1] = 70000;
   m.faces[2].indices[0] = -5;

@@ -15,7 +15,8 @@ namespace {
 DepthList listOf(std::initializer_list<double> keys) {
   std::array<CentreRec, kCapacity> centres{};
   int n = 0;
-  for (double k : keys) centres[n++].z = k;
+  for (double k : keys)
+    centres[n++].z = k;
   DepthList list;
   fillDepthList(list, centres, n);
   return list;
@@ -23,7 +24,8 @@ DepthList listOf(std::initializer_list<double> keys) {
 
 std::vector<int> indices(const DepthList& list) {
   std::vector<int> out;
-  for (int i = 0; i < list.count; ++i) out.push_back(list.items[i].index);
+  for (int i = 0; i < list.count; ++i)
+    out.push_back(list.items[i].index);
   return out;
 }
 
@@ -56,7 +58,8 @@ TEST(DepthList, OneEntryAndEmptyListStayAsTheyAre) {
 TEST(DepthList, SortsASphereListDescendingAsAPermutation) {
   std::mt19937 random(3);
   std::array<CentreRec, kCapacity> centres{};
-  for (int i = 0; i < 408; ++i) centres[i].z = static_cast<int>(random() % 50) - 25;  // many ties
+  for (int i = 0; i < 408; ++i)
+    centres[i].z = static_cast<int>(random() % 50) - 25;  // many ties
   DepthList list;
   fillDepthList(list, centres, 408);
   sortDepthList(list);
@@ -69,7 +72,8 @@ TEST(DepthList, SortsASphereListDescendingAsAPermutation) {
     seen.push_back(list.items[i].index);
   }
   std::sort(seen.begin(), seen.end());
-  for (int i = 0; i < 408; ++i) ASSERT_EQ(seen[i], i);
+  for (int i = 0; i < 408; ++i)
+    ASSERT_EQ(seen[i], i);
 }
 
 TEST(DepthList, CountsOutsideTheCapacityAreCut) {

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace velkora::testing {
+namespace velkora::test {
 
 std::string hex(std::uint32_t colour) {
   char text[16];
@@ -87,4 +87,4 @@ void saveFrame(const Canvas& canvas, const std::string& name) {
   image.save(QString::fromStdString(std::string(dir) + "/" + name + ".png"));
 }
 
-}  // namespace velkora::testing
+}  // namespace velkora::test

@@ -9,7 +9,7 @@
 
 #include "render/canvas.h"
 
-namespace velkora::testing {
+namespace velkora::test {
 
 // Empty when equal wherever considered(x, y) holds; otherwise a description
 // of the first differing pixel in row order.
@@ -32,4 +32,4 @@ void saveFrame(const Canvas& canvas, const std::string& name);
 // Pixel colour as text, RRGGBB.
 std::string hex(std::uint32_t colour);
 
-}  // namespace velkora::testing
+}  // namespace velkora::test

@@ -21,8 +21,8 @@
 namespace velkora {
 namespace {
 
-using testing::firstDifference;
-using testing::firstMismatch;
+using test::firstDifference;
+using test::firstMismatch;
 
 // One drawing call of a composed scene, with the state it was drawn in.
 struct Op {
@@ -136,10 +136,10 @@ std::string difference(Bitmap actual, Bitmap expected) {
 }
 
 TEST(PixelScale, FrameIsTheScaleOneFrameWithOffsetsTimesKAndAKPixelPen) {
-  const Model heavy = testing::loadCatalogueSolid(29);
-  const Model twelve = testing::loadCatalogueSolid(12);
-  Model turned = testing::icosahedron();
-  testing::turn(turned, 17.0, 40.0);
+  const Model heavy = test::loadCatalogueSolid(29);
+  const Model twelve = test::loadCatalogueSolid(12);
+  Model turned = test::icosahedron();
+  test::turn(turned, 17.0, 40.0);
   struct Case {
     const char* name;
     const Model& model;
@@ -165,7 +165,7 @@ TEST(PixelScale, FrameIsTheScaleOneFrameWithOffsetsTimesKAndAKPixelPen) {
 }
 
 TEST(PixelScale, ScaleOneIsTodaysFrameAndScalesOutsideOneToFourAreClamped) {
-  const Model ico = testing::icosahedron();
+  const Model ico = test::icosahedron();
   const ViewState view{View::OuterSphere, true};
   // At scale 1 the replay is the plain recorded frame.
   EXPECT_EQ(difference(composed(ico, view, 300, 301, 1), replayedAtScale(ico, view, 300, 301, 1)),
@@ -189,7 +189,7 @@ std::array<int, 4> paintedBox(const Bitmap& b) {
 
 TEST(PixelScale, MarksMeasureNineTimesTheScaleWithARingKPixelsThick) {
   Model m;
-  const int face = testing::addFace(m, {{3.0, -2.0, -1.0}});
+  const int face = test::addFace(m, {{3.0, -2.0, -1.0}});
   m.faces[face].count = 1;
   for (int k : {1, 2, 4}) {
     const Bitmap frame = composed(m, {View::Polyhedron, true}, 100 * k, 80 * k, k);
@@ -203,7 +203,7 @@ TEST(PixelScale, MarksMeasureNineTimesTheScaleWithARingKPixelsThick) {
     const int row = py;
     for (int x = px - 4 * k; x <= px + 5 * k - 1; ++x) {
       const bool ring = x < px - 3 * k || x >= px + 4 * k;
-      EXPECT_EQ(testing::hex(frame.at(x, row)), testing::hex(ring ? kRed : kYellow))
+      EXPECT_EQ(test::hex(frame.at(x, row)), test::hex(ring ? kRed : kYellow))
           << "scale " << k << ", column " << x;
     }
   }
@@ -312,7 +312,7 @@ TEST(PixelScale, TwiceThePictureBoxAveragedMatchesTheOnceScaledPicture) {
   // Where the 1x picture is flat (3x3 of one colour) at most 1 in 10000
   // pixels may disagree; over the whole picture, outlines included, at least
   // 95 % agree (96.5 % do; with a one-pixel pen at 2x only 93.8 % would).
-  const Model heavy = testing::loadCatalogueSolid(29);
+  const Model heavy = test::loadCatalogueSolid(29);
   const ViewState view{View::OuterSphere, true};
   // Even sizes keep the 2x origin at twice the 1x origin.
   Bitmap once = composed(heavy, view, 634, 662, 1);
@@ -333,7 +333,7 @@ TEST(PixelScale, TwiceThePictureBoxAveragedMatchesTheOnceScaledPicture) {
         close = close && std::abs(sum / 4 - static_cast<int>((expected >> shift) & 0xFF)) <= 64;
       }
       agreeing += close;
-      if (testing::flatAround(onceCanvas, x, y)) {
+      if (test::flatAround(onceCanvas, x, y)) {
         ++flat;
         flatAgreeing += close;
       }

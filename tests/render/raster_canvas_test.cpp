@@ -18,9 +18,9 @@
 namespace velkora {
 namespace {
 
-using testing::countColour;
-using testing::firstMismatch;
-using testing::hex;
+using test::countColour;
+using test::firstMismatch;
+using test::hex;
 
 constexpr std::uint32_t kPen = 0xFF102030u;
 constexpr std::uint32_t kFill = 0xFF40C080u;

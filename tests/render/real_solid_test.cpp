@@ -19,11 +19,11 @@
 namespace velkora {
 namespace {
 
-using testing::countColour;
-using testing::flatAround;
+using test::countColour;
+using test::flatAround;
 
 TEST(RealSolids, IcosahedronViewsMatchTheReferenceInFlatAreas) {
-  const Model ico = testing::loadCatalogueSolid(3);
+  const Model ico = test::loadCatalogueSolid(3);
   ASSERT_EQ(ico.faceCount, 20);
   const std::array<std::pair<const char*, ViewState>, 3> views{{
       {"ikosaeder_polyeder", {View::Polyhedron, false}},
@@ -37,12 +37,12 @@ TEST(RealSolids, IcosahedronViewsMatchTheReferenceInFlatAreas) {
     QPainterCanvas reference(634, 663);
     QPainterCanvas referenceFront(634, 663);
     composeScene(ico, view, reference, referenceFront);
-    testing::saveFrame(ours, name);
-    EXPECT_EQ(
-        testing::firstDifference(
-            ours, reference,
-            [&](int x, int y) { return flatAround(ours, x, y) && flatAround(reference, x, y); }),
-        "")
+    test::saveFrame(ours, name);
+    EXPECT_EQ(test::firstDifference(ours, reference,
+                                    [&](int x, int y) {
+                                      return flatAround(ours, x, y) && flatAround(reference, x, y);
+                                    }),
+              "")
         << name;
     // The glass shell shows, and the core shows through it only when there is one.
     EXPECT_GT(countColour(ours, 0xA0FFA0), 10000) << name;
@@ -51,14 +51,14 @@ TEST(RealSolids, IcosahedronViewsMatchTheReferenceInFlatAreas) {
 }
 
 TEST(RealSolids, OuterViewOfTheLargestSolidMarksItsNearVertices) {
-  const Model heavy = testing::loadCatalogueSolid(29);
+  const Model heavy = test::loadCatalogueSolid(29);
   ASSERT_EQ(heavy.faceCount, 120);
   FrameBuffers plain;
   FrameBuffers marked;
   composeFrame(heavy, {View::OuterSphere, false}, 634, 663, plain);
   composeFrame(heavy, {View::OuterSphere, true}, 634, 663, marked);
   RasterCanvas markedCanvas(marked.frame);
-  testing::saveFrame(markedCanvas, "typ29_umkugel_punkte");
+  test::saveFrame(markedCanvas, "typ29_umkugel_punkte");
   int shown = 0;
   int near = 0;
   for (int v = 0; v < heavy.vertexCount; ++v) {
@@ -82,8 +82,8 @@ TEST(RealSolids, FramesDrawnInBandsEqualDrawingDirectly) {
   // one band; drawing the same scene straight onto whole canvases must give
   // the same pixels, frame after frame in the same buffers (a turned, a
   // zoomed and a smaller solid follow, and a frame of one band in between).
-  Model heavy = testing::loadCatalogueSolid(29);
-  Model small = testing::loadCatalogueSolid(0);
+  Model heavy = test::loadCatalogueSolid(29);
+  Model small = test::loadCatalogueSolid(0);
   zoomModel(small, 0.1);
   FrameBuffers buffers;
   int frameNumber = 0;
@@ -102,7 +102,7 @@ TEST(RealSolids, FramesDrawnInBandsEqualDrawingDirectly) {
         RasterCanvas directFront(frontBits);
         composeScene(heavy, state, direct, directFront, scale);
         RasterCanvas banded(buffers.frame);
-        EXPECT_EQ(testing::firstDifference(banded, direct), "") << "frame " << frameNumber;
+        EXPECT_EQ(test::firstDifference(banded, direct), "") << "frame " << frameNumber;
         ++frameNumber;
         // A small solid fits one band once the large picture is whitened:
         // then the front becomes a whole layer again.
@@ -115,13 +115,13 @@ TEST(RealSolids, FramesDrawnInBandsEqualDrawingDirectly) {
         composeScene(small, state, smallDirect, smallDirectFront, 1);
         RasterCanvas smallComposed(buffers.frame);
         composeFrame(small, state, 1680, 1050, buffers, 1);
-        EXPECT_EQ(testing::firstDifference(smallComposed, smallDirect), "")
+        EXPECT_EQ(test::firstDifference(smallComposed, smallDirect), "")
             << "small whitening frame " << frameNumber;
         composeFrame(small, state, 1680, 1050, buffers, 1);
         RasterCanvas smallComposedFront(buffers.front);
-        EXPECT_EQ(testing::firstDifference(smallComposed, smallDirect), "")
+        EXPECT_EQ(test::firstDifference(smallComposed, smallDirect), "")
             << "small after frame " << frameNumber;
-        EXPECT_EQ(testing::firstDifference(smallComposedFront, smallDirectFront), "")
+        EXPECT_EQ(test::firstDifference(smallComposedFront, smallDirectFront), "")
             << "small front after frame " << frameNumber;
       }
     }
@@ -129,7 +129,7 @@ TEST(RealSolids, FramesDrawnInBandsEqualDrawingDirectly) {
 }
 
 TEST(RealSolids, FarEnlargedSolidStillCoversTheWholeSurface) {
-  Model m = testing::loadCatalogueSolid(12);
+  Model m = test::loadCatalogueSolid(12);
   for (int clicks = 1; clicks <= 420; ++clicks) {
     zoomModel(m, kEnlargeFactor);
     if (clicks == 20 || clicks == 200 || clicks == 420) {

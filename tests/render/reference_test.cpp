@@ -19,8 +19,8 @@
 namespace velkora {
 namespace {
 
-using testing::firstDifference;
-using testing::flatAround;
+using test::firstDifference;
+using test::flatAround;
 
 // Pixels whose 3x3 neighbourhood is one colour in either picture must agree.
 std::string differenceAwayFromOutlines(const Canvas& ours, const Canvas& reference) {
@@ -57,8 +57,8 @@ TEST(Reference, RandomConvexPolygonsFillTheSameArea) {
       c->polygon(corners);
     }
   }
-  testing::saveFrame(ours, "random_polygons_ours");
-  testing::saveFrame(reference, "random_polygons_qpainter");
+  test::saveFrame(ours, "random_polygons_ours");
+  test::saveFrame(reference, "random_polygons_qpainter");
   EXPECT_EQ(differenceAwayFromOutlines(ours, reference), "");
 }
 
@@ -95,10 +95,10 @@ std::string differenceInsideFlatAreas(const Canvas& ours, const Canvas& referenc
 }
 
 TEST(Reference, FramesFillTheSameAreas) {
-  const Model ico = testing::icosahedron();
-  const Model heavy = testing::hundredTwentyTriangles();
+  const Model ico = test::icosahedron();
+  const Model heavy = test::hundredTwentyTriangles();
   Model turned = ico;
-  testing::turn(turned, 17.0, 40.0);
+  test::turn(turned, 17.0, 40.0);
   const std::vector<Scene> scenes = {
       {"icosahedron_polyhedron", ico, {View::Polyhedron, false}},
       {"icosahedron_inner", ico, {View::InnerSphere, false}},
@@ -117,8 +117,8 @@ TEST(Reference, FramesFillTheSameAreas) {
     QPainterCanvas reference(634, 663);
     QPainterCanvas referenceFront(634, 663);
     composeScene(scene.model, scene.view, reference, referenceFront);
-    testing::saveFrame(ours, std::string(scene.name) + "_ours");
-    testing::saveFrame(reference, std::string(scene.name) + "_qpainter");
+    test::saveFrame(ours, std::string(scene.name) + "_ours");
+    test::saveFrame(reference, std::string(scene.name) + "_qpainter");
     EXPECT_EQ(differenceInsideFlatAreas(ours, reference), "") << scene.name;
     // Most of the picture takes part in the comparison.
     int compared = 0;

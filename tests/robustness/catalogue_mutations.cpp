@@ -14,22 +14,68 @@ namespace {
 
 // Count-line texts: signs, spaces, limits of 32 bits, capacity limits, words.
 std::vector<std::string> specialCounts(std::size_t count) {
-  return {"",           " ",           "0",           "1",          "2",
-          "-1",         "-0",          "+5",          " 7",         "7 ",
-          "007",        "\t4",         "4.0",         "1e2",        "0x10",
-          "500",        "501",         "502",         "1000000",    "2147483647",
-          "2147483648", "-2147483648", "-2147483649", "4294967296", "99999999999999999999999",
-          "[#]",        std::to_string(count + 1),    std::to_string(count - 1),
+  return {"",
+          " ",
+          "0",
+          "1",
+          "2",
+          "-1",
+          "-0",
+          "+5",
+          " 7",
+          "7 ",
+          "007",
+          "\t4",
+          "4.0",
+          "1e2",
+          "0x10",
+          "500",
+          "501",
+          "502",
+          "1000000",
+          "2147483647",
+          "2147483648",
+          "-2147483648",
+          "-2147483649",
+          "4294967296",
+          "99999999999999999999999",
+          "[#]",
+          std::to_string(count + 1),
+          std::to_string(count - 1),
           std::to_string(2 * count)};
 }
 
 // Coordinate texts: very large and very small numbers, words, separators, signs.
 const std::vector<std::string>& specialNumbers() {
-  static const std::vector<std::string> numbers{
-      "1e306",  "-1e306", "1e309",  "-1e400", "1.5e300", "4.9e-324", "1e-310", "1e-300",
-      "0",      "-0",     "0.0000000000", "nan", "NaN",  "inf",     "-inf",   "infinity",
-      "",       "1,5",    " 1",     "+1",     "--1",    "+-1",      ".5",     "5.",
-      "1e",     "1e+",    "0x1p3",  "1e-5",   "123456789012345678901234567890"};
+  static const std::vector<std::string> numbers{"1e306",
+                                                "-1e306",
+                                                "1e309",
+                                                "-1e400",
+                                                "1.5e300",
+                                                "4.9e-324",
+                                                "1e-310",
+                                                "1e-300",
+                                                "0",
+                                                "-0",
+                                                "0.0000000000",
+                                                "nan",
+                                                "NaN",
+                                                "inf",
+                                                "-inf",
+                                                "infinity",
+                                                "",
+                                                "1,5",
+                                                " 1",
+                                                "+1",
+                                                "--1",
+                                                "+-1",
+                                                ".5",
+                                                "5.",
+                                                "1e",
+                                                "1e+",
+                                                "0x1p3",
+                                                "1e-5",
+                                                "123456789012345678901234567890"};
   return numbers;
 }
 
@@ -123,8 +169,8 @@ std::string CatalogueMutator::randomBytes(std::size_t maxLength) {
 void CatalogueMutator::editBytes(std::string& text) {
   const std::size_t edits = 1 + below(3);
   for (std::size_t e = 0; e < edits; ++e) {
-    const char byte = below(2) == 0 ? kTellingBytes[below(kTellingBytes.size())]
-                                    : static_cast<char>(below(256));
+    const char byte =
+        below(2) == 0 ? kTellingBytes[below(kTellingBytes.size())] : static_cast<char>(below(256));
     switch (below(3)) {
       case 0:
         if (!text.empty()) {
@@ -157,7 +203,7 @@ void CatalogueMutator::damageOnce(LoadInput& in) {
     return index < list.size() ? &list[index] : nullptr;
   };
   const std::size_t countLine = s.header + 1;
-  const std::size_t anyLine = countLine + below(s.count + 1);   // count line or a body line
+  const std::size_t anyLine = countLine + below(s.count + 1);  // count line or a body line
   std::string note;
   switch (below(14)) {
     case 0:
@@ -184,8 +230,8 @@ void CatalogueMutator::damageOnce(LoadInput& in) {
         const std::string& value = specialNumbers()[below(specialNumbers().size())];
         const std::size_t field = below(3);
         replaceField(in.vertexLines[index], field, value);
-        note = "vertex line " + std::to_string(index) + " field " + std::to_string(field) +
-               " '" + value + "'";
+        note = "vertex line " + std::to_string(index) + " field " + std::to_string(field) + " '" +
+               value + "'";
       }
       which = nullptr;
       break;
@@ -216,9 +262,15 @@ void CatalogueMutator::damageOnce(LoadInput& in) {
     case 8:
       if (std::string* l = line(s.header)) {
         switch (below(3)) {
-          case 0: list.erase(list.begin() + static_cast<std::ptrdiff_t>(s.header)); break;
-          case 1: *l += ' '; break;
-          default: (*l)[0] = '('; break;
+          case 0:
+            list.erase(list.begin() + static_cast<std::ptrdiff_t>(s.header));
+            break;
+          case 1:
+            *l += ' ';
+            break;
+          default:
+            (*l)[0] = '(';
+            break;
         }
       }
       note = "header damaged";
@@ -284,18 +336,22 @@ void CatalogueMutator::forEachFixedCase(const std::function<void(const LoadInput
       auto& list = in.*s->lines;
       list.erase(list.begin() + static_cast<std::ptrdiff_t>(s->header));
     });
-    add(std::string(s == &vertex_ ? "vertex" : "face") + " header with a space", [&](LoadInput& in) { (in.*s->lines)[s->header] += ' '; });
-    add(std::string(s == &vertex_ ? "vertex" : "face") + " empty line before the count", [&](LoadInput& in) {
-      auto& list = in.*s->lines;
-      list.insert(list.begin() + static_cast<std::ptrdiff_t>(s->header + 1), "");
-    });
-    add(std::string(s == &vertex_ ? "vertex" : "face") + " empty line after the count", [&](LoadInput& in) {
-      auto& list = in.*s->lines;
-      list.insert(list.begin() + static_cast<std::ptrdiff_t>(s->header + 2), "");
-    });
+    add(std::string(s == &vertex_ ? "vertex" : "face") + " header with a space",
+        [&](LoadInput& in) { (in.*s->lines)[s->header] += ' '; });
+    add(std::string(s == &vertex_ ? "vertex" : "face") + " empty line before the count",
+        [&](LoadInput& in) {
+          auto& list = in.*s->lines;
+          list.insert(list.begin() + static_cast<std::ptrdiff_t>(s->header + 1), "");
+        });
+    add(std::string(s == &vertex_ ? "vertex" : "face") + " empty line after the count",
+        [&](LoadInput& in) {
+          auto& list = in.*s->lines;
+          list.insert(list.begin() + static_cast<std::ptrdiff_t>(s->header + 2), "");
+        });
     // Cut at every line from the header to the end of the body.
     for (std::size_t keep = s->header; keep <= s->header + 1 + s->count; ++keep) {
-      add(std::string(s == &vertex_ ? "vertex" : "face") + " list cut to " + std::to_string(keep) + " lines",
+      add(std::string(s == &vertex_ ? "vertex" : "face") + " list cut to " + std::to_string(keep) +
+              " lines",
           [&](LoadInput& in) { (in.*s->lines).resize(keep); });
     }
   }
@@ -304,8 +360,8 @@ void CatalogueMutator::forEachFixedCase(const std::function<void(const LoadInput
   forEachVertexField(specialNumbers(), add);
   // Whole solids near the edges of the double range: the edge stays usable, the
   // other corners are large (or as small as a double allows).
-  for (const char* extreme : {"1e307 1e307 1e307", "-1e306 1e306 -1e306", "1e-300 1e-300 1e-300",
-                              "4.9e-324 0 0"}) {
+  for (const char* extreme :
+       {"1e307 1e307 1e307", "-1e306 1e306 -1e306", "1e-300 1e-300 1e-300", "4.9e-324 0 0"}) {
     add(std::string("vertices from 2 on at ") + extreme, [&](LoadInput& in) {
       for (std::size_t v = 2; v < vertex_.count; ++v) {
         in.vertexLines[vertex_.header + 2 + v] = extreme;
@@ -331,8 +387,8 @@ void CatalogueMutator::forEachFixedCase(const std::function<void(const LoadInput
     }
   }
 
-  for (const char* typeText : {"", " ", "-1", "31", "2147483648", " 3", "3 ", "+3", "03", "3\t4",
-                               "\xff", "4001"}) {
+  for (const char* typeText :
+       {"", " ", "-1", "31", "2147483648", " 3", "3 ", "+3", "03", "3\t4", "\xff", "4001"}) {
     add(std::string("type text '") + typeText + "'",
         [&](LoadInput& in) { in.listLine = withTypeText(in.listLine, typeText); });
   }

@@ -18,11 +18,11 @@
 
 #include "tests/ui/window_fixture.h"
 
-namespace velkora::testing {
+namespace velkora::test {
 namespace {
 
 // Every control that may hold the focus, in the window's tab order.
-const char* const kFocusable[] = {"RadioB1", "RadioB2", "RadioB3", "CPunkte", "Listbox1",
+const char* const kFocusable[] = {"RadioB1", "RadioB2",   "RadioB3",   "CPunkte",  "Listbox1",
                                   "Button1", "SpinEdit1", "SpinEdit2", "SpinEdit3"};
 
 class KeyboardTest : public WindowTest {
@@ -65,7 +65,8 @@ TEST_F(KeyboardTest, TabCyclesThroughTheControlsAndBacktabReturns) {
   const Model before = model();
   focusOn("RadioB1");
   EXPECT_EQ(walk(Qt::Key_Tab, 7), "CPunkte Listbox1 Button1 SpinEdit1 SpinEdit2 SpinEdit3 RadioB1");
-  EXPECT_EQ(walk(Qt::Key_Backtab, 7), "SpinEdit3 SpinEdit2 SpinEdit1 Button1 Listbox1 CPunkte RadioB1");
+  EXPECT_EQ(walk(Qt::Key_Backtab, 7),
+            "SpinEdit3 SpinEdit2 SpinEdit1 Button1 Listbox1 CPunkte RadioB1");
   // Moving the focus changes nothing.
   EXPECT_EQ(pointDistance(model(), before), 0.0);
   EXPECT_EQ(control<QSpinBox>("SpinEdit1").value(), 1);
@@ -122,19 +123,19 @@ TEST_F(KeyboardTest, SpaceTogglesTheCheckBoxAndPressesTheRotationButton) {
 
 TEST_F(KeyboardTest, ArrowKeysMoveTheListSelectionAndLoadTheSolid) {
   auto& list = control<QListWidget>("Listbox1");
-  window->B2C();   // a running animation shows that the list handler ran: it stops it
+  window->B2C();  // a running animation shows that the list handler ran: it stops it
   ASSERT_TRUE(window->animationTimer().isActive());
   focusOn("Listbox1");
   press(Qt::Key_Down);
   EXPECT_EQ(list.currentRow(), 4);
-  EXPECT_EQ(model().polyType, 4);   // "Pentagondodekaeder"
+  EXPECT_EQ(model().polyType, 4);  // "Pentagondodekaeder"
   EXPECT_FALSE(window->animationTimer().isActive());
   EXPECT_EQ(control<QPushButton>("Button1").text(), QStringLiteral("Rotation"));
 
   press(Qt::Key_Up);
   press(Qt::Key_Up);
   EXPECT_EQ(list.currentRow(), 2);
-  EXPECT_EQ(model().polyType, 2);   // "Oktaeder"
+  EXPECT_EQ(model().polyType, 2);  // "Oktaeder"
   press(Qt::Key_End);
   EXPECT_EQ(list.currentRow(), 30);
   EXPECT_EQ(model().polyType, 25);  // "Rhombentriakontaeder"
@@ -173,10 +174,10 @@ TEST_F(KeyboardTest, UpAndDownChangeASpinEditByOneAndTurnOnce) {
 
   spin.setValue(15);
   const Model atTop = model();
-  press(Qt::Key_Up);   // clamped: no change, no turn
+  press(Qt::Key_Up);  // clamped: no change, no turn
   EXPECT_EQ(spin.value(), 15);
   EXPECT_EQ(pointDistance(model(), atTop), 0.0);
 }
 
 }  // namespace
-}  // namespace velkora::testing
+}  // namespace velkora::test

@@ -32,7 +32,7 @@
 #include "tests/model/model_invariants.h"
 #include "tests/ui/window_fixture.h"
 
-namespace velkora::testing {
+namespace velkora::test {
 namespace {
 
 constexpr int kSteps = 100000;
@@ -265,4 +265,4 @@ TEST_F(LongSession, StepsDragsSpinsZoomsAndChangesKeepTheSolidIntact) {
 }
 
 }  // namespace
-}  // namespace velkora::testing
+}  // namespace velkora::test

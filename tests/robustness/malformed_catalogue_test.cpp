@@ -73,21 +73,22 @@ std::string firstNonFinite(const Model& m) {
   };
   auto scan = [&](const char* name, const auto& array, int count) -> std::string {
     for (int i = 0; i < count; ++i) {
-      if (!finite(array[static_cast<std::size_t>(i)])) return name + ("[" + std::to_string(i) + "]");
+      if (!finite(array[static_cast<std::size_t>(i)]))
+        return name + ("[" + std::to_string(i) + "]");
     }
     return {};
   };
-  for (const auto& [name, value] : {std::pair{"innerRadius", m.innerRadius},
-                                    std::pair{"outerRadius", m.outerRadius},
-                                    std::pair{"scale", m.scale}}) {
+  for (const auto& [name, value] :
+       {std::pair{"innerRadius", m.innerRadius}, std::pair{"outerRadius", m.outerRadius},
+        std::pair{"scale", m.scale}}) {
     if (!std::isfinite(value)) return name;
   }
-  for (const std::string& found :
-       {scan("vertices", m.vertices, m.vertexCount), scan("faceCentres", m.faceCentres, m.faceCount),
-        scan("innerPoints", m.innerPoints, m.spherePointCount),
-        scan("outerPoints", m.outerPoints, m.spherePointCount),
-        scan("innerCentres", m.innerCentres, m.sphereQuadCount),
-        scan("outerCentres", m.outerCentres, m.sphereQuadCount)}) {
+  for (const std::string& found : {scan("vertices", m.vertices, m.vertexCount),
+                                   scan("faceCentres", m.faceCentres, m.faceCount),
+                                   scan("innerPoints", m.innerPoints, m.spherePointCount),
+                                   scan("outerPoints", m.outerPoints, m.spherePointCount),
+                                   scan("innerCentres", m.innerCentres, m.sphereQuadCount),
+                                   scan("outerCentres", m.outerCentres, m.sphereQuadCount)}) {
     if (!found.empty()) return found;
   }
   return {};
@@ -111,7 +112,7 @@ struct MalformedRun {
   test::Tally tally;
   std::size_t convertErrors = 0;
   std::size_t catalogueErrors = 0;
-  std::vector<std::string> faults;   // the first few cases that went wrong
+  std::vector<std::string> faults;  // the first few cases that went wrong
 
   void fault(int type, const LoadInput& in, const std::string& what) {
     ++tally.failures;
@@ -179,7 +180,8 @@ MalformedRun damageEveryType(Damage&& damage) {
 TEST(MalformedCatalogue, EveryDamageIsRejectedCleanlyOrLoadsAValidModel) {
   const MalformedRun run = damageEveryType([](test::CatalogueMutator& mutator, const auto& tryOne) {
     mutator.forEachFixedCase(tryOne);
-    for (int i = 0; i < kRandomCasesPerType; ++i) tryOne(mutator.randomCase());
+    for (int i = 0; i < kRandomCasesPerType; ++i)
+      tryOne(mutator.randomCase());
   });
   run.tally.print("malformed catalogue");
   std::cout << "malformed catalogue: " << run.convertErrors << " EConvertError, "

@@ -11,9 +11,9 @@ namespace velkora::test {
 
 struct Tally {
   std::size_t cases = 0;
-  std::size_t errors = 0;      // rejected with the expected kind of exception
-  std::size_t successes = 0;   // accepted with a valid result
-  std::size_t failures = 0;    // anything else: a wrong result or a wrong exception
+  std::size_t errors = 0;     // rejected with the expected kind of exception
+  std::size_t successes = 0;  // accepted with a valid result
+  std::size_t failures = 0;   // anything else: a wrong result or a wrong exception
 
   Tally& operator+=(const Tally& other) {
     cases += other.cases;

@@ -26,9 +26,9 @@ std::string withBodyLinesSwapped(const std::string& text, int sectionId, std::si
 // Swaps the labels of vertices a and b of a section in both catalogues: their coordinate
 // lines and their bytes in the face lines. The solid itself stays the same.
 std::pair<std::string, std::string> withVerticesRelabelled(const std::string& vertices,
-                                                           const std::string& faces,
-                                                           int sectionId, int a, int b);
+                                                           const std::string& faces, int sectionId,
+                                                           int a, int b);
 
 std::string bodyLine(const std::string& text, int sectionId, std::size_t line);
 
-} // namespace velkora::gen::test
+}  // namespace velkora::gen::test

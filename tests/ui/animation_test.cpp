@@ -14,7 +14,7 @@
 #include "model/zoom.h"
 #include "tests/ui/window_fixture.h"
 
-namespace velkora::testing {
+namespace velkora::test {
 namespace {
 
 using AnimationTest = WindowTest;
@@ -45,7 +45,8 @@ TEST_F(AnimationTest, FirstRotationPressTurnsHalfDegreesAboutTheVerticalAxis) {
   for (int i = 0; i < after.vertexCount; ++i) {
     EXPECT_NEAR(after.vertices[i].y, before.vertices[i].y, 1e-9) << i;
   }
-  const double turned = std::remainder(angleXZ(before.vertices[0]) - angleXZ(after.vertices[0]), 360.0);
+  const double turned =
+      std::remainder(angleXZ(before.vertices[0]) - angleXZ(after.vertices[0]), 360.0);
   const double halfDegrees = std::abs(turned) / 0.5;
   EXPECT_GE(halfDegrees, 0.99);
   EXPECT_NEAR(halfDegrees, std::round(halfDegrees), 1e-6) << turned;
@@ -106,11 +107,11 @@ TEST_F(AnimationTest, SpinTextThatIsNotANumberTurnsNothing) {
   const Model before = model();
   spin.setFocus();
   spin.selectAll();
-  QTest::keyClick(&spin, Qt::Key_Minus);   // a lone minus while typing
+  QTest::keyClick(&spin, Qt::Key_Minus);  // a lone minus while typing
   EXPECT_EQ(window->state().motion.stepX, 0.0);
   EXPECT_EQ(pointDistance(model(), before), 0.0);
 
-  QTest::keyClick(&spin, Qt::Key_5);        // "-5": one change, one turn
+  QTest::keyClick(&spin, Qt::Key_5);  // "-5": one change, one turn
   EXPECT_EQ(spin.value(), -5);
   EXPECT_EQ(window->state().motion.stepX, -1.25);
   const Model afterFive = turnedCopy(before, -1.25, 0.0, 0.5);
@@ -135,12 +136,14 @@ TEST_F(AnimationTest, TenEnlargesThenTenShrinksRestoreTheSize) {
   QTest::mouseClick(&enlarge, Qt::LeftButton);
   EXPECT_DOUBLE_EQ(model().vertices[0].x, before.vertices[0].x * kEnlargeFactor);
   EXPECT_DOUBLE_EQ(model().scale, before.scale * kEnlargeFactor);
-  for (int i = 1; i < 10; ++i) QTest::mouseClick(&enlarge, Qt::LeftButton);
+  for (int i = 1; i < 10; ++i)
+    QTest::mouseClick(&enlarge, Qt::LeftButton);
   EXPECT_NEAR(model().scale / before.scale, std::pow(1.1, 10), 1e-9);
-  for (int i = 0; i < 10; ++i) QTest::mouseClick(&shrink, Qt::LeftButton);
+  for (int i = 0; i < 10; ++i)
+    QTest::mouseClick(&shrink, Qt::LeftButton);
   EXPECT_LT(pointDistance(model(), before), 1e-9);
   EXPECT_NEAR(model().scale, before.scale, 1e-12 * before.scale);
 }
 
 }  // namespace
-}  // namespace velkora::testing
+}  // namespace velkora::test

@@ -20,7 +20,7 @@
 #include "tests/ui/window_fixture.h"
 #include "ui/help_window.h"
 
-namespace velkora::testing {
+namespace velkora::test {
 namespace {
 
 class CommandsTest : public WindowTest {
@@ -61,7 +61,8 @@ class CommandsTest : public WindowTest {
 
 QStringList menuTitles(const QMenuBar& bar) {
   QStringList titles;
-  for (const QAction* action : bar.actions()) titles << action->text();
+  for (const QAction* action : bar.actions())
+    titles << action->text();
   return titles;
 }
 
@@ -70,7 +71,8 @@ TEST_F(CommandsTest, TheMenuBarHoldsTheThreeGermanMenusAboveTheClientArea) {
             (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Ansicht"),
                          QStringLiteral("&Hilfe")}));
   QStringList texts;
-  for (const QAction* action : window->commands()) texts << action->text().remove('&');
+  for (const QAction* action : window->commands())
+    texts << action->text().remove('&');
   for (const char* expected :
        {"Bild speichern …", "Bild kopieren", "Körper exportieren …", "Beenden", "Eigenschaften",
         "Präsentation", "Ausgangslage", "Nächster Körper", "Vorheriger Körper", "Netz drucken …",
@@ -181,7 +183,8 @@ TEST_F(CommandsTest, TheHelpListsEveryCommandWithAShortcut) {
     ++withKeys;
     EXPECT_TRUE(help.contains(action->text().remove('&').toHtmlEscaped()))
         << action->text().toStdString();
-    EXPECT_TRUE(help.contains(action->shortcut().toString(QKeySequence::NativeText).toHtmlEscaped()))
+    EXPECT_TRUE(
+        help.contains(action->shortcut().toString(QKeySequence::NativeText).toHtmlEscaped()))
         << action->shortcut().toString().toStdString();
   }
   EXPECT_GE(withKeys, 20);
@@ -200,4 +203,4 @@ TEST_F(CommandsTest, TooltipsExplainTheIconButtonsSpinEditsAndPicture) {
 }
 
 }  // namespace
-}  // namespace velkora::testing
+}  // namespace velkora::test

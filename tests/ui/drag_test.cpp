@@ -8,7 +8,7 @@
 
 #include "tests/ui/window_fixture.h"
 
-namespace velkora::testing {
+namespace velkora::test {
 namespace {
 
 class DragTest : public WindowTest {
@@ -34,7 +34,8 @@ TEST_F(DragTest, NinetyPixelsLeftEqualsOneNinetyDegreeTurn) {
   const std::vector<std::uint32_t> framePixels = window->frameBuffers().frame.pixels;
   press(Qt::LeftButton, Qt::LeftButton, {400, 300});
   EXPECT_TRUE(moveCursorShown());
-  for (int x = 390; x >= 310; x -= 10) move(Qt::LeftButton, {x, 300});
+  for (int x = 390; x >= 310; x -= 10)
+    move(Qt::LeftButton, {x, 300});
   release(Qt::LeftButton, Qt::NoButton, {310, 300});
   EXPECT_FALSE(moveCursorShown());
   EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "override stack balanced";
@@ -76,4 +77,4 @@ TEST_F(DragTest, PressAndReleaseWithoutMovementChangeNothing) {
 }
 
 }  // namespace
-}  // namespace velkora::testing
+}  // namespace velkora::test

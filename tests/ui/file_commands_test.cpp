@@ -13,7 +13,7 @@
 #include "tests/ui/window_fixture.h"
 #include "ui/properties_window.h"
 
-namespace velkora::testing {
+namespace velkora::test {
 namespace {
 
 using FileCommandsTest = WindowTest;
@@ -103,4 +103,4 @@ TEST_F(FileCommandsTest, ThePropertiesWindowFollowsTheListAndSelectsTheDual) {
 }
 
 }  // namespace
-}  // namespace velkora::testing
+}  // namespace velkora::test

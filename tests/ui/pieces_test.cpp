@@ -21,7 +21,9 @@ TEST(NameDecoding, ShowsTheNameBeforeTheTabDecodedFromWindows1252) {
   EXPECT_EQ(listDisplayName("\t7"), QString());
   EXPECT_EQ(listDisplayName("a\tb\tc"), QStringLiteral("a"));
   // Latin-1 range, the 0x80..0x9F block and its undefined bytes.
-  EXPECT_EQ(decodeWindows1252("gro\xDF \xE4u\xDF" "ere"), QStringLiteral("groß äußere"));
+  EXPECT_EQ(decodeWindows1252("gro\xDF \xE4u\xDF"
+                              "ere"),
+            QStringLiteral("groß äußere"));
   EXPECT_EQ(decodeWindows1252("\x80\x8A\x9F"), QStringLiteral("€ŠŸ"));
   EXPECT_EQ(decodeWindows1252("\x81\x9D").at(0).unicode(), 0x81);
   EXPECT_EQ(decodeWindows1252("\x81\x9D").at(1).unicode(), 0x9D);

@@ -11,7 +11,7 @@
 #include "tests/ui/window_fixture.h"
 #include "ui/window_placement.h"
 
-namespace velkora::testing {
+namespace velkora::test {
 namespace {
 
 TEST(Placement, AWindowThatFitsIsCentredFrameIncluded) {
@@ -53,4 +53,4 @@ TEST_F(SmallWindowTest, TheControlColumnScrollsWhereItDoesNotFit) {
 }
 
 }  // namespace
-}  // namespace velkora::testing
+}  // namespace velkora::test

@@ -13,7 +13,7 @@
 #include "model/zoom.h"
 #include "tests/ui/window_fixture.h"
 
-namespace velkora::testing {
+namespace velkora::test {
 namespace {
 
 class PresentationTest : public WindowTest {
@@ -101,4 +101,4 @@ TEST_F(PresentationTest, EscAndF10DoNothingOutsideTheMode) {
 }
 
 }  // namespace
-}  // namespace velkora::testing
+}  // namespace velkora::test

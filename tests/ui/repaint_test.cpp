@@ -17,7 +17,7 @@
 #include "model/rotation.h"
 #include "tests/ui/window_fixture.h"
 
-namespace velkora::testing {
+namespace velkora::test {
 namespace {
 
 class RepaintTest : public WindowTest {
@@ -146,7 +146,7 @@ TEST_F(RepaintTest, TheRealErrorBoxShowsTitleIconAndText) {
     box->accept();
   });
   poll.start(20);
-  clickListEntry(12);   // returns once the box is closed
+  clickListEntry(12);  // returns once the box is closed
   poll.stop();
   EXPECT_EQ(title, QStringLiteral("Murvanteliskor"));
   EXPECT_EQ(icon, QMessageBox::Critical);
@@ -154,4 +154,4 @@ TEST_F(RepaintTest, TheRealErrorBoxShowsTitleIconAndText) {
 }
 
 }  // namespace
-}  // namespace velkora::testing
+}  // namespace velkora::test

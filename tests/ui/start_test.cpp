@@ -15,7 +15,7 @@
 
 #include "tests/ui/window_fixture.h"
 
-namespace velkora::testing {
+namespace velkora::test {
 namespace {
 
 using StartTest = WindowTest;
@@ -71,7 +71,8 @@ TEST_F(StartTest, OpensWithTheIcosahedronDrawnAndTheControlsAtTheirDefaults) {
   const QImage shown = control<QWidget>("PB1").grab().toImage();
   ASSERT_EQ(shown.size(), QSize(634, 663));
   for (const QPoint p : {QPoint(317, 331), QPoint(317, 150), QPoint(0, 0), QPoint(500, 400)}) {
-    EXPECT_EQ(shown.pixel(p) & 0xFFFFFFu, frame.at(p.x(), p.y()) & 0xFFFFFFu) << p.x() << "," << p.y();
+    EXPECT_EQ(shown.pixel(p) & 0xFFFFFFu, frame.at(p.x(), p.y()) & 0xFFFFFFu)
+        << p.x() << "," << p.y();
   }
 }
 
@@ -114,12 +115,10 @@ struct CaptionCase {
 
 TEST_F(StartTest, ListSelectionSetsTheSphereCaptionsByPosition) {
   auto& list = control<QListWidget>("Listbox1");
-  for (const CaptionCase& c : {CaptionCase{12, "innere Kugel", "Umkugel"},
-                               CaptionCase{17, "innere Kugel", "Umkugel"},
-                               CaptionCase{18, "Velkora", "äußere Kugel"},
-                               CaptionCase{29, "Velkora", "äußere Kugel"},
-                               CaptionCase{4, "Velkora", "Umkugel"},
-                               CaptionCase{5, "innere Kugel", "Umkugel"}}) {
+  for (const CaptionCase& c :
+       {CaptionCase{12, "innere Kugel", "Umkugel"}, CaptionCase{17, "innere Kugel", "Umkugel"},
+        CaptionCase{18, "Velkora", "äußere Kugel"}, CaptionCase{29, "Velkora", "äußere Kugel"},
+        CaptionCase{4, "Velkora", "Umkugel"}, CaptionCase{5, "innere Kugel", "Umkugel"}}) {
     clickListEntry(c.row);
     ASSERT_EQ(list.currentRow(), c.row);
     EXPECT_EQ(control<QRadioButton>("RadioB2").text(), QString::fromUtf8(c.radio2)) << c.row;
@@ -146,4 +145,4 @@ TEST_F(StartTest, TabVisitsTheControlsInTheirOrder) {
 }
 
 }  // namespace
-}  // namespace velkora::testing
+}  // namespace velkora::test

@@ -10,7 +10,7 @@
 
 #include "model/rotation.h"
 
-namespace velkora::testing {
+namespace velkora::test {
 
 namespace {
 
@@ -19,8 +19,8 @@ double setDistance(const std::array<Point3, kCapacity>& a, const std::array<Poin
   double largest = 0.0;
   for (int i = 0; i < count; ++i) {
     const auto k = static_cast<std::size_t>(i);
-    largest = std::max({largest, std::abs(a[k].x - b[k].x), std::abs(a[k].y - b[k].y),
-                        std::abs(a[k].z - b[k].z)});
+    largest = std::max(
+        {largest, std::abs(a[k].x - b[k].x), std::abs(a[k].y - b[k].y), std::abs(a[k].z - b[k].z)});
   }
   return largest;
 }
@@ -69,4 +69,4 @@ void WindowTest::clickListEntry(int row) {
   QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
 }
 
-}  // namespace velkora::testing
+}  // namespace velkora::test

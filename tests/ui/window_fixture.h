@@ -15,7 +15,7 @@
 #include "model/model.h"
 #include "ui/main_window.h"
 
-namespace velkora::testing {
+namespace velkora::test {
 
 // Largest coordinate difference over vertices and both sphere point sets.
 double pointDistance(const Model& a, const Model& b);
@@ -47,7 +47,7 @@ class WindowTest : public ::testing::Test {
   Model& model() { return window->state().model; }
 
   std::unique_ptr<TFVelkora> window;
-  QStringList errors;   // every error text the window reported
+  QStringList errors;  // every error text the window reported
 };
 
-}  // namespace velkora::testing
+}  // namespace velkora::test

@@ -22,4 +22,4 @@ std::string nameListText();
 std::string vertexCatalogueText(const std::vector<Solid>& solids);
 std::string faceCatalogueText(const std::vector<Solid>& solids);
 
-} // namespace velkora::gen
+}  // namespace velkora::gen

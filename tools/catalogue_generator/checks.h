@@ -16,8 +16,8 @@ namespace velkora::gen {
 inline constexpr double kTableTolerance = 1e-4;
 
 struct Radii {
-    Real inner = 0;
-    Real outer = 0;
+  Real inner = 0;
+  Real outer = 0;
 };
 
 // The viewer's radius rules for a type and the length a of its edge 0-1: closed formulas for
@@ -37,4 +37,4 @@ void checkNameList(std::string_view text);
 // One block per type with the measured values, as printed by --report.
 std::string reportTable(const std::vector<Measurement>& measurements);
 
-} // namespace velkora::gen
+}  // namespace velkora::gen

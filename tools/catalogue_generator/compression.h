@@ -11,4 +11,4 @@ std::string compressBest(std::string_view text);
 
 std::string inflateAll(std::string_view stream);
 
-} // namespace velkora::gen
+}  // namespace velkora::gen

@@ -16,4 +16,4 @@ Solid constructSolid(int type);
 // with faces in boundary order and the origin strictly inside.
 Solid polarReciprocal(const Solid& solid);
 
-} // namespace velkora::gen
+}  // namespace velkora::gen

@@ -8,8 +8,8 @@
 namespace velkora::gen {
 
 class GeneratorError : public std::runtime_error {
-public:
-    explicit GeneratorError(const std::string& message) : std::runtime_error(message) {}
+ public:
+  explicit GeneratorError(const std::string& message) : std::runtime_error(message) {}
 };
 
-} // namespace velkora::gen
+}  // namespace velkora::gen

@@ -17,4 +17,4 @@ std::string encodeFaceLine(const Face& face);
 // Each byte minus 48; bytes below 48 or above 167 throw GeneratorError.
 Face decodeFaceLine(std::string_view line);
 
-} // namespace velkora::gen
+}  // namespace velkora::gen

@@ -7,33 +7,28 @@
 
 namespace velkora::gen {
 
-Family familyOf(int type)
-{
-    if (type >= 0 && type <= 4) {
-        return Family::Platonic;
-    }
-    if (type >= 5 && type <= 17) {
-        return Family::Archimedean;
-    }
-    if (type >= 18 && type <= 30) {
-        return Family::Catalan;
-    }
-    throw GeneratorError("Unbekannter Typ " + std::to_string(type));
+Family familyOf(int type) {
+  if (type >= 0 && type <= 4) {
+    return Family::Platonic;
+  }
+  if (type >= 5 && type <= 17) {
+    return Family::Archimedean;
+  }
+  if (type >= 18 && type <= 30) {
+    return Family::Catalan;
+  }
+  throw GeneratorError("Unbekannter Typ " + std::to_string(type));
 }
 
-int archimedeanDualOf(int catalanType)
-{
-    // Catalan type 18 + i is the polar reciprocal of Archimedean type kDuals[i].
-    static constexpr std::array<int, 13> kDuals{16, 14, 17, 15, 5, 8, 7, 6, 11, 9, 10, 12, 13};
-    if (familyOf(catalanType) != Family::Catalan) {
-        throw GeneratorError("Typ " + std::to_string(catalanType) + " ist kein Catalan-Körper");
-    }
-    return kDuals[static_cast<std::size_t>(catalanType - 18)];
+int archimedeanDualOf(int catalanType) {
+  // Catalan type 18 + i is the polar reciprocal of Archimedean type kDuals[i].
+  static constexpr std::array<int, 13> kDuals{16, 14, 17, 15, 5, 8, 7, 6, 11, 9, 10, 12, 13};
+  if (familyOf(catalanType) != Family::Catalan) {
+    throw GeneratorError("Typ " + std::to_string(catalanType) + " ist kein Catalan-Körper");
+  }
+  return kDuals[static_cast<std::size_t>(catalanType - 18)];
 }
 
-int sectionIdOf(int type)
-{
-    return familyOf(type) == Family::Platonic ? type + 1 : type + 3996;
-}
+int sectionIdOf(int type) { return familyOf(type) == Family::Platonic ? type + 1 : type + 3996; }
 
-} // namespace velkora::gen
+}  // namespace velkora::gen

@@ -16,4 +16,4 @@ int archimedeanDualOf(int catalanType);
 // Section identifier of a type: type + 1 for 0-4, type + 3996 for 5-30.
 int sectionIdOf(int type);
 
-} // namespace velkora::gen
+}  // namespace velkora::gen

@@ -13,14 +13,14 @@
 namespace velkora::gen {
 
 struct CatalogueFile {
-    std::string name;        // "VELKORA", "MPOLY1", "MPOLY2"
-    std::string text;        // inflated bytes
-    std::string compressed;  // zlib stream written as <name>.z
+  std::string name;        // "VELKORA", "MPOLY1", "MPOLY2"
+  std::string text;        // inflated bytes
+  std::string compressed;  // zlib stream written as <name>.z
 };
 
 struct Generation {
-    std::vector<CatalogueFile> files;  // VELKORA, MPOLY1, MPOLY2
-    std::vector<Measurement> measurements;  // by type
+  std::vector<CatalogueFile> files;       // VELKORA, MPOLY1, MPOLY2
+  std::vector<Measurement> measurements;  // by type
 };
 
 // The 31 solids in catalogue order, by type.
@@ -32,4 +32,4 @@ Generation generateAndCheck();
 // Writes <name>.z for each file into the folder (which must exist).
 void writeFiles(const Generation& generation, const std::filesystem::path& folder);
 
-} // namespace velkora::gen
+}  // namespace velkora::gen

@@ -15,4 +15,4 @@ std::vector<Face> convexHullFaces(const std::vector<Vec3>& points, Real toleranc
 // side its outward normal points to.
 Face boundaryOrder(const std::vector<Vec3>& points, std::vector<int> corners, Vec3 outward);
 
-} // namespace velkora::gen
+}  // namespace velkora::gen

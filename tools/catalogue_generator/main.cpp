@@ -12,53 +12,51 @@
 
 namespace {
 
-int usage()
-{
-    std::fputs("Aufruf: catalogue_generator [--report] [--check] <Zielordner>\n", stderr);
-    return 2;
+int usage() {
+  std::fputs("Aufruf: catalogue_generator [--report] [--check] <Zielordner>\n", stderr);
+  return 2;
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
-    bool report = false;
-    bool checkOnly = false;
-    std::string outdir;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--report") {
-            report = true;
-        } else if (arg == "--check") {
-            checkOnly = true;
-        } else if (!arg.empty() && arg[0] != '-' && outdir.empty()) {
-            outdir = arg;
-        } else {
-            return usage();
-        }
+int main(int argc, char** argv) {
+  bool report = false;
+  bool checkOnly = false;
+  std::string outdir;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--report") {
+      report = true;
+    } else if (arg == "--check") {
+      checkOnly = true;
+    } else if (!arg.empty() && arg[0] != '-' && outdir.empty()) {
+      outdir = arg;
+    } else {
+      return usage();
     }
-    if (outdir.empty() && !checkOnly) {
-        return usage();
+  }
+  if (outdir.empty() && !checkOnly) {
+    return usage();
+  }
+  try {
+    const auto generation = velkora::gen::generateAndCheck();
+    if (report) {
+      std::fputs(velkora::gen::reportTable(generation.measurements).c_str(), stdout);
     }
-    try {
-        const auto generation = velkora::gen::generateAndCheck();
-        if (report) {
-            std::fputs(velkora::gen::reportTable(generation.measurements).c_str(), stdout);
-        }
-        for (const auto& file : generation.files) {
-            std::size_t lines = 0;
-            for (char c : file.text) {
-                lines += c == '\n' ? 1 : 0;
-            }
-            std::printf("%s.z: %zu Bytes komprimiert, %zu Bytes Text, %zu Zeilen\n",
-                        file.name.c_str(), file.compressed.size(), file.text.size(), lines);
-        }
-        if (!checkOnly) {
-            velkora::gen::writeFiles(generation, outdir);
-        }
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "catalogue_generator: %s\n", error.what());
-        return 1;
+    for (const auto& file : generation.files) {
+      std::size_t lines = 0;
+      for (char c : file.text) {
+        lines += c == '\n' ? 1 : 0;
+      }
+      std::printf("%s.z: %zu Bytes komprimiert, %zu Bytes Text, %zu Zeilen\n", file.name.c_str(),
+                  file.compressed.size(), file.text.size(), lines);
     }
-    return 0;
+    if (!checkOnly) {
+      velkora::gen::writeFiles(generation, outdir);
+    }
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "catalogue_generator: %s\n", error.what());
+    return 1;
+  }
+  return 0;
 }

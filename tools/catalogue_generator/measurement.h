@@ -10,19 +10,19 @@
 namespace velkora::gen {
 
 struct Measurement {
-    int vertexCount = 0;
-    int faceCount = 0;
-    int edgeCount = 0;
-    std::vector<ValueCount> faceSizes;          // ascending by corner count
-    std::vector<ValueCount> edgeLengths;        // distinct values ascending, with counts
-    std::vector<ValueCount> vertexDistances;
-    std::vector<ValueCount> facePlaneDistances;
-    double edge01 = 0;
-    bool edge01IsEdge = false;
-    Real vertexDistanceSpread = 0;     // largest minus smallest vertex distance
-    Real facePlaneSpread = 0;          // largest minus smallest face-plane distance
-    Real maxPlaneDeviation = 0;        // farthest corner from its face's plane
-    Vec3 centroid;
+  int vertexCount = 0;
+  int faceCount = 0;
+  int edgeCount = 0;
+  std::vector<ValueCount> faceSizes;    // ascending by corner count
+  std::vector<ValueCount> edgeLengths;  // distinct values ascending, with counts
+  std::vector<ValueCount> vertexDistances;
+  std::vector<ValueCount> facePlaneDistances;
+  double edge01 = 0;
+  bool edge01IsEdge = false;
+  Real vertexDistanceSpread = 0;  // largest minus smallest vertex distance
+  Real facePlaneSpread = 0;       // largest minus smallest face-plane distance
+  Real maxPlaneDeviation = 0;     // farthest corner from its face's plane
+  Vec3 centroid;
 };
 
 // Values closer than this to their neighbour count as one distinct value; far above the
@@ -34,4 +34,4 @@ std::vector<ValueCount> distinctValues(std::vector<Real> values);
 
 Measurement measureSection(int type, const SectionData& section);
 
-} // namespace velkora::gen
+}  // namespace velkora::gen

@@ -18,4 +18,4 @@ std::string formatCoordinate(Real value);
 // in 0, at most 13 characters, and not "-0".
 bool isCatalogueNumber(std::string_view text);
 
-} // namespace velkora::gen
+}  // namespace velkora::gen

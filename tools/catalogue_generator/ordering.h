@@ -20,4 +20,4 @@ EdgeKind edgeKindOf(int type);
 // the sample's face lines. Throws GeneratorError when the solid does not fit its sample.
 void orderForCatalogue(Solid& solid, int type);
 
-} // namespace velkora::gen
+}  // namespace velkora::gen

@@ -14,4 +14,4 @@ Real evaluatePolynomial(const std::vector<Real>& coefficients, Real x);
 // A real root near start, refined until the step no longer shrinks the residual.
 Real newtonRoot(const std::vector<Real>& coefficients, Real start);
 
-} // namespace velkora::gen
+}  // namespace velkora::gen

@@ -12,29 +12,29 @@
 namespace velkora::gen {
 
 struct NameEntry {
-    std::string_view name;  // Windows-1252 bytes
-    int type;
+  std::string_view name;  // Windows-1252 bytes
+  int type;
 };
 
 // The 31 lines of the name list, in list order.
 const std::array<NameEntry, 31>& nameList();
 
 struct ValueCount {
-    double value;
-    int count;
+  double value;
+  int count;
 };
 
 struct SolidCounts {
-    int vertices;
-    int faces;
-    std::vector<ValueCount> faceSizes;  // value = corners per face, ascending
+  int vertices;
+  int faces;
+  std::vector<ValueCount> faceSizes;  // value = corners per face, ascending
 };
 
 struct GeometryRow {
-    std::vector<ValueCount> edgeLengths;  // ascending
-    double edge01;
-    std::vector<ValueCount> vertexDistances;
-    std::vector<ValueCount> facePlaneDistances;
+  std::vector<ValueCount> edgeLengths;  // ascending
+  double edge01;
+  std::vector<ValueCount> vertexDistances;
+  std::vector<ValueCount> facePlaneDistances;
 };
 
 // Needs 0 <= type <= 30.
@@ -49,4 +49,4 @@ float outerRadiusFactor(int type);
 std::vector<std::string> sampleVertexLines(int type);
 std::vector<std::string> sampleFaceLines(int type);
 
-} // namespace velkora::gen
+}  // namespace velkora::gen

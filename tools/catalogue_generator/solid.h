@@ -11,8 +11,8 @@ namespace velkora::gen {
 using Face = std::vector<int>;
 
 struct Solid {
-    std::vector<Vec3> vertices;
-    std::vector<Face> faces;  // each in boundary order
+  std::vector<Vec3> vertices;
+  std::vector<Face> faces;  // each in boundary order
 };
 
 // The undirected edges of the faces, each once as (smaller index, larger index), sorted.
@@ -24,4 +24,4 @@ Vec3 outwardNormal(const std::vector<Vec3>& vertices, const Face& face);
 
 Vec3 faceCentroid(const std::vector<Vec3>& vertices, const Face& face);
 
-} // namespace velkora::gen
+}  // namespace velkora::gen

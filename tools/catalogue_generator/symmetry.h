@@ -13,9 +13,9 @@ namespace velkora::gen {
 // A spherical triangle bounded by three mirrors; a, b, c are its corners on the p-fold,
 // q-fold and 2-fold rotation axes. Mirror "a" is the side opposite corner a, and so on.
 struct SchwarzTriangle {
-    Vec3 a;
-    Vec3 b;
-    Vec3 c;
+  Vec3 a;
+  Vec3 b;
+  Vec3 c;
 };
 
 SchwarzTriangle tetrahedralTriangle();  // (3 3 2), a on the axis (1, 1, 1)
@@ -40,4 +40,4 @@ Vec3 wythoffPoint(const SchwarzTriangle& triangle, bool activeA, bool activeB, b
 // Real value of the golden ratio in long double.
 Real goldenRatio();
 
-} // namespace velkora::gen
+}  // namespace velkora::gen

@@ -16,8 +16,8 @@ namespace velkora::gen {
 std::vector<std::string> splitCrLfLines(std::string_view text, std::string_view what);
 
 struct SectionData {
-    std::vector<Vec3> vertices;  // parsed from the written numbers
-    std::vector<Face> faces;
+  std::vector<Vec3> vertices;  // parsed from the written numbers
+  std::vector<Face> faces;
 };
 
 // One entry per type 0..30. Checks that each text holds exactly the 31 sections in identifier
@@ -25,4 +25,4 @@ struct SectionData {
 // catalogue numbers separated by single spaces, and that no face line equals a header line.
 std::vector<SectionData> readCatalogues(std::string_view vertexText, std::string_view faceText);
 
-} // namespace velkora::gen
+}  // namespace velkora::gen

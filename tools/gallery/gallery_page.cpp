@@ -25,9 +25,8 @@ struct Group {
 };
 
 // Types 0..4 are Platonic, 5..17 Archimedean, 18..30 Catalan.
-constexpr std::array<Group, 3> kGroups{{{"Platonic solids", 0, 4},
-                                        {"Archimedean solids", 5, 17},
-                                        {"Catalan solids", 18, 30}}};
+constexpr std::array<Group, 3> kGroups{
+    {{"Platonic solids", 0, 4}, {"Archimedean solids", 5, 17}, {"Catalan solids", 18, 30}}};
 
 std::string twoDigits(int value) {
   char buffer[16];
@@ -69,8 +68,8 @@ std::vector<GalleryEntry> writeGalleryPictures(const Catalogue& catalogue,
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   if (error) {
-    throw EGalleryError("Ordner " + folder.string() + " konnte nicht angelegt werden: " +
-                        error.message());
+    throw EGalleryError("Ordner " + folder.string() +
+                        " konnte nicht angelegt werden: " + error.message());
   }
   std::vector<GalleryEntry> entries;
   for (int position = 0; static_cast<std::size_t>(position) < catalogue.names.size(); ++position) {

@@ -20,8 +20,7 @@ using namespace velkora::gallery;
 
 void renderOne(const Options& options, const Catalogue& catalogue) {
   const int position = options.type ? positionOfType(catalogue, *options.type) : *options.position;
-  const QImage frame = renderSolid(catalogue, position, options.view, options.marks,
-                                   options.size);
+  const QImage frame = renderSolid(catalogue, position, options.view, options.marks, options.size);
   savePicture(scaledToWidth(frame, options.thumbWidth), options.out, options.thumbWidth > 0);
 }
 

@@ -41,15 +41,17 @@ View parseView(const std::string& text) {
   if (text == "polyeder" || text == "polyhedron") return View::Polyhedron;
   if (text == "inkugel" || text == "inner") return View::InnerSphere;
   if (text == "umkugel" || text == "outer") return View::OuterSphere;
-  throw EGalleryError("--view: '" + text +
-                      "' ist keine Ansicht (polyeder, inkugel oder umkugel)");
+  throw EGalleryError("--view: '" + text + "' ist keine Ansicht (polyeder, inkugel oder umkugel)");
 }
 
 std::string viewName(View view) {
   switch (view) {
-    case View::Polyhedron: return "polyhedron";
-    case View::InnerSphere: return "inner";
-    case View::OuterSphere: return "outer";
+    case View::Polyhedron:
+      return "polyhedron";
+    case View::InnerSphere:
+      return "inner";
+    case View::OuterSphere:
+      return "outer";
   }
   return "polyhedron";
 }

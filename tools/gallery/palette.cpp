@@ -86,7 +86,8 @@ std::vector<QRgb> medianCut(std::vector<ColourCount>& colours, int maxColours) {
       return channel(a.colour, chosenChannel) < channel(b.colour, chosenChannel);
     });
     std::int64_t total = 0;
-    for (auto it = first; it != last; ++it) total += it->count;
+    for (auto it = first; it != last; ++it)
+      total += it->count;
     std::int64_t running = 0;
     std::size_t split = box.begin + 1;
     for (std::size_t i = box.begin; i + 1 < box.end; ++i) {
@@ -99,7 +100,8 @@ std::vector<QRgb> medianCut(std::vector<ColourCount>& colours, int maxColours) {
   }
   std::vector<QRgb> palette;
   palette.reserve(boxes.size());
-  for (const Box& box : boxes) palette.push_back(box.mean(colours));
+  for (const Box& box : boxes)
+    palette.push_back(box.mean(colours));
   return palette;
 }
 
@@ -126,24 +128,28 @@ QImage toPalette(const QImage& picture) {
   std::unordered_map<QRgb, std::int64_t> histogram;
   for (int y = 0; y < source.height(); ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-    for (int x = 0; x < source.width(); ++x) ++histogram[line[x] | 0xFF000000u];
+    for (int x = 0; x < source.width(); ++x)
+      ++histogram[line[x] | 0xFF000000u];
   }
   std::vector<ColourCount> colours;
   colours.reserve(histogram.size());
-  for (const auto& [colour, count] : histogram) colours.push_back({colour, count});
+  for (const auto& [colour, count] : histogram)
+    colours.push_back({colour, count});
   // A fixed order, so the same picture always gets the same palette.
   std::sort(colours.begin(), colours.end(),
             [](const ColourCount& a, const ColourCount& b) { return a.colour < b.colour; });
 
   std::vector<QRgb> palette;
   if (static_cast<int>(colours.size()) <= kMaxPaletteColours) {
-    for (const ColourCount& c : colours) palette.push_back(c.colour);
+    for (const ColourCount& c : colours)
+      palette.push_back(c.colour);
   } else {
     palette = medianCut(colours, kMaxPaletteColours);
   }
 
   std::unordered_map<QRgb, int> indexOf;
-  for (const ColourCount& c : colours) indexOf[c.colour] = nearest(palette, c.colour);
+  for (const ColourCount& c : colours)
+    indexOf[c.colour] = nearest(palette, c.colour);
 
   QImage result(source.size(), QImage::Format_Indexed8);
   result.setColorTable(QList<QRgb>(palette.begin(), palette.end()));
