@@ -10,6 +10,7 @@
 #include <string>
 
 #include "catalogue/sections.h"
+#include "model/centre.h"
 #include "model/errors.h"
 #include "model/integer_text.h"
 #include "model/radii.h"
@@ -110,9 +111,6 @@ void loadFaces(Model& model, const ByteList& faceLines, int sectionOffset) {
     }
     FaceRec& face = model.faces[static_cast<std::size_t>(k)];
     face.count = static_cast<std::int32_t>(line.size());
-    double sx = 0.0;
-    double sy = 0.0;
-    double sz = 0.0;
     for (std::size_t c = 0; c < line.size(); ++c) {
       const int index = static_cast<std::uint8_t>(line[c]) - kIndexBase;
       if (index < 0 || index >= vertexLimit) {
@@ -120,13 +118,8 @@ void loadFaces(Model& model, const ByteList& faceLines, int sectionOffset) {
                               " liegt nicht im Bereich 0 bis " + std::to_string(vertexLimit - 1));
       }
       face.indices[c] = index;
-      const Point3& p = model.vertices[static_cast<std::size_t>(index)];
-      sx += p.x;
-      sy += p.y;
-      sz += p.z;
     }
-    model.faceCentres[static_cast<std::size_t>(k)] = {sx / face.count, sy / face.count,
-                                                      sz / face.count};
+    model.faceCentres[static_cast<std::size_t>(k)] = cornerMean(face, model.vertices);
   }
 }
 

@@ -52,8 +52,9 @@ struct Model {
   std::array<Point3, kCapacity> innerPoints{};
   std::array<Point3, kCapacity> outerPoints{};
   std::int32_t sphereQuadCount = 0;
-  std::array<FaceRec, kCapacity> innerQuads{};
-  std::array<FaceRec, kCapacity> outerQuads{};
+  // The quads of both sphere meshes: the outer mesh is the inner one scaled,
+  // so one set of corner numbers serves innerPoints and outerPoints.
+  std::array<FaceRec, kCapacity> sphereQuads{};
   std::array<CentreRec, kCapacity> innerCentres{};
   std::array<CentreRec, kCapacity> outerCentres{};
   double innerRadius = 0.0;  // catalogue units

@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "model/angles.h"
+#include "model/centre.h"
 
 namespace velkora {
 namespace {
@@ -13,20 +14,6 @@ namespace {
 constexpr int kLowestLatitude = -85;  // degrees
 constexpr int kLatitudeStep = 10;
 constexpr int kLongitudeStep = 15;
-
-// The mean of a quad's corners, summed in corner order.
-CentreRec quadCentre(const FaceRec& quad, const std::array<Point3, kCapacity>& points) {
-  double sx = 0.0;
-  double sy = 0.0;
-  double sz = 0.0;
-  for (int c = 0; c < quad.count; ++c) {
-    const Point3& p = points[static_cast<std::size_t>(quad.indices[static_cast<std::size_t>(c)])];
-    sx += p.x;
-    sy += p.y;
-    sz += p.z;
-  }
-  return {sx / quad.count, sy / quad.count, sz / quad.count};
-}
 
 }  // namespace
 
@@ -49,7 +36,7 @@ void buildInnerSphere(Model& model) {
   for (int i = 0; i < kMeshLatitudes - 1; ++i) {
     for (int j = 0; j < kMeshLongitudes; ++j) {
       const int next = (j + 1) % kMeshLongitudes;
-      FaceRec& quad = model.innerQuads[static_cast<std::size_t>(kMeshLongitudes * i + j)];
+      FaceRec& quad = model.sphereQuads[static_cast<std::size_t>(kMeshLongitudes * i + j)];
       quad.count = 4;
       quad.indices[0] = kMeshLongitudes * i + j;
       quad.indices[1] = kMeshLongitudes * i + next;
@@ -61,7 +48,7 @@ void buildInnerSphere(Model& model) {
 
   for (int q = 0; q < model.sphereQuadCount; ++q) {
     const auto k = static_cast<std::size_t>(q);
-    model.innerCentres[k] = quadCentre(model.innerQuads[k], model.innerPoints);
+    model.innerCentres[k] = cornerMean(model.sphereQuads[k], model.innerPoints);
   }
 }
 
@@ -79,8 +66,7 @@ void buildOuterSphere(Model& model) {
   }
   for (int q = 0; q < quads; ++q) {
     const auto k = static_cast<std::size_t>(q);
-    model.outerQuads[k] = model.innerQuads[k];
-    model.outerCentres[k] = quadCentre(model.outerQuads[k], model.outerPoints);
+    model.outerCentres[k] = cornerMean(model.sphereQuads[k], model.outerPoints);
   }
 }
 

@@ -12,11 +12,11 @@ inline constexpr int kMeshLatitudes = 18;
 inline constexpr int kSpherePoints = kMeshLongitudes * kMeshLatitudes;       // 432
 inline constexpr int kSphereQuads = kMeshLongitudes * (kMeshLatitudes - 1);  // 408
 
-// Builds innerPoints, innerQuads, innerCentres and both counts on a sphere of
+// Builds innerPoints, sphereQuads, innerCentres and both counts on a sphere of
 // model.innerRadius about the origin.
 void buildInnerSphere(Model& model);
 
-// Builds outerPoints, outerQuads and outerCentres from the inner mesh scaled by
+// Builds outerPoints and outerCentres from the inner mesh scaled by
 // outerRadius / innerRadius. Needs buildInnerSphere first and a non-zero innerRadius.
 void buildOuterSphere(Model& model);
 

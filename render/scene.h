@@ -45,9 +45,9 @@ struct PolygonSet {
 
 inline constexpr PolygonSet kFaceSet{&Model::vertices, &Model::faces, &Model::faceCentres,
                                      &Model::faceCount};
-inline constexpr PolygonSet kInnerQuadSet{&Model::innerPoints, &Model::innerQuads,
+inline constexpr PolygonSet kInnerQuadSet{&Model::innerPoints, &Model::sphereQuads,
                                           &Model::innerCentres, &Model::sphereQuadCount};
-inline constexpr PolygonSet kOuterQuadSet{&Model::outerPoints, &Model::outerQuads,
+inline constexpr PolygonSet kOuterQuadSet{&Model::outerPoints, &Model::sphereQuads,
                                           &Model::outerCentres, &Model::sphereQuadCount};
 
 // One pass over one set of polygons, farthest first.

@@ -53,8 +53,7 @@ void buildSpheres(Model& m, double innerRadius, double outerRadius) {
       quad.indices[1] = r * kSegments + next;
       quad.indices[2] = (r + 1) * kSegments + next;
       quad.indices[3] = (r + 1) * kSegments + s;
-      m.innerQuads[q] = quad;
-      m.outerQuads[q] = quad;
+      m.sphereQuads[q] = quad;
       m.innerCentres[q] = centreOf(m.innerPoints, quad);
       m.outerCentres[q] = centreOf(m.outerPoints, quad);
     }
@@ -126,8 +125,7 @@ int addSphereQuad(Model& model, std::initializer_list<Point3> corners) {
     quad.indices[quad.count++] = model.spherePointCount++;
   }
   const int index = model.sphereQuadCount++;
-  model.innerQuads[index] = quad;
-  model.outerQuads[index] = quad;
+  model.sphereQuads[index] = quad;
   model.innerCentres[index] = centreOf(model.innerPoints, quad);
   model.outerCentres[index] = centreOf(model.outerPoints, quad);
   return index;

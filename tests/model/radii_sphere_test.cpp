@@ -122,7 +122,7 @@ TEST_F(SphereMesh, CountsAndPointsInLatitudeLongitudeOrder) {
 TEST_F(SphereMesh, QuadCornersCloseEachRing) {
   const Model& m = *model_;
   auto corners = [&m](int q) {
-    const FaceRec& f = m.innerQuads[static_cast<std::size_t>(q)];
+    const FaceRec& f = m.sphereQuads[static_cast<std::size_t>(q)];
     return std::array<int, 5>{f.count, f.indices[0], f.indices[1], f.indices[2], f.indices[3]};
   };
   EXPECT_EQ(corners(0), (std::array<int, 5>{4, 0, 1, 25, 24}));
