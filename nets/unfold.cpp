@@ -23,26 +23,8 @@ double norm3(V3 a) { return std::sqrt(dot3(a, a)); }
 
 // Newell normal of a face in the given corner order.
 V3 faceNormal(const std::vector<Point3>& points, const std::vector<int>& corners) {
-  V3 n{0, 0, 0};
-  for (std::size_t k = 0; k < corners.size(); ++k) {
-    const Point3& p = points[static_cast<std::size_t>(corners[k])];
-    const Point3& q = points[static_cast<std::size_t>(corners[(k + 1) % corners.size()])];
-    n.x += (p.y - q.y) * (p.z + q.z);
-    n.y += (p.z - q.z) * (p.x + q.x);
-    n.z += (p.x - q.x) * (p.y + q.y);
-  }
-  return n;
-}
-
-Point3 centroidOf(const std::vector<Point3>& points, const std::vector<int>& corners) {
-  Point3 c;
-  for (int v : corners) {
-    c.x += points[static_cast<std::size_t>(v)].x;
-    c.y += points[static_cast<std::size_t>(v)].y;
-    c.z += points[static_cast<std::size_t>(v)].z;
-  }
-  const double n = static_cast<double>(corners.size());
-  return {c.x / n, c.y / n, c.z / n};
+  const Point3 n = newellNormal(points, corners);
+  return {n.x, n.y, n.z};
 }
 
 // The face in its own plane: corner 0 at the origin, edge 0 along x, outward normal towards the
@@ -168,7 +150,7 @@ SolidFaces prepareSolid(const Polyhedron& solid) {
     }
     std::vector<int> c = corners;
     const V3 n = faceNormal(solid.vertices, c);
-    if (dot3(n, sub(centroidOf(solid.vertices, c), centre)) < 0) std::reverse(c.begin(), c.end());
+    if (dot3(n, sub(cornerMean(solid.vertices, c), centre)) < 0) std::reverse(c.begin(), c.end());
     oriented.push_back(std::move(c));
   }
   // Longest edge, the unit of the net.

@@ -79,20 +79,8 @@ void checkClosed(const std::vector<std::vector<int>>& faces) {
 // Newell's normal (twice the area along the normal) and the corner mean of a face.
 void normalAndCentre(const std::vector<Point3>& points, const std::vector<int>& face, Point3& n,
                      Point3& c) {
-  n = {};
-  c = {};
-  for (std::size_t i = 0; i < face.size(); ++i) {
-    const Point3& p = points[static_cast<std::size_t>(face[i])];
-    const Point3& q = points[static_cast<std::size_t>(face[(i + 1) % face.size()])];
-    n.x += (p.y - q.y) * (p.z + q.z);
-    n.y += (p.z - q.z) * (p.x + q.x);
-    n.z += (p.x - q.x) * (p.y + q.y);
-    c.x += p.x;
-    c.y += p.y;
-    c.z += p.z;
-  }
-  const double corners = static_cast<double>(face.size());
-  c = {c.x / corners, c.y / corners, c.z / corners};
+  n = newellNormal(points, face);
+  c = cornerMean(points, face);
 }
 
 }  // namespace
