@@ -2,14 +2,15 @@
 // The message names the type and the offending value; main prints it and exits non-zero.
 #pragma once
 
-#include <stdexcept>
 #include <string>
+
+#include "catalogue/errors.h"
 
 namespace velkora::gen {
 
-class GeneratorError : public std::runtime_error {
+class GeneratorError : public velkora::Error {
  public:
-  explicit GeneratorError(const std::string& message) : std::runtime_error(message) {}
+  explicit GeneratorError(const std::string& message) : velkora::Error(message) {}
 };
 
 }  // namespace velkora::gen

@@ -8,16 +8,10 @@
 namespace velkora::gen {
 
 Family familyOf(int type) {
-  if (type >= 0 && type <= 4) {
-    return Family::Platonic;
+  if (type < 0 || type >= kTypeCount) {
+    throw GeneratorError("Unbekannter Typ " + std::to_string(type));
   }
-  if (type >= 5 && type <= 17) {
-    return Family::Archimedean;
-  }
-  if (type >= 18 && type <= 30) {
-    return Family::Catalan;
-  }
-  throw GeneratorError("Unbekannter Typ " + std::to_string(type));
+  return velkora::familyOf(type);
 }
 
 int archimedeanDualOf(int catalanType) {

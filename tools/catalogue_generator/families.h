@@ -2,12 +2,16 @@
 // the dual of each Catalan solid. Types 0-4 Platonic, 5-17 Archimedean, 18-30 Catalan.
 #pragma once
 
+#include "model/family.h"
+
 namespace velkora::gen {
 
-enum class Family { Platonic, Archimedean, Catalan };
+using Family = velkora::Family;
 
-constexpr int kTypeCount = 31;
+constexpr int kTypeCount = velkora::kSolidCount;
 
+// The program's family table, with a range check: throws GeneratorError
+// outside 0-30.
 Family familyOf(int type);
 
 // The Archimedean type whose polar reciprocal is the given Catalan type (18-30).
