@@ -1,7 +1,7 @@
 // The real window on Qt's offscreen platform: entering and leaving
 // presentation mode (full screen, fitting the picture, composing a frame),
 // one animation tick of the heaviest scene at the design size, and a picture
-// of it at 4 times the drawing area.
+// of it at 4 times the drawing area, and the print preview of a paper net.
 
 #include <benchmark/benchmark.h>
 
@@ -9,9 +9,14 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QListWidget>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QTest>
 
+#include "model/polyhedron.h"
+#include "nets/layout.h"
+#include "nets/net_paint.h"
 #include "output/picture.h"
 #include "ui/main_window.h"
 
@@ -60,6 +65,25 @@ void BM_Picture4x(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Picture4x)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// "Netz drucken": the print preview of the largest solid's default net,
+// from building the net to the shown preview with its pages painted.
+void BM_NetPrintPreview(benchmark::State& state) {
+  const velkora::CatalogueTexts texts = velkora::loadCatalogueTexts();
+  for (auto _ : state) {
+    const velkora::NetDocument net =
+        velkora::buildNet(velkora::polyhedronAt(texts, 21), velkora::solidNameAt(texts, 21), {});
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(true);
+    QPrintPreviewDialog preview(&printer);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+                     [&net](QPrinter* target) { velkora::printNet(*target, net); });
+    preview.show();
+    QApplication::processEvents();
+    preview.close();
+  }
+}
+BENCHMARK(BM_NetPrintPreview)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
