@@ -27,7 +27,8 @@ using velkora::TFVelkora;
 std::unique_ptr<TFVelkora> shownWindow(int row) {
   auto window = std::make_unique<TFVelkora>([](const QString&) {});
   window->show();
-  QTest::qWaitForWindowExposed(window.get());
+  // The offscreen platform exposes a shown window at once.
+  [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
   window->findChild<QListWidget*>(QStringLiteral("Listbox1"))->setCurrentRow(row);
   window->findChild<QRadioButton*>(QStringLiteral("RadioB3"))->setChecked(true);
   return window;

@@ -158,6 +158,20 @@ bool hasInversion(const SolidMesh& mesh, double tolerance) {
   return true;
 }
 
+// The name of the rotation group with that many rotations.
+std::string rotationGroupName(int rotations) {
+  switch (rotations) {
+    case 12:
+      return "T";
+    case 24:
+      return "O";
+    case 60:
+      return "I";
+    default:
+      return std::to_string(rotations) + " Drehungen";
+  }
+}
+
 }  // namespace
 
 Symmetry symmetryOf(const SolidMesh& mesh, double tolerance) {
@@ -168,20 +182,7 @@ Symmetry symmetryOf(const SolidMesh& mesh, double tolerance) {
   // Only a group of 12 rotations with reflections needs it: Td or Th.
   s.inversion = s.rotations == 12 && s.reflections && hasInversion(mesh, tolerance);
 
-  switch (s.rotations) {
-    case 12:
-      s.rotationGroup = "T";
-      break;
-    case 24:
-      s.rotationGroup = "O";
-      break;
-    case 60:
-      s.rotationGroup = "I";
-      break;
-    default:
-      s.rotationGroup = std::to_string(s.rotations) + " Drehungen";
-      break;
-  }
+  s.rotationGroup = rotationGroupName(s.rotations);
   s.group = s.rotationGroup;
   if (s.reflections) {
     s.group += (s.rotations == 12 && !s.inversion) ? "d" : "h";
