@@ -6,6 +6,7 @@
 #include <QCommandLineParser>
 
 #include "app_version.h"
+#include "solid_export/mesh_export.h"
 
 namespace velkora {
 
@@ -221,7 +222,14 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
 
   request.marks = parser.isSet(kMarks);
   if (parser.isSet(kScale)) request.scale = parseScale(parser.value(kScale));
-  if (parser.isSet(kSizeMm)) request.sizeMm = positiveNumber(parser, kSizeMm);
+  if (parser.isSet(kSizeMm)) {
+    request.sizeMm = positiveNumber(parser, kSizeMm);
+    if (request.sizeMm < kSmallestDiameterMm || request.sizeMm > kLargestDiameterMm) {
+      throw EUsageError("--size-mm: " + parser.value(kSizeMm).toStdString() + " is outside " +
+                        std::to_string(static_cast<int>(kSmallestDiameterMm)) + "-" +
+                        std::to_string(static_cast<int>(kLargestDiameterMm)) + " mm");
+    }
+  }
   request.json = parser.isSet(kJson);
   if (parser.isSet(kPaper)) request.paper = parsePaper(parser.value(kPaper));
   if (parser.isSet(kEdgeMm)) request.edgeMm = positiveNumber(parser, kEdgeMm);

@@ -94,6 +94,8 @@ TEST(CommandLine, UsageErrorsNameWhatIsWrong) {
       {{"--solid", "3", "--export-net", "a.png"}, "a.png"},
       {{"--solid", "3", "--export-solid", "a.stl", "--size-mm", "-5"}, "--size-mm"},
       {{"--solid", "3", "--export-solid", "a.stl", "--size-mm", "nan"}, "--size-mm"},
+      {{"--solid", "3", "--export-solid", "a.stl", "--size-mm", "0.5"}, "--size-mm"},
+      {{"--solid", "3", "--export-solid", "a.stl", "--size-mm", "20000"}, "--size-mm"},
       {{"--solid", "3", "--export-net", "a.pdf", "--edge-mm", "0"}, "--edge-mm"},
       {{"--solid", "3", "--export-net", "a.pdf", "--paper", "a5"}, "a5"},
       {{"--export-picture", "a.png"}, "--solid"},
