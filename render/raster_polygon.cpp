@@ -102,6 +102,63 @@ bool monotoneInY(std::span<const PixelPoint> corners) {
   return changes <= 2;
 }
 
+// The Bresenham steps of an edge from a to b, traversed from its smaller end
+// p0: the major axis u steps once per pixel, the minor axis v follows by
+// rounding; steps 0..len without the traversal's end point, clipped along the
+// major axis to the columns 0..width-1 or the rows rowsTop..rowsBottom-1.
+struct EdgeSteps {
+  bool reversed = false;  // b is the smaller end
+  PixelPoint p0;
+  PixelPoint p1;
+  bool xMajor = true;
+  std::int64_t len = 0;
+  std::int64_t u0 = 0;
+  std::int64_t su = 1;
+  std::int64_t v0 = 0;
+  std::int64_t adv = 0;
+  std::int64_t sv = 1;
+  std::int64_t uMin = 0;  // visible range along each axis
+  std::int64_t uLimit = 0;
+  std::int64_t vMin = 0;
+  std::int64_t vLimit = 0;
+  std::int64_t iFirst = 0;
+  std::int64_t iLast = 0;
+};
+
+// Fills s for the edge; false for an edge of no length.
+bool edgeSteps(PixelPoint a, PixelPoint b, int width, int rowsTop, int rowsBottom, EdgeSteps& s) {
+  s.reversed = b.x < a.x || (b.x == a.x && b.y < a.y);
+  s.p0 = s.reversed ? b : a;
+  s.p1 = s.reversed ? a : b;
+  const std::int64_t dx = static_cast<std::int64_t>(s.p1.x) - s.p0.x;  // >= 0
+  const std::int64_t dy = static_cast<std::int64_t>(s.p1.y) - s.p0.y;
+  s.xMajor = dx >= std::abs(dy);
+  s.len = s.xMajor ? dx : std::abs(dy);
+  if (s.len == 0) {
+    return false;
+  }
+  s.u0 = s.xMajor ? s.p0.x : s.p0.y;
+  s.su = s.xMajor ? 1 : (dy > 0 ? 1 : -1);
+  s.v0 = s.xMajor ? s.p0.y : s.p0.x;
+  s.adv = s.xMajor ? std::abs(dy) : dx;
+  s.sv = s.xMajor ? (dy >= 0 ? 1 : -1) : 1;
+  s.uMin = s.xMajor ? 0 : rowsTop;
+  s.uLimit = s.xMajor ? width : rowsBottom;
+  s.vMin = s.xMajor ? rowsTop : 0;
+  s.vLimit = s.xMajor ? rowsBottom : width;
+  s.iFirst = s.reversed ? 1 : 0;
+  s.iLast = s.reversed ? s.len : s.len - 1;
+  // Clip along the major axis: u = u0 + su * i within [uMin, uLimit).
+  if (s.su > 0) {
+    s.iFirst = std::max(s.iFirst, s.uMin - s.u0);
+    s.iLast = std::min(s.iLast, s.uLimit - 1 - s.u0);
+  } else {
+    s.iFirst = std::max(s.iFirst, s.u0 - (s.uLimit - 1));
+    s.iLast = std::min(s.iLast, s.u0 - s.uMin);
+  }
+  return true;
+}
+
 }  // namespace
 
 void RasterCanvas::fillPolygon(std::span<const PixelPoint> corners) {
@@ -213,82 +270,54 @@ void RasterCanvas::outlinePolygon(std::span<const PixelPoint> corners) {
 }
 
 void RasterCanvas::drawEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase) {
-  const bool reversed = b.x < a.x || (b.x == a.x && b.y < a.y);
-  const PixelPoint p0 = reversed ? b : a;
-  const PixelPoint p1 = reversed ? a : b;
-  const std::int64_t dx = static_cast<std::int64_t>(p1.x) - p0.x;  // >= 0
-  const std::int64_t dy = static_cast<std::int64_t>(p1.y) - p0.y;
-  const bool xMajor = dx >= std::abs(dy);
-  // Major axis u steps once per pixel, minor axis v follows by rounding.
-  const std::int64_t len = xMajor ? dx : std::abs(dy);
-  if (len == 0) {
+  EdgeSteps s;
+  if (!edgeSteps(a, b, bitmap_.width, rowsTop(), rowsBottom(), s)) {
     return;
-  }
-  const std::int64_t u0 = xMajor ? p0.x : p0.y;
-  const std::int64_t su = xMajor ? 1 : (dy > 0 ? 1 : -1);
-  const std::int64_t v0 = xMajor ? p0.y : p0.x;
-  const std::int64_t adv = xMajor ? std::abs(dy) : dx;
-  const std::int64_t sv = xMajor ? (dy >= 0 ? 1 : -1) : 1;
-  // Visible range along each axis: all columns, the rows of the window.
-  const std::int64_t uMin = xMajor ? 0 : rowsTop();
-  const std::int64_t uLimit = xMajor ? bitmap_.width : rowsBottom();
-  const std::int64_t vMin = xMajor ? rowsTop() : 0;
-  const std::int64_t vLimit = xMajor ? rowsBottom() : bitmap_.width;
-
-  // Steps 0..len; the traversal's end point is left out.
-  std::int64_t iFirst = reversed ? 1 : 0;
-  std::int64_t iLast = reversed ? len : len - 1;
-  // Clip along the major axis: u = u0 + su * i within [0, uLimit).
-  if (su > 0) {
-    iFirst = std::max(iFirst, uMin - u0);
-    iLast = std::min(iLast, uLimit - 1 - u0);
-  } else {
-    iFirst = std::max(iFirst, u0 - (uLimit - 1));
-    iLast = std::min(iLast, u0 - uMin);
   }
   // Clip along the minor axis: v = v0 + sv * m(i), m(i) = floor((2 i adv + len) / 2 len),
   // a non-decreasing function of i, so the visible steps form one range. An
   // edge whose both ends lie inside needs no clipping (the common case).
-  const std::int64_t mLow = sv > 0 ? vMin - v0 : v0 - (vLimit - 1);
-  const std::int64_t mHigh = sv > 0 ? vLimit - 1 - v0 : v0 - vMin;
-  const bool inside = p0.x >= 0 && p1.x < bitmap_.width && std::min(p0.y, p1.y) >= rowsTop() &&
-                      std::max(p0.y, p1.y) < rowsBottom();
+  const std::int64_t mLow = s.sv > 0 ? s.vMin - s.v0 : s.v0 - (s.vLimit - 1);
+  const std::int64_t mHigh = s.sv > 0 ? s.vLimit - 1 - s.v0 : s.v0 - s.vMin;
+  const bool inside = s.p0.x >= 0 && s.p1.x < bitmap_.width &&
+                      std::min(s.p0.y, s.p1.y) >= rowsTop() &&
+                      std::max(s.p0.y, s.p1.y) < rowsBottom();
   if (inside) {
     // Nothing to cut.
-  } else if (adv == 0) {
+  } else if (s.adv == 0) {
     if (mLow > 0 || mHigh < 0) {
       return;
     }
   } else {
-    iFirst = std::max(iFirst, ceilDiv(2 * len * mLow - len, 2 * adv));
-    iLast = std::min(iLast, ceilDiv(2 * len * (mHigh + 1) - len, 2 * adv) - 1);
+    s.iFirst = std::max(s.iFirst, ceilDiv(2 * s.len * mLow - s.len, 2 * s.adv));
+    s.iLast = std::min(s.iLast, ceilDiv(2 * s.len * (mHigh + 1) - s.len, 2 * s.adv) - 1);
   }
-  if (iFirst > iLast) {
+  if (s.iFirst > s.iLast) {
     return;
   }
 
   // Walk the pixels by pointer; the dot phase runs with the traversal, which
   // goes against i when the edge was turned round.
-  const std::int64_t denominator = 2 * len;
-  const std::int64_t numerator = 2 * iFirst * adv + len;
+  const std::int64_t denominator = 2 * s.len;
+  const std::int64_t numerator = 2 * s.iFirst * s.adv + s.len;
   std::int64_t mStep = 0;
-  if (iFirst > 1) {
+  if (s.iFirst > 1) {
     mStep = floorDiv(numerator, denominator);
   } else if (numerator >= denominator) {  // iFirst 0 or 1: numerator < 2 denominator
     mStep = 1;
   }
   std::int64_t rest = numerator - mStep * denominator;
   const std::ptrdiff_t stride = bitmap_.width;
-  const std::ptrdiff_t uPixels = xMajor ? su : su * stride;
-  const std::ptrdiff_t vPixels = xMajor ? sv * stride : sv;
-  const std::int64_t u = u0 + su * iFirst;
-  const std::int64_t v = v0 + sv * mStep;
+  const std::ptrdiff_t uPixels = s.xMajor ? s.su : s.su * stride;
+  const std::ptrdiff_t vPixels = s.xMajor ? s.sv * stride : s.sv;
+  const std::int64_t u = s.u0 + s.su * s.iFirst;
+  const std::int64_t v = s.v0 + s.sv * mStep;
   std::uint32_t* const pixels = bitmap_.pixels.data();
-  std::ptrdiff_t at = xMajor ? v * stride + u : u * stride + v;
-  const std::int64_t twoAdv = 2 * adv;
+  std::ptrdiff_t at = s.xMajor ? v * stride + u : u * stride + v;
+  const std::int64_t twoAdv = 2 * s.adv;
   if (penStyle() == PenStyle::Solid) {
     const std::uint32_t colour = penColour();
-    for (std::int64_t i = iFirst; i <= iLast; ++i) {
+    for (std::int64_t i = s.iFirst; i <= s.iLast; ++i) {
       pixels[at] = colour;
       at += uPixels;
       rest += twoAdv;
@@ -301,10 +330,10 @@ void RasterCanvas::drawEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase) {
   }
   static_assert(kDotPeriod == 3, "one dot, two gaps");
   const std::uint32_t colours[kDotPeriod] = {penColour(), fillColour(), fillColour()};
-  const std::int64_t firstIndex = dotBase + (reversed ? len - iFirst : iFirst);
+  const std::int64_t firstIndex = dotBase + (s.reversed ? s.len - s.iFirst : s.iFirst);
   int phase = static_cast<int>(firstIndex % kDotPeriod);
-  const int phaseStep = reversed ? kDotPeriod - 1 : 1;  // -1 or +1 modulo the period
-  for (std::int64_t i = iFirst; i <= iLast; ++i) {
+  const int phaseStep = s.reversed ? kDotPeriod - 1 : 1;  // -1 or +1 modulo the period
+  for (std::int64_t i = s.iFirst; i <= s.iLast; ++i) {
     pixels[at] = colours[phase];
     phase += phaseStep;
     if (phase >= kDotPeriod) {
@@ -333,84 +362,57 @@ void RasterCanvas::drawWideEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase
     a.y += w - 1;
     b.y += w - 1;
   }
-  const bool reversed = b.x < a.x || (b.x == a.x && b.y < a.y);
-  const PixelPoint p0 = reversed ? b : a;
-  const PixelPoint p1 = reversed ? a : b;
-  const std::int64_t dx = static_cast<std::int64_t>(p1.x) - p0.x;  // >= 0
-  const std::int64_t dy = static_cast<std::int64_t>(p1.y) - p0.y;
-  const bool xMajor = dx >= std::abs(dy);
-  const std::int64_t len = xMajor ? dx : std::abs(dy);
-  if (len == 0) {
+  EdgeSteps s;
+  if (!edgeSteps(a, b, bitmap_.width, rowsTop(), rowsBottom(), s)) {
     return;
-  }
-  const std::int64_t u0 = xMajor ? p0.x : p0.y;
-  const std::int64_t su = xMajor ? 1 : (dy > 0 ? 1 : -1);
-  const std::int64_t v0 = xMajor ? p0.y : p0.x;
-  const std::int64_t adv = xMajor ? std::abs(dy) : dx;
-  const std::int64_t sv = xMajor ? (dy >= 0 ? 1 : -1) : 1;
-  // Visible range along each axis: all columns, the rows of the window.
-  const std::int64_t uMin = xMajor ? 0 : rowsTop();
-  const std::int64_t uLimit = xMajor ? bitmap_.width : rowsBottom();
-  const std::int64_t vMin = xMajor ? rowsTop() : 0;
-  const std::int64_t vLimit = xMajor ? rowsBottom() : bitmap_.width;
-
-  // Steps 0..len without the traversal's end point, clipped along the major axis.
-  std::int64_t iFirst = reversed ? 1 : 0;
-  std::int64_t iLast = reversed ? len : len - 1;
-  if (su > 0) {
-    iFirst = std::max(iFirst, uMin - u0);
-    iLast = std::min(iLast, uLimit - 1 - u0);
-  } else {
-    iFirst = std::max(iFirst, u0 - (uLimit - 1));
-    iLast = std::min(iLast, u0 - uMin);
   }
   // The run of the pixel at v covers v..v + w - 1, so a step shows while
   // vMin + 1 - w <= v <= vLimit - 1, with v = v0 + sv * m(i) as in drawEdge.
-  const std::int64_t mLow = sv > 0 ? vMin + 1 - w - v0 : v0 - (vLimit - 1);
-  const std::int64_t mHigh = sv > 0 ? vLimit - 1 - v0 : v0 + w - 1 - vMin;
-  if (adv == 0) {
+  const std::int64_t mLow = s.sv > 0 ? s.vMin + 1 - w - s.v0 : s.v0 - (s.vLimit - 1);
+  const std::int64_t mHigh = s.sv > 0 ? s.vLimit - 1 - s.v0 : s.v0 + w - 1 - s.vMin;
+  if (s.adv == 0) {
     if (mLow > 0 || mHigh < 0) {
       return;
     }
   } else {
-    iFirst = std::max(iFirst, ceilDiv(2 * len * mLow - len, 2 * adv));
-    iLast = std::min(iLast, ceilDiv(2 * len * (mHigh + 1) - len, 2 * adv) - 1);
+    s.iFirst = std::max(s.iFirst, ceilDiv(2 * s.len * mLow - s.len, 2 * s.adv));
+    s.iLast = std::min(s.iLast, ceilDiv(2 * s.len * (mHigh + 1) - s.len, 2 * s.adv) - 1);
   }
-  if (iFirst > iLast) {
+  if (s.iFirst > s.iLast) {
     return;
   }
 
-  const std::int64_t denominator = 2 * len;
-  const std::int64_t numerator = 2 * iFirst * adv + len;
+  const std::int64_t denominator = 2 * s.len;
+  const std::int64_t numerator = 2 * s.iFirst * s.adv + s.len;
   const std::int64_t mStep = floorDiv(numerator, denominator);
   std::int64_t rest = numerator - mStep * denominator;
-  std::int64_t u = u0 + su * iFirst;
-  std::int64_t v = v0 + sv * mStep;
+  std::int64_t u = s.u0 + s.su * s.iFirst;
+  std::int64_t v = s.v0 + s.sv * mStep;
   const std::ptrdiff_t stride = bitmap_.width;
-  const std::ptrdiff_t uStride = xMajor ? 1 : stride;  // one pixel along u
-  const std::ptrdiff_t vStride = xMajor ? stride : 1;  // one pixel along v (the run)
+  const std::ptrdiff_t uStride = s.xMajor ? 1 : stride;  // one pixel along u
+  const std::ptrdiff_t vStride = s.xMajor ? stride : 1;  // one pixel along v (the run)
   std::uint32_t* const pixels = bitmap_.pixels.data();
-  const std::int64_t twoAdv = 2 * adv;
+  const std::int64_t twoAdv = 2 * s.adv;
 
   // Dot phase: step J along the outline (J from dotBase at a) is a dot when
   // (J div w) mod 3 is 0; the traversal goes against J when the edge was
   // turned round.
   const bool solid = penStyle() == PenStyle::Solid;
   const std::uint32_t colours[kDotPeriod] = {penColour(), fillColour(), fillColour()};
-  const std::int64_t firstIndex = dotBase + (reversed ? len - iFirst : iFirst);
+  const std::int64_t firstIndex = dotBase + (s.reversed ? s.len - s.iFirst : s.iFirst);
   int sub = static_cast<int>(firstIndex % w);  // J mod w
   int phase = static_cast<int>((firstIndex / w) % kDotPeriod);
 
   // Runs wholly inside the window at both ends (v is monotone) need no
   // clipping: walk them by pointer.
-  const std::int64_t vLast = v0 + sv * floorDiv(2 * iLast * adv + len, denominator);
-  if (std::min(v, vLast) >= vMin && std::max(v, vLast) + w <= vLimit) {
+  const std::int64_t vLast = s.v0 + s.sv * floorDiv(2 * s.iLast * s.adv + s.len, denominator);
+  if (std::min(v, vLast) >= s.vMin && std::max(v, vLast) + w <= s.vLimit) {
     std::uint32_t* at = pixels + u * uStride + v * vStride;
-    const std::ptrdiff_t uStep = su * uStride;
-    const std::ptrdiff_t vStep = sv * vStride;
-    const int phaseStep = reversed ? kDotPeriod - 1 : 1;  // -1 or +1 modulo the period
-    const int subStep = reversed ? -1 : 1;
-    for (std::int64_t i = iFirst; i <= iLast; ++i) {
+    const std::ptrdiff_t uStep = s.su * uStride;
+    const std::ptrdiff_t vStep = s.sv * vStride;
+    const int phaseStep = s.reversed ? kDotPeriod - 1 : 1;  // -1 or +1 modulo the period
+    const int subStep = s.reversed ? -1 : 1;
+    for (std::int64_t i = s.iFirst; i <= s.iLast; ++i) {
       const std::uint32_t colour = solid ? colours[0] : colours[phase];
       std::uint32_t* run = at;
       for (int t = 0; t < w; ++t) {
@@ -420,7 +422,7 @@ void RasterCanvas::drawWideEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase
       if (!solid) {
         sub += subStep;
         if (sub == w || sub < 0) {
-          sub = reversed ? w - 1 : 0;
+          sub = s.reversed ? w - 1 : 0;
           phase += phaseStep;
           if (phase >= kDotPeriod) {
             phase -= kDotPeriod;
@@ -437,16 +439,16 @@ void RasterCanvas::drawWideEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase
     return;
   }
 
-  for (std::int64_t i = iFirst; i <= iLast; ++i) {
+  for (std::int64_t i = s.iFirst; i <= s.iLast; ++i) {
     const std::uint32_t colour = solid ? colours[0] : colours[phase];
-    const std::int64_t runFirst = std::max(v, vMin);
-    const std::int64_t runEnd = std::min<std::int64_t>(v + w, vLimit);
+    const std::int64_t runFirst = std::max(v, s.vMin);
+    const std::int64_t runEnd = std::min<std::int64_t>(v + w, s.vLimit);
     std::uint32_t* at = pixels + u * uStride + runFirst * vStride;
     for (std::int64_t t = runFirst; t < runEnd; ++t) {
       *at = colour;
       at += vStride;
     }
-    if (reversed) {
+    if (s.reversed) {
       if (--sub < 0) {
         sub = w - 1;
         phase = phase == 0 ? kDotPeriod - 1 : phase - 1;
@@ -455,11 +457,11 @@ void RasterCanvas::drawWideEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase
       sub = 0;
       phase = phase == kDotPeriod - 1 ? 0 : phase + 1;
     }
-    u += su;
+    u += s.su;
     rest += twoAdv;
     if (rest >= denominator) {
       rest -= denominator;
-      v += sv;
+      v += s.sv;
     }
   }
 }
