@@ -159,6 +159,21 @@ bool edgeSteps(PixelPoint a, PixelPoint b, int width, int rowsTop, int rowsBotto
   return true;
 }
 
+// Narrows the steps to those whose minor offset m(i) = floor((2 i adv + len) /
+// 2 len) lies in mLow..mHigh; m is non-decreasing in i, so they form one range.
+// False when no step is left.
+bool clipMinor(EdgeSteps& s, std::int64_t mLow, std::int64_t mHigh) {
+  if (s.adv == 0) {
+    if (mLow > 0 || mHigh < 0) {
+      return false;
+    }
+  } else {
+    s.iFirst = std::max(s.iFirst, ceilDiv(2 * s.len * mLow - s.len, 2 * s.adv));
+    s.iLast = std::min(s.iLast, ceilDiv(2 * s.len * (mHigh + 1) - s.len, 2 * s.adv) - 1);
+  }
+  return s.iFirst <= s.iLast;
+}
+
 }  // namespace
 
 void RasterCanvas::fillPolygon(std::span<const PixelPoint> corners) {
@@ -282,17 +297,7 @@ void RasterCanvas::drawEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase) {
   const bool inside = s.p0.x >= 0 && s.p1.x < bitmap_.width &&
                       std::min(s.p0.y, s.p1.y) >= rowsTop() &&
                       std::max(s.p0.y, s.p1.y) < rowsBottom();
-  if (inside) {
-    // Nothing to cut.
-  } else if (s.adv == 0) {
-    if (mLow > 0 || mHigh < 0) {
-      return;
-    }
-  } else {
-    s.iFirst = std::max(s.iFirst, ceilDiv(2 * s.len * mLow - s.len, 2 * s.adv));
-    s.iLast = std::min(s.iLast, ceilDiv(2 * s.len * (mHigh + 1) - s.len, 2 * s.adv) - 1);
-  }
-  if (s.iFirst > s.iLast) {
+  if (inside ? s.iFirst > s.iLast : !clipMinor(s, mLow, mHigh)) {
     return;
   }
 
@@ -370,15 +375,7 @@ void RasterCanvas::drawWideEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase
   // vMin + 1 - w <= v <= vLimit - 1, with v = v0 + sv * m(i) as in drawEdge.
   const std::int64_t mLow = s.sv > 0 ? s.vMin + 1 - w - s.v0 : s.v0 - (s.vLimit - 1);
   const std::int64_t mHigh = s.sv > 0 ? s.vLimit - 1 - s.v0 : s.v0 + w - 1 - s.vMin;
-  if (s.adv == 0) {
-    if (mLow > 0 || mHigh < 0) {
-      return;
-    }
-  } else {
-    s.iFirst = std::max(s.iFirst, ceilDiv(2 * s.len * mLow - s.len, 2 * s.adv));
-    s.iLast = std::min(s.iLast, ceilDiv(2 * s.len * (mHigh + 1) - s.len, 2 * s.adv) - 1);
-  }
-  if (s.iFirst > s.iLast) {
+  if (!clipMinor(s, mLow, mHigh)) {
     return;
   }
 
