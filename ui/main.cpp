@@ -93,13 +93,16 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(velkora::appIconImage())));
 
   // Qt has taken its own options (-platform and the like) out of the arguments.
+  // The names are only needed to read --solid; a plain start reads no texts here.
   velkora::CliRequest request;
-  QTextStream err(stderr);
-  try {
-    request =
-        velkora::parseCommandLine(QApplication::arguments().mid(1), velkora::loadCatalogueTexts());
-  } catch (const std::exception& error) {
-    return usageError(err, error);
+  const QStringList arguments = QApplication::arguments().mid(1);
+  if (!arguments.isEmpty()) {
+    QTextStream err(stderr);
+    try {
+      request = velkora::parseCommandLine(arguments, velkora::loadCatalogueTexts());
+    } catch (const std::exception& error) {
+      return usageError(err, error);
+    }
   }
   const auto FVelkora = std::make_unique<velkora::TFVelkora>();
   FVelkora->setStartSolid(request.position.value_or(-1), request.view);
