@@ -9,8 +9,11 @@ namespace velkora {
 
 namespace {
 
-// Both layers' rows of one band should fit in a core's second-level cache.
-constexpr int kBandBytes = 512 * 1024;
+// Both layers' rows of one band. Every band sets up each primitive reaching
+// into it again (edge steps, crossings, clipping), so bands are made larger
+// than a core's second-level cache: on a 4K frame at 200 % (about 130 rows
+// per band) that measured faster than bands of a quarter the size.
+constexpr int kBandBytes = 2 * 1024 * 1024;
 constexpr int kMinBandRows = 16;
 
 }  // namespace
