@@ -1,6 +1,9 @@
 #include "render/frame.h"
 
 #include <algorithm>
+#include <atomic>
+#include <exception>
+#include <thread>
 
 #include "render/raster_canvas.h"
 #include "render/views.h"
@@ -15,6 +18,8 @@ namespace {
 // per band) that measured faster than bands of a quarter the size.
 constexpr int kBandBytes = 2 * 1024 * 1024;
 constexpr int kMinBandRows = 16;
+// Frames of at least this many bands share them with a second thread.
+constexpr int kMinBandsToShare = 4;
 
 }  // namespace
 
@@ -59,26 +64,68 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
   // layer, which then never leaves the cache; otherwise the front layer is
   // as large as the frame and holds the whole front half afterwards.
   const bool frontBand = end - first > bandRows;
-  if (frontBand) {
-    if (frontBits.width != w || frontBits.height != bandRows ||
-        frontBits.pixels.size() != static_cast<std::size_t>(w) * bandRows) {
-      frontBits.resetWhite(w, bandRows);
-    }
-    frontBefore = {};
-  } else {
+  if (!frontBand) {
     if (!frontWhole) {
       frontBits.resetWhite(w, h);
     }
     frontBits.painted = {};
+    RasterCanvas frame(frameBits);
+    RasterCanvas front(frontBits);
+    frameBits.whitenRows(frameBefore, first, end);
+    calls.replay(frame, front, frontBefore, first, end, false);
+    return;
   }
 
-  RasterCanvas frame(frameBits);
-  RasterCanvas front(frontBits);
-  for (int top = first; top < end; top += bandRows) {
-    const int bottom = std::min(top + bandRows, end);
-    frameBits.whitenRows(frameBefore, top, bottom);
-    calls.replay(frame, front, frontBefore, top, bottom, frontBand);
+  // Bands are independent: each thread takes the next one, with a front band
+  // of its own and its own painted box, until none is left.
+  const int bands = (end - first + bandRows - 1) / bandRows;
+  const bool helped = bands >= kMinBandsToShare && std::thread::hardware_concurrency() >= 2;
+  std::atomic<int> nextBand{0};
+  auto drawBands = [&](Bitmap& frontBand, PixelRect& painted) {
+    if (frontBand.width != w || frontBand.height != bandRows ||
+        frontBand.pixels.size() != static_cast<std::size_t>(w) * bandRows) {
+      frontBand.resetWhite(w, bandRows);
+    }
+    RasterCanvas frame(frameBits);
+    frame.notePaintedInto(painted);
+    RasterCanvas front(frontBand);
+    for (int band = nextBand++; band < bands; band = nextBand++) {
+      const int top = first + band * bandRows;
+      const int bottom = std::min(top + bandRows, end);
+      frameBits.whitenRows(frameBefore, top, bottom);
+      calls.replay(frame, front, PixelRect{}, top, bottom, true);
+    }
+  };
+  PixelRect painted;
+  PixelRect helperPainted;
+  std::exception_ptr helperError;
+  std::thread helper;
+  if (helped) {
+    helper = std::thread([&] {
+      try {
+        drawBands(buffers.helperFront, helperPainted);
+      } catch (...) {
+        helperError = std::current_exception();
+      }
+    });
   }
+  try {
+    drawBands(frontBits, painted);
+  } catch (...) {
+    nextBand = bands;  // the helper stops after its band
+    if (helper.joinable()) {
+      helper.join();
+    }
+    throw;
+  }
+  if (helper.joinable()) {
+    helper.join();
+  }
+  if (helperError) {
+    std::rethrow_exception(helperError);
+  }
+  frameBits.painted.unite(painted);
+  frameBits.painted.unite(helperPainted);
 }
 
 }  // namespace velkora

@@ -30,11 +30,12 @@ inline constexpr int kMaxPixelScale = 4;
 // Between frames the window only reads frame; each frame starts all white,
 // whitening only what the previous one painted (Bitmap::painted). A frame
 // drawn in one band of rows leaves its whole front layer in front; a taller
-// one uses front for one band at a time. calls is the working store of a
-// frame's drawing calls.
+// one uses front for one band at a time, and helperFront for the bands that
+// a second thread draws. calls is the working store of a frame's drawing calls.
 struct FrameBuffers {
   Bitmap frame;
   Bitmap front;
+  Bitmap helperFront;  // the front band of the thread that helps with large frames
   DisplayList calls;
 };
 
@@ -42,7 +43,9 @@ struct FrameBuffers {
 // pixels. The model's coordinates are logical pixels; pixelScale (1..4,
 // values outside are clamped) device pixels make one logical pixel, and
 // corners, pen width, dot pattern and vertex marks all grow by it. The origin
-// is (width div 2, height div 2) at every scale.
+// is (width div 2, height div 2) at every scale. A frame of many bands of
+// rows is drawn by the calling thread and one more, each band by one of them;
+// the pixels are the same either way.
 void composeFrame(const Model& model, const ViewState& view, int width, int height,
                   FrameBuffers& buffers, int pixelScale = 1);
 

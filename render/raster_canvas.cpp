@@ -18,14 +18,14 @@ void RasterCanvas::setRowWindow(int top, int bottom) {
 
 void RasterCanvas::whitenWindow(const PixelRect& extra) {
   PixelRect box = extra;
-  box.unite(bitmap_.painted);
+  box.unite(*painted_);
   bitmap_.whitenRows(box, rowsTop(), rowsBottom());
 }
 
 void RasterCanvas::notePainted(int left, int top, int right, int bottom) {
   const PixelRect box{std::max(left, 0), std::max(top, rowsTop()), std::min(right, bitmap_.width),
                       std::min(bottom, rowsBottom())};
-  bitmap_.painted.unite(box);
+  painted_->unite(box);
 }
 
 void RasterCanvas::andCombine(const Canvas& layer) { andCombine(layer, 0); }
@@ -36,7 +36,7 @@ void RasterCanvas::andCombine(const Canvas& layer, int layerTop) {
                  std::min({rowsBottom(), height(), layerTop + layer.height()})};
   // Outside what our own rasteriser painted, a layer is white and changes nothing.
   if (const auto* raster = dynamic_cast<const RasterCanvas*>(&layer)) {
-    const PixelRect& painted = raster->bitmap_.painted;
+    const PixelRect& painted = *raster->painted_;
     area = {std::max(area.left, painted.left), std::max(area.top, painted.top + layerTop),
             std::min(area.right, painted.right), std::min(area.bottom, painted.bottom + layerTop)};
   }

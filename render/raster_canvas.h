@@ -52,6 +52,10 @@ class RasterCanvas final : public Canvas {
   // Paints white the rows of the window where the painted box or extra
   // lies; the painted box stays as it is (clearWhite() for one window).
   void whitenWindow(const PixelRect& extra);
+  // From now on grows box instead of the bitmap's painted box, so that canvases
+  // drawing disjoint row windows of one bitmap on several threads do not
+  // share it; the caller unites the boxes into the bitmap's afterwards.
+  void notePaintedInto(PixelRect& box) { painted_ = &box; }
 
  private:
   void outlinePolygon(std::span<const PixelPoint> corners);
@@ -63,7 +67,8 @@ class RasterCanvas final : public Canvas {
   // smaller coordinates is moved penWidth() - 1 pixels the other way along
   // its run, so it covers the far side of its corners' w x w blocks.
   void drawWideEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase);
-  // Grows the bitmap's painted box by the part of the box inside the bitmap.
+  // Grows the painted box (the bitmap's, or the one given to
+  // notePaintedInto) by the part of the box inside the bitmap.
   void notePainted(int left, int top, int right, int bottom);
   std::uint32_t dotColour(std::int64_t dotIndex) const {
     return penStyle() == PenStyle::Solid || (dotIndex / penWidth()) % kDotPeriod == 0
@@ -76,6 +81,7 @@ class RasterCanvas final : public Canvas {
   int rowsBottom() const { return std::min(windowBottom_, bitmap_.height); }
 
   Bitmap& bitmap_;
+  PixelRect* painted_ = &bitmap_.painted;
   int windowTop_ = 0;
   int windowBottom_ = kRasterCoordLimit;
   // Per row of the polygon being filled: the crossings of its falling and its

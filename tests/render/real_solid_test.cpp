@@ -128,6 +128,31 @@ TEST(RealSolids, FramesDrawnInBandsEqualDrawingDirectly) {
   }
 }
 
+TEST(RealSolids, FullScreenFramesSharedBetweenThreadsEqualDrawingDirectly) {
+  // A 4K frame at 200 % with the sphere filling most of the height has many
+  // bands, which composeFrame shares with a second thread where there are two
+  // cores. Turning between frames in the same buffers checks that both
+  // threads' painted boxes are whitened in the next frame.
+  Model heavy = test::loadCatalogueSolid(29);
+  zoomToRadius(heavy, true, 0.45 * 2160 / 2);
+  const ViewState state{View::OuterSphere, true};
+  FrameBuffers buffers;
+  Bitmap directBits;
+  Bitmap directFront;
+  for (int step = 0; step < 3; ++step) {
+    composeFrame(heavy, state, 3840, 2160, buffers, 2);
+    directBits.resetWhite(3840, 2160);
+    directFront.resetWhite(3840, 2160);
+    RasterCanvas direct(directBits);
+    RasterCanvas directFrontCanvas(directFront);
+    composeScene(heavy, state, direct, directFrontCanvas, 2);
+    RasterCanvas shared(buffers.frame);
+    EXPECT_EQ(test::firstDifference(shared, direct), "") << "frame " << step;
+    drehen(heavy, 0.3, -0.2, 0.1);
+    zoomModel(heavy, 0.7);  // the next frame leaves much of this one to whiten
+  }
+}
+
 TEST(RealSolids, FarEnlargedSolidStillCoversTheWholeSurface) {
   Model m = test::loadCatalogueSolid(12);
   for (int clicks = 1; clicks <= 420; ++clicks) {
