@@ -75,6 +75,9 @@ void DisplayList::replay(RasterCanvas& frame, RasterCanvas& front, const PixelRe
       case DrawCall::Kind::And:
         if (onFront) {
           front.andCombine(frame, -frontTop);
+        } else if (frontBand) {
+          // The band's front is not read again: whiten it while it is read.
+          frame.andCombineClearing(front, frontTop);
         } else {
           frame.andCombine(front, frontTop);
         }

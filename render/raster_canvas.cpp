@@ -30,7 +30,7 @@ void RasterCanvas::notePainted(int left, int top, int right, int bottom) {
 
 void RasterCanvas::andCombine(const Canvas& layer) { andCombine(layer, 0); }
 
-void RasterCanvas::andCombine(const Canvas& layer, int layerTop) {
+PixelRect RasterCanvas::andArea(const Canvas& layer, int layerTop) const {
   // Rows of this bitmap that the layer's rows 0..height-1 lie on.
   PixelRect area{0, std::max(rowsTop(), layerTop), std::min(width(), layer.width()),
                  std::min({rowsBottom(), height(), layerTop + layer.height()})};
@@ -40,6 +40,11 @@ void RasterCanvas::andCombine(const Canvas& layer, int layerTop) {
     area = {std::max(area.left, painted.left), std::max(area.top, painted.top + layerTop),
             std::min(area.right, painted.right), std::min(area.bottom, painted.bottom + layerTop)};
   }
+  return area;
+}
+
+void RasterCanvas::andCombine(const Canvas& layer, int layerTop) {
+  const PixelRect area = andArea(layer, layerTop);
   if (area.empty()) {
     return;
   }
@@ -51,6 +56,34 @@ void RasterCanvas::andCombine(const Canvas& layer, int layerTop) {
     }
   }
   notePainted(area.left, area.top, area.right, area.bottom);
+}
+
+void RasterCanvas::andCombineClearing(RasterCanvas& layer, int layerTop) {
+  const PixelRect area = andArea(layer, layerTop);
+  if (!area.empty()) {
+    for (int y = area.top; y < area.bottom; ++y) {
+      std::uint32_t* target =
+          bitmap_.pixels.data() + static_cast<std::size_t>(y) * bitmap_.width;
+      std::uint32_t* source = layer.bitmap_.pixels.data() +
+                              static_cast<std::size_t>(y - layerTop) * layer.bitmap_.width;
+      for (int x = area.left; x < area.right; ++x) {
+        target[x] &= source[x];
+        source[x] = kWhite;
+      }
+    }
+    notePainted(area.left, area.top, area.right, area.bottom);
+  }
+  // What the layer painted outside the combined area (nothing, when the
+  // layer lies within this bitmap's window) is whitened as well.
+  const PixelRect& painted = *layer.painted_;
+  const bool allWhite = painted.empty() ||
+                        (!area.empty() && area.left <= painted.left &&
+                         area.right >= painted.right && area.top - layerTop <= painted.top &&
+                         area.bottom - layerTop >= painted.bottom);
+  if (!allWhite) {
+    layer.bitmap_.whitenRows(painted, 0, layer.bitmap_.height);
+  }
+  *layer.painted_ = {};
 }
 
 }  // namespace velkora

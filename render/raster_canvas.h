@@ -40,6 +40,9 @@ class RasterCanvas final : public Canvas {
   void andCombine(const Canvas& layer) override;
   // The same with the layer's row 0 on this bitmap's row layerTop.
   void andCombine(const Canvas& layer, int layerTop);
+  // The same, leaving the layer all white again (with nothing painted)
+  // while its rows are read, for a layer used once per band of rows.
+  void andCombineClearing(RasterCanvas& layer, int layerTop);
 
   // The fill of polygon() on its own, without the outline.
   void fillPolygon(std::span<const PixelPoint> corners);
@@ -58,6 +61,8 @@ class RasterCanvas final : public Canvas {
   void notePaintedInto(PixelRect& box) { painted_ = &box; }
 
  private:
+  // Where combining with the layer (row 0 on row layerTop) can change pixels.
+  PixelRect andArea(const Canvas& layer, int layerTop) const;
   void outlinePolygon(std::span<const PixelPoint> corners);
   // Draws the edge from a to b without b; dots are counted from dotBase at a.
   void drawEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase);

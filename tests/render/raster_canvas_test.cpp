@@ -374,5 +374,46 @@ TEST(RasterCanvas, ClearWhiteKeepsSizeAndStorage) {
   EXPECT_EQ(s.bitmap.pixels.data(), storage);
 }
 
+TEST(RasterCanvas, CombiningAndClearingALayerEqualsCombiningThenClearingIt) {
+  // A layer two bands tall combined into rows 10..19 of a frame, whose row
+  // window holds only rows 10..14: what lies outside the window is not
+  // combined, and the layer ends all white with nothing painted either way.
+  std::mt19937 random(11);
+  Bitmap frameA;
+  Bitmap frameB;
+  Bitmap layerA;
+  Bitmap layerB;
+  for (Bitmap* b : {&frameA, &frameB}) b->resetWhite(40, 30);
+  for (Bitmap* b : {&layerA, &layerB}) b->resetWhite(40, 10);
+  RasterCanvas frameCanvasA(frameA);
+  RasterCanvas frameCanvasB(frameB);
+  RasterCanvas layerCanvasA(layerA);
+  RasterCanvas layerCanvasB(layerB);
+  for (int k = 0; k < 8; ++k) {
+    const std::uint32_t fill = random();
+    const std::array<PixelPoint, 3> tri{{{int(random() % 50) - 5, int(random() % 14) - 2},
+                                         {int(random() % 50) - 5, int(random() % 14) - 2},
+                                         {int(random() % 50) - 5, int(random() % 14) - 2}}};
+    for (RasterCanvas* c : {&frameCanvasA, &frameCanvasB}) {
+      c->setFillColour(fill ^ 0x00FF00FFu);
+      c->polygon(tri);
+    }
+    for (RasterCanvas* c : {&layerCanvasA, &layerCanvasB}) {
+      c->setFillColour(fill);
+      c->polygon(tri);
+    }
+  }
+  frameCanvasA.setRowWindow(10, 15);
+  frameCanvasB.setRowWindow(10, 15);
+  frameCanvasA.andCombine(layerCanvasA, 10);
+  layerCanvasA.clearWhite();
+  frameCanvasB.andCombineClearing(layerCanvasB, 10);
+  EXPECT_EQ(test::firstDifference(frameCanvasB, frameCanvasA), "");
+  EXPECT_EQ(countColour(layerCanvasB, 0xFFFFFF), 40 * 10);
+  EXPECT_TRUE(layerB.painted.empty());
+  EXPECT_EQ(frameB.painted.top, frameA.painted.top);
+  EXPECT_EQ(frameB.painted.bottom, frameA.painted.bottom);
+}
+
 }  // namespace
 }  // namespace velkora
