@@ -62,8 +62,7 @@ void RasterCanvas::andCombineClearing(RasterCanvas& layer, int layerTop) {
   const PixelRect area = andArea(layer, layerTop);
   if (!area.empty()) {
     for (int y = area.top; y < area.bottom; ++y) {
-      std::uint32_t* target =
-          bitmap_.pixels.data() + static_cast<std::size_t>(y) * bitmap_.width;
+      std::uint32_t* target = bitmap_.pixels.data() + static_cast<std::size_t>(y) * bitmap_.width;
       std::uint32_t* source = layer.bitmap_.pixels.data() +
                               static_cast<std::size_t>(y - layerTop) * layer.bitmap_.width;
       for (int x = area.left; x < area.right; ++x) {
@@ -76,10 +75,10 @@ void RasterCanvas::andCombineClearing(RasterCanvas& layer, int layerTop) {
   // What the layer painted outside the combined area (nothing, when the
   // layer lies within this bitmap's window) is whitened as well.
   const PixelRect& painted = *layer.painted_;
-  const bool allWhite = painted.empty() ||
-                        (!area.empty() && area.left <= painted.left &&
-                         area.right >= painted.right && area.top - layerTop <= painted.top &&
-                         area.bottom - layerTop >= painted.bottom);
+  const bool allWhite =
+      painted.empty() ||
+      (!area.empty() && area.left <= painted.left && area.right >= painted.right &&
+       area.top - layerTop <= painted.top && area.bottom - layerTop >= painted.bottom);
   if (!allWhite) {
     layer.bitmap_.whitenRows(painted, 0, layer.bitmap_.height);
   }

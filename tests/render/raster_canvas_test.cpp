@@ -383,8 +383,10 @@ TEST(RasterCanvas, CombiningAndClearingALayerEqualsCombiningThenClearingIt) {
   Bitmap frameB;
   Bitmap layerA;
   Bitmap layerB;
-  for (Bitmap* b : {&frameA, &frameB}) b->resetWhite(40, 30);
-  for (Bitmap* b : {&layerA, &layerB}) b->resetWhite(40, 10);
+  for (Bitmap* b : {&frameA, &frameB})
+    b->resetWhite(40, 30);
+  for (Bitmap* b : {&layerA, &layerB})
+    b->resetWhite(40, 10);
   RasterCanvas frameCanvasA(frameA);
   RasterCanvas frameCanvasB(frameB);
   RasterCanvas layerCanvasA(layerA);
