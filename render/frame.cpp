@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
-#include <exception>
+#include <system_error>
 #include <thread>
 
 #include "render/raster_canvas.h"
@@ -79,7 +79,7 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
   // Bands are independent: each thread takes the next one, with a front band
   // of its own and its own painted box, until none is left.
   const int bands = (end - first + bandRows - 1) / bandRows;
-  const bool helped = bands >= kMinBandsToShare && std::thread::hardware_concurrency() >= 2;
+  bool helped = bands >= kMinBandsToShare && std::thread::hardware_concurrency() >= 2;
   std::atomic<int> nextBand{0};
   auto drawBands = [&](Bitmap& frontBand, PixelRect& painted) {
     if (frontBand.width != w || frontBand.height != bandRows ||
@@ -98,31 +98,30 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
   };
   PixelRect painted;
   PixelRect helperPainted;
-  std::exception_ptr helperError;
-  std::thread helper;
+  if (helped && !buffers.helper) {
+    try {
+      buffers.helper = std::make_unique<BandHelper>();
+    } catch (const std::system_error&) {
+      helped = false;  // no second thread to be had: draw every band here
+    }
+  }
   if (helped) {
-    helper = std::thread([&] {
-      try {
-        drawBands(buffers.helperFront, helperPainted);
-      } catch (...) {
-        helperError = std::current_exception();
-      }
-    });
+    buffers.helper->start([&] { drawBands(buffers.helperFront, helperPainted); });
   }
   try {
     drawBands(frontBits, painted);
   } catch (...) {
-    nextBand = bands;  // the helper stops after its band
-    if (helper.joinable()) {
-      helper.join();
+    if (helped) {
+      nextBand = bands;  // the helper stops after its band
+      try {
+        buffers.helper->wait();
+      } catch (...) {  // the first error is the one reported
+      }
     }
     throw;
   }
-  if (helper.joinable()) {
-    helper.join();
-  }
-  if (helperError) {
-    std::rethrow_exception(helperError);
+  if (helped) {
+    buffers.helper->wait();
   }
   frameBits.painted.unite(painted);
   frameBits.painted.unite(helperPainted);

@@ -3,7 +3,10 @@
 // the view chosen from the view state, back shell, core, and the front half
 // of the shell combined by a per-channel AND, at a pixel scale of 1 to 4.
 
+#include <memory>
+
 #include "model/model.h"
+#include "render/band_helper.h"
 #include "render/bitmap.h"
 #include "render/display_list.h"
 
@@ -37,6 +40,7 @@ struct FrameBuffers {
   Bitmap front;
   Bitmap helperFront;  // the front band of the thread that helps with large frames
   DisplayList calls;
+  std::unique_ptr<BandHelper> helper;  // started with the first frame it helps with
 };
 
 // Composes the current model into buffers.frame, width x height device
