@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 #include <vector>
 
@@ -74,6 +75,39 @@ TEST(DepthList, SortsASphereListDescendingAsAPermutation) {
   std::sort(seen.begin(), seen.end());
   for (int i = 0; i < 408; ++i)
     ASSERT_EQ(seen[i], i);
+}
+
+// The exchange sort as defined, for holding the fast path against it.
+void exchangeSorted(DepthList& list) {
+  for (int i = 0; i + 1 < list.count; ++i)
+    for (int j = i + 1; j < list.count; ++j)
+      if (list.items[i].key < list.items[j].key) std::swap(list.items[i], list.items[j]);
+}
+
+TEST(DepthList, EveryKindOfListEndsExactlyAsTheExchangeSortLeavesIt) {
+  // Distinct keys (a turned solid), a few ties, many ties, NaN and signed
+  // zeros, in lists of many lengths.
+  std::mt19937 random(5);
+  std::uniform_real_distribution<double> spread(-300.0, 300.0);
+  for (int trial = 0; trial < 400; ++trial) {
+    const int n = static_cast<int>(random() % 409);
+    const int kind = trial % 4;
+    std::array<CentreRec, kCapacity> centres{};
+    for (int i = 0; i < n; ++i) {
+      centres[i].z = spread(random);
+      if (kind == 1 && i > 0 && random() % 40 == 0) centres[i].z = centres[random() % i].z;
+      if (kind == 2) centres[i].z = static_cast<int>(random() % 30) - 15;
+      if (kind == 3 && random() % 50 == 0) {
+        centres[i].z = random() % 2 ? std::nan("") : (random() % 2 ? 0.0 : -0.0);
+      }
+    }
+    DepthList ours;
+    fillDepthList(ours, centres, n);
+    DepthList reference = ours;
+    sortDepthList(ours);
+    exchangeSorted(reference);
+    ASSERT_EQ(indices(ours), indices(reference)) << "trial " << trial << ", kind " << kind;
+  }
 }
 
 TEST(DepthList, CountsOutsideTheCapacityAreCut) {
