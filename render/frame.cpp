@@ -89,7 +89,11 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
     RasterCanvas frame(frameBits);
     frame.notePaintedInto(painted);
     RasterCanvas front(frontBand);
-    for (int band = nextBand++; band < bands; band = nextBand++) {
+    for (int taken = nextBand++; taken < bands; taken = nextBand++) {
+      // Middle bands first: a solid is widest there, so the bands left for
+      // last are the light ones and neither thread waits long for the other.
+      const int middle = (bands - 1) / 2;
+      const int band = taken % 2 == 0 ? middle - taken / 2 : middle + (taken + 1) / 2;
       const int top = first + band * bandRows;
       const int bottom = std::min(top + bandRows, end);
       frameBits.whitenRows(frameBefore, top, bottom);
