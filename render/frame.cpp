@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <system_error>
 #include <thread>
 
@@ -20,6 +21,17 @@ constexpr int kBandBytes = 2 * 1024 * 1024;
 constexpr int kMinBandRows = 16;
 // Frames of at least this many bands share them with a second thread.
 constexpr int kMinBandsToShare = 4;
+// Surfaces of at least this many pixels wake a kept helper before recording.
+constexpr std::int64_t kMinPixelsToWakeHelperEarly = 2 * 1000 * 1000;
+
+// A short wait in a loop that waits for another thread.
+void pauseBriefly() {
+#if defined(__x86_64__) || defined(__i386__)
+  __builtin_ia32_pause();
+#else
+  std::this_thread::yield();
+#endif
+}
 
 }  // namespace
 
@@ -40,13 +52,78 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
   const int w = frameBits.width;
   const int h = frameBits.height;
 
+  // How the frame's rows are cut into bands; set once the calls are recorded.
+  struct Bands {
+    int first = 0;
+    int end = 0;
+    int rows = 1;
+    int count = 0;
+  } bands;
+  std::atomic<int> nextBand{0};
+  // Bands are independent: each thread takes the next one, with a front band
+  // of its own and its own painted box, until none is left.
+  auto drawBands = [&](Bitmap& frontBand, PixelRect& painted) {
+    if (frontBand.width != w || frontBand.height != bands.rows ||
+        frontBand.pixels.size() != static_cast<std::size_t>(w) * bands.rows) {
+      frontBand.resetWhite(w, bands.rows);
+    }
+    RasterCanvas frame(frameBits);
+    frame.notePaintedInto(painted);
+    RasterCanvas front(frontBand);
+    for (int taken = nextBand++; taken < bands.count; taken = nextBand++) {
+      // Middle bands first: a solid is widest there, so the bands left for
+      // last are the light ones and neither thread waits long for the other.
+      const int middle = (bands.count - 1) / 2;
+      const int band = taken % 2 == 0 ? middle - taken / 2 : middle + (taken + 1) / 2;
+      const int top = bands.first + band * bands.rows;
+      const int bottom = std::min(top + bands.rows, bands.end);
+      frameBits.whitenRows(frameBefore, top, bottom);
+      buffers.calls.replay(frame, front, PixelRect{}, top, bottom, true);
+    }
+  };
+
+  // A helper kept from earlier large frames is woken now, so that it is
+  // awake by the time the calls are recorded; it then waits for the word to
+  // draw bands (1) or to leave (2).
+  PixelRect helperPainted;
+  std::atomic<int> helperWord{0};
+  const bool wokenEarly =
+      buffers.helper != nullptr && static_cast<std::int64_t>(w) * h >= kMinPixelsToWakeHelperEarly;
+  if (wokenEarly) {
+    buffers.helper->start([&] {
+      int word = 0;
+      while ((word = helperWord.load(std::memory_order_acquire)) == 0) {
+        pauseBriefly();
+      }
+      if (word == 1) {
+        drawBands(buffers.helperFront, helperPainted);
+      }
+    });
+  }
+  auto releaseHelper = [&](int word) {
+    if (wokenEarly) {
+      helperWord.store(word, std::memory_order_release);
+    }
+  };
+  auto stopHelper = [&] {
+    if (wokenEarly && helperWord.load() == 0) {
+      releaseHelper(2);
+      buffers.helper->wait();
+    }
+  };
+
   // Record the frame's calls once, then draw them band by band: whitening,
   // painting and combining a band's rows while they are in the cache.
   DisplayList& calls = buffers.calls;
-  calls.clear();
-  RecordingCanvas recordFrame(calls, DrawLayer::Frame, w, h);
-  RecordingCanvas recordFront(calls, DrawLayer::Front, w, h);
-  composeScene(model, view, recordFrame, recordFront, pixelScale);
+  try {
+    calls.clear();
+    RecordingCanvas recordFrame(calls, DrawLayer::Frame, w, h);
+    RecordingCanvas recordFront(calls, DrawLayer::Front, w, h);
+    composeScene(model, view, recordFrame, recordFront, pixelScale);
+  } catch (...) {
+    stopHelper();
+    throw;
+  }
 
   // A front layer as large as the frame may still show the last frame's front.
   const bool frontWhole = frontBits.width == w && frontBits.height == h &&
@@ -57,66 +134,46 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
   reach.unite(frontBefore);
   const int columns =
       std::clamp(std::min(reach.right, w) - std::max(reach.left, 0), 1, std::max(w, 1));
-  const int bandRows = std::max(kMinBandRows, kBandBytes / (2 * 4 * columns));
-  const int first = std::max(reach.top, 0);
-  const int end = std::min(reach.bottom, h);
+  bands.rows = std::max(kMinBandRows, kBandBytes / (2 * 4 * columns));
+  bands.first = std::max(reach.top, 0);
+  bands.end = std::min(reach.bottom, h);
   // A frame of more than one band keeps only the band in work in the front
   // layer, which then never leaves the cache; otherwise the front layer is
   // as large as the frame and holds the whole front half afterwards.
-  const bool frontBand = end - first > bandRows;
-  if (!frontBand) {
+  if (bands.end - bands.first <= bands.rows) {
+    stopHelper();
     if (!frontWhole) {
       frontBits.resetWhite(w, h);
     }
     frontBits.painted = {};
     RasterCanvas frame(frameBits);
     RasterCanvas front(frontBits);
-    frameBits.whitenRows(frameBefore, first, end);
-    calls.replay(frame, front, frontBefore, first, end, false);
+    frameBits.whitenRows(frameBefore, bands.first, bands.end);
+    calls.replay(frame, front, frontBefore, bands.first, bands.end, false);
     return;
   }
+  bands.count = (bands.end - bands.first + bands.rows - 1) / bands.rows;
 
-  // Bands are independent: each thread takes the next one, with a front band
-  // of its own and its own painted box, until none is left.
-  const int bands = (end - first + bandRows - 1) / bandRows;
-  bool helped = bands >= kMinBandsToShare && std::thread::hardware_concurrency() >= 2;
-  std::atomic<int> nextBand{0};
-  auto drawBands = [&](Bitmap& frontBand, PixelRect& painted) {
-    if (frontBand.width != w || frontBand.height != bandRows ||
-        frontBand.pixels.size() != static_cast<std::size_t>(w) * bandRows) {
-      frontBand.resetWhite(w, bandRows);
-    }
-    RasterCanvas frame(frameBits);
-    frame.notePaintedInto(painted);
-    RasterCanvas front(frontBand);
-    for (int taken = nextBand++; taken < bands; taken = nextBand++) {
-      // Middle bands first: a solid is widest there, so the bands left for
-      // last are the light ones and neither thread waits long for the other.
-      const int middle = (bands - 1) / 2;
-      const int band = taken % 2 == 0 ? middle - taken / 2 : middle + (taken + 1) / 2;
-      const int top = first + band * bandRows;
-      const int bottom = std::min(top + bandRows, end);
-      frameBits.whitenRows(frameBefore, top, bottom);
-      calls.replay(frame, front, PixelRect{}, top, bottom, true);
-    }
-  };
-  PixelRect painted;
-  PixelRect helperPainted;
-  if (helped && !buffers.helper) {
+  bool helped = bands.count >= kMinBandsToShare && std::thread::hardware_concurrency() >= 2;
+  if (wokenEarly) {
+    releaseHelper(helped ? 1 : 2);
+  } else if (helped) {
     try {
-      buffers.helper = std::make_unique<BandHelper>();
+      if (!buffers.helper) {
+        buffers.helper = std::make_unique<BandHelper>();
+      }
+      buffers.helper->start([&] { drawBands(buffers.helperFront, helperPainted); });
     } catch (const std::system_error&) {
       helped = false;  // no second thread to be had: draw every band here
     }
   }
-  if (helped) {
-    buffers.helper->start([&] { drawBands(buffers.helperFront, helperPainted); });
-  }
+  const bool helperRuns = wokenEarly || helped;
+  PixelRect painted;
   try {
     drawBands(frontBits, painted);
   } catch (...) {
-    if (helped) {
-      nextBand = bands;  // the helper stops after its band
+    if (helperRuns) {
+      nextBand = bands.count;  // the helper stops after its band
       try {
         buffers.helper->wait();
       } catch (...) {  // the first error is the one reported
@@ -124,7 +181,7 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
     }
     throw;
   }
-  if (helped) {
+  if (helperRuns) {
     buffers.helper->wait();
   }
   frameBits.painted.unite(painted);

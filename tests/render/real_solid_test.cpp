@@ -151,6 +151,19 @@ TEST(RealSolids, FullScreenFramesSharedBetweenThreadsEqualDrawingDirectly) {
     drehen(heavy, 0.3, -0.2, 0.1);
     zoomModel(heavy, 0.7);  // the next frame leaves much of this one to whiten
   }
+  // Then, in the same buffers, solids of a few bands (too few to share) and
+  // of one band, for which the helper woken early is sent away again.
+  for (const double factor : {0.3, 0.05}) {
+    zoomModel(heavy, factor);
+    composeFrame(heavy, state, 3840, 2160, buffers, 2);
+    directBits.resetWhite(3840, 2160);
+    directFront.resetWhite(3840, 2160);
+    RasterCanvas direct(directBits);
+    RasterCanvas directFrontCanvas(directFront);
+    composeScene(heavy, state, direct, directFrontCanvas, 2);
+    RasterCanvas shared(buffers.frame);
+    EXPECT_EQ(test::firstDifference(shared, direct), "") << "zoomed by " << factor;
+  }
 }
 
 TEST(RealSolids, FarEnlargedSolidStillCoversTheWholeSurface) {
