@@ -1,8 +1,11 @@
 #include "tests/render/pixel_check.h"
 
 #include <QImage>
+
 #include <cstdio>
 #include <cstdlib>
+#include "render/raster_canvas.h"
+#include "render/views.h"
 
 namespace velkora::test {
 
@@ -85,6 +88,17 @@ void saveFrame(const Canvas& canvas, const std::string& name) {
     }
   }
   image.save(QString::fromStdString(std::string(dir) + "/" + name + ".png"));
+}
+
+Bitmap paintedInOrder(const Model& model, const ViewState& view, int width, int height, int scale) {
+  Bitmap frameBits;
+  Bitmap frontBits;
+  frameBits.resetWhite(width, height);
+  frontBits.resetWhite(width, height);
+  RasterCanvas frame(frameBits);
+  RasterCanvas front(frontBits);
+  composeScene(model, view, frame, front, scale);
+  return frameBits;
 }
 
 }  // namespace velkora::test

@@ -1,13 +1,17 @@
 #pragma once
 // Pixel comparison for the render tests: the first pixel where two pictures
 // (or a picture and an expectation) differ, written out with its position
-// and both colours; saving frames as PNG for a person to look at.
+// and both colours; saving frames as PNG for a person to look at; a scene
+// painted in order, to hold composed frames against.
 
 #include <cstdint>
 #include <functional>
 #include <string>
 
+#include "model/model.h"
+#include "render/bitmap.h"
 #include "render/canvas.h"
+#include "render/frame.h"
 
 namespace velkora::test {
 
@@ -28,6 +32,11 @@ int countColour(const Canvas& canvas, std::uint32_t colour);
 
 // Saves the picture as <dir>/<name>.png when VELKORA_FRAME_DIR names a folder.
 void saveFrame(const Canvas& canvas, const std::string& name);
+
+// The scene painted in order by our rasteriser onto a fresh white frame of
+// width x height (with a front layer of its own), at the pixel scale.
+Bitmap paintedInOrder(const Model& model, const ViewState& view, int width, int height,
+                      int scale = 1);
 
 // Pixel colour as text, RRGGBB.
 std::string hex(std::uint32_t colour);

@@ -94,15 +94,9 @@ TEST(RealSolids, FramesDrawnInBandsEqualDrawingDirectly) {
       const ViewState state{view, true};
       for (const int scale : {1, 2}) {
         composeFrame(heavy, state, 1680, 1050, buffers, scale);
-        Bitmap frameBits;
-        Bitmap frontBits;
-        frameBits.resetWhite(1680, 1050);
-        frontBits.resetWhite(1680, 1050);
-        RasterCanvas direct(frameBits);
-        RasterCanvas directFront(frontBits);
-        composeScene(heavy, state, direct, directFront, scale);
-        RasterCanvas banded(buffers.frame);
-        EXPECT_EQ(test::firstDifference(banded, direct), "") << "frame " << frameNumber;
+        Bitmap direct = test::paintedInOrder(heavy, state, 1680, 1050, scale);
+        EXPECT_EQ(test::firstDifference(RasterCanvas(buffers.frame), RasterCanvas(direct)), "")
+            << "frame " << frameNumber;
         ++frameNumber;
         // A small solid fits one band once the large picture is whitened:
         // then the front becomes a whole layer again.
@@ -137,17 +131,15 @@ TEST(RealSolids, FullScreenFramesSharedBetweenThreadsEqualDrawingDirectly) {
   zoomToRadius(heavy, true, 0.45 * 2160 / 2);
   const ViewState state{View::OuterSphere, true};
   FrameBuffers buffers;
-  Bitmap directBits;
-  Bitmap directFront;
-  for (int step = 0; step < 3; ++step) {
+  // The first difference between composing into the kept buffers and
+  // painting in order onto fresh canvases.
+  auto differenceFromDirect = [&] {
     composeFrame(heavy, state, 3840, 2160, buffers, 2);
-    directBits.resetWhite(3840, 2160);
-    directFront.resetWhite(3840, 2160);
-    RasterCanvas direct(directBits);
-    RasterCanvas directFrontCanvas(directFront);
-    composeScene(heavy, state, direct, directFrontCanvas, 2);
-    RasterCanvas shared(buffers.frame);
-    EXPECT_EQ(test::firstDifference(shared, direct), "") << "frame " << step;
+    Bitmap direct = test::paintedInOrder(heavy, state, 3840, 2160, 2);
+    return test::firstDifference(RasterCanvas(buffers.frame), RasterCanvas(direct));
+  };
+  for (int step = 0; step < 3; ++step) {
+    EXPECT_EQ(differenceFromDirect(), "") << "frame " << step;
     drehen(heavy, 0.3, -0.2, 0.1);
     zoomModel(heavy, 0.7);  // the next frame leaves much of this one to whiten
   }
@@ -155,14 +147,7 @@ TEST(RealSolids, FullScreenFramesSharedBetweenThreadsEqualDrawingDirectly) {
   // of one band, for which the helper woken early is sent away again.
   for (const double factor : {0.3, 0.05}) {
     zoomModel(heavy, factor);
-    composeFrame(heavy, state, 3840, 2160, buffers, 2);
-    directBits.resetWhite(3840, 2160);
-    directFront.resetWhite(3840, 2160);
-    RasterCanvas direct(directBits);
-    RasterCanvas directFrontCanvas(directFront);
-    composeScene(heavy, state, direct, directFrontCanvas, 2);
-    RasterCanvas shared(buffers.frame);
-    EXPECT_EQ(test::firstDifference(shared, direct), "") << "zoomed by " << factor;
+    EXPECT_EQ(differenceFromDirect(), "") << "zoomed by " << factor;
   }
 }
 
