@@ -154,7 +154,9 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
   }
   bands.count = (bands.end - bands.first + bands.rows - 1) / bands.rows;
 
-  bool helped = bands.count >= kMinBandsToShare && std::thread::hardware_concurrency() >= 2;
+  // Asking for the number of cores reads system files: once is enough.
+  static const bool twoCores = std::thread::hardware_concurrency() >= 2;
+  bool helped = bands.count >= kMinBandsToShare && twoCores;
   if (wokenEarly) {
     releaseHelper(helped ? 1 : 2);
   } else if (helped) {
