@@ -106,23 +106,25 @@ bool monotoneInY(std::span<const PixelPoint> corners) {
 // p0: the major axis u steps once per pixel, the minor axis v follows by
 // rounding; steps 0..len without the traversal's end point, clipped along the
 // major axis to the columns 0..width-1 or the rows rowsTop..rowsBottom-1.
+// Every field is set by edgeSteps (all of them when it returns true); they
+// have no initialisers, as zeroing them for every edge showed in profiles.
 struct EdgeSteps {
-  bool reversed = false;  // b is the smaller end
+  bool reversed;  // b is the smaller end
   PixelPoint p0;
   PixelPoint p1;
-  bool xMajor = true;
-  std::int64_t len = 0;
-  std::int64_t u0 = 0;
-  std::int64_t su = 1;
-  std::int64_t v0 = 0;
-  std::int64_t adv = 0;
-  std::int64_t sv = 1;
-  std::int64_t uMin = 0;  // visible range along each axis
-  std::int64_t uLimit = 0;
-  std::int64_t vMin = 0;
-  std::int64_t vLimit = 0;
-  std::int64_t iFirst = 0;
-  std::int64_t iLast = 0;
+  bool xMajor;
+  std::int64_t len;
+  std::int64_t u0;
+  std::int64_t su;
+  std::int64_t v0;
+  std::int64_t adv;
+  std::int64_t sv;
+  std::int64_t uMin;  // visible range along each axis
+  std::int64_t uLimit;
+  std::int64_t vMin;
+  std::int64_t vLimit;
+  std::int64_t iFirst;
+  std::int64_t iLast;
 };
 
 // Fills s for the edge; false for an edge of no length.
@@ -371,52 +373,82 @@ void RasterCanvas::drawWideEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase
   if (!edgeSteps(a, b, bitmap_.width, rowsTop(), rowsBottom(), s)) {
     return;
   }
-  // The run of the pixel at v covers v..v + w - 1, so a step shows while
+  // The run of the pixel at v covers v..v + w - 1. v runs monotonely from v0
+  // to v0 + sv * adv (the far end), so when both ends' runs lie inside the
+  // window every run does and no step needs clipping (the common case, with
+  // no divisions at all). Otherwise a step shows while
   // vMin + 1 - w <= v <= vLimit - 1, with v = v0 + sv * m(i) as in drawEdge.
-  const std::int64_t mLow = s.sv > 0 ? s.vMin + 1 - w - s.v0 : s.v0 - (s.vLimit - 1);
-  const std::int64_t mHigh = s.sv > 0 ? s.vLimit - 1 - s.v0 : s.v0 + w - 1 - s.vMin;
-  if (!clipMinor(s, mLow, mHigh)) {
-    return;
+  const std::int64_t vFar = s.v0 + s.sv * s.adv;
+  const bool whole = std::min(s.v0, vFar) >= s.vMin && std::max(s.v0, vFar) + w <= s.vLimit;
+  if (whole) {
+    if (s.iFirst > s.iLast) {
+      return;
+    }
+  } else {
+    const std::int64_t mLow = s.sv > 0 ? s.vMin + 1 - w - s.v0 : s.v0 - (s.vLimit - 1);
+    const std::int64_t mHigh = s.sv > 0 ? s.vLimit - 1 - s.v0 : s.v0 + w - 1 - s.vMin;
+    if (!clipMinor(s, mLow, mHigh)) {
+      return;
+    }
   }
 
+  // Bresenham state at the first step: m(iFirst) = floor(numerator / denominator).
   const std::int64_t denominator = 2 * s.len;
   const std::int64_t numerator = 2 * s.iFirst * s.adv + s.len;
-  const std::int64_t mStep = floorDiv(numerator, denominator);
+  std::int64_t mStep = 0;
+  if (s.iFirst > 1) {
+    mStep = floorDiv(numerator, denominator);
+  } else if (numerator >= denominator) {  // iFirst 0 or 1: numerator < 2 denominator
+    mStep = 1;
+  }
   std::int64_t rest = numerator - mStep * denominator;
-  std::int64_t u = s.u0 + s.su * s.iFirst;
   std::int64_t v = s.v0 + s.sv * mStep;
   const std::ptrdiff_t stride = bitmap_.width;
   const std::ptrdiff_t uStride = s.xMajor ? 1 : stride;  // one pixel along u
   const std::ptrdiff_t vStride = s.xMajor ? stride : 1;  // one pixel along v (the run)
+  const std::ptrdiff_t uStep = s.su * uStride;
+  const std::ptrdiff_t vStep = s.sv * vStride;
   std::uint32_t* const pixels = bitmap_.pixels.data();
+  std::ptrdiff_t at = (s.u0 + s.su * s.iFirst) * uStride + v * vStride;  // the run's first pixel
   const std::int64_t twoAdv = 2 * s.adv;
+  const std::int64_t steps = s.iLast - s.iFirst + 1;
 
   // Dot phase: step J along the outline (J from dotBase at a) is a dot when
   // (J div w) mod 3 is 0; the traversal goes against J when the edge was
   // turned round.
-  const bool solid = penStyle() == PenStyle::Solid;
   const std::uint32_t colours[kDotPeriod] = {penColour(), fillColour(), fillColour()};
-  const std::int64_t firstIndex = dotBase + (s.reversed ? s.len - s.iFirst : s.iFirst);
-  int sub = static_cast<int>(firstIndex % w);  // J mod w
-  int phase = static_cast<int>((firstIndex / w) % kDotPeriod);
+  int sub = 0;    // J mod w
+  int phase = 0;  // (J div w) mod 3
+  if (penStyle() == PenStyle::Dotted) {
+    const std::int64_t firstIndex = dotBase + (s.reversed ? s.len - s.iFirst : s.iFirst);
+    sub = static_cast<int>(firstIndex % w);
+    phase = static_cast<int>((firstIndex / w) % kDotPeriod);
+  }
+  const int phaseStep = s.reversed ? kDotPeriod - 1 : 1;  // -1 or +1 modulo the period
+  const int subStep = s.reversed ? -1 : 1;
 
-  // Runs wholly inside the window at both ends (v is monotone) need no
-  // clipping: walk them by pointer.
-  const std::int64_t vLast = s.v0 + s.sv * floorDiv(2 * s.iLast * s.adv + s.len, denominator);
-  if (std::min(v, vLast) >= s.vMin && std::max(v, vLast) + w <= s.vLimit) {
-    std::uint32_t* at = pixels + u * uStride + v * vStride;
-    const std::ptrdiff_t uStep = s.su * uStride;
-    const std::ptrdiff_t vStep = s.sv * vStride;
-    const int phaseStep = s.reversed ? kDotPeriod - 1 : 1;  // -1 or +1 modulo the period
-    const int subStep = s.reversed ? -1 : 1;
-    for (std::int64_t i = s.iFirst; i <= s.iLast; ++i) {
-      const std::uint32_t colour = solid ? colours[0] : colours[phase];
-      std::uint32_t* run = at;
-      for (int t = 0; t < w; ++t) {
-        *run = colour;
-        run += vStride;
+  // One loop for every kind of edge; the kinds that differ per step are
+  // template arguments, so that a solid unclipped edge walks with nothing
+  // but its stores and the Bresenham step.
+  auto walk = [&]<bool Solid, bool Whole>() {
+    for (std::int64_t i = 0; i < steps; ++i) {
+      const std::uint32_t colour = Solid ? colours[0] : colours[phase];
+      if (Whole || (v >= s.vMin && v + w <= s.vLimit)) {
+        if (w == 2) {
+          pixels[at] = colour;
+          pixels[at + vStride] = colour;
+        } else {
+          for (int t = 0; t < w; ++t) {
+            pixels[at + t * vStride] = colour;
+          }
+        }
+      } else {
+        for (std::int64_t t = std::max(v, s.vMin); t < std::min<std::int64_t>(v + w, s.vLimit);
+             ++t) {
+          pixels[at + (t - v) * vStride] = colour;
+        }
       }
-      if (!solid) {
+      if (!Solid) {
         sub += subStep;
         if (sub == w || sub < 0) {
           sub = s.reversed ? w - 1 : 0;
@@ -431,35 +463,21 @@ void RasterCanvas::drawWideEdge(PixelPoint a, PixelPoint b, std::int64_t dotBase
       if (rest >= denominator) {
         rest -= denominator;
         at += vStep;
+        if (!Whole) {
+          v += s.sv;
+        }
       }
     }
-    return;
-  }
-
-  for (std::int64_t i = s.iFirst; i <= s.iLast; ++i) {
-    const std::uint32_t colour = solid ? colours[0] : colours[phase];
-    const std::int64_t runFirst = std::max(v, s.vMin);
-    const std::int64_t runEnd = std::min<std::int64_t>(v + w, s.vLimit);
-    std::uint32_t* at = pixels + u * uStride + runFirst * vStride;
-    for (std::int64_t t = runFirst; t < runEnd; ++t) {
-      *at = colour;
-      at += vStride;
-    }
-    if (s.reversed) {
-      if (--sub < 0) {
-        sub = w - 1;
-        phase = phase == 0 ? kDotPeriod - 1 : phase - 1;
-      }
-    } else if (++sub == w) {
-      sub = 0;
-      phase = phase == kDotPeriod - 1 ? 0 : phase + 1;
-    }
-    u += s.su;
-    rest += twoAdv;
-    if (rest >= denominator) {
-      rest -= denominator;
-      v += s.sv;
-    }
+  };
+  const bool solid = penStyle() == PenStyle::Solid;
+  if (solid && whole) {
+    walk.operator()<true, true>();
+  } else if (solid) {
+    walk.operator()<true, false>();
+  } else if (whole) {
+    walk.operator()<false, true>();
+  } else {
+    walk.operator()<false, false>();
   }
 }
 
