@@ -86,12 +86,13 @@ void exchangeSorted(DepthList& list) {
 
 TEST(DepthList, EveryKindOfListEndsExactlyAsTheExchangeSortLeavesIt) {
   // Distinct keys (a turned solid), a few ties, many ties, NaN and signed
-  // zeros, in lists of many lengths.
+  // zeros, pairs among distinct keys and rings of equal keys as a sphere in
+  // its start pose has them, in lists of many lengths.
   std::mt19937 random(5);
   std::uniform_real_distribution<double> spread(-300.0, 300.0);
-  for (int trial = 0; trial < 400; ++trial) {
+  for (int trial = 0; trial < 600; ++trial) {
     const int n = static_cast<int>(random() % 409);
-    const int kind = trial % 4;
+    const int kind = trial % 6;
     std::array<CentreRec, kCapacity> centres{};
     for (int i = 0; i < n; ++i) {
       centres[i].z = spread(random);
@@ -100,6 +101,8 @@ TEST(DepthList, EveryKindOfListEndsExactlyAsTheExchangeSortLeavesIt) {
       if (kind == 3 && random() % 50 == 0) {
         centres[i].z = random() % 2 ? std::nan("") : (random() % 2 ? 0.0 : -0.0);
       }
+      if (kind == 4 && i % 2 == 1) centres[i].z = random() % 3 == 0 ? -0.0 : centres[i - 1].z;
+      if (kind == 5) centres[i].z = std::round(std::cos(i / 24 * 0.3) * 100.0) - (i % 24 == 0);
     }
     DepthList ours;
     fillDepthList(ours, centres, n);
