@@ -7,7 +7,8 @@
 
 namespace velkora {
 
-void drawPolygon(const Scene& scene, const Pass& pass, Canvas& canvas, std::int32_t index) {
+void drawPolygon(const Scene& scene, const Pass& pass, Canvas& canvas, std::int32_t index,
+                 const CoreCover* hiddenBy) {
   if (index < 0 || index >= kCapacity) {
     return;
   }
@@ -26,7 +27,11 @@ void drawPolygon(const Scene& scene, const Pass& pass, Canvas& canvas, std::int3
   std::array<PixelPoint, kMaxProjectedCorners> pixels{};
   const int projected = projectPolygon(std::span(corners.data(), count), scene.centreX,
                                        scene.centreY, pixels, scene.scale);
-  canvas.polygon(std::span(pixels.data(), projected));
+  const std::span<const PixelPoint> drawn(pixels.data(), static_cast<std::size_t>(projected));
+  if (hiddenBy != nullptr && hiddenBy->covers(drawn, canvas.penWidth())) {
+    return;
+  }
+  canvas.polygon(drawn);
 
   if (pass.marks && scene.markPoints) {
     // A 9 x 9 circle on the corner's pixel: its box reaches 4 pixels left

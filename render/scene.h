@@ -9,6 +9,7 @@
 
 #include "model/model.h"
 #include "render/canvas.h"
+#include "render/core_cover.h"
 
 namespace velkora {
 
@@ -64,7 +65,9 @@ struct Pass {
 // Paints polygon index of the pass with the target canvas's current colours
 // and pen, then its corner marks (yellow, 9 x 9 logical pixels) when both
 // the pass and the scene ask for them. A polygon whose record points outside
-// the arrays is skipped rather than read out of bounds.
-void drawPolygon(const Scene& scene, const Pass& pass, Canvas& canvas, std::int32_t index);
+// the arrays is skipped rather than read out of bounds, and so is one that
+// hiddenBy (when given) says a later fill paints over.
+void drawPolygon(const Scene& scene, const Pass& pass, Canvas& canvas, std::int32_t index,
+                 const CoreCover* hiddenBy = nullptr);
 
 }  // namespace velkora

@@ -1,6 +1,7 @@
 #include "render/views.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "render/colours.h"
 #include "render/depth_list.h"
@@ -71,6 +72,19 @@ class SortedLists {
   std::size_t next_ = 0;
 };
 
+// Whether the pass after passes[k] paints every face of the polyhedron on
+// the same layer, so that it paints over what the polyhedron hides of
+// passes[k] (which has no marks, as they are not in a polygon's box).
+bool nextPassPaintsCore(std::span<const Pass> passes, std::size_t k) {
+  if (k + 1 >= passes.size() || passes[k].marks) {
+    return false;
+  }
+  const Pass& next = passes[k + 1];
+  return next.layer == passes[k].layer && next.side == Side::All &&
+         next.set.points == kFaceSet.points && next.set.polygons == kFaceSet.polygons &&
+         next.set.count == kFaceSet.count;
+}
+
 }  // namespace
 
 std::span<const Pass> passesOf(View view) {
@@ -87,8 +101,10 @@ std::span<const Pass> passesOf(View view) {
 
 void paintPasses(const Scene& scene, std::span<const Pass> passes) {
   SortedLists sorted;
+  std::optional<CoreCover> core;  // worked out once, for the first pass it hides
   bool frontCleared = false;
-  for (const Pass& pass : passes) {
+  for (std::size_t p = 0; p < passes.size(); ++p) {
+    const Pass& pass = passes[p];
     Canvas& canvas = pass.layer == Layer::Front ? scene.front : scene.frame;
     if (pass.layer == Layer::Front && !frontCleared) {
       scene.front.clearWhite();
@@ -98,10 +114,19 @@ void paintPasses(const Scene& scene, std::span<const Pass> passes) {
     canvas.setFillColour(pass.fill);
     canvas.setPenColour(pass.pen);
     canvas.setPenStyle(pass.penStyle);
+    // Polygons that the polyhedron's faces, painted next, cover entirely
+    // are left out: the picture is the same without them.
+    const CoreCover* hiddenBy = nullptr;
+    if (nextPassPaintsCore(passes, p)) {
+      if (!core) {
+        core.emplace(scene.model, scene.centreX, scene.centreY, scene.scale);
+      }
+      hiddenBy = &*core;
+    }
     for (std::int32_t k = 0; k < list.count; ++k) {
       const DepthItem& item = list.items[k];
       if (onSide(pass.side, item.key)) {
-        drawPolygon(scene, pass, canvas, item.index);
+        drawPolygon(scene, pass, canvas, item.index, hiddenBy);
       }
     }
     // The frame's pen is solid between passes, as the window's canvas is.

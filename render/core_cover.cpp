@@ -1,0 +1,226 @@
+#include "render/core_cover.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <utility>
+
+#include "render/projection.h"
+
+namespace velkora {
+
+namespace {
+
+// Relative tolerance of the flatness and convexity checks.
+constexpr double kFlatness = 1e-9;
+
+Point3 minus(const Point3& a, const Point3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+double dot(const Point3& a, const Point3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+// The corners of a face as indices into the vertices; false when the
+// record is out of range.
+bool cornersOf(const Model& model, const FaceRec& face, std::span<const std::int32_t>& corners) {
+  if (face.count < 3 || face.count > kMaxCorners) {
+    return false;
+  }
+  corners = std::span(face.indices.data(), static_cast<std::size_t>(face.count));
+  return std::all_of(corners.begin(), corners.end(), [&model](std::int32_t i) {
+    return i >= 0 && i < std::min(model.vertexCount, kCapacity);
+  });
+}
+
+// Whether every edge of the faces belongs to exactly two of them.
+bool closed(const Model& model, std::int32_t faceCount) {
+  std::vector<std::pair<std::int32_t, std::int32_t>> edges;
+  for (std::int32_t f = 0; f < faceCount; ++f) {
+    std::span<const std::int32_t> corners;
+    if (!cornersOf(model, model.faces[f], corners)) {
+      return false;
+    }
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+      const std::int32_t a = corners[i];
+      const std::int32_t b = corners[(i + 1) % corners.size()];
+      edges.emplace_back(std::min(a, b), std::max(a, b));
+    }
+  }
+  std::sort(edges.begin(), edges.end());
+  for (std::size_t i = 0; i < edges.size(); i += 2) {
+    const bool pair = i + 1 < edges.size() && edges[i] == edges[i + 1] &&
+                      (i + 2 == edges.size() || edges[i + 2] != edges[i]);
+    if (!pair || edges[i].first == edges[i].second) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Twice the signed area of a polygon, and whether it is convex: every turn
+// has that sign or none.
+std::pair<std::int64_t, bool> convexArea(std::span<const PixelPoint> corners) {
+  std::int64_t area = 0;
+  bool left = false;
+  bool right = false;
+  const std::size_t n = corners.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const PixelPoint& p = corners[i];
+    const PixelPoint& q = corners[(i + 1) % n];
+    const PixelPoint& r = corners[(i + 2) % n];
+    area += static_cast<std::int64_t>(p.x) * q.y - static_cast<std::int64_t>(q.x) * p.y;
+    const std::int64_t turn = static_cast<std::int64_t>(q.x - p.x) * (r.y - q.y) -
+                              static_cast<std::int64_t>(q.y - p.y) * (r.x - q.x);
+    left = left || turn > 0;
+    right = right || turn < 0;
+  }
+  return {area, !(left && right)};
+}
+
+std::int64_t cross(const PixelPoint& o, const PixelPoint& a, const PixelPoint& b) {
+  return static_cast<std::int64_t>(a.x - o.x) * (b.y - o.y) -
+         static_cast<std::int64_t>(a.y - o.y) * (b.x - o.x);
+}
+
+// The convex hull of the points, turning by positive cross products.
+std::vector<PixelPoint> hullOf(std::vector<PixelPoint> points) {
+  std::sort(points.begin(), points.end(), [](const PixelPoint& a, const PixelPoint& b) {
+    return a.x < b.x || (a.x == b.x && a.y < b.y);
+  });
+  std::vector<PixelPoint> hull;
+  for (int half = 0; half < 2; ++half) {
+    const std::size_t base = hull.size();
+    for (const PixelPoint& p : points) {
+      while (hull.size() >= base + 2 && cross(hull[hull.size() - 2], hull.back(), p) <= 0) {
+        hull.pop_back();
+      }
+      hull.push_back(p);
+    }
+    hull.pop_back();
+    std::reverse(points.begin(), points.end());
+  }
+  return hull;
+}
+
+}  // namespace
+
+CoreCover::CoreCover(const Model& model, int centreX, int centreY, int scale) {
+  const std::int32_t faceCount = std::min(model.faceCount, kCapacity);
+  const std::int32_t vertexCount = std::min(model.vertexCount, kCapacity);
+  if (faceCount < 4 || vertexCount < 4 || !closed(model, faceCount)) {
+    return;
+  }
+  Point3 centre;
+  for (std::int32_t v = 0; v < vertexCount; ++v) {
+    const Point3& p = model.vertices[v];
+    // Farther out, polygons are clipped before rounding.
+    if (!(std::abs(p.x) < kPixelLimit / 2 && std::abs(p.y) < kPixelLimit / 2 &&
+          std::isfinite(p.z))) {
+      return;
+    }
+    centre = {centre.x + p.x, centre.y + p.y, centre.z + p.z};
+  }
+  centre = {centre.x / vertexCount, centre.y / vertexCount, centre.z / vertexCount};
+  double reach = 0.0;
+  for (std::int32_t v = 0; v < vertexCount; ++v) {
+    const Point3 d = minus(model.vertices[v], centre);
+    reach = std::max(reach, std::sqrt(dot(d, d)));
+  }
+  const double tolerance = kFlatness * reach;
+
+  std::vector<PixelPoint> used;
+  for (std::int32_t f = 0; f < faceCount; ++f) {
+    std::span<const std::int32_t> corners;
+    cornersOf(model, model.faces[f], corners);
+    // Newell's normal, turned outward.
+    Point3 normal;
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+      const Point3& p = model.vertices[corners[i]];
+      const Point3& q = model.vertices[corners[(i + 1) % corners.size()]];
+      normal = {normal.x + (p.y - q.y) * (p.z + q.z), normal.y + (p.z - q.z) * (p.x + q.x),
+                normal.z + (p.x - q.x) * (p.y + q.y)};
+    }
+    const double length = std::sqrt(dot(normal, normal));
+    if (!(length > 0.0)) {
+      return;
+    }
+    normal = {normal.x / length, normal.y / length, normal.z / length};
+    const double offset = dot(normal, model.vertices[corners[0]]);
+    if (dot(normal, centre) > offset) {
+      normal = {-normal.x, -normal.y, -normal.z};
+    }
+    const double plane = dot(normal, model.vertices[corners[0]]);
+    // Convex: the centre strictly inside, no corner of any face outside.
+    if (!(dot(normal, centre) < plane - tolerance)) {
+      return;
+    }
+    for (std::int32_t v = 0; v < vertexCount; ++v) {
+      if (dot(normal, model.vertices[v]) > plane + tolerance) {
+        return;
+      }
+    }
+    std::array<PixelPoint, kMaxCorners> pixels{};
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+      pixels[i] = projectPoint(model.vertices[corners[i]], centreX, centreY, scale);
+      used.push_back(pixels[i]);
+    }
+    // A face toward the viewer (at negative z) must keep its shape when rounded.
+    if (normal.z < -kFlatness) {
+      double exactArea = 0.0;
+      for (std::size_t i = 0; i < corners.size(); ++i) {
+        const Point3& p = model.vertices[corners[i]];
+        const Point3& q = model.vertices[corners[(i + 1) % corners.size()]];
+        exactArea += p.x * q.y - q.x * p.y;
+      }
+      const auto [area, convex] = convexArea(std::span(pixels.data(), corners.size()));
+      if (!convex || area == 0 || (area > 0) != (exactArea > 0.0)) {
+        return;
+      }
+    }
+  }
+
+  const std::vector<PixelPoint> hull = hullOf(std::move(used));
+  if (hull.size() < 3) {
+    return;
+  }
+  // Rounding moves a corner by up to half a pixel's diagonal times the
+  // scale; the exact hull lies within that of the rounded one, and the
+  // argument needs that much again inside the exact hull. One pixel more
+  // keeps clear of ties.
+  const double margin = std::sqrt(2.0) * scale + 1.0;
+  for (std::size_t i = 0; i < hull.size(); ++i) {
+    const PixelPoint& p = hull[i];
+    const PixelPoint& q = hull[(i + 1) % hull.size()];
+    // The hull turns left (cross > 0) in these coordinates: its inside lies
+    // left of every edge p -> q.
+    Edge edge{static_cast<double>(q.y - p.y), static_cast<double>(p.x - q.x), 0.0};
+    const double length = std::hypot(edge.a, edge.b);
+    edge.c = edge.a * p.x + edge.b * p.y - margin * length;
+    edges_.push_back(edge);
+  }
+}
+
+bool CoreCover::covers(std::span<const PixelPoint> corners, int penWidth) const {
+  if (edges_.empty() || corners.empty()) {
+    return false;
+  }
+  int left = corners[0].x;
+  int top = corners[0].y;
+  int right = left;
+  int bottom = top;
+  for (const PixelPoint& p : corners) {
+    left = std::min(left, p.x);
+    top = std::min(top, p.y);
+    right = std::max(right, p.x);
+    bottom = std::max(bottom, p.y);
+  }
+  // Fill and outline keep to the corners' box, the outline growing by up to
+  // twice the pen width right of and below it; every pixel centre in there
+  // must lie inside the cover.
+  const double x0 = left - 1.0;
+  const double y0 = top - 1.0;
+  const double x1 = right + 2.0 * penWidth + 1.0;
+  const double y1 = bottom + 2.0 * penWidth + 1.0;
+  return std::all_of(edges_.begin(), edges_.end(), [&](const Edge& e) {
+    return std::max(e.a * x0, e.a * x1) + std::max(e.b * y0, e.b * y1) <= e.c;
+  });
+}
+
+}  // namespace velkora
