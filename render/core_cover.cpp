@@ -11,8 +11,9 @@ namespace velkora {
 
 namespace {
 
-// Relative tolerance of the flatness and convexity checks.
-constexpr double kFlatness = 1e-9;
+// Relative tolerance of the convexity check: the catalogue's corners carry
+// seven digits, so faces are flat to about 1e-7 of the radius.
+constexpr double kFlatness = 1e-6;
 
 Point3 minus(const Point3& a, const Point3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 double dot(const Point3& a, const Point3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
@@ -126,6 +127,7 @@ CoreCover::CoreCover(const Model& model, int centreX, int centreY, int scale) {
   const double tolerance = kFlatness * reach;
 
   std::vector<PixelPoint> used;
+  std::vector<bool> towardViewer(static_cast<std::size_t>(faceCount), false);
   for (std::int32_t f = 0; f < faceCount; ++f) {
     std::span<const std::int32_t> corners;
     cornersOf(model, model.faces[f], corners);
@@ -163,6 +165,7 @@ CoreCover::CoreCover(const Model& model, int centreX, int centreY, int scale) {
     }
     // A face toward the viewer (at negative z) must keep its shape when rounded.
     if (normal.z < -kFlatness) {
+      towardViewer[static_cast<std::size_t>(f)] = true;
       double exactArea = 0.0;
       for (std::size_t i = 0; i < corners.size(); ++i) {
         const Point3& p = model.vertices[corners[i]];
@@ -171,7 +174,15 @@ CoreCover::CoreCover(const Model& model, int centreX, int centreY, int scale) {
       }
       const auto [area, convex] = convexArea(std::span(pixels.data(), corners.size()));
       if (!convex || area == 0 || (area > 0) != (exactArea > 0.0)) {
-        return;
+        // Its fill is not what the argument needs: nothing near it is covered.
+        const auto [xs, xe] = std::minmax_element(
+            pixels.begin(), pixels.begin() + static_cast<std::ptrdiff_t>(corners.size()),
+            [](const PixelPoint& a, const PixelPoint& b) { return a.x < b.x; });
+        const auto [ys, ye] = std::minmax_element(
+            pixels.begin(), pixels.begin() + static_cast<std::ptrdiff_t>(corners.size()),
+            [](const PixelPoint& a, const PixelPoint& b) { return a.y < b.y; });
+        holes_.push_back({static_cast<double>(xs->x), static_cast<double>(ys->y),
+                          static_cast<double>(xe->x), static_cast<double>(ye->y)});
       }
     }
   }
@@ -182,9 +193,9 @@ CoreCover::CoreCover(const Model& model, int centreX, int centreY, int scale) {
   }
   // Rounding moves a corner by up to half a pixel's diagonal times the
   // scale; the exact hull lies within that of the rounded one, and the
-  // argument needs that much again inside the exact hull. One pixel more
-  // keeps clear of ties.
-  const double margin = std::sqrt(2.0) * scale + 1.0;
+  // argument needs that much again inside the exact hull. The faces may
+  // stray from convex by the tolerance; one pixel more keeps clear of ties.
+  const double margin = (std::sqrt(2.0) + 2.0 * tolerance) * scale + 1.0;
   for (std::size_t i = 0; i < hull.size(); ++i) {
     const PixelPoint& p = hull[i];
     const PixelPoint& q = hull[(i + 1) % hull.size()];
@@ -195,9 +206,13 @@ CoreCover::CoreCover(const Model& model, int centreX, int centreY, int scale) {
     edge.c = edge.a * p.x + edge.b * p.y - margin * length;
     edges_.push_back(edge);
   }
+  for (Box& hole : holes_) {
+    hole = {hole.left - margin, hole.top - margin, hole.right + margin, hole.bottom + margin};
+  }
+  towardViewer_ = std::move(towardViewer);
 }
 
-bool CoreCover::covers(std::span<const PixelPoint> corners, int penWidth) const {
+bool CoreCover::covers(std::span<const PixelPoint> corners, int penWidth, int markReach) const {
   if (edges_.empty() || corners.empty()) {
     return false;
   }
@@ -212,15 +227,19 @@ bool CoreCover::covers(std::span<const PixelPoint> corners, int penWidth) const 
     bottom = std::max(bottom, p.y);
   }
   // Fill and outline keep to the corners' box, the outline growing by up to
-  // twice the pen width right of and below it; every pixel centre in there
-  // must lie inside the cover.
-  const double x0 = left - 1.0;
-  const double y0 = top - 1.0;
-  const double x1 = right + 2.0 * penWidth + 1.0;
-  const double y1 = bottom + 2.0 * penWidth + 1.0;
-  return std::all_of(edges_.begin(), edges_.end(), [&](const Edge& e) {
-    return std::max(e.a * x0, e.a * x1) + std::max(e.b * y0, e.b * y1) <= e.c;
-  });
+  // twice the pen width right of and below it, the marks by their reach all
+  // round; every pixel centre in there must lie inside the cover.
+  const double x0 = left - 1.0 - markReach;
+  const double y0 = top - 1.0 - markReach;
+  const double x1 = right + 2.0 * penWidth + 1.0 + markReach;
+  const double y1 = bottom + 2.0 * penWidth + 1.0 + markReach;
+  return std::all_of(edges_.begin(), edges_.end(),
+                     [&](const Edge& e) {
+                       return std::max(e.a * x0, e.a * x1) + std::max(e.b * y0, e.b * y1) <= e.c;
+                     }) &&
+         std::none_of(holes_.begin(), holes_.end(), [&](const Box& hole) {
+           return x0 <= hole.right && hole.left <= x1 && y0 <= hole.bottom && hole.top <= y1;
+         });
 }
 
 }  // namespace velkora

@@ -28,12 +28,15 @@ void drawPolygon(const Scene& scene, const Pass& pass, Canvas& canvas, std::int3
   const int projected = projectPolygon(std::span(corners.data(), count), scene.centreX,
                                        scene.centreY, pixels, scene.scale);
   const std::span<const PixelPoint> drawn(pixels.data(), static_cast<std::size_t>(projected));
-  if (hiddenBy != nullptr && hiddenBy->covers(drawn, canvas.penWidth())) {
+  const bool marked = pass.marks && scene.markPoints;
+  // The marks' boxes reach 5 scaled pixels from their corner.
+  if (hiddenBy != nullptr &&
+      hiddenBy->covers(drawn, canvas.penWidth(), marked ? 5 * scene.scale : 0)) {
     return;
   }
   canvas.polygon(drawn);
 
-  if (pass.marks && scene.markPoints) {
+  if (marked) {
     // A 9 x 9 circle on the corner's pixel: its box reaches 4 pixels left
     // and above and 5 right and below (exclusive), all scaled.
     const int near = 4 * scene.scale;

@@ -72,17 +72,17 @@ class SortedLists {
   std::size_t next_ = 0;
 };
 
+bool paintsEveryFace(const Pass& pass) {
+  return pass.side == Side::All && pass.set.points == kFaceSet.points &&
+         pass.set.polygons == kFaceSet.polygons && pass.set.count == kFaceSet.count;
+}
+
 // Whether the pass after passes[k] paints every face of the polyhedron on
 // the same layer, so that it paints over what the polyhedron hides of
-// passes[k] (which has no marks, as they are not in a polygon's box).
+// passes[k].
 bool nextPassPaintsCore(std::span<const Pass> passes, std::size_t k) {
-  if (k + 1 >= passes.size() || passes[k].marks) {
-    return false;
-  }
-  const Pass& next = passes[k + 1];
-  return next.layer == passes[k].layer && next.side == Side::All &&
-         next.set.points == kFaceSet.points && next.set.polygons == kFaceSet.polygons &&
-         next.set.count == kFaceSet.count;
+  return k + 1 < passes.size() && passes[k + 1].layer == passes[k].layer &&
+         paintsEveryFace(passes[k + 1]);
 }
 
 }  // namespace
@@ -114,17 +114,21 @@ void paintPasses(const Scene& scene, std::span<const Pass> passes) {
     canvas.setFillColour(pass.fill);
     canvas.setPenColour(pass.pen);
     canvas.setPenStyle(pass.penStyle);
-    // Polygons that the polyhedron's faces, painted next, cover entirely
-    // are left out: the picture is the same without them.
-    const CoreCover* hiddenBy = nullptr;
-    if (nextPassPaintsCore(passes, p)) {
-      if (!core) {
-        core.emplace(scene.model, scene.centreX, scene.centreY, scene.scale);
-      }
-      hiddenBy = &*core;
+    // Polygons that the fills of the polyhedron's faces toward the viewer
+    // cover entirely, painted after them, are left out: the picture is the
+    // same without them. Those are a pass before all the faces, and faces
+    // of that pass sorted before every face toward the viewer.
+    const bool beforeCore = nextPassPaintsCore(passes, p);
+    const bool isCore = paintsEveryFace(pass);
+    if ((beforeCore || isCore) && !core) {
+      core.emplace(scene.model, scene.centreX, scene.centreY, scene.scale);
     }
+    const CoreCover* hiddenBy = beforeCore || isCore ? &*core : nullptr;
     for (std::int32_t k = 0; k < list.count; ++k) {
       const DepthItem& item = list.items[k];
+      if (isCore && hiddenBy != nullptr && core->facesViewer(item.index)) {
+        hiddenBy = nullptr;  // from the first face toward the viewer on, all are painted
+      }
       if (onSide(pass.side, item.key)) {
         drawPolygon(scene, pass, canvas, item.index, hiddenBy);
       }

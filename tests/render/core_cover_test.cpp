@@ -72,22 +72,20 @@ int checkHiddenQuads(const Model& model, int scale, const std::string& what) {
 }
 
 TEST(CoreCover, HiddenQuadsPaintOnlyWhereTheFacesFill) {
-  int hidden = 0;
   for (int type = 0; type < 31; ++type) {
     Model model = test::loadCatalogueSolid(type);
     for (int pose = 0; pose < 3; ++pose) {
       for (const int scale : {1, 2}) {
         Model sized = model;
         zoomToRadius(sized, true, (0.3 + 0.05 * pose) * kSize / scale);
-        hidden += checkHiddenQuads(sized, scale,
-                                   "type " + std::to_string(type) + ", pose " +
-                                       std::to_string(pose) + ", scale " + std::to_string(scale));
+        const std::string what = "type " + std::to_string(type) + ", pose " + std::to_string(pose) +
+                                 ", scale " + std::to_string(scale);
+        // Many back quads lie behind the polyhedron, for every solid.
+        EXPECT_GT(checkHiddenQuads(sized, scale, what), 10) << what;
       }
       drehen(model, 17.0, 29.0 + pose, 7.0);
     }
   }
-  // Most back quads lie behind the polyhedron: the check above is not empty.
-  EXPECT_GT(hidden, 31 * 3 * 2 * 20);
 }
 
 TEST(CoreCover, FacesThatAreNotAClosedConvexPolyhedronHideNothing) {
