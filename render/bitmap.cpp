@@ -24,11 +24,13 @@ void Bitmap::resetWhite(int newWidth, int newHeight) {
   // assign() reuses the existing storage when it is large enough.
   pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), kWhite);
   painted = {};
+  paintedBands.clear();
 }
 
 void Bitmap::whitenPainted() {
   whitenRows(painted, 0, height);
   painted = {};
+  paintedBands.clear();
 }
 
 void Bitmap::whitenRows(const PixelRect& box, int top, int bottom) {

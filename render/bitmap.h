@@ -31,6 +31,11 @@ struct Bitmap {
   // Every pixel outside this box is white. The rasteriser grows it as it
   // draws; code that writes pixels directly must call markAllPainted().
   PixelRect painted;
+  // A finer record where it is kept: every painted pixel lies in one of
+  // these boxes (say, one per band of rows a frame was drawn in). Painting
+  // straight into the bitmap, and anything that changes painted but the
+  // code keeping the record, empties it.
+  std::vector<PixelRect> paintedBands;
 
   // Resizes to width x height (reusing storage) and paints every pixel white.
   void resetWhite(int newWidth, int newHeight);
@@ -38,7 +43,10 @@ struct Bitmap {
   void whitenPainted();
   // Paints the part of box in rows top..bottom-1 white; painted is left as it is.
   void whitenRows(const PixelRect& box, int top, int bottom);
-  void markAllPainted() { painted = {0, 0, width, height}; }
+  void markAllPainted() {
+    painted = {0, 0, width, height};
+    paintedBands.clear();
+  }
 
   std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };

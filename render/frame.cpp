@@ -39,16 +39,40 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
                   FrameBuffers& buffers, int pixelScale) {
   Bitmap& frameBits = buffers.frame;
   Bitmap& frontBits = buffers.front;
-  // Kept buffers of the right size only need what the last frame painted made white again.
+  // Kept buffers of the right size only need what the last frame painted
+  // made white again: the box of each band it was drawn in, when they still
+  // make up the painted box, else that box.
   PixelRect frameBefore;
+  std::vector<PixelRect> stripsBefore;
   if (frameBits.width == width && frameBits.height == height &&
       frameBits.pixels.size() ==
           static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
     frameBefore = frameBits.painted;
+    PixelRect strips;
+    for (const PixelRect& strip : frameBits.paintedBands) {
+      strips.unite(strip);
+    }
+    if (strips.left == frameBefore.left && strips.top == frameBefore.top &&
+        strips.right == frameBefore.right && strips.bottom == frameBefore.bottom) {
+      stripsBefore = std::move(frameBits.paintedBands);
+    }
   } else {
     frameBits.resetWhite(width, height);
   }
+  if (stripsBefore.empty()) {
+    stripsBefore.push_back(frameBefore);
+  }
   frameBits.painted = {};
+  std::vector<PixelRect>& strips = frameBits.paintedBands;  // this frame's, one per band
+  strips.clear();
+  // Paints white what the last frame painted in rows top..bottom-1.
+  auto whitenBefore = [&](int top, int bottom) {
+    for (const PixelRect& strip : stripsBefore) {
+      if (strip.top < bottom && strip.bottom > top) {
+        frameBits.whitenRows(strip, top, bottom);
+      }
+    }
+  };
   const int w = frameBits.width;
   const int h = frameBits.height;
 
@@ -62,13 +86,12 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
   std::atomic<int> nextBand{0};
   // Bands are independent: each thread takes the next one, with a front band
   // of its own and its own painted box, until none is left.
-  auto drawBands = [&](Bitmap& frontBand, PixelRect& painted) {
+  auto drawBands = [&](Bitmap& frontBand) {
     if (frontBand.width != w || frontBand.height != bands.rows ||
         frontBand.pixels.size() != static_cast<std::size_t>(w) * bands.rows) {
       frontBand.resetWhite(w, bands.rows);
     }
     RasterCanvas frame(frameBits);
-    frame.notePaintedInto(painted);
     RasterCanvas front(frontBand);
     for (int taken = nextBand++; taken < bands.count; taken = nextBand++) {
       // Middle bands first: a solid is widest there, so the bands left for
@@ -77,7 +100,8 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
       const int band = taken % 2 == 0 ? middle - taken / 2 : middle + (taken + 1) / 2;
       const int top = bands.first + band * bands.rows;
       const int bottom = std::min(top + bands.rows, bands.end);
-      frameBits.whitenRows(frameBefore, top, bottom);
+      whitenBefore(top, bottom);
+      frame.notePaintedInto(strips[static_cast<std::size_t>(band)]);
       buffers.calls.replay(frame, front, PixelRect{}, top, bottom, true);
     }
   };
@@ -85,7 +109,6 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
   // A helper kept from earlier large frames is woken now, so that it is
   // awake by the time the calls are recorded; it then waits for the word to
   // draw bands (1) or to leave (2).
-  PixelRect helperPainted;
   std::atomic<int> helperWord{0};
   const bool wokenEarly =
       buffers.helper != nullptr && static_cast<std::int64_t>(w) * h >= kMinPixelsToWakeHelperEarly;
@@ -96,7 +119,7 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
         pauseBriefly();
       }
       if (word == 1) {
-        drawBands(buffers.helperFront, helperPainted);
+        drawBands(buffers.helperFront);
       }
     });
   }
@@ -148,11 +171,13 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
     frontBits.painted = {};
     RasterCanvas frame(frameBits);
     RasterCanvas front(frontBits);
-    frameBits.whitenRows(frameBefore, bands.first, bands.end);
+    whitenBefore(bands.first, bands.end);
     calls.replay(frame, front, frontBefore, bands.first, bands.end, false);
+    strips.push_back(frameBits.painted);
     return;
   }
   bands.count = (bands.end - bands.first + bands.rows - 1) / bands.rows;
+  strips.assign(static_cast<std::size_t>(bands.count), PixelRect{});
 
   // Asking for the number of cores reads system files: once is enough.
   static const bool twoCores = std::thread::hardware_concurrency() >= 2;
@@ -164,15 +189,21 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
       if (!buffers.helper) {
         buffers.helper = std::make_unique<BandHelper>();
       }
-      buffers.helper->start([&] { drawBands(buffers.helperFront, helperPainted); });
+      buffers.helper->start([&] { drawBands(buffers.helperFront); });
     } catch (const std::system_error&) {
       helped = false;  // no second thread to be had: draw every band here
     }
   }
   const bool helperRuns = wokenEarly || helped;
-  PixelRect painted;
+  // What the bands painted counts as painted even when one of them failed,
+  // so that the next frame whitens it.
+  auto notePainted = [&] {
+    for (const PixelRect& strip : strips) {
+      frameBits.painted.unite(strip);
+    }
+  };
   try {
-    drawBands(frontBits, painted);
+    drawBands(frontBits);
   } catch (...) {
     if (helperRuns) {
       nextBand = bands.count;  // the helper stops after its band
@@ -181,13 +212,18 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
       } catch (...) {  // the first error is the one reported
       }
     }
+    notePainted();
     throw;
   }
   if (helperRuns) {
-    buffers.helper->wait();
+    try {
+      buffers.helper->wait();
+    } catch (...) {
+      notePainted();
+      throw;
+    }
   }
-  frameBits.painted.unite(painted);
-  frameBits.painted.unite(helperPainted);
+  notePainted();
 }
 
 }  // namespace velkora

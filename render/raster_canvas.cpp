@@ -26,6 +26,9 @@ void RasterCanvas::notePainted(int left, int top, int right, int bottom) {
   const PixelRect box{std::max(left, 0), std::max(top, rowsTop()), std::min(right, bitmap_.width),
                       std::min(bottom, rowsBottom())};
   painted_->unite(box);
+  if (painted_ == &bitmap_.painted && !bitmap_.paintedBands.empty()) {
+    bitmap_.paintedBands.clear();  // the finer record no longer holds
+  }
 }
 
 void RasterCanvas::andCombine(const Canvas& layer) { andCombine(layer, 0); }

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 
+#include "model/zoom.h"
 #include "render/colours.h"
 #include "render/frame.h"
 #include "render/raster_canvas.h"
@@ -335,6 +336,32 @@ TEST(ComposeFrame, WhatOnlyTheFrontLayerPaintedIsWhitenedForTheNextFrame) {
   ASSERT_EQ(c.at(120, 90), "A0FFA0");
   composeFrame(Model{}, kPolyhedron, 200, 200, c.buffers);
   EXPECT_EQ(countColour(c.frame, 0xFFFFFF), 200 * 200);
+}
+
+TEST(ComposeFrame, PixelsPaintedBetweenFramesAreWhitenedToo) {
+  // A tall frame is drawn in bands, and only their boxes are whitened next
+  // time; pixels painted otherwise, inside the painted box or marked, are
+  // whitened as well.
+  Model ico = test::icosahedron();
+  zoomToRadius(ico, true, 150.0);  // a round picture well inside the frame
+  for (const bool marked : {false, true}) {
+    FrameBuffers buffers;
+    composeFrame(ico, kOuter, 2000, 1500, buffers, 4);
+    ASSERT_GT(buffers.frame.paintedBands.size(), 1u);
+    const PixelRect box = buffers.frame.painted;
+    ASSERT_GT(buffers.frame.paintedBands.front().left, box.left + 9);
+    RasterCanvas frame(buffers.frame);
+    if (marked) {
+      buffers.frame.pixels[5] = 0xFF000000u;
+      buffers.frame.markAllPainted();
+    } else {
+      frame.setFillColour(0x000000);
+      frame.fillPolygon(std::array{PixelPoint{box.left, box.top}, PixelPoint{box.left + 9, box.top},
+                                   PixelPoint{box.left, box.top + 9}});
+    }
+    composeFrame(Model{}, kPolyhedron, 2000, 1500, buffers, 4);
+    EXPECT_EQ(countColour(frame, 0xFFFFFF), 2000 * 1500) << (marked ? "marked" : "drawn");
+  }
 }
 
 TEST(ComposeFrame, EnormousCoordinatesAreClippedAtTheEdge) {
