@@ -1,7 +1,8 @@
 // The cover of the polyhedron's faces: a back quad it hides paints no pixel
 // that the faces' fills leave alone, for every catalogue solid, turned and
 // enlarged, at two pixel scales; faces that are not a closed convex
-// polyhedron hide nothing.
+// polyhedron hide nothing; and the outer view with what the cover hides left
+// out equals the view painted with every polygon.
 
 #include <gtest/gtest.h>
 
@@ -11,8 +12,13 @@
 #include "model/rotation.h"
 #include "model/zoom.h"
 #include "render/core_cover.h"
+#include "render/depth_list.h"
+#include "render/frame.h"
 #include "render/projection.h"
 #include "render/raster_canvas.h"
+#include "render/scene.h"
+#include "render/views.h"
+#include "tests/render/pixel_check.h"
 #include "testsupport/real_solids.h"
 
 namespace velkora {
@@ -105,6 +111,57 @@ TEST(CoreCover, FacesThatAreNotAClosedConvexPolyhedronHideNothing) {
   Model twice = model;  // a face listed twice, another left out
   twice.faces[1] = twice.faces[0];
   EXPECT_EQ(checkHiddenQuads(twice, 1, "twice"), 0);
+}
+
+// The view painted by a plain painter: every polygon of every pass, farthest
+// first, none left out.
+Bitmap paintedWithEverything(const Model& model, const ViewState& view, int scale) {
+  Bitmap frameBits;
+  Bitmap frontBits;
+  frameBits.resetWhite(kSize, kSize);
+  frontBits.resetWhite(kSize, kSize);
+  RasterCanvas frame(frameBits);
+  RasterCanvas front(frontBits);
+  frame.setPenWidth(scale);
+  front.setPenWidth(scale);
+  const Scene scene{model, frame, front, kSize / 2, kSize / 2, view.markPoints, scale};
+  for (const Pass& pass : passesOf(view.view)) {
+    Canvas& canvas = pass.layer == Layer::Front ? static_cast<Canvas&>(front) : frame;
+    DepthList list;
+    fillDepthList(list, model.*pass.set.centres, model.*pass.set.count);
+    sortDepthList(list);
+    canvas.setFillColour(pass.fill);
+    canvas.setPenColour(pass.pen);
+    canvas.setPenStyle(pass.penStyle);
+    for (std::int32_t k = 0; k < list.count; ++k) {
+      const DepthItem& item = list.items[k];
+      const bool onSide = pass.side == Side::All || (pass.side == Side::Back) == (item.key >= 0.0);
+      if (onSide) {
+        drawPolygon(scene, pass, canvas, item.index);
+      }
+    }
+    canvas.setPenStyle(PenStyle::Solid);
+  }
+  frame.andCombine(front);
+  return frameBits;
+}
+
+TEST(CoreCover, TheOuterViewIsTheSameWithWhatItHidesLeftOut) {
+  for (int type = 0; type < 31; ++type) {
+    Model model = test::loadCatalogueSolid(type);
+    drehen(model, 11.0 * type, 7.0, 3.0);
+    for (const int scale : {1, 2}) {
+      Model sized = model;
+      zoomToRadius(sized, true, 0.42 * kSize / scale);
+      const ViewState view{View::OuterSphere, true};
+      Bitmap expectedBits = paintedWithEverything(sized, view, scale);
+      Bitmap actualBits = test::paintedInOrder(sized, view, kSize, kSize, scale);
+      RasterCanvas expected(expectedBits);
+      RasterCanvas actual(actualBits);
+      EXPECT_EQ(test::firstDifference(actual, expected), "")
+          << "type " << type << ", scale " << scale;
+    }
+  }
 }
 
 }  // namespace
