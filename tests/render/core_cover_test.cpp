@@ -116,12 +116,9 @@ TEST(CoreCover, FacesThatAreNotAClosedConvexPolyhedronHideNothing) {
 // The view painted by a plain painter: every polygon of every pass, farthest
 // first, none left out.
 Bitmap paintedWithEverything(const Model& model, const ViewState& view, int scale) {
-  Bitmap frameBits;
-  Bitmap frontBits;
-  frameBits.resetWhite(kSize, kSize);
-  frontBits.resetWhite(kSize, kSize);
-  RasterCanvas frame(frameBits);
-  RasterCanvas front(frontBits);
+  test::WhiteLayers layers(kSize, kSize);
+  RasterCanvas& frame = layers.frame;
+  RasterCanvas& front = layers.front;
   frame.setPenWidth(scale);
   front.setPenWidth(scale);
   const Scene scene{model, frame, front, kSize / 2, kSize / 2, view.markPoints, scale};
@@ -143,7 +140,7 @@ Bitmap paintedWithEverything(const Model& model, const ViewState& view, int scal
     canvas.setPenStyle(PenStyle::Solid);
   }
   frame.andCombine(front);
-  return frameBits;
+  return layers.frameBits;
 }
 
 TEST(CoreCover, TheOuterViewIsTheSameWithWhatItHidesLeftOut) {

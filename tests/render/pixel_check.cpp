@@ -90,15 +90,15 @@ void saveFrame(const Canvas& canvas, const std::string& name) {
   image.save(QString::fromStdString(std::string(dir) + "/" + name + ".png"));
 }
 
-Bitmap paintedInOrder(const Model& model, const ViewState& view, int width, int height, int scale) {
-  Bitmap frameBits;
-  Bitmap frontBits;
+WhiteLayers::WhiteLayers(int width, int height) {
   frameBits.resetWhite(width, height);
   frontBits.resetWhite(width, height);
-  RasterCanvas frame(frameBits);
-  RasterCanvas front(frontBits);
-  composeScene(model, view, frame, front, scale);
-  return frameBits;
+}
+
+Bitmap paintedInOrder(const Model& model, const ViewState& view, int width, int height, int scale) {
+  WhiteLayers layers(width, height);
+  composeScene(model, view, layers.frame, layers.front, scale);
+  return layers.frameBits;
 }
 
 }  // namespace velkora::test

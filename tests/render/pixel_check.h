@@ -12,6 +12,7 @@
 #include "render/bitmap.h"
 #include "render/canvas.h"
 #include "render/frame.h"
+#include "render/raster_canvas.h"
 
 namespace velkora::test {
 
@@ -35,6 +36,20 @@ void saveFrame(const Canvas& canvas, const std::string& name);
 
 // The scene painted in order by our rasteriser onto a fresh white frame of
 // width x height (with a front layer of its own), at the pixel scale.
+// A white frame and front layer of width x height, each with our
+// rasteriser's canvas on it; the canvases point into the struct, which
+// therefore stays where it was made.
+struct WhiteLayers {
+  WhiteLayers(int width, int height);
+  WhiteLayers(const WhiteLayers&) = delete;
+  WhiteLayers& operator=(const WhiteLayers&) = delete;
+
+  Bitmap frameBits;
+  Bitmap frontBits;
+  RasterCanvas frame{frameBits};
+  RasterCanvas front{frontBits};
+};
+
 Bitmap paintedInOrder(const Model& model, const ViewState& view, int width, int height,
                       int scale = 1);
 

@@ -89,12 +89,9 @@ Bitmap replayedAtScale(const Model& model, const ViewState& view, int width, int
   auto mapX = [&](int x) { return (x - o1x) * k + okx; };
   auto mapY = [&](int y) { return (y - o1y) * k + oky; };
 
-  Bitmap frameBits;
-  Bitmap frontBits;
-  frameBits.resetWhite(width, height);
-  frontBits.resetWhite(width, height);
-  RasterCanvas frame(frameBits);
-  RasterCanvas front(frontBits);
+  test::WhiteLayers layers(width, height);
+  RasterCanvas& frame = layers.frame;
+  RasterCanvas& front = layers.front;
   for (const Op& o : log) {
     Canvas& c = o.front ? static_cast<Canvas&>(front) : static_cast<Canvas&>(frame);
     c.setPenColour(o.pen);
@@ -120,7 +117,7 @@ Bitmap replayedAtScale(const Model& model, const ViewState& view, int width, int
         break;
     }
   }
-  return frameBits;
+  return layers.frameBits;
 }
 
 Bitmap composed(const Model& model, const ViewState& view, int width, int height, int k) {
