@@ -180,6 +180,53 @@ int findSolid(const QString& text, const CatalogueTexts& texts) {
                     "' (a list position 0-30 or a German name such as Ikosaeder)");
 }
 
+QStringList withoutQtOptions(const QStringList& arguments) {
+  // Options of QGuiApplication and QApplication, with one dash or two; those
+  // of the first list take the next argument as their value, or one after "=".
+  static const QStringList kWithValue = {QStringLiteral("platform"),
+                                         QStringLiteral("platformpluginpath"),
+                                         QStringLiteral("platformtheme"),
+                                         QStringLiteral("plugin"),
+                                         QStringLiteral("qwindowgeometry"),
+                                         QStringLiteral("geometry"),
+                                         QStringLiteral("qwindowicon"),
+                                         QStringLiteral("icon"),
+                                         QStringLiteral("qwindowtitle"),
+                                         QStringLiteral("title"),
+                                         QStringLiteral("session"),
+                                         QStringLiteral("display"),
+                                         QStringLiteral("name"),
+                                         QStringLiteral("style"),
+                                         QStringLiteral("stylesheet"),
+                                         QStringLiteral("qmljsdebugger"),
+                                         QStringLiteral("visual"),
+                                         QStringLiteral("ncols")};
+  static const QStringList kFlags = {QStringLiteral("reverse"),    QStringLiteral("widgetcount"),
+                                     QStringLiteral("nograb"),     QStringLiteral("dograb"),
+                                     QStringLiteral("sync"),       QStringLiteral("cmap"),
+                                     QStringLiteral("testability")};
+  QStringList kept;
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    QString name = argument;
+    if (name.startsWith(QStringLiteral("--"))) {
+      name.remove(0, 2);
+    } else if (name.startsWith(QLatin1Char('-'))) {
+      name.remove(0, 1);
+    } else {
+      kept << argument;
+      continue;
+    }
+    const QString bare = name.section(QLatin1Char('='), 0, 0);
+    if (kWithValue.contains(bare)) {
+      if (!name.contains(QLatin1Char('='))) ++i;  // its value follows
+      continue;
+    }
+    if (!kFlags.contains(name)) kept << argument;
+  }
+  return kept;
+}
+
 CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& texts) {
   QCommandLineParser parser;
   addOptions(parser);

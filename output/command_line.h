@@ -37,6 +37,12 @@ struct CliRequest {
   bool tabs = true;
 };
 
+// The arguments after the program name without the options that Qt's
+// application object takes for itself (-platform offscreen, -style=fusion,
+// --reverse, ...), so that the program's own can be checked before that
+// object exists and before a display is opened.
+QStringList withoutQtOptions(const QStringList& arguments);
+
 // Parses the arguments after the program name. Throws EUsageError naming
 // the offending option or value.
 CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& texts);

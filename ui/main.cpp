@@ -87,15 +87,13 @@ int main(int argc, char* argv[]) {
   if (wantsNoWindow(argc, argv)) {
     return runWithoutWindow(argc, argv);
   }
-  QApplication app(argc, argv);
-  // The name only, not the display name: Qt would append a display name to the caption.
-  QApplication::setApplicationName(QString::fromUtf8(velkora::kApplicationTitle));
-  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(velkora::appIconImage())));
-
-  // Qt has taken its own options (-platform and the like) out of the arguments.
-  // The names are only needed to read --solid; a plain start reads no texts here.
+  // The window's own options are checked before any application object
+  // exists, so that a usage error ends with its message and status 2 whether
+  // or not a display can be opened. Qt's own options (-platform and the like)
+  // are left for QApplication. The names are only needed to read --solid; a
+  // plain start reads no texts here.
   velkora::CliRequest request;
-  const QStringList arguments = QApplication::arguments().mid(1);
+  const QStringList arguments = velkora::withoutQtOptions(argumentsOf(argc, argv));
   if (!arguments.isEmpty()) {
     QTextStream err(stderr);
     try {
@@ -104,6 +102,11 @@ int main(int argc, char* argv[]) {
       return usageError(err, error);
     }
   }
+  QApplication app(argc, argv);
+  // The name only, not the display name: Qt would append a display name to the caption.
+  QApplication::setApplicationName(QString::fromUtf8(velkora::kApplicationTitle));
+  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(velkora::appIconImage())));
+
   const auto FVelkora = std::make_unique<velkora::TFVelkora>();
   FVelkora->setStartSolid(request.position.value_or(-1), request.view);
   FVelkora->show();

@@ -54,6 +54,17 @@ TEST(CommandLine, WithoutOptionsTheWindowStartsAsAlways) {
   EXPECT_EQ(chosen.view, View::OuterSphere);
 }
 
+TEST(CommandLine, QtsOwnOptionsAreLeftForQtWithTheirValues) {
+  EXPECT_EQ(withoutQtOptions({"-platform", "xcb", "--solid", "3", "--reverse", "-style=fusion",
+                              "--display", ":1", "--view", "umkugel"}),
+            (QStringList{"--solid", "3", "--view", "umkugel"}));
+  // A value that looks like a Qt option stays the program's; unknown options
+  // stay for the program to refuse.
+  EXPECT_EQ(withoutQtOptions({"--solid", "name", "--bogus", "-geometry"}),
+            (QStringList{"--solid", "name", "--bogus"}));
+  EXPECT_EQ(withoutQtOptions({}), QStringList{});
+}
+
 TEST(CommandLine, ExportsCarryTheirValues) {
   const CliRequest picture = parse({"--solid", "0", "--view", "inkugel", "--marks", "--scale", "4",
                                     "--export-picture", "a.PNG"});
