@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "model/family.h"
+#include "base/family.h"
 #include "model/solid_catalogue.h"
 #include "properties/properties.h"
 

@@ -1,20 +1,14 @@
 #pragma once
-// The program's error family: velkora::Error is the base of every error the
-// program raises on purpose, and the catalogue layer's own errors. They carry
-// the German message that the window shows; no library shows dialogs or logs.
+// The catalogue layer's errors: a missing resource, damaged compressed data,
+// input too large to inflate. They join the program's error family (Error)
+// and carry the German message that the window shows.
 
 #include <cstddef>
-#include <stdexcept>
 #include <string>
 
-namespace velkora {
+#include "base/errors.h"
 
-// Base of every error the program raises on purpose. Anything else that
-// reaches a handler is a programming fault.
-class Error : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
+namespace velkora {
 
 // No embedded resource of the requested name.
 class EResNotFound : public Error {

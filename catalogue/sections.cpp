@@ -5,16 +5,6 @@
 
 namespace velkora {
 
-int sectionIdentifier(int type) {
-  if (type >= 0 && type <= 4) {
-    return type + 1;
-  }
-  if (type >= 5 && type <= 30) {
-    return type + 3996;
-  }
-  return -1;
-}
-
 int findLine(const ByteList& list, std::string_view line) {
   const auto it = std::find(list.begin(), list.end(), line);
   return it == list.end() ? -1 : static_cast<int>(it - list.begin());

@@ -1,16 +1,14 @@
 #pragma once
 // Locating a solid's section in a catalogue list. A section starts at the
 // first line equal to "[" + identifier + "]"; the whole line must match.
+// The identifier of a type comes from sectionIdentifier (base/family.h).
 
 #include <string_view>
 
+#include "base/family.h"
 #include "catalogue/byte_list.h"
 
 namespace velkora {
-
-// Section identifier of a type number: 1..5 for types 0..4, 4001..4026 for
-// types 5..30, and -1 for any other type.
-int sectionIdentifier(int type);
 
 // Position of the first entry equal to line, or -1 when there is none.
 int findLine(const ByteList& list, std::string_view line);

@@ -9,19 +9,15 @@
 #include <array>
 #include <cstdint>
 
+#include "base/vec.h"
+
 namespace velkora {
 
 inline constexpr int kCapacity = 501;   // elements per model array
 inline constexpr int kMaxCorners = 24;  // corner slots of a FaceRec
 
 // One model point: x right, y down on the screen, z depth (away from the viewer).
-struct Point3 {
-  double x = 0.0;
-  double y = 0.0;
-  double z = 0.0;
-
-  bool operator==(const Point3&) const = default;
-};
+using Point3 = Vec3;
 
 // A polygon: corner count and corner positions (0-based) into its point array.
 struct FaceRec {
@@ -32,13 +28,7 @@ struct FaceRec {
 };
 
 // Mean of the corners of the face or quad at the same array position.
-struct CentreRec {
-  double x = 0.0;
-  double y = 0.0;
-  double z = 0.0;
-
-  bool operator==(const CentreRec&) const = default;
-};
+using CentreRec = Vec3;
 
 struct Model {
   std::int32_t polyType = 0;    // 0..4 Platonic, 5..17 Archimedean, 18..30 Catalan

@@ -26,30 +26,6 @@ Polyhedron copyGeometry(const Model& m, double divisor) {
 
 }  // namespace
 
-Point3 newellNormal(const std::vector<Point3>& points, const std::vector<int>& corners) {
-  Point3 n;
-  for (std::size_t k = 0; k < corners.size(); ++k) {
-    const Point3& p = points[static_cast<std::size_t>(corners[k])];
-    const Point3& q = points[static_cast<std::size_t>(corners[(k + 1) % corners.size()])];
-    n.x += (p.y - q.y) * (p.z + q.z);
-    n.y += (p.z - q.z) * (p.x + q.x);
-    n.z += (p.x - q.x) * (p.y + q.y);
-  }
-  return n;
-}
-
-Point3 cornerMean(const std::vector<Point3>& points, const std::vector<int>& corners) {
-  Point3 c;
-  for (const int corner : corners) {
-    const Point3& p = points[static_cast<std::size_t>(corner)];
-    c.x += p.x;
-    c.y += p.y;
-    c.z += p.z;
-  }
-  const double n = static_cast<double>(corners.size());
-  return {c.x / n, c.y / n, c.z / n};
-}
-
 Polyhedron polyhedronAt(const CatalogueTexts& texts, int position) {
   const auto model = std::make_unique<Model>();
   loadGeometry(*model, listLineAt(texts, position), texts.vertexLines, texts.faceLines);

@@ -16,14 +16,6 @@ struct Polyhedron {
   std::vector<std::vector<int>> faces;  // corner indices into vertices, at least 3 each
 };
 
-// Newell's normal of the polygon through corners (indices into points): twice
-// its area times its unit normal, on the side from which the corners run
-// counter-clockwise. Exact for planar polygons; needs at least 3 corners.
-Point3 newellNormal(const std::vector<Point3>& points, const std::vector<int>& corners);
-
-// The mean of the polygon's corners, summed in corner order. Needs a corner.
-Point3 cornerMean(const std::vector<Point3>& points, const std::vector<int>& corners);
-
 // The solid at list position in catalogue units and catalogue orientation
 // (no tilt, no zoom). Throws ESolidNotFound and what loadModel throws.
 Polyhedron polyhedronAt(const CatalogueTexts& texts, int position);

@@ -1,20 +1,14 @@
 #include "nets/net_json.h"
 
-#include <cstdio>
+#include "base/json_text.h"
+#include "base/number_text.h"
 
 namespace velkora {
 
 namespace {
 
-void appendNumber(std::string& out, double value) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%.6f", value);
-  if (std::string_view(text) == "-0.000000") {
-    out += "0.000000";
-  } else {
-    out += text;
-  }
-}
+// Millimetres with six decimals and a decimal point, whatever the locale.
+void appendNumber(std::string& out, double value) { out += fixedText(value, 6); }
 
 void appendPoint(std::string& out, Vec2 p) {
   out += '[';
@@ -33,29 +27,11 @@ void appendPolygon(std::string& out, const std::vector<Vec2>& polygon) {
   out += ']';
 }
 
-void appendString(std::string& out, const std::string& text) {
-  out += '"';
-  for (const char ch : text) {
-    const auto byte = static_cast<unsigned char>(ch);
-    if (ch == '"' || ch == '\\') {
-      out += '\\';
-      out += ch;
-    } else if (byte < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-      out += escaped;
-    } else {
-      out += ch;
-    }
-  }
-  out += '"';
-}
-
 }  // namespace
 
 std::string netJson(const NetDocument& net) {
   std::string out = "{\n  \"solid\": ";
-  appendString(out, net.solid);
+  out += jsonString(net.solid);
   out += ",\n  \"type\": " + std::to_string(net.type) + ",\n  \"edge_mm\": ";
   appendNumber(out, net.edgeMm);
   out += ",\n  \"paper\": { \"width_mm\": ";

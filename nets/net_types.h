@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/errors.h"
+#include "base/errors.h"
+#include "base/vec.h"
 
 namespace velkora {
 
@@ -21,11 +22,6 @@ struct NetOptions {
   std::optional<double> edgeMm;  // longest edge of the solid in mm; empty: largest that fits
   bool tabs = true;
   bool numbers = true;
-};
-
-struct Vec2 {
-  double x = 0.0;
-  double y = 0.0;
 };
 
 // A net that cannot be made with the given options (edge size too large for a

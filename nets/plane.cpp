@@ -5,8 +5,6 @@
 
 namespace velkora {
 
-double length(Vec2 a) { return std::hypot(a.x, a.y); }
-
 double doubleArea(const std::vector<Vec2>& polygon) {
   double sum = 0.0;
   for (std::size_t k = 0; k < polygon.size(); ++k) {
@@ -38,7 +36,7 @@ bool edgeSeparates(const std::vector<Vec2>& a, const std::vector<Vec2>& b, doubl
   for (std::size_t k = 0; k < a.size(); ++k) {
     const Vec2 p = a[k];
     const Vec2 d = a[(k + 1) % a.size()] - p;
-    const double len = length(d);
+    const double len = norm(d);
     if (len <= 0.0) continue;
     // Outward normal of a counter-clockwise polygon: (d.y, -d.x).
     const Vec2 n{d.y / len, -d.x / len};

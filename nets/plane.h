@@ -1,5 +1,5 @@
 #pragma once
-// Plane geometry for nets: vector arithmetic, signed area, the overlap test of
+// Plane geometry for nets: lengths, signed area, the overlap test of
 // two convex polygons (interiors, with a tolerance so that a shared edge or
 // corner is no overlap), convex hulls and the rotation that fits a point set
 // into a rectangle. Polygons are counter-clockwise and have at least 3 corners.
@@ -9,13 +9,6 @@
 #include "nets/net_types.h"
 
 namespace velkora {
-
-inline Vec2 operator+(Vec2 a, Vec2 b) { return {a.x + b.x, a.y + b.y}; }
-inline Vec2 operator-(Vec2 a, Vec2 b) { return {a.x - b.x, a.y - b.y}; }
-inline Vec2 operator*(double s, Vec2 a) { return {s * a.x, s * a.y}; }
-inline double dot(Vec2 a, Vec2 b) { return a.x * b.x + a.y * b.y; }
-inline double cross(Vec2 a, Vec2 b) { return a.x * b.y - a.y * b.x; }
-double length(Vec2 a);
 
 // Twice the signed area; positive for counter-clockwise polygons.
 double doubleArea(const std::vector<Vec2>& polygon);

@@ -30,7 +30,7 @@ bool blocked(const std::vector<Vec2>& shape, const std::vector<Obstacle>& obstac
 // leaning in far lets the tab reach into the narrow gap between two cut edges.
 std::optional<std::vector<Vec2>> fittingTab(Vec2 p, Vec2 q,
                                             const std::vector<Obstacle>& obstacles) {
-  const double edge = length(q - p);
+  const double edge = norm(q - p);
   const double full = tabReachMm(edge);
   struct Slant {
     double p, q;  // inset per height at each end
@@ -68,7 +68,7 @@ double tabReachMm(double edgeMm) {
 
 std::vector<Vec2> tabOutline(Vec2 p, Vec2 q, double height, double insetP, double insetQ) {
   const Vec2 d = q - p;
-  const double len = length(d);
+  const double len = norm(d);
   const Vec2 along{d.x / len, d.y / len};
   const Vec2 out{along.y, -along.x};  // right of p -> q: away from the face
   return {q, p, p + height * out + insetP * along, q + height * out - insetQ * along};

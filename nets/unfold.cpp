@@ -7,40 +7,27 @@
 #include <string>
 #include <utility>
 
+#include "base/convex_solid.h"
+#include "base/face_geometry.h"
+
 namespace velkora {
 
 namespace {
 
-struct V3 {
-  double x, y, z;
-};
-V3 sub(const Point3& a, const Point3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-double dot3(V3 a, V3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-V3 cross3(V3 a, V3 b) {
-  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-double norm3(V3 a) { return std::sqrt(dot3(a, a)); }
-
-// Newell normal of a face in the given corner order.
-V3 faceNormal(const std::vector<Point3>& points, const std::vector<int>& corners) {
-  const Point3 n = newellNormal(points, corners);
-  return {n.x, n.y, n.z};
-}
-
 // The face in its own plane: corner 0 at the origin, edge 0 along x, outward normal towards the
 // viewer.
-std::vector<Vec2> localShape(const std::vector<Point3>& points, const std::vector<int>& corners,
-                             V3 normal) {
-  const Point3& p0 = points[static_cast<std::size_t>(corners[0])];
-  V3 u = sub(points[static_cast<std::size_t>(corners[1])], p0);
-  u = {u.x / norm3(u), u.y / norm3(u), u.z / norm3(u)};
-  const double nn = norm3(normal);
-  const V3 n{normal.x / nn, normal.y / nn, normal.z / nn};
-  const V3 v = cross3(n, u);
+std::vector<Vec2> localShape(const std::vector<Vec3>& points, const std::vector<int>& corners) {
+  const Vec3& p0 = points[static_cast<std::size_t>(corners[0])];
+  Vec3 u = points[static_cast<std::size_t>(corners[1])] - p0;
+  u = {u.x / norm(u), u.y / norm(u), u.z / norm(u)};
+  const Vec3 normal = newellNormal(points, corners);
+  const double nn = norm(normal);
+  const Vec3 n{normal.x / nn, normal.y / nn, normal.z / nn};
+  const Vec3 v = cross(n, u);
   std::vector<Vec2> shape;
   for (int corner : corners) {
-    const V3 d = sub(points[static_cast<std::size_t>(corner)], p0);
-    shape.push_back({dot3(d, u), dot3(d, v)});
+    const Vec3 d = points[static_cast<std::size_t>(corner)] - p0;
+    shape.push_back({dot(d, u), dot(d, v)});
   }
   return shape;
 }
@@ -57,7 +44,7 @@ int findRoot(std::vector<int>& parent, int x) {
 // Cut edges: from every vertex but the highest, the edge that climbs most
 // steeply along direction; the remaining edges are folds.
 std::vector<bool> steepestEdgeFolds(const SolidFaces& solid,
-                                    const std::vector<std::vector<int>>& incident, V3 direction) {
+                                    const std::vector<std::vector<int>>& incident, Vec3 direction) {
   std::vector<bool> fold(solid.edges.size(), true);
   for (std::size_t v = 0; v < solid.vertices.size(); ++v) {
     int best = -1;
@@ -65,8 +52,8 @@ std::vector<bool> steepestEdgeFolds(const SolidFaces& solid,
     for (int e : incident[v]) {
       const Adjacency& edge = solid.edges[static_cast<std::size_t>(e)];
       const int w = edge.from == static_cast<int>(v) ? edge.to : edge.from;
-      const V3 d = sub(solid.vertices[static_cast<std::size_t>(w)], solid.vertices[v]);
-      const double slope = dot3(d, direction) / norm3(d);
+      const Vec3 d = solid.vertices[static_cast<std::size_t>(w)] - solid.vertices[v];
+      const double slope = dot(d, direction) / norm(d);
       if (slope > bestSlope) {
         bestSlope = slope;
         best = e;
@@ -104,8 +91,8 @@ std::vector<bool> randomTreeFolds(const SolidFaces& solid, NetRandom& random) {
 }
 
 // Fixed, well spread directions (golden-angle spiral on the sphere).
-std::vector<V3> searchDirections(int count) {
-  std::vector<V3> directions;
+std::vector<Vec3> searchDirections(int count) {
+  std::vector<Vec3> directions;
   const double golden = M_PI * (3.0 - std::sqrt(5.0));
   for (int k = 0; k < count; ++k) {
     const double z = 1.0 - (2.0 * k + 1.0) / count;
@@ -131,37 +118,21 @@ std::uint64_t NetRandom::next() {
 
 SolidFaces prepareSolid(const Polyhedron& solid) {
   SolidFaces out;
-  if (solid.faces.size() < 4 || solid.vertices.size() < 4) {
-    throw ENetError("Körper hat zu wenige Flächen für ein Netz");
-  }
-  Point3 centre;
-  for (const Point3& p : solid.vertices) {
-    centre.x += p.x / static_cast<double>(solid.vertices.size());
-    centre.y += p.y / static_cast<double>(solid.vertices.size());
-    centre.z += p.z / static_cast<double>(solid.vertices.size());
-  }
-  std::vector<std::vector<int>> oriented;
-  for (const auto& corners : solid.faces) {
-    if (corners.size() < 3) throw ENetError("Fläche mit weniger als 3 Ecken");
-    for (int v : corners) {
-      if (v < 0 || static_cast<std::size_t>(v) >= solid.vertices.size()) {
-        throw ENetError("Eckenindex außerhalb des Körpers: " + std::to_string(v));
-      }
-    }
-    std::vector<int> c = corners;
-    const V3 n = faceNormal(solid.vertices, c);
-    if (dot3(n, sub(cornerMean(solid.vertices, c), centre)) < 0) std::reverse(c.begin(), c.end());
-    oriented.push_back(std::move(c));
+  const ConvexSolid checked = checkConvexSolid(solid.vertices, solid.faces);
+  // Faces given clockwise are reversed whole, so that a face's corner 0 (the
+  // origin of its plane shape, and so the net's layout) stays as it was.
+  std::vector<std::vector<int>> oriented = solid.faces;
+  for (std::size_t f = 0; f < oriented.size(); ++f) {
+    if (checked.turned[f]) std::reverse(oriented[f].begin(), oriented[f].end());
   }
   // Longest edge, the unit of the net.
   for (const auto& c : oriented) {
     for (std::size_t k = 0; k < c.size(); ++k) {
-      const V3 d = sub(solid.vertices[static_cast<std::size_t>(c[k])],
-                       solid.vertices[static_cast<std::size_t>(c[(k + 1) % c.size()])]);
-      out.longestEdge = std::max(out.longestEdge, norm3(d));
+      const Vec3 d = solid.vertices[static_cast<std::size_t>(c[k])] -
+                     solid.vertices[static_cast<std::size_t>(c[(k + 1) % c.size()])];
+      out.longestEdge = std::max(out.longestEdge, norm(d));
     }
   }
-  if (!(out.longestEdge > 0.0)) throw ENetError("Körper ohne Kantenlänge");
   for (const Point3& p : solid.vertices) {
     out.vertices.push_back({p.x / out.longestEdge, p.y / out.longestEdge, p.z / out.longestEdge});
   }
@@ -171,31 +142,24 @@ SolidFaces prepareSolid(const Polyhedron& solid) {
     const auto& c = oriented[f];
     FaceShape shape;
     shape.vertices = c;
-    shape.local = localShape(out.vertices, c, faceNormal(out.vertices, c));
+    shape.local = localShape(out.vertices, c);
     shape.edges.assign(c.size(), -1);
     out.faces.push_back(std::move(shape));
     for (std::size_t k = 0; k < c.size(); ++k) {
       const auto key = std::make_pair(c[k], c[(k + 1) % c.size()]);
-      if (!directed.emplace(key, std::make_pair(static_cast<int>(f), static_cast<int>(k))).second) {
-        throw ENetError("Körper ist nicht geschlossen: Kante doppelt belegt");
-      }
+      directed.emplace(key, std::make_pair(static_cast<int>(f), static_cast<int>(k)));
     }
   }
   for (const auto& [key, place] : directed) {
     if (key.first > key.second) continue;
+    // The checked solid is closed: every directed edge has its partner.
     const auto partner = directed.find({key.second, key.first});
-    if (partner == directed.end()) throw ENetError("Körper ist nicht geschlossen: offene Kante");
     Adjacency edge{place.first, place.second, partner->second.first, partner->second.second,
                    key.first,   key.second};
     const int index = static_cast<int>(out.edges.size());
     out.faces[static_cast<std::size_t>(edge.a)].edges[static_cast<std::size_t>(edge.ka)] = index;
     out.faces[static_cast<std::size_t>(edge.b)].edges[static_cast<std::size_t>(edge.kb)] = index;
     out.edges.push_back(edge);
-  }
-  for (const auto& [key, place] : directed) {
-    if (directed.find({key.second, key.first}) == directed.end()) {
-      throw ENetError("Körper ist nicht geschlossen: offene Kante");
-    }
   }
   return out;
 }
@@ -230,7 +194,7 @@ bool placeTree(const SolidFaces& solid, const std::vector<bool>& fold,
       const Vec2 lp = other.local[(static_cast<std::size_t>(kg) + 1) % other.local.size()];
       const Vec2 target = p - q;
       const Vec2 source = lp - lq;
-      const double scale = length(target) * length(source);
+      const double scale = norm(target) * norm(source);
       const double c = dot(source, target) / scale;
       const double s = cross(source, target) / scale;
       std::vector<Vec2> shape;
@@ -298,7 +262,7 @@ Unfolding searchUnfolding(const SolidFaces& solid, double width, double height, 
     }
     return true;
   };
-  for (const V3& direction : searchDirections(directions)) {
+  for (const Vec3& direction : searchDirections(directions)) {
     consider(steepestEdgeFolds(solid, incident, direction), false);
   }
   if (best.fold.empty()) {

@@ -34,7 +34,7 @@ struct SolidFaces {
 };
 
 // Orients every face outward by geometry and builds the adjacency. Throws
-// ENetError for a solid that is not closed (an edge without exactly two faces).
+// EInvalidSolid for a solid that is not closed and convex (base/convex_solid.h).
 SolidFaces prepareSolid(const Polyhedron& solid);
 
 // Places every face: face 0 at its own shape, the others across the fold

@@ -4,19 +4,13 @@
 #include <cmath>
 #include <numbers>
 
+#include "base/face_geometry.h"
 #include "properties/properties.h"
 
 namespace velkora {
 namespace {
 
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
-
-Vec3 cornerMean(const SolidMesh& mesh, const std::vector<int>& face) {
-  Vec3 sum;
-  for (const int c : face)
-    sum = sum + mesh.points[at(c)];
-  return (1.0 / static_cast<double>(face.size())) * sum;
-}
 
 }  // namespace
 
@@ -74,7 +68,7 @@ MeshMeasures measureMesh(const SolidMesh& mesh) {
   m.faceDistances.reserve(mesh.faces.size());
   for (std::size_t f = 0; f < mesh.faces.size(); ++f) {
     const auto& face = mesh.faces[f];
-    const Vec3 c = cornerMean(mesh, face);
+    const Vec3 c = cornerMean(mesh.points, face);
     m.faceDistances.push_back(dot(mesh.faceNormals[f], c));
     for (std::size_t i = 0; i < face.size(); ++i) {
       const Vec3 p = mesh.points[at(face[i])];

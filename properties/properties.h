@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "model/family.h"
+#include "base/family.h"
 #include "model/solid_catalogue.h"
 
 namespace velkora {
@@ -57,7 +57,7 @@ struct SolidProperties {
 };
 
 // Measures the solid at list position 0..30. Throws ESolidNotFound, what
-// loadModel throws, and EDegenerateSolid for faces that do not close.
+// loadModel throws, and EInvalidSolid for faces that do not make a closed convex solid.
 SolidProperties computeProperties(const CatalogueTexts& texts, int position);
 
 }  // namespace velkora

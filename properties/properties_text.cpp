@@ -3,10 +3,14 @@
 #include <charconv>
 #include <cmath>
 
-#include "properties/number_text.h"
+#include "base/json_text.h"
+#include "base/number_text.h"
 
 namespace velkora {
 namespace {
+
+// The table's numbers: six significant digits with a decimal point.
+std::string sixDigits(double value) { return significantText(value, 6); }
 
 std::string familyLabel(Family family) {
   switch (family) {

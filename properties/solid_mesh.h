@@ -2,12 +2,12 @@
 // A closed solid as an oriented half-edge mesh: points relative to the centre
 // of the vertices, every face counter-clockwise seen from outside (oriented by
 // geometry, whatever the catalogue's corner order), twins and face cycles.
-// Needs a convex solid around its vertex centre; throws EDegenerateSolid else.
+// Needs a closed convex solid; throws EInvalidSolid else (base/convex_solid.h).
 
 #include <vector>
 
+#include "base/vec.h"
 #include "model/polyhedron.h"
-#include "properties/vec3.h"
 
 namespace velkora {
 
@@ -28,10 +28,7 @@ struct SolidMesh {
   int edgeCount() const { return static_cast<int>(heFrom.size()) / 2; }
 };
 
-// Throws EDegenerateSolid for fewer than 4 vertices or faces, a face with
-// fewer than 3 corners, a corner out of range or repeated, two corners of a
-// face on the same point, a face without area, an edge not shared by exactly two faces in opposite
-// directions, or a vertex whose faces do not form one fan.
+// Throws EInvalidSolid as checkConvexSolid does.
 SolidMesh buildSolidMesh(const Polyhedron& solid);
 
 // The cyclic sequence of face sizes round vertex v, in the mesh's turning

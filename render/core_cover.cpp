@@ -3,20 +3,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <string>
 #include <utility>
 
+#include "base/convex_solid.h"
 #include "render/projection.h"
 
 namespace velkora {
 
 namespace {
-
-// Relative tolerance of the convexity check: the catalogue's corners carry
-// seven digits, so faces are flat to about 1e-7 of the radius.
-constexpr double kFlatness = 1e-6;
-
-Point3 minus(const Point3& a, const Point3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-double dot(const Point3& a, const Point3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
 // The corners of a face as indices into the vertices; false when the
 // record is out of range.
@@ -28,31 +23,6 @@ bool cornersOf(const Model& model, const FaceRec& face, std::span<const std::int
   return std::all_of(corners.begin(), corners.end(), [&model](std::int32_t i) {
     return i >= 0 && i < std::min(model.vertexCount, kCapacity);
   });
-}
-
-// Whether every edge of the faces belongs to exactly two of them.
-bool closed(const Model& model, std::int32_t faceCount) {
-  std::vector<std::pair<std::int32_t, std::int32_t>> edges;
-  for (std::int32_t f = 0; f < faceCount; ++f) {
-    std::span<const std::int32_t> corners;
-    if (!cornersOf(model, model.faces[f], corners)) {
-      return false;
-    }
-    for (std::size_t i = 0; i < corners.size(); ++i) {
-      const std::int32_t a = corners[i];
-      const std::int32_t b = corners[(i + 1) % corners.size()];
-      edges.emplace_back(std::min(a, b), std::max(a, b));
-    }
-  }
-  std::sort(edges.begin(), edges.end());
-  for (std::size_t i = 0; i < edges.size(); i += 2) {
-    const bool pair = i + 1 < edges.size() && edges[i] == edges[i + 1] &&
-                      (i + 2 == edges.size() || edges[i + 2] != edges[i]);
-    if (!pair || edges[i].first == edges[i].second) {
-      return false;
-    }
-  }
-  return true;
 }
 
 // Twice the signed area of a polygon, and whether it is convex: every turn
@@ -105,10 +75,9 @@ std::vector<PixelPoint> hullOf(std::vector<PixelPoint> points) {
 CoreCover::CoreCover(const Model& model, int centreX, int centreY, int scale) {
   const std::int32_t faceCount = std::min(model.faceCount, kCapacity);
   const std::int32_t vertexCount = std::min(model.vertexCount, kCapacity);
-  if (faceCount < 4 || vertexCount < 4 || !closed(model, faceCount)) {
+  if (faceCount < 4 || vertexCount < 4) {
     return;
   }
-  Point3 centre;
   for (std::int32_t v = 0; v < vertexCount; ++v) {
     const Point3& p = model.vertices[v];
     // Farther out, polygons are clipped before rounding.
@@ -116,55 +85,34 @@ CoreCover::CoreCover(const Model& model, int centreX, int centreY, int scale) {
           std::isfinite(p.z))) {
       return;
     }
-    centre = {centre.x + p.x, centre.y + p.y, centre.z + p.z};
   }
-  centre = {centre.x / vertexCount, centre.y / vertexCount, centre.z / vertexCount};
-  double reach = 0.0;
-  for (std::int32_t v = 0; v < vertexCount; ++v) {
-    const Point3 d = minus(model.vertices[v], centre);
-    reach = std::max(reach, std::sqrt(dot(d, d)));
+  std::vector<std::span<const std::int32_t>> faces(static_cast<std::size_t>(faceCount));
+  for (std::int32_t f = 0; f < faceCount; ++f) {
+    if (!cornersOf(model, model.faces[f], faces[static_cast<std::size_t>(f)])) {
+      return;
+    }
   }
-  const double tolerance = kFlatness * reach;
+  // Closed and convex, with outward normals; anything else covers nothing.
+  ConvexSolid solid;
+  std::string problem;
+  if (!tryConvexSolid(std::span(model.vertices.data(), static_cast<std::size_t>(vertexCount)),
+                      faces, kConvexTolerance, solid, problem)) {
+    return;
+  }
+  const double tolerance = kConvexTolerance * solid.reach;
 
   std::vector<PixelPoint> used;
   std::vector<bool> towardViewer(static_cast<std::size_t>(faceCount), false);
   for (std::int32_t f = 0; f < faceCount; ++f) {
-    std::span<const std::int32_t> corners;
-    cornersOf(model, model.faces[f], corners);
-    // Newell's normal, turned outward.
-    Point3 normal;
-    for (std::size_t i = 0; i < corners.size(); ++i) {
-      const Point3& p = model.vertices[corners[i]];
-      const Point3& q = model.vertices[corners[(i + 1) % corners.size()]];
-      normal = {normal.x + (p.y - q.y) * (p.z + q.z), normal.y + (p.z - q.z) * (p.x + q.x),
-                normal.z + (p.x - q.x) * (p.y + q.y)};
-    }
-    const double length = std::sqrt(dot(normal, normal));
-    if (!(length > 0.0)) {
-      return;
-    }
-    normal = {normal.x / length, normal.y / length, normal.z / length};
-    const double offset = dot(normal, model.vertices[corners[0]]);
-    if (dot(normal, centre) > offset) {
-      normal = {-normal.x, -normal.y, -normal.z};
-    }
-    const double plane = dot(normal, model.vertices[corners[0]]);
-    // Convex: the centre strictly inside, no corner of any face outside.
-    if (!(dot(normal, centre) < plane - tolerance)) {
-      return;
-    }
-    for (std::int32_t v = 0; v < vertexCount; ++v) {
-      if (dot(normal, model.vertices[v]) > plane + tolerance) {
-        return;
-      }
-    }
+    const std::span<const std::int32_t> corners = faces[static_cast<std::size_t>(f)];
+    const Point3& normal = solid.normals[static_cast<std::size_t>(f)];
     std::array<PixelPoint, kMaxCorners> pixels{};
     for (std::size_t i = 0; i < corners.size(); ++i) {
       pixels[i] = projectPoint(model.vertices[corners[i]], centreX, centreY, scale);
       used.push_back(pixels[i]);
     }
     // A face toward the viewer (at negative z) must keep its shape when rounded.
-    if (normal.z < -kFlatness) {
+    if (normal.z < -kConvexTolerance) {
       towardViewer[static_cast<std::size_t>(f)] = true;
       double exactArea = 0.0;
       for (std::size_t i = 0; i < corners.size(); ++i) {

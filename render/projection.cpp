@@ -18,11 +18,6 @@ double saneCoordinate(double v) {
   return std::clamp(v, -kFarLimit, kFarLimit);
 }
 
-struct Vec2 {
-  double x = 0.0;
-  double y = 0.0;
-};
-
 // One Sutherland-Hodgman pass: keeps the part of the polygon where
 // sign * coordinate(axis) <= kPixelLimit.
 int clipAgainst(const Vec2* in, int count, Vec2* out, int capacity, bool alongX, double sign) {

@@ -21,8 +21,8 @@ inline constexpr double kDefaultDiameterMm = 60.0;
 inline constexpr double kSmallestDiameterMm = 1.0;
 inline constexpr double kLargestDiameterMm = 10000.0;
 
-// A solid that cannot be written: a diameter outside the sizes above, or geometry that is not a
-// closed solid around its centre.
+// A solid that cannot be written at the size asked for: a diameter outside
+// the sizes above. Bad geometry raises EInvalidSolid (base/convex_solid.h).
 class EMeshExport : public Error {
  public:
   using Error::Error;
@@ -33,7 +33,7 @@ std::optional<MeshFormat> meshFormatFromPath(std::string_view path);
 
 // The file contents: solid moved to its centre (the mean of its vertices)
 // and scaled so that twice its largest vertex distance is diameterMm.
-// Throws EMeshExport.
+// Throws EMeshExport for a size out of range, EInvalidSolid for bad geometry.
 std::string meshFileBytes(const Polyhedron& solid, MeshFormat format, double diameterMm,
                           std::string_view name);
 

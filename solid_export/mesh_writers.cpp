@@ -1,8 +1,9 @@
 #include "solid_export/mesh_writers.h"
 
 #include <bit>
-#include <charconv>
 #include <cstdint>
+
+#include "base/number_text.h"
 
 namespace velkora {
 namespace {
@@ -29,11 +30,7 @@ void putPoint(std::string& out, const Point3& p) {
   putFloat(out, p.z);
 }
 
-void appendNumber(std::string& out, double value) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  out.append(buffer, result.ptr);
-}
+void appendNumber(std::string& out, double value) { out += shortestText(value); }
 
 void appendPoint(std::string& out, const Point3& p) {
   appendNumber(out, p.x);

@@ -8,35 +8,21 @@
 #include <QPainter>
 #include <QPolygonF>
 
+#include "base/vec.h"
+
 namespace velkora {
 
 namespace {
 
-struct Vec {
-  double x = 0.0;
-  double y = 0.0;
-  double z = 0.0;
-};
-
-Vec operator-(const Vec& a, const Vec& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-Vec cross(const Vec& a, const Vec& b) {
-  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-double dot(const Vec& a, const Vec& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-Vec normalised(const Vec& v) {
-  const double length = std::sqrt(dot(v, v));
-  return {v.x / length, v.y / length, v.z / length};
-}
-
 // Turns about the vertical axis by yaw, then about the horizontal axis by pitch.
-Vec turned(const Vec& v, double yaw, double pitch) {
-  const Vec a{v.x * std::cos(yaw) + v.z * std::sin(yaw), v.y,
-              -v.x * std::sin(yaw) + v.z * std::cos(yaw)};
+Vec3 turned(const Vec3& v, double yaw, double pitch) {
+  const Vec3 a{v.x * std::cos(yaw) + v.z * std::sin(yaw), v.y,
+               -v.x * std::sin(yaw) + v.z * std::cos(yaw)};
   return {a.x, a.y * std::cos(pitch) - a.z * std::sin(pitch),
           a.y * std::sin(pitch) + a.z * std::cos(pitch)};
 }
 
-using Triangle = std::array<Vec, 3>;
+using Triangle = std::array<Vec3, 3>;
 
 // The 24 outer triangles: every octahedron face (a, b, c) carries a spike whose
 // apex is the cube corner in that face's direction.
@@ -45,10 +31,10 @@ std::vector<Triangle> stellatedOctahedron() {
   for (const double sx : {-1.0, 1.0}) {
     for (const double sy : {-1.0, 1.0}) {
       for (const double sz : {-1.0, 1.0}) {
-        const Vec a{sx, 0, 0};
-        const Vec b{0, sy, 0};
-        const Vec c{0, 0, sz};
-        const Vec apex{sx, sy, sz};
+        const Vec3 a{sx, 0, 0};
+        const Vec3 b{0, sy, 0};
+        const Vec3 c{0, 0, sz};
+        const Vec3 apex{sx, sy, sz};
         for (const auto& [p, q] : {std::pair{a, b}, std::pair{b, c}, std::pair{c, a}}) {
           Triangle t{p, q, apex};
           // Orient every triangle outwards (its plane misses the centre).
@@ -69,8 +55,8 @@ std::vector<IconFacet> appIconFacets(double side) {
   constexpr double kYaw = 0.55;
   constexpr double kPitch = -0.45;
   const double half = side / 2.0;
-  const double radius = 17.5 * side / kIconSize;     // projected corners stay inside the icon
-  const Vec light = normalised({-0.5, -0.7, -1.0});  // from upper left, in front
+  const double radius = 17.5 * side / kIconSize;          // projected corners stay inside the icon
+  const Vec3 light = normalized(Vec3{-0.5, -0.7, -1.0});  // from upper left, in front
 
   struct Facet {
     IconFacet shape;
@@ -81,10 +67,10 @@ std::vector<IconFacet> appIconFacets(double side) {
     Triangle view{};
     for (std::size_t i = 0; i < 3; ++i)
       view[i] = turned(t[i], kYaw, kPitch);
-    const Vec normal = normalised(cross(view[1] - view[0], view[2] - view[0]));
+    const Vec3 normal = normalized(cross(view[1] - view[0], view[2] - view[0]));
     if (normal.z >= 0) continue;  // z grows away from the viewer: facing away
     Facet facet;
-    for (const Vec& v : view) {
+    for (const Vec3& v : view) {
       facet.shape.outline << QPointF(half + v.x * radius, half + v.y * radius);
     }
     facet.depth = (view[0].z + view[1].z + view[2].z) / 3.0;

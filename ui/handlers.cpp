@@ -10,7 +10,7 @@
 #include <QByteArray>
 #include <QSignalBlocker>
 
-#include "model/family.h"
+#include "base/family.h"
 #include "model/load.h"
 #include "model/solid_catalogue.h"
 #include "model/zoom.h"

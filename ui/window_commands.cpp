@@ -5,7 +5,7 @@
 #include <QKeySequence>
 #include <QMenu>
 
-#include "model/family.h"
+#include "base/family.h"
 #include "ui/main_window.h"
 
 namespace velkora {

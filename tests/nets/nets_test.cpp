@@ -134,10 +134,10 @@ TEST(NetErrors, EdgeSizesThatCannotWorkAreErrors) {
 TEST(NetErrors, AnOpenSolidIsRefused) {
   Polyhedron solid = solidAt(0);
   solid.faces.pop_back();
-  EXPECT_THROW(buildNet(solid, "x", {}), ENetError);
+  EXPECT_THROW(buildNet(solid, "x", {}), EInvalidSolid);
   solid = solidAt(0);
   solid.faces[0][0] = 999;
-  EXPECT_THROW(buildNet(solid, "x", {}), ENetError);
+  EXPECT_THROW(buildNet(solid, "x", {}), EInvalidSolid);
 }
 
 TEST(NetChecks, ClippingFindsOverlapAndTouchingIsNone) {

@@ -88,10 +88,10 @@ TEST(TabOutline, LiesOutsideTheFaceAtItsHeight) {
   EXPECT_FALSE(convexOverlap(face, tab, 1e-9));
   EXPECT_NEAR(test::intersectionArea(face, tab), 0.0, 1e-12);
   const Vec2 d = face[1] - face[0];
-  EXPECT_NEAR(std::abs(cross(d, tab[2] - face[0])) / length(d), 4.0, 1e-12);
-  EXPECT_NEAR(std::abs(cross(d, tab[3] - face[0])) / length(d), 4.0, 1e-12);
+  EXPECT_NEAR(std::abs(cross(d, tab[2] - face[0])) / norm(d), 4.0, 1e-12);
+  EXPECT_NEAR(std::abs(cross(d, tab[3] - face[0])) / norm(d), 4.0, 1e-12);
   // The top edge is shortened by both insets.
-  EXPECT_NEAR(length(tab[3] - tab[2]), length(d) - 5.0, 1e-12);
+  EXPECT_NEAR(norm(tab[3] - tab[2]), norm(d) - 5.0, 1e-12);
   EXPECT_NEAR(tabReachMm(100.0), kTabMaxMm, 0.0);
   EXPECT_NEAR(tabReachMm(20.0), 6.0, 1e-12);
   EXPECT_NEAR(tabReachMm(5.0), kTabMinMm, 0.0);

@@ -6,8 +6,12 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QJsonDocument>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include "tests/support/german_locale.h"
 
 namespace velkora::test {
 namespace {
@@ -18,10 +22,11 @@ struct ProgramRun {
   QString err;
 };
 
-// Runs the program without DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM.
-ProgramRun runProgram(const QStringList& arguments) {
+// Runs the program without DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM, in
+// the given environment (by default the test's own).
+ProgramRun runProgram(const QStringList& arguments,
+                      QProcessEnvironment environment = QProcessEnvironment::systemEnvironment()) {
   QProcess process;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
     environment.remove(QString::fromLatin1(name));
   }
@@ -52,6 +57,29 @@ TEST(Program, VersionHelpAndUsageErrors) {
   const ProgramRun badSolid = runProgram({"--solid", "Kugel", "--properties"});
   EXPECT_EQ(badSolid.exitCode, 2);
   EXPECT_TRUE(badSolid.err.contains(QStringLiteral("Kugel")));
+}
+
+// Without any display, and with no platform forced, a usage error of the
+// window's options still ends with its message and status 2, not with Qt's
+// abort for a missing display. Qt's own options are passed over.
+TEST(Program, UsageErrorsNeedNoDisplay) {
+  const QList<QPair<QStringList, QString>> cases = {
+      {{"--bogus"}, "bogus"},
+      {{"--json"}, "--json"},
+      {{"--solid"}, "solid"},
+      {{"--solid", "3", "--view"}, "view"},
+      {{"--solid", "3", "--view", "kugel"}, "kugel"},
+      {{"-style", "fusion", "--bogus"}, "bogus"},
+      {{"--platform=offscreen", "--solid", "Kugel"}, "Kugel"},
+  };
+  for (const auto& [arguments, named] : cases) {
+    const ProgramRun run = runProgram(arguments);
+    const std::string call = arguments.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(run.exitCode, 2) << call << ": " << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(named)) << call << ": " << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains(QStringLiteral("display")))
+        << call << ": " << run.err.toStdString();
+  }
 }
 
 TEST(Program, HeadlessExportsWriteTheirFiles) {
@@ -95,6 +123,72 @@ TEST(Program, AFileThatCannotBeWrittenExitsWithOneAndLeavesNothing) {
       {"--solid", "3", "--export-solid", dir.filePath(QStringLiteral("no/such/dir/a.off"))});
   EXPECT_EQ(missing.exitCode, 1);
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
+}
+
+// The bytes of a written file; PDF dates and document ids, which differ from
+// run to run, are cut out.
+QByteArray comparableBytes(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QByteArray bytes = file.readAll();
+  if (path.endsWith(QStringLiteral(".pdf"))) {
+    static const QRegularExpression kVarying(
+        QStringLiteral(R"(/(CreationDate|ModDate) \([^)]*\)|/ID \[[^\]]*\])"));
+    bytes = QString::fromLatin1(bytes).remove(kVarying).toLatin1();
+  }
+  return bytes;
+}
+
+// Every file for other programs, and the JSON on the terminal, is the same
+// under a German locale (decimal comma) as under the C locale.
+TEST(Program, ExportsDoNotDependOnTheLocale) {
+  QProcessEnvironment plain = QProcessEnvironment::systemEnvironment();
+  plain.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+  QProcessEnvironment german = QProcessEnvironment::systemEnvironment();
+  QString error;
+  ASSERT_TRUE(addGermanLocale(german, &error)) << error.toStdString();
+  // The locale is really in force in the child: its printf writes a comma.
+  QProcess printfRun;
+  printfRun.setProcessEnvironment(german);
+  printfRun.start(QStringLiteral("/usr/bin/printf"),
+                  {QStringLiteral("%.1f"), QStringLiteral("1.5")});
+  ASSERT_TRUE(printfRun.waitForFinished(10000));
+  ASSERT_EQ(printfRun.readAllStandardOutput(), QByteArray("1,5"));
+
+  QTemporaryDir dir;
+  const QList<QStringList> exports = {
+      {"--solid", "Oktaederstumpf", "--export-net", "net.json"},
+      {"--solid", "Oktaederstumpf", "--export-net", "net.svg"},
+      {"--solid", "Oktaederstumpf", "--edge-mm", "30.5", "--export-net", "net.pdf"},
+      {"--solid", "Ikosaeder", "--size-mm", "61.5", "--export-solid", "solid.obj"},
+      {"--solid", "Ikosaeder", "--export-solid", "solid.off"},
+      {"--solid", "Ikosaeder", "--export-solid", "solid.stl"},
+      {"--solid", "Ikosaeder", "--view", "umkugel", "--export-picture", "picture.png"},
+  };
+  for (QStringList arguments : exports) {
+    const QString name = arguments.takeLast();
+    const QString option = arguments.takeLast();
+    QByteArray written[2];
+    for (int run = 0; run < 2; ++run) {
+      const QString path = dir.filePath(QString::number(run) + name);
+      const ProgramRun result =
+          runProgram(arguments + QStringList{option, path}, run ? german : plain);
+      EXPECT_EQ(result.exitCode, 0) << name.toStdString() << ": " << result.err.toStdString();
+      written[run] = comparableBytes(path);
+    }
+    EXPECT_FALSE(written[0].isEmpty()) << name.toStdString();
+    EXPECT_EQ(written[0], written[1]) << name.toStdString() << " differs under a German locale";
+    if (name.endsWith(QStringLiteral(".json"))) {
+      QJsonParseError parse;
+      QJsonDocument::fromJson(written[1], &parse);
+      EXPECT_EQ(parse.error, QJsonParseError::NoError) << parse.errorString().toStdString();
+    }
+  }
+  const ProgramRun json = runProgram({"--solid", "Kuboktaeder", "--properties", "--json"}, german);
+  EXPECT_EQ(json.out, runProgram({"--solid", "Kuboktaeder", "--properties", "--json"}, plain).out);
+  QJsonParseError parse;
+  QJsonDocument::fromJson(json.out.toUtf8(), &parse);
+  EXPECT_EQ(parse.error, QJsonParseError::NoError) << parse.errorString().toStdString();
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "model/family.h"
+#include "base/family.h"
 #include "properties/properties.h"
 #include "tests/properties/literature.h"
 #include "tests/support/embedded_catalogue.h"

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "model/family.h"
+#include "base/family.h"
+#include "base/number_text.h"
 #include "model/solid_catalogue.h"
-#include "properties/number_text.h"
 #include "properties/properties.h"
 #include "properties/properties_text.h"
 #include "tests/properties/json_reader.h"
@@ -69,8 +69,8 @@ TEST(PropertiesRows, ShowSixDigitsWithADecimalPoint) {
   EXPECT_EQ(rowValue(cuboctahedron, "Inkugelradius"),
             "keine (nicht alle gleich weit vom Mittelpunkt)");
   EXPECT_EQ(rowValue(propertiesAt(29), "Flächenarten"), "12 × Rhombus");
-  EXPECT_EQ(sixDigits(1234567.0), "1.23457e+06");
-  EXPECT_EQ(sixDigits(0.5), "0.5");
+  EXPECT_EQ(significantText(1234567.0, 6), "1.23457e+06");
+  EXPECT_EQ(significantText(0.5, 6), "0.5");
 }
 
 TEST(PropertiesRows, TableHasOneTabSeparatedLinePerRow) {
@@ -104,9 +104,9 @@ TEST(DrawnRadii, TheOneVisibleDifferenceIsShownPlainly) {
   EXPECT_NEAR(p.drawnOuterRadius / p.farthestVertex - 1.0, 0.0024, 0.0001);
   const std::string row = rowValue(p, "Äußere Kugel im Bild");
   const double k = p.normalisation;
-  EXPECT_EQ(row, "gezeichnet " + sixDigits(p.drawnOuterRadius * k) + ", wahr " +
-                     sixDigits(p.farthestVertex * k) + " (0.24 % größer)");
-  EXPECT_NE(sixDigits(p.drawnOuterRadius * k), sixDigits(p.farthestVertex * k));
+  EXPECT_EQ(row, "gezeichnet " + significantText(p.drawnOuterRadius * k, 6) + ", wahr " +
+                     significantText(p.farthestVertex * k, 6) + " (0.24 % größer)");
+  EXPECT_NE(significantText(p.drawnOuterRadius * k, 6), significantText(p.farthestVertex * k, 6));
 }
 
 // The properties work the drawn radii out without building the sphere meshes;

@@ -5,9 +5,9 @@
 
 #include <cmath>
 
+#include "base/errors.h"
 #include "model/solid_catalogue.h"
 #include "properties/configuration.h"
-#include "properties/errors.h"
 #include "properties/measures.h"
 #include "properties/properties.h"
 #include "properties/solid_mesh.h"
@@ -57,31 +57,31 @@ TEST(SolidMesh, PointsAreTakenFromTheCentreOfTheVertices) {
 TEST(SolidMesh, RejectsSurfacesThatDoNotClose) {
   Polyhedron open = box(1, 1, 1);
   open.faces.pop_back();
-  EXPECT_THROW(buildSolidMesh(open), EDegenerateSolid);
+  EXPECT_THROW(buildSolidMesh(open), EInvalidSolid);
 
   Polyhedron twice = box(1, 1, 1);
   twice.faces.push_back(twice.faces.front());
-  EXPECT_THROW(buildSolidMesh(twice), EDegenerateSolid);
+  EXPECT_THROW(buildSolidMesh(twice), EInvalidSolid);
 
   Polyhedron outOfRange = box(1, 1, 1);
   outOfRange.faces[2][1] = 8;
-  EXPECT_THROW(buildSolidMesh(outOfRange), EDegenerateSolid);
+  EXPECT_THROW(buildSolidMesh(outOfRange), EInvalidSolid);
 
   Polyhedron repeated = box(1, 1, 1);
   repeated.faces[0] = {0, 1, 1, 2};
-  EXPECT_THROW(buildSolidMesh(repeated), EDegenerateSolid);
+  EXPECT_THROW(buildSolidMesh(repeated), EInvalidSolid);
 
   Polyhedron collapsed = box(1, 1, 1);
   collapsed.vertices[7] = collapsed.vertices[6];
-  EXPECT_THROW(buildSolidMesh(collapsed), EDegenerateSolid);
+  EXPECT_THROW(buildSolidMesh(collapsed), EInvalidSolid);
 
   Polyhedron flat = box(1, 1, 0);
-  EXPECT_THROW(buildSolidMesh(flat), EDegenerateSolid);
+  EXPECT_THROW(buildSolidMesh(flat), EInvalidSolid);
 
   Polyhedron tiny;
   tiny.vertices = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}};
   tiny.faces = {{0, 1, 2}, {0, 2, 1}};
-  EXPECT_THROW(buildSolidMesh(tiny), EDegenerateSolid);
+  EXPECT_THROW(buildSolidMesh(tiny), EInvalidSolid);
 
   // Two cubes touching at one vertex do not close into one convex surface.
   Polyhedron pinched = box(1, 1, 1);
@@ -93,7 +93,7 @@ TEST(SolidMesh, RejectsSurfacesThatDoNotClose) {
       c = (c == 0) ? 7 : c + 8;
     pinched.faces.push_back(face);
   }
-  EXPECT_THROW(buildSolidMesh(pinched), EDegenerateSolid);
+  EXPECT_THROW(buildSolidMesh(pinched), EInvalidSolid);
 }
 
 TEST(Configuration, SmallestRotationOrReflection) {

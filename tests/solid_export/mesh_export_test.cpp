@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "model/family.h"
+#include "base/family.h"
 #include "model/polyhedron.h"
 #include "model/rotation.h"
 #include "model/solid_catalogue.h"
@@ -174,10 +174,10 @@ TEST(MeshExport, RejectsBadDiameters) {
   EXPECT_NO_THROW(meshFileBytes(cube, MeshFormat::Off, kLargestDiameterMm, "w"));
 }
 
-TEST(MeshExport, RejectsSolidsThatDoNotClose) {
+TEST(MeshExport, RejectsSolidsThatDoNotCloseOrAreNotConvex) {
   const Polyhedron cube = polyhedronAt(test::embeddedTexts(), 1);
   const auto rejected = [](const Polyhedron& p) {
-    EXPECT_THROW(meshFileBytes(p, MeshFormat::Off, 60.0, "w"), EMeshExport);
+    EXPECT_THROW(meshFileBytes(p, MeshFormat::Off, 60.0, "w"), EInvalidSolid);
   };
   Polyhedron open = cube;
   open.faces.pop_back();
@@ -211,6 +211,11 @@ TEST(MeshExport, RejectsSolidsThatDoNotClose) {
   Polyhedron notFinite = cube;
   notFinite.vertices[5].y = std::numeric_limits<double>::quiet_NaN();
   rejected(notFinite);
+  // One corner pulled a quarter of the way towards the centre: still closed,
+  // but its three faces are bent and the solid is dented.
+  Polyhedron dented = cube;
+  dented.vertices[0] = 0.75 * dented.vertices[0];
+  rejected(dented);
   Polyhedron empty;
   rejected(empty);
   EXPECT_NO_THROW(meshFileBytes(cube, MeshFormat::Off, 60.0, "w"));

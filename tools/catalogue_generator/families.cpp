@@ -23,6 +23,9 @@ int archimedeanDualOf(int catalanType) {
   return kDuals[static_cast<std::size_t>(catalanType - 18)];
 }
 
-int sectionIdOf(int type) { return familyOf(type) == Family::Platonic ? type + 1 : type + 3996; }
+int sectionIdOf(int type) {
+  familyOf(type);  // the range check
+  return velkora::sectionIdentifier(type);
+}
 
 }  // namespace velkora::gen

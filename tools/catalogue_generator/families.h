@@ -2,7 +2,7 @@
 // the dual of each Catalan solid. Types 0-4 Platonic, 5-17 Archimedean, 18-30 Catalan.
 #pragma once
 
-#include "model/family.h"
+#include "base/family.h"
 
 namespace velkora::gen {
 
@@ -17,7 +17,7 @@ Family familyOf(int type);
 // The Archimedean type whose polar reciprocal is the given Catalan type (18-30).
 int archimedeanDualOf(int catalanType);
 
-// Section identifier of a type: type + 1 for 0-4, type + 3996 for 5-30.
+// The program's section identifier of a type, with the range check of familyOf.
 int sectionIdOf(int type);
 
 }  // namespace velkora::gen

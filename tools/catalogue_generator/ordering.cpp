@@ -1,4 +1,5 @@
 #include "tools/catalogue_generator/ordering.h"
+#include "base/face_geometry.h"
 
 #include "tools/catalogue_generator/errors.h"
 #include "tools/catalogue_generator/face_codes.h"
@@ -108,11 +109,7 @@ void renumber(Solid& solid, const std::vector<int>& order) {
 
 // Counter-clockwise seen from outside, starting at the smallest index.
 Face canonicalFace(const std::vector<Vec3>& vertices, Face face) {
-  Vec3 newell;
-  for (std::size_t i = 0; i < face.size(); ++i) {
-    newell = newell + cross(vertices[static_cast<std::size_t>(face[i])],
-                            vertices[static_cast<std::size_t>(face[(i + 1) % face.size()])]);
-  }
+  const Vec3 newell = newellNormal<Real>(vertices, face);
   if (dot(newell, faceCentroid(vertices, face)) < 0) {
     std::reverse(face.begin(), face.end());
   }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/face_geometry.h"
+
 namespace velkora::gen {
 
 std::vector<std::pair<int, int>> edgesOf(const std::vector<Face>& faces) {
@@ -19,21 +21,11 @@ std::vector<std::pair<int, int>> edgesOf(const std::vector<Face>& faces) {
 }
 
 Vec3 faceCentroid(const std::vector<Vec3>& vertices, const Face& face) {
-  Vec3 sum;
-  for (int index : face) {
-    sum = sum + vertices[static_cast<std::size_t>(index)];
-  }
-  return sum / static_cast<Real>(face.size());
+  return cornerMean<Real>(vertices, face);
 }
 
 Vec3 outwardNormal(const std::vector<Vec3>& vertices, const Face& face) {
-  Vec3 n;
-  for (std::size_t i = 0; i < face.size(); ++i) {
-    const Vec3 p = vertices[static_cast<std::size_t>(face[i])];
-    const Vec3 q = vertices[static_cast<std::size_t>(face[(i + 1) % face.size()])];
-    n = n + cross(p, q);
-  }
-  n = normalized(n);
+  const Vec3 n = normalized(newellNormal<Real>(vertices, face));
   return dot(n, faceCentroid(vertices, face)) >= 0 ? n : -n;
 }
 

@@ -1,34 +1,23 @@
-// Long-double 3-vectors and 3x3 matrices used by the catalogue generator's constructions.
-// Plain arithmetic only: no tolerances, no geometry policy. Matrices act on column vectors,
-// so (m * v).x is the dot product of the first row with v.
+// Long-double 3-vectors (the program's vector type in long double) and 3x3 matrices used by
+// the catalogue generator's constructions. Plain arithmetic only: no tolerances, no geometry
+// policy. Matrices act on column vectors, so (m * v).x is the dot product of the first row with v.
 #pragma once
 
 #include <array>
 #include <cmath>
 
+#include "base/vec.h"
+
 namespace velkora::gen {
 
 using Real = long double;
 
-struct Vec3 {
-  Real x = 0;
-  Real y = 0;
-  Real z = 0;
-};
+using Vec3 = velkora::BasicVec3<Real>;
+using velkora::cross;
+using velkora::dot;
+using velkora::norm;
+using velkora::normalized;
 
-inline Vec3 operator+(Vec3 a, Vec3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-inline Vec3 operator-(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-inline Vec3 operator-(Vec3 a) { return {-a.x, -a.y, -a.z}; }
-inline Vec3 operator*(Vec3 a, Real s) { return {a.x * s, a.y * s, a.z * s}; }
-inline Vec3 operator*(Real s, Vec3 a) { return a * s; }
-inline Vec3 operator/(Vec3 a, Real s) { return {a.x / s, a.y / s, a.z / s}; }
-
-inline Real dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-inline Vec3 cross(Vec3 a, Vec3 b) {
-  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-inline Real norm(Vec3 a) { return std::sqrt(dot(a, a)); }
-inline Vec3 normalized(Vec3 a) { return a / norm(a); }
 inline Real distance(Vec3 a, Vec3 b) { return norm(a - b); }
 
 struct Mat3 {

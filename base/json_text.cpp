@@ -1,23 +1,10 @@
-#include "properties/number_text.h"
+#include "base/json_text.h"
 
-#include <charconv>
 #include <cmath>
 
+#include "base/number_text.h"
+
 namespace velkora {
-
-std::string sixDigits(double value) {
-  char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
-  return std::string(buffer, result.ptr);
-}
-
-std::string jsonNumber(double value) {
-  if (!std::isfinite(value)) return "null";
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
-}
 
 std::string jsonString(std::string_view value) {
   static constexpr char kHex[] = "0123456789abcdef";
@@ -52,6 +39,12 @@ std::string jsonString(std::string_view value) {
   }
   text += '"';
   return text;
+}
+
+std::string jsonNumber(double value) { return std::isfinite(value) ? shortestText(value) : "null"; }
+
+std::string jsonFixed(double value, int decimals) {
+  return std::isfinite(value) ? fixedText(value, decimals) : "null";
 }
 
 }  // namespace velkora

@@ -1,0 +1,34 @@
+#include "base/number_text.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace velkora {
+
+std::string fixedText(double value, int decimals) {
+  char buffer[400];  // 309 integer digits of the largest double, the point and 17 decimals
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+  // -0.000 and the like: a sign in front of nothing but zeros is dropped.
+  if (text.size() > 1 && text.front() == '-' &&
+      text.find_first_not_of("0.", 1) == std::string_view::npos) {
+    text.remove_prefix(1);
+  }
+  return std::string(text);
+}
+
+std::string significantText(double value, int digits) {
+  char buffer[64];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
+  return std::string(buffer, result.ptr);
+}
+
+std::string shortestText(double value) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+}  // namespace velkora
