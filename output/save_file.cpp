@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include <cerrno>
+
 namespace velkora {
 
 EWriteError::EWriteError(const QString& path, const QString& reason)
@@ -22,6 +24,15 @@ void saveThrough(QSaveFile& file, const QByteArray& bytes) {
   }
   if (file.write(bytes) != bytes.size()) {
     const QString reason = file.errorString();
+    file.cancelWriting();
+    throw EWriteError(path, reason);
+  }
+  // Flush before commit(): when the last buffered bytes fail to reach the
+  // disk there (a full disk, a file size limit), commit() still renames the
+  // short temporary file over the target and reports success.
+  errno = 0;
+  if (!file.flush()) {
+    const QString reason = errno != 0 ? qt_error_string(errno) : file.errorString();
     file.cancelWriting();
     throw EWriteError(path, reason);
   }

@@ -287,6 +287,124 @@ std::string checkLabelsAndTabs(const NetDocument& net) {
   return {};
 }
 
+std::string checkEveryEdgeOnce(const Polyhedron& solid, const NetDocument& net) {
+  // The solid's edges as vertex pairs, smaller index first.
+  using Ends = std::pair<int, int>;
+  const auto ends = [](int a, int b) { return Ends{std::min(a, b), std::max(a, b)}; };
+  std::map<Ends, std::pair<int, int>> uses;  // folds, cut sides
+  for (const auto& face : solid.faces) {
+    for (std::size_t k = 0; k < face.size(); ++k)
+      uses[ends(face[k], face[(k + 1) % face.size()])] = {0, 0};
+  }
+  const auto faces = facesOf(net);
+  std::size_t folds = 0;
+  std::size_t cutSides = 0;
+  std::map<Ends, std::set<int>> labelsOf;
+  for (const NetPage& page : net.pages) {
+    for (const auto& [a, b] : page.folds) {
+      ++folds;
+      const auto& fa = solid.faces[static_cast<std::size_t>(a)];
+      const auto& fb = solid.faces[static_cast<std::size_t>(b)];
+      std::vector<int> shared;
+      for (int v : fa) {
+        if (std::count(fb.begin(), fb.end(), v)) shared.push_back(v);
+      }
+      if (shared.size() != 2) return "fold " + std::to_string(a) + "-" + std::to_string(b);
+      ++uses[ends(shared[0], shared[1])].first;
+    }
+    for (const NetCut& c : page.cuts) {
+      ++cutSides;
+      const auto& v = faces.at(c.face).second->vertices;
+      const auto k = static_cast<std::size_t>(c.edge);
+      const Ends e = ends(v[k], v[(k + 1) % v.size()]);
+      ++uses[e].second;
+      labelsOf[e].insert(c.label);
+    }
+  }
+  for (const auto& [e, count] : uses) {
+    const bool fold = count.first == 1 && count.second == 0;
+    const bool cut = count.first == 0 && count.second == 2 && labelsOf[e].size() == 1;
+    if (!fold && !cut) {
+      return "edge " + std::to_string(e.first) + "-" + std::to_string(e.second) + ": " +
+             std::to_string(count.first) + " folds, " + std::to_string(count.second) + " cut sides";
+    }
+  }
+  if (uses.size() != solid.faces.size() + solid.vertices.size() - 2) return "not Euler's count";
+  if (2 * folds + cutSides != 2 * uses.size()) {
+    return "folds " + std::to_string(folds) + " + cut sides " + std::to_string(cutSides) +
+           " / 2 != edges " + std::to_string(uses.size());
+  }
+  return {};
+}
+
+std::string checkTabTops(const NetDocument& net) {
+  for (const NetPage& page : net.pages) {
+    for (const NetTab& t : page.tabs) {
+      if (t.polygon.size() != 4) return "tab " + std::to_string(t.label) + " is no trapezoid";
+      const auto distance = [](Vec2 a, Vec2 b) { return std::hypot(a.x - b.x, a.y - b.y); };
+      const double base = distance(t.polygon[0], t.polygon[1]);
+      const double top = distance(t.polygon[2], t.polygon[3]);
+      if (top < 0.1 * base * (1.0 - 1e-9)) {
+        std::ostringstream s;
+        s << "tab " << t.label << ": top " << top << " mm on a " << base << " mm edge";
+        return s.str();
+      }
+    }
+  }
+  return {};
+}
+
+std::string checkNoTabMissing(const NetDocument& net) {
+  if (!net.tabs) return {};
+  std::set<int> tabbed;
+  for (const NetPage& page : net.pages) {
+    for (const NetTab& t : page.tabs)
+      tabbed.insert(t.label);
+  }
+  for (const NetPage& page : net.pages) {
+    for (const NetCut& c : page.cuts) {
+      if (tabbed.count(c.label)) continue;
+      const Vec2 p = c.from;
+      const Vec2 q = c.to;
+      const double len = std::hypot(q.x - p.x, q.y - p.y);
+      const Vec2 along{(q.x - p.x) / len, (q.y - p.y) / len};
+      const Vec2 out{along.y, -along.x};  // faces run counter-clockwise: outside is on the right
+      constexpr double kHeight = 3.0;
+      // Inset of each slanted side at the top, per millimetre of height: both
+      // sides at 45 degrees and steeper, then one side leaning far in.
+      constexpr std::array<std::pair<double, double>, 9> kSlants{{{1.0, 1.0},
+                                                                  {1.6, 1.6},
+                                                                  {2.5, 2.5},
+                                                                  {4.0, 1.0},
+                                                                  {1.0, 4.0},
+                                                                  {6.0, 1.0},
+                                                                  {1.0, 6.0},
+                                                                  {9.0, 1.0},
+                                                                  {1.0, 9.0}}};
+      for (const auto& [atP, atQ] : kSlants) {
+        if ((atP + atQ) * kHeight > 0.9 * len) continue;
+        const std::vector<Vec2> tab{
+            q,
+            p,
+            {p.x + kHeight * (out.x + atP * along.x), p.y + kHeight * (out.y + atP * along.y)},
+            {q.x + kHeight * (out.x - atQ * along.x), q.y + kHeight * (out.y - atQ * along.y)}};
+        bool blocked = false;
+        for (const NetFace& f : page.faces)
+          blocked = blocked || intersectionArea(tab, f.polygon) > 1e-8;
+        for (const NetTab& t : page.tabs)
+          blocked = blocked || intersectionArea(tab, t.polygon) > 1e-8;
+        if (!blocked) {
+          std::ostringstream s;
+          s << "label " << c.label << " has no tab, but a 3 mm tab (slant " << atP << ", " << atQ
+            << ") fits on face " << c.face << " edge " << c.edge;
+          return s.str();
+        }
+      }
+    }
+  }
+  return {};
+}
+
 namespace {
 
 struct Motion {

@@ -16,6 +16,15 @@ std::string checkShapes(const Polyhedron& solid, const NetDocument& net);
 std::string checkNoOverlap(const NetDocument& net);
 std::string checkInsideMargins(const NetDocument& net);
 std::string checkLabelsAndTabs(const NetDocument& net);
+// Every edge of the solid appears exactly once: as one fold or as one cut
+// label on two cut sides; so folds + cut sides / 2 is the solid's edge count.
+std::string checkEveryEdgeOnce(const Polyhedron& solid, const NetDocument& net);
+// Every tab is a trapezoid whose top edge is at least a tenth of its glued edge.
+std::string checkTabTops(const NetDocument& net);
+// A cut pair goes without a tab only where no 3 mm tab fits on either side:
+// tries a few 3 mm trapezoids (45 degree sides, and one side leaning far in)
+// against every face and tab of the page. Nets drawn without tabs pass.
+std::string checkNoTabMissing(const NetDocument& net);
 // Folds every piece along its fold edges by the solid's dihedral angles and
 // compares all corners with the catalogue after one rigid motion. The
 // tolerance is relative to the solid's diameter on paper: the catalogue holds

@@ -13,8 +13,11 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
+#include <vector>
 
 #include "model/polyhedron.h"
 #include "model/solid_catalogue.h"
@@ -210,6 +213,35 @@ TEST(NetJson, ParsesAndCarriesEveryFaceCutAndTab) {
   }
   for (const auto& [label, count] : labels)
     EXPECT_EQ(count, 2) << "label " << label;
+}
+
+TEST(NetJson, FoldPairsAreWrittenSmallerFaceFirstInAscendingOrder) {
+  // One page with many folds and several pages, for a few solids.
+  for (int position : {0, 5, 12, 29}) {
+    for (const NetDocument& net : {netOf(position), multiPage(position)}) {
+      const QJsonDocument json = QJsonDocument::fromJson(QByteArray::fromStdString(netJson(net)));
+      const QJsonArray pages = json.object()["pages"].toArray();
+      ASSERT_EQ(pages.size(), static_cast<qsizetype>(net.pages.size())) << position;
+      for (qsizetype p = 0; p < pages.size(); ++p) {
+        const std::string where = net.solid + ", page " + std::to_string(p);
+        std::vector<std::pair<int, int>> written;
+        for (const auto& value : pages[p].toObject()["folds"].toArray()) {
+          const QJsonArray pair = value.toArray();
+          ASSERT_EQ(pair.size(), 2) << where;
+          written.emplace_back(pair[0].toInt(), pair[1].toInt());
+          EXPECT_LT(written.back().first, written.back().second) << where;
+        }
+        EXPECT_TRUE(std::is_sorted(written.begin(), written.end())) << where;
+        // The same folds as the document, each once.
+        std::set<std::pair<int, int>> unordered;
+        for (const auto& [a, b] : net.pages[static_cast<std::size_t>(p)].folds)
+          unordered.insert({std::min(a, b), std::max(a, b)});
+        const std::set<std::pair<int, int>> distinct(written.begin(), written.end());
+        EXPECT_EQ(distinct, unordered) << where;
+        EXPECT_EQ(written.size(), unordered.size()) << where;
+      }
+    }
+  }
 }
 
 TEST(NetJson, NamesWithQuotesStayValid) {

@@ -27,6 +27,9 @@ void expectSound(const Polyhedron& solid, const NetDocument& net) {
   EXPECT_EQ(test::checkNoOverlap(net), "");
   EXPECT_EQ(test::checkInsideMargins(net), "");
   EXPECT_EQ(test::checkLabelsAndTabs(net), "");
+  EXPECT_EQ(test::checkEveryEdgeOnce(solid, net), "");
+  EXPECT_EQ(test::checkTabTops(net), "");
+  EXPECT_EQ(test::checkNoTabMissing(net), "");
   // Measured worst over all nets: 9.6e-7 of the diameter (Deltoid-60-Flächner).
   EXPECT_EQ(test::checkFolding(solid, net, 1e-6), "");
 }

@@ -5,7 +5,9 @@
 
 #include <string>
 
+#include "model/solid_catalogue.h"
 #include "output/command_line.h"
+#include "solid_export/mesh_export.h"
 #include "tests/support/embedded_catalogue.h"
 
 namespace velkora::test {
@@ -120,6 +122,47 @@ TEST(CommandLine, UsageErrorsNameWhatIsWrong) {
     const std::string message = usageMessage(c.arguments);
     EXPECT_NE(message.find(c.named), std::string::npos)
         << c.arguments.join(' ').toStdString() << " -> '" << message << "'";
+  }
+}
+
+// The command line takes exactly the diameters that the exporter writes: both
+// bounds themselves, and nothing a little beyond either.
+TEST(CommandLine, SizeMmTakesTheSameRangeAsTheSolidExporter) {
+  const Polyhedron cube = polyhedronAt(test::embeddedTexts(), 1);
+  const auto exporterTakes = [&](double diameter) {
+    try {
+      meshFileBytes(cube, MeshFormat::Stl, diameter, "w");
+      return true;
+    } catch (const EMeshExport&) {
+      return false;
+    }
+  };
+  const struct {
+    const char* text;
+    double value;
+    bool inside;
+  } cases[] = {
+      {"1", 1.0, true},
+      {"1.0", 1.0, true},
+      {"10000", 10000.0, true},
+      {"1e4", 10000.0, true},
+      {"60", 60.0, true},
+      {"0.999", 0.999, false},
+      {"0.9999999", 0.9999999, false},
+      {"10000.001", 10000.001, false},
+      {"10001", 10001.0, false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(exporterTakes(c.value), c.inside) << "exporter, " << c.text;
+    const QStringList arguments{"--solid", "1",         "--export-solid",
+                                "w.stl",   "--size-mm", QString::fromLatin1(c.text)};
+    const std::string message = usageMessage(arguments);
+    EXPECT_EQ(message.empty(), c.inside) << "command line, " << c.text << ": '" << message << "'";
+    if (c.inside && message.empty()) {
+      EXPECT_EQ(parse(arguments).sizeMm, c.value) << c.text;
+    } else if (!c.inside) {
+      EXPECT_NE(message.find("--size-mm"), std::string::npos) << message;
+    }
   }
 }
 

@@ -2,6 +2,9 @@
 // it prints, and the files it writes or, on failure, leaves alone.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include <QDir>
 #include <QFile>
@@ -23,10 +26,19 @@ struct ProgramRun {
 };
 
 // Runs the program without DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM, in
-// the given environment (by default the test's own).
+// the given environment (by default the test's own); with a file size limit
+// (bytes, SIGXFSZ ignored) when fileSizeLimit is not 0.
 ProgramRun runProgram(const QStringList& arguments,
-                      QProcessEnvironment environment = QProcessEnvironment::systemEnvironment()) {
+                      QProcessEnvironment environment = QProcessEnvironment::systemEnvironment(),
+                      rlim_t fileSizeLimit = 0) {
   QProcess process;
+  if (fileSizeLimit != 0) {
+    process.setChildProcessModifier([fileSizeLimit] {
+      const rlimit limit{fileSizeLimit, fileSizeLimit};
+      std::signal(SIGXFSZ, SIG_IGN);
+      setrlimit(RLIMIT_FSIZE, &limit);
+    });
+  }
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
     environment.remove(QString::fromLatin1(name));
   }
@@ -189,7 +201,37 @@ TEST(Program, ExportsDoNotDependOnTheLocale) {
   QJsonParseError parse;
   QJsonDocument::fromJson(json.out.toUtf8(), &parse);
   EXPECT_EQ(parse.error, QJsonParseError::NoError) << parse.errorString().toStdString();
-}
+  TEST(Program, AFileSizeLimitExitsWithOneAndLeavesTheOldFile) {
+    // The icosahedron's binary STL (about 3 kB) fits the file's write buffer,
+    // so with 512 bytes allowed it fails only in the final flush.
+    QTemporaryDir dir;
+    const QString fresh = dir.filePath(QStringLiteral("fresh.stl"));
+    const ProgramRun run = runProgram({"--solid", "3", "--export-solid", fresh},
+                                      QProcessEnvironment::systemEnvironment(), 512);
+    EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("cannot write"))) << run.err.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString(), "");
+
+    const QString existing = dir.filePath(QStringLiteral("existing.stl"));
+    {
+      QFile file(existing);
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+      file.write("old");
+    }
+    EXPECT_EQ(runProgram({"--solid", "3", "--export-solid", existing},
+                         QProcessEnvironment::systemEnvironment(), 512)
+                  .exitCode,
+              1);
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().left(20).toStdString(), "old");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString(),
+              "existing.stl");
+
+    // Without the limit the same export is written, larger than the limit.
+    EXPECT_EQ(runProgram({"--solid", "3", "--export-solid", fresh}).exitCode, 0);
+    EXPECT_GT(QFileInfo(fresh).size(), 512);
+  }
 
 }  // namespace
 }  // namespace velkora::test

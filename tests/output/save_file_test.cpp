@@ -2,9 +2,16 @@
 // no partial file, keeps an existing file and names the path and reason.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <utility>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryDir>
 
@@ -35,6 +42,25 @@ class FullDiskFile : public QSaveFile {
 
  private:
   qint64 written_ = 0;
+};
+
+// A save file whose folder is moved elsewhere while it is written, so that
+// every write succeeds and only the final rename onto the target can fail.
+class MovedFolderFile : public QSaveFile {
+ public:
+  MovedFolderFile(const QString& path, QString folder, QString movedTo)
+      : QSaveFile(path), folder_(std::move(folder)), movedTo_(std::move(movedTo)) {}
+
+ protected:
+  qint64 writeData(const char* data, qint64 length) override {
+    if (!moved_) moved_ = QDir().rename(folder_, movedTo_);
+    return QSaveFile::writeData(data, length);
+  }
+
+ private:
+  QString folder_;
+  QString movedTo_;
+  bool moved_ = false;
 };
 
 class SaveFileTest : public ::testing::Test {
@@ -81,6 +107,88 @@ TEST_F(SaveFileTest, AFolderANonWritablePlaceAndNoNameAreRefused) {
                EWriteError);
   EXPECT_THROW(saveFileAtomically(QString(), "x"), EWriteError);
   EXPECT_EQ(files(), QStringList{QStringLiteral("existing.bin")});
+}
+
+TEST_F(SaveFileTest, AFailedFinalRenameIsReported) {
+  const QString folder = dir_.filePath(QStringLiteral("folder"));
+  const QString movedTo = dir_.filePath(QStringLiteral("moved"));
+  ASSERT_TRUE(QDir().mkdir(folder));
+  MovedFolderFile file(folder + QStringLiteral("/target.bin"), folder, movedTo);
+  EXPECT_THROW(saveThrough(file, QByteArray(100, 'x')), EWriteError);
+  ASSERT_TRUE(QFileInfo(movedTo).isDir()) << "the folder was not moved";
+  EXPECT_FALSE(QFileInfo::exists(folder));
+  EXPECT_EQ(QDir(movedTo).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString(), "");
+}
+
+// What saveFileAtomically did in a child process whose files may not grow
+// beyond limit bytes (SIGXFSZ ignored, so the write fails with EFBIG).
+enum class ChildOutcome { Reported, Returned, OtherError, Crashed };
+
+ChildOutcome saveWithFileSizeLimit(const QString& path, const QByteArray& bytes, rlim_t limit) {
+  const pid_t child = fork();
+  if (child == 0) {
+    const rlimit small{limit, limit};
+    std::signal(SIGXFSZ, SIG_IGN);
+    if (setrlimit(RLIMIT_FSIZE, &small) != 0) _exit(3);
+    try {
+      saveFileAtomically(path, bytes);
+    } catch (const EWriteError&) {
+      _exit(0);
+    } catch (...) {
+      _exit(2);
+    }
+    _exit(1);
+  }
+  int status = 0;
+  if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
+    return ChildOutcome::Crashed;
+  }
+  switch (WEXITSTATUS(status)) {
+    case 0:
+      return ChildOutcome::Reported;
+    case 1:
+      return ChildOutcome::Returned;
+    default:
+      return ChildOutcome::OtherError;
+  }
+}
+
+const char* outcomeText(ChildOutcome outcome) {
+  switch (outcome) {
+    case ChildOutcome::Reported:
+      return "failure reported";
+    case ChildOutcome::Returned:
+      return "returned as if written";
+    case ChildOutcome::OtherError:
+      return "another error";
+    case ChildOutcome::Crashed:
+      return "crashed";
+  }
+  return "?";
+}
+
+// Writes that fail for the file size limit: 10 kB stay in the file's write
+// buffer until the final flush in commit(), 100 kB fail in write() itself.
+// Either way the failure is reported, no file or temporary file is left, and
+// an existing file keeps its contents.
+TEST_F(SaveFileTest, AFileSizeLimitFailsTheWriteOrTheFinalFlushAndLeavesNothing) {
+  constexpr rlim_t kLimit = 4096;
+  for (const qsizetype size : {qsizetype{10'000}, qsizetype{100'000}}) {
+    const QByteArray bytes(size, 'x');
+    const QString fresh = dir_.filePath(QStringLiteral("fresh.bin"));
+    ChildOutcome outcome = saveWithFileSizeLimit(fresh, bytes, kLimit);
+    EXPECT_EQ(outcome, ChildOutcome::Reported) << size << " bytes: " << outcomeText(outcome);
+    EXPECT_EQ(files().join(' ').toStdString(), "existing.bin") << size << " bytes";
+
+    outcome = saveWithFileSizeLimit(existing_, bytes, kLimit);
+    EXPECT_EQ(outcome, ChildOutcome::Reported) << size << " bytes: " << outcomeText(outcome);
+    EXPECT_EQ(contents(existing_).left(20).toStdString(), "old contents") << size << " bytes";
+    EXPECT_EQ(files().join(' ').toStdString(), "existing.bin") << size << " bytes";
+  }
+  // Below the limit the same child writes the file.
+  const QString small = dir_.filePath(QStringLiteral("small.bin"));
+  EXPECT_EQ(saveWithFileSizeLimit(small, QByteArray(1000, 'y'), kLimit), ChildOutcome::Returned);
+  EXPECT_EQ(contents(small), QByteArray(1000, 'y'));
 }
 
 }  // namespace

@@ -1,13 +1,20 @@
 // The cover of the polyhedron's faces: a back quad it hides paints no pixel
 // that the faces' fills leave alone, for every catalogue solid, turned and
 // enlarged, at two pixel scales; faces that are not a closed convex
-// polyhedron hide nothing; and the outer view with what the cover hides left
-// out equals the view painted with every polygon.
+// polyhedron hide nothing; the outer view with what the cover hides left
+// out equals the view painted with every polygon, also over many random
+// poses at scale 4 with marks; and whatever it covers keeps the rounding
+// margin inside the hull of the rounded corners.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/rotation.h"
 #include "model/zoom.h"
@@ -115,13 +122,14 @@ TEST(CoreCover, FacesThatAreNotAClosedConvexPolyhedronHideNothing) {
 
 // The view painted by a plain painter: every polygon of every pass, farthest
 // first, none left out.
-Bitmap paintedWithEverything(const Model& model, const ViewState& view, int scale) {
-  test::WhiteLayers layers(kSize, kSize);
+Bitmap paintedWithEverything(const Model& model, const ViewState& view, int scale,
+                             int size = kSize) {
+  test::WhiteLayers layers(size, size);
   RasterCanvas& frame = layers.frame;
   RasterCanvas& front = layers.front;
   frame.setPenWidth(scale);
   front.setPenWidth(scale);
-  const Scene scene{model, frame, front, kSize / 2, kSize / 2, view.markPoints, scale};
+  const Scene scene{model, frame, front, size / 2, size / 2, view.markPoints, scale};
   for (const Pass& pass : passesOf(view.view)) {
     Canvas& canvas = pass.layer == Layer::Front ? static_cast<Canvas&>(front) : frame;
     DepthList list;
@@ -157,6 +165,141 @@ TEST(CoreCover, TheOuterViewIsTheSameWithWhatItHidesLeftOut) {
       RasterCanvas actual(actualBits);
       EXPECT_EQ(test::firstDifference(actual, expected), "")
           << "type " << type << ", scale " << scale;
+    }
+  }
+}
+
+TEST(CoreCover, ManyRandomPosesAtScaleFourWithMarksLookTheSameWithWhatItHidesLeftOut) {
+  // The widest pen and marks reach farthest past the corners, and rounding
+  // to the pixel grid moves corners farthest, at scale 4. A fixed seed keeps
+  // the poses the same from run to run; the sizes range from small (where
+  // rounding weighs most) to nearly filling the frame.
+  constexpr int kFrame = 240;
+  constexpr int kScale = 4;
+  constexpr int kPoses = 200;
+  std::mt19937 random(20261209);
+  std::uniform_real_distribution<double> angle(0.0, 360.0);
+  std::uniform_real_distribution<double> radius(0.15, 0.48);
+  const ViewState view{View::OuterSphere, true};
+  for (int type = 0; type < 31; ++type) {
+    const Model start = test::loadCatalogueSolid(type);
+    for (int pose = 0; pose < kPoses; ++pose) {
+      // Drawn one by one: the order of a call's arguments is not fixed.
+      const double a = angle(random);
+      const double b = angle(random);
+      const double c = angle(random);
+      const double r = radius(random);
+      Model model = start;
+      drehen(model, a, b, c);
+      zoomToRadius(model, true, r * kFrame / kScale);
+      Bitmap expectedBits = paintedWithEverything(model, view, kScale, kFrame);
+      Bitmap actualBits = test::paintedInOrder(model, view, kFrame, kFrame, kScale);
+      RasterCanvas expected(expectedBits);
+      RasterCanvas actual(actualBits);
+      const std::string difference = test::firstDifference(actual, expected);
+      if (!difference.empty()) {
+        ADD_FAILURE() << "type " << type << ", pose " << pose << ": " << difference;
+        break;
+      }
+    }
+  }
+}
+
+// The corners of the model as the frame projects them, rounded to pixels.
+std::vector<PixelPoint> projectedCorners(const Model& model, int centre, int scale) {
+  std::vector<PixelPoint> corners;
+  for (int v = 0; v < model.vertexCount; ++v)
+    corners.push_back(projectPoint(model.vertices[v], centre, centre, scale));
+  return corners;
+}
+
+// Convex hull, counter-clockwise on screen (y down: every turn has a
+// negative cross product), by gift wrapping.
+std::vector<PixelPoint> hullOf(const std::vector<PixelPoint>& points) {
+  const auto turn = [](PixelPoint o, PixelPoint a, PixelPoint b) {
+    return static_cast<double>(a.x - o.x) * (b.y - o.y) -
+           static_cast<double>(a.y - o.y) * (b.x - o.x);
+  };
+  std::size_t start = 0;
+  for (std::size_t i = 1; i < points.size(); ++i) {
+    if (points[i].x < points[start].x ||
+        (points[i].x == points[start].x && points[i].y < points[start].y)) {
+      start = i;
+    }
+  }
+  std::vector<PixelPoint> hull;
+  std::size_t at = start;
+  do {
+    hull.push_back(points[at]);
+    std::size_t next = (at + 1) % points.size();
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      const double t = turn(points[at], points[next], points[i]);
+      const auto far = [&](PixelPoint p) {
+        return std::hypot(p.x - points[at].x, p.y - points[at].y);
+      };
+      if (t > 0 || (t == 0 && far(points[i]) > far(points[next]))) next = i;
+    }
+    at = next;
+  } while (at != start && hull.size() <= points.size());
+  return hull;
+}
+
+// Distance of p inside the hull: the least over its edges, negative outside.
+double depthInside(const std::vector<PixelPoint>& hull, double x, double y) {
+  double depth = 1e300;
+  for (std::size_t i = 0; i < hull.size(); ++i) {
+    const PixelPoint a = hull[i];
+    const PixelPoint b = hull[(i + 1) % hull.size()];
+    const double length = std::hypot(b.x - a.x, b.y - a.y);
+    // Inside lies where the turn a -> b -> p is negative, as for the hull's own corners.
+    const double cross = (b.x - a.x) * (y - a.y) - (b.y - a.y) * (x - a.x);
+    depth = std::min(depth, -cross / length);
+  }
+  return depth;
+}
+
+TEST(CoreCover, WhatItCoversLiesTwoHalfPixelDiagonalsInsideTheRoundedHull) {
+  // The pictures cannot show the rounding margin being too small: the worst
+  // case needs three corners in a row on the outline, each rounded almost a
+  // half diagonal the wrong way, and no pose found it. So this checks the
+  // bound the cover rests on: rounding moves the outline by up to half a
+  // pixel's diagonal times the scale, and the argument needs as much again,
+  // so the whole box a covered polygon may paint in, pen and marks
+  // included, keeps that far inside the hull of the rounded corners.
+  constexpr int kFrame = 400;
+  for (const int type : {0, 12, 29}) {
+    for (const int scale : {1, 4}) {
+      Model model = test::loadCatalogueSolid(type);
+      drehen(model, 23.0 + type, 41.0, 7.0);
+      zoomToRadius(model, true, 0.4 * kFrame / scale);
+      const CoreCover cover(model, kFrame / 2, kFrame / 2, scale);
+      const std::vector<PixelPoint> hull = hullOf(projectedCorners(model, kFrame / 2, scale));
+      const double bound = std::sqrt(2.0) * scale;
+      int covered = 0;
+      double closest = 1e300;
+      for (int y = 0; y < kFrame; ++y) {
+        for (int x = 0; x < kFrame; ++x) {
+          const std::array<PixelPoint, 1> probe{{{x, y}}};
+          for (const int reach : {0, 5 * scale}) {
+            if (!cover.covers(probe, scale, reach)) continue;
+            ++covered;
+            // The box covers() promises: one pixel round the corners, the
+            // pen twice right and below, the marks' reach all round.
+            const double left = x - 1.0 - reach;
+            const double top = y - 1.0 - reach;
+            const double right = x + 2.0 * scale + 1.0 + reach;
+            const double bottom = y + 2.0 * scale + 1.0 + reach;
+            for (const auto& [cx, cy] : {std::pair{left, top}, std::pair{right, top},
+                                         std::pair{left, bottom}, std::pair{right, bottom}}) {
+              closest = std::min(closest, depthInside(hull, cx, cy));
+            }
+          }
+        }
+      }
+      const std::string what = "type " + std::to_string(type) + ", scale " + std::to_string(scale);
+      EXPECT_GT(covered, 1000) << what;
+      EXPECT_GE(closest, bound) << what << ": a covered box reaches within " << closest
+                                << " pixels of the outline";
     }
   }
 }

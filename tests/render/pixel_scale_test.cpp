@@ -281,6 +281,45 @@ TEST(WidePen, SlantedEdgesAreKPixelsAcrossInEveryColumnOrRow) {
   }
 }
 
+TEST(WidePen, ExactDiagonalsAreColumnsOfKPixelsBelowTheOnePixelLine) {
+  // Worked out by hand from the rule for wide edges: a diagonal at exactly
+  // 45 degrees counts as flat (ties go to the columns), so each column it
+  // crosses gets k pen pixels downward from the one-pixel line, from the
+  // start corner up to just before the end corner; an edge running left is
+  // moved k - 1 columns right, as the blocks of an axis-aligned outline grow
+  // to the right. The diamonds run both ways round, so every direction
+  // starts at each corner once; the fill is white, so only the pen shows.
+  const std::array<PixelPoint, 4> clockwise{{{30, 12}, {48, 30}, {30, 48}, {12, 30}}};
+  const std::array<PixelPoint, 4> anticlockwise{{{31, 13}, {13, 31}, {31, 49}, {49, 31}}};
+  for (int k : {2, 3, 4}) {
+    for (const bool turnsClockwise : {true, false}) {
+      const auto& corners = turnsClockwise ? clockwise : anticlockwise;
+      Surface s(64, 64, k, PenStyle::Solid);
+      s.canvas.setFillColour(kWhite);
+      s.canvas.polygon(corners);
+      std::vector<bool> pen(64 * 64, false);
+      for (std::size_t i = 0; i < corners.size(); ++i) {
+        const PixelPoint a = corners[i];
+        const PixelPoint b = corners[(i + 1) % corners.size()];
+        const int sx = b.x > a.x ? 1 : -1;
+        const int sy = b.y > a.y ? 1 : -1;
+        for (int t = 0; t < std::abs(b.x - a.x); ++t) {
+          const int x = a.x + sx * t + (sx < 0 ? k - 1 : 0);
+          for (int r = 0; r < k; ++r)
+            pen[static_cast<std::size_t>((a.y + sy * t + r) * 64 + x)] = true;
+        }
+      }
+      EXPECT_EQ(firstMismatch(s.canvas,
+                              [&](int x, int y) {
+                                return pen[static_cast<std::size_t>(y * 64 + x)] ? 0xFF102030u
+                                                                                 : kWhite;
+                              }),
+                "")
+          << "width " << k << (turnsClockwise ? ", clockwise" : ", anticlockwise");
+    }
+  }
+}
+
 TEST(WidePen, ClippedWideEdgesMatchTheUnclippedPictureInside) {
   // The same slanted triangles drawn on a large surface and on a window into
   // it (corners moved by the window's offset): the window shows exactly the

@@ -112,6 +112,19 @@ TEST_F(CommandsTest, ShortcutsActFromTheListASpinEditAndTheCheckBox) {
   }
 }
 
+// Ctrl+= zooms in like Ctrl++ on keyboards where the plus sign needs Shift.
+TEST_F(CommandsTest, CtrlEqualsZoomsInLikeCtrlPlus) {
+  for (const char* focus : {"Listbox1", "SpinEdit1", "CPunkte"}) {
+    SCOPED_TRACE(focus);
+    focusOn(focus);
+    const double scale = model().scale;
+    press(Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_NEAR(model().scale / scale, 1.1, 1e-12);
+    press(Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_NEAR(model().scale / scale, 1.0, 1e-12);
+  }
+}
+
 TEST_F(CommandsTest, NextAndPreviousSolidPickAsTheListDoesAndStopAtTheEnds) {
   focusOn("SpinEdit2");
   QTest::mouseClick(&control<QPushButton>("Button1"), Qt::LeftButton);

@@ -65,6 +65,27 @@ TEST_F(PresentationTest, F11FitsTheSolidAndEscRestoresWindowZoomAndColumn) {
   EXPECT_NEAR(model().vertices[5].z, turned.vertices[5].z * ratio, 1e-9);
 }
 
+TEST_F(PresentationTest, LeavingTheModeKeepsAMaximisedWindowMaximised) {
+  window->showMaximized();
+  settle();
+  ASSERT_TRUE(window->windowState() & Qt::WindowMaximized);
+  const QSize maximised = window->size();
+  for (const Qt::Key leave : {Qt::Key_Escape, Qt::Key_F11}) {
+    SCOPED_TRACE(leave == Qt::Key_F11 ? "left with F11" : "left with Esc");
+    press(Qt::Key_F11);
+    settle();
+    ASSERT_TRUE(window->inPresentation());
+    press(leave);
+    settle();
+    EXPECT_FALSE(window->inPresentation());
+    EXPECT_TRUE(window->windowState() & Qt::WindowMaximized)
+        << "window state " << window->windowState().toInt();
+    EXPECT_FALSE(window->windowState() & Qt::WindowFullScreen);
+    EXPECT_EQ(window->width(), maximised.width());
+    EXPECT_EQ(window->height(), maximised.height());
+  }
+}
+
 TEST_F(PresentationTest, TheOuterViewFitsTheEnclosingSphereAndTheAnimationRunsOn) {
   QTest::mouseClick(&control<QRadioButton>("RadioB3"), Qt::LeftButton);
   QTest::mouseClick(&control<QPushButton>("Button1"), Qt::LeftButton);
