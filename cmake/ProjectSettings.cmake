@@ -3,7 +3,6 @@
 add_library(project_options INTERFACE)
 target_compile_features(project_options INTERFACE cxx_std_20)
 set(CMAKE_CXX_EXTENSIONS OFF)
-target_include_directories(project_options INTERFACE ${PROJECT_SOURCE_DIR})
 if(VELKORA_SANITIZE)
   target_compile_options(project_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
   target_link_options(project_options INTERFACE -fsanitize=address,undefined)
@@ -11,6 +10,32 @@ if(VELKORA_SANITIZE)
   # model array stays inside the struct, where the address sanitizer cannot see it.
   target_compile_definitions(project_options INTERFACE _GLIBCXX_ASSERTIONS)
 endif()
+
+# Gives target an include root of its own that holds only the named folders
+# of the source tree (by default the folder of the calling CMakeLists.txt),
+# linked there under their own paths. "model/model.h" then resolves for the
+# target and for whatever links it, and a header of a library that a target
+# does not link fails to compile.
+function(velkora_headers target)
+  set(folders ${ARGN})
+  if(NOT folders)
+    file(RELATIVE_PATH folders ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  endif()
+  set(root ${PROJECT_BINARY_DIR}/include_roots/${target})
+  foreach(folder IN LISTS folders)
+    get_filename_component(parent ${root}/${folder} DIRECTORY)
+    file(MAKE_DIRECTORY ${parent})
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
+  endforeach()
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "INTERFACE_LIBRARY")
+    target_include_directories(${target} INTERFACE ${root})
+  elseif(type STREQUAL "EXECUTABLE")
+    target_include_directories(${target} PRIVATE ${root})
+  else()
+    target_include_directories(${target} PUBLIC ${root})
+  endif()
+endfunction()
 
 add_library(project_warnings INTERFACE)
 target_compile_options(project_warnings INTERFACE -Wall -Wextra -Wpedantic)

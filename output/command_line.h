@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "catalogue/errors.h"
+#include "base/errors.h"
 #include "model/solid_catalogue.h"
 #include "render/frame.h"
 

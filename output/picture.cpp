@@ -5,7 +5,7 @@
 
 #include <QBuffer>
 
-#include "catalogue/errors.h"
+#include "base/errors.h"
 
 namespace velkora {
 

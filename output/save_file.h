@@ -8,7 +8,7 @@
 #include <QSaveFile>
 #include <QString>
 
-#include "catalogue/errors.h"
+#include "base/errors.h"
 
 namespace velkora {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/errors.h"
+#include "base/errors.h"
 #include "model/polyhedron.h"
 
 namespace velkora {

@@ -7,7 +7,7 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
-#include "catalogue/errors.h"
+#include "base/errors.h"
 #include "properties/properties_text.h"
 
 namespace velkora {

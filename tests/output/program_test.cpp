@@ -201,37 +201,39 @@ TEST(Program, ExportsDoNotDependOnTheLocale) {
   QJsonParseError parse;
   QJsonDocument::fromJson(json.out.toUtf8(), &parse);
   EXPECT_EQ(parse.error, QJsonParseError::NoError) << parse.errorString().toStdString();
-  TEST(Program, AFileSizeLimitExitsWithOneAndLeavesTheOldFile) {
-    // The icosahedron's binary STL (about 3 kB) fits the file's write buffer,
-    // so with 512 bytes allowed it fails only in the final flush.
-    QTemporaryDir dir;
-    const QString fresh = dir.filePath(QStringLiteral("fresh.stl"));
-    const ProgramRun run = runProgram({"--solid", "3", "--export-solid", fresh},
-                                      QProcessEnvironment::systemEnvironment(), 512);
-    EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains(QStringLiteral("cannot write"))) << run.err.toStdString();
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString(), "");
+}
 
-    const QString existing = dir.filePath(QStringLiteral("existing.stl"));
-    {
-      QFile file(existing);
-      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-      file.write("old");
-    }
-    EXPECT_EQ(runProgram({"--solid", "3", "--export-solid", existing},
-                         QProcessEnvironment::systemEnvironment(), 512)
-                  .exitCode,
-              1);
+TEST(Program, AFileSizeLimitExitsWithOneAndLeavesTheOldFile) {
+  // The icosahedron's binary STL (about 3 kB) fits the file's write buffer,
+  // so with 512 bytes allowed it fails only in the final flush.
+  QTemporaryDir dir;
+  const QString fresh = dir.filePath(QStringLiteral("fresh.stl"));
+  const ProgramRun run = runProgram({"--solid", "3", "--export-solid", fresh},
+                                    QProcessEnvironment::systemEnvironment(), 512);
+  EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains(QStringLiteral("cannot write"))) << run.err.toStdString();
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString(), "");
+
+  const QString existing = dir.filePath(QStringLiteral("existing.stl"));
+  {
     QFile file(existing);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().left(20).toStdString(), "old");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString(),
-              "existing.stl");
-
-    // Without the limit the same export is written, larger than the limit.
-    EXPECT_EQ(runProgram({"--solid", "3", "--export-solid", fresh}).exitCode, 0);
-    EXPECT_GT(QFileInfo(fresh).size(), 512);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("old");
   }
+  EXPECT_EQ(runProgram({"--solid", "3", "--export-solid", existing},
+                       QProcessEnvironment::systemEnvironment(), 512)
+                .exitCode,
+            1);
+  QFile file(existing);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll().left(20).toStdString(), "old");
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString(),
+            "existing.stl");
+
+  // Without the limit the same export is written, larger than the limit.
+  EXPECT_EQ(runProgram({"--solid", "3", "--export-solid", fresh}).exitCode, 0);
+  EXPECT_GT(QFileInfo(fresh).size(), 512);
+}
 
 }  // namespace
 }  // namespace velkora::test

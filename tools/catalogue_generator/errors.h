@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "catalogue/errors.h"
+#include "base/errors.h"
 
 namespace velkora::gen {
 

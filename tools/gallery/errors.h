@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "catalogue/errors.h"
+#include "base/errors.h"
 
 namespace velkora::gallery {
 
