@@ -23,6 +23,7 @@
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/properties_window.h"
+#include "ui/shared_commands.h"
 
 namespace velkora {
 
@@ -162,6 +163,7 @@ void TFVelkora::setPropertiesShown(bool shown) {
           this);
       connect(properties_.get(), &PropertiesWindow::closed, this,
               [this] { propertiesAction_->setChecked(false); });
+      shareCommands(*properties_, commands());
     }
     properties_->showSolid(selectedPosition());
     // Beside the main window, on its right or else its left, kept on the screen.

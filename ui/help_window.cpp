@@ -7,6 +7,7 @@
 #include <QtGlobal>
 
 #include "app_version.h"
+#include "ui/shared_commands.h"
 
 namespace velkora {
 
@@ -83,6 +84,8 @@ void showHelpWindow(QWidget* parent, const QList<QAction*>& commands) {
   auto* layout = new QVBoxLayout(dialog);
   layout->addWidget(browser);
   dialog->resize(560, 640);
+  // Esc closes the help, as in every dialog; the other keys reach the main window.
+  shareCommands(*dialog, commands, {QKeySequence(Qt::Key_Escape)});
   dialog->show();
 }
 
