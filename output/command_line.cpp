@@ -265,7 +265,8 @@ QString helpText() {
       "  korvelindra --solid Kuboktaeder --export-solid kuboktaeder.stl --size-mm 80\n"
       "  korvelindra --solid Rhombendodekaeder --properties --json\n"
       "  korvelindra --solid Oktaederstumpf --export-net netz.pdf --paper a4\n"
-      "\nExit status: 0 success, 1 a file could not be written, 2 usage error.\n");
+      "\nExit status: 0 success, 1 a file could not be written, 2 usage error,\n"
+      "3 the built-in catalogue is damaged.\n");
   return text;
 }
 

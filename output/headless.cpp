@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "catalogue/errors.h"
+#include "model/errors.h"
 #include "model/load.h"
 #include "model/polyhedron.h"
 #include "nets/layout.h"
@@ -9,6 +11,7 @@
 #include "nets/net_paint.h"
 #include "output/picture.h"
 #include "output/save_file.h"
+#include "properties/errors.h"
 #include "properties/properties.h"
 #include "properties/properties_text.h"
 #include "render/design_size.h"
@@ -91,6 +94,16 @@ void run(const CliRequest& request, const CatalogueTexts& texts, QTextStream& ou
 
 }  // namespace
 
+bool isCatalogueFault(const std::exception& error) {
+  return dynamic_cast<const EResNotFound*>(&error) != nullptr ||
+         dynamic_cast<const EDecompressionError*>(&error) != nullptr ||
+         dynamic_cast<const EInputTooLarge*>(&error) != nullptr ||
+         dynamic_cast<const EConvertError*>(&error) != nullptr ||
+         dynamic_cast<const ECatalogueError*>(&error) != nullptr ||
+         dynamic_cast<const ESolidNotFound*>(&error) != nullptr ||
+         dynamic_cast<const EDegenerateSolid*>(&error) != nullptr;
+}
+
 int runHeadless(const CliRequest& request, const CatalogueTexts& texts, QTextStream& out,
                 QTextStream& err) {
   try {
@@ -104,6 +117,11 @@ int runHeadless(const CliRequest& request, const CatalogueTexts& texts, QTextStr
     err << "korvelindra: --export-net: " << QString::fromUtf8(error.what()) << '\n';
     return kExitUsage;
   } catch (const std::exception& error) {
+    if (isCatalogueFault(error)) {
+      err << "korvelindra: the built-in catalogue is damaged: " << QString::fromUtf8(error.what())
+          << '\n';
+      return kExitCatalogue;
+    }
     err << "korvelindra: " << QString::fromUtf8(error.what()) << '\n';
     return kExitWriteFailed;
   }
