@@ -1,15 +1,20 @@
 #include "properties/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 namespace velkora {
 
-std::string sixDigits(double value) {
+std::string peopleNumber(double value, int decimals) {
   char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
-  return std::string(buffer, result.ptr);
+  const auto result = decimals < 0 ? std::to_chars(buffer, buffer + sizeof buffer, value,
+                                                   std::chars_format::general, 6)
+                                   : std::to_chars(buffer, buffer + sizeof buffer, value,
+                                                   std::chars_format::fixed, decimals);
+  std::string text(buffer, result.ptr);
+  std::replace(text.begin(), text.end(), '.', ',');
+  return text;
 }
 
 std::string jsonNumber(double value) {
