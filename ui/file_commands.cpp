@@ -3,18 +3,13 @@
 // options; the work is done by the output, render and export libraries that
 // the command line uses too, and every file is written atomically.
 
-#include <algorithm>
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
-#include <QGridLayout>
-#include <QLabel>
 #include <QMessageBox>
-#include <QScreen>
 
 #include "model/polyhedron.h"
 #include "output/picture.h"
@@ -23,43 +18,11 @@
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/properties_window.h"
+#include "ui/save_dialog.h"
 #include "ui/shared_commands.h"
+#include "ui/tool_window_place.h"
 
 namespace velkora {
-
-namespace {
-
-// A save dialog of Qt's own kind (not the platform's), so that option rows can
-// be added below the file name.
-void setUpSaveDialog(QFileDialog& dialog, const QString& title, const QStringList& filters,
-                     const QString& suffix) {
-  dialog.setWindowTitle(title);
-  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilters(filters);
-  dialog.setDefaultSuffix(suffix);
-}
-
-// Adds a labelled option row to the dialog's grid; returns false where the
-// dialog has no grid (then the option keeps its default).
-bool addDialogRow(QFileDialog& dialog, const QString& label, QWidget* field) {
-  auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
-  if (grid == nullptr) return false;
-  const int row = grid->rowCount();
-  grid->addWidget(new QLabel(label, &dialog), row, 0);
-  grid->addWidget(field, row, 1);
-  return true;
-}
-
-// A file name from the solid's German name, for the dialogs' first suggestion.
-QString suggestedName(const QString& name, const QString& suffix) {
-  QString base = name.section(QLatin1Char(','), 0, 0).trimmed();
-  base.replace(QLatin1Char(' '), QLatin1Char('_'));
-  return (base.isEmpty() ? QStringLiteral("korvelindra") : base) + QLatin1Char('.') + suffix;
-}
-
-}  // namespace
 
 void TFVelkora::savePicture() {
   guarded([this] {
@@ -166,19 +129,7 @@ void TFVelkora::setPropertiesShown(bool shown) {
       shareCommands(*properties_, commands());
     }
     properties_->showSolid(selectedPosition());
-    // Beside the main window, on its right or else its left, kept on the screen.
-    const QRect frame = frameGeometry();
-    QPoint place(frame.right() + 8, frame.top());
-    if (const QScreen* screen = this->screen()) {
-      const QRect area = screen->availableGeometry();
-      const int width = properties_->frameGeometry().width();
-      if (place.x() + width > area.right() && frame.left() - 8 - width >= area.left()) {
-        place.setX(frame.left() - 8 - width);
-      }
-      place.setX(std::max(area.left(), std::min(place.x(), area.right() - width)));
-      place.setY(std::max(area.top(), std::min(place.y(), area.bottom() - properties_->height())));
-    }
-    properties_->move(place);
+    placeBesideMainWindow(*properties_, *this);
     properties_->show();
     properties_->raise();
   });

@@ -13,6 +13,7 @@
 #include "output/save_file.h"
 #include "ui/main_window.h"
 #include "ui/net_dialog.h"
+#include "ui/save_dialog.h"
 
 namespace velkora {
 
@@ -66,6 +67,8 @@ void TFVelkora::saveNet() {
     dialog.setNameFilters({QStringLiteral("PDF (*.pdf)"), QStringLiteral("SVG (*.svg)"),
                            QStringLiteral("JSON (*.json)")});
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    const QString name = Listbox1.currentItem() ? Listbox1.currentItem()->text() : QString();
+    dialog.selectFile(suggestedName(name, QStringLiteral("pdf")));
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
       dialog.setDefaultSuffix(
           filter.section(QStringLiteral("*."), 1).section(QLatin1Char(')'), 0, 0));

@@ -1,5 +1,7 @@
 #include "ui/net_dialog.h"
 
+#include <exception>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -9,6 +11,7 @@
 #include <QLabel>
 
 #include "nets/layout.h"
+#include "properties/number_text.h"
 
 namespace velkora {
 
@@ -32,6 +35,7 @@ std::optional<NetOptions> askNetOptions(QWidget* parent, const Polyhedron& solid
   edge->setSuffix(QStringLiteral(" mm"));
   edge->setSpecialValueText(QStringLiteral("größte, die auf eine Seite passt"));
   auto* largest = new QLabel(&dialog);
+  largest->setObjectName(QStringLiteral("NetLargest"));
   auto* tabs = new QCheckBox(QStringLiteral("Klebelaschen zeichnen"), &dialog);
   tabs->setChecked(true);
   auto* numbers = new QCheckBox(QStringLiteral("Kanten nummerieren"), &dialog);
@@ -51,9 +55,16 @@ std::optional<NetOptions> askNetOptions(QWidget* parent, const Polyhedron& solid
   const auto chosenOrientation = [orientation] {
     return static_cast<Orientation>(orientation->currentData().toInt());
   };
+  // A slot of the dialog's own event loop: no error may leave it.
   const auto showLargest = [&] {
-    const double mm = largestEdgeMm(solid, chosenPaper(), chosenOrientation());
-    largest->setText(QStringLiteral("Auf eine Seite passen bis %1 mm.").arg(mm, 0, 'f', 1));
+    try {
+      const double mm = largestEdgeMm(solid, chosenPaper(), chosenOrientation());
+      largest->setText(QStringLiteral("Auf eine Seite passen bis %1 mm.")
+                           .arg(QString::fromStdString(peopleNumber(mm, 1))));
+    } catch (const std::exception& error) {
+      largest->setText(QStringLiteral("Die größte Kante für eine Seite ist nicht bekannt: %1")
+                           .arg(QString::fromUtf8(error.what())));
+    }
   };
   showLargest();
   QObject::connect(paper, &QComboBox::currentIndexChanged, &dialog, showLargest);
