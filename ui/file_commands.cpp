@@ -12,8 +12,8 @@
 #include <QMessageBox>
 
 #include "model/polyhedron.h"
+#include "output/export_service.h"
 #include "output/picture.h"
-#include "output/save_file.h"
 #include "solid_export/mesh_export.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
@@ -47,10 +47,8 @@ void TFVelkora::savePicture() {
 }
 
 void TFVelkora::savePictureTo(const QString& path, int scale) {
-  guarded([this, &path, scale] {
-    const QImage picture = composePicture(state_.model, viewState(), PB1.size(), scale);
-    saveFileAtomically(path, pngBytes(picture));
-  });
+  guarded(
+      [this, &path, scale] { exportPicture(path, state_.model, viewState(), PB1.size(), scale); });
 }
 
 void TFVelkora::copyPicture() {
@@ -92,24 +90,10 @@ void TFVelkora::exportSolid() {
 
 void TFVelkora::exportSolidTo(const QString& path, bool currentPose, double diameterMm) {
   guarded([this, &path, currentPose, diameterMm] {
-    const std::optional<MeshFormat> format = meshFormatFromPath(path.toStdString());
-    if (!format) {
-      throw Error("Die Endung von " + path.toStdString() +
-                  " nennt kein bekanntes Format (.stl, .obj oder .off)");
-    }
     const int position = selectedPosition();
-    Polyhedron solid;
-    if (currentPose) {
-      solid = polyhedronOf(state_.model);
-    } else {
-      // The start pose: the solid as a pick from the list loads it.
-      auto start = std::make_unique<Model>();
-      loadSolidAt(*start, state_.texts, position);
-      solid = polyhedronOf(*start);
-    }
-    const std::string name = solidNameAt(state_.texts, position);
-    const std::string bytes = meshFileBytes(solid, *format, diameterMm, name);
-    saveFileAtomically(path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    const Polyhedron solid =
+        currentPose ? polyhedronOf(state_.model) : startPoseSolid(state_.texts, position);
+    velkora::exportSolid(path, solid, diameterMm, solidNameAt(state_.texts, position));
   });
 }
 

@@ -8,30 +8,13 @@
 
 #include "model/polyhedron.h"
 #include "nets/layout.h"
-#include "nets/net_json.h"
 #include "nets/net_paint.h"
-#include "output/save_file.h"
+#include "output/export_service.h"
 #include "ui/main_window.h"
 #include "ui/net_dialog.h"
 #include "ui/save_dialog.h"
 
 namespace velkora {
-
-namespace {
-
-QPageSize pageSizeOf(Paper paper) {
-  switch (paper) {
-    case Paper::A3:
-      return QPageSize(QPageSize::A3);
-    case Paper::Letter:
-      return QPageSize(QPageSize::Letter);
-    case Paper::A4:
-      break;
-  }
-  return QPageSize(QPageSize::A4);
-}
-
-}  // namespace
 
 void TFVelkora::printNet() {
   guarded([this] {
@@ -76,18 +59,7 @@ void TFVelkora::saveNet() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().front();
     const NetDocument net = buildNet(solid, solidNameAt(state_.texts, position), *options);
-    const QString suffix = path.section(QLatin1Char('.'), -1).toLower();
-    if (suffix == QStringLiteral("svg")) {
-      saveFileAtomically(path, netSvg(net));
-    } else if (suffix == QStringLiteral("json")) {
-      const std::string json = netJson(net);
-      saveFileAtomically(path, QByteArray(json.data(), static_cast<qsizetype>(json.size())));
-    } else if (suffix == QStringLiteral("pdf")) {
-      saveFileAtomically(path, netPdf(net));
-    } else {
-      throw Error("Die Endung von " + path.toStdString() +
-                  " nennt kein Netzformat (.pdf, .svg oder .json)");
-    }
+    velkora::exportNet(path, net);
   });
 }
 
