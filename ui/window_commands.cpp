@@ -1,12 +1,19 @@
 // The window's commands: one QAction each, with its German text and shortcut,
 // added to the window itself so that its key works whichever control has the
-// focus; the menu bar shows them in three menus. The tooltips of the controls.
+// focus; the menu bar shows them in three menus. The file, print and
+// properties commands hand over to their command objects at the guarded
+// boundary. The tooltips of the controls.
 
 #include <QKeySequence>
 #include <QMenu>
+#include <QMessageBox>
 
 #include "model/family.h"
+#include "ui/export_commands.h"
+#include "ui/help_window.h"
 #include "ui/main_window.h"
+#include "ui/print_command.h"
+#include "ui/properties_command.h"
 
 namespace velkora {
 
@@ -129,6 +136,48 @@ void TFVelkora::setToolTips() {
       "Mit gedrückter linker Maustaste ziehen: den Körper drehen. Mausrad: vergrößern oder "
       "verkleinern."));
   setViewCaptions(0);
+}
+
+void TFVelkora::savePicture() {
+  guarded([this] { exports_->savePicture(); });
+}
+
+void TFVelkora::savePictureTo(const QString& path, int scale) {
+  guarded([this, &path, scale] { exports_->savePictureTo(path, scale); });
+}
+
+void TFVelkora::copyPicture() {
+  guarded([this] { exports_->copyPicture(); });
+}
+
+void TFVelkora::exportSolid() {
+  guarded([this] { exports_->exportSolid(); });
+}
+
+void TFVelkora::exportSolidTo(const QString& path, bool currentPose, double diameterMm) {
+  guarded([this, &path, currentPose, diameterMm] {
+    exports_->exportSolidTo(path, currentPose, diameterMm);
+  });
+}
+
+void TFVelkora::printNet() {
+  guarded([this] { print_->printNet(); });
+}
+
+void TFVelkora::saveNet() {
+  guarded([this] { exports_->saveNet(); });
+}
+
+void TFVelkora::setPropertiesShown(bool shown) {
+  guarded([this, shown] { properties_->setShown(shown); });
+}
+
+void TFVelkora::showHelp() {
+  guarded([this] { showHelpWindow(this, commands()); });
+}
+
+void TFVelkora::showAbout() {
+  guarded([this] { QMessageBox::about(this, QStringLiteral("Über Korvelindra"), aboutText()); });
 }
 
 }  // namespace velkora
