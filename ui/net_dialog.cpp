@@ -15,25 +15,45 @@
 
 namespace velkora {
 
-std::optional<NetOptions> askNetOptions(QWidget* parent, const Polyhedron& solid,
-                                        const QString& title) {
-  QDialog dialog(parent);
-  dialog.setObjectName(QStringLiteral("NetOptions"));
-  dialog.setWindowTitle(title);
+namespace {
+
+QComboBox* paperBox(QDialog& dialog) {
   auto* paper = new QComboBox(&dialog);
   paper->addItem(QStringLiteral("A4"), static_cast<int>(Paper::A4));
   paper->addItem(QStringLiteral("A3"), static_cast<int>(Paper::A3));
   paper->addItem(QStringLiteral("Letter"), static_cast<int>(Paper::Letter));
+  return paper;
+}
+
+QComboBox* orientationBox(QDialog& dialog) {
   auto* orientation = new QComboBox(&dialog);
   orientation->addItem(QStringLiteral("beste"), static_cast<int>(Orientation::Best));
   orientation->addItem(QStringLiteral("Hochformat"), static_cast<int>(Orientation::Portrait));
   orientation->addItem(QStringLiteral("Querformat"), static_cast<int>(Orientation::Landscape));
+  return orientation;
+}
+
+// The longest edge in mm; 0 stands for the largest that fits one page.
+QDoubleSpinBox* edgeBox(QDialog& dialog) {
   auto* edge = new QDoubleSpinBox(&dialog);
   edge->setObjectName(QStringLiteral("NetEdge"));
   edge->setRange(0.0, 1000.0);
   edge->setDecimals(1);
   edge->setSuffix(QStringLiteral(" mm"));
   edge->setSpecialValueText(QStringLiteral("größte, die auf eine Seite passt"));
+  return edge;
+}
+
+}  // namespace
+
+std::optional<NetOptions> askNetOptions(QWidget* parent, const Polyhedron& solid,
+                                        const QString& title) {
+  QDialog dialog(parent);
+  dialog.setObjectName(QStringLiteral("NetOptions"));
+  dialog.setWindowTitle(title);
+  auto* paper = paperBox(dialog);
+  auto* orientation = orientationBox(dialog);
+  auto* edge = edgeBox(dialog);
   auto* largest = new QLabel(&dialog);
   largest->setObjectName(QStringLiteral("NetLargest"));
   auto* tabs = new QCheckBox(QStringLiteral("Klebelaschen zeichnen"), &dialog);

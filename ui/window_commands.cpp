@@ -4,6 +4,8 @@
 // properties commands hand over to their command objects at the guarded
 // boundary. The tooltips of the controls.
 
+#include <vector>
+
 #include <QKeySequence>
 #include <QMenu>
 #include <QMessageBox>
@@ -21,6 +23,42 @@ namespace {
 
 constexpr double kTurnStep = 5.0;      // degrees per Alt+arrow
 constexpr double kFineTurnStep = 1.0;  // with Shift
+
+// A turning command: its text, key and the degrees handed to drehen.
+struct TurnCommand {
+  QString text;
+  QKeySequence key;
+  bool fine = false;  // with Shift, the smaller step
+  double a = 0.0, b = 0.0, c = 0.0;
+};
+
+// Turning by keys: about the screen's vertical axis (x-z plane), its
+// horizontal axis (y-z plane) and in the screen plane (x-y plane), first the
+// 5-degree steps, then the same with Shift by 1 degree.
+std::vector<TurnCommand> turnCommands() {
+  struct Turn {
+    const char* text;
+    Qt::Key key;
+    double a, b, c;
+  };
+  const Turn turns[] = {{"Nach links drehen", Qt::Key_Left, 0, 0, -1},
+                        {"Nach rechts drehen", Qt::Key_Right, 0, 0, 1},
+                        {"Nach oben kippen", Qt::Key_Up, 0, -1, 0},
+                        {"Nach unten kippen", Qt::Key_Down, 0, 1, 0},
+                        {"Gegen den Uhrzeigersinn drehen", Qt::Key_PageUp, -1, 0, 0},
+                        {"Im Uhrzeigersinn drehen", Qt::Key_PageDown, 1, 0, 0}};
+  std::vector<TurnCommand> commands;
+  for (const bool fine : {false, true}) {
+    const double step = fine ? kFineTurnStep : kTurnStep;
+    for (const Turn& turn : turns) {
+      commands.push_back(
+          {QStringLiteral("%1 um %2°").arg(QString::fromUtf8(turn.text)).arg(step),
+           QKeySequence(fine ? (Qt::ALT | Qt::SHIFT | turn.key) : (Qt::ALT | turn.key)), fine,
+           turn.a * step, turn.b * step, turn.c * step});
+    }
+  }
+  return commands;
+}
 
 }  // namespace
 
@@ -90,31 +128,15 @@ void TFVelkora::buildCommands() {
   addCommand(view, QStringLiteral("Ver&kleinern"), QKeySequence(Qt::CTRL | Qt::Key_Minus),
              [this] { zoomSteps(-1); });
 
-  // Turning by keys: about the screen's vertical axis (x-z plane), its
-  // horizontal axis (y-z plane) and in the screen plane (x-y plane).
   QMenu* turnMenu = view->addMenu(QStringLiteral("&Drehen"));
-  struct Turn {
-    const char* text;
-    Qt::Key key;
-    double a, b, c;
-  };
-  const Turn turns[] = {{"Nach links drehen", Qt::Key_Left, 0, 0, -1},
-                        {"Nach rechts drehen", Qt::Key_Right, 0, 0, 1},
-                        {"Nach oben kippen", Qt::Key_Up, 0, -1, 0},
-                        {"Nach unten kippen", Qt::Key_Down, 0, 1, 0},
-                        {"Gegen den Uhrzeigersinn drehen", Qt::Key_PageUp, -1, 0, 0},
-                        {"Im Uhrzeigersinn drehen", Qt::Key_PageDown, 1, 0, 0}};
-  for (const bool fine : {false, true}) {
-    if (fine) turnMenu->addSeparator();
-    for (const Turn& turn : turns) {
-      const double step = fine ? kFineTurnStep : kTurnStep;
-      const QString text = QStringLiteral("%1 um %2°").arg(QString::fromUtf8(turn.text)).arg(step);
-      const QKeySequence key(fine ? (Qt::ALT | Qt::SHIFT | turn.key) : (Qt::ALT | turn.key));
-      const double a = turn.a * step;
-      const double b = turn.b * step;
-      const double c = turn.c * step;
-      addCommand(turnMenu, text, key, [this, a, b, c] { turnBy(a, b, c); });
-    }
+  bool fine = false;
+  for (const TurnCommand& turn : turnCommands()) {
+    if (turn.fine != fine) turnMenu->addSeparator();
+    fine = turn.fine;
+    const double a = turn.a;
+    const double b = turn.b;
+    const double c = turn.c;
+    addCommand(turnMenu, turn.text, turn.key, [this, a, b, c] { turnBy(a, b, c); });
   }
 
   QMenu* help = menuBar_.addMenu(QStringLiteral("&Hilfe"));
