@@ -1,5 +1,6 @@
 #include "base/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
 
@@ -29,6 +30,12 @@ std::string shortestText(double value) {
   char buffer[64];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
   return std::string(buffer, result.ptr);
+}
+
+std::string peopleNumber(double value, int decimals) {
+  std::string text = decimals < 0 ? significantText(value, 6) : fixedText(value, decimals);
+  std::replace(text.begin(), text.end(), '.', ',');
+  return text;
 }
 
 }  // namespace velkora

@@ -1,7 +1,7 @@
 #pragma once
-// Numbers as text for files and for programs: always a decimal point, never
-// the locale's separator or digit grouping, whatever locale the process has.
-// Numbers for people are formatted elsewhere, in the UI's language.
+// Numbers as text, whatever locale the process has: for files and for
+// programs always with a decimal point and no digit grouping; for people in
+// the German interface with a decimal comma (peopleNumber).
 
 #include <string>
 
@@ -19,5 +19,10 @@ std::string significantText(double value, int digits);
 // The shortest text that reads back as exactly value: 0.1, 1e-07, 2.
 // Non-finite values are written as "nan", "inf" or "-inf".
 std::string shortestText(double value);
+
+// A number for people, with a decimal comma: 6 significant digits by default
+// (1,41421, 0,707107, 2, 1,23457e+06), or exactly decimals places when
+// decimals >= 0 (48,0).
+std::string peopleNumber(double value, int decimals = -1);
 
 }  // namespace velkora

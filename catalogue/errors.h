@@ -17,10 +17,12 @@ class EResNotFound : public Error {
       : Error("Ressource " + name + " wurde nicht gefunden") {}
 };
 
-// Damaged compressed data (bad header, bad deflate data, bad checksum, truncation).
+// Damaged compressed data (bad header, bad deflate data, bad checksum, truncation);
+// what says what failed and where.
 class EDecompressionError : public Error {
  public:
-  EDecompressionError() : Error("Fehler") {}
+  explicit EDecompressionError(const std::string& what)
+      : Error("Die eingebetteten Daten lassen sich nicht entpacken: " + what) {}
 };
 
 // Compressed input longer than one zlib call can take.

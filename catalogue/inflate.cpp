@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <string>
 
 #include "catalogue/errors.h"
 
@@ -17,8 +18,10 @@ constexpr std::size_t kMaxChunk = std::numeric_limits<uInt>::max();
 class InflateStream {
  public:
   InflateStream() {
-    if (inflateInit(&stream_) != Z_OK) {
-      throw EDecompressionError();
+    const int status = inflateInit(&stream_);
+    if (status != Z_OK) {
+      throw EDecompressionError("zlib lässt sich nicht starten (Status " + std::to_string(status) +
+                                ")");
     }
   }
   ~InflateStream() { inflateEnd(&stream_); }
@@ -30,6 +33,28 @@ class InflateStream {
  private:
   z_stream stream_{};  // zalloc, zfree, opaque null: zlib's default allocator
 };
+
+// What a failed inflate call means, in words, with how far it got.
+std::string failureText(int status, bool progress, const z_stream& zs, std::size_t inputLength) {
+  std::string what;
+  switch (status) {
+    case Z_DATA_ERROR:
+      what = "ungültiger Kopf, ungültige Deflate-Daten oder falsche Prüfsumme";
+      break;
+    case Z_NEED_DICT:
+      what = "die Daten verlangen ein Wörterbuch";
+      break;
+    case Z_MEM_ERROR:
+      what = "zu wenig Speicher";
+      break;
+    default:
+      what = progress ? "zlib-Status " + std::to_string(status)
+                      : "die Daten enden vor dem Ende des Datenstroms";
+      break;
+  }
+  return what + " (nach " + std::to_string(zs.total_in) + " von " + std::to_string(inputLength) +
+         " Bytes)";
+}
 
 // Points the stream's output at the unused tail of output, behind the bytes produced so far.
 void setOutputWindow(z_stream& zs, std::vector<unsigned char>& output, std::size_t produced) {
@@ -72,7 +97,7 @@ std::vector<unsigned char> inflateBuffer(const unsigned char* input, std::size_t
     // input); any other status, Z_NEED_DICT included, is damaged or unusable data.
     const bool progress = zs.avail_in != inBefore || zs.avail_out != outBefore;
     if ((status != Z_OK && status != Z_BUF_ERROR) || !progress) {
-      throw EDecompressionError();
+      throw EDecompressionError(failureText(status, progress, zs, inputLength));
     }
     const auto produced = static_cast<std::size_t>(zs.next_out - output.data());
     output.resize(output.size() + step);

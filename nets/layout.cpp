@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <numeric>
 #include <string>
 
+#include "base/number_text.h"
 #include "nets/tabs.h"
 #include "nets/unfold.h"
 
@@ -273,14 +273,6 @@ double defaultEdge(const Context& c, PaperSize paper, bool tabs) {
   return edge;
 }
 
-std::string millimetres(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.1f", value);
-  std::string s = text;
-  std::replace(s.begin(), s.end(), '.', ',');
-  return s;
-}
-
 Layout explicitLayout(const Context& c, double edgeMm, PaperSize paper, bool tabs) {
   Layout single = singlePiece(c, edgeMm, paper, tabs);
   if (single.fits) return single;
@@ -293,7 +285,7 @@ Layout explicitLayout(const Context& c, double edgeMm, PaperSize paper, bool tab
     for (const Vec2& p : unit)
       face.push_back(edgeMm * p);
     if (width <= 0.0 || height <= 0.0 || bestFit(face, width, height).scale < 1.0) {
-      throw ENetError("Kantenlänge " + millimetres(edgeMm) +
+      throw ENetError("Kantenlänge " + peopleNumber(edgeMm, 1) +
                       " mm ist zu groß: eine Fläche passt nicht auf eine Seite");
     }
   }

@@ -18,6 +18,8 @@
 #include <string>
 #include <utility>
 
+#include "base/number_text.h"
+
 namespace velkora {
 
 namespace {
@@ -97,9 +99,7 @@ void drawText(QPainter& painter, QPointF at, const QString& text, double heightM
   painter.restore();
 }
 
-QString millimetreText(double value) {
-  return QString::number(value, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
-}
+QString millimetreText(double value) { return QString::fromStdString(peopleNumber(value, 1)); }
 
 void paintFolds(QPainter& painter, const NetDocument& net, const NetPage& page) {
   std::set<std::pair<int, int>> cutEdges;  // (face, edge) without a tab

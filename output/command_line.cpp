@@ -6,6 +6,7 @@
 #include <QCommandLineParser>
 
 #include "app_version.h"
+#include "output/export_service.h"
 #include "solid_export/mesh_export.h"
 
 namespace velkora {
@@ -103,23 +104,17 @@ int parseScale(const QString& text) {
   throw EUsageError("--scale: expected 1, 2 or 4, got '" + text.toStdString() + "'");
 }
 
-CliPaper parsePaper(const QString& text) {
-  const QString folded = text.toLower();
-  if (folded == QStringLiteral("a4")) return CliPaper::A4;
-  if (folded == QStringLiteral("a3")) return CliPaper::A3;
-  if (folded == QStringLiteral("letter")) return CliPaper::Letter;
+Paper parsePaper(const QString& text) {
+  if (const std::optional<Paper> paper = paperFromName(text)) return *paper;
   throw EUsageError("--paper: unknown paper '" + text.toStdString() + "' (a4, a3 or letter)");
 }
 
-void requireSuffix(const QString& file, const char* option,
-                   std::initializer_list<const char*> allowed) {
+void requireSuffix(const QString& file, const char* option, const QStringList& allowed) {
   const QString suffix = file.section(QLatin1Char('.'), -1).toLower();
-  for (const char* candidate : allowed) {
-    if (file.contains(QLatin1Char('.')) && suffix == QLatin1String(candidate)) return;
-  }
+  if (file.contains(QLatin1Char('.')) && allowed.contains(suffix)) return;
   std::string list;
-  for (const char* candidate : allowed)
-    list += (list.empty() ? "." : ", .") + std::string(candidate);
+  for (const QString& candidate : allowed)
+    list += (list.empty() ? "." : ", .") + candidate.toStdString();
   throw EUsageError(std::string("--") + option + ": '" + file.toStdString() +
                     "' needs one of the suffixes " + list);
 }
@@ -284,13 +279,13 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
 
   if (picture) {
     request.file = parser.value(kExportPicture);
-    requireSuffix(request.file, "export-picture", {"png"});
+    requireSuffix(request.file, "export-picture", pictureSuffixes());
   } else if (solid) {
     request.file = parser.value(kExportSolid);
-    requireSuffix(request.file, "export-solid", {"stl", "obj", "off"});
+    requireSuffix(request.file, "export-solid", solidSuffixes());
   } else if (net) {
     request.file = parser.value(kExportNet);
-    requireSuffix(request.file, "export-net", {"pdf", "svg", "json"});
+    requireSuffix(request.file, "export-net", netSuffixes());
   }
   return request;
 }
@@ -312,7 +307,8 @@ QString helpText() {
       "  korvelindra --solid Kuboktaeder --export-solid kuboktaeder.stl --size-mm 80\n"
       "  korvelindra --solid Rhombendodekaeder --properties --json\n"
       "  korvelindra --solid Oktaederstumpf --export-net netz.pdf --paper a4\n"
-      "\nExit status: 0 success, 1 a file could not be written, 2 usage error.\n");
+      "\nExit status: 0 success, 1 a file could not be written, 2 usage error,\n"
+      "3 the built-in catalogue is damaged.\n");
   return text;
 }
 

@@ -10,7 +10,9 @@
 
 #include "base/errors.h"
 #include "model/solid_catalogue.h"
+#include "nets/net_types.h"
 #include "render/frame.h"
+#include "solid_export/mesh_export.h"
 
 namespace velkora {
 
@@ -21,7 +23,6 @@ class EUsageError : public Error {
 };
 
 enum class CliAction { Window, Help, Version, ExportPicture, ExportSolid, Properties, ExportNet };
-enum class CliPaper { A4, A3, Letter };
 
 struct CliRequest {
   CliAction action = CliAction::Window;
@@ -29,10 +30,10 @@ struct CliRequest {
   View view = View::Polyhedron;
   bool marks = false;
   int scale = 1;
-  QString file;          // the export's target
-  double sizeMm = 60.0;  // --size-mm: circumscribed diameter of an exported solid
+  QString file;                        // the export's target
+  double sizeMm = kDefaultDiameterMm;  // --size-mm: circumscribed diameter of an exported solid
   bool json = false;
-  CliPaper paper = CliPaper::A4;
+  Paper paper = Paper::A4;
   std::optional<double> edgeMm;
   bool tabs = true;
 };

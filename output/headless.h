@@ -3,6 +3,8 @@
 // solid, the properties or the paper net of one solid, with the same code as
 // the window's menu commands. Messages go to the given streams in English.
 
+#include <exception>
+
 #include <QTextStream>
 
 #include "model/solid_catalogue.h"
@@ -13,9 +15,17 @@ namespace velkora {
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitWriteFailed = 1;
 inline constexpr int kExitUsage = 2;
+// The program's own embedded catalogue is damaged (it cannot be unpacked, or
+// a solid cannot be read from it): not the user's fault and no failed write.
+inline constexpr int kExitCatalogue = 3;
+
+// Whether error comes from damaged catalogue data (unpacking, reading a
+// solid, a solid whose faces do not close).
+bool isCatalogueFault(const std::exception& error);
 
 // Runs an export or properties request; returns the exit status: 0 done,
-// 1 a file could not be written (nothing partial is left), 2 a bad value.
+// 1 a file could not be written (nothing partial is left), 2 a bad value,
+// 3 the embedded catalogue is damaged.
 int runHeadless(const CliRequest& request, const CatalogueTexts& texts, QTextStream& out,
                 QTextStream& err);
 

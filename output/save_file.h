@@ -3,6 +3,8 @@
 // temporary file beside the target, which replaces the target only when
 // everything was written. A failure leaves no partial file and an existing
 // file untouched, and raises EWriteError with the path and the reason.
+// The error's message is German (for the window); reason() is the system's
+// own text (for the command line's English messages).
 
 #include <QByteArray>
 #include <QSaveFile>

@@ -9,9 +9,6 @@
 namespace velkora {
 namespace {
 
-// The table's numbers: six significant digits with a decimal point.
-std::string sixDigits(double value) { return significantText(value, 6); }
-
 std::string familyLabel(Family family) {
   switch (family) {
     case Family::Platonic:
@@ -43,24 +40,24 @@ std::string faceKindsText(const SolidProperties& p) {
   return text;
 }
 
-// "1 (24×), 1.41421 (12×)", values times scale.
+// "1 (24×), 1,41421 (12×)", values times scale.
 std::string valuesText(const std::vector<ValueCount>& values, double scale,
                        const std::string& unit) {
   std::string text;
   for (const ValueCount& v : values) {
     if (!text.empty()) text += ", ";
-    text += sixDigits(v.value * scale) + unit + " (" + std::to_string(v.count) + "×)";
+    text += peopleNumber(v.value * scale) + unit + " (" + std::to_string(v.count) + "×)";
   }
   return text;
 }
 
 std::string radiusText(const std::optional<double>& radius, double scale) {
-  return radius ? sixDigits(*radius * scale) : "keine (nicht alle gleich weit vom Mittelpunkt)";
+  return radius ? peopleNumber(*radius * scale) : "keine (nicht alle gleich weit vom Mittelpunkt)";
 }
 
 std::string drawnText(double drawn, double truth, double scale) {
-  return "gezeichnet " + sixDigits(drawn * scale) + ", wahr " + sixDigits(truth * scale) + " (" +
-         radiusDifference(drawn, truth) + ")";
+  return "gezeichnet " + peopleNumber(drawn * scale) + ", wahr " + peopleNumber(truth * scale) +
+         " (" + radiusDifference(drawn, truth) + ")";
 }
 
 std::string valuesJson(const std::vector<ValueCount>& values) {
@@ -81,11 +78,8 @@ std::string optionalJson(const std::optional<double>& value) {
 
 std::string radiusDifference(double drawn, double truth) {
   const double percent = (drawn - truth) / truth * 100.0;
-  if (std::fabs(percent) < 0.005) return "gleich bis auf < 0.01 %";
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(percent),
-                                    std::chars_format::fixed, 2);
-  return std::string(buffer, result.ptr) + (percent < 0 ? " % kleiner" : " % größer");
+  if (std::fabs(percent) < 0.005) return "gleich bis auf < " + peopleNumber(0.01, 2) + " %";
+  return peopleNumber(std::fabs(percent), 2) + (percent < 0 ? " % kleiner" : " % größer");
 }
 
 std::vector<std::pair<std::string, std::string>> propertiesRows(const SolidProperties& p) {
@@ -94,9 +88,10 @@ std::vector<std::pair<std::string, std::string>> propertiesRows(const SolidPrope
   std::vector<std::pair<std::string, std::string>> rows;
   rows.emplace_back("Name", p.name);
   rows.emplace_back("Familie", familyLabel(p.family));
-  rows.emplace_back("Typ", std::to_string(p.type));
+  // The list position, the number that --solid takes too; the catalogue's type number is internal.
+  rows.emplace_back("Listenplatz", std::to_string(p.position));
   rows.emplace_back("Normierung", std::string(catalan ? "Mittelkugelradius 1" : "Kantenlänge 1") +
-                                      " (Katalogmaß × " + sixDigits(k) + ")");
+                                      " (Katalogmaß × " + peopleNumber(k) + ")");
   rows.emplace_back("Ecken", std::to_string(p.vertices));
   rows.emplace_back("Kanten", std::to_string(p.edges));
   rows.emplace_back("Flächen", std::to_string(p.faces));
@@ -114,8 +109,8 @@ std::vector<std::pair<std::string, std::string>> propertiesRows(const SolidPrope
   rows.emplace_back("Inkugelradius", radiusText(p.inradius, k));
   rows.emplace_back("Mittelkugelradius", radiusText(p.midradius, k));
   rows.emplace_back("Umkugelradius", radiusText(p.circumradius, k));
-  rows.emplace_back("Oberfläche", sixDigits(p.surfaceArea * k * k));
-  rows.emplace_back("Volumen", sixDigits(p.volume * k * k * k));
+  rows.emplace_back("Oberfläche", peopleNumber(p.surfaceArea * k * k));
+  rows.emplace_back("Volumen", peopleNumber(p.volume * k * k * k));
   rows.emplace_back("Innere Kugel im Bild", drawnText(p.drawnInnerRadius, p.nearestFacePlane, k));
   rows.emplace_back("Äußere Kugel im Bild", drawnText(p.drawnOuterRadius, p.farthestVertex, k));
   return rows;
@@ -144,6 +139,7 @@ std::string propertiesJson(const SolidProperties& p) {
                                ", \"order\": " + std::to_string(p.symmetryOrder) + "}";
   std::string json = "{";
   json += "\"name\": " + jsonString(p.name);
+  json += ", \"position\": " + std::to_string(p.position);
   json += ", \"type\": " + std::to_string(p.type);
   json += ", \"family\": " + jsonString(familyKey(p.family));
   json += ", \"vertices\": " + std::to_string(p.vertices);

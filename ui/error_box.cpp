@@ -4,6 +4,8 @@
 
 #include <QMessageBox>
 
+#include "base/errors.h"
+
 namespace velkora {
 
 QString errorText(const std::exception& error) {
@@ -16,6 +18,21 @@ QString internalErrorText(const char* what) {
 
 void reportInternalError(const char* what) {
   std::fprintf(stderr, "korvelindra: internal error: %s\n", what);
+}
+
+void runGuarded(const ErrorReporter& report, const std::function<void()>& body) {
+  try {
+    body();
+  } catch (const Error& error) {
+    report(errorText(error));
+  } catch (const std::exception& error) {
+    // Not one of the program's own errors: a fault in the program itself.
+    reportInternalError(error.what());
+    report(internalErrorText(error.what()));
+  } catch (...) {
+    reportInternalError("unbekannte Ausnahme");
+    report(internalErrorText("unbekannte Ausnahme"));
+  }
 }
 
 void showErrorBox(QWidget* parent, const QString& text) {

@@ -29,6 +29,11 @@ QString internalErrorText(const char* what);
 // Writes such a fault to standard error, for a report.
 void reportInternalError(const char* what);
 
+// Runs body at a handler's boundary: any exception ends it and goes to
+// report, the program's own errors with their message, anything else as an
+// internal error (also written to standard error).
+void runGuarded(const ErrorReporter& report, const std::function<void()>& body);
+
 // Modal box with the error icon, title kApplicationTitle and an OK button.
 void showErrorBox(QWidget* parent, const QString& text);
 

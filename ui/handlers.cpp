@@ -1,6 +1,6 @@
 // The window's event handlers. Each one is thin: it reads the controls,
-// calls the catalogue, model, motion and render functions on the
-// ViewerState, and catches every error at its own boundary.
+// calls the ViewerController, updates captions and the timer, and catches
+// every error at its own boundary.
 
 #include <algorithm>
 #include <array>
@@ -11,14 +11,10 @@
 #include <QSignalBlocker>
 
 #include "base/family.h"
-#include "model/load.h"
 #include "model/solid_catalogue.h"
-#include "model/zoom.h"
-#include "motion/motion_state.h"
-#include "render/frame.h"
 #include "ui/cp1252.h"
 #include "ui/main_window.h"
-#include "ui/properties_window.h"
+#include "ui/properties_command.h"
 
 namespace velkora {
 
@@ -29,15 +25,9 @@ constexpr int kPreselectedEntry = 3;  // "Ikosaeder"
 
 }  // namespace
 
+// Loads both catalogues and sets the initial steps, markPoints and formReady.
 void TFVelkora::FormCreate() {
-  guarded([this] {
-    state_.texts = loadCatalogueTexts();
-    state_.motion.stepX = 0.0;
-    state_.motion.stepY = 0.0;
-    state_.motion.stepZ = 0.5;
-    state_.markPoints = false;
-    state_.motion.formReady = true;
-  });
+  guarded([this] { controller_.create(); });
 }
 
 void TFVelkora::FormShow() {
@@ -45,7 +35,7 @@ void TFVelkora::FormShow() {
     // Filling and preselecting from code is not a user's selection: no LB1C.
     const QSignalBlocker quiet(Listbox1);
     Listbox1.clear();
-    for (const ByteString& line : state_.texts.names) {
+    for (const ByteString& line : state().texts.names) {
       Listbox1.addItem(listDisplayName(line));
       QListWidgetItem* item = Listbox1.item(Listbox1.count() - 1);
       item->setData(Qt::UserRole, QByteArray(line.data(), static_cast<qsizetype>(line.size())));
@@ -70,8 +60,6 @@ void TFVelkora::setStartSolid(int position, View view) {
   startPosition_ = position;
   startView_ = view;
 }
-
-int TFVelkora::selectedPosition() const { return Listbox1.currentRow(); }
 
 void TFVelkora::setViewCaptions(int position) {
   // The list keeps the families in blocks, so the position gives the family.
@@ -105,7 +93,7 @@ void TFVelkora::setViewCaptions(int position) {
 
 void TFVelkora::FormDestroy() {
   Timer1.setInterval(0);
-  state_.texts = CatalogueTexts{};
+  controller_.destroy();
 }
 
 void TFVelkora::LB1C() {
@@ -122,19 +110,13 @@ void TFVelkora::B1C() {
     const QListWidgetItem* item = Listbox1.currentItem();
     if (item == nullptr) return;
     const QByteArray line = item->data(Qt::UserRole).toByteArray();
-    loadModel(state_.model,
-              std::string_view(line.constData(), static_cast<std::size_t>(line.size())),
-              state_.texts.vertexLines, state_.texts.faceLines);
-    ++loadCount_;
-    presentationFit_ = 1.0;
+    controller_.load(std::string_view(line.constData(), static_cast<std::size_t>(line.size())));
     if (inPresentation()) {
       fitForPresentation();  // draws
     } else {
       zeichnen();
     }
-    if (properties_ != nullptr && properties_->isVisible()) {
-      properties_->showSolid(selectedPosition());
-    }
+    properties_->follow(selectedPosition());
   });
 }
 
@@ -149,8 +131,7 @@ void TFVelkora::composeCurrentFrame() {
   // At a screen scale above 100 % the frame is composed at the device's
   // resolution (rounded up) and shown at the logical size.
   const int scale = pixelScale();
-  composeFrame(state_.model, viewState(), PB1.width() * scale, PB1.height() * scale, buffers_,
-               scale);
+  controller_.compose(viewState().view, PB1.width() * scale, PB1.height() * scale, scale);
   PB1.setPictureScale(scale);
 }
 
@@ -160,7 +141,7 @@ int TFVelkora::pixelScale() const {
 
 void TFVelkora::CB1C() {
   guarded([this] {
-    state_.markPoints = CPunkte.isChecked();
+    controller_.setMarks(CPunkte.isChecked());
     zeichnen();
   });
 }
@@ -170,7 +151,7 @@ void TFVelkora::B2C() {
     if (Timer1.interval() == 0) {
       Timer1.setInterval(kAnimationInterval);
       Button1.setText(QStringLiteral("Abbruch"));
-      prepareAnimationStart(state_.motion);
+      controller_.prepareAnimation();
     } else {
       Timer1.setInterval(0);
       Button1.setText(QStringLiteral("Rotation"));
@@ -181,7 +162,7 @@ void TFVelkora::B2C() {
 void TFVelkora::T1Tim() {
   guarded([this] {
     try {
-      rechnen(state_.model, state_.motion);
+      controller_.tick();
       composeCurrentFrame();
       PB1.update();
     } catch (...) {
@@ -197,13 +178,8 @@ void TFVelkora::t6C(const QObject* sender) {
   guarded([this, sender] {
     const std::array<const QSpinBox*, 3> spins{&SpinEdit1, &SpinEdit2, &SpinEdit3};
     for (int axis = 0; axis < 3; ++axis) {
-      if (sender == spins[static_cast<std::size_t>(axis)]) {
-        setStepFromSpin(state_.motion, axis, spins[static_cast<std::size_t>(axis)]->value());
-      }
-    }
-    if (state_.motion.formReady) {
-      rechnen(state_.model, state_.motion);
-      zeichnen();
+      const QSpinBox* spin = spins[static_cast<std::size_t>(axis)];
+      if (sender == spin && controller_.setStep(axis, spin->value())) zeichnen();
     }
   });
 }
@@ -211,9 +187,9 @@ void TFVelkora::t6C(const QObject* sender) {
 void TFVelkora::S8C(const QObject* sender) {
   guarded([this, sender] {
     if (sender == &Speed2) {
-      zoomModel(state_.model, kEnlargeFactor);
+      controller_.zoom(1);
     } else if (sender == &Speed3) {
-      zoomModel(state_.model, kShrinkFactor);
+      controller_.zoom(-1);
     } else {
       return;
     }
@@ -223,7 +199,7 @@ void TFVelkora::S8C(const QObject* sender) {
 
 void TFVelkora::PB1MD(Qt::MouseButton button, QPoint position) {
   guarded([this, button, position] {
-    if (dragPress(state_.motion, button == Qt::LeftButton, position.x(), position.y())) {
+    if (controller_.press(button == Qt::LeftButton, position.x(), position.y())) {
       setMoveCursor(true);
     }
   });
@@ -231,7 +207,7 @@ void TFVelkora::PB1MD(Qt::MouseButton button, QPoint position) {
 
 void TFVelkora::PB1MM(QPoint position) {
   guarded([this, position] {
-    if (dragMove(state_.model, state_.motion, position.x(), position.y())) {
+    if (controller_.move(position.x(), position.y())) {
       zeichnen();
     }
   });
@@ -239,7 +215,7 @@ void TFVelkora::PB1MM(QPoint position) {
 
 void TFVelkora::PB1MU(Qt::MouseButton /*button*/, QPoint /*position*/) {
   guarded([this] {
-    dragRelease(state_.motion);
+    controller_.release();
     setMoveCursor(false);
   });
 }

@@ -7,6 +7,8 @@
 #include <QtGlobal>
 
 #include "app_version.h"
+#include "ui/shared_commands.h"
+#include "ui/tool_window_place.h"
 
 namespace velkora {
 
@@ -83,6 +85,9 @@ void showHelpWindow(QWidget* parent, const QList<QAction*>& commands) {
   auto* layout = new QVBoxLayout(dialog);
   layout->addWidget(browser);
   dialog->resize(560, 640);
+  if (parent != nullptr) placeBesideMainWindow(*dialog, *parent->window());
+  // Esc closes the help, as in every dialog; the other keys reach the main window.
+  shareCommands(*dialog, commands, {QKeySequence(Qt::Key_Escape)});
   dialog->show();
 }
 

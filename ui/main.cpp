@@ -76,6 +76,11 @@ int runWithoutWindow(int argc, char* argv[]) {
     }
     return runHeadless(request, texts, out, err);
   } catch (const std::exception& error) {
+    if (isCatalogueFault(error)) {
+      err << "korvelindra: the built-in catalogue is damaged: " << QString::fromUtf8(error.what())
+          << '\n';
+      return kExitCatalogue;
+    }
     err << "korvelindra: " << QString::fromUtf8(error.what()) << '\n';
     return kExitWriteFailed;
   }

@@ -14,7 +14,10 @@
 #include <QScrollBar>
 
 #include "ui/app_icon.h"
+#include "ui/export_commands.h"
 #include "ui/glyphs.h"
+#include "ui/print_command.h"
+#include "ui/properties_command.h"
 #include "ui/properties_window.h"
 #include "ui/window_placement.h"
 
@@ -72,8 +75,11 @@ TFVelkora::TFVelkora(ErrorReporter reporter, QWidget* parent) : QWidget(parent) 
   fillWith(*this, QPalette::Window, QColor(kFormColour));
   menuBar_.setObjectName(QStringLiteral("MenuBar"));
 
+  exports_ = std::make_unique<ExportCommands>(*this);
+  print_ = std::make_unique<PrintCommand>(*this, reportError_);
   buildControls();
   buildCommands();
+  properties_ = std::make_unique<PropertiesCommand>(*this, *propertiesAction_, reportError_);
   setToolTips();
   // The client area keeps its design size below the menu bar; the design
   // size is the smallest size (a fixed size could not be maximised).
@@ -81,7 +87,7 @@ TFVelkora::TFVelkora(ErrorReporter reporter, QWidget* parent) : QWidget(parent) 
   setMinimumSize(kClientWidth, kClientHeight + bar);
   resize(kClientWidth, kClientHeight + bar);
   placePanels();
-  PB1.setPicture(&buffers_.frame);
+  PB1.setPicture(&controller_.frameBuffers().frame);
   wireControls();
   FormCreate();
 }
@@ -248,23 +254,22 @@ ViewState TFVelkora::viewState() const {
   const View view = RadioB3.isChecked()   ? View::OuterSphere
                     : RadioB2.isChecked() ? View::InnerSphere
                                           : View::Polyhedron;
-  return ViewState{view, state_.markPoints};
+  return controller_.viewState(view);
 }
 
-void TFVelkora::guarded(const std::function<void()>& body) {
-  try {
-    body();
-  } catch (const Error& error) {
-    reportError_(errorText(error));
-  } catch (const std::exception& error) {
-    // Not one of the program's own errors: a fault in the program itself.
-    reportInternalError(error.what());
-    reportError_(internalErrorText(error.what()));
-  } catch (...) {
-    reportInternalError("unbekannte Ausnahme");
-    reportError_(internalErrorText("unbekannte Ausnahme"));
-  }
+int TFVelkora::selectedPosition() const { return Listbox1.currentRow(); }
+
+QString TFVelkora::selectedName() const {
+  return Listbox1.currentItem() ? Listbox1.currentItem()->text() : QString();
 }
+
+void TFVelkora::selectPosition(int position) { Listbox1.setCurrentRow(position); }
+
+QSize TFVelkora::pictureSize() const { return PB1.size(); }
+
+PropertiesWindow* TFVelkora::propertiesWindow() const { return properties_->window(); }
+
+void TFVelkora::guarded(const std::function<void()>& body) { runGuarded(reportError_, body); }
 
 void TFVelkora::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);

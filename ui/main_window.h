@@ -1,9 +1,10 @@
 #pragma once
 // TFVelkora, the program's one window: it builds and places its controls and
-// its menu bar, keeps the ViewerState and the frame buffers, and wires every
-// control and menu command to a thin handler that calls the model, motion,
-// render and output functions. Every handler catches errors at its boundary
-// and hands them to the error reporter.
+// its menu bar and wires every control and menu command to a thin handler.
+// The handlers translate control values into calls of the ViewerController
+// (state and rules, no widgets) and of the export, print and properties
+// command objects; every handler catches errors at its boundary and hands
+// them to the error reporter.
 
 #include <functional>
 #include <memory>
@@ -22,12 +23,12 @@
 #include <QToolButton>
 #include <QWidget>
 
-#include "motion/wheel.h"
 #include "render/design_size.h"
 #include "render/frame.h"
 #include "ui/error_box.h"
 #include "ui/interval_timer.h"
 #include "ui/paint_box.h"
+#include "ui/viewer_controller.h"
 #include "ui/viewer_state.h"
 
 namespace velkora {
@@ -37,14 +38,16 @@ inline constexpr int kClientWidth = kDrawingWidth + kControlColumnWidth;
 inline constexpr int kClientHeight = kDrawingHeight;
 inline constexpr int kAnimationInterval = 10;  // milliseconds per tick
 
+class ExportCommands;
+class PrintCommand;
+class PropertiesCommand;
 class PropertiesWindow;
 
-// What presentation mode changed, to be restored when it ends.
+// What presentation mode changed in the window, to be restored when it ends
+// (the zoom is the controller's).
 struct PresentationMemory {
   Qt::WindowStates windowState;
-  double scale = 0.0;  // the model's scale before the mode fitted it
   bool columnHidden = false;
-  int loadCount = 0;  // loads so far when the mode began
 };
 
 class TFVelkora : public QWidget {
@@ -59,9 +62,10 @@ class TFVelkora : public QWidget {
 
   void setErrorReporter(ErrorReporter reporter);
 
-  ViewerState& state() { return state_; }
-  const ViewerState& state() const { return state_; }
-  const FrameBuffers& frameBuffers() const { return buffers_; }
+  ViewerController& controller() { return controller_; }
+  ViewerState& state() { return controller_.state(); }
+  const ViewerState& state() const { return controller_.state(); }
+  const FrameBuffers& frameBuffers() const { return controller_.frameBuffers(); }
   const IntervalTimer& animationTimer() const { return Timer1; }
   // The client area below the menu bar that holds the drawing area and the controls.
   const QWidget& clientArea() const { return Panel1; }
@@ -72,6 +76,12 @@ class TFVelkora : public QWidget {
   ViewState viewState() const;
   // The pixel scale the picture is composed at: devicePixelRatio rounded up.
   int pixelScale() const;
+  // The selected list position (-1: none), its list text, and selecting another as a user's pick.
+  int selectedPosition() const;
+  QString selectedName() const;
+  void selectPosition(int position);
+  // The drawing area's size in logical pixels.
+  QSize pictureSize() const;
 
   // Opens with this list entry (-1: the usual one) and view instead of the
   // default ones (command line); must be called before the window is first shown.
@@ -113,11 +123,11 @@ class TFVelkora : public QWidget {
   void resetPose();                           // start pose and size; the animation runs on
   void stepSolid(int direction);              // +1 next list entry, -1 previous
   void setPresentation(bool on);
-  bool inPresentation() const { return presentation_.has_value(); }
+  bool inPresentation() const { return controller_.inPresentation(); }
   void setColumnHidden(bool hidden);
   bool columnHidden() const { return columnHidden_; }
   void setPropertiesShown(bool shown);
-  PropertiesWindow* propertiesWindow() const { return properties_.get(); }
+  PropertiesWindow* propertiesWindow() const;
 
   // File commands. The ...To variants do the work without any dialog.
   void savePicture();
@@ -145,9 +155,7 @@ class TFVelkora : public QWidget {
   void placeWithinScreen();
   void setMoveCursor(bool on);
   void setViewCaptions(int position);
-  void stopAnimation();
   void fitForPresentation();
-  int selectedPosition() const;
   // Composes the current model into the frame buffers at the pixel scale.
   void composeCurrentFrame();
   // A command with its shortcut, kept by the window and shown in menu (if any).
@@ -156,19 +164,17 @@ class TFVelkora : public QWidget {
   // Runs body; any exception ends it and goes to the error reporter.
   void guarded(const std::function<void()>& body);
 
-  ViewerState state_;
-  FrameBuffers buffers_;
+  ViewerController controller_;
   ErrorReporter reportError_;
   bool shownBefore_ = false;
   bool moveCursorShown_ = false;
   bool columnHidden_ = false;
   int startPosition_ = -1;
   View startView_ = View::Polyhedron;
-  WheelAccumulator wheel_;
-  int loadCount_ = 0;             // solids loaded so far
-  double presentationFit_ = 1.0;  // zoom that presentation mode applied since the last load
   std::optional<PresentationMemory> presentation_;
-  std::unique_ptr<PropertiesWindow> properties_;
+  std::unique_ptr<ExportCommands> exports_;
+  std::unique_ptr<PrintCommand> print_;
+  std::unique_ptr<PropertiesCommand> properties_;
 
   QMenuBar menuBar_{this};
   QList<QAction*> commands_;

@@ -1,5 +1,7 @@
 #include "ui/net_dialog.h"
 
+#include <exception>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -9,29 +11,51 @@
 #include <QLabel>
 
 #include "nets/layout.h"
+#include "base/number_text.h"
 
 namespace velkora {
 
-std::optional<NetOptions> askNetOptions(QWidget* parent, const Polyhedron& solid,
-                                        const QString& title) {
-  QDialog dialog(parent);
-  dialog.setObjectName(QStringLiteral("NetOptions"));
-  dialog.setWindowTitle(title);
+namespace {
+
+QComboBox* paperBox(QDialog& dialog) {
   auto* paper = new QComboBox(&dialog);
   paper->addItem(QStringLiteral("A4"), static_cast<int>(Paper::A4));
   paper->addItem(QStringLiteral("A3"), static_cast<int>(Paper::A3));
   paper->addItem(QStringLiteral("Letter"), static_cast<int>(Paper::Letter));
+  return paper;
+}
+
+QComboBox* orientationBox(QDialog& dialog) {
   auto* orientation = new QComboBox(&dialog);
   orientation->addItem(QStringLiteral("beste"), static_cast<int>(Orientation::Best));
   orientation->addItem(QStringLiteral("Hochformat"), static_cast<int>(Orientation::Portrait));
   orientation->addItem(QStringLiteral("Querformat"), static_cast<int>(Orientation::Landscape));
+  return orientation;
+}
+
+// The longest edge in mm; 0 stands for the largest that fits one page.
+QDoubleSpinBox* edgeBox(QDialog& dialog) {
   auto* edge = new QDoubleSpinBox(&dialog);
   edge->setObjectName(QStringLiteral("NetEdge"));
   edge->setRange(0.0, 1000.0);
   edge->setDecimals(1);
   edge->setSuffix(QStringLiteral(" mm"));
   edge->setSpecialValueText(QStringLiteral("größte, die auf eine Seite passt"));
+  return edge;
+}
+
+}  // namespace
+
+std::optional<NetOptions> askNetOptions(QWidget* parent, const Polyhedron& solid,
+                                        const QString& title) {
+  QDialog dialog(parent);
+  dialog.setObjectName(QStringLiteral("NetOptions"));
+  dialog.setWindowTitle(title);
+  auto* paper = paperBox(dialog);
+  auto* orientation = orientationBox(dialog);
+  auto* edge = edgeBox(dialog);
   auto* largest = new QLabel(&dialog);
+  largest->setObjectName(QStringLiteral("NetLargest"));
   auto* tabs = new QCheckBox(QStringLiteral("Klebelaschen zeichnen"), &dialog);
   tabs->setChecked(true);
   auto* numbers = new QCheckBox(QStringLiteral("Kanten nummerieren"), &dialog);
@@ -51,9 +75,16 @@ std::optional<NetOptions> askNetOptions(QWidget* parent, const Polyhedron& solid
   const auto chosenOrientation = [orientation] {
     return static_cast<Orientation>(orientation->currentData().toInt());
   };
+  // A slot of the dialog's own event loop: no error may leave it.
   const auto showLargest = [&] {
-    const double mm = largestEdgeMm(solid, chosenPaper(), chosenOrientation());
-    largest->setText(QStringLiteral("Auf eine Seite passen bis %1 mm.").arg(mm, 0, 'f', 1));
+    try {
+      const double mm = largestEdgeMm(solid, chosenPaper(), chosenOrientation());
+      largest->setText(QStringLiteral("Auf eine Seite passen bis %1 mm.")
+                           .arg(QString::fromStdString(peopleNumber(mm, 1))));
+    } catch (const std::exception& error) {
+      largest->setText(QStringLiteral("Die größte Kante für eine Seite ist nicht bekannt: %1")
+                           .arg(QString::fromUtf8(error.what())));
+    }
   };
   showLargest();
   QObject::connect(paper, &QComboBox::currentIndexChanged, &dialog, showLargest);

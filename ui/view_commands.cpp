@@ -1,40 +1,27 @@
 // The window's view commands: zoom by keys and wheel, turning by keys, the
 // start pose, the neighbouring solids, presentation mode and the control
-// column. Each is a thin handler over the model and motion functions.
+// column. Each is a thin handler over the ViewerController.
 
-#include <algorithm>
-#include <cmath>
-
-#include "model/rotation.h"
-#include "model/zoom.h"
 #include "ui/main_window.h"
 
 namespace velkora {
 
-namespace {
-
-// The part of the drawing area's shorter side that the picture fills in presentation mode.
-constexpr double kPresentationFill = 0.9;
-
-}  // namespace
-
 void TFVelkora::zoomSteps(int steps) {
   guarded([this, steps] {
-    const double factor = steps > 0 ? kEnlargeFactor : kShrinkFactor;
-    for (int k = 0; k < std::abs(steps); ++k) {
-      zoomModel(state_.model, factor);
-    }
+    controller_.zoom(steps);
     if (steps != 0) zeichnen();
   });
 }
 
 void TFVelkora::wheelOverPicture(int angleDelta) {
-  guarded([this, angleDelta] { zoomSteps(wheelNotches(wheel_, angleDelta)); });
+  guarded([this, angleDelta] {
+    if (controller_.wheel(angleDelta) != 0) zeichnen();
+  });
 }
 
 void TFVelkora::turnBy(double a, double b, double c) {
   guarded([this, a, b, c] {
-    drehen(state_.model, a, b, c);
+    controller_.turn(a, b, c);
     zeichnen();
   });
 }
@@ -57,11 +44,8 @@ void TFVelkora::stepSolid(int direction) {
 }
 
 void TFVelkora::fitForPresentation() {
-  const double side = std::min(PB1.width(), PB1.height());
-  if (side <= 0) return;
   const bool outer = viewState().view == View::OuterSphere;
-  presentationFit_ *= zoomToRadius(state_.model, outer, kPresentationFill * side / 2.0);
-  zeichnen();
+  if (controller_.fitPresentation(outer, PB1.width(), PB1.height())) zeichnen();
 }
 
 void TFVelkora::setPresentation(bool on) {
@@ -71,9 +55,8 @@ void TFVelkora::setPresentation(bool on) {
       return;
     }
     if (on) {
-      presentation_ =
-          PresentationMemory{windowState(), state_.model.scale, columnHidden_, loadCount_};
-      presentationFit_ = 1.0;
+      presentation_ = PresentationMemory{windowState(), columnHidden_};
+      controller_.beginPresentation();
       presentationAction_->setChecked(true);
       columnAction_->setEnabled(true);
       leavePresentationAction_->setEnabled(true);
@@ -91,11 +74,7 @@ void TFVelkora::setPresentation(bool on) {
     columnAction_->setChecked(!columnHidden_);
     // The zoom of before, or, after another solid was loaded in the mode,
     // that solid without the mode's fitting.
-    if (loadCount_ == memory.loadCount && state_.model.scale > 0.0) {
-      zoomModel(state_.model, memory.scale / state_.model.scale);
-    } else if (presentationFit_ > 0.0) {
-      zoomModel(state_.model, 1.0 / presentationFit_);
-    }
+    controller_.endPresentation();
     setWindowState(memory.windowState);
     placePanels();
     zeichnen();

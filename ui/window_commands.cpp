@@ -1,12 +1,21 @@
 // The window's commands: one QAction each, with its German text and shortcut,
 // added to the window itself so that its key works whichever control has the
-// focus; the menu bar shows them in three menus. The tooltips of the controls.
+// focus; the menu bar shows them in three menus. The file, print and
+// properties commands hand over to their command objects at the guarded
+// boundary. The tooltips of the controls.
+
+#include <vector>
 
 #include <QKeySequence>
 #include <QMenu>
+#include <QMessageBox>
 
 #include "base/family.h"
+#include "ui/export_commands.h"
+#include "ui/help_window.h"
 #include "ui/main_window.h"
+#include "ui/print_command.h"
+#include "ui/properties_command.h"
 
 namespace velkora {
 
@@ -14,6 +23,42 @@ namespace {
 
 constexpr double kTurnStep = 5.0;      // degrees per Alt+arrow
 constexpr double kFineTurnStep = 1.0;  // with Shift
+
+// A turning command: its text, key and the degrees handed to drehen.
+struct TurnCommand {
+  QString text;
+  QKeySequence key;
+  bool fine = false;  // with Shift, the smaller step
+  double a = 0.0, b = 0.0, c = 0.0;
+};
+
+// Turning by keys: about the screen's vertical axis (x-z plane), its
+// horizontal axis (y-z plane) and in the screen plane (x-y plane), first the
+// 5-degree steps, then the same with Shift by 1 degree.
+std::vector<TurnCommand> turnCommands() {
+  struct Turn {
+    const char* text;
+    Qt::Key key;
+    double a, b, c;
+  };
+  const Turn turns[] = {{"Nach links drehen", Qt::Key_Left, 0, 0, -1},
+                        {"Nach rechts drehen", Qt::Key_Right, 0, 0, 1},
+                        {"Nach oben kippen", Qt::Key_Up, 0, -1, 0},
+                        {"Nach unten kippen", Qt::Key_Down, 0, 1, 0},
+                        {"Gegen den Uhrzeigersinn drehen", Qt::Key_PageUp, -1, 0, 0},
+                        {"Im Uhrzeigersinn drehen", Qt::Key_PageDown, 1, 0, 0}};
+  std::vector<TurnCommand> commands;
+  for (const bool fine : {false, true}) {
+    const double step = fine ? kFineTurnStep : kTurnStep;
+    for (const Turn& turn : turns) {
+      commands.push_back(
+          {QStringLiteral("%1 um %2°").arg(QString::fromUtf8(turn.text)).arg(step),
+           QKeySequence(fine ? (Qt::ALT | Qt::SHIFT | turn.key) : (Qt::ALT | turn.key)), fine,
+           turn.a * step, turn.b * step, turn.c * step});
+    }
+  }
+  return commands;
+}
 
 }  // namespace
 
@@ -83,31 +128,15 @@ void TFVelkora::buildCommands() {
   addCommand(view, QStringLiteral("Ver&kleinern"), QKeySequence(Qt::CTRL | Qt::Key_Minus),
              [this] { zoomSteps(-1); });
 
-  // Turning by keys: about the screen's vertical axis (x-z plane), its
-  // horizontal axis (y-z plane) and in the screen plane (x-y plane).
   QMenu* turnMenu = view->addMenu(QStringLiteral("&Drehen"));
-  struct Turn {
-    const char* text;
-    Qt::Key key;
-    double a, b, c;
-  };
-  const Turn turns[] = {{"Nach links drehen", Qt::Key_Left, 0, 0, -1},
-                        {"Nach rechts drehen", Qt::Key_Right, 0, 0, 1},
-                        {"Nach oben kippen", Qt::Key_Up, 0, -1, 0},
-                        {"Nach unten kippen", Qt::Key_Down, 0, 1, 0},
-                        {"Gegen den Uhrzeigersinn drehen", Qt::Key_PageUp, -1, 0, 0},
-                        {"Im Uhrzeigersinn drehen", Qt::Key_PageDown, 1, 0, 0}};
-  for (const bool fine : {false, true}) {
-    if (fine) turnMenu->addSeparator();
-    for (const Turn& turn : turns) {
-      const double step = fine ? kFineTurnStep : kTurnStep;
-      const QString text = QStringLiteral("%1 um %2°").arg(QString::fromUtf8(turn.text)).arg(step);
-      const QKeySequence key(fine ? (Qt::ALT | Qt::SHIFT | turn.key) : (Qt::ALT | turn.key));
-      const double a = turn.a * step;
-      const double b = turn.b * step;
-      const double c = turn.c * step;
-      addCommand(turnMenu, text, key, [this, a, b, c] { turnBy(a, b, c); });
-    }
+  bool fine = false;
+  for (const TurnCommand& turn : turnCommands()) {
+    if (turn.fine != fine) turnMenu->addSeparator();
+    fine = turn.fine;
+    const double a = turn.a;
+    const double b = turn.b;
+    const double c = turn.c;
+    addCommand(turnMenu, turn.text, turn.key, [this, a, b, c] { turnBy(a, b, c); });
   }
 
   QMenu* help = menuBar_.addMenu(QStringLiteral("&Hilfe"));
@@ -129,6 +158,48 @@ void TFVelkora::setToolTips() {
       "Mit gedrückter linker Maustaste ziehen: den Körper drehen. Mausrad: vergrößern oder "
       "verkleinern."));
   setViewCaptions(0);
+}
+
+void TFVelkora::savePicture() {
+  guarded([this] { exports_->savePicture(); });
+}
+
+void TFVelkora::savePictureTo(const QString& path, int scale) {
+  guarded([this, &path, scale] { exports_->savePictureTo(path, scale); });
+}
+
+void TFVelkora::copyPicture() {
+  guarded([this] { exports_->copyPicture(); });
+}
+
+void TFVelkora::exportSolid() {
+  guarded([this] { exports_->exportSolid(); });
+}
+
+void TFVelkora::exportSolidTo(const QString& path, bool currentPose, double diameterMm) {
+  guarded([this, &path, currentPose, diameterMm] {
+    exports_->exportSolidTo(path, currentPose, diameterMm);
+  });
+}
+
+void TFVelkora::printNet() {
+  guarded([this] { print_->printNet(); });
+}
+
+void TFVelkora::saveNet() {
+  guarded([this] { exports_->saveNet(); });
+}
+
+void TFVelkora::setPropertiesShown(bool shown) {
+  guarded([this, shown] { properties_->setShown(shown); });
+}
+
+void TFVelkora::showHelp() {
+  guarded([this] { showHelpWindow(this, commands()); });
+}
+
+void TFVelkora::showAbout() {
+  guarded([this] { QMessageBox::about(this, QStringLiteral("Über Korvelindra"), aboutText()); });
 }
 
 }  // namespace velkora

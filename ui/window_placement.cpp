@@ -21,4 +21,24 @@ Placement placeWindow(QSize window, QSize frame, QRect available) {
   return placement;
 }
 
+Placement placeBeside(QRect mainFrame, QSize window, QSize frame, QRect available) {
+  constexpr int kGap = 8;
+  const QSize room(std::max(1, available.width() - frame.width()),
+                   std::max(1, available.height() - frame.height()));
+  Placement placement;
+  placement.clientSize = window.boundedTo(room);
+  placement.shrunk = placement.clientSize != window;
+  const QSize outer = placement.clientSize + frame;
+  int x = mainFrame.right() + kGap;
+  if (x + outer.width() > available.right() &&
+      mainFrame.left() - kGap - outer.width() >= available.left()) {
+    x = mainFrame.left() - kGap - outer.width();
+  }
+  x = std::max(available.left(), std::min(x, available.right() - outer.width()));
+  const int y =
+      std::max(available.top(), std::min(mainFrame.top(), available.bottom() - outer.height()));
+  placement.framePosition = QPoint(x, y);
+  return placement;
+}
+
 }  // namespace velkora

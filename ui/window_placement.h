@@ -1,7 +1,8 @@
 #pragma once
-// Where the window opens on a screen: centred in the available area when it
-// fits, otherwise at the area's top left, shrunk to the area so that its title
-// bar and every edge stay reachable. Pure geometry; the window applies it.
+// Where windows open on a screen: the main window centred in the available
+// area when it fits, otherwise at the area's top left, shrunk to the area so
+// that its title bar and every edge stay reachable; a tool window beside the
+// main window, never larger than the area. Pure geometry; the windows apply it.
 
 #include <QPoint>
 #include <QRect>
@@ -18,5 +19,11 @@ struct Placement {
 // window: the client size wanted; frame: what the window manager adds (title
 // bar, borders); available: the screen's available geometry.
 Placement placeWindow(QSize window, QSize frame, QRect available);
+
+// A tool window (properties, help) of client size window with the given frame,
+// beside the main window's frame mainFrame: on its right, else on its left
+// where it fits there, else as far right as the area allows; top edges level
+// where the area allows. Shrunk to the area where it is larger (shrunk set).
+Placement placeBeside(QRect mainFrame, QSize window, QSize frame, QRect available);
 
 }  // namespace velkora

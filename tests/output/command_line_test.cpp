@@ -84,7 +84,7 @@ TEST(CommandLine, ExportsCarryTheirValues) {
   const CliRequest net = parse({"--solid", "2", "--export-net", "n.svg", "--paper", "letter",
                                 "--edge-mm", "30", "--no-tabs"});
   EXPECT_EQ(net.action, CliAction::ExportNet);
-  EXPECT_EQ(net.paper, CliPaper::Letter);
+  EXPECT_EQ(net.paper, Paper::Letter);
   EXPECT_EQ(net.edgeMm, 30.0);
   EXPECT_FALSE(net.tabs);
 

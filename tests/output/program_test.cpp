@@ -114,6 +114,15 @@ TEST(Program, HeadlessExportsWriteTheirFiles) {
   EXPECT_EQ(properties.exitCode, 0);
   EXPECT_TRUE(properties.out.startsWith(QLatin1Char('{')));
   EXPECT_TRUE(properties.out.contains(QStringLiteral("\"face_kinds\"")));
+  // For programs a decimal point; the text for people has the decimal comma
+  // and the list position that --solid takes (type 5 sits at position 12).
+  EXPECT_TRUE(
+      properties.out.contains(QRegularExpression(QStringLiteral("\"volume\": [0-9]+\\.[0-9]"))))
+      << properties.out.toStdString();
+  const ProgramRun text = runProgram({"--solid", "12", "--properties"});
+  EXPECT_EQ(text.exitCode, 0);
+  EXPECT_TRUE(text.out.contains(QStringLiteral("\nListenplatz\t12\n"))) << text.out.toStdString();
+  EXPECT_TRUE(text.out.contains(QStringLiteral("\nVolumen\t2,35702\n"))) << text.out.toStdString();
 
   const QString json = dir.filePath(QStringLiteral("netz.json"));
   EXPECT_EQ(runProgram({"--solid", "0", "--export-net", json}).exitCode, 0);

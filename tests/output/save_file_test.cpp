@@ -91,6 +91,11 @@ TEST_F(SaveFileTest, AFullDiskLeavesTheOldFileAndNoTemporaryFile) {
   } catch (const EWriteError& error) {
     EXPECT_EQ(error.path(), existing_);
     EXPECT_EQ(error.reason(), QStringLiteral("No space left on device"));
+    // The window's message says it in German only, path and reason included.
+    EXPECT_EQ(QString::fromUtf8(error.what()),
+              QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: kein Platz mehr auf "
+                             "dem Datenträger")
+                  .arg(existing_));
   }
   EXPECT_EQ(contents(existing_), QByteArray("old contents"));
   EXPECT_EQ(files(), QStringList{QStringLiteral("existing.bin")});
@@ -99,7 +104,14 @@ TEST_F(SaveFileTest, AFullDiskLeavesTheOldFileAndNoTemporaryFile) {
 TEST_F(SaveFileTest, AFolderANonWritablePlaceAndNoNameAreRefused) {
   ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("folder")));
   const QString folder = dir_.filePath(QStringLiteral("folder"));
-  EXPECT_THROW(saveFileAtomically(folder, "x"), EWriteError);
+  try {
+    saveFileAtomically(folder, "x");
+    ADD_FAILURE() << "a folder was accepted";
+  } catch (const EWriteError& error) {
+    EXPECT_TRUE(QString::fromUtf8(error.what())
+                    .endsWith(QStringLiteral(": an dieser Stelle liegt ein Ordner")))
+        << error.what();
+  }
   EXPECT_TRUE(QFileInfo(folder).isDir());
   // /proc takes no new files, whoever runs the test.
   EXPECT_THROW(saveFileAtomically(QStringLiteral("/proc/korvelindra-save-test"), "x"), EWriteError);

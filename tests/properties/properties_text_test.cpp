@@ -1,6 +1,6 @@
 // The German rows, the table and the JSON object: normalisation and Euler
 // stated, the drawn spheres compared with the true ones, numbers with a
-// decimal point, JSON that a strict reader accepts with the right keys.
+// decimal comma, JSON that a strict reader accepts with the right keys.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -57,10 +57,10 @@ TEST(PropertiesRows, StateNormalisationAndEulerForEverySolid) {
   }
 }
 
-TEST(PropertiesRows, ShowSixDigitsWithADecimalPoint) {
+TEST(PropertiesRows, ShowSixDigitsWithADecimalComma) {
   const SolidProperties& tetrahedron = propertiesAt(0);
-  EXPECT_EQ(rowValue(tetrahedron, "Volumen"), "0.117851");  // sqrt(2) / 12
-  EXPECT_EQ(rowValue(tetrahedron, "Diederwinkel"), "70.5288° (6×)");
+  EXPECT_EQ(rowValue(tetrahedron, "Volumen"), "0,117851");  // sqrt(2) / 12
+  EXPECT_EQ(rowValue(tetrahedron, "Diederwinkel"), "70,5288° (6×)");
   EXPECT_EQ(rowValue(tetrahedron, "Symmetrie"), "Td (Ordnung 24, Drehgruppe T)");
   EXPECT_EQ(rowValue(tetrahedron, "Dualer Körper"), "Tetraeder");
   EXPECT_EQ(rowValue(tetrahedron, "Flächenarten"), "4 Dreiecke");
@@ -69,8 +69,20 @@ TEST(PropertiesRows, ShowSixDigitsWithADecimalPoint) {
   EXPECT_EQ(rowValue(cuboctahedron, "Inkugelradius"),
             "keine (nicht alle gleich weit vom Mittelpunkt)");
   EXPECT_EQ(rowValue(propertiesAt(29), "Flächenarten"), "12 × Rhombus");
-  EXPECT_EQ(significantText(1234567.0, 6), "1.23457e+06");
-  EXPECT_EQ(significantText(0.5, 6), "0.5");
+  EXPECT_EQ(peopleNumber(1234567.0), "1,23457e+06");
+  EXPECT_EQ(peopleNumber(0.5), "0,5");
+  EXPECT_EQ(peopleNumber(48.0, 1), "48,0");
+  EXPECT_EQ(peopleNumber(-0.25, 2), "-0,25");
+}
+
+// The number a person reads is the one --solid takes: the list position, not
+// the catalogue's type number (position 18 holds type 23).
+TEST(PropertiesRows, ShowTheListPositionWhereTheJsonKeepsTheTypeToo) {
+  const SolidProperties& deltoid = propertiesAt(18);
+  ASSERT_EQ(deltoid.type, 23);
+  EXPECT_EQ(rowValue(deltoid, "Listenplatz"), "18");
+  const std::string json = propertiesJson(deltoid);
+  EXPECT_NE(json.find("\"position\": 18, \"type\": 23"), std::string::npos) << json;
 }
 
 TEST(PropertiesRows, TableHasOneTabSeparatedLinePerRow) {
@@ -104,9 +116,9 @@ TEST(DrawnRadii, TheOneVisibleDifferenceIsShownPlainly) {
   EXPECT_NEAR(p.drawnOuterRadius / p.farthestVertex - 1.0, 0.0024, 0.0001);
   const std::string row = rowValue(p, "Äußere Kugel im Bild");
   const double k = p.normalisation;
-  EXPECT_EQ(row, "gezeichnet " + significantText(p.drawnOuterRadius * k, 6) + ", wahr " +
-                     significantText(p.farthestVertex * k, 6) + " (0.24 % größer)");
-  EXPECT_NE(significantText(p.drawnOuterRadius * k, 6), significantText(p.farthestVertex * k, 6));
+  EXPECT_EQ(row, "gezeichnet " + peopleNumber(p.drawnOuterRadius * k) + ", wahr " +
+                     peopleNumber(p.farthestVertex * k) + " (0,24 % größer)");
+  EXPECT_NE(peopleNumber(p.drawnOuterRadius * k), peopleNumber(p.farthestVertex * k));
 }
 
 // The properties work the drawn radii out without building the sphere meshes;
@@ -122,17 +134,30 @@ TEST(DrawnRadii, AreExactlyThoseOfTheLoadedModel) {
 }
 
 TEST(DrawnRadii, DifferenceText) {
-  EXPECT_EQ(radiusDifference(0.9976, 1.0), "0.24 % kleiner");
-  EXPECT_EQ(radiusDifference(2.002, 2.0), "0.10 % größer");
-  EXPECT_EQ(radiusDifference(1.00004, 1.0), "gleich bis auf < 0.01 %");
-  EXPECT_EQ(radiusDifference(0.99994, 1.0), "0.01 % kleiner");
+  EXPECT_EQ(radiusDifference(0.9976, 1.0), "0,24 % kleiner");
+  EXPECT_EQ(radiusDifference(2.002, 2.0), "0,10 % größer");
+  EXPECT_EQ(radiusDifference(1.00004, 1.0), "gleich bis auf < 0,01 %");
+  EXPECT_EQ(radiusDifference(0.99994, 1.0), "0,01 % kleiner");
 }
 
 TEST(PropertiesJson, EverySolidParsesWithExactlyTheKeysAndItsValues) {
-  const std::vector<std::string> keys = {"name",     "type",      "family",       "vertices",
-                                         "edges",    "faces",     "face_kinds",   "configuration",
-                                         "dual",     "symmetry",  "edge_lengths", "dihedral_angles",
-                                         "inradius", "midradius", "circumradius", "surface_area",
+  const std::vector<std::string> keys = {"name",
+                                         "position",
+                                         "type",
+                                         "family",
+                                         "vertices",
+                                         "edges",
+                                         "faces",
+                                         "face_kinds",
+                                         "configuration",
+                                         "dual",
+                                         "symmetry",
+                                         "edge_lengths",
+                                         "dihedral_angles",
+                                         "inradius",
+                                         "midradius",
+                                         "circumradius",
+                                         "surface_area",
                                          "volume"};
   for (int position = 0; position < kSolidCount; ++position) {
     const SolidProperties& p = propertiesAt(position);
@@ -140,6 +165,7 @@ TEST(PropertiesJson, EverySolidParsesWithExactlyTheKeysAndItsValues) {
     ASSERT_EQ(json.kind, test::JsonValue::Kind::Object);
     EXPECT_EQ(json.keys(), keys) << p.name;
     EXPECT_EQ(json.at("name").text, p.name);
+    EXPECT_EQ(json.at("position").number, position);
     EXPECT_EQ(json.at("type").number, p.type);
     EXPECT_EQ(json.at("vertices").number, p.vertices);
     EXPECT_EQ(json.at("edges").number, p.edges);

@@ -1,0 +1,124 @@
+#include "output/export_service.h"
+
+#include <memory>
+
+#include <QFileInfo>
+
+#include "model/load.h"
+#include "nets/net_json.h"
+#include "nets/net_paint.h"
+#include "output/picture.h"
+#include "output/save_file.h"
+#include "solid_export/mesh_export.h"
+
+namespace velkora {
+
+namespace {
+
+QByteArray bytesOf(const std::string& text) {
+  return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// ".stl, .obj oder .off"
+std::string suffixList(const QStringList& suffixes) {
+  std::string list;
+  for (qsizetype k = 0; k < suffixes.size(); ++k) {
+    if (k > 0) list += k + 1 == suffixes.size() ? " oder " : ", ";
+    list += "." + suffixes[k].toStdString();
+  }
+  return list;
+}
+
+}  // namespace
+
+const QStringList& pictureSuffixes() {
+  static const QStringList suffixes{QStringLiteral("png")};
+  return suffixes;
+}
+
+const QStringList& solidSuffixes() {
+  static const QStringList suffixes{QStringLiteral("stl"), QStringLiteral("obj"),
+                                    QStringLiteral("off")};
+  return suffixes;
+}
+
+const QStringList& netSuffixes() {
+  static const QStringList suffixes{QStringLiteral("pdf"), QStringLiteral("svg"),
+                                    QStringLiteral("json")};
+  return suffixes;
+}
+
+std::optional<NetFormat> netFormatFromPath(const QString& path) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix == QStringLiteral("pdf")) return NetFormat::Pdf;
+  if (suffix == QStringLiteral("svg")) return NetFormat::Svg;
+  if (suffix == QStringLiteral("json")) return NetFormat::Json;
+  return std::nullopt;
+}
+
+std::optional<Paper> paperFromName(const QString& name) {
+  const QString folded = name.toLower();
+  if (folded == QStringLiteral("a4")) return Paper::A4;
+  if (folded == QStringLiteral("a3")) return Paper::A3;
+  if (folded == QStringLiteral("letter")) return Paper::Letter;
+  return std::nullopt;
+}
+
+QPageSize pageSizeOf(Paper paper) {
+  switch (paper) {
+    case Paper::A3:
+      return QPageSize(QPageSize::A3);
+    case Paper::Letter:
+      return QPageSize(QPageSize::Letter);
+    case Paper::A4:
+      break;
+  }
+  return QPageSize(QPageSize::A4);
+}
+
+std::unique_ptr<Model> startModel(const CatalogueTexts& texts, int position) {
+  // The model is large; it lives on the heap.
+  auto model = std::make_unique<Model>();
+  loadSolidAt(*model, texts, position);
+  return model;
+}
+
+Polyhedron startPoseSolid(const CatalogueTexts& texts, int position) {
+  return polyhedronOf(*startModel(texts, position));
+}
+
+void exportPicture(const QString& path, const Model& model, const ViewState& view,
+                   QSize logicalSize, int scale) {
+  saveFileAtomically(path, pngBytes(composePicture(model, view, logicalSize, scale)));
+}
+
+void exportSolid(const QString& path, const Polyhedron& solid, double diameterMm,
+                 const std::string& name) {
+  const std::optional<MeshFormat> format = meshFormatFromPath(path.toStdString());
+  if (!format) {
+    throw EExportFormat("Die Endung von " + path.toStdString() + " nennt kein bekanntes Format (" +
+                        suffixList(solidSuffixes()) + ")");
+  }
+  saveFileAtomically(path, bytesOf(meshFileBytes(solid, *format, diameterMm, name)));
+}
+
+void exportNet(const QString& path, const NetDocument& net) {
+  const std::optional<NetFormat> format = netFormatFromPath(path);
+  if (!format) {
+    throw EExportFormat("Die Endung von " + path.toStdString() + " nennt kein Netzformat (" +
+                        suffixList(netSuffixes()) + ")");
+  }
+  switch (*format) {
+    case NetFormat::Pdf:
+      saveFileAtomically(path, netPdf(net));
+      break;
+    case NetFormat::Svg:
+      saveFileAtomically(path, netSvg(net));
+      break;
+    case NetFormat::Json:
+      saveFileAtomically(path, bytesOf(netJson(net)));
+      break;
+  }
+}
+
+}  // namespace velkora

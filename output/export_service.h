@@ -1,0 +1,67 @@
+#pragma once
+// The program's exports in one place, for the window's menus and the command
+// line alike: the picture, the solid and the paper net, each written
+// atomically, with the writer chosen here, once, by the file's suffix; the
+// net's paper types by name and page size; the start pose of an export.
+// No dialogs and no printing; errors are thrown, never shown.
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <QPageSize>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include "base/errors.h"
+#include "model/model.h"
+#include "model/polyhedron.h"
+#include "model/solid_catalogue.h"
+#include "nets/net_types.h"
+#include "render/frame.h"
+
+namespace velkora {
+
+// A file name whose suffix names no format of that export. The message
+// names the file and the suffixes that are known.
+class EExportFormat : public Error {
+ public:
+  using Error::Error;
+};
+
+enum class NetFormat { Pdf, Svg, Json };
+
+// The suffixes of each export, lower case without the dot, the default first.
+const QStringList& pictureSuffixes();  // png
+const QStringList& solidSuffixes();    // stl, obj, off
+const QStringList& netSuffixes();      // pdf, svg, json
+
+// The net's format by the path's suffix (letter case ignored); empty for another suffix.
+std::optional<NetFormat> netFormatFromPath(const QString& path);
+
+// The paper for its name: a4, a3 or letter, letter case ignored; empty otherwise.
+std::optional<Paper> paperFromName(const QString& name);
+QPageSize pageSizeOf(Paper paper);
+
+// The model of the solid at list position as right after it is picked: start
+// pose and size. Throws what loadSolidAt throws.
+std::unique_ptr<Model> startModel(const CatalogueTexts& texts, int position);
+// The same solid as plain geometry, in catalogue units.
+Polyhedron startPoseSolid(const CatalogueTexts& texts, int position);
+
+// The picture of model at logicalSize times scale, as PNG. Throws EWriteError.
+void exportPicture(const QString& path, const Model& model, const ViewState& view,
+                   QSize logicalSize, int scale);
+
+// The solid as STL, OBJ or OFF by the path's suffix, scaled to a circumscribed
+// diameter of diameterMm, named name (UTF-8). Throws EExportFormat (nothing
+// written), EMeshExport or EWriteError.
+void exportSolid(const QString& path, const Polyhedron& solid, double diameterMm,
+                 const std::string& name);
+
+// The net as PDF, SVG or JSON by the path's suffix. Throws EExportFormat
+// (nothing written) or EWriteError.
+void exportNet(const QString& path, const NetDocument& net);
+
+}  // namespace velkora

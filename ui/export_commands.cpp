@@ -1,0 +1,113 @@
+#include "ui/export_commands.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+
+#include "model/polyhedron.h"
+#include "nets/layout.h"
+#include "output/export_service.h"
+#include "output/picture.h"
+#include "solid_export/mesh_export.h"
+#include "ui/main_window.h"
+#include "ui/net_dialog.h"
+#include "ui/save_dialog.h"
+
+namespace velkora {
+
+namespace {
+
+// The default suffix follows the chosen filter, so the file name decides the format.
+void followFilterSuffix(QFileDialog& dialog) {
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&dialog](const QString& filter) {
+                     dialog.setDefaultSuffix(
+                         filter.section(QStringLiteral("*."), 1).section(QLatin1Char(')'), 0, 0));
+                   });
+}
+
+}  // namespace
+
+void ExportCommands::savePicture() {
+  QFileDialog dialog(&window_);
+  setUpSaveDialog(dialog, QStringLiteral("Bild speichern"), {QStringLiteral("PNG-Bilder (*.png)")},
+                  QStringLiteral("png"));
+  dialog.selectFile(suggestedName(window_.selectedName(), QStringLiteral("png")));
+  auto* scale = new QComboBox(&dialog);
+  scale->setObjectName(QStringLiteral("PictureScale"));
+  const QSize size = window_.pictureSize();
+  for (const int k : kPictureScales) {
+    scale->addItem(QStringLiteral("%1-fach (%2 × %3 Pixel)")
+                       .arg(k)
+                       .arg(size.width() * k)
+                       .arg(size.height() * k),
+                   k);
+  }
+  addDialogRow(dialog, QStringLiteral("Größe:"), scale);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  savePictureTo(dialog.selectedFiles().front(), scale->currentData().toInt());
+}
+
+void ExportCommands::savePictureTo(const QString& path, int scale) {
+  exportPicture(path, window_.state().model, window_.viewState(), window_.pictureSize(), scale);
+}
+
+void ExportCommands::copyPicture() {
+  QApplication::clipboard()->setImage(
+      composePicture(window_.state().model, window_.viewState(), window_.pictureSize(), 1));
+}
+
+void ExportCommands::exportSolid() {
+  QFileDialog dialog(&window_);
+  setUpSaveDialog(dialog, QStringLiteral("Körper exportieren"),
+                  {QStringLiteral("STL, binär (*.stl)"), QStringLiteral("Wavefront OBJ (*.obj)"),
+                   QStringLiteral("OFF (*.off)")},
+                  QStringLiteral("stl"));
+  dialog.selectFile(suggestedName(window_.selectedName(), QStringLiteral("stl")));
+  auto* pose = new QComboBox(&dialog);
+  pose->setObjectName(QStringLiteral("SolidPose"));
+  pose->addItem(QStringLiteral("aktuelle Lage"), true);
+  pose->addItem(QStringLiteral("Ausgangslage"), false);
+  auto* size = new QDoubleSpinBox(&dialog);
+  size->setObjectName(QStringLiteral("SolidSize"));
+  size->setRange(1.0, 10000.0);
+  size->setDecimals(1);
+  size->setSuffix(QStringLiteral(" mm"));
+  size->setValue(kDefaultDiameterMm);
+  addDialogRow(dialog, QStringLiteral("Lage:"), pose);
+  addDialogRow(dialog, QStringLiteral("Umkugeldurchmesser:"), size);
+  followFilterSuffix(dialog);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  exportSolidTo(dialog.selectedFiles().front(), pose->currentData().toBool(), size->value());
+}
+
+void ExportCommands::exportSolidTo(const QString& path, bool currentPose, double diameterMm) {
+  const ViewerState& state = window_.state();
+  const int position = window_.selectedPosition();
+  const Polyhedron solid =
+      currentPose ? polyhedronOf(state.model) : startPoseSolid(state.texts, position);
+  velkora::exportSolid(path, solid, diameterMm, solidNameAt(state.texts, position));
+}
+
+void ExportCommands::saveNet() {
+  const ViewerState& state = window_.state();
+  const int position = window_.selectedPosition();
+  const Polyhedron solid = polyhedronAt(state.texts, position);
+  const auto options = askNetOptions(&window_, solid, QStringLiteral("Netz speichern"));
+  if (!options) return;
+  QFileDialog dialog(&window_);
+  dialog.setWindowTitle(QStringLiteral("Netz speichern"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilters({QStringLiteral("PDF (*.pdf)"), QStringLiteral("SVG (*.svg)"),
+                         QStringLiteral("JSON (*.json)")});
+  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  dialog.selectFile(suggestedName(window_.selectedName(), QStringLiteral("pdf")));
+  followFilterSuffix(dialog);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  const QString path = dialog.selectedFiles().front();
+  exportNet(path, buildNet(solid, solidNameAt(state.texts, position), *options));
+}
+
+}  // namespace velkora

@@ -1,0 +1,38 @@
+#include "ui/print_command.h"
+
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "model/polyhedron.h"
+#include "nets/layout.h"
+#include "nets/net_paint.h"
+#include "output/export_service.h"
+#include "ui/main_window.h"
+#include "ui/net_dialog.h"
+
+namespace velkora {
+
+void PrintCommand::printNet() {
+  const ViewerState& state = window_.state();
+  const int position = window_.selectedPosition();
+  const Polyhedron solid = polyhedronAt(state.texts, position);
+  const auto options = askNetOptions(&window_, solid, QStringLiteral("Netz drucken"));
+  if (!options) return;
+  const NetDocument net = buildNet(solid, solidNameAt(state.texts, position), *options);
+
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageSize(pageSizeOf(options->paper));
+  printer.setPageOrientation(net.paperWidthMm > net.paperHeightMm ? QPageLayout::Landscape
+                                                                  : QPageLayout::Portrait);
+  printer.setFullPage(true);
+  printer.setDocName(QString::fromStdString(net.solid));
+  QPrintPreviewDialog preview(&printer, &window_);
+  preview.setWindowTitle(QStringLiteral("Netz drucken"));
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                   [this, &net](QPrinter* target) {
+                     runGuarded(report_, [&] { velkora::printNet(*target, net); });
+                   });
+  preview.exec();
+}
+
+}  // namespace velkora

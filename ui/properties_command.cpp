@@ -1,0 +1,43 @@
+#include "ui/properties_command.h"
+
+#include <QAction>
+
+#include "ui/main_window.h"
+#include "ui/properties_window.h"
+#include "ui/shared_commands.h"
+#include "ui/tool_window_place.h"
+
+namespace velkora {
+
+PropertiesCommand::PropertiesCommand(TFVelkora& window, QAction& action,
+                                     const ErrorReporter& report)
+    : window_(window), action_(action), report_(report) {}
+
+PropertiesCommand::~PropertiesCommand() = default;
+
+void PropertiesCommand::setShown(bool shown) {
+  action_.setChecked(shown);
+  if (!shown) {
+    if (properties_ != nullptr) properties_->hide();
+    return;
+  }
+  if (properties_ == nullptr) {
+    // The reporter is called through the window, which may have been given another since.
+    properties_ = std::make_unique<PropertiesWindow>(
+        window_.state().texts, [this](int position) { window_.selectPosition(position); },
+        [this](const QString& text) { report_(text); }, &window_);
+    QObject::connect(properties_.get(), &PropertiesWindow::closed, &action_,
+                     [this] { action_.setChecked(false); });
+    shareCommands(*properties_, window_.commands());
+  }
+  properties_->showSolid(window_.selectedPosition());
+  placeBesideMainWindow(*properties_, window_);
+  properties_->show();
+  properties_->raise();
+}
+
+void PropertiesCommand::follow(int position) {
+  if (properties_ != nullptr && properties_->isVisible()) properties_->showSolid(position);
+}
+
+}  // namespace velkora

@@ -1,0 +1,99 @@
+#include "ui/viewer_controller.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/load.h"
+#include "model/rotation.h"
+#include "model/solid_catalogue.h"
+#include "model/zoom.h"
+#include "motion/motion_state.h"
+
+namespace velkora {
+
+namespace {
+
+// The part of the drawing area's shorter side that the picture fills in presentation mode.
+constexpr double kPresentationFill = 0.9;
+
+}  // namespace
+
+void ViewerController::create() {
+  state_.texts = loadCatalogueTexts();
+  state_.motion.stepX = 0.0;
+  state_.motion.stepY = 0.0;
+  state_.motion.stepZ = 0.5;
+  state_.markPoints = false;
+  state_.motion.formReady = true;
+}
+
+void ViewerController::destroy() { state_.texts = CatalogueTexts{}; }
+
+void ViewerController::load(std::string_view listLine) {
+  loadModel(state_.model, listLine, state_.texts.vertexLines, state_.texts.faceLines);
+  ++loadCount_;
+  presentationFit_ = 1.0;
+}
+
+void ViewerController::prepareAnimation() { prepareAnimationStart(state_.motion); }
+
+void ViewerController::tick() { rechnen(state_.model, state_.motion); }
+
+bool ViewerController::setStep(int axis, int spinValue) {
+  setStepFromSpin(state_.motion, axis, spinValue);
+  if (!state_.motion.formReady) return false;
+  rechnen(state_.model, state_.motion);
+  return true;
+}
+
+void ViewerController::zoom(int steps) {
+  const double factor = steps > 0 ? kEnlargeFactor : kShrinkFactor;
+  for (int k = 0; k < std::abs(steps); ++k) {
+    zoomModel(state_.model, factor);
+  }
+}
+
+int ViewerController::wheel(int angleDelta) {
+  const int notches = wheelNotches(wheel_, angleDelta);
+  zoom(notches);
+  return notches;
+}
+
+void ViewerController::turn(double a, double b, double c) { drehen(state_.model, a, b, c); }
+
+bool ViewerController::press(bool leftButton, int x, int y) {
+  return dragPress(state_.motion, leftButton, x, y);
+}
+
+bool ViewerController::move(int x, int y) { return dragMove(state_.model, state_.motion, x, y); }
+
+void ViewerController::release() { dragRelease(state_.motion); }
+
+void ViewerController::beginPresentation() {
+  presentation_ = Presentation{state_.model.scale, loadCount_};
+  presentationFit_ = 1.0;
+}
+
+bool ViewerController::fitPresentation(bool outerSphere, int width, int height) {
+  const double side = std::min(width, height);
+  if (side <= 0) return false;
+  presentationFit_ *= zoomToRadius(state_.model, outerSphere, kPresentationFill * side / 2.0);
+  return true;
+}
+
+void ViewerController::endPresentation() {
+  if (!presentation_) return;
+  const Presentation memory = *presentation_;
+  presentation_.reset();
+  if (loadCount_ == memory.loadCount && state_.model.scale > 0.0) {
+    zoomModel(state_.model, memory.scale / state_.model.scale);
+  } else if (presentationFit_ > 0.0) {
+    zoomModel(state_.model, 1.0 / presentationFit_);
+  }
+}
+
+void ViewerController::compose(View view, int width, int height, int scale) {
+  composeFrame(state_.model, viewState(view), width, height, buffers_, scale);
+}
+
+}  // namespace velkora

@@ -1,0 +1,87 @@
+#pragma once
+// The viewer without its widgets: the state (catalogues, model, motion, marks)
+// and the frame buffers, and the rules the window's handlers apply to them:
+// loading a list line, the animation's start and ticks, the spin steps, zoom
+// by buttons, keys and wheel, turning by keys and drag, and presentation
+// mode's fit and restore. Qt-free; the window reads its controls, calls these
+// and shows the frame. Does not know list positions, captions or timers.
+
+#include <optional>
+#include <string_view>
+
+#include "motion/wheel.h"
+#include "render/frame.h"
+#include "ui/viewer_state.h"
+
+namespace velkora {
+
+class ViewerController {
+ public:
+  ViewerState& state() { return state_; }
+  const ViewerState& state() const { return state_; }
+  const FrameBuffers& frameBuffers() const { return buffers_; }
+
+  // Loads both catalogues and sets the first steps (0, 0, 0.5), no marks, formReady.
+  void create();
+  // Frees the catalogues.
+  void destroy();
+
+  // Loads the list line (name, TAB, type) into the model: start pose and size.
+  // A new solid ends any fitting that presentation mode did to the one before.
+  void load(std::string_view listLine);
+  int loadCount() const { return loadCount_; }
+
+  void setMarks(bool on) { state_.markPoints = on; }
+  ViewState viewState(View view) const { return ViewState{view, state_.markPoints}; }
+
+  // Before the timer starts: all steps 0 give a first step about the vertical axis.
+  void prepareAnimation();
+  // One animation step.
+  void tick();
+  // Sets the step of axis 0, 1 or 2 from a spin value (value x 0.25 degrees);
+  // once the form is ready also turns by one step. Returns whether it turned.
+  bool setStep(int axis, int spinValue);
+
+  // Zooms by steps of the buttons' factors: + enlarges by 1.1, - shrinks by 10/11.
+  void zoom(int steps);
+  // Adds a wheel delta (120 per notch), zooms by the whole notches it
+  // completes and returns them.
+  int wheel(int angleDelta);
+  // Turns the model by the given degrees (drehen).
+  void turn(double a, double b, double c);
+
+  // The drag: a left press starts it (returns true), a move turns the model
+  // one degree per pixel (returns whether it turned), a release ends it.
+  bool press(bool leftButton, int x, int y);
+  bool move(int x, int y);
+  void release();
+
+  // Presentation mode: begin remembers the zoom; fit zooms so that the solid
+  // (outerSphere: its enclosing sphere) fills 90 % of the shorter side of a
+  // width x height surface (false and nothing for an empty one); end
+  // restores the zoom of before, or, after another solid was loaded, that
+  // solid's own.
+  void beginPresentation();
+  bool fitPresentation(bool outerSphere, int width, int height);
+  void endPresentation();
+  bool inPresentation() const { return presentation_.has_value(); }
+
+  // Composes the current model into the frame buffers at width x height device
+  // pixels, scale device pixels per logical pixel.
+  void compose(View view, int width, int height, int scale);
+
+ private:
+  struct Presentation {
+    double scale = 0.0;  // the model's scale before the mode fitted it
+    int loadCount = 0;   // loads so far when the mode began
+  };
+
+  ViewerState state_;
+  FrameBuffers buffers_;
+  WheelAccumulator wheel_;
+  int loadCount_ = 0;             // solids loaded so far
+  double presentationFit_ = 1.0;  // zoom that presentation mode applied since the last load
+  std::optional<Presentation> presentation_;
+};
+
+}  // namespace velkora
