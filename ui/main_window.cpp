@@ -175,6 +175,13 @@ void TFVelkora::buildControls() {
 
 void TFVelkora::wireControls() {
   connect(&Listbox1, &QListWidget::currentRowChanged, this, [this] { LB1C(); });
+  // One entry is always chosen: Ctrl+click or Ctrl+Space on the chosen entry
+  // would otherwise unselect it while its solid stays on show.
+  connect(&Listbox1, &QListWidget::itemSelectionChanged, this, [this] {
+    if (Listbox1.currentItem() != nullptr && Listbox1.selectedItems().isEmpty()) {
+      Listbox1.currentItem()->setSelected(true);
+    }
+  });
   for (QRadioButton* radio : {&RadioB1, &RadioB2, &RadioB3}) {
     // Only the button that becomes checked redraws; the one unchecked stays quiet.
     connect(radio, &QRadioButton::toggled, this, [this](bool checked) {

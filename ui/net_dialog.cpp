@@ -10,8 +10,8 @@
 #include <QFormLayout>
 #include <QLabel>
 
-#include "nets/layout.h"
 #include "base/number_text.h"
+#include "nets/layout.h"
 
 namespace velkora {
 

@@ -1,7 +1,8 @@
 // Using the window from the keyboard: Tab and Backtab walk the controls in
 // their order (the radio group is one stop, at its checked button; labels,
 // flat buttons, panels and the drawing surface take no focus), Space toggles
-// the check box and presses the button, arrow keys move the list selection,
+// the check box and presses the button, arrow keys move the list selection
+// (Ctrl+click and Ctrl+Space do not unselect the chosen entry),
 // the radio check and the spin values, raising the same handlers as the mouse.
 
 #include <gtest/gtest.h>
@@ -140,6 +141,33 @@ TEST_F(KeyboardTest, ArrowKeysMoveTheListSelectionAndLoadTheSolid) {
   EXPECT_EQ(list.currentRow(), 30);
   EXPECT_EQ(model().polyType, 25);  // "Rhombentriakontaeder"
   EXPECT_EQ(control<QRadioButton>("RadioB3").text(), QStringLiteral("äußere Kugel"));
+}
+
+// The list always shows the chosen solid: Ctrl+click and Ctrl+Space, which
+// unselect an entry in a Qt list, leave it selected.
+TEST_F(KeyboardTest, CtrlClickAndCtrlSpaceLeaveTheChosenEntrySelected) {
+  auto& list = control<QListWidget>("Listbox1");
+  clickListEntry(7);
+  ASSERT_EQ(list.currentRow(), 7);
+  const auto chosenOnly = [&list] {
+    const QList<QListWidgetItem*> selected = list.selectedItems();
+    return selected.size() == 1 && selected.front() == list.item(7);
+  };
+  ASSERT_TRUE(chosenOnly());
+  const Model shown = model();
+  const QRect cell = list.visualItemRect(list.item(7));
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, cell.center());
+  EXPECT_TRUE(chosenOnly()) << "after Ctrl+click";
+  clickListEntry(7);
+  focusOn("Listbox1");
+  QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier);
+  EXPECT_TRUE(chosenOnly()) << "after Ctrl+Space";
+  EXPECT_EQ(list.currentRow(), 7);
+  EXPECT_EQ(pointDistance(model(), shown), 0.0);
+  // Another entry is still chosen as usual.
+  press(Qt::Key_Down);
+  EXPECT_EQ(list.currentRow(), 8);
+  EXPECT_EQ(list.selectedItems().size(), 1);
 }
 
 TEST_F(KeyboardTest, ArrowKeysMoveTheCheckWithinTheRadioGroupAndRedraw) {
