@@ -6,6 +6,7 @@
 #include <system_error>
 #include <thread>
 
+#include "render/frame_test_hook.h"
 #include "render/raster_canvas.h"
 #include "render/views.h"
 
@@ -108,44 +109,38 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
 
   // A helper kept from earlier large frames is woken now, so that it is
   // awake by the time the calls are recorded; it then waits for the word to
-  // draw bands (1) or to leave (2).
+  // draw bands (1) or to leave (2). A helper started later gets the word to
+  // draw with its job. The turn, declared after all the job uses, sends the
+  // helper away and waits for it however this function is left.
   std::atomic<int> helperWord{0};
+  auto helperJob = [&] {
+    int word = 0;
+    while ((word = helperWord.load(std::memory_order_acquire)) == 0) {
+      pauseBriefly();
+    }
+    if (word == 1) {
+      drawBands(buffers.helperFront);
+    }
+  };
+  auto stopHelperJob = [&] {
+    nextBand = bands.count;  // a helper drawing stops after its band
+    helperWord.store(2, std::memory_order_release);
+  };
+  HelperTurn helperTurn;
   const bool wokenEarly =
       buffers.helper != nullptr && static_cast<std::int64_t>(w) * h >= kMinPixelsToWakeHelperEarly;
   if (wokenEarly) {
-    buffers.helper->start([&] {
-      int word = 0;
-      while ((word = helperWord.load(std::memory_order_acquire)) == 0) {
-        pauseBriefly();
-      }
-      if (word == 1) {
-        drawBands(buffers.helperFront);
-      }
-    });
+    helperTurn.start(*buffers.helper, helperJob, stopHelperJob);
   }
-  auto releaseHelper = [&](int word) {
-    if (wokenEarly) {
-      helperWord.store(word, std::memory_order_release);
-    }
-  };
-  auto stopHelper = [&] {
-    if (wokenEarly && helperWord.load() == 0) {
-      releaseHelper(2);
-      buffers.helper->wait();
-    }
-  };
 
   // Record the frame's calls once, then draw them band by band: whitening,
   // painting and combining a band's rows while they are in the cache.
   DisplayList& calls = buffers.calls;
-  try {
-    calls.clear();
+  calls.clear();
+  {
     RecordingCanvas recordFrame(calls, DrawLayer::Frame, w, h);
     RecordingCanvas recordFront(calls, DrawLayer::Front, w, h);
     composeScene(model, view, recordFrame, recordFront, pixelScale);
-  } catch (...) {
-    stopHelper();
-    throw;
   }
 
   // A front layer as large as the frame may still show the last frame's front.
@@ -164,7 +159,7 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
   // layer, which then never leaves the cache; otherwise the front layer is
   // as large as the frame and holds the whole front half afterwards.
   if (bands.end - bands.first <= bands.rows) {
-    stopHelper();
+    helperTurn.cancel();  // not needed: free its core for this thread
     if (!frontWhole) {
       frontBits.resetWhite(w, h);
     }
@@ -177,24 +172,27 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
     return;
   }
   bands.count = (bands.end - bands.first + bands.rows - 1) / bands.rows;
+  if (test_hook::afterBandsPlanned) {
+    test_hook::afterBandsPlanned();
+  }
   strips.assign(static_cast<std::size_t>(bands.count), PixelRect{});
 
   // Asking for the number of cores reads system files: once is enough.
   static const bool twoCores = std::thread::hardware_concurrency() >= 2;
   bool helped = bands.count >= kMinBandsToShare && twoCores;
   if (wokenEarly) {
-    releaseHelper(helped ? 1 : 2);
+    helperWord.store(helped ? 1 : 2, std::memory_order_release);
   } else if (helped) {
     try {
       if (!buffers.helper) {
         buffers.helper = std::make_unique<BandHelper>();
       }
-      buffers.helper->start([&] { drawBands(buffers.helperFront); });
+      helperWord.store(1, std::memory_order_relaxed);
+      helperTurn.start(*buffers.helper, helperJob, stopHelperJob);
     } catch (const std::system_error&) {
       helped = false;  // no second thread to be had: draw every band here
     }
   }
-  const bool helperRuns = wokenEarly || helped;
   // What the bands painted counts as painted even when one of them failed,
   // so that the next frame whitens it.
   auto notePainted = [&] {
@@ -205,23 +203,15 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
   try {
     drawBands(frontBits);
   } catch (...) {
-    if (helperRuns) {
-      nextBand = bands.count;  // the helper stops after its band
-      try {
-        buffers.helper->wait();
-      } catch (...) {  // the first error is the one reported
-      }
-    }
+    helperTurn.cancel();  // the first error is the one reported
     notePainted();
     throw;
   }
-  if (helperRuns) {
-    try {
-      buffers.helper->wait();
-    } catch (...) {
-      notePainted();
-      throw;
-    }
+  try {
+    helperTurn.finish();
+  } catch (...) {
+    notePainted();
+    throw;
   }
   notePainted();
 }
