@@ -11,6 +11,15 @@ if(VELKORA_SANITIZE)
   # model array stays inside the struct, where the address sanitizer cannot see it.
   target_compile_definitions(project_options INTERFACE _GLIBCXX_ASSERTIONS)
 endif()
+# ThreadSanitizer checks the frame's hand-off to its helper thread; it cannot
+# share a build with AddressSanitizer.
+if(VELKORA_TSAN)
+  if(VELKORA_SANITIZE)
+    message(FATAL_ERROR "VELKORA_TSAN and VELKORA_SANITIZE exclude each other: use two builds")
+  endif()
+  target_compile_options(project_options INTERFACE -fsanitize=thread -fno-omit-frame-pointer)
+  target_link_options(project_options INTERFACE -fsanitize=thread)
+endif()
 
 add_library(project_warnings INTERFACE)
 target_compile_options(project_warnings INTERFACE -Wall -Wextra -Wpedantic)
