@@ -23,6 +23,9 @@ endif()
 
 add_library(project_warnings INTERFACE)
 target_compile_options(project_warnings INTERFACE -Wall -Wextra -Wpedantic)
+if(VELKORA_WERROR)
+  target_compile_options(project_warnings INTERFACE -Werror)
+endif()
 
 # The program's version, from project(... VERSION ...) only: a generated header
 # app_version.h (velkora::kVersion) for every target that links app_version.
