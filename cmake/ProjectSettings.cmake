@@ -10,6 +10,15 @@ if(VELKORA_SANITIZE)
   # model array stays inside the struct, where the address sanitizer cannot see it.
   target_compile_definitions(project_options INTERFACE _GLIBCXX_ASSERTIONS)
 endif()
+# ThreadSanitizer checks the frame's hand-off to its helper thread; it cannot
+# share a build with AddressSanitizer.
+if(VELKORA_TSAN)
+  if(VELKORA_SANITIZE)
+    message(FATAL_ERROR "VELKORA_TSAN and VELKORA_SANITIZE exclude each other: use two builds")
+  endif()
+  target_compile_options(project_options INTERFACE -fsanitize=thread -fno-omit-frame-pointer)
+  target_link_options(project_options INTERFACE -fsanitize=thread)
+endif()
 
 # Gives target an include root of its own that holds only the named folders
 # of the source tree (by default the folder of the calling CMakeLists.txt),
@@ -39,6 +48,9 @@ endfunction()
 
 add_library(project_warnings INTERFACE)
 target_compile_options(project_warnings INTERFACE -Wall -Wextra -Wpedantic)
+if(VELKORA_WERROR)
+  target_compile_options(project_warnings INTERFACE -Werror)
+endif()
 
 # The program's version, from project(... VERSION ...) only: a generated header
 # app_version.h (velkora::kVersion) for every target that links app_version.

@@ -38,6 +38,11 @@ void BandHelper::wait() {
   }
 }
 
+bool BandHelper::idle() {
+  std::lock_guard lock(mutex_);
+  return !busy_;
+}
+
 void BandHelper::run() {
   std::unique_lock lock(mutex_);
   for (;;) {
@@ -57,6 +62,28 @@ void BandHelper::run() {
     error_ = error;
     busy_ = false;
     changed_.notify_all();
+  }
+}
+
+void HelperTurn::start(BandHelper& helper, std::function<void()> job, std::function<void()> stop) {
+  stop_ = std::move(stop);
+  helper.start(std::move(job));
+  helper_ = &helper;  // only once the job runs: a failed start leaves nothing to wait for
+}
+
+void HelperTurn::finish() {
+  if (BandHelper* helper = std::exchange(helper_, nullptr)) {
+    helper->wait();
+  }
+}
+
+void HelperTurn::cancel() noexcept {
+  if (BandHelper* helper = std::exchange(helper_, nullptr)) {
+    stop_();
+    try {
+      helper->wait();
+    } catch (...) {  // the job's error is not the one to report
+    }
   }
 }
 

@@ -6,6 +6,7 @@
 #include <system_error>
 #include <thread>
 
+#include "render/frame_test_hook.h"
 #include "render/raster_canvas.h"
 #include "render/views.h"
 
@@ -33,197 +34,267 @@ void pauseBriefly() {
 #endif
 }
 
-}  // namespace
+// What the last frame painted into a kept frame of the same size, to be made
+// white again band by band: the box of each band it was drawn in when they
+// still make up its painted box, else that box.
+struct LastFrame {
+  PixelRect painted;
+  std::vector<PixelRect> bands;
+};
 
-void composeFrame(const Model& model, const ViewState& view, int width, int height,
-                  FrameBuffers& buffers, int pixelScale) {
-  Bitmap& frameBits = buffers.frame;
-  Bitmap& frontBits = buffers.front;
-  // Kept buffers of the right size only need what the last frame painted
-  // made white again: the box of each band it was drawn in, when they still
-  // make up the painted box, else that box.
-  PixelRect frameBefore;
-  std::vector<PixelRect> stripsBefore;
+// Makes frameBits a frame of width x height for the next frame to be drawn
+// into: a kept frame of that size keeps its pixels, and what the last frame
+// painted is returned to be whitened band by band; any other frame is resized
+// and made all white. Clears the frame's record of what was painted.
+LastFrame reuseFrame(Bitmap& frameBits, int width, int height) {
+  LastFrame last;
   if (frameBits.width == width && frameBits.height == height &&
       frameBits.pixels.size() ==
           static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
-    frameBefore = frameBits.painted;
-    PixelRect strips;
-    for (const PixelRect& strip : frameBits.paintedBands) {
-      strips.unite(strip);
+    last.painted = frameBits.painted;
+    PixelRect bands;
+    for (const PixelRect& band : frameBits.paintedBands) {
+      bands.unite(band);
     }
-    if (strips.left == frameBefore.left && strips.top == frameBefore.top &&
-        strips.right == frameBefore.right && strips.bottom == frameBefore.bottom) {
-      stripsBefore = std::move(frameBits.paintedBands);
+    if (bands.left == last.painted.left && bands.top == last.painted.top &&
+        bands.right == last.painted.right && bands.bottom == last.painted.bottom) {
+      last.bands = std::move(frameBits.paintedBands);
     }
   } else {
     frameBits.resetWhite(width, height);
   }
-  if (stripsBefore.empty()) {
-    stripsBefore.push_back(frameBefore);
+  if (last.bands.empty()) {
+    last.bands.push_back(last.painted);
   }
   frameBits.painted = {};
-  std::vector<PixelRect>& strips = frameBits.paintedBands;  // this frame's, one per band
-  strips.clear();
-  // Paints white what the last frame painted in rows top..bottom-1.
-  auto whitenBefore = [&](int top, int bottom) {
-    for (const PixelRect& strip : stripsBefore) {
-      if (strip.top < bottom && strip.bottom > top) {
-        frameBits.whitenRows(strip, top, bottom);
-      }
-    }
-  };
-  const int w = frameBits.width;
-  const int h = frameBits.height;
+  frameBits.paintedBands.clear();
+  return last;
+}
 
-  // How the frame's rows are cut into bands; set once the calls are recorded.
-  struct Bands {
-    int first = 0;
-    int end = 0;
-    int rows = 1;
-    int count = 0;
-  } bands;
-  std::atomic<int> nextBand{0};
-  // Bands are independent: each thread takes the next one, with a front band
-  // of its own and its own painted box, until none is left.
-  auto drawBands = [&](Bitmap& frontBand) {
-    if (frontBand.width != w || frontBand.height != bands.rows ||
-        frontBand.pixels.size() != static_cast<std::size_t>(w) * bands.rows) {
-      frontBand.resetWhite(w, bands.rows);
+// Paints white what the last frame painted in rows top..bottom-1.
+void whitenLast(Bitmap& frameBits, const LastFrame& last, int top, int bottom) {
+  for (const PixelRect& band : last.bands) {
+    if (band.top < bottom && band.bottom > top) {
+      frameBits.whitenRows(band, top, bottom);
     }
-    RasterCanvas frame(frameBits);
-    RasterCanvas front(frontBand);
-    for (int taken = nextBand++; taken < bands.count; taken = nextBand++) {
-      // Middle bands first: a solid is widest there, so the bands left for
-      // last are the light ones and neither thread waits long for the other.
-      const int middle = (bands.count - 1) / 2;
-      const int band = taken % 2 == 0 ? middle - taken / 2 : middle + (taken + 1) / 2;
-      const int top = bands.first + band * bands.rows;
-      const int bottom = std::min(top + bands.rows, bands.end);
-      whitenBefore(top, bottom);
-      frame.notePaintedInto(strips[static_cast<std::size_t>(band)]);
-      buffers.calls.replay(frame, front, PixelRect{}, top, bottom, true);
-    }
-  };
-
-  // A helper kept from earlier large frames is woken now, so that it is
-  // awake by the time the calls are recorded; it then waits for the word to
-  // draw bands (1) or to leave (2).
-  std::atomic<int> helperWord{0};
-  const bool wokenEarly =
-      buffers.helper != nullptr && static_cast<std::int64_t>(w) * h >= kMinPixelsToWakeHelperEarly;
-  if (wokenEarly) {
-    buffers.helper->start([&] {
-      int word = 0;
-      while ((word = helperWord.load(std::memory_order_acquire)) == 0) {
-        pauseBriefly();
-      }
-      if (word == 1) {
-        drawBands(buffers.helperFront);
-      }
-    });
   }
-  auto releaseHelper = [&](int word) {
-    if (wokenEarly) {
-      helperWord.store(word, std::memory_order_release);
-    }
-  };
-  auto stopHelper = [&] {
-    if (wokenEarly && helperWord.load() == 0) {
-      releaseHelper(2);
-      buffers.helper->wait();
-    }
-  };
+}
 
-  // Record the frame's calls once, then draw them band by band: whitening,
-  // painting and combining a band's rows while they are in the cache.
-  DisplayList& calls = buffers.calls;
-  try {
-    calls.clear();
-    RecordingCanvas recordFrame(calls, DrawLayer::Frame, w, h);
-    RecordingCanvas recordFront(calls, DrawLayer::Front, w, h);
-    composeScene(model, view, recordFrame, recordFront, pixelScale);
-  } catch (...) {
-    stopHelper();
-    throw;
-  }
+// Records the scene's drawing calls for a surface of width x height device
+// pixels into calls, replacing what they held.
+void recordCalls(const Model& model, const ViewState& view, int width, int height, int pixelScale,
+                 DisplayList& calls) {
+  calls.clear();
+  RecordingCanvas recordFrame(calls, DrawLayer::Frame, width, height);
+  RecordingCanvas recordFront(calls, DrawLayer::Front, width, height);
+  composeScene(model, view, recordFrame, recordFront, pixelScale);
+}
 
-  // A front layer as large as the frame may still show the last frame's front.
-  const bool frontWhole = frontBits.width == w && frontBits.height == h &&
-                          frontBits.pixels.size() == frameBits.pixels.size();
-  PixelRect frontBefore = frontWhole ? frontBits.painted : PixelRect{};
-  PixelRect reach = calls.extent;
-  reach.unite(frameBefore);
-  reach.unite(frontBefore);
+// How the frame's rows first..end-1 are cut into count bands of rows rows
+// (the last one possibly shorter).
+struct BandPlan {
+  int first = 0;
+  int end = 0;
+  int rows = 1;
+  int count = 1;
+};
+
+// Cuts the rows of reach (what this frame draws and what the last one left to
+// whiten) inside a surface of width x height into bands whose rows of both
+// layers fit kBandBytes. Rows that fit one band make one band.
+BandPlan planBands(const PixelRect& reach, int width, int height) {
+  BandPlan plan;
   const int columns =
-      std::clamp(std::min(reach.right, w) - std::max(reach.left, 0), 1, std::max(w, 1));
-  bands.rows = std::max(kMinBandRows, kBandBytes / (2 * 4 * columns));
-  bands.first = std::max(reach.top, 0);
-  bands.end = std::min(reach.bottom, h);
-  // A frame of more than one band keeps only the band in work in the front
-  // layer, which then never leaves the cache; otherwise the front layer is
-  // as large as the frame and holds the whole front half afterwards.
-  if (bands.end - bands.first <= bands.rows) {
-    stopHelper();
-    if (!frontWhole) {
-      frontBits.resetWhite(w, h);
-    }
-    frontBits.painted = {};
-    RasterCanvas frame(frameBits);
-    RasterCanvas front(frontBits);
-    whitenBefore(bands.first, bands.end);
-    calls.replay(frame, front, frontBefore, bands.first, bands.end, false);
-    strips.push_back(frameBits.painted);
-    return;
+      std::clamp(std::min(reach.right, width) - std::max(reach.left, 0), 1, std::max(width, 1));
+  plan.rows = std::max(kMinBandRows, kBandBytes / (2 * 4 * columns));
+  plan.first = std::max(reach.top, 0);
+  plan.end = std::min(reach.bottom, height);
+  if (plan.end - plan.first > plan.rows) {
+    plan.count = (plan.end - plan.first + plan.rows - 1) / plan.rows;
   }
-  bands.count = (bands.end - bands.first + bands.rows - 1) / bands.rows;
-  strips.assign(static_cast<std::size_t>(bands.count), PixelRect{});
+  return plan;
+}
 
+// Draws a frame of one band with a front layer as large as the frame, which
+// holds the whole front half afterwards; frontBefore is what the front layer
+// kept from the last frame, when it has the frame's size.
+void drawOneBand(FrameBuffers& buffers, const LastFrame& last, const BandPlan& plan,
+                 bool frontWhole, const PixelRect& frontBefore) {
+  Bitmap& frameBits = buffers.frame;
+  Bitmap& frontBits = buffers.front;
+  if (!frontWhole) {
+    frontBits.resetWhite(frameBits.width, frameBits.height);
+  }
+  frontBits.painted = {};
+  RasterCanvas frame(frameBits);
+  RasterCanvas front(frontBits);
+  whitenLast(frameBits, last, plan.first, plan.end);
+  buffers.calls.replay(frame, front, frontBefore, plan.first, plan.end, false);
+  frameBits.paintedBands.push_back(frameBits.painted);
+}
+
+// Draws the recorded calls of a frame of many bands on this thread and, where
+// there are two cores, on the helper kept in the buffers: each thread takes
+// the next band until none is left, with a front band of its own, which never
+// leaves the cache. Owns the helper's turn from the wake to the end of the
+// frame: whenever the scheduler is gone, the helper has ended its job.
+class BandScheduler {
+ public:
+  BandScheduler(FrameBuffers& buffers, const LastFrame& last) : buffers_(buffers), last_(last) {}
+
+  // Wakes a helper kept from earlier large frames, so that it is awake by
+  // the time the calls are recorded and the bands planned.
+  void wakeHelper();
+  // Sends a woken helper away, not to take a core this thread could use.
+  void sendHelperAway() { turn_.cancel(); }
+  // Draws every band of plan, sharing them with the helper when there are
+  // enough. Needs a plan of more than one band.
+  void draw(const BandPlan& plan);
+
+ private:
+  // What the helper thread runs: it waits for the word to draw bands (1) or
+  // to leave (2).
+  void helperJob();
+  void stopHelperJob();
+  // Starts the helper drawing; false when no second thread is to be had.
+  bool startHelper();
+  // Takes and draws bands into the frame until none is left.
+  void drawBands(Bitmap& frontBand);
+
+  FrameBuffers& buffers_;
+  const LastFrame& last_;
+  BandPlan plan_{0, 0, 1, 0};  // no bands until draw has a plan
+  std::atomic<int> nextBand_{0};
+  std::atomic<int> helperWord_{0};
+  HelperTurn turn_;  // last: ends the helper's job before all above goes
+};
+
+void BandScheduler::wakeHelper() {
+  if (buffers_.helper) {
+    turn_.start(
+        *buffers_.helper, [this] { helperJob(); }, [this] { stopHelperJob(); });
+  }
+}
+
+void BandScheduler::helperJob() {
+  int word = 0;
+  while ((word = helperWord_.load(std::memory_order_acquire)) == 0) {
+    pauseBriefly();
+  }
+  if (word == 1) {
+    drawBands(buffers_.helperFront);
+  }
+}
+
+void BandScheduler::stopHelperJob() {
+  nextBand_ = plan_.count;  // a helper drawing stops after its band
+  helperWord_.store(2, std::memory_order_release);
+}
+
+bool BandScheduler::startHelper() {
+  try {
+    if (!buffers_.helper) {
+      buffers_.helper = std::make_unique<BandHelper>();
+    }
+    helperWord_.store(1, std::memory_order_relaxed);
+    turn_.start(
+        *buffers_.helper, [this] { helperJob(); }, [this] { stopHelperJob(); });
+    return true;
+  } catch (const std::system_error&) {
+    return false;
+  }
+}
+
+void BandScheduler::draw(const BandPlan& plan) {
+  plan_ = plan;
+  if (test_hook::afterBandsPlanned) {
+    test_hook::afterBandsPlanned();
+  }
+  std::vector<PixelRect>& bandsPainted = buffers_.frame.paintedBands;
+  bandsPainted.assign(static_cast<std::size_t>(plan_.count), PixelRect{});
   // Asking for the number of cores reads system files: once is enough.
   static const bool twoCores = std::thread::hardware_concurrency() >= 2;
-  bool helped = bands.count >= kMinBandsToShare && twoCores;
-  if (wokenEarly) {
-    releaseHelper(helped ? 1 : 2);
-  } else if (helped) {
-    try {
-      if (!buffers.helper) {
-        buffers.helper = std::make_unique<BandHelper>();
-      }
-      buffers.helper->start([&] { drawBands(buffers.helperFront); });
-    } catch (const std::system_error&) {
-      helped = false;  // no second thread to be had: draw every band here
-    }
+  const bool shared = plan_.count >= kMinBandsToShare && twoCores;
+  if (turn_.running()) {
+    helperWord_.store(shared ? 1 : 2, std::memory_order_release);
+  } else if (shared) {
+    startHelper();  // without a second thread, every band is drawn here
   }
-  const bool helperRuns = wokenEarly || helped;
   // What the bands painted counts as painted even when one of them failed,
   // so that the next frame whitens it.
   auto notePainted = [&] {
-    for (const PixelRect& strip : strips) {
-      frameBits.painted.unite(strip);
+    for (const PixelRect& band : bandsPainted) {
+      buffers_.frame.painted.unite(band);
     }
   };
   try {
-    drawBands(frontBits);
+    drawBands(buffers_.front);
   } catch (...) {
-    if (helperRuns) {
-      nextBand = bands.count;  // the helper stops after its band
-      try {
-        buffers.helper->wait();
-      } catch (...) {  // the first error is the one reported
-      }
-    }
+    turn_.cancel();  // the first error is the one reported
     notePainted();
     throw;
   }
-  if (helperRuns) {
-    try {
-      buffers.helper->wait();
-    } catch (...) {
-      notePainted();
-      throw;
-    }
+  try {
+    turn_.finish();
+  } catch (...) {
+    notePainted();
+    throw;
   }
   notePainted();
+}
+
+void BandScheduler::drawBands(Bitmap& frontBand) {
+  const int w = buffers_.frame.width;
+  if (frontBand.width != w || frontBand.height != plan_.rows ||
+      frontBand.pixels.size() != static_cast<std::size_t>(w) * plan_.rows) {
+    frontBand.resetWhite(w, plan_.rows);
+  }
+  RasterCanvas frame(buffers_.frame);
+  RasterCanvas front(frontBand);
+  for (int taken = nextBand_++; taken < plan_.count; taken = nextBand_++) {
+    // Middle bands first: a solid is widest there, so the bands left for
+    // last are the light ones and neither thread waits long for the other.
+    const int middle = (plan_.count - 1) / 2;
+    const int band = taken % 2 == 0 ? middle - taken / 2 : middle + (taken + 1) / 2;
+    const int top = plan_.first + band * plan_.rows;
+    const int bottom = std::min(top + plan_.rows, plan_.end);
+    whitenLast(buffers_.frame, last_, top, bottom);
+    frame.notePaintedInto(buffers_.frame.paintedBands[static_cast<std::size_t>(band)]);
+    buffers_.calls.replay(frame, front, PixelRect{}, top, bottom, true);
+  }
+}
+
+}  // namespace
+
+// Whitens what the last frame left, records the calls once and draws them
+// band by band: whitening, painting and combining a band's rows while they
+// are in the cache.
+void composeFrame(const Model& model, const ViewState& view, int width, int height,
+                  FrameBuffers& buffers, int pixelScale) {
+  const LastFrame last = reuseFrame(buffers.frame, width, height);
+  const int w = buffers.frame.width;
+  const int h = buffers.frame.height;
+  BandScheduler scheduler(buffers, last);
+  if (static_cast<std::int64_t>(w) * h >= kMinPixelsToWakeHelperEarly) {
+    scheduler.wakeHelper();
+  }
+  recordCalls(model, view, w, h, pixelScale, buffers.calls);
+
+  // A front layer as large as the frame may still show the last frame's front.
+  const Bitmap& frontBits = buffers.front;
+  const bool frontWhole = frontBits.width == w && frontBits.height == h &&
+                          frontBits.pixels.size() == buffers.frame.pixels.size();
+  const PixelRect frontBefore = frontWhole ? frontBits.painted : PixelRect{};
+  PixelRect reach = buffers.calls.extent;
+  reach.unite(last.painted);
+  reach.unite(frontBefore);
+  const BandPlan plan = planBands(reach, w, h);
+  if (plan.count == 1) {
+    scheduler.sendHelperAway();
+    drawOneBand(buffers, last, plan, frontWhole, frontBefore);
+    return;
+  }
+  scheduler.draw(plan);
 }
 
 }  // namespace velkora

@@ -1,10 +1,13 @@
 // The helper thread of large frames: its jobs run on another thread, one
-// after another, and what a job throws comes back to the caller of wait().
+// after another, and what a job throws comes back to the caller of wait();
+// a turn left in any way has stopped its job and waited for it.
 
 #include "render/band_helper.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <stdexcept>
 #include <thread>
 
@@ -44,6 +47,53 @@ TEST(BandHelper, AJobStartedJustBeforeTheEndStillRuns) {
     helper.start([&] { ++ran; });
   }
   EXPECT_EQ(ran, 200);
+}
+
+TEST(HelperTurn, LeavingTheScopeStopsTheJobAndWaitsForItEitherWay) {
+  BandHelper helper;
+  for (const bool byException : {false, true}) {
+    std::atomic<bool> stopped{false};
+    std::atomic<bool> ended{false};
+    try {
+      HelperTurn turn;
+      turn.start(
+          helper,
+          [&] {
+            while (!stopped.load()) {
+              std::this_thread::yield();
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            ended = true;
+          },
+          [&] { stopped = true; });
+      EXPECT_TRUE(turn.running());
+      if (byException) {
+        throw std::runtime_error("frame failed");
+      }
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_TRUE(ended) << (byException ? "left by an exception" : "left normally");
+    EXPECT_TRUE(helper.idle());
+  }
+}
+
+TEST(HelperTurn, FinishRethrowsTheJobsErrorAndCancelDropsIt) {
+  BandHelper helper;
+  HelperTurn turn;
+  turn.start(
+      helper, [] { throw std::runtime_error("band failed"); }, [] {});
+  EXPECT_THROW(turn.finish(), std::runtime_error);
+  EXPECT_FALSE(turn.running());
+  turn.start(
+      helper, [] { throw std::runtime_error("band failed"); }, [] {});
+  turn.cancel();
+  EXPECT_FALSE(turn.running());
+  EXPECT_TRUE(helper.idle());
+  bool ran = false;
+  turn.start(
+      helper, [&] { ran = true; }, [] {});
+  turn.finish();
+  EXPECT_TRUE(ran);
 }
 
 }  // namespace
