@@ -2,8 +2,8 @@
 
 #include <QPainter>
 #include <cmath>
-#include <cstdio>
 
+#include "base/number_text.h"
 #include "nets/net_paint.h"
 
 namespace velkora::netgallery {
@@ -67,12 +67,7 @@ std::string galleryPage(const std::vector<GalleryEntry>& entries) {
       "| Nr. | Körper | Kantenlänge | Netz |\n"
       "|---:|---|---:|---|\n";
   for (const GalleryEntry& e : entries) {
-    char edge[32];
-    std::snprintf(edge, sizeof edge, "%.1f mm", e.edgeMm);
-    std::string edgeText = edge;
-    for (char& ch : edgeText) {
-      if (ch == '.') ch = ',';
-    }
+    const std::string edgeText = peopleNumber(e.edgeMm, 1) + " mm";
     page += "| " + std::to_string(e.position) + " | " + e.name + " | " + edgeText + " | ![" +
             e.name + "](" + e.picture + ") |\n";
   }
