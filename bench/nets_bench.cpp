@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/polyhedron.h"
+#include "model/solid.h"
 #include "model/solid_catalogue.h"
 #include "nets/layout.h"
 #include "nets/net_json.h"
@@ -16,27 +16,15 @@
 namespace velkora {
 namespace {
 
-struct BenchSolid {
-  Polyhedron solid;
-  std::string name;
-};
-
-const std::vector<BenchSolid>& solids() {
-  static const std::vector<BenchSolid> all = [] {
-    const CatalogueTexts texts = loadCatalogueTexts();
-    std::vector<BenchSolid> list;
-    for (int position = 0; position < 31; ++position) {
-      list.push_back({polyhedronAt(texts, position), solidNameAt(texts, position)});
-    }
-    return list;
-  }();
+const std::vector<Solid>& solids() {
+  static const std::vector<Solid> all = readAllSolids(loadCatalogueTexts());
   return all;
 }
 
 void defaultNet(benchmark::State& state, int position) {
-  const BenchSolid& s = solids()[static_cast<std::size_t>(position)];
+  const Solid& s = solids()[static_cast<std::size_t>(position)];
   for (auto _ : state) {
-    NetDocument net = buildNet(s.solid, s.name, {});
+    NetDocument net = buildNet(s, {});
     benchmark::DoNotOptimize(net.pages.data());
   }
   state.SetLabel(s.name);
@@ -44,8 +32,8 @@ void defaultNet(benchmark::State& state, int position) {
 
 void allDefaultNets(benchmark::State& state) {
   for (auto _ : state) {
-    for (const BenchSolid& s : solids()) {
-      NetDocument net = buildNet(s.solid, s.name, {});
+    for (const Solid& s : solids()) {
+      NetDocument net = buildNet(s, {});
       benchmark::DoNotOptimize(net.pages.data());
     }
   }
@@ -55,9 +43,9 @@ void allDefaultNets(benchmark::State& state) {
 void largestNetJson(benchmark::State& state) {
   std::size_t largest = 0;
   for (std::size_t k = 1; k < solids().size(); ++k) {
-    if (solids()[k].solid.faces.size() > solids()[largest].solid.faces.size()) largest = k;
+    if (solids()[k].geometry.faces.size() > solids()[largest].geometry.faces.size()) largest = k;
   }
-  const NetDocument net = buildNet(solids()[largest].solid, solids()[largest].name, {});
+  const NetDocument net = buildNet(solids()[largest], {});
   for (auto _ : state) {
     std::string json = netJson(net);
     benchmark::DoNotOptimize(json.data());

@@ -7,30 +7,30 @@
 #include <string>
 
 #include "base/family.h"
-#include "model/solid_catalogue.h"
+#include "model/solid.h"
 #include "properties/properties.h"
 
 namespace velkora {
 namespace {
 
-const CatalogueTexts& texts() {
-  static const CatalogueTexts loaded = loadCatalogueTexts();
-  return loaded;
+const std::vector<Solid>& solids() {
+  static const std::vector<Solid> all = readAllSolids(loadCatalogueTexts());
+  return all;
 }
 
 void oneSolid(benchmark::State& state) {
   const int position = static_cast<int>(state.range(0));
   for (auto _ : state) {
-    SolidProperties p = computeProperties(texts(), position);
+    SolidProperties p = computeProperties(solids()[static_cast<std::size_t>(position)], solids());
     benchmark::DoNotOptimize(p.volume);
   }
-  state.SetLabel(solidNameAt(texts(), position));
+  state.SetLabel(solids()[static_cast<std::size_t>(position)].name);
 }
 
 void allSolids(benchmark::State& state) {
   for (auto _ : state) {
-    for (int position = 0; position < kSolidCount; ++position) {
-      SolidProperties p = computeProperties(texts(), position);
+    for (const Solid& solid : solids()) {
+      SolidProperties p = computeProperties(solid, solids());
       benchmark::DoNotOptimize(p.volume);
     }
   }

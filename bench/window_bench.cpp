@@ -14,7 +14,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "model/polyhedron.h"
+#include "model/solid.h"
 #include "nets/layout.h"
 #include "nets/net_paint.h"
 #include "output/picture.h"
@@ -70,10 +70,9 @@ BENCHMARK(BM_Picture4x)->Unit(benchmark::kMillisecond)->UseRealTime();
 // "Netz drucken": the print preview of the largest solid's default net,
 // from building the net to the shown preview with its pages painted.
 void BM_NetPrintPreview(benchmark::State& state) {
-  const velkora::CatalogueTexts texts = velkora::loadCatalogueTexts();
+  const velkora::Solid solid = velkora::readSolid(velkora::loadCatalogueTexts(), 21);
   for (auto _ : state) {
-    const velkora::NetDocument net =
-        velkora::buildNet(velkora::polyhedronAt(texts, 21), velkora::solidNameAt(texts, 21), {});
+    const velkora::NetDocument net = velkora::buildNet(solid, {});
     QPrinter printer(QPrinter::HighResolution);
     printer.setFullPage(true);
     QPrintPreviewDialog preview(&printer);

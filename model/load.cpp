@@ -133,13 +133,7 @@ void loadGeometry(Model& m, std::string_view listLine, const ByteList& vertexLin
   loadFaces(m, faceLines, m.polyType <= kLastPlatonicType ? 0 : kFaceSectionOffsetTable);
 }
 
-void loadModel(Model& target, std::string_view listLine, const ByteList& vertexLines,
-               const ByteList& faceLines) {
-  // The new solid is built in a copy; target changes only once all of it succeeded.
-  auto fresh = std::make_unique<Model>(target);
-  Model& m = *fresh;
-  loadGeometry(m, listLine, vertexLines, faceLines);
-
+void placeGeometry(Model& m) {
   const double edge = edgeLength(m);
   const SphereRadii radii = sphereRadii(m.polyType, edge);
   if (!(radii.inner > 0.0) || !std::isfinite(radii.inner) || !std::isfinite(radii.outer)) {
@@ -167,8 +161,15 @@ void loadModel(Model& target, std::string_view listLine, const ByteList& vertexL
   // scale is 1.0 here, so zooming by 260 / M sets scale to exactly 260 / M
   // and multiplies the three point arrays by it.
   zoomModel(m, factor);
+}
 
-  target = m;
+void loadModel(Model& target, std::string_view listLine, const ByteList& vertexLines,
+               const ByteList& faceLines) {
+  // The new solid is built in a copy; target changes only once all of it succeeded.
+  auto fresh = std::make_unique<Model>(target);
+  loadGeometry(*fresh, listLine, vertexLines, faceLines);
+  placeGeometry(*fresh);
+  target = *fresh;
 }
 
 }  // namespace velkora

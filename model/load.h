@@ -29,6 +29,11 @@ void loadFaces(Model& model, const ByteList& faceLines, int sectionOffset);
 void loadGeometry(Model& m, std::string_view listLine, const ByteList& vertexLines,
                   const ByteList& faceLines);
 
+// The second part of loadModel: the radii, both sphere meshes, the initial
+// tilt and the scaling to 260 pixels of the geometry that loadGeometry left in
+// m (scale 1). Throws ECatalogueError as loadModel; on failure m may be partly written.
+void placeGeometry(Model& m);
+
 // Loads the solid named by a list line (name, TAB, type number) into target.
 // Throws EConvertError or ECatalogueError and leaves target unchanged on failure:
 // besides the checks of loadFaces, a type outside 0..30, a vertex count outside

@@ -376,11 +376,11 @@ double largestEdgeMm(const Polyhedron& solid, Paper paper, Orientation orientati
   return best;
 }
 
-NetDocument buildNet(const Polyhedron& solid, std::string_view name, const NetOptions& options) {
+NetDocument buildNet(const Solid& solid, const NetOptions& options) {
   if (options.edgeMm && !(std::isfinite(*options.edgeMm) && *options.edgeMm > 0.0)) {
     throw ENetError("Kantenlänge muss eine positive Zahl sein");
   }
-  const Context c = prepare(solid, options.paper);
+  const Context c = prepare(solid.geometry, options.paper);
   Layout chosen;
   bool have = false;
   for (bool landscape : orientationsOf(options.orientation)) {
@@ -395,7 +395,7 @@ NetDocument buildNet(const Polyhedron& solid, std::string_view name, const NetOp
       have = true;
     }
   }
-  return document(c, chosen, name, solid.type, options);
+  return document(c, chosen, solid.name, solid.type, options);
 }
 
 }  // namespace velkora

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/polyhedron.h"
+#include "model/solid.h"
 #include "nets/net_types.h"
 
 namespace velkora {
@@ -26,9 +27,9 @@ PaperSize paperSize(Paper paper, bool landscape);
 // with its tabs on one page. Best compares portrait and landscape.
 double largestEdgeMm(const Polyhedron& solid, Paper paper, Orientation orientation);
 
-// The net of solid named name (UTF-8). Throws ENetError when options.edgeMm is
-// not a positive number or so large that a single face does not fit a page,
-// and what prepareSolid and searchUnfolding throw.
-NetDocument buildNet(const Polyhedron& solid, std::string_view name, const NetOptions& options);
+// The net of a read solid, titled with its name. Throws ENetError when
+// options.edgeMm is not a positive number or so large that a single face does
+// not fit a page, and what prepareSolid and searchUnfolding throw.
+NetDocument buildNet(const Solid& solid, const NetOptions& options);
 
 }  // namespace velkora

@@ -76,15 +76,11 @@ QPageSize pageSizeOf(Paper paper) {
   return QPageSize(QPageSize::A4);
 }
 
-std::unique_ptr<Model> startModel(const CatalogueTexts& texts, int position) {
+std::unique_ptr<Model> startModel(const Solid& solid) {
   // The model is large; it lives on the heap.
   auto model = std::make_unique<Model>();
-  loadSolidAt(*model, texts, position);
+  placeSolid(*model, solid);
   return model;
-}
-
-Polyhedron startPoseSolid(const CatalogueTexts& texts, int position) {
-  return polyhedronOf(*startModel(texts, position));
 }
 
 void exportPicture(const QString& path, const Model& model, const ViewState& view,
@@ -92,14 +88,14 @@ void exportPicture(const QString& path, const Model& model, const ViewState& vie
   saveFileAtomically(path, pngBytes(composePicture(model, view, logicalSize, scale)));
 }
 
-void exportSolid(const QString& path, const Polyhedron& solid, double diameterMm,
-                 const std::string& name) {
+void exportSolid(const QString& path, const Solid& solid, const Polyhedron& geometry,
+                 double diameterMm) {
   const std::optional<MeshFormat> format = meshFormatFromPath(path.toStdString());
   if (!format) {
     throw EExportFormat("Die Endung von " + path.toStdString() + " nennt kein bekanntes Format (" +
                         suffixList(solidSuffixes()) + ")");
   }
-  saveFileAtomically(path, bytesOf(meshFileBytes(solid, *format, diameterMm, name)));
+  saveFileAtomically(path, bytesOf(meshFileBytes(geometry, *format, diameterMm, solid.name)));
 }
 
 void exportNet(const QString& path, const NetDocument& net) {

@@ -17,7 +17,7 @@
 #include "base/errors.h"
 #include "model/model.h"
 #include "model/polyhedron.h"
-#include "model/solid_catalogue.h"
+#include "model/solid.h"
 #include "nets/net_types.h"
 #include "render/frame.h"
 
@@ -44,21 +44,20 @@ std::optional<NetFormat> netFormatFromPath(const QString& path);
 std::optional<Paper> paperFromName(const QString& name);
 QPageSize pageSizeOf(Paper paper);
 
-// The model of the solid at list position as right after it is picked: start
-// pose and size. Throws what loadSolidAt throws.
-std::unique_ptr<Model> startModel(const CatalogueTexts& texts, int position);
-// The same solid as plain geometry, in catalogue units.
-Polyhedron startPoseSolid(const CatalogueTexts& texts, int position);
+// The model of a read catalogue solid as right after its pick: start pose and
+// size. Throws what placeSolid throws.
+std::unique_ptr<Model> startModel(const Solid& solid);
 
 // The picture of model at logicalSize times scale, as PNG. Throws EWriteError.
 void exportPicture(const QString& path, const Model& model, const ViewState& view,
                    QSize logicalSize, int scale);
 
-// The solid as STL, OBJ or OFF by the path's suffix, scaled to a circumscribed
-// diameter of diameterMm, named name (UTF-8). Throws EExportFormat (nothing
+// The geometry (a pose of solid, in catalogue units) as STL, OBJ or OFF by the
+// path's suffix, scaled to a circumscribed diameter of diameterMm and named
+// with the solid's name. Throws EExportFormat (nothing
 // written), EMeshExport or EWriteError.
-void exportSolid(const QString& path, const Polyhedron& solid, double diameterMm,
-                 const std::string& name);
+void exportSolid(const QString& path, const Solid& solid, const Polyhedron& geometry,
+                 double diameterMm);
 
 // The net as PDF, SVG or JSON by the path's suffix. Throws EExportFormat
 // (nothing written) or EWriteError.

@@ -3,7 +3,7 @@
 #include "base/errors.h"
 #include "catalogue/errors.h"
 #include "model/errors.h"
-#include "model/polyhedron.h"
+#include "model/solid.h"
 #include "nets/layout.h"
 #include "output/export_service.h"
 #include "output/save_file.h"
@@ -16,19 +16,21 @@ namespace velkora {
 namespace {
 
 void run(const CliRequest& request, const CatalogueTexts& texts, QTextStream& out) {
-  const int position = request.position.value_or(-1);
+  const bool exports = request.action != CliAction::Window && request.action != CliAction::Help &&
+                       request.action != CliAction::Version;
+  if (!exports) return;
+  // The one reading of the chosen solid; everything below works on it.
+  const Solid solid = readSolid(texts, request.position.value_or(-1));
   switch (request.action) {
     case CliAction::ExportPicture:
-      exportPicture(request.file, *startModel(texts, position),
-                    ViewState{request.view, request.marks}, QSize(kDrawingWidth, kDrawingHeight),
-                    request.scale);
+      exportPicture(request.file, *startModel(solid), ViewState{request.view, request.marks},
+                    QSize(kDrawingWidth, kDrawingHeight), request.scale);
       break;
     case CliAction::ExportSolid:
-      exportSolid(request.file, startPoseSolid(texts, position), request.sizeMm,
-                  solidNameAt(texts, position));
+      exportSolid(request.file, solid, startPoseOf(solid), request.sizeMm);
       break;
     case CliAction::Properties: {
-      const SolidProperties properties = computeProperties(texts, position);
+      const SolidProperties properties = computeProperties(solid, readAllSolids(texts));
       out << QString::fromStdString(request.json ? propertiesJson(properties)
                                                  : propertiesTable(properties));
       if (request.json) out << '\n';
@@ -39,8 +41,7 @@ void run(const CliRequest& request, const CatalogueTexts& texts, QTextStream& ou
       options.paper = request.paper;
       options.edgeMm = request.edgeMm;
       options.tabs = request.tabs;
-      exportNet(request.file,
-                buildNet(polyhedronAt(texts, position), solidNameAt(texts, position), options));
+      exportNet(request.file, buildNet(solid, options));
       break;
     }
     case CliAction::Window:

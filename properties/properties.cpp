@@ -3,13 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <memory>
 
-#include "catalogue/sections.h"
-#include "model/load.h"
-#include "model/polyhedron.h"
 #include "model/radii.h"
-#include "model/section_reader.h"
 #include "properties/configuration.h"
 #include "properties/face_kinds.h"
 #include "properties/measures.h"
@@ -32,21 +27,6 @@ Configurations configurationsOf(const SolidMesh& mesh) {
   return {vertexConfigurations(mesh), faceConfigurations(mesh)};
 }
 
-// The geometry that loadGeometry left in m, in catalogue units.
-Polyhedron geometryOf(const Model& m) {
-  Polyhedron p;
-  p.type = m.polyType;
-  for (int k = 0; k < m.vertexCount; ++k) {
-    const Point3& v = m.vertices[static_cast<std::size_t>(k)];
-    p.vertices.push_back(v);
-  }
-  for (int k = 0; k < m.faceCount; ++k) {
-    const FaceRec& face = m.faces[static_cast<std::size_t>(k)];
-    p.faces.emplace_back(face.indices.begin(), face.indices.begin() + face.count);
-  }
-  return p;
-}
-
 std::string joined(const std::vector<std::string>& list, const std::string& prefix) {
   std::string text;
   for (const auto& item : list) {
@@ -56,72 +36,51 @@ std::string joined(const std::vector<std::string>& list, const std::string& pref
   return text;
 }
 
-// The list positions of the family that holds the duals of family.
-std::pair<int, int> dualCandidates(Family family) {
-  switch (family) {
-    case Family::Platonic:
-      return {0, kFirstArchimedean};
-    case Family::Archimedean:
-      return {kFirstCatalan, kSolidCount};
-    default:
-      return {kFirstArchimedean, kFirstCatalan};
-  }
-}
-
-// The vertex count that heads the vertex section of the solid at position,
-// read without parsing the points.
-int listedVertexCount(const CatalogueTexts& texts, int position) {
-  std::int32_t cursor = 0;
-  SectionReader reader(texts.vertexLines, "Eckpunktkatalog",
-                       sectionIdentifier(typeAt(texts, position)), cursor);
-  return reader.nextCount(2, kCapacity);
-}
-
 // The dual is the solid with vertex and face counts swapped whose vertex
 // configurations are this solid's face configurations and the other way round.
-// Only candidates with the right vertex count are loaded.
-int findDual(const CatalogueTexts& texts, Family family, const SolidMesh& mesh,
-             const Configurations& own, Model& scratch) {
-  const auto [first, end] = dualCandidates(family);
-  const int lastListed = static_cast<int>(texts.names.size());
-  for (int candidate = first; candidate < std::min(end, lastListed); ++candidate) {
-    if (listedVertexCount(texts, candidate) != static_cast<int>(mesh.faces.size())) continue;
-    loadGeometry(scratch, listLineAt(texts, candidate), texts.vertexLines, texts.faceLines);
-    if (scratch.faceCount != static_cast<int>(mesh.points.size())) continue;
-    const Configurations other = configurationsOf(buildSolidMesh(geometryOf(scratch)));
-    if (other.vertex == own.face && other.face == own.vertex) return candidate;
+// Only the family that holds the duals is searched, and only candidates with
+// the right counts are measured.
+const Solid* findDual(const Solid& solid, std::span<const Solid> catalogue, const SolidMesh& mesh,
+                      const Configurations& own) {
+  if (!solid.family) return nullptr;
+  const Family dualFamily = *solid.family == Family::Archimedean ? Family::Catalan
+                            : *solid.family == Family::Catalan   ? Family::Archimedean
+                                                                 : Family::Platonic;
+  for (const Solid& candidate : catalogue) {
+    if (candidate.family != dualFamily) continue;
+    if (candidate.geometry.vertices.size() != mesh.faces.size()) continue;
+    if (candidate.geometry.faces.size() != mesh.points.size()) continue;
+    const Configurations other = configurationsOf(buildSolidMesh(candidate.geometry));
+    if (other.vertex == own.face && other.face == own.vertex) return &candidate;
   }
-  return -1;
+  return nullptr;
 }
 
 // The radii of the spheres the picture draws, worked out as loadModel does:
 // from the type and the distance of vertices 0 and 1, in extended precision.
-SphereRadii drawnRadii(const Model& m) {
-  const Point3& a = m.vertices[0];
-  const Point3& b = m.vertices[1];
-  const long double dx = static_cast<long double>(b.x) - a.x;
-  const long double dy = static_cast<long double>(b.y) - a.y;
-  const long double dz = static_cast<long double>(b.z) - a.z;
-  return sphereRadii(m.polyType, static_cast<double>(std::sqrt(dx * dx + dy * dy + dz * dz)));
+// A solid without a catalogue type has no drawn spheres.
+SphereRadii drawnRadii(const Solid& solid) {
+  const std::vector<Point3>& v = solid.geometry.vertices;
+  if (solid.type < 0 || v.size() < 2) return {};
+  const long double dx = static_cast<long double>(v[1].x) - v[0].x;
+  const long double dy = static_cast<long double>(v[1].y) - v[0].y;
+  const long double dz = static_cast<long double>(v[1].z) - v[0].z;
+  return sphereRadii(solid.type, static_cast<double>(std::sqrt(dx * dx + dy * dy + dz * dz)));
 }
 
 }  // namespace
 
-SolidProperties computeProperties(const CatalogueTexts& texts, int position) {
+SolidProperties computeProperties(const Solid& solid, std::span<const Solid> catalogue) {
   SolidProperties s;
-  s.position = position;
-  s.type = typeAt(texts, position);
-  s.name = solidNameAt(texts, position);
-  s.family = familyOf(std::clamp(position, 0, kSolidCount - 1));
+  s.position = solid.position;
+  s.type = solid.type;
+  s.name = solid.name;
+  s.family = solid.family;
 
-  // The geometry in catalogue units and orientation. Building the sphere
-  // meshes of a full loadModel would take most of the time and adds nothing here.
-  const auto model = std::make_unique<Model>();
-  loadGeometry(*model, listLineAt(texts, position), texts.vertexLines, texts.faceLines);
-  const SphereRadii drawn = drawnRadii(*model);
+  const SphereRadii drawn = drawnRadii(solid);
   s.drawnInnerRadius = drawn.inner;
   s.drawnOuterRadius = drawn.outer;
-  const SolidMesh mesh = buildSolidMesh(geometryOf(*model));
+  const SolidMesh mesh = buildSolidMesh(solid.geometry);
   s.vertices = static_cast<int>(mesh.points.size());
   s.edges = mesh.edgeCount();
   s.faces = static_cast<int>(mesh.faces.size());
@@ -157,8 +116,10 @@ SolidProperties computeProperties(const CatalogueTexts& texts, int position) {
   s.symmetryGroup = symmetry.group;
   s.symmetryOrder = symmetry.order;
 
-  s.dualPosition = findDual(texts, s.family, mesh, own, *model);
-  if (s.dualPosition >= 0) s.dualName = solidNameAt(texts, s.dualPosition);
+  if (const Solid* dual = findDual(solid, catalogue, mesh, own)) {
+    s.dualPosition = dual->position;
+    s.dualName = dual->name;
+  }
   return s;
 }
 

@@ -4,11 +4,12 @@
 // lengths, dihedral angles, radii, surface area and volume. No text, no Qt.
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "base/family.h"
-#include "model/solid_catalogue.h"
+#include "model/solid.h"
 
 namespace velkora {
 
@@ -24,10 +25,10 @@ struct FaceKind {
 };
 
 struct SolidProperties {
-  int position = 0;
-  int type = 0;
-  std::string name;  // UTF-8
-  Family family = Family::Platonic;
+  int position = -1;  // list position; -1 for a solid that no list line describes
+  int type = -1;
+  std::string name;              // UTF-8
+  std::optional<Family> family;  // empty for a solid that is none of the catalogue's
   int vertices = 0;
   int edges = 0;
   int faces = 0;
@@ -56,8 +57,9 @@ struct SolidProperties {
   double drawnOuterRadius = 0.0;
 };
 
-// Measures the solid at list position 0..30. Throws ESolidNotFound, what
-// loadModel throws, and EInvalidSolid for faces that do not make a closed convex solid.
-SolidProperties computeProperties(const CatalogueTexts& texts, int position);
+// Measures a read solid; its dual is looked for among catalogue (the solids
+// of the list, as read). Throws EInvalidSolid for faces that do not make a
+// closed convex solid.
+SolidProperties computeProperties(const Solid& solid, std::span<const Solid> catalogue);
 
 }  // namespace velkora

@@ -9,8 +9,9 @@
 namespace velkora {
 namespace {
 
-std::string familyLabel(Family family) {
-  switch (family) {
+std::string familyLabel(std::optional<Family> family) {
+  if (!family) return "keine der drei Familien";
+  switch (*family) {
     case Family::Platonic:
       return "Platonischer Körper";
     case Family::Archimedean:
@@ -20,14 +21,16 @@ std::string familyLabel(Family family) {
   }
 }
 
-std::string familyKey(Family family) {
-  switch (family) {
+// The JSON value of the family: a string, or null for a solid of none.
+std::string familyJson(std::optional<Family> family) {
+  if (!family) return "null";
+  switch (*family) {
     case Family::Platonic:
-      return "platonic";
+      return jsonString("platonic");
     case Family::Archimedean:
-      return "archimedean";
+      return jsonString("archimedean");
     default:
-      return "catalan";
+      return jsonString("catalan");
   }
 }
 
@@ -141,7 +144,7 @@ std::string propertiesJson(const SolidProperties& p) {
   json += "\"name\": " + jsonString(p.name);
   json += ", \"position\": " + std::to_string(p.position);
   json += ", \"type\": " + std::to_string(p.type);
-  json += ", \"family\": " + jsonString(familyKey(p.family));
+  json += ", \"family\": " + familyJson(p.family);
   json += ", \"vertices\": " + std::to_string(p.vertices);
   json += ", \"edges\": " + std::to_string(p.edges);
   json += ", \"faces\": " + std::to_string(p.faces);

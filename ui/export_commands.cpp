@@ -85,17 +85,14 @@ void ExportCommands::exportSolid() {
 
 void ExportCommands::exportSolidTo(const QString& path, bool currentPose, double diameterMm) {
   const ViewerState& state = window_.state();
-  const int position = window_.selectedPosition();
-  const Polyhedron solid =
-      currentPose ? polyhedronOf(state.model) : startPoseSolid(state.texts, position);
-  velkora::exportSolid(path, solid, diameterMm, solidNameAt(state.texts, position));
+  const Solid& solid = shownSolid(state);
+  velkora::exportSolid(path, solid, currentPose ? polyhedronOf(state.model) : startPoseOf(solid),
+                       diameterMm);
 }
 
 void ExportCommands::saveNet() {
-  const ViewerState& state = window_.state();
-  const int position = window_.selectedPosition();
-  const Polyhedron solid = polyhedronAt(state.texts, position);
-  const auto options = askNetOptions(&window_, solid, QStringLiteral("Netz speichern"));
+  const Solid& solid = shownSolid(window_.state());
+  const auto options = askNetOptions(&window_, solid.geometry, QStringLiteral("Netz speichern"));
   if (!options) return;
   QFileDialog dialog(&window_);
   dialog.setWindowTitle(QStringLiteral("Netz speichern"));
@@ -107,7 +104,7 @@ void ExportCommands::saveNet() {
   followFilterSuffix(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString path = dialog.selectedFiles().front();
-  exportNet(path, buildNet(solid, solidNameAt(state.texts, position), *options));
+  exportNet(path, buildNet(solid, *options));
 }
 
 }  // namespace velkora

@@ -110,13 +110,14 @@ void TFVelkora::B1C() {
     const QListWidgetItem* item = Listbox1.currentItem();
     if (item == nullptr) return;
     const QByteArray line = item->data(Qt::UserRole).toByteArray();
-    controller_.load(std::string_view(line.constData(), static_cast<std::size_t>(line.size())));
+    controller_.load(std::string_view(line.constData(), static_cast<std::size_t>(line.size())),
+                     Listbox1.currentRow());
     if (inPresentation()) {
       fitForPresentation();  // draws
     } else {
       zeichnen();
     }
-    properties_->follow(selectedPosition());
+    properties_->follow(state().solid);
   });
 }
 

@@ -13,12 +13,10 @@
 namespace velkora {
 
 void PrintCommand::printNet() {
-  const ViewerState& state = window_.state();
-  const int position = window_.selectedPosition();
-  const Polyhedron solid = polyhedronAt(state.texts, position);
-  const auto options = askNetOptions(&window_, solid, QStringLiteral("Netz drucken"));
+  const Solid& solid = shownSolid(window_.state());
+  const auto options = askNetOptions(&window_, solid.geometry, QStringLiteral("Netz drucken"));
   if (!options) return;
-  const NetDocument net = buildNet(solid, solidNameAt(state.texts, position), *options);
+  const NetDocument net = buildNet(solid, *options);
 
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageSize(pageSizeOf(options->paper));

@@ -24,20 +24,21 @@ void PropertiesCommand::setShown(bool shown) {
   if (properties_ == nullptr) {
     // The reporter is called through the window, which may have been given another since.
     properties_ = std::make_unique<PropertiesWindow>(
-        window_.state().texts, [this](int position) { window_.selectPosition(position); },
+        [this] { return window_.controller().catalogue(); },
+        [this](int position) { window_.selectPosition(position); },
         [this](const QString& text) { report_(text); }, &window_);
     QObject::connect(properties_.get(), &PropertiesWindow::closed, &action_,
                      [this] { action_.setChecked(false); });
     shareCommands(*properties_, window_.commands());
   }
-  properties_->showSolid(window_.selectedPosition());
+  properties_->showSolid(window_.state().solid);
   placeBesideMainWindow(*properties_, window_);
   properties_->show();
   properties_->raise();
 }
 
-void PropertiesCommand::follow(int position) {
-  if (properties_ != nullptr && properties_->isVisible()) properties_->showSolid(position);
+void PropertiesCommand::follow(const Solid& solid) {
+  if (properties_ != nullptr && properties_->isVisible()) properties_->showSolid(solid);
 }
 
 }  // namespace velkora

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "model/solid.h"
 #include "ui/error_box.h"
 
 class QAction;
@@ -26,7 +27,7 @@ class PropertiesCommand {
   // Shows the window with the selected solid beside the main window, or hides it.
   void setShown(bool shown);
   // After another solid was loaded: a shown window shows it too.
-  void follow(int position);
+  void follow(const Solid& solid);
   // The window, once it was first shown; nullptr before.
   PropertiesWindow* window() const { return properties_.get(); }
 

@@ -12,11 +12,11 @@
 
 namespace velkora {
 
-PropertiesWindow::PropertiesWindow(const CatalogueTexts& texts,
+PropertiesWindow::PropertiesWindow(CatalogueSource catalogue,
                                    std::function<void(int)> selectPosition,
                                    ErrorReporter reportError, QWidget* parent)
     : QWidget(parent, Qt::Window),
-      texts_(texts),
+      catalogue_(std::move(catalogue)),
       selectPosition_(std::move(selectPosition)),
       reportError_(std::move(reportError)) {
   setObjectName(QStringLiteral("Eigenschaften"));
@@ -53,15 +53,15 @@ PropertiesWindow::PropertiesWindow(const CatalogueTexts& texts,
   });
 }
 
-void PropertiesWindow::showSolid(int position) {
+void PropertiesWindow::showSolid(const Solid& solid) {
   shown_ = false;
   table_.setRowCount(0);
   dualButton_.setEnabled(false);
   dualButton_.setText(QStringLiteral("Dualer Körper"));
   title_.clear();
-  if (position < 0) return;
+  if (solid.geometry.vertices.empty()) return;
   try {
-    properties_ = computeProperties(texts_, position);
+    properties_ = computeProperties(solid, catalogue_());
   } catch (const std::exception& error) {
     reportError_(errorText(error));
     return;
@@ -78,7 +78,7 @@ void PropertiesWindow::showSolid(int position) {
   table_.resizeColumnToContents(0);
   table_.resizeRowsToContents();
   if (properties_.dualPosition >= 0) {
-    dualButton_.setEnabled(properties_.dualPosition != position);
+    dualButton_.setEnabled(properties_.dualPosition != solid.position);
     dualButton_.setText(
         QStringLiteral("Dual: %1").arg(QString::fromStdString(properties_.dualName)));
   }

@@ -5,13 +5,14 @@
 // puts the whole table on the clipboard as text. Holds no program rule.
 
 #include <functional>
+#include <span>
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QWidget>
 
-#include "model/solid_catalogue.h"
+#include "model/solid.h"
 #include "properties/properties.h"
 #include "ui/error_box.h"
 
@@ -21,12 +22,15 @@ class PropertiesWindow : public QWidget {
   Q_OBJECT
 
  public:
-  // texts must outlive the window; selectPosition is called with the dual's list position.
-  PropertiesWindow(const CatalogueTexts& texts, std::function<void(int)> selectPosition,
+  // The solids of the list as read, where the dual is looked for; may throw.
+  using CatalogueSource = std::function<std::span<const Solid>()>;
+
+  // selectPosition is called with the dual's list position.
+  PropertiesWindow(CatalogueSource catalogue, std::function<void(int)> selectPosition,
                    ErrorReporter reportError, QWidget* parent = nullptr);
 
-  // Shows the properties of the solid at list position (nothing for -1).
-  void showSolid(int position);
+  // Shows the properties of a read solid (nothing for one without geometry).
+  void showSolid(const Solid& solid);
   const SolidProperties* shown() const { return shown_ ? &properties_ : nullptr; }
   // The table as the clipboard receives it.
   QString tableText() const;
@@ -39,7 +43,7 @@ class PropertiesWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  const CatalogueTexts& texts_;
+  CatalogueSource catalogue_;
   std::function<void(int)> selectPosition_;
   ErrorReporter reportError_;
   SolidProperties properties_;

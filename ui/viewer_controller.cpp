@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/load.h"
 #include "model/rotation.h"
+#include "model/solid.h"
 #include "model/solid_catalogue.h"
 #include "model/zoom.h"
 #include "motion/motion_state.h"
@@ -27,12 +27,20 @@ void ViewerController::create() {
   state_.motion.formReady = true;
 }
 
-void ViewerController::destroy() { state_.texts = CatalogueTexts{}; }
+void ViewerController::destroy() {
+  state_.texts = CatalogueTexts{};
+  catalogue_.reset();
+}
 
-void ViewerController::load(std::string_view listLine) {
-  loadModel(state_.model, listLine, state_.texts.vertexLines, state_.texts.faceLines);
+void ViewerController::load(std::string_view listLine, int position) {
+  state_.solid = pickSolid(state_.model, listLine, position, state_.texts);
   ++loadCount_;
   presentationFit_ = 1.0;
+}
+
+std::span<const Solid> ViewerController::catalogue() {
+  if (!catalogue_) catalogue_ = readAllSolids(state_.texts);
+  return *catalogue_;
 }
 
 void ViewerController::prepareAnimation() { prepareAnimationStart(state_.motion); }

@@ -7,7 +7,9 @@
 // and shows the frame. Does not know list positions, captions or timers.
 
 #include <optional>
+#include <span>
 #include <string_view>
+#include <vector>
 
 #include "motion/wheel.h"
 #include "render/frame.h"
@@ -26,10 +28,15 @@ class ViewerController {
   // Frees the catalogues.
   void destroy();
 
-  // Loads the list line (name, TAB, type) into the model: start pose and size.
-  // A new solid ends any fitting that presentation mode did to the one before.
-  void load(std::string_view listLine);
+  // Picks the list line (name, TAB, type) at list position: reads the solid
+  // and loads it into the model in start pose and size. A new solid ends any
+  // fitting that presentation mode did to the one before.
+  void load(std::string_view listLine, int position);
   int loadCount() const { return loadCount_; }
+
+  // Every solid of the list, read on first use (the dual search needs them).
+  // Throws what readSolid throws.
+  std::span<const Solid> catalogue();
 
   void setMarks(bool on) { state_.markPoints = on; }
   ViewState viewState(View view) const { return ViewState{view, state_.markPoints}; }
@@ -77,6 +84,7 @@ class ViewerController {
   };
 
   ViewerState state_;
+  std::optional<std::vector<Solid>> catalogue_;
   FrameBuffers buffers_;
   WheelAccumulator wheel_;
   int loadCount_ = 0;             // solids loaded so far

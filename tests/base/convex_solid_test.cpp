@@ -42,7 +42,7 @@ Polyhedron cube(double half) {
 TEST(ConvexSolid, TurnsEveryCatalogueFaceOutwardWhateverItsGivenOrder) {
   std::mt19937 random(20261209);
   for (int position = 0; position < 31; ++position) {
-    const Polyhedron solid = polyhedronAt(embeddedTexts(), position);
+    const Polyhedron solid = test::embeddedSolid(position).geometry;
     const ConvexSolid asGiven = checkConvexSolid(solid.vertices, solid.faces);
     Polyhedron shuffled = solid;
     std::vector<bool> reversedByTest(solid.faces.size());

@@ -13,8 +13,7 @@ namespace velkora {
 namespace {
 
 TEST(NetGallery, ThumbnailIsAFewColourPictureOfTheNet) {
-  const auto& texts = test::embeddedTexts();
-  const NetDocument net = buildNet(polyhedronAt(texts, 16), solidNameAt(texts, 16), {});
+  const NetDocument net = buildNet(test::embeddedSolid(16), {});
   const QImage thumb = netgallery::netThumbnail(net, 300);
   EXPECT_EQ(thumb.width(), 300);
   EXPECT_NEAR(thumb.height(), 300 * 297 / 210, 1);  // A4 portrait proportions

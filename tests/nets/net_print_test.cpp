@@ -30,12 +30,11 @@ namespace velkora {
 namespace {
 
 NetDocument netOf(int position, NetOptions options = {}) {
-  const auto& texts = test::embeddedTexts();
-  return buildNet(polyhedronAt(texts, position), solidNameAt(texts, position), options);
+  return buildNet(test::embeddedSolid(position), options);
 }
 
 NetDocument multiPage(int position) {
-  const Polyhedron solid = polyhedronAt(test::embeddedTexts(), position);
+  const Polyhedron solid = test::embeddedSolid(position).geometry;
   NetOptions options;
   options.edgeMm = std::floor(1.6 * largestEdgeMm(solid, Paper::A4, Orientation::Best));
   return netOf(position, options);

@@ -19,7 +19,7 @@ namespace {
 
 using test::embeddedTexts;
 
-Polyhedron solidAt(int position) { return polyhedronAt(embeddedTexts(), position); }
+Solid solidAt(int position) { return test::embeddedSolid(position); }
 
 void expectSound(const Polyhedron& solid, const NetDocument& net) {
   EXPECT_EQ(test::checkTree(solid, net), "");
@@ -37,110 +37,109 @@ void expectSound(const Polyhedron& solid, const NetDocument& net) {
 class EverySolid : public ::testing::TestWithParam<int> {};
 
 TEST_P(EverySolid, DefaultNetIsOnePieceOnOnePageAndFoldsShut) {
-  const Polyhedron solid = solidAt(GetParam());
-  const NetDocument net = buildNet(solid, solidNameAt(embeddedTexts(), GetParam()), {});
+  const Solid solid = solidAt(GetParam());
+  const NetDocument net = buildNet(solid, {});
   SCOPED_TRACE(net.solid);
   ASSERT_EQ(net.pages.size(), 1u);
   EXPECT_EQ(net.pieces, 1);
-  EXPECT_EQ(net.edgeMm, largestEdgeMm(solid, Paper::A4, Orientation::Best));
-  expectSound(solid, net);
+  EXPECT_EQ(net.edgeMm, largestEdgeMm(solid.geometry, Paper::A4, Orientation::Best));
+  expectSound(solid.geometry, net);
   // Tabs: only a pair without room for 3 mm goes without one.
   EXPECT_FALSE(net.pages[0].tabs.empty());
 }
 
 TEST_P(EverySolid, LargerEdgeSplitsIntoPiecesOnSeveralPages) {
-  const Polyhedron solid = solidAt(GetParam());
+  const Solid solid = solidAt(GetParam());
   NetOptions options;
-  options.edgeMm = std::floor(largestEdgeMm(solid, Paper::A4, Orientation::Best) * 1.6);
-  const NetDocument net = buildNet(solid, solidNameAt(embeddedTexts(), GetParam()), options);
+  options.edgeMm = std::floor(largestEdgeMm(solid.geometry, Paper::A4, Orientation::Best) * 1.6);
+  const NetDocument net = buildNet(solid, options);
   SCOPED_TRACE(net.solid);
   EXPECT_GT(net.pages.size(), 1u);
   EXPECT_GT(net.pieces, 1);
   EXPECT_EQ(net.edgeMm, *options.edgeMm);
-  expectSound(solid, net);
+  expectSound(solid.geometry, net);
 }
 
 TEST_P(EverySolid, SameSolidAndOptionsGiveTheSameJson) {
-  const Polyhedron solid = solidAt(GetParam());
-  const std::string name = solidNameAt(embeddedTexts(), GetParam());
+  const Solid solid = solidAt(GetParam());
   NetOptions options;
   options.paper = Paper::Letter;
-  EXPECT_EQ(netJson(buildNet(solid, name, options)), netJson(buildNet(solid, name, options)));
+  EXPECT_EQ(netJson(buildNet(solid, options)), netJson(buildNet(solid, options)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, EverySolid, ::testing::Range(0, 31));
 
 TEST(NetOptions, TabsOffLeavesNoTabsAndAllowsALargerEdge) {
-  const Polyhedron solid = solidAt(5);
+  const Solid solid = solidAt(5);
   NetOptions options;
   options.tabs = false;
-  const NetDocument bare = buildNet(solid, "x", options);
-  const NetDocument full = buildNet(solid, "x", {});
+  const NetDocument bare = buildNet(solid, options);
+  const NetDocument full = buildNet(solid, {});
   EXPECT_TRUE(bare.pages[0].tabs.empty());
   for (const NetCut& cut : bare.pages[0].cuts)
     EXPECT_FALSE(cut.hasTab);
   EXPECT_GT(bare.edgeMm, full.edgeMm);
-  expectSound(solid, bare);
+  expectSound(solid.geometry, bare);
 }
 
 TEST(NetOptions, PaperAndOrientationSetThePageAndTheDefaultEdge) {
-  const Polyhedron solid = solidAt(12);
+  const Solid solid = solidAt(12);
   NetOptions options;
   options.paper = Paper::A3;
   options.orientation = Orientation::Landscape;
-  const NetDocument a3 = buildNet(solid, "x", options);
+  const NetDocument a3 = buildNet(solid, options);
   EXPECT_EQ(a3.paperWidthMm, 420.0);
   EXPECT_EQ(a3.paperHeightMm, 297.0);
   EXPECT_EQ(test::checkInsideMargins(a3), "");
   options.paper = Paper::Letter;
   options.orientation = Orientation::Portrait;
-  const NetDocument letter = buildNet(solid, "x", options);
+  const NetDocument letter = buildNet(solid, options);
   EXPECT_DOUBLE_EQ(letter.paperWidthMm, 215.9);
   EXPECT_DOUBLE_EQ(letter.paperHeightMm, 279.4);
-  const NetDocument a4 = buildNet(solid, "x", {});
+  const NetDocument a4 = buildNet(solid, {});
   EXPECT_GT(a3.edgeMm, 1.3 * a4.edgeMm);
-  EXPECT_GE(a4.edgeMm, largestEdgeMm(solid, Paper::A4, Orientation::Portrait));
-  EXPECT_GE(a4.edgeMm, largestEdgeMm(solid, Paper::A4, Orientation::Landscape));
+  EXPECT_GE(a4.edgeMm, largestEdgeMm(solid.geometry, Paper::A4, Orientation::Portrait));
+  EXPECT_GE(a4.edgeMm, largestEdgeMm(solid.geometry, Paper::A4, Orientation::Landscape));
 }
 
 TEST(NetOptions, DefaultEdgeIsTheLargestThatFits) {
   // A tenth of a millimetre more no longer fits in one piece (the pieces may share a page).
   for (int position : {0, 7, 20, 29}) {
-    const Polyhedron solid = solidAt(position);
-    const double edge = largestEdgeMm(solid, Paper::A4, Orientation::Portrait);
+    const Solid solid = solidAt(position);
+    const double edge = largestEdgeMm(solid.geometry, Paper::A4, Orientation::Portrait);
     NetOptions options;
     options.orientation = Orientation::Portrait;
     options.edgeMm = edge + 0.1;
-    EXPECT_GT(buildNet(solid, "x", options).pieces, 1) << position;
+    EXPECT_GT(buildNet(solid, options).pieces, 1) << position;
     options.edgeMm = edge;
-    const NetDocument net = buildNet(solid, "x", options);
+    const NetDocument net = buildNet(solid, options);
     EXPECT_EQ(net.pieces, 1) << position;
     EXPECT_EQ(net.pages.size(), 1u) << position;
   }
 }
 
 TEST(NetErrors, EdgeSizesThatCannotWorkAreErrors) {
-  const Polyhedron solid = solidAt(3);
+  const Solid solid = solidAt(3);
   NetOptions options;
   for (double bad : {0.0, -5.0, std::nan(""), 1e6, 400.0}) {
     options.edgeMm = bad;
-    EXPECT_THROW(buildNet(solid, "x", options), ENetError) << bad;
+    EXPECT_THROW(buildNet(solid, options), ENetError) << bad;
   }
   try {
     options.edgeMm = 400.0;
-    buildNet(solid, "x", options);
+    buildNet(solid, options);
   } catch (const Error& error) {
     EXPECT_NE(std::string(error.what()).find("400,0"), std::string::npos) << error.what();
   }
 }
 
 TEST(NetErrors, AnOpenSolidIsRefused) {
-  Polyhedron solid = solidAt(0);
-  solid.faces.pop_back();
-  EXPECT_THROW(buildNet(solid, "x", {}), EInvalidSolid);
+  Solid solid = solidAt(0);
+  solid.geometry.faces.pop_back();
+  EXPECT_THROW(buildNet(solid, {}), EInvalidSolid);
   solid = solidAt(0);
-  solid.faces[0][0] = 999;
-  EXPECT_THROW(buildNet(solid, "x", {}), EInvalidSolid);
+  solid.geometry.faces[0][0] = 999;
+  EXPECT_THROW(buildNet(solid, {}), EInvalidSolid);
 }
 
 TEST(NetChecks, ClippingFindsOverlapAndTouchingIsNone) {

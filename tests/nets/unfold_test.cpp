@@ -14,9 +14,7 @@
 namespace velkora {
 namespace {
 
-SolidFaces facesAt(int position) {
-  return prepareSolid(polyhedronAt(test::embeddedTexts(), position));
-}
+SolidFaces facesAt(int position) { return prepareSolid(test::embeddedSolid(position).geometry); }
 
 // Folds of a random spanning tree, grown from face 0 by random picks of a border edge.
 std::vector<bool> randomTree(const SolidFaces& solid, NetRandom& random) {

@@ -128,7 +128,7 @@ TEST(CommandLine, UsageErrorsNameWhatIsWrong) {
 // The command line takes exactly the diameters that the exporter writes: both
 // bounds themselves, and nothing a little beyond either.
 TEST(CommandLine, SizeMmTakesTheSameRangeAsTheSolidExporter) {
-  const Polyhedron cube = polyhedronAt(test::embeddedTexts(), 1);
+  const Polyhedron cube = test::embeddedSolid(1).geometry;
   const auto exporterTakes = [&](double diameter) {
     try {
       meshFileBytes(cube, MeshFormat::Stl, diameter, "w");

@@ -28,21 +28,22 @@ class ExportServiceTest : public ::testing::Test {
 };
 
 TEST_F(ExportServiceTest, TheSuffixChoosesTheSolidsWriter) {
-  const Polyhedron cube = startPoseSolid(embeddedTexts(), 1);
-  exportSolid(path("a.OFF"), cube, 60.0, "Hexaeder");
-  exportSolid(path("a.obj"), cube, 60.0, "Hexaeder");
-  exportSolid(path("a.stl"), cube, 60.0, "Hexaeder");
+  const Solid& solid = test::embeddedSolid(1);
+  const Polyhedron cube = startPoseOf(solid);
+  exportSolid(path("a.OFF"), solid, cube, 60.0);
+  exportSolid(path("a.obj"), solid, cube, 60.0);
+  exportSolid(path("a.stl"), solid, cube, 60.0);
   EXPECT_TRUE(contents(path("a.OFF")).startsWith("OFF"));
   EXPECT_TRUE(contents(path("a.obj")).contains("\nv "));
   // Binary STL: 80 header bytes, a count, 50 bytes per triangle (6 faces fanned into 4).
   EXPECT_EQ(contents(path("a.stl")).size(), 84 + 24 * 50);
-  EXPECT_THROW(exportSolid(path("a.pdf"), cube, 60.0, "Hexaeder"), EExportFormat);
-  EXPECT_THROW(exportSolid(path("stl"), cube, 60.0, "Hexaeder"), EExportFormat);
+  EXPECT_THROW(exportSolid(path("a.pdf"), solid, cube, 60.0), EExportFormat);
+  EXPECT_THROW(exportSolid(path("stl"), solid, cube, 60.0), EExportFormat);
   EXPECT_FALSE(QFile::exists(path("a.pdf")));
 }
 
 TEST_F(ExportServiceTest, TheSuffixChoosesTheNetsWriter) {
-  const NetDocument net = buildNet(polyhedronAt(embeddedTexts(), 0), "Tetraeder", NetOptions{});
+  const NetDocument net = buildNet(test::embeddedSolid(0), NetOptions{});
   exportNet(path("n.pdf"), net);
   exportNet(path("n.Svg"), net);
   exportNet(path("n.json"), net);

@@ -21,7 +21,7 @@ const SolidProperties& propertiesAt(int position) {
   static const std::vector<SolidProperties> all = [] {
     std::vector<SolidProperties> list;
     for (int p = 0; p < kSolidCount; ++p)
-      list.push_back(computeProperties(test::embeddedTexts(), p));
+      list.push_back(computeProperties(test::embeddedSolid(p), test::embeddedSolids()));
     return list;
   }();
   return all[static_cast<std::size_t>(position)];

@@ -174,7 +174,7 @@ TEST(Symmetry, PyritohedralAndIcosahedralHulls) {
 }
 
 TEST(Symmetry, TheSnubCubeAndItsMirrorImageAreNotSuperposable) {
-  const SolidMesh snub = buildSolidMesh(polyhedronAt(test::embeddedTexts(), 6));
+  const SolidMesh snub = buildSolidMesh(test::embeddedSolid(6).geometry);
   Polyhedron mirror;
   for (const Vec3& p : snub.points)
     mirror.vertices.push_back({p.x, p.y, -p.z});
@@ -199,8 +199,8 @@ TEST(Measures, GroupingAllowsTheCataloguesRoundingOnly) {
 }
 
 TEST(Properties, UnknownPositionIsRejected) {
-  EXPECT_THROW(computeProperties(test::embeddedTexts(), 31), ESolidNotFound);
-  EXPECT_THROW(computeProperties(test::embeddedTexts(), -1), ESolidNotFound);
+  EXPECT_THROW(readSolid(test::embeddedTexts(), 31), ESolidNotFound);
+  EXPECT_THROW(readSolid(test::embeddedTexts(), -1), ESolidNotFound);
 }
 
 }  // namespace

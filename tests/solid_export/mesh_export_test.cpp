@@ -55,7 +55,8 @@ void expectRelative(double actual, double expected, double relative, const std::
 TEST(MeshExport, EverySolidInEveryFormatReadsBackClosedOutwardAndToSize) {
   const double diameter = 47.5;
   for (int position = 0; position < kSolidCount; ++position) {
-    const SolidProperties props = computeProperties(test::embeddedTexts(), position);
+    const SolidProperties props =
+        computeProperties(test::embeddedSolid(position), test::embeddedSolids());
     const Polyhedron solid = posedSolid(position);
     const double scale = diameter / (2.0 * props.farthestVertex);
     int corners = 0;
@@ -108,7 +109,7 @@ TEST(MeshExport, StlNormalsAreUnitAndAgreeWithTheWinding) {
 // The catalogue's corner order says nothing about the outside: turning any
 // face round gives the same file.
 TEST(MeshExport, CornerOrderOfTheInputDoesNotMatter) {
-  const Polyhedron solid = polyhedronAt(test::embeddedTexts(), 13);
+  const Polyhedron solid = test::embeddedSolid(13).geometry;
   Polyhedron turned = solid;
   for (std::size_t f = 0; f < turned.faces.size(); f += 2) {
     std::reverse(turned.faces[f].begin() + 1, turned.faces[f].end());
@@ -121,7 +122,7 @@ TEST(MeshExport, CornerOrderOfTheInputDoesNotMatter) {
 }
 
 TEST(MeshExport, StlIsLittleEndianWithItsCountAndHeader) {
-  const Polyhedron cube = polyhedronAt(test::embeddedTexts(), 1);
+  const Polyhedron cube = test::embeddedSolid(1).geometry;
   const std::string bytes = meshFileBytes(cube, MeshFormat::Stl, kDefaultDiameterMm, "Würfel");
   ASSERT_EQ(bytes.size(), 84u + 24u * 50u);
   EXPECT_EQ(bytes.substr(80, 4), std::string("\x18\0\0\0", 4));  // 24 triangles
@@ -140,7 +141,7 @@ TEST(MeshExport, StlIsLittleEndianWithItsCountAndHeader) {
 }
 
 TEST(MeshExport, NamesCannotBreakTheTextFormats) {
-  const Polyhedron solid = polyhedronAt(test::embeddedTexts(), 0);
+  const Polyhedron solid = test::embeddedSolid(0).geometry;
   const std::string name = "Tetra\neder\r\tf 1 2 3";
   const ReadMesh obj = test::readObj(meshFileBytes(solid, MeshFormat::Obj, 10.0, name));
   EXPECT_EQ(obj.name, "Tetra eder  f 1 2 3");
@@ -164,7 +165,7 @@ TEST(MeshExport, FormatFromSuffixIgnoresLetterCase) {
 }
 
 TEST(MeshExport, RejectsBadDiameters) {
-  const Polyhedron cube = polyhedronAt(test::embeddedTexts(), 1);
+  const Polyhedron cube = test::embeddedSolid(1).geometry;
   for (const double d : {0.0, -60.0, std::numeric_limits<double>::quiet_NaN(),
                          std::numeric_limits<double>::infinity(), 1e-9, 1e40}) {
     EXPECT_THROW(meshFileBytes(cube, MeshFormat::Stl, d, "w"), EMeshExport) << d;
@@ -175,7 +176,7 @@ TEST(MeshExport, RejectsBadDiameters) {
 }
 
 TEST(MeshExport, RejectsSolidsThatDoNotCloseOrAreNotConvex) {
-  const Polyhedron cube = polyhedronAt(test::embeddedTexts(), 1);
+  const Polyhedron cube = test::embeddedSolid(1).geometry;
   const auto rejected = [](const Polyhedron& p) {
     EXPECT_THROW(meshFileBytes(p, MeshFormat::Off, 60.0, "w"), EInvalidSolid);
   };

@@ -7,6 +7,15 @@ const CatalogueTexts& embeddedTexts() {
   return texts;
 }
 
+const std::vector<Solid>& embeddedSolids() {
+  static const std::vector<Solid> solids = readAllSolids(embeddedTexts());
+  return solids;
+}
+
+const Solid& embeddedSolid(int position) {
+  return embeddedSolids().at(static_cast<std::size_t>(position));
+}
+
 std::string listLineOf(const CatalogueTexts& texts, int type) {
   return std::string(listLineAt(texts, positionOfType(texts, type)));
 }

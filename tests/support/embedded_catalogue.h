@@ -1,9 +1,13 @@
 #pragma once
 // The three embedded catalogue texts, loaded once per test program through the
-// program's own loader, and the name-list line of a type number. Test support only.
+// program's own loader, the solids read from them, and the name-list line of a type number. Test
+// support only.
 
 #include <string>
 
+#include <vector>
+
+#include "model/solid.h"
 #include "model/solid_catalogue.h"
 
 namespace velkora::test {
@@ -12,6 +16,11 @@ using velkora::CatalogueTexts;
 
 // The name list, vertex and face catalogue as the program loads them.
 const CatalogueTexts& embeddedTexts();
+
+// Every solid of the list as the program reads it, read once per test program.
+const std::vector<Solid>& embeddedSolids();
+// The read solid at list position 0..30.
+const Solid& embeddedSolid(int position);
 
 // The name-list line whose type number (after the TAB) is type. Needs 0 <= type <= 30.
 std::string listLineOf(const CatalogueTexts& texts, int type);

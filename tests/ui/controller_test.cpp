@@ -50,7 +50,9 @@ class ControllerTest : public ::testing::Test {
     controller_->create();
     load(kIcosahedron);
   }
-  void load(int position) { controller_->load(listLineAt(controller_->state().texts, position)); }
+  void load(int position) {
+    controller_->load(listLineAt(controller_->state().texts, position), position);
+  }
   const Model& model() const { return controller_->state().model; }
   // A fresh copy of the model as loaded, for comparison.
   std::unique_ptr<Model> snapshot() const { return std::make_unique<Model>(model()); }

@@ -96,9 +96,9 @@ TEST_F(DialogsTest, TheLargestEdgeIsShownWithADecimalCommaAndErrorsStayInTheDial
       [&] {
         // A solid without faces: no net, so no largest edge; the dialog says so.
         EXPECT_FALSE(askNetOptions(window.get(), Polyhedron{}, QStringLiteral("Netz")).has_value());
-        EXPECT_TRUE(askNetOptions(window.get(), polyhedronAt(window->state().texts, 0),
-                                  QStringLiteral("Netz"))
-                        .has_value());
+        EXPECT_TRUE(
+            askNetOptions(window.get(), window->state().solid.geometry, QStringLiteral("Netz"))
+                .has_value());
       },
       [&](QWidget& modal) {
         auto* dialog = qobject_cast<QDialog*>(&modal);

@@ -12,7 +12,7 @@
 #include <exception>
 #include <string>
 
-#include "model/polyhedron.h"
+#include "model/solid.h"
 #include "model/solid_catalogue.h"
 #include "nets/layout.h"
 #include "tools/net_gallery/net_gallery.h"
@@ -69,11 +69,12 @@ int main(int argc, char* argv[]) {
     const QDir folder(QDir::current().absoluteFilePath(out));
     if (!QDir().mkpath(folder.absolutePath()))
       throw ENetError("cannot create " + out.toStdString());
-    const CatalogueTexts texts = loadCatalogueTexts();
+    const std::vector<Solid> solids = readAllSolids(loadCatalogueTexts());
     std::vector<netgallery::GalleryEntry> entries;
-    for (int position = 0; position < 31; ++position) {
-      const std::string name = solidNameAt(texts, position);
-      const NetDocument net = buildNet(polyhedronAt(texts, position), name, {});
+    for (const Solid& solid : solids) {
+      const int position = solid.position;
+      const std::string& name = solid.name;
+      const NetDocument net = buildNet(solid, {});
       const QString file =
           folder.absoluteFilePath(QString::fromStdString(netgallery::pictureName(position)));
       QByteArray png;
