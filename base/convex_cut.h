@@ -1,0 +1,50 @@
+#pragma once
+// Cutting a convex solid by planes: what stays on the inner side of each
+// plane, with every cut closed by a new face. Corners that two faces share stay
+// one vertex, and a vertex within the tolerance of a plane counts as on it, so
+// that a cut through a vertex or along an edge leaves no sliver; the result's
+// edges shorter than the tolerance are merged away.
+
+#include <vector>
+
+#include "base/polyhedron.h"
+#include "base/vec.h"
+
+namespace velkora {
+
+class ConvexCutter {
+ public:
+  // solid: convex, faces counter-clockwise seen from outside. tolerance: the
+  // absolute distance within which points count as one or as on a plane.
+  ConvexCutter(const Polyhedron& solid, double tolerance);
+
+  // Keeps the part with dot(normal, x) <= offset. normal need not be unit
+  // length; the tolerance is measured along the unit normal.
+  void cut(Vec3 normal, double offset);
+
+  // The solid cut so far: used vertices only, renumbered in order of first
+  // use; repeated corners and faces with fewer than three corners removed.
+  [[nodiscard]] Polyhedron result() const;
+
+ private:
+  struct Crossing {
+    int from = 0;
+    int to = 0;
+    int vertex = 0;
+  };
+  int crossingVertex(int a, int b);
+  void closeCut(Vec3 normal);
+
+  double tolerance_;
+  std::vector<Vec3> vertices_;
+  std::vector<int> corners_;    // the faces' corners, one face after another
+  std::vector<int> faceStart_;  // where each face begins in corners_
+  // Work space of one cut, kept to avoid allocating on every cut.
+  std::vector<double> distance_;
+  std::vector<int> nextCorners_;
+  std::vector<int> nextStart_;
+  std::vector<int> capPoints_;
+  std::vector<Crossing> crossings_;
+};
+
+}  // namespace velkora

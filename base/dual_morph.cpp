@@ -1,0 +1,154 @@
+#include "base/dual_morph.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "base/convex_cut.h"
+#include "base/convex_solid.h"
+#include "base/errors.h"
+
+namespace velkora {
+
+namespace {
+
+// Events closer than this are one: the catalogue's seven-digit coordinates
+// split what is one event in exact arithmetic into a cluster about this wide.
+constexpr double kSameParameter = 1e-5;
+
+std::vector<std::pair<int, int>> edgesOf(const std::vector<std::vector<int>>& faces) {
+  std::vector<std::pair<int, int>> edges;
+  for (const std::vector<int>& face : faces) {
+    for (std::size_t i = 0; i < face.size(); ++i) {
+      const int a = face[i];
+      const int b = face[(i + 1) % face.size()];
+      if (a < b) edges.emplace_back(a, b);
+    }
+  }
+  return edges;
+}
+
+// The distance of the line through a and b from the origin.
+double lineDistance(Vec3 a, Vec3 b) { return norm(cross(a, b)) / norm(b - a); }
+
+}  // namespace
+
+DualMorph::DualMorph(const Polyhedron& solid) {
+  const ConvexSolid checked = checkConvexSolid(solid.vertices, solid.faces);
+  const std::vector<std::pair<int, int>> edges = edgesOf(checked.faces);
+  double sum = 0.0;
+  for (const auto& [a, b] : edges) {
+    sum += lineDistance(solid.vertices[static_cast<std::size_t>(a)],
+                        solid.vertices[static_cast<std::size_t>(b)]);
+  }
+  const double midradius = sum / static_cast<double>(edges.size());
+  for (const auto& [a, b] : edges) {
+    const double d = lineDistance(solid.vertices[static_cast<std::size_t>(a)],
+                                  solid.vertices[static_cast<std::size_t>(b)]);
+    if (!(std::fabs(d - midradius) <= kMidsphereTolerance * midradius)) {
+      throw EInvalidSolid("Die Kanten berühren keine gemeinsame Kugel um den Mittelpunkt (Kante " +
+                          std::to_string(a) + "-" + std::to_string(b) + ")");
+    }
+  }
+  unitScale_ = 1.0 / midradius;
+  start_.faces = checked.faces;
+  start_.vertices.reserve(solid.vertices.size());
+  double farthest = 0.0;
+  for (const Vec3& v : solid.vertices) {
+    start_.vertices.push_back(v * unitScale_);
+    farthest = std::max(farthest, dot(start_.vertices.back(), start_.vertices.back()));
+  }
+  // D's vertices are the poles of P's face planes n.x = h: n / h.
+  double farthestPole = 0.0;
+  for (std::size_t f = 0; f < start_.faces.size(); ++f) {
+    double h = 0.0;
+    for (const int corner : start_.faces[f])
+      h += dot(checked.normals[f], start_.vertices[static_cast<std::size_t>(corner)]);
+    h /= static_cast<double>(start_.faces[f].size());
+    polarVertices_.push_back(checked.normals[f] / h);
+    farthestPole = std::max(farthestPole, dot(polarVertices_.back(), polarVertices_.back()));
+  }
+  // s D holds P when u.v <= s for all vertices u, v: the largest is |v|^2.
+  // s D lies in P when s w.w' <= 1 for all poles w, w': the largest is |w|^2.
+  s0_ = farthest;
+  s1_ = 1.0 / farthestPole;
+}
+
+double DualMorph::scaleAt(double t) const {
+  t = std::clamp(t, 0.0, 1.0);
+  return t <= 0.5 ? std::pow(s0_, 1.0 - 2.0 * t) : std::pow(s1_, 2.0 * t - 1.0);
+}
+
+double DualMorph::parameterOf(double s) const {
+  if (s >= 1.0) return std::clamp(0.5 * (1.0 - std::log(s) / std::log(s0_)), 0.0, 0.5);
+  return std::clamp(0.5 * (1.0 + std::log(s) / std::log(s1_)), 0.5, 1.0);
+}
+
+Polyhedron DualMorph::at(double t) const {
+  const double s = scaleAt(t);
+  ConvexCutter cutter(start_, kMorphMergeTolerance);
+  for (const Vec3& v : start_.vertices)
+    cutter.cut(v, s);
+  return cutter.result();
+}
+
+std::vector<Vec3> DualMorph::touchPoints() const {
+  std::vector<Vec3> points;
+  for (const auto& [a, b] : edgesOf(start_.faces)) {
+    const Vec3 p = start_.vertices[static_cast<std::size_t>(a)];
+    const Vec3 d = start_.vertices[static_cast<std::size_t>(b)] - p;
+    points.push_back(p + d * (-dot(p, d) / dot(d, d)));
+  }
+  return points;
+}
+
+std::vector<double> DualMorph::eventParameters() const {
+  std::vector<double> scales;
+  const auto consider = [&](double s) {
+    if (s >= s1_ && s <= s0_) scales.push_back(s);
+  };
+  const std::vector<Vec3>& v = start_.vertices;
+  for (std::size_t i = 0; i < v.size(); ++i) {
+    for (std::size_t j = i; j < v.size(); ++j)
+      consider(dot(v[i], v[j]));
+  }
+  for (std::size_t i = 0; i < polarVertices_.size(); ++i) {
+    for (std::size_t j = i; j < polarVertices_.size(); ++j) {
+      const double product = dot(polarVertices_[i], polarVertices_[j]);
+      if (product > 0.0) consider(1.0 / product);
+    }
+  }
+  // An edge of P crossing an edge of s D. D's edge between its faces a and
+  // b (the poles of P's vertices a and b, neighbours in P) is the line where
+  // v_a.x = s = v_b.x; it meets P's edge p + l (q - p), 0 <= l <= 1, where
+  // (v_a - v_b).(p + l d) = 0.
+  const std::vector<std::pair<int, int>> edges = edgesOf(start_.faces);
+  for (const auto& [a, b] : edges) {
+    const Vec3 normal = v[static_cast<std::size_t>(a)] - v[static_cast<std::size_t>(b)];
+    for (const auto& [from, to] : edges) {
+      const Vec3 p = v[static_cast<std::size_t>(from)];
+      const Vec3 d = v[static_cast<std::size_t>(to)] - p;
+      const double along = dot(normal, d);
+      if (std::fabs(along) < 1e-12) continue;
+      const double l = -dot(normal, p) / along;
+      if (l >= 0.0 && l <= 1.0) consider(dot(v[static_cast<std::size_t>(a)], p + d * l));
+    }
+  }
+  std::vector<double> parameters{0.0, 1.0};
+  for (const double s : scales)
+    parameters.push_back(parameterOf(s));
+  std::sort(parameters.begin(), parameters.end());
+  // A cluster becomes its middle; the ends stay exactly 0 and 1.
+  std::vector<double> distinct;
+  std::size_t first = 0;
+  for (std::size_t i = 1; i <= parameters.size(); ++i) {
+    if (i < parameters.size() && parameters[i] - parameters[i - 1] <= kSameParameter) continue;
+    const double low = parameters[first];
+    const double high = parameters[i - 1];
+    distinct.push_back(low == 0.0 ? 0.0 : high == 1.0 ? 1.0 : (low + high) / 2.0);
+    first = i;
+  }
+  return distinct;
+}
+
+}  // namespace velkora

@@ -1,0 +1,59 @@
+#pragma once
+// The morph of a canonical solid P into its dual: P scaled so that its
+// midsphere (the sphere that touches every edge) has radius 1, D its polar
+// reciprocal about that sphere, and M(t) = P cut by s(t) D, with s running
+// geometrically from s0 (s0 D just holds P) through 1 at t = 1/2 to s1 (s1 D
+// just fits inside P). All lengths here are in units of the midradius.
+
+#include <vector>
+
+#include "base/polyhedron.h"
+#include "base/vec.h"
+
+namespace velkora {
+
+// How far, relative to the midradius, the edges may lie from one common
+// sphere (catalogue coordinates carry seven digits), and within which points
+// of M(t) count as one.
+inline constexpr double kMidsphereTolerance = 1e-5;
+inline constexpr double kMorphMergeTolerance = 1e-5;
+
+class DualMorph {
+ public:
+  // solid: a closed convex solid about the origin whose edges touch one
+  // sphere about the origin. Throws EInvalidSolid for one that is not closed
+  // and convex, or whose edges do not all touch one sphere.
+  explicit DualMorph(const Polyhedron& solid);
+
+  // P in midradius units, faces counter-clockwise seen from outside.
+  const Polyhedron& start() const { return start_; }
+  // The factor from the given solid's units to midradius units.
+  double unitScale() const { return unitScale_; }
+
+  double s0() const { return s0_; }
+  double s1() const { return s1_; }
+  // The scale of D at parameter t in [0, 1] (t is clamped), and back.
+  double scaleAt(double t) const;
+  double parameterOf(double s) const;
+
+  // M(t) for t in [0, 1] (t is clamped): the vertices that coincide within
+  // kMorphMergeTolerance are one, faces counter-clockwise from outside.
+  Polyhedron at(double t) const;
+
+  // The points where P's edges touch the midsphere, one per edge.
+  std::vector<Vec3> touchPoints() const;
+
+  // The parameters, ascending and without repeats, at which a vertex of P
+  // lies on a face plane of s D or a vertex of s D on a face plane of P: the
+  // only places where the faces of M(t) can appear, vanish or meet.
+  std::vector<double> eventParameters() const;
+
+ private:
+  Polyhedron start_;
+  std::vector<Vec3> polarVertices_;  // the vertices of D: the poles of P's face planes
+  double unitScale_ = 1.0;
+  double s0_ = 1.0;
+  double s1_ = 1.0;
+};
+
+}  // namespace velkora

@@ -1,0 +1,42 @@
+#pragma once
+// The stops of a morph: the parameters at which its solid is similar to one of
+// a list of solids, found by computation. Similar means the same face kinds
+// and counts and the same edge lengths once the longest edge is 1.
+
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "base/dual_morph.h"
+#include "base/polyhedron.h"
+
+namespace velkora {
+
+// Edge lengths that differ by less than this (relative to the longest) count
+// as equal. The catalogue's seven-digit coordinates, and the dual computed
+// from them, leave differences of up to 5e-5 between a morph's end and the
+// catalogue solid it equals.
+inline constexpr double kSameShapeTolerance = 1e-4;
+
+struct ShapeSignature {
+  std::vector<std::pair<int, int>> faceKinds;  // (corners, faces), ascending corners
+  std::vector<double> edgeLengths;             // every edge once, ascending, the longest 1
+};
+
+ShapeSignature shapeSignature(const Polyhedron& solid);
+bool similarShapes(const ShapeSignature& a, const ShapeSignature& b,
+                   double tolerance = kSameShapeTolerance);
+
+struct MorphStop {
+  double t = 0.0;
+  int candidate = -1;  // index into the candidates
+};
+
+// Every stop of the morph among candidates, ascending in t, the ends included
+// when they match. Looks at each event parameter (where vertices and faces
+// meet) and at the most even edge lengths between two events.
+std::vector<MorphStop> findMorphStops(const DualMorph& morph,
+                                      std::span<const ShapeSignature> candidates,
+                                      double tolerance = kSameShapeTolerance);
+
+}  // namespace velkora
