@@ -26,6 +26,7 @@ int ConvexCutter::crossingVertex(int a, int b) {
   const Vec3 q = vertices_[static_cast<std::size_t>(to)];
   vertices_.push_back(p + (q - p) * (da / (da - db)));
   distance_.push_back(0.0);
+  measuredIn_.push_back(cutNumber_);
   const int vertex = static_cast<int>(vertices_.size()) - 1;
   crossings_.push_back({from, to, vertex});
   return vertex;
@@ -36,9 +37,16 @@ void ConvexCutter::cut(Vec3 normal, double offset) {
   if (!(length > 0.0)) return;
   const Vec3 n = normal / length;
   const double d = offset / length;
+  // Distances only of the vertices that faces still use; earlier cuts leave
+  // many vertices behind that no face names any more.
+  ++cutNumber_;
   distance_.resize(vertices_.size());
+  measuredIn_.resize(vertices_.size(), 0);
   bool anyOutside = false;
-  for (std::size_t i = 0; i < vertices_.size(); ++i) {
+  for (const int v : corners_) {
+    const std::size_t i = static_cast<std::size_t>(v);
+    if (measuredIn_[i] == cutNumber_) continue;
+    measuredIn_[i] = cutNumber_;
     distance_[i] = dot(n, vertices_[i]) - d;
     anyOutside = anyOutside || distance_[i] > tolerance_;
   }
@@ -55,6 +63,15 @@ void ConvexCutter::cut(Vec3 normal, double offset) {
     const std::size_t end =
         f + 1 < faceStart_.size() ? static_cast<std::size_t>(faceStart_[f + 1]) : corners_.size();
     const std::size_t start = nextCorners_.size();
+    bool whollyInside = true;
+    for (std::size_t i = begin; i < end && whollyInside; ++i)
+      whollyInside = inside(corners_[i]);
+    if (whollyInside) {
+      nextStart_.push_back(static_cast<int>(start));
+      nextCorners_.insert(nextCorners_.end(), corners_.begin() + static_cast<std::ptrdiff_t>(begin),
+                          corners_.begin() + static_cast<std::ptrdiff_t>(end));
+      continue;
+    }
     for (std::size_t i = begin; i < end; ++i) {
       const int a = corners_[i];
       const int b = corners_[i + 1 < end ? i + 1 : begin];
@@ -96,14 +113,15 @@ void ConvexCutter::closeCut(Vec3 normal) {
   }
   if (!(norm(u) > tolerance_)) return;
   const Vec3 w = cross(normal, u);
-  const auto angle = [&](int p) {
+  capOrder_.clear();
+  for (const int p : capPoints_) {
     const Vec3 r = vertices_[static_cast<std::size_t>(p)] - centre;
-    return std::atan2(dot(r, w), dot(r, u));
-  };
-  std::sort(capPoints_.begin(), capPoints_.end(),
-            [&](int a, int b) { return angle(a) < angle(b); });
+    capOrder_.emplace_back(std::atan2(dot(r, w), dot(r, u)), p);
+  }
+  std::sort(capOrder_.begin(), capOrder_.end());
   nextStart_.push_back(static_cast<int>(nextCorners_.size()));
-  nextCorners_.insert(nextCorners_.end(), capPoints_.begin(), capPoints_.end());
+  for (const auto& [angle, p] : capOrder_)
+    nextCorners_.push_back(p);
 }
 
 Polyhedron ConvexCutter::result() const {

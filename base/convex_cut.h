@@ -5,6 +5,7 @@
 // that a cut through a vertex or along an edge leaves no sliver; the result's
 // edges shorter than the tolerance are merged away.
 
+#include <utility>
 #include <vector>
 
 #include "base/polyhedron.h"
@@ -41,10 +42,13 @@ class ConvexCutter {
   std::vector<int> faceStart_;  // where each face begins in corners_
   // Work space of one cut, kept to avoid allocating on every cut.
   std::vector<double> distance_;
+  std::vector<int> measuredIn_;  // the cut whose distance distance_ holds, per vertex
+  int cutNumber_ = 0;
   std::vector<int> nextCorners_;
   std::vector<int> nextStart_;
   std::vector<int> capPoints_;
   std::vector<Crossing> crossings_;
+  std::vector<std::pair<double, int>> capOrder_;  // angle about the cut's centre, vertex
 };
 
 }  // namespace velkora
