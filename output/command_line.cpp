@@ -53,6 +53,15 @@ const QCommandLineOption kEdgeMm(QStringLiteral("edge-mm"),
                                  QStringLiteral("X"));
 const QCommandLineOption kNoTabs(QStringLiteral("no-tabs"),
                                  QStringLiteral("Draw the net without glue tabs."));
+const QCommandLineOption kMorph(
+    QStringLiteral("morph"),
+    QStringLiteral("With an export or --properties: the solid on its way into its dual, at T from "
+                   "0 (the solid) to 1 (the dual)."),
+    QStringLiteral("T"));
+const QCommandLineOption kMorphStops(
+    QStringLiteral("morph-stops"),
+    QStringLiteral("Print the stops of the solid's morph into its dual, one per line: T, list "
+                   "position and name, separated by tabs; and exit."));
 
 void addOptions(QCommandLineParser& parser) {
   parser.setApplicationDescription(
@@ -62,7 +71,7 @@ void addOptions(QCommandLineParser& parser) {
   parser.addVersionOption();
   for (const QCommandLineOption* option :
        {&kSolid, &kView, &kMarks, &kScale, &kExportPicture, &kExportSolid, &kSizeMm, &kProperties,
-        &kJson, &kExportNet, &kPaper, &kEdgeMm, &kNoTabs}) {
+        &kJson, &kExportNet, &kPaper, &kEdgeMm, &kNoTabs, &kMorph, &kMorphStops}) {
     parser.addOption(*option);
   }
 }
@@ -84,6 +93,16 @@ double positiveNumber(const QCommandLineParser& parser, const QCommandLineOption
   if (!ok || !std::isfinite(value) || value <= 0.0) {
     throw EUsageError("--" + option.names().front().toStdString() +
                       ": expected a positive number, got '" + text.toStdString() + "'");
+  }
+  return value;
+}
+
+// A morph parameter: a number from 0 to 1.
+double parseMorph(const QString& text) {
+  bool ok = false;
+  const double value = text.trimmed().toDouble(&ok);
+  if (!ok || !(value >= 0.0 && value <= 1.0)) {
+    throw EUsageError("--morph: expected a number from 0 to 1, got '" + text.toStdString() + "'");
   }
   return value;
 }
@@ -127,7 +146,8 @@ CliAction chosenAction(const QCommandLineParser& parser) {
       {&kExportPicture, CliAction::ExportPicture},
       {&kExportSolid, CliAction::ExportSolid},
       {&kProperties, CliAction::Properties},
-      {&kExportNet, CliAction::ExportNet}};
+      {&kExportNet, CliAction::ExportNet},
+      {&kMorphStops, CliAction::MorphStops}};
   for (const auto& [option, value] : actions) {
     if (parser.isSet(*option)) {
       action = value;
@@ -136,7 +156,8 @@ CliAction chosenAction(const QCommandLineParser& parser) {
   }
   if (count > 1) {
     throw EUsageError(
-        "give only one of --export-picture, --export-solid, --properties, --export-net");
+        "give only one of --export-picture, --export-solid, --properties, --export-net, "
+        "--morph-stops");
   }
   return action;
 }
@@ -261,6 +282,15 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   requireOnlyWith(parser, kPaper, net, "--export-net");
   requireOnlyWith(parser, kEdgeMm, net, "--export-net");
   requireOnlyWith(parser, kNoTabs, net, "--export-net");
+  requireOnlyWith(parser, kMorph,
+                  picture || solid || net || request.action == CliAction::Properties,
+                  "--export-picture, --export-solid, --export-net or --properties");
+  if (parser.isSet(kMorph)) request.morph = parseMorph(parser.value(kMorph));
+  if (request.morph && *request.morph > 0.0 && request.view != View::Polyhedron) {
+    throw EUsageError(
+        "--view: the solid on its way into its dual has no inner or outer sphere; "
+        "only polyeder works with --morph above 0");
+  }
 
   request.marks = parser.isSet(kMarks);
   if (parser.isSet(kScale)) request.scale = parseScale(parser.value(kScale));
@@ -307,6 +337,8 @@ QString helpText() {
       "  korvelindra --solid Kuboktaeder --export-solid kuboktaeder.stl --size-mm 80\n"
       "  korvelindra --solid Rhombendodekaeder --properties --json\n"
       "  korvelindra --solid Oktaederstumpf --export-net netz.pdf --paper a4\n"
+      "  korvelindra --solid Hexaeder --morph-stops\n"
+      "  korvelindra --solid Hexaeder --morph 0.4 --export-picture halb.png\n"
       "\nExit status: 0 success, 1 a file could not be written, 2 usage error,\n"
       "3 the built-in catalogue is damaged.\n");
   return text;

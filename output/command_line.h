@@ -22,7 +22,16 @@ class EUsageError : public Error {
   using Error::Error;
 };
 
-enum class CliAction { Window, Help, Version, ExportPicture, ExportSolid, Properties, ExportNet };
+enum class CliAction {
+  Window,
+  Help,
+  Version,
+  ExportPicture,
+  ExportSolid,
+  Properties,
+  ExportNet,
+  MorphStops
+};
 
 struct CliRequest {
   CliAction action = CliAction::Window;
@@ -36,6 +45,7 @@ struct CliRequest {
   Paper paper = Paper::A4;
   std::optional<double> edgeMm;
   bool tabs = true;
+  std::optional<double> morph;  // --morph: the exports show the morph into the dual at this t
 };
 
 // The arguments after the program name without the options that Qt's

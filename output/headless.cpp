@@ -1,8 +1,15 @@
 #include "output/headless.h"
 
+#include <memory>
+#include <vector>
+
+#include "base/dual_morph.h"
 #include "base/errors.h"
+#include "base/number_text.h"
 #include "catalogue/errors.h"
 #include "model/errors.h"
+#include "model/morph_solid.h"
+#include "model/polyhedron.h"
 #include "model/solid.h"
 #include "nets/layout.h"
 #include "output/export_service.h"
@@ -15,22 +22,50 @@ namespace velkora {
 
 namespace {
 
+void printStops(const Solid& solid, const CatalogueTexts& texts, QTextStream& out) {
+  const DualMorph morph(solid.geometry);
+  for (const SolidStop& stop : morphStops(morph, readAllSolids(texts))) {
+    out << QString::fromStdString(fixedText(stop.t, 7)) << '\t' << stop.position << '\t'
+        << QString::fromStdString(stop.name) << '\n';
+  }
+}
+
+// What the exports work on: the solid itself, or with --morph above 0 its
+// morph's solid at that t, with its model in the start pose.
+struct Subject {
+  Solid solid;
+  std::unique_ptr<Model> model;
+};
+
+Subject subjectOf(const CliRequest& request, const CatalogueTexts& texts) {
+  Subject subject{readSolid(texts, request.position.value_or(-1)), nullptr};
+  subject.model = startModel(subject.solid);
+  if (!request.morph || *request.morph <= 0.0) return subject;
+  const double t = *request.morph;
+  const DualMorph morph(subject.solid.geometry);
+  const std::vector<SolidStop> stops = morphStops(morph, readAllSolids(texts));
+  Solid shape = morphedSolid(subject.solid, morph, t, stops);
+  placeShape(*subject.model, shape.geometry, subject.solid, *subject.model);
+  subject.solid = std::move(shape);
+  return subject;
+}
+
 void run(const CliRequest& request, const CatalogueTexts& texts, QTextStream& out) {
-  const bool exports = request.action != CliAction::Window && request.action != CliAction::Help &&
-                       request.action != CliAction::Version;
-  if (!exports) return;
-  // The one reading of the chosen solid; everything below works on it.
-  const Solid solid = readSolid(texts, request.position.value_or(-1));
   switch (request.action) {
-    case CliAction::ExportPicture:
-      exportPicture(request.file, *startModel(solid), ViewState{request.view, request.marks},
+    case CliAction::ExportPicture: {
+      const Subject subject = subjectOf(request, texts);
+      exportPicture(request.file, *subject.model, ViewState{request.view, request.marks},
                     QSize(kDrawingWidth, kDrawingHeight), request.scale);
       break;
-    case CliAction::ExportSolid:
-      exportSolid(request.file, solid, startPoseOf(solid), request.sizeMm);
+    }
+    case CliAction::ExportSolid: {
+      const Subject subject = subjectOf(request, texts);
+      exportSolid(request.file, subject.solid, polyhedronOf(*subject.model), request.sizeMm);
       break;
+    }
     case CliAction::Properties: {
-      const SolidProperties properties = computeProperties(solid, readAllSolids(texts));
+      const Subject subject = subjectOf(request, texts);
+      const SolidProperties properties = computeProperties(subject.solid, readAllSolids(texts));
       out << QString::fromStdString(request.json ? propertiesJson(properties)
                                                  : propertiesTable(properties));
       if (request.json) out << '\n';
@@ -41,9 +76,12 @@ void run(const CliRequest& request, const CatalogueTexts& texts, QTextStream& ou
       options.paper = request.paper;
       options.edgeMm = request.edgeMm;
       options.tabs = request.tabs;
-      exportNet(request.file, buildNet(solid, options));
+      exportNet(request.file, buildNet(subjectOf(request, texts).solid, options));
       break;
     }
+    case CliAction::MorphStops:
+      printStops(readSolid(texts, request.position.value_or(-1)), texts, out);
+      break;
     case CliAction::Window:
     case CliAction::Help:
     case CliAction::Version:

@@ -92,7 +92,8 @@ std::vector<std::pair<std::string, std::string>> propertiesRows(const SolidPrope
   rows.emplace_back("Name", p.name);
   rows.emplace_back("Familie", familyLabel(p.family));
   // The list position, the number that --solid takes too; the catalogue's type number is internal.
-  rows.emplace_back("Listenplatz", std::to_string(p.position));
+  rows.emplace_back("Listenplatz", p.position < 0 ? std::string("keiner (Zwischenform)")
+                                                  : std::to_string(p.position));
   rows.emplace_back("Normierung", std::string(catalan ? "Mittelkugelradius 1" : "Kantenlänge 1") +
                                       " (Katalogmaß × " + peopleNumber(k) + ")");
   rows.emplace_back("Ecken", std::to_string(p.vertices));
@@ -114,8 +115,11 @@ std::vector<std::pair<std::string, std::string>> propertiesRows(const SolidPrope
   rows.emplace_back("Umkugelradius", radiusText(p.circumradius, k));
   rows.emplace_back("Oberfläche", peopleNumber(p.surfaceArea * k * k));
   rows.emplace_back("Volumen", peopleNumber(p.volume * k * k * k));
-  rows.emplace_back("Innere Kugel im Bild", drawnText(p.drawnInnerRadius, p.nearestFacePlane, k));
-  rows.emplace_back("Äußere Kugel im Bild", drawnText(p.drawnOuterRadius, p.farthestVertex, k));
+  // A morph's solid of the moment is drawn without spheres.
+  if (p.drawnInnerRadius > 0.0) {
+    rows.emplace_back("Innere Kugel im Bild", drawnText(p.drawnInnerRadius, p.nearestFacePlane, k));
+    rows.emplace_back("Äußere Kugel im Bild", drawnText(p.drawnOuterRadius, p.farthestVertex, k));
+  }
   return rows;
 }
 
@@ -142,8 +146,8 @@ std::string propertiesJson(const SolidProperties& p) {
                                ", \"order\": " + std::to_string(p.symmetryOrder) + "}";
   std::string json = "{";
   json += "\"name\": " + jsonString(p.name);
-  json += ", \"position\": " + std::to_string(p.position);
-  json += ", \"type\": " + std::to_string(p.type);
+  json += ", \"position\": " + (p.position < 0 ? std::string("null") : std::to_string(p.position));
+  json += ", \"type\": " + (p.type < 0 ? std::string("null") : std::to_string(p.type));
   json += ", \"family\": " + familyJson(p.family);
   json += ", \"vertices\": " + std::to_string(p.vertices);
   json += ", \"edges\": " + std::to_string(p.edges);

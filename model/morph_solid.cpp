@@ -1,0 +1,116 @@
+#include "model/morph_solid.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <memory>
+
+#include "base/morph_stops.h"
+#include "base/number_text.h"
+#include "model/centre.h"
+#include "model/errors.h"
+
+namespace velkora {
+
+namespace {
+
+double farthestDistance(const std::vector<Vec3>& points) {
+  double farthest = 0.0;
+  for (const Vec3& p : points)
+    farthest = std::max(farthest, norm(p));
+  return farthest;
+}
+
+// An orthonormal frame from two points that are not on one line with the centre.
+std::array<Vec3, 3> frameOf(Vec3 a, Vec3 b) {
+  const Vec3 e1 = normalized(a);
+  const Vec3 e2 = normalized(b - e1 * dot(b, e1));
+  return {e1, e2, cross(e1, e2)};
+}
+
+// A vertex of points that is not on one line with the centre and points[0].
+std::size_t secondAxisVertex(const std::vector<Vec3>& points) {
+  std::size_t best = 1;
+  double bestArea = -1.0;
+  for (std::size_t i = 1; i < points.size(); ++i) {
+    const double area = norm(cross(points[0], points[i]));
+    if (area > bestArea) {
+      bestArea = area;
+      best = i;
+    }
+  }
+  return best;
+}
+
+}  // namespace
+
+Solid morphedSolid(const Solid& solid, const DualMorph& morph, double t,
+                   std::span<const SolidStop> stops) {
+  Solid shape;
+  shape.name = solid.name + ", auf dem Weg zum dualen Körper (t = " + peopleNumber(t, 2) + ")";
+  for (const SolidStop& stop : stops) {
+    if (std::fabs(stop.t - t) < 1e-6) {
+      shape.name = stop.name;
+      shape.position = stop.position;
+      shape.family = stop.family;
+    }
+  }
+  shape.geometry = morph.at(t);
+  const double factor =
+      farthestDistance(solid.geometry.vertices) / farthestDistance(shape.geometry.vertices);
+  for (Vec3& v : shape.geometry.vertices)
+    v = v * factor;
+  return shape;
+}
+
+std::vector<SolidStop> morphStops(const DualMorph& morph, std::span<const Solid> catalogue) {
+  std::vector<ShapeSignature> signatures;
+  signatures.reserve(catalogue.size());
+  for (const Solid& solid : catalogue)
+    signatures.push_back(shapeSignature(solid.geometry));
+  std::vector<SolidStop> stops;
+  for (const MorphStop& stop : findMorphStops(morph, signatures)) {
+    const Solid& solid = catalogue[static_cast<std::size_t>(stop.candidate)];
+    stops.push_back({stop.t, solid.position, solid.type, solid.family, solid.name});
+  }
+  return stops;
+}
+
+void placeShape(Model& target, const Polyhedron& shape, const Solid& solid, const Model& shown) {
+  if (shape.vertices.size() > kCapacity || shape.faces.size() > kCapacity) {
+    throw ECatalogueError(solid.name +
+                          ": die Form hat mehr Ecken oder Flächen, als das Modell fasst");
+  }
+  const std::vector<Vec3>& from = solid.geometry.vertices;
+  const std::size_t second = secondAxisVertex(from);
+  const std::array<Vec3, 3> source = frameOf(from[0], from[second]);
+  const std::array<Vec3, 3> posed = frameOf(shown.vertices[0], shown.vertices[second]);
+  // The turn R = posed * source^T, applied to a point p as sum_k (source_k . p) posed_k.
+  const auto turned = [&](Vec3 p) {
+    return (posed[0] * dot(source[0], p) + posed[1] * dot(source[1], p) +
+            posed[2] * dot(source[2], p)) *
+           shown.scale;
+  };
+
+  auto m = std::make_unique<Model>();
+  m->polyType = shown.polyType;
+  m->scale = shown.scale;
+  m->vertexCount = static_cast<std::int32_t>(shape.vertices.size());
+  for (std::size_t k = 0; k < shape.vertices.size(); ++k)
+    m->vertices[k] = turned(shape.vertices[k]);
+  m->faceCount = static_cast<std::int32_t>(shape.faces.size());
+  for (std::size_t k = 0; k < shape.faces.size(); ++k) {
+    const std::vector<int>& corners = shape.faces[k];
+    if (corners.size() > static_cast<std::size_t>(kMaxCorners)) {
+      throw ECatalogueError(solid.name + ": eine Fläche der Form hat mehr als " +
+                            std::to_string(kMaxCorners) + " Ecken");
+    }
+    FaceRec& face = m->faces[k];
+    face.count = static_cast<std::int32_t>(corners.size());
+    std::copy(corners.begin(), corners.end(), face.indices.begin());
+    m->faceCentres[k] = cornerMean(face, m->vertices);
+  }
+  target = *m;
+}
+
+}  // namespace velkora

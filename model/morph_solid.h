@@ -1,0 +1,47 @@
+#pragma once
+// A morph's solid of the moment as the rest of the program takes a solid: a
+// read-like Solid in the units of the solid it started from, and a model of
+// it in the pose and size that the starting solid is shown in.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "base/dual_morph.h"
+#include "model/model.h"
+#include "model/solid.h"
+
+namespace velkora {
+
+// A stop of a morph: where it passes a solid of the catalogue.
+struct SolidStop {
+  double t = 0.0;
+  int position = -1;
+  int type = -1;
+  std::optional<Family> family;
+  std::string name;
+};
+
+// The stops of morph among the catalogue's solids, ascending in t.
+std::vector<SolidStop> morphStops(const DualMorph& morph, std::span<const Solid> catalogue);
+
+// M(t) of the morph of solid, in solid's units and orientation, scaled so
+// that its farthest vertex is as far from the centre as solid's farthest
+// vertex: the picture neither jumps nor pumps. At a stop (within 1e-6 of its
+// t) it carries that catalogue solid's name, position and family; else no
+// position or family, and the start solid's name followed by
+// ", auf dem Weg zum dualen Körper (t = 0,40)". Never a type: a morph's solid
+// has no catalogue start model and no drawn spheres.
+Solid morphedSolid(const Solid& solid, const DualMorph& morph, double t,
+                   std::span<const SolidStop> stops);
+
+// A model of shape (in solid's units and orientation) turned and sized as
+// shown shows solid: the turn is found from solid's vertices and shown's,
+// so it holds for any pose. The model has no sphere meshes (the sphere
+// views are not defined for a shape that is not a catalogue solid). Throws
+// ECatalogueError when shape has more vertices or faces than a model holds,
+// or a face with more than 24 corners.
+void placeShape(Model& target, const Polyhedron& shape, const Solid& solid, const Model& shown);
+
+}  // namespace velkora
