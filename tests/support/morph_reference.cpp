@@ -153,7 +153,11 @@ std::vector<Plane> planesAt(const Morph& morph, double t) {
 }
 
 // The part of a convex polygon inside the half-space; points within tolerance count as inside.
-std::vector<Vec3> clip(const std::vector<Vec3>& polygon, const Plane& plane, double tolerance) {
+std::vector<Vec3> clip(std::vector<Vec3> polygon, const Plane& plane, double tolerance) {
+  const bool inside = std::all_of(polygon.begin(), polygon.end(), [&](Vec3 p) {
+    return dot(plane.normal, p) - plane.offset <= tolerance;
+  });
+  if (inside) return polygon;
   std::vector<Vec3> kept;
   for (std::size_t k = 0; k < polygon.size(); ++k) {
     const Vec3 p = polygon[k];
@@ -207,7 +211,8 @@ Cut cutOf(const std::vector<Plane>& planes, double size) {
   std::vector<Vec3> merged;
   const auto idOf = [&](Vec3 point) {
     for (std::size_t k = 0; k < merged.size(); ++k) {
-      if (norm(merged[k] - point) <= mergeDistance) return static_cast<int>(k);
+      const Vec3 d = merged[k] - point;
+      if (dot(d, d) <= mergeDistance * mergeDistance) return static_cast<int>(k);
     }
     merged.push_back(point);
     return static_cast<int>(merged.size() - 1);
@@ -220,7 +225,7 @@ Cut cutOf(const std::vector<Plane>& planes, double size) {
     if (repeated[i]) continue;
     std::vector<Vec3> polygon = squareIn(planes[i], 4.0 * size);
     for (std::size_t j = 0; j < count && !polygon.empty(); ++j) {
-      if (j != i && !repeated[j]) polygon = clip(polygon, planes[j], clipTolerance);
+      if (j != i && !repeated[j]) polygon = clip(std::move(polygon), planes[j], clipTolerance);
     }
     if (polygon.size() < 3) continue;
     std::vector<int> corners;
@@ -330,19 +335,35 @@ Sample sampleAt(const Morph& morph, double t) {
   return {t, factsFrom(cut), signatureOf(cut)};
 }
 
-// Collects the t in [a, b] at which the signature changes, each to within 1e-11, by bisection.
-// Within about 1e-9 of a change, where vanishing edges are as short as the merge distance, the
-// signature flickers with the order of merging; 1e-11 keeps that to a few hundred samples.
+// Two samples less than 1e-13 apart across a change of signature in [a, b], found by bisection:
+// the first with a's signature (keepLeft) or the second with b's.
+std::pair<Sample, Sample> changeIn(const Morph& morph, Sample a, Sample b, bool keepLeft) {
+  const Signature kept = keepLeft ? a.signature : b.signature;
+  while (b.t - a.t > 1e-13) {
+    Sample middle = sampleAt(morph, 0.5 * (a.t + b.t));
+    if ((middle.signature == kept) == keepLeft) {
+      a = std::move(middle);
+    } else {
+      b = std::move(middle);
+    }
+  }
+  return {std::move(a), std::move(b)};
+}
+
+// Collects the t in [a, b] at which the signature changes: the first change after a and the last
+// before b, then the changes between those. Within about 1e-9 of a change, where vanishing edges
+// are as short as the merge distance, the signature flickers with the order of merging; bisecting
+// from either side finds the two ends of that stretch, not every flicker within.
 void collectChanges(const Morph& morph, const Sample& a, const Sample& b,
                     std::vector<double>& changes) {
   if (a.signature == b.signature) return;
-  if (b.t - a.t < 1e-11) {
-    changes.push_back(0.5 * (a.t + b.t));
-    return;
+  const Sample leftChanged = changeIn(morph, a, b, true).second;
+  const Sample rightChanged = changeIn(morph, a, b, false).first;
+  changes.push_back(leftChanged.t);
+  changes.push_back(rightChanged.t);
+  if (rightChanged.t - leftChanged.t > 1e-7) {
+    collectChanges(morph, leftChanged, rightChanged, changes);
   }
-  const Sample middle = sampleAt(morph, 0.5 * (a.t + b.t));
-  collectChanges(morph, a, middle, changes);
-  collectChanges(morph, middle, b, changes);
 }
 
 // The t in [low, high] where f is least, for an f with one minimum there.
