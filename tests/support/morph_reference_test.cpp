@@ -1,7 +1,8 @@
 // The reference morph against what is known of the dual morph without it: the ends are the solid
-// and its dual, halfway every vertex lies on the midsphere, the cube's path meets the truncated
-// cube, cuboctahedron and truncated octahedron at t and volumes worked out by hand, and the path
-// of a dual runs backwards. The solids are built here from textbook coordinates.
+// and its dual, halfway every vertex lies on the midsphere, the paths of the cube, tetrahedron and
+// dodecahedron meet their truncations and the solid halfway at t (and for the cube volumes) worked
+// out by hand, and the path of a dual runs backwards. The solids are built here from textbook
+// coordinates.
 
 #include "tests/support/morph_reference.h"
 
@@ -226,6 +227,26 @@ const double kTruncatedOctahedronT = (1.0 + std::log(0.75) / std::log(0.5)) / 2.
 // in three equal parts at s = 5/3.
 const double kTruncatedTetrahedronT = (1.0 - std::log(5.0 / 3.0) / std::log(3.0)) / 2.0;
 
+// The dodecahedron at midradius 1 (edge e) has its corners at squared distance
+// s0 = (2 sqrt 3 φ / (3 + sqrt 5))^2 and its faces at squared distance
+// s1 = (2 sqrt((25 + 11 sqrt 5)/10) / (3 + sqrt 5))^2.
+const double kDodecahedronS0 = std::pow(2.0 * std::sqrt(3.0) * kPhi / (3.0 + std::sqrt(5.0)), 2);
+const double kDodecahedronS1 =
+    std::pow(2.0 * std::sqrt((25.0 + 11.0 * std::sqrt(5.0)) / 10.0) / (3.0 + std::sqrt(5.0)), 2);
+// Truncated dodecahedron: a pentagon corner cut x along each edge leaves decagon edges e − 2x and
+// 2x sin 54°, equal for x/e = 1/(2 + φ); neighbouring corners make an angle with cosine sqrt 5 / 3,
+// so the cut plane has s = s0 (1 − (x/e)(1 − sqrt 5 / 3)).
+const double kTruncatedDodecahedronT =
+    -std::log(1.0 - (1.0 - std::sqrt(5.0) / 3.0) / (2.0 + kPhi)) /
+    (2.0 * std::log(kDodecahedronS0));
+// Truncated icosahedron: s·D has its corners at s/d on the face normals (d^2 = s1), neighbours at
+// cosine 1/sqrt 5; the face planes cut its edges in three equal parts at
+// s = s1 · 3/(2 + 1/sqrt 5).
+const double kTruncatedIcosahedronT =
+    (1.0 +
+     std::log(kDodecahedronS1 * 3.0 / (2.0 + 1.0 / std::sqrt(5.0))) / std::log(kDodecahedronS1)) /
+    2.0;
+
 TEST(MorphReference, EndsAreTheSolidAndItsDual) {
   for (const Pair& pair : kPairs) {
     const ReferenceMesh& p = solid(pair.solid);
@@ -331,8 +352,9 @@ TEST(MorphReference, CubeAndTetrahedronPathsStopWhereWorkedOutByHand) {
                {1.0, kTetrahedron}});
 }
 
-// M(t) of the dual is M(1 − t) of the solid, scaled: the path of a dual runs backwards.
-TEST(MorphReference, DualPathsRunBackwards) {
+// M(t) of the dual is M(1 − t) of the solid, scaled: the path of a dual runs backwards. The
+// dodecahedron's stops are worked out by hand above.
+TEST(MorphReference, DualPathsRunBackwardsAndTheDodecahedronStopsWhereWorkedOut) {
   for (const Pair& pair : {Pair{kCube, kOctahedron}, Pair{kDodecahedron, kIcosahedron}}) {
     const std::vector<ReferenceStop> forward = morphStops(solid(pair.solid), solids());
     std::vector<ReferenceStop> backward = morphStops(solid(pair.dual), solids());
@@ -342,13 +364,12 @@ TEST(MorphReference, DualPathsRunBackwards) {
     ASSERT_EQ(forward.size(), 5u) << describe(forward);
     expectStops(backward, forward);
   }
-  const std::vector<ReferenceStop> dodecahedron = morphStops(solid(kDodecahedron), solids());
-  const int names[] = {kDodecahedron, kTruncatedDodecahedron, kIcosidodecahedron,
-                       kTruncatedIcosahedron, kIcosahedron};
-  ASSERT_EQ(dodecahedron.size(), 5u) << describe(dodecahedron);
-  for (int k = 0; k < 5; ++k)
-    EXPECT_EQ(dodecahedron[k].candidate, names[k]) << k;
-  EXPECT_NEAR(dodecahedron[2].t, 0.5, 1e-9);
+  expectStops(morphStops(solid(kDodecahedron), solids()),
+              {{0.0, kDodecahedron},
+               {kTruncatedDodecahedronT, kTruncatedDodecahedron},
+               {0.5, kIcosidodecahedron},
+               {kTruncatedIcosahedronT, kTruncatedIcosahedron},
+               {1.0, kIcosahedron}});
 }
 
 TEST(MorphReference, RefusesBrokenInput) {
