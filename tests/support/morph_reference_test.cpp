@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/canonical_form.h"
+
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -370,6 +372,59 @@ TEST(MorphReference, DualPathsRunBackwardsAndTheDodecahedronStopsWhereWorkedOut)
                {0.5, kIcosidodecahedron},
                {kTruncatedIcosahedronT, kTruncatedIcosahedron},
                {1.0, kIcosahedron}});
+}
+
+// Seven significant digits, as the catalogue holds its coordinates.
+ReferenceMesh roundedToSevenDigits(ReferenceMesh mesh) {
+  const auto round = [](double x) { return std::round(x * 1e6) / 1e6; };
+  for (Vec3& v : mesh.vertices)
+    v = {round(v.x), round(v.y), round(v.z)};
+  return mesh;
+}
+
+// At seven digits the corners of a face are off its plane by about 1e-7 and the edge lines miss
+// the midsphere by as much: the refined solid has them all exact, and its corners stay where they
+// were given, and it makes the cube's path stop exactly where worked out by hand.
+TEST(CanonicalForm, RestoresSolidsGivenToSevenDigits) {
+  for (const Solid s : {kCube, kIcosahedron, kTruncatedIcosahedron, kRhombicDodecahedron}) {
+    const ReferenceMesh given = roundedToSevenDigits(solid(s));
+    const ReferenceMesh exact = canonicalForm(given);
+    ASSERT_EQ(exact.vertices.size(), given.vertices.size());
+    ASSERT_EQ(exact.faces, given.faces);
+    for (const auto& face : exact.faces) {
+      Vec3 mean;
+      for (const int corner : face)
+        mean = mean + exact.vertices[corner];
+      mean = mean / static_cast<double>(face.size());
+      const Vec3 normal = normalized(cross(exact.vertices[face[1]] - exact.vertices[face[0]],
+                                           exact.vertices[face[2]] - exact.vertices[face[0]]));
+      for (std::size_t k = 0; k < face.size(); ++k) {
+        const Vec3 a = exact.vertices[face[k]];
+        const Vec3 b = exact.vertices[face[(k + 1) % face.size()]];
+        EXPECT_NEAR(dot(a - mean, normal), 0.0, 1e-12) << nameOf(s);
+        EXPECT_NEAR(norm(cross(a, b)) / norm(b - a), 1.0, 1e-12) << nameOf(s);
+      }
+    }
+    // The given solid's scale, from one of its edges, which touch the sphere to 1e-6.
+    const Vec3 a = given.vertices[given.faces[0][0]];
+    const Vec3 b = given.vertices[given.faces[0][1]];
+    const double midradius = norm(cross(a, b)) / norm(b - a);
+    for (std::size_t v = 0; v < given.vertices.size(); ++v) {
+      EXPECT_LT(norm(exact.vertices[v] - given.vertices[v] / midradius), 1e-5) << nameOf(s);
+    }
+  }
+  expectStops(morphStops(canonicalForm(roundedToSevenDigits(solid(kCube))), solids()),
+              {{0.0, kCube},
+               {kTruncatedCubeT, kTruncatedCube},
+               {0.5, kCuboctahedron},
+               {kTruncatedOctahedronT, kTruncatedOctahedron},
+               {1.0, kOctahedron}});
+  expectStops(morphStops(canonicalForm(roundedToSevenDigits(solid(kIcosahedron))), solids()),
+              {{0.0, kIcosahedron},
+               {1.0 - kTruncatedIcosahedronT, kTruncatedIcosahedron},
+               {0.5, kIcosidodecahedron},
+               {1.0 - kTruncatedDodecahedronT, kTruncatedDodecahedron},
+               {1.0, kDodecahedron}});
 }
 
 TEST(MorphReference, RefusesBrokenInput) {
