@@ -117,6 +117,26 @@ Morph prepare(const ReferenceMesh& p) {
     morph.facePlanes.push_back(facePlane(morph.vertices, face));
   morph.size = circumradius(morph.vertices);
 
+  // Merging corners within 1e-9 needs P exact to better than that: every edge line at distance 1
+  // and every corner on its faces' planes. A solid given to a few digits is refused, not
+  // morphed into tiny false edges.
+  double worst = 0.0;
+  for (const auto& [a, b] : edges) {
+    const Vec3 va = morph.vertices[a];
+    const Vec3 vb = morph.vertices[b];
+    worst = std::max(worst, std::abs(norm(cross(va, vb)) / norm(vb - va) - 1.0));
+  }
+  for (std::size_t f = 0; f < p.faces.size(); ++f) {
+    for (const int corner : p.faces[f]) {
+      const Plane& plane = morph.facePlanes[f];
+      worst = std::max(worst, std::abs(dot(plane.normal, morph.vertices[corner]) - plane.offset));
+    }
+  }
+  if (worst > 1e-10) {
+    throw EMorphReference("Körper nicht kanonisch: Kanten oder Flächen weichen um " +
+                          numberText(worst) + " ab (canonicalForm hilft)");
+  }
+
   // P lies in s·D when v·w <= s for all vertices v, w of P: s0 is the largest v·w.
   morph.s0 = 0.0;
   for (const Vec3& v : morph.vertices) {

@@ -20,7 +20,7 @@ struct ReferenceMesh {
 };
 
 // Input the reference cannot work with: too few corners or faces, an index out of range, a t
-// outside [0, 1], a solid without a midsphere radius.
+// outside [0, 1], a solid whose edges do not touch one sphere or whose faces are not flat.
 class EMorphReference : public Error {
  public:
   using Error::Error;
@@ -40,6 +40,8 @@ struct MorphFacts {
 // polar of the scaled P about the unit sphere, s·D = { x : v·x <= s for every vertex v of P }, and
 // M(t) = P ∩ s(t)·D with s(t) = s0^(1 − 2t) up to t = 1/2 and s1^(2t − 1) after it, where s0 is the
 // least s with P inside s·D and s1 the largest with s·D inside P.
+// P must be exact to 1e-10 (edge distances, flat faces) and is refused otherwise: run solids read
+// to a few digits through canonicalForm (canonical_form.h) first.
 // Output: counts, volume, edge lengths and points of M(t) at that scale. Vertices that coincide
 // within 1e-9 of P's circumradius are one vertex; a face is a plane of P or s·D that carries a
 // polygon of positive area; an edge joins two vertices that share two faces.

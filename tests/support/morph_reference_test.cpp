@@ -443,6 +443,10 @@ TEST(MorphReference, RefusesBrokenInput) {
   EXPECT_THROW(morphFacts(broken, 0.5), EMorphReference);
   EXPECT_THROW(morphFacts(solid(kCube), 1.5), EMorphReference);
   EXPECT_THROW(morphFacts(solid(kCube), std::nan("")), EMorphReference);
+  // Seven digits leave edges off the midsphere and faces bent by about 1e-7.
+  EXPECT_THROW(morphFacts(roundedToSevenDigits(solid(kIcosahedron)), 0.5), EMorphReference);
+  EXPECT_THROW(morphStops(roundedToSevenDigits(solid(kIcosahedron)), solids()), EMorphReference);
+  EXPECT_NO_THROW(morphFacts(canonicalForm(roundedToSevenDigits(solid(kIcosahedron))), 0.5));
 }
 
 }  // namespace
