@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numeric>
 
+#include "base/face_geometry.h"
+
 namespace velkora {
 
 ConvexCutter::ConvexCutter(const Polyhedron& solid, double tolerance)
@@ -11,6 +13,8 @@ ConvexCutter::ConvexCutter(const Polyhedron& solid, double tolerance)
   for (const std::vector<int>& face : solid.faces) {
     faceStart_.push_back(static_cast<int>(corners_.size()));
     corners_.insert(corners_.end(), face.begin(), face.end());
+    const Vec3 normal = normalized(newellNormal(solid.vertices, face));
+    planes_.push_back({normal, dot(normal, cornerMean(solid.vertices, face))});
   }
 }
 
@@ -54,6 +58,7 @@ void ConvexCutter::cut(Vec3 normal, double offset) {
 
   nextCorners_.clear();
   nextStart_.clear();
+  nextPlanes_.clear();
   capPoints_.clear();
   crossings_.clear();
   const auto inside = [&](int v) { return distance_[static_cast<std::size_t>(v)] < -tolerance_; };
@@ -68,6 +73,7 @@ void ConvexCutter::cut(Vec3 normal, double offset) {
       whollyInside = inside(corners_[i]);
     if (whollyInside) {
       nextStart_.push_back(static_cast<int>(start));
+      nextPlanes_.push_back(planes_[f]);
       nextCorners_.insert(nextCorners_.end(), corners_.begin() + static_cast<std::ptrdiff_t>(begin),
                           corners_.begin() + static_cast<std::ptrdiff_t>(end));
       continue;
@@ -89,16 +95,18 @@ void ConvexCutter::cut(Vec3 normal, double offset) {
       nextCorners_.resize(start);
     } else {
       nextStart_.push_back(static_cast<int>(start));
+      nextPlanes_.push_back(planes_[f]);
     }
   }
-  closeCut(n);
+  closeCut(n, d);
   corners_.swap(nextCorners_);
   faceStart_.swap(nextStart_);
+  planes_.swap(nextPlanes_);
 }
 
 // The new face: the points on the plane, counter-clockwise seen from the
 // outer side (along normal).
-void ConvexCutter::closeCut(Vec3 normal) {
+void ConvexCutter::closeCut(Vec3 normal, double offset) {
   std::sort(capPoints_.begin(), capPoints_.end());
   capPoints_.erase(std::unique(capPoints_.begin(), capPoints_.end()), capPoints_.end());
   if (capPoints_.size() < 3) return;
@@ -120,6 +128,7 @@ void ConvexCutter::closeCut(Vec3 normal) {
   }
   std::sort(capOrder_.begin(), capOrder_.end());
   nextStart_.push_back(static_cast<int>(nextCorners_.size()));
+  nextPlanes_.push_back({normal, offset});
   for (const auto& [angle, p] : capOrder_)
     nextCorners_.push_back(p);
 }
@@ -150,6 +159,49 @@ Polyhedron ConvexCutter::result() const {
     }
   }
 
+  // A merged vertex goes where the planes of its faces meet best (least
+  // squares): what rounding split into several near points becomes one point
+  // on all of its faces, so that they stay flat.
+  std::vector<Vec3> position(vertices_);
+  std::vector<bool> merged(vertices_.size(), false);
+  for (std::size_t v = 0; v < vertices_.size(); ++v) {
+    if (root[v] != static_cast<int>(v))
+      merged[static_cast<std::size_t>(find(static_cast<int>(v)))] = true;
+  }
+  struct Meeting {
+    double m[3][3] = {};  // the sum of n n^T over the vertex's faces
+    Vec3 r;               // the sum of n d
+    int lastFace = -1;
+  };
+  std::vector<Meeting> meeting(vertices_.size());
+  for (std::size_t f = 0; f < faceCount; ++f) {
+    const Plane& plane = planes_[f];
+    const double n[3] = {plane.normal.x, plane.normal.y, plane.normal.z};
+    for (std::size_t i = static_cast<std::size_t>(faceStart_[f]); i < faceEnd(f); ++i) {
+      const std::size_t v = static_cast<std::size_t>(find(corners_[i]));
+      if (!merged[v] || meeting[v].lastFace == static_cast<int>(f)) continue;
+      meeting[v].lastFace = static_cast<int>(f);
+      for (int a = 0; a < 3; ++a) {
+        for (int b = 0; b < 3; ++b)
+          meeting[v].m[a][b] += n[a] * n[b];
+      }
+      meeting[v].r = meeting[v].r + plane.normal * plane.offset;
+    }
+  }
+  for (std::size_t v = 0; v < vertices_.size(); ++v) {
+    if (!merged[v]) continue;
+    const auto& m = meeting[v].m;
+    const Vec3 c0{m[0][0], m[1][0], m[2][0]};
+    const Vec3 c1{m[0][1], m[1][1], m[2][1]};
+    const Vec3 c2{m[0][2], m[1][2], m[2][2]};
+    const double det = dot(c0, cross(c1, c2));
+    // Fewer than three independent planes leave the point where it is.
+    if (!(std::fabs(det) > 1e-6)) continue;
+    const Vec3 r = meeting[v].r;
+    position[v] = {dot(r, cross(c1, c2)) / det, dot(c0, cross(r, c2)) / det,
+                   dot(c0, cross(c1, r)) / det};
+  }
+
   Polyhedron out;
   std::vector<int> renumbered(vertices_.size(), -1);
   std::vector<int> face;
@@ -166,7 +218,7 @@ Polyhedron ConvexCutter::result() const {
       int& number = renumbered[static_cast<std::size_t>(v)];
       if (number < 0) {
         number = static_cast<int>(out.vertices.size());
-        out.vertices.push_back(vertices_[static_cast<std::size_t>(v)]);
+        out.vertices.push_back(position[static_cast<std::size_t>(v)]);
       }
       v = number;
     }

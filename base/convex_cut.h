@@ -3,7 +3,8 @@
 // plane, with every cut closed by a new face. Corners that two faces share stay
 // one vertex, and a vertex within the tolerance of a plane counts as on it, so
 // that a cut through a vertex or along an edge leaves no sliver; the result's
-// edges shorter than the tolerance are merged away.
+// edges shorter than the tolerance are merged away, the merged vertex put
+// where its faces' planes meet best.
 
 #include <utility>
 #include <vector>
@@ -34,9 +35,15 @@ class ConvexCutter {
     int vertex = 0;
   };
   int crossingVertex(int a, int b);
-  void closeCut(Vec3 normal);
+  void closeCut(Vec3 normal, double offset);
+
+  struct Plane {
+    Vec3 normal;  // unit, outward
+    double offset = 0.0;
+  };
 
   double tolerance_;
+  std::vector<Plane> planes_;  // the plane of each face
   std::vector<Vec3> vertices_;
   std::vector<int> corners_;    // the faces' corners, one face after another
   std::vector<int> faceStart_;  // where each face begins in corners_
@@ -46,6 +53,7 @@ class ConvexCutter {
   int cutNumber_ = 0;
   std::vector<int> nextCorners_;
   std::vector<int> nextStart_;
+  std::vector<Plane> nextPlanes_;
   std::vector<int> capPoints_;
   std::vector<Crossing> crossings_;
   std::vector<std::pair<double, int>> capOrder_;  // angle about the cut's centre, vertex

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "base/canonical_form.h"
 #include "base/convex_cut.h"
 #include "base/convex_solid.h"
 #include "base/errors.h"
@@ -51,13 +52,17 @@ DualMorph::DualMorph(const Polyhedron& solid) {
     }
   }
   unitScale_ = 1.0 / midradius;
-  start_.faces = checked.faces;
-  start_.vertices.reserve(solid.vertices.size());
-  double farthest = 0.0;
-  for (const Vec3& v : solid.vertices) {
-    start_.vertices.push_back(v * unitScale_);
-    farthest = std::max(farthest, dot(start_.vertices.back(), start_.vertices.back()));
+  // The given digits split what meets in one point into near points; the
+  // exact canonical solid keeps them together.
+  const Settling settled = settleCanonical(Polyhedron{solid.vertices, checked.faces});
+  if (!(settled.residual <= kMorphMergeTolerance)) {
+    throw EInvalidSolid("Der Körper lässt sich nicht in kanonische Form bringen (Rest " +
+                        std::to_string(settled.residual) + ")");
   }
+  start_ = settled.solid;
+  double farthest = 0.0;
+  for (const Vec3& v : start_.vertices)
+    farthest = std::max(farthest, dot(v, v));
   // D's vertices are the poles of P's face planes n.x = h: n / h.
   double farthestPole = 0.0;
   for (std::size_t f = 0; f < start_.faces.size(); ++f) {

@@ -12,11 +12,12 @@
 
 namespace velkora {
 
-// How far, relative to the midradius, the edges may lie from one common
-// sphere (catalogue coordinates carry seven digits), and within which points
-// of M(t) count as one.
+// How far, relative to the midradius, the given edges may lie from one common
+// sphere (catalogue coordinates carry seven digits); the solid is then settled
+// into its exact canonical form, and points of M(t) closer than the merge
+// tolerance count as one.
 inline constexpr double kMidsphereTolerance = 1e-5;
-inline constexpr double kMorphMergeTolerance = 1e-5;
+inline constexpr double kMorphMergeTolerance = 1e-6;
 
 class DualMorph {
  public:
@@ -25,7 +26,8 @@ class DualMorph {
   // and convex, or whose edges do not all touch one sphere.
   explicit DualMorph(const Polyhedron& solid);
 
-  // P in midradius units, faces counter-clockwise seen from outside.
+  // P settled into canonical form, in midradius units, faces counter-clockwise
+  // seen from outside.
   const Polyhedron& start() const { return start_; }
   // The factor from the given solid's units to midradius units.
   double unitScale() const { return unitScale_; }

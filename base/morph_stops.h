@@ -13,10 +13,11 @@
 namespace velkora {
 
 // Edge lengths that differ by less than this (relative to the longest) count
-// as equal. The catalogue's seven-digit coordinates, and the dual computed
-// from them, leave differences of up to 5e-5 between a morph's end and the
-// catalogue solid it equals.
-inline constexpr double kSameShapeTolerance = 1e-4;
+// as equal. Compare settled solids (canonical_form.h): the catalogue's seven
+// digits alone differ by up to 5e-5 from a morph's exact ends; settled, the
+// largest difference left is 1.5e-6 (the end of the Disdyakistriakontaeder's
+// path), because settling centres by moving, not by a map that keeps the sphere.
+inline constexpr double kSameShapeTolerance = 1e-5;
 
 struct ShapeSignature {
   std::vector<std::pair<int, int>> faceKinds;  // (corners, faces), ascending corners

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <memory>
 
+#include "base/canonical_form.h"
 #include "base/morph_stops.h"
 #include "base/number_text.h"
 #include "model/centre.h"
@@ -67,7 +68,7 @@ std::vector<SolidStop> morphStops(const DualMorph& morph, std::span<const Solid>
   std::vector<ShapeSignature> signatures;
   signatures.reserve(catalogue.size());
   for (const Solid& solid : catalogue)
-    signatures.push_back(shapeSignature(solid.geometry));
+    signatures.push_back(shapeSignature(settleCanonical(solid.geometry).solid));
   std::vector<SolidStop> stops;
   for (const MorphStop& stop : findMorphStops(morph, signatures)) {
     const Solid& solid = catalogue[static_cast<std::size_t>(stop.candidate)];
