@@ -131,6 +131,57 @@ TEST(Program, HeadlessExportsWriteTheirFiles) {
   EXPECT_TRUE(file.readAll().contains("\"pages\""));
 }
 
+TEST(Program, TheMorphIntoTheDualFromTheCommandLine) {
+  // The cube's path: the ends and the three solids between, by position.
+  const ProgramRun stops = runProgram({"--solid", "Hexaeder", "--morph-stops"});
+  ASSERT_EQ(stops.exitCode, 0) << stops.err.toStdString();
+  const QStringList lines = stops.out.trimmed().split(QLatin1Char('\n'));
+  ASSERT_EQ(lines.size(), 5) << stops.out.toStdString();
+  const int positions[] = {1, 8, 12, 14, 2};
+  const double parameters[] = {0.0, 0.2678883, 0.5, 0.7075187, 1.0};
+  for (int k = 0; k < 5; ++k) {
+    const QStringList fields = lines[k].split(QLatin1Char('\t'));
+    ASSERT_EQ(fields.size(), 3) << lines[k].toStdString();
+    EXPECT_GE(fields[0].section(QLatin1Char('.'), 1).size(), 6) << "at least six decimals";
+    EXPECT_NEAR(fields[0].toDouble(), parameters[k], 2e-7) << lines[k].toStdString();
+    EXPECT_EQ(fields[1].toInt(), positions[k]) << lines[k].toStdString();
+  }
+  EXPECT_EQ(lines[2].section(QLatin1Char('\t'), 2), QStringLiteral("Kuboktaeder"));
+
+  // Halfway the cube is a cuboctahedron: 12 vertices, 14 faces, dual listed.
+  const ProgramRun half = runProgram({"--solid", "1", "--morph", "0.5", "--properties", "--json"});
+  ASSERT_EQ(half.exitCode, 0) << half.err.toStdString();
+  EXPECT_TRUE(half.out.contains(QStringLiteral("\"vertices\": 12, \"edges\": 24, \"faces\": 14")))
+      << half.out.toStdString();
+  EXPECT_TRUE(half.out.contains(QStringLiteral("\"position\": 12"))) << half.out.toStdString();
+  // Between stops the solid has no place in the list.
+  const ProgramRun between = runProgram({"--solid", "1", "--morph", "0.4", "--properties"});
+  EXPECT_TRUE(between.out.contains(QStringLiteral("Listenplatz\tkeiner (Zwischenform)")))
+      << between.out.toStdString();
+
+  // --morph 0 is the solid itself, to the byte.
+  QTemporaryDir dir;
+  const QString plain = dir.filePath(QStringLiteral("plain.png"));
+  const QString zero = dir.filePath(QStringLiteral("zero.png"));
+  const QString deep = dir.filePath(QStringLiteral("deep.png"));
+  ASSERT_EQ(runProgram({"--solid", "3", "--export-picture", plain}).exitCode, 0);
+  ASSERT_EQ(runProgram({"--solid", "3", "--morph", "0", "--export-picture", zero}).exitCode, 0);
+  ASSERT_EQ(runProgram({"--solid", "3", "--morph", "0.3", "--export-picture", deep}).exitCode, 0);
+  EXPECT_EQ(QImage(plain), QImage(zero));
+  EXPECT_NE(QImage(plain), QImage(deep));
+
+  for (const char* bad : {"1.5", "-0.1", "x", "nan", ""}) {
+    const ProgramRun run = runProgram({"--solid", "1", "--morph", bad, "--properties"});
+    EXPECT_EQ(run.exitCode, 2) << bad;
+    EXPECT_TRUE(run.err.contains(QStringLiteral("--morph"))) << run.err.toStdString();
+  }
+  EXPECT_EQ(runProgram({"--solid", "1", "--morph", "0.3", "--view", "inkugel", "--export-picture",
+                        dir.filePath(QStringLiteral("x.png"))})
+                .exitCode,
+            2);
+  EXPECT_EQ(runProgram({"--solid", "1", "--morph", "0.3"}).exitCode, 2);
+}
+
 TEST(Program, AFileThatCannotBeWrittenExitsWithOneAndLeavesNothing) {
   QTemporaryDir dir;
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.png")));
