@@ -51,12 +51,13 @@ void ExportCommands::savePicture() {
 }
 
 void ExportCommands::savePictureTo(const QString& path, int scale) {
-  exportPicture(path, window_.state().model, window_.viewState(), window_.pictureSize(), scale);
+  exportPicture(path, window_.controller().shownModel(), window_.shownViewState(),
+                window_.pictureSize(), scale);
 }
 
 void ExportCommands::copyPicture() {
-  QApplication::clipboard()->setImage(
-      composePicture(window_.state().model, window_.viewState(), window_.pictureSize(), 1));
+  QApplication::clipboard()->setImage(composePicture(
+      window_.controller().shownModel(), window_.shownViewState(), window_.pictureSize(), 1));
 }
 
 void ExportCommands::exportSolid() {
@@ -84,14 +85,16 @@ void ExportCommands::exportSolid() {
 }
 
 void ExportCommands::exportSolidTo(const QString& path, bool currentPose, double diameterMm) {
-  const ViewerState& state = window_.state();
-  const Solid& solid = shownSolid(state);
-  velkora::exportSolid(path, solid, currentPose ? polyhedronOf(state.model) : startPoseOf(solid),
-                       diameterMm);
+  ViewerController& controller = window_.controller();
+  const Solid& solid = controller.shownSolid();
+  velkora::exportSolid(
+      path, solid,
+      currentPose ? polyhedronOf(controller.shownModel()) : controller.shownStartPose(),
+      diameterMm);
 }
 
 void ExportCommands::saveNet() {
-  const Solid& solid = shownSolid(window_.state());
+  const Solid& solid = window_.controller().shownSolid();
   const auto options = askNetOptions(&window_, solid.geometry, QStringLiteral("Netz speichern"));
   if (!options) return;
   QFileDialog dialog(&window_);

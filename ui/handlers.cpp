@@ -117,7 +117,9 @@ void TFVelkora::B1C() {
     } else {
       zeichnen();
     }
-    properties_->follow(state().solid);
+    properties_->follow(controller_.shownSolid());
+    morphFollowsPick();
+    updateViewButtons();
   });
 }
 

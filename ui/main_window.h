@@ -42,6 +42,7 @@ class ExportCommands;
 class PrintCommand;
 class PropertiesCommand;
 class PropertiesWindow;
+class MorphWindow;
 
 // What presentation mode changed in the window, to be restored when it ends
 // (the zoom is the controller's).
@@ -128,6 +129,13 @@ class TFVelkora : public QWidget {
   bool columnHidden() const { return columnHidden_; }
   void setPropertiesShown(bool shown);
   PropertiesWindow* propertiesWindow() const;
+  // The morph into the dual: its window shown or hidden (hiding ends the
+  // morph), a new t from that window, and the view the picture really shows
+  // (the polyhedron while morphing).
+  void setMorphShown(bool shown);
+  void setMorphParameter(double t);
+  MorphWindow* morphWindow() const { return morph_.get(); }
+  ViewState shownViewState() const;
 
   // File commands. The ...To variants do the work without any dialog.
   void savePicture();
@@ -156,6 +164,10 @@ class TFVelkora : public QWidget {
   void setMoveCursor(bool on);
   void setViewCaptions(int position);
   void fitForPresentation();
+  // A pick while the morph window is open starts the new solid's path.
+  void morphFollowsPick();
+  // The view buttons are off while the morph is beyond t = 0.
+  void updateViewButtons();
   // Composes the current model into the frame buffers at the pixel scale.
   void composeCurrentFrame();
   // A command with its shortcut, kept by the window and shown in menu (if any).
@@ -175,10 +187,12 @@ class TFVelkora : public QWidget {
   std::unique_ptr<ExportCommands> exports_;
   std::unique_ptr<PrintCommand> print_;
   std::unique_ptr<PropertiesCommand> properties_;
+  std::unique_ptr<MorphWindow> morph_;
 
   QMenuBar menuBar_{this};
   QList<QAction*> commands_;
   QAction* propertiesAction_ = nullptr;
+  QAction* morphAction_ = nullptr;
   QAction* presentationAction_ = nullptr;
   QAction* columnAction_ = nullptr;
   QAction* leavePresentationAction_ = nullptr;

@@ -13,7 +13,7 @@
 namespace velkora {
 
 void PrintCommand::printNet() {
-  const Solid& solid = shownSolid(window_.state());
+  const Solid& solid = window_.controller().shownSolid();
   const auto options = askNetOptions(&window_, solid.geometry, QStringLiteral("Netz drucken"));
   if (!options) return;
   const NetDocument net = buildNet(solid, *options);

@@ -31,7 +31,7 @@ void PropertiesCommand::setShown(bool shown) {
                      [this] { action_.setChecked(false); });
     shareCommands(*properties_, window_.commands());
   }
-  properties_->showSolid(window_.state().solid);
+  properties_->showSolid(window_.controller().shownSolid());
   placeBesideMainWindow(*properties_, window_);
   properties_->show();
   properties_->raise();

@@ -34,6 +34,7 @@ void ViewerController::destroy() {
 
 void ViewerController::load(std::string_view listLine, int position) {
   state_.solid = pickSolid(state_.model, listLine, position, state_.texts);
+  endMorph();
   ++loadCount_;
   presentationFit_ = 1.0;
 }
@@ -41,6 +42,46 @@ void ViewerController::load(std::string_view listLine, int position) {
 std::span<const Solid> ViewerController::catalogue() {
   if (!catalogue_) catalogue_ = readAllSolids(state_.texts);
   return *catalogue_;
+}
+
+void ViewerController::beginMorph() {
+  const Solid& solid = velkora::shownSolid(state_);
+  auto morph = std::make_unique<DualMorph>(solid.geometry);
+  stops_ = velkora::morphStops(*morph, catalogue());
+  morph_ = std::move(morph);
+  morphT_ = 0.0;
+}
+
+void ViewerController::endMorph() {
+  morph_.reset();
+  stops_.clear();
+  morphT_ = 0.0;
+}
+
+void ViewerController::setMorphParameter(double t) {
+  if (morph_ == nullptr) return;
+  morphT_ = std::clamp(t, 0.0, 1.0);
+  if (morphT_ > 0.0) morphShape_ = morphedSolid(state_.solid, *morph_, morphT_, stops_);
+}
+
+const Solid& ViewerController::shownSolid() const {
+  return morphing() ? morphShape_ : velkora::shownSolid(state_);
+}
+
+const Model& ViewerController::shownModel() {
+  if (!morphing()) return state_.model;
+  if (morphModel_ == nullptr) morphModel_ = std::make_unique<Model>();
+  placeShape(*morphModel_, morphShape_.geometry, state_.solid, state_.model);
+  return *morphModel_;
+}
+
+Polyhedron ViewerController::shownStartPose() {
+  const Solid& solid = velkora::shownSolid(state_);
+  if (!morphing()) return startPoseOf(solid);
+  auto start = std::make_unique<Model>();
+  placeSolid(*start, solid);
+  placeShape(*start, morphShape_.geometry, solid, *start);
+  return polyhedronOf(*start);
 }
 
 void ViewerController::prepareAnimation() { prepareAnimationStart(state_.motion); }
@@ -101,6 +142,10 @@ void ViewerController::endPresentation() {
 }
 
 void ViewerController::compose(View view, int width, int height, int scale) {
+  if (morphing()) {
+    composeFrame(shownModel(), viewState(View::Polyhedron), width, height, buffers_, scale);
+    return;
+  }
   composeFrame(state_.model, viewState(view), width, height, buffers_, scale);
 }
 

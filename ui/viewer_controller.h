@@ -6,11 +6,14 @@
 // mode's fit and restore. Qt-free; the window reads its controls, calls these
 // and shows the frame. Does not know list positions, captions or timers.
 
+#include <memory>
 #include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
 
+#include "base/dual_morph.h"
+#include "model/morph_solid.h"
 #include "motion/wheel.h"
 #include "render/frame.h"
 #include "ui/viewer_state.h"
@@ -37,6 +40,23 @@ class ViewerController {
   // Every solid of the list, read on first use (the dual search needs them).
   // Throws what readSolid throws.
   std::span<const Solid> catalogue();
+
+  // The morph of the solid on show into its dual. begin works out its stops
+  // (reading the catalogue on first use) and starts at t = 0; a load ends it.
+  // While t > 0 the picture, the shown solid and model are those of M(t), in
+  // the solid's pose and size, always in the polyhedron view.
+  void beginMorph();
+  void endMorph();
+  void setMorphParameter(double t);
+  bool morphBegun() const { return morph_ != nullptr; }
+  bool morphing() const { return morph_ != nullptr && morphT_ > 0.0; }
+  double morphParameter() const { return morphT_; }
+  const std::vector<SolidStop>& morphStops() const { return stops_; }
+  // What is on show: M(t) while morphing, else the picked solid; its model
+  // in the current pose; its geometry in the start pose (catalogue units).
+  const Solid& shownSolid() const;
+  const Model& shownModel();
+  Polyhedron shownStartPose();
 
   void setMarks(bool on) { state_.markPoints = on; }
   ViewState viewState(View view) const { return ViewState{view, state_.markPoints}; }
@@ -90,6 +110,11 @@ class ViewerController {
   int loadCount_ = 0;             // solids loaded so far
   double presentationFit_ = 1.0;  // zoom that presentation mode applied since the last load
   std::optional<Presentation> presentation_;
+  std::unique_ptr<DualMorph> morph_;
+  std::vector<SolidStop> stops_;
+  double morphT_ = 0.0;
+  Solid morphShape_;                   // M(t) as a solid, while morphing
+  std::unique_ptr<Model> morphModel_;  // M(t) in the current pose, rebuilt per frame
 };
 
 }  // namespace velkora

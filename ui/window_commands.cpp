@@ -14,8 +14,11 @@
 #include "ui/export_commands.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
+#include "ui/morph_window.h"
 #include "ui/print_command.h"
 #include "ui/properties_command.h"
+#include "ui/shared_commands.h"
+#include "ui/tool_window_place.h"
 
 namespace velkora {
 
@@ -98,6 +101,10 @@ void TFVelkora::buildCommands() {
       addCommand(view, QStringLiteral("&Eigenschaften"), QKeySequence(Qt::CTRL | Qt::Key_I),
                  [this] { setPropertiesShown(propertiesAction_->isChecked()); });
   propertiesAction_->setCheckable(true);
+  morphAction_ =
+      addCommand(view, QStringLiteral("&Verwandlung …"), QKeySequence(Qt::CTRL | Qt::Key_D),
+                 [this] { setMorphShown(morphAction_->isChecked()); });
+  morphAction_->setCheckable(true);
   view->addSeparator();
   presentationAction_ = addCommand(view, QStringLiteral("&Präsentation"), QKeySequence(Qt::Key_F11),
                                    [this] { setPresentation(presentationAction_->isChecked()); });
@@ -192,6 +199,68 @@ void TFVelkora::saveNet() {
 
 void TFVelkora::setPropertiesShown(bool shown) {
   guarded([this, shown] { properties_->setShown(shown); });
+}
+
+void TFVelkora::setMorphShown(bool shown) {
+  guarded([this, shown] {
+    morphAction_->setChecked(shown);
+    if (!shown) {
+      if (morph_ != nullptr) morph_->hide();
+      controller_.endMorph();
+      updateViewButtons();
+      zeichnen();
+      properties_->follow(controller_.shownSolid());
+      return;
+    }
+    if (morph_ == nullptr) {
+      morph_ = std::make_unique<MorphWindow>([this](double t) { setMorphParameter(t); }, this);
+      connect(morph_.get(), &MorphWindow::closed, this, [this] { setMorphShown(false); });
+      shareCommands(*morph_, commands(),
+                    {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_Right),
+                     QKeySequence(Qt::Key_Home), QKeySequence(Qt::Key_End)});
+    }
+    controller_.beginMorph();
+    morph_->showPath(controller_.morphStops());
+    placeBesideMainWindow(*morph_, *this);
+    morph_->show();
+    morph_->raise();
+  });
+}
+
+void TFVelkora::setMorphParameter(double t) {
+  guarded([this, t] {
+    controller_.setMorphParameter(t);
+    updateViewButtons();
+    zeichnen();
+    properties_->follow(controller_.shownSolid());
+  });
+}
+
+void TFVelkora::morphFollowsPick() {
+  if (morph_ == nullptr || !morph_->isVisible()) return;
+  controller_.beginMorph();
+  morph_->showPath(controller_.morphStops());
+  updateViewButtons();
+}
+
+void TFVelkora::updateViewButtons() {
+  const bool views = !controller_.morphing();
+  if (RadioB1.isEnabled() == views) return;
+  for (QRadioButton* button : {&RadioB1, &RadioB2, &RadioB3})
+    button->setEnabled(views);
+  if (views) {
+    setViewCaptions(Listbox1.currentRow());
+    return;
+  }
+  const QString why = QStringLiteral(
+      "Während der Verwandlung hat der Körper im Allgemeinen weder Inkugel noch Umkugel; das "
+      "Bild zeigt das Polyeder. Bei t = 0 gelten die Ansichten wieder.");
+  for (QRadioButton* button : {&RadioB1, &RadioB2, &RadioB3})
+    button->setToolTip(why);
+}
+
+ViewState TFVelkora::shownViewState() const {
+  return controller_.morphing() ? controller_.viewState(View::Polyhedron) : viewState();
 }
 
 void TFVelkora::showHelp() {

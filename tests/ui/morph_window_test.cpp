@@ -1,0 +1,107 @@
+// The morph into the dual in the real window: Ctrl+D opens it at t = 0 with
+// the picture unchanged; a stop shows that solid in the solid's pose and
+// reach, with the sphere views off; drag and the properties follow M(t);
+// a pick starts the new solid's path; closing ends the morph.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTest>
+
+#include "tests/ui/window_fixture.h"
+#include "ui/morph_window.h"
+#include "ui/properties_window.h"
+
+namespace velkora::test {
+namespace {
+
+double farthest(const Model& m) {
+  double r = 0.0;
+  for (int k = 0; k < m.vertexCount; ++k)
+    r = std::max(r, norm(m.vertices[static_cast<std::size_t>(k)]));
+  return r;
+}
+
+class MorphWindowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    clickListEntry(1);  // the cube
+    for (int attempt = 0; attempt < 100 && QApplication::activeWindow() != window.get();
+         ++attempt) {
+      window->activateWindow();
+      QTest::qWait(10);
+    }
+  }
+  std::vector<std::uint32_t> frame() const { return window->frameBuffers().frame.pixels; }
+  QPushButton& stopButton(int k) {
+    auto* button =
+        window->morphWindow()->findChild<QPushButton*>(QStringLiteral("MorphStop%1").arg(k));
+    if (button == nullptr) throw std::logic_error("no stop button");
+    return *button;
+  }
+};
+
+TEST_F(MorphWindowTest, TheCubeTurnsIntoItsDualAndBack) {
+  const std::vector<std::uint32_t> plain = frame();
+  QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier);
+  ASSERT_NE(window->morphWindow(), nullptr);
+  EXPECT_TRUE(window->morphWindow()->isVisible());
+  EXPECT_EQ(window->controller().morphStops().size(), 5u);
+  window->zeichnen();
+  EXPECT_EQ(frame(), plain) << "t = 0 is the solid itself";
+
+  stopButton(2).click();
+  const ViewerController& controller = window->controller();
+  EXPECT_EQ(controller.morphParameter(), controller.morphStops()[2].t);
+  EXPECT_EQ(controller.shownSolid().name, "Kuboktaeder");
+  const Model& shown = window->controller().shownModel();
+  EXPECT_EQ(shown.vertexCount, 12);
+  EXPECT_EQ(shown.faceCount, 14);
+  // The picture neither jumps nor pumps: the farthest vertex stays where it was.
+  EXPECT_NEAR(farthest(shown), farthest(model()), 1e-9 * farthest(model()));
+  EXPECT_NE(frame(), plain);
+  for (const char* name : {"RadioB1", "RadioB2", "RadioB3"}) {
+    EXPECT_FALSE(control<QRadioButton>(name).isEnabled()) << name;
+    EXPECT_TRUE(control<QRadioButton>(name).toolTip().contains(QStringLiteral("Verwandlung")));
+  }
+
+  // The properties show M(t); a drag turns it.
+  window->setPropertiesShown(true);
+  ASSERT_NE(window->propertiesWindow()->shown(), nullptr);
+  EXPECT_EQ(window->propertiesWindow()->shown()->vertices, 12);
+  const Vec3 before = window->controller().shownModel().vertices[0];
+  auto& picture = control<QWidget>("PB1");
+  sendMouse(picture, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {100, 100});
+  sendMouse(picture, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, {140, 120});
+  sendMouse(picture, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, {140, 120});
+  EXPECT_GT(norm(window->controller().shownModel().vertices[0] - before), 1.0);
+
+  // Playing moves t on the timer.
+  stopButton(0).click();
+  window->morphWindow()->setPlaying(true);
+  QTest::qWait(120);
+  window->morphWindow()->setPlaying(false);
+  EXPECT_GT(window->controller().morphParameter(), 0.0);
+
+  // A pick starts the new solid's path at t = 0 with the views back.
+  clickListEntry(3);
+  EXPECT_EQ(window->controller().morphParameter(), 0.0);
+  EXPECT_TRUE(control<QRadioButton>("RadioB2").isEnabled());
+  EXPECT_EQ(window->controller().morphStops().back().name, "Pentagondodekaeder");
+  EXPECT_EQ(window->propertiesWindow()->shown()->name, "Ikosaeder");
+
+  stopButton(4).click();
+  EXPECT_EQ(window->controller().shownSolid().name, "Pentagondodekaeder");
+  window->setMorphShown(false);
+  EXPECT_FALSE(window->controller().morphing());
+  EXPECT_TRUE(control<QRadioButton>("RadioB3").isEnabled());
+  EXPECT_EQ(window->propertiesWindow()->shown()->name, "Ikosaeder");
+  EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+}
+
+}  // namespace
+}  // namespace velkora::test

@@ -1,0 +1,143 @@
+#include "ui/morph_window.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "base/number_text.h"
+
+namespace velkora {
+
+namespace {
+
+constexpr int kPlayStepsPerWay = 200;  // 2 s from one end to the other at 10 ms
+constexpr int kTickMs = 10;
+
+}  // namespace
+
+MorphWindow::MorphWindow(std::function<void(double)> setParameter, QWidget* parent)
+    : QWidget(parent, Qt::Window), setParameter_(std::move(setParameter)) {
+  setObjectName(QStringLiteral("Verwandlung"));
+  setWindowTitle(QStringLiteral("Verwandlung"));
+  slider_.setObjectName(QStringLiteral("MorphSlider"));
+  slider_.setRange(0, kSteps);
+  slider_.setToolTip(QStringLiteral(
+      "t = 0: der Körper; t = 1: sein dualer Körper. Dazwischen schneidet der duale Körper, "
+      "wachsend oder schrumpfend, die Ecken ab. Bei t = 0,5 kreuzen sich die Kanten beider "
+      "auf der Kantenkugel."));
+  stopName_.setObjectName(QStringLiteral("MorphStopName"));
+  ends_.setObjectName(QStringLiteral("MorphEnds"));
+  ends_.setWordWrap(true);
+  play_.setObjectName(QStringLiteral("MorphPlay"));
+  play_.setText(QStringLiteral("Abspielen"));
+  timer_.setInterval(kTickMs);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(&ends_);
+  layout->addWidget(&slider_);
+  layout->addWidget(&stopName_);
+  layout->addWidget(&stopButtons_);
+  auto* row = new QHBoxLayout;
+  row->addWidget(&play_);
+  row->addStretch();
+  layout->addLayout(row);
+  new QGridLayout(&stopButtons_);
+  resize(420, 260);
+
+  connect(&slider_, &QSlider::valueChanged, this, [this](int) {
+    showStopName();
+    setParameter_(parameter());
+  });
+  connect(&play_, &QPushButton::clicked, this, [this] { setPlaying(!playing()); });
+  connect(&timer_, &QTimer::timeout, this, [this] { playTick(); });
+}
+
+void MorphWindow::showPath(const std::vector<SolidStop>& stops) {
+  setPlaying(false);
+  stops_ = stops;
+  auto* grid = static_cast<QGridLayout*>(stopButtons_.layout());
+  while (QLayoutItem* item = grid->takeAt(0)) {
+    delete item->widget();
+    delete item;
+  }
+  const QString from = stops.empty() ? QString() : QString::fromStdString(stops.front().name);
+  const QString to = stops.empty() ? QString() : QString::fromStdString(stops.back().name);
+  ends_.setText(QStringLiteral("Von %1 (t = 0) zu %2 (t = 1)").arg(from, to));
+  int k = 0;
+  for (const SolidStop& stop : stops) {
+    auto* button = new QPushButton(QStringLiteral("%1 (t = %2)")
+                                       .arg(QString::fromStdString(stop.name),
+                                            QString::fromStdString(peopleNumber(stop.t, 4))),
+                                   &stopButtons_);
+    button->setObjectName(QStringLiteral("MorphStop%1").arg(k));
+    const double t = stop.t;
+    connect(button, &QPushButton::clicked, this, [this, t] {
+      setPlaying(false);
+      moveTo(t);
+    });
+    grid->addWidget(button, k / 2, k % 2);
+    ++k;
+  }
+  const QSignalBlocker quiet(slider_);
+  slider_.setValue(0);
+  showStopName();
+}
+
+void MorphWindow::moveTo(double t) {
+  const int value = static_cast<int>(std::lround(std::clamp(t, 0.0, 1.0) * kSteps));
+  if (value == slider_.value()) {
+    setParameter_(parameter());
+    return;
+  }
+  slider_.setValue(value);
+}
+
+double MorphWindow::parameter() const {
+  // At a stop's slider position t is the stop's own t, not the rounded one.
+  const int value = slider_.value();
+  for (const SolidStop& stop : stops_) {
+    if (std::lround(stop.t * kSteps) == value) return stop.t;
+  }
+  return static_cast<double>(value) / kSteps;
+}
+
+void MorphWindow::setPlaying(bool on) {
+  if (on == playing()) return;
+  if (on) {
+    timer_.start();
+  } else {
+    timer_.stop();
+  }
+  play_.setText(on ? QStringLiteral("Anhalten") : QStringLiteral("Abspielen"));
+}
+
+void MorphWindow::playTick() {
+  const int step = kSteps / kPlayStepsPerWay;
+  int value = slider_.value() + direction_ * step;
+  if (value >= kSteps || value <= 0) {
+    value = std::clamp(value, 0, kSteps);
+    direction_ = -direction_;
+  }
+  slider_.setValue(value);
+}
+
+void MorphWindow::showStopName() {
+  const double t = parameter();
+  QString text = QStringLiteral("t = %1").arg(QString::fromStdString(peopleNumber(t, 3)));
+  for (const SolidStop& stop : stops_) {
+    if (std::fabs(stop.t - t) < 1e-9)
+      text += QStringLiteral(": ") + QString::fromStdString(stop.name);
+  }
+  stopName_.setText(text);
+}
+
+void MorphWindow::closeEvent(QCloseEvent* event) {
+  setPlaying(false);
+  emit closed();
+  event->accept();
+}
+
+}  // namespace velkora

@@ -1,0 +1,59 @@
+#pragma once
+// The "Verwandlung" window: a slider for the morph parameter t of the solid on
+// show, its stops as named buttons, a play button that runs the morph from 0
+// to 1 and back on the 10 ms timer, and the names of both ends and of the
+// stop the slider is at. It only sets t; the main window draws.
+
+#include <functional>
+#include <vector>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+#include <QWidget>
+
+#include "model/morph_solid.h"
+
+namespace velkora {
+
+class MorphWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kSteps = 1000;  // slider positions from t = 0 to t = 1
+
+  // setParameter is called with every new t.
+  explicit MorphWindow(std::function<void(double)> setParameter, QWidget* parent = nullptr);
+
+  // Shows the path of a solid: its stops (ends included) and t = 0.
+  void showPath(const std::vector<SolidStop>& stops);
+  // Moves to t as the user would (stops the play when asked).
+  void moveTo(double t);
+  double parameter() const;
+  bool playing() const { return timer_.isActive(); }
+  void setPlaying(bool on);
+  // One play tick: t moves by 1/200 towards the end it runs to and turns there.
+  void playTick();
+
+ signals:
+  void closed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void showStopName();
+
+  std::function<void(double)> setParameter_;
+  std::vector<SolidStop> stops_;
+  int direction_ = 1;
+  QLabel ends_;
+  QSlider slider_{Qt::Horizontal};
+  QLabel stopName_;
+  QWidget stopButtons_;
+  QPushButton play_;
+  QTimer timer_;
+};
+
+}  // namespace velkora
