@@ -14,7 +14,8 @@ ConvexCutter::ConvexCutter(const Polyhedron& solid, double tolerance)
     faceStart_.push_back(static_cast<int>(corners_.size()));
     corners_.insert(corners_.end(), face.begin(), face.end());
     const Vec3 normal = normalized(newellNormal(solid.vertices, face));
-    planes_.push_back({normal, dot(normal, cornerMean(solid.vertices, face))});
+    planes_.push_back({normal, dot(normal, cornerMean(solid.vertices, face)),
+                       static_cast<int>(planes_.size())});
   }
 }
 
@@ -36,7 +37,7 @@ int ConvexCutter::crossingVertex(int a, int b) {
   return vertex;
 }
 
-void ConvexCutter::cut(Vec3 normal, double offset) {
+void ConvexCutter::cut(Vec3 normal, double offset, int planeLabel) {
   const double length = norm(normal);
   if (!(length > 0.0)) return;
   const Vec3 n = normal / length;
@@ -98,7 +99,7 @@ void ConvexCutter::cut(Vec3 normal, double offset) {
       nextPlanes_.push_back(planes_[f]);
     }
   }
-  closeCut(n, d);
+  closeCut(n, d, planeLabel);
   corners_.swap(nextCorners_);
   faceStart_.swap(nextStart_);
   planes_.swap(nextPlanes_);
@@ -106,7 +107,7 @@ void ConvexCutter::cut(Vec3 normal, double offset) {
 
 // The new face: the points on the plane, counter-clockwise seen from the
 // outer side (along normal).
-void ConvexCutter::closeCut(Vec3 normal, double offset) {
+void ConvexCutter::closeCut(Vec3 normal, double offset, int label) {
   std::sort(capPoints_.begin(), capPoints_.end());
   capPoints_.erase(std::unique(capPoints_.begin(), capPoints_.end()), capPoints_.end());
   if (capPoints_.size() < 3) return;
@@ -128,12 +129,13 @@ void ConvexCutter::closeCut(Vec3 normal, double offset) {
   }
   std::sort(capOrder_.begin(), capOrder_.end());
   nextStart_.push_back(static_cast<int>(nextCorners_.size()));
-  nextPlanes_.push_back({normal, offset});
+  nextPlanes_.push_back({normal, offset, label});
   for (const auto& [angle, p] : capOrder_)
     nextCorners_.push_back(p);
 }
 
-Polyhedron ConvexCutter::result() const {
+Polyhedron ConvexCutter::result(std::vector<int>* labels) const {
+  if (labels != nullptr) labels->clear();
   // Edges shorter than the tolerance join their ends (union-find by the lower index).
   std::vector<int> root(vertices_.size());
   std::iota(root.begin(), root.end(), 0);
@@ -223,6 +225,7 @@ Polyhedron ConvexCutter::result() const {
       v = number;
     }
     out.faces.push_back(face);
+    if (labels != nullptr) labels->push_back(planes_[f].label);
   }
   return out;
 }

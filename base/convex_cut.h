@@ -21,12 +21,14 @@ class ConvexCutter {
   ConvexCutter(const Polyhedron& solid, double tolerance);
 
   // Keeps the part with dot(normal, x) <= offset. normal need not be unit
-  // length; the tolerance is measured along the unit normal.
-  void cut(Vec3 normal, double offset);
+  // length; the tolerance is measured along the unit normal. The new face
+  // carries the label planeLabel (the given faces carry their index).
+  void cut(Vec3 normal, double offset, int planeLabel = -1);
 
   // The solid cut so far: used vertices only, renumbered in order of first
   // use; repeated corners and faces with fewer than three corners removed.
-  [[nodiscard]] Polyhedron result() const;
+  // With labels, the plane label of each face of the result.
+  [[nodiscard]] Polyhedron result(std::vector<int>* labels = nullptr) const;
 
  private:
   struct Crossing {
@@ -35,11 +37,12 @@ class ConvexCutter {
     int vertex = 0;
   };
   int crossingVertex(int a, int b);
-  void closeCut(Vec3 normal, double offset);
+  void closeCut(Vec3 normal, double offset, int label);
 
   struct Plane {
     Vec3 normal;  // unit, outward
     double offset = 0.0;
+    int label = -1;
   };
 
   double tolerance_;

@@ -8,6 +8,7 @@
 #include "base/convex_cut.h"
 #include "base/convex_solid.h"
 #include "base/errors.h"
+#include "base/face_geometry.h"
 
 namespace velkora {
 
@@ -77,6 +78,12 @@ DualMorph::DualMorph(const Polyhedron& solid) {
   // s D lies in P when s w.w' <= 1 for all poles w, w': the largest is |w|^2.
   s0_ = farthest;
   s1_ = 1.0 / farthestPole;
+  for (const std::vector<int>& face : start_.faces) {
+    const Vec3 n = normalized(newellNormal(start_.vertices, face));
+    faceNormals_.push_back(n);
+    faceOffsets_.push_back(dot(n, cornerMean(start_.vertices, face)));
+  }
+  events_ = findEvents();
 }
 
 double DualMorph::scaleAt(double t) const {
@@ -89,12 +96,87 @@ double DualMorph::parameterOf(double s) const {
   return std::clamp(0.5 * (1.0 + std::log(s) / std::log(s1_)), 0.5, 1.0);
 }
 
-Polyhedron DualMorph::at(double t) const {
+Polyhedron DualMorph::cut(double t, std::vector<int>* labels) const {
   const double s = scaleAt(t);
   ConvexCutter cutter(start_, kMorphMergeTolerance);
-  for (const Vec3& v : start_.vertices)
-    cutter.cut(v, s);
-  return cutter.result();
+  const int faces = static_cast<int>(start_.faces.size());
+  for (std::size_t v = 0; v < start_.vertices.size(); ++v)
+    cutter.cut(start_.vertices[v], s, faces + static_cast<int>(v));
+  return cutter.result(labels);
+}
+
+double DualMorph::planeOffset(int label, double s) const {
+  const std::size_t faces = faceOffsets_.size();
+  const std::size_t k = static_cast<std::size_t>(label);
+  return k < faces ? faceOffsets_[k] : s / norm(start_.vertices[k - faces]);
+}
+
+bool DualMorph::buildStretch(std::size_t index, const Polyhedron& shape,
+                             const std::vector<int>& labels) const {
+  const std::size_t faces = faceNormals_.size();
+  const auto normalOf = [&](int label) {
+    const std::size_t k = static_cast<std::size_t>(label);
+    return k < faces ? faceNormals_[k] : normalized(start_.vertices[k - faces]);
+  };
+  std::vector<std::vector<int>> planesAt(shape.vertices.size());
+  for (std::size_t f = 0; f < shape.faces.size(); ++f) {
+    for (const int v : shape.faces[f])
+      planesAt[static_cast<std::size_t>(v)].push_back(labels[f]);
+  }
+  Stretch stretch;
+  stretch.index = index;
+  stretch.shape = shape;
+  for (const std::vector<int>& planes : planesAt) {
+    // The three planes that meet most squarely.
+    Stretch::Corner best;
+    double bestVolume = 0.0;
+    for (std::size_t a = 0; a < planes.size(); ++a) {
+      for (std::size_t b = a + 1; b < planes.size(); ++b) {
+        for (std::size_t c = b + 1; c < planes.size(); ++c) {
+          const Vec3 na = normalOf(planes[a]);
+          const Vec3 nb = normalOf(planes[b]);
+          const Vec3 nc = normalOf(planes[c]);
+          const double volume = dot(na, cross(nb, nc));
+          if (std::fabs(volume) > std::fabs(bestVolume)) {
+            bestVolume = volume;
+            best.planes = {planes[a], planes[b], planes[c]};
+            best.rows = {cross(nb, nc) / volume, cross(nc, na) / volume, cross(na, nb) / volume};
+          }
+        }
+      }
+    }
+    if (!(std::fabs(bestVolume) > 1e-6)) return false;
+    stretch.corners.push_back(best);
+  }
+  stretch_ = std::move(stretch);
+  return true;
+}
+
+Polyhedron DualMorph::at(double t) const {
+  t = std::clamp(t, 0.0, 1.0);
+  // Close to an event vertices are about to meet; there the cut decides.
+  constexpr double kMargin = 1e-4;
+  const auto next = std::upper_bound(events_.begin(), events_.end(), t);
+  if (next == events_.begin() || next == events_.end() || t - *(next - 1) < kMargin ||
+      *next - t < kMargin) {
+    return cut(t, nullptr);
+  }
+  const std::size_t index = static_cast<std::size_t>(next - events_.begin()) - 1;
+  if (!stretch_ || stretch_->index != index) {
+    std::vector<int> labels;
+    Polyhedron shape = cut(t, &labels);
+    buildStretch(index, shape, labels);
+    return shape;
+  }
+  const double s = scaleAt(t);
+  Polyhedron shape = stretch_->shape;
+  for (std::size_t v = 0; v < shape.vertices.size(); ++v) {
+    const Stretch::Corner& corner = stretch_->corners[v];
+    shape.vertices[v] = corner.rows[0] * planeOffset(corner.planes[0], s) +
+                        corner.rows[1] * planeOffset(corner.planes[1], s) +
+                        corner.rows[2] * planeOffset(corner.planes[2], s);
+  }
+  return shape;
 }
 
 std::vector<Vec3> DualMorph::touchPoints() const {
@@ -107,7 +189,7 @@ std::vector<Vec3> DualMorph::touchPoints() const {
   return points;
 }
 
-std::vector<double> DualMorph::eventParameters() const {
+std::vector<double> DualMorph::findEvents() const {
   std::vector<double> scales;
   const auto consider = [&](double s) {
     if (s >= s1_ && s <= s0_) scales.push_back(s);

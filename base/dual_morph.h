@@ -5,6 +5,9 @@
 // geometrically from s0 (s0 D just holds P) through 1 at t = 1/2 to s1 (s1 D
 // just fits inside P). All lengths here are in units of the midradius.
 
+#include <array>
+#include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "base/polyhedron.h"
@@ -40,6 +43,9 @@ class DualMorph {
 
   // M(t) for t in [0, 1] (t is clamped): the vertices that coincide within
   // kMorphMergeTolerance are one, faces counter-clockwise from outside.
+  // Between two events the faces stay the same and every vertex is where the
+  // same three planes meet, so the last stretch's shape is kept and a t in it
+  // costs three-by-three solves only. Not for use from several threads.
   Polyhedron at(double t) const;
 
   // The points where P's edges touch the midsphere, one per edge.
@@ -48,14 +54,35 @@ class DualMorph {
   // The parameters, ascending and without repeats, at which a vertex of P
   // lies on a face plane of s D or a vertex of s D on a face plane of P: the
   // only places where the faces of M(t) can appear, vanish or meet.
-  std::vector<double> eventParameters() const;
+  const std::vector<double>& eventParameters() const { return events_; }
 
  private:
+  // The faces of M(t) between two events, and per vertex the rows that give
+  // it from the offsets of the three planes that meet there.
+  struct Stretch {
+    std::size_t index = 0;  // between events_[index] and events_[index + 1]
+    Polyhedron shape;
+    struct Corner {
+      std::array<int, 3> planes{};  // labels: P's faces 0..F-1, then D's planes
+      std::array<Vec3, 3> rows{};   // x = sum_i offset_i rows_i
+    };
+    std::vector<Corner> corners;
+  };
+
+  std::vector<double> findEvents() const;
+  Polyhedron cut(double t, std::vector<int>* labels) const;
+  bool buildStretch(std::size_t index, const Polyhedron& shape, const std::vector<int>& labels) const;
+  double planeOffset(int label, double s) const;
+
   Polyhedron start_;
   std::vector<Vec3> polarVertices_;  // the vertices of D: the poles of P's face planes
   double unitScale_ = 1.0;
   double s0_ = 1.0;
   double s1_ = 1.0;
+  std::vector<Vec3> faceNormals_;  // P's faces, unit
+  std::vector<double> faceOffsets_;
+  std::vector<double> events_;
+  mutable std::optional<Stretch> stretch_;
 };
 
 }  // namespace velkora

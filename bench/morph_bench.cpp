@@ -1,12 +1,18 @@
 // The dual morph of the heaviest pair (120 and 62 faces), from either end:
-// one M(t) at three parameters, and all stops of a path.
+// M(t) within a stretch and by the full cut, a whole morph frame, and all
+// stops of a path.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "base/dual_morph.h"
 #include "base/morph_stops.h"
+#include "model/morph_solid.h"
 #include "model/solid.h"
+#include "render/design_size.h"
+#include "render/frame.h"
 
 namespace velkora {
 namespace {
@@ -17,19 +23,60 @@ const std::vector<Solid>& solids() {
 }
 
 // Position 11 has 62 faces and 120 vertices (120 cuts); 21 is its dual.
-void morphAt(benchmark::State& state) {
+// Within a stretch between two events M(t) is the kept shape with its
+// vertices solved anew; t moves a little every time, as on the slider.
+void morphInStretch(benchmark::State& state) {
   const Solid& solid = solids()[static_cast<std::size_t>(state.range(0))];
   const DualMorph morph(solid.geometry);
   const double t = static_cast<double>(state.range(1)) / 100.0;
+  int k = 0;
   for (auto _ : state) {
-    Polyhedron m = morph.at(t);
+    Polyhedron m = morph.at(t + 1e-3 * (k++ % 2));
     benchmark::DoNotOptimize(m.vertices.data());
   }
   state.SetLabel(solid.name);
 }
-BENCHMARK(morphAt)
-    ->ArgsProduct({{11, 21}, {25, 50, 75}})
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(morphInStretch)->ArgsProduct({{11, 21}, {25, 75}})->Unit(benchmark::kMicrosecond);
+
+// The full cut: at an event (t = 0.5), or the first t of a new stretch.
+void morphCut(benchmark::State& state) {
+  const Solid& solid = solids()[static_cast<std::size_t>(state.range(0))];
+  const DualMorph morph(solid.geometry);
+  const std::vector<double>& events = morph.eventParameters();
+  // Alternates between the stretches either side of 0.5, so each call cuts.
+  const auto half = std::lower_bound(events.begin(), events.end(), 0.5);
+  const double before = (*(half - 1) + *half) / 2.0;
+  const double after = (*half + *(half + 1)) / 2.0;
+  int k = 0;
+  for (auto _ : state) {
+    Polyhedron m = morph.at(state.range(1) == 50 ? 0.5 : (k++ % 2 == 0 ? before : after));
+    benchmark::DoNotOptimize(m.vertices.data());
+  }
+  state.SetLabel(solid.name);
+}
+BENCHMARK(morphCut)->ArgsProduct({{11, 21}, {50, 0}})->Unit(benchmark::kMicrosecond);
+
+// A frame of the morph at the drawing area's size: M(t), its model in the
+// solid's pose, and the picture, as one slider step or play tick draws it.
+void morphFrame(benchmark::State& state) {
+  const Solid& solid = solids()[static_cast<std::size_t>(state.range(0))];
+  const DualMorph morph(solid.geometry);
+  auto shown = std::make_unique<Model>();
+  placeSolid(*shown, solid);
+  auto model = std::make_unique<Model>();
+  FrameBuffers buffers;
+  const double t = static_cast<double>(state.range(1)) / 100.0;
+  int k = 0;
+  for (auto _ : state) {
+    const Polyhedron m = morph.at(t + 1e-3 * (k++ % 2));
+    placeShape(*model, m, solid, *shown);
+    composeFrame(*model, ViewState{View::Polyhedron, false}, kDrawingWidth, kDrawingHeight, buffers,
+                 1);
+    benchmark::DoNotOptimize(buffers.frame.pixels.data());
+  }
+  state.SetLabel(solid.name);
+}
+BENCHMARK(morphFrame)->ArgsProduct({{11, 21}, {25, 50, 75}})->Unit(benchmark::kMicrosecond);
 
 void morphStops(benchmark::State& state) {
   const Solid& solid = solids()[static_cast<std::size_t>(state.range(0))];
