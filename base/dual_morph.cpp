@@ -84,6 +84,8 @@ DualMorph::DualMorph(const Polyhedron& solid) {
     faceOffsets_.push_back(dot(n, cornerMean(start_.vertices, face)));
   }
   events_ = findEvents();
+  stretches_.resize(events_.size() - 1);
+  eventShapes_.resize(events_.size());
 }
 
 double DualMorph::scaleAt(double t) const {
@@ -111,8 +113,8 @@ double DualMorph::planeOffset(int label, double s) const {
   return k < faces ? faceOffsets_[k] : s / norm(start_.vertices[k - faces]);
 }
 
-bool DualMorph::buildStretch(std::size_t index, const Polyhedron& shape,
-                             const std::vector<int>& labels) const {
+std::optional<DualMorph::Stretch> DualMorph::buildStretch(const Polyhedron& shape,
+                                                          const std::vector<int>& labels) const {
   const std::size_t faces = faceNormals_.size();
   const auto normalOf = [&](int label) {
     const std::size_t k = static_cast<std::size_t>(label);
@@ -124,7 +126,6 @@ bool DualMorph::buildStretch(std::size_t index, const Polyhedron& shape,
       planesAt[static_cast<std::size_t>(v)].push_back(labels[f]);
   }
   Stretch stretch;
-  stretch.index = index;
   stretch.shape = shape;
   for (const std::vector<int>& planes : planesAt) {
     // The three planes that meet most squarely.
@@ -145,33 +146,40 @@ bool DualMorph::buildStretch(std::size_t index, const Polyhedron& shape,
         }
       }
     }
-    if (!(std::fabs(bestVolume) > 1e-6)) return false;
+    if (!(std::fabs(bestVolume) > 1e-6)) return std::nullopt;
     stretch.corners.push_back(best);
   }
-  stretch_ = std::move(stretch);
-  return true;
+  return stretch;
 }
 
 Polyhedron DualMorph::at(double t) const {
   t = std::clamp(t, 0.0, 1.0);
   // Close to an event vertices are about to meet; there the cut decides.
   constexpr double kMargin = 1e-4;
+  const auto event = std::lower_bound(events_.begin(), events_.end(), t);
+  if (event != events_.end() && *event == t) {
+    std::optional<Polyhedron>& kept =
+        eventShapes_[static_cast<std::size_t>(event - events_.begin())];
+    if (!kept) kept = cut(t, nullptr);
+    return *kept;
+  }
   const auto next = std::upper_bound(events_.begin(), events_.end(), t);
   if (next == events_.begin() || next == events_.end() || t - *(next - 1) < kMargin ||
       *next - t < kMargin) {
     return cut(t, nullptr);
   }
-  const std::size_t index = static_cast<std::size_t>(next - events_.begin()) - 1;
-  if (!stretch_ || stretch_->index != index) {
+  std::optional<Stretch>& stretch =
+      stretches_[static_cast<std::size_t>(next - events_.begin()) - 1];
+  if (!stretch) {
     std::vector<int> labels;
     Polyhedron shape = cut(t, &labels);
-    buildStretch(index, shape, labels);
+    stretch = buildStretch(shape, labels);
     return shape;
   }
   const double s = scaleAt(t);
-  Polyhedron shape = stretch_->shape;
+  Polyhedron shape = stretch->shape;
   for (std::size_t v = 0; v < shape.vertices.size(); ++v) {
-    const Stretch::Corner& corner = stretch_->corners[v];
+    const Stretch::Corner& corner = stretch->corners[v];
     shape.vertices[v] = corner.rows[0] * planeOffset(corner.planes[0], s) +
                         corner.rows[1] * planeOffset(corner.planes[1], s) +
                         corner.rows[2] * planeOffset(corner.planes[2], s);

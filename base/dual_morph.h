@@ -44,8 +44,9 @@ class DualMorph {
   // M(t) for t in [0, 1] (t is clamped): the vertices that coincide within
   // kMorphMergeTolerance are one, faces counter-clockwise from outside.
   // Between two events the faces stay the same and every vertex is where the
-  // same three planes meet, so the last stretch's shape is kept and a t in it
-  // costs three-by-three solves only. Not for use from several threads.
+  // same three planes meet: each stretch's shape is kept once cut, and a t in
+  // it costs three-by-three solves only; M at an event itself is kept whole.
+  // Not for use from several threads.
   Polyhedron at(double t) const;
 
   // The points where P's edges touch the midsphere, one per edge.
@@ -60,7 +61,6 @@ class DualMorph {
   // The faces of M(t) between two events, and per vertex the rows that give
   // it from the offsets of the three planes that meet there.
   struct Stretch {
-    std::size_t index = 0;  // between events_[index] and events_[index + 1]
     Polyhedron shape;
     struct Corner {
       std::array<int, 3> planes{};  // labels: P's faces 0..F-1, then D's planes
@@ -71,7 +71,8 @@ class DualMorph {
 
   std::vector<double> findEvents() const;
   Polyhedron cut(double t, std::vector<int>* labels) const;
-  bool buildStretch(std::size_t index, const Polyhedron& shape, const std::vector<int>& labels) const;
+  std::optional<Stretch> buildStretch(const Polyhedron& shape,
+                                      const std::vector<int>& labels) const;
   double planeOffset(int label, double s) const;
 
   Polyhedron start_;
@@ -82,7 +83,8 @@ class DualMorph {
   std::vector<Vec3> faceNormals_;  // P's faces, unit
   std::vector<double> faceOffsets_;
   std::vector<double> events_;
-  mutable std::optional<Stretch> stretch_;
+  mutable std::vector<std::optional<Stretch>> stretches_;  // between events k and k + 1
+  mutable std::vector<std::optional<Polyhedron>> eventShapes_;
 };
 
 }  // namespace velkora
