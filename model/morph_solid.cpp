@@ -43,7 +43,53 @@ std::size_t secondAxisVertex(const std::vector<Vec3>& points) {
   return best;
 }
 
+// The factor from midradius units to the solid's, at which M(t)'s farthest
+// vertex is as far out as the solid's.
+double morphFactor(const Solid& solid, const Polyhedron& m) {
+  return farthestDistance(solid.geometry.vertices) / farthestDistance(m.vertices);
+}
+
+// The turn that takes solid's vertices to shown's, applied to p, times the scale.
+class PoseOf {
+ public:
+  PoseOf(const Solid& solid, const Model& shown) : scale_(shown.scale) {
+    const std::vector<Vec3>& from = solid.geometry.vertices;
+    const std::size_t second = secondAxisVertex(from);
+    source_ = frameOf(from[0], from[second]);
+    posed_ = frameOf(shown.vertices[0], shown.vertices[second]);
+  }
+  // R = posed * source^T: p goes to sum_k (source_k . p) posed_k.
+  Vec3 operator()(Vec3 p) const {
+    return (posed_[0] * dot(source_[0], p) + posed_[1] * dot(source_[1], p) +
+            posed_[2] * dot(source_[2], p)) *
+           scale_;
+  }
+
+ private:
+  double scale_;
+  std::array<Vec3, 3> source_{};
+  std::array<Vec3, 3> posed_{};
+};
+
 }  // namespace
+
+std::vector<Vec3> touchPointsAt(const Solid& solid, const DualMorph& morph, double t) {
+  const double factor = morphFactor(solid, morph.at(t));
+  std::vector<Vec3> points = morph.touchPoints();
+  for (Vec3& p : points)
+    p = p * factor;
+  return points;
+}
+
+std::vector<Point3> placePoints(std::span<const Vec3> points, const Solid& solid,
+                                const Model& shown) {
+  const PoseOf pose(solid, shown);
+  std::vector<Point3> placed;
+  placed.reserve(points.size());
+  for (const Vec3& p : points)
+    placed.push_back(pose(p));
+  return placed;
+}
 
 Solid morphedSolid(const Solid& solid, const DualMorph& morph, double t,
                    std::span<const SolidStop> stops) {
@@ -57,8 +103,7 @@ Solid morphedSolid(const Solid& solid, const DualMorph& morph, double t,
     }
   }
   shape.geometry = morph.at(t);
-  const double factor =
-      farthestDistance(solid.geometry.vertices) / farthestDistance(shape.geometry.vertices);
+  const double factor = morphFactor(solid, shape.geometry);
   for (Vec3& v : shape.geometry.vertices)
     v = v * factor;
   return shape;
@@ -82,16 +127,7 @@ void placeShape(Model& target, const Polyhedron& shape, const Solid& solid, cons
     throw ECatalogueError(solid.name +
                           ": die Form hat mehr Ecken oder Flächen, als das Modell fasst");
   }
-  const std::vector<Vec3>& from = solid.geometry.vertices;
-  const std::size_t second = secondAxisVertex(from);
-  const std::array<Vec3, 3> source = frameOf(from[0], from[second]);
-  const std::array<Vec3, 3> posed = frameOf(shown.vertices[0], shown.vertices[second]);
-  // The turn R = posed * source^T, applied to a point p as sum_k (source_k . p) posed_k.
-  const auto turned = [&](Vec3 p) {
-    return (posed[0] * dot(source[0], p) + posed[1] * dot(source[1], p) +
-            posed[2] * dot(source[2], p)) *
-           shown.scale;
-  };
+  const PoseOf turned(solid, shown);
 
   auto m = std::make_unique<Model>();
   m->polyType = shown.polyType;

@@ -36,6 +36,15 @@ std::vector<SolidStop> morphStops(const DualMorph& morph, std::span<const Solid>
 Solid morphedSolid(const Solid& solid, const DualMorph& morph, double t,
                    std::span<const SolidStop> stops);
 
+// The points where the solid's edges touch its midsphere, in the units of
+// M(t) as morphedSolid gives it (so that at t = 1/2 they are its vertices).
+std::vector<Vec3> touchPointsAt(const Solid& solid, const DualMorph& morph, double t);
+
+// Points in solid's units and orientation, turned and sized as shown shows
+// solid (as placeShape places a shape).
+std::vector<Point3> placePoints(std::span<const Vec3> points, const Solid& solid,
+                                const Model& shown);
+
 // A model of shape (in solid's units and orientation) turned and sized as
 // shown shows solid: the turn is found from solid's vertices and shown's,
 // so it holds for any pose. The model has no sphere meshes (the sphere

@@ -4,6 +4,7 @@
 // of the shell combined by a per-channel AND, at a pixel scale of 1 to 4.
 
 #include <memory>
+#include <span>
 
 #include "model/model.h"
 #include "render/band_helper.h"
@@ -23,6 +24,9 @@ enum class View {
 struct ViewState {
   View view = View::Polyhedron;
   bool markPoints = false;  // mark the corners of polyhedron faces
+  // Further points (model coordinates) marked as corners are, over the
+  // finished picture; they must outlive the frame's composition.
+  std::span<const Point3> extraMarks{};
 };
 
 // Device pixels per logical pixel that composeFrame accepts.

@@ -5,6 +5,7 @@
 
 #include "render/colours.h"
 #include "render/depth_list.h"
+#include "render/projection.h"
 
 namespace velkora {
 
@@ -149,6 +150,17 @@ void composeScene(const Model& model, const ViewState& view, Canvas& frame, Canv
   const Scene scene{model,           frame, front, frame.width() / 2, frame.height() / 2,
                     view.markPoints, scale};
   paintPasses(scene, passesOf(view.view));
+  if (!view.extraMarks.empty()) {
+    // As the corners are marked: a 9 x 9 yellow circle, its box from 4
+    // pixels left and above to 5 right and below, all scaled.
+    frame.setFillColour(kYellow);
+    frame.setPenColour(kRed);
+    frame.setPenStyle(PenStyle::Solid);
+    for (const Point3& point : view.extraMarks) {
+      const PixelPoint p = projectPoint(point, scene.centreX, scene.centreY, scale);
+      frame.ellipse(p.x - 4 * scale, p.y - 4 * scale, p.x + 5 * scale, p.y + 5 * scale);
+    }
+  }
 }
 
 }  // namespace velkora

@@ -18,8 +18,11 @@ constexpr int kTickMs = 10;
 
 }  // namespace
 
-MorphWindow::MorphWindow(std::function<void(double)> setParameter, QWidget* parent)
-    : QWidget(parent, Qt::Window), setParameter_(std::move(setParameter)) {
+MorphWindow::MorphWindow(std::function<void(double)> setParameter,
+                         std::function<void(bool)> setTouchMarks, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      setParameter_(std::move(setParameter)),
+      setTouchMarks_(std::move(setTouchMarks)) {
   setObjectName(QStringLiteral("Verwandlung"));
   setWindowTitle(QStringLiteral("Verwandlung"));
   slider_.setObjectName(QStringLiteral("MorphSlider"));
@@ -34,6 +37,12 @@ MorphWindow::MorphWindow(std::function<void(double)> setParameter, QWidget* pare
   play_.setObjectName(QStringLiteral("MorphPlay"));
   play_.setText(QStringLiteral("Abspielen"));
   timer_.setInterval(kTickMs);
+  touchMarks_.setObjectName(QStringLiteral("MorphTouchMarks"));
+  touchMarks_.setText(QStringLiteral("&Berührpunkte"));
+  touchMarks_.setToolTip(QStringLiteral(
+      "Markiert die Punkte, in denen die Kanten des Körpers die Kantenkugel berühren. Dort "
+      "berühren auch die Kanten des dualen Körpers die Kugel; bei t = 0,5 sind es genau die "
+      "Ecken."));
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(&ends_);
@@ -43,6 +52,7 @@ MorphWindow::MorphWindow(std::function<void(double)> setParameter, QWidget* pare
   auto* row = new QHBoxLayout;
   row->addWidget(&play_);
   row->addStretch();
+  row->addWidget(&touchMarks_);
   layout->addLayout(row);
   new QGridLayout(&stopButtons_);
   resize(420, 260);
@@ -52,6 +62,7 @@ MorphWindow::MorphWindow(std::function<void(double)> setParameter, QWidget* pare
     setParameter_(parameter());
   });
   connect(&play_, &QPushButton::clicked, this, [this] { setPlaying(!playing()); });
+  connect(&touchMarks_, &QCheckBox::toggled, this, [this](bool on) { setTouchMarks_(on); });
   connect(&timer_, &QTimer::timeout, this, [this] { playTick(); });
 }
 

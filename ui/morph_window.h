@@ -1,12 +1,14 @@
 #pragma once
 // The "Verwandlung" window: a slider for the morph parameter t of the solid on
 // show, its stops as named buttons, a play button that runs the morph from 0
-// to 1 and back on the 10 ms timer, and the names of both ends and of the
-// stop the slider is at. It only sets t; the main window draws.
+// to 1 and back on the 10 ms timer, the names of both ends and of the stop
+// the slider is at, and the "Berührpunkte" check box. It only passes these
+// on; the main window draws.
 
 #include <functional>
 #include <vector>
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -23,8 +25,10 @@ class MorphWindow : public QWidget {
  public:
   static constexpr int kSteps = 1000;  // slider positions from t = 0 to t = 1
 
-  // setParameter is called with every new t.
-  explicit MorphWindow(std::function<void(double)> setParameter, QWidget* parent = nullptr);
+  // setParameter is called with every new t, setTouchMarks with the state of
+  // the "Berührpunkte" check box.
+  MorphWindow(std::function<void(double)> setParameter, std::function<void(bool)> setTouchMarks,
+              QWidget* parent = nullptr);
 
   // Shows the path of a solid: its stops (ends included) and t = 0.
   void showPath(const std::vector<SolidStop>& stops);
@@ -46,6 +50,7 @@ class MorphWindow : public QWidget {
   void showStopName();
 
   std::function<void(double)> setParameter_;
+  std::function<void(bool)> setTouchMarks_;
   std::vector<SolidStop> stops_;
   int direction_ = 1;
   QLabel ends_;
@@ -53,6 +58,7 @@ class MorphWindow : public QWidget {
   QLabel stopName_;
   QWidget stopButtons_;
   QPushButton play_;
+  QCheckBox touchMarks_;
   QTimer timer_;
 };
 

@@ -142,11 +142,13 @@ void ViewerController::endPresentation() {
 }
 
 void ViewerController::compose(View view, int width, int height, int scale) {
-  if (morphing()) {
-    composeFrame(shownModel(), viewState(View::Polyhedron), width, height, buffers_, scale);
-    return;
+  ViewState shown = viewState(morphing() ? View::Polyhedron : view);
+  if (morph_ != nullptr && touchMarks_) {
+    touchPoints_ =
+        placePoints(touchPointsAt(state_.solid, *morph_, morphT_), state_.solid, state_.model);
+    shown.extraMarks = touchPoints_;
   }
-  composeFrame(state_.model, viewState(view), width, height, buffers_, scale);
+  composeFrame(morphing() ? shownModel() : state_.model, shown, width, height, buffers_, scale);
 }
 
 }  // namespace velkora

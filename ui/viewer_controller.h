@@ -59,6 +59,8 @@ class ViewerController {
   Polyhedron shownStartPose();
 
   void setMarks(bool on) { state_.markPoints = on; }
+  // Marks where the solid's edges touch its midsphere while the morph is begun.
+  void setTouchMarks(bool on) { touchMarks_ = on; }
   ViewState viewState(View view) const { return ViewState{view, state_.markPoints}; }
 
   // Before the timer starts: all steps 0 give a first step about the vertical axis.
@@ -113,6 +115,8 @@ class ViewerController {
   std::unique_ptr<DualMorph> morph_;
   std::vector<SolidStop> stops_;
   double morphT_ = 0.0;
+  bool touchMarks_ = false;
+  std::vector<Point3> touchPoints_;    // in the current pose, for the frame being composed
   Solid morphShape_;                   // M(t) as a solid, while morphing
   std::unique_ptr<Model> morphModel_;  // M(t) in the current pose, rebuilt per frame
 };

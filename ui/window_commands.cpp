@@ -213,7 +213,12 @@ void TFVelkora::setMorphShown(bool shown) {
       return;
     }
     if (morph_ == nullptr) {
-      morph_ = std::make_unique<MorphWindow>([this](double t) { setMorphParameter(t); }, this);
+      morph_ = std::make_unique<MorphWindow>([this](double t) { setMorphParameter(t); },
+                                             [this](bool on) {
+                                               controller_.setTouchMarks(on);
+                                               zeichnen();
+                                             },
+                                             this);
       connect(morph_.get(), &MorphWindow::closed, this, [this] { setMorphShown(false); });
       shareCommands(*morph_, commands(),
                     {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_Right),

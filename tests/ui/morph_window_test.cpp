@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
 
+#include "model/morph_solid.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/morph_window.h"
 #include "ui/properties_window.h"
@@ -68,6 +70,28 @@ TEST_F(MorphWindowTest, TheCubeTurnsIntoItsDualAndBack) {
     EXPECT_FALSE(control<QRadioButton>(name).isEnabled()) << name;
     EXPECT_TRUE(control<QRadioButton>(name).toolTip().contains(QStringLiteral("Verwandlung")));
   }
+
+  // "Berührpunkte": halfway the points where the edges touch the midsphere
+  // are the cuboctahedron's vertices, marked over the picture.
+  const std::vector<std::uint32_t> unmarked = frame();
+  auto* touch = window->morphWindow()->findChild<QCheckBox*>(QStringLiteral("MorphTouchMarks"));
+  ASSERT_NE(touch, nullptr);
+  touch->click();
+  EXPECT_NE(frame(), unmarked);
+  const Model& cuboctahedron = window->controller().shownModel();
+  const std::vector<Point3> touching =
+      placePoints(touchPointsAt(window->state().solid, DualMorph(window->state().solid.geometry),
+                                window->controller().morphParameter()),
+                  window->state().solid, model());
+  ASSERT_EQ(touching.size(), 12u);
+  for (const Point3& p : touching) {
+    double nearest = INFINITY;
+    for (int k = 0; k < cuboctahedron.vertexCount; ++k)
+      nearest = std::min(nearest, norm(cuboctahedron.vertices[static_cast<std::size_t>(k)] - p));
+    EXPECT_LT(nearest, 1e-6 * model().scale);
+  }
+  touch->click();
+  EXPECT_EQ(frame(), unmarked);
 
   // The properties show M(t); a drag turns it.
   window->setPropertiesShown(true);
