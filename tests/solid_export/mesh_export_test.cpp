@@ -10,7 +10,9 @@
 #include <memory>
 #include <string>
 
+#include "base/dual_morph.h"
 #include "base/family.h"
+#include "model/morph_solid.h"
 #include "model/polyhedron.h"
 #include "model/rotation.h"
 #include "model/solid_catalogue.h"
@@ -82,6 +84,29 @@ TEST(MeshExport, EverySolidInEveryFormatReadsBackClosedOutwardAndToSize) {
       expectRelative(2.0 * test::largestDistance(mesh), diameter, relative, what + " diameter");
       expectRelative(test::enclosedVolume(mesh), props.volume * scale * scale * scale,
                      format == MeshFormat::Stl ? 1e-5 : 1e-9, what + " volume");
+    }
+  }
+}
+
+TEST(MeshExport, MorphedSolidsReadBackClosedOutwardAndToSize) {
+  // Along several paths, also at the stops where vertices merge.
+  for (const int position : {1, 3, 11, 21, 29}) {
+    const Solid& solid = test::embeddedSolid(position);
+    const DualMorph morph(solid.geometry);
+    std::vector<double> parameters{0.1, 0.37, 0.5, 0.83, 1.0};
+    for (const SolidStop& stop : morphStops(morph, test::embeddedSolids()))
+      parameters.push_back(stop.t);
+    for (const double t : parameters) {
+      const Solid shape = morphedSolid(solid, morph, t, {});
+      for (const MeshFormat format : {MeshFormat::Stl, MeshFormat::Off}) {
+        const std::string what =
+            solid.name + " at t = " + std::to_string(t) + " " + formatName(format);
+        const ReadMesh mesh =
+            readBack(meshFileBytes(shape.geometry, format, 50.0, shape.name), format);
+        EXPECT_EQ(test::closureFault(mesh), "") << what;
+        expectRelative(2.0 * test::largestDistance(mesh), 50.0, 1e-6, what + " diameter");
+        EXPECT_GT(test::enclosedVolume(mesh), 0.0) << what;
+      }
     }
   }
 }
