@@ -1,6 +1,7 @@
 // The real window on Qt's offscreen platform: entering and leaving
 // presentation mode (full screen, fitting the picture, composing a frame),
-// one animation tick of the heaviest scene at the design size, and a picture
+// one animation tick of the heaviest scene at the design size, one play tick
+// of the morph, and a picture
 // of it at 4 times the drawing area, and the print preview of a paper net.
 
 #include <benchmark/benchmark.h>
@@ -19,6 +20,7 @@
 #include "nets/net_paint.h"
 #include "output/picture.h"
 #include "ui/main_window.h"
+#include "ui/morph_window.h"
 
 namespace {
 
@@ -52,6 +54,23 @@ void BM_AnimationTick(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_AnimationTick)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One play tick of the morph window on the heaviest pair, with the
+// animation running too: t moves one step, M(t) in the pose, the frame, the
+// events it posts. Under 10 ms holds the 10 ms timer's 100 ticks a second.
+void BM_MorphPlayTick(benchmark::State& state) {
+  const auto window = shownWindow(static_cast<int>(state.range(0)));
+  window->setMorphShown(true);
+  window->B2C();  // the rotation runs as well
+  velkora::MorphWindow* morph = window->morphWindow();
+  morph->moveTo(0.3);
+  for (auto _ : state) {
+    morph->playTick();
+    window->T1Tim();
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(BM_MorphPlayTick)->Arg(11)->Arg(21)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // "Bild speichern" at 4 times the drawing area: the heaviest scene composed
 // afresh at 2536 x 2652 pixels and copied into the picture that is saved.
