@@ -13,28 +13,7 @@ namespace {
 constexpr int kRounds = 3000;
 constexpr double kSettled = 1e-12;
 
-struct Edge {
-  int a = 0;
-  int b = 0;
-};
-
-// Every edge once, whichever way round the faces run.
-std::vector<Edge> edgesOf(const Polyhedron& solid) {
-  std::vector<Edge> edges;
-  for (const std::vector<int>& face : solid.faces) {
-    for (std::size_t i = 0; i < face.size(); ++i) {
-      const int a = face[i];
-      const int b = face[(i + 1) % face.size()];
-      edges.push_back({std::min(a, b), std::max(a, b)});
-    }
-  }
-  std::sort(edges.begin(), edges.end(),
-            [](Edge x, Edge y) { return x.a != y.a ? x.a < y.a : x.b < y.b; });
-  edges.erase(std::unique(edges.begin(), edges.end(),
-                          [](Edge x, Edge y) { return x.a == y.a && x.b == y.b; }),
-              edges.end());
-  return edges;
-}
+using Edge = std::pair<int, int>;
 
 // The point of the line through a and b nearest to the origin.
 Vec3 nearestOnLine(Vec3 a, Vec3 b) {
@@ -45,8 +24,8 @@ Vec3 nearestOnLine(Vec3 a, Vec3 b) {
 double residualOf(const Polyhedron& p, const std::vector<Edge>& edges) {
   double worst = 0.0;
   for (const Edge& e : edges) {
-    const Vec3 touch = nearestOnLine(p.vertices[static_cast<std::size_t>(e.a)],
-                                     p.vertices[static_cast<std::size_t>(e.b)]);
+    const Vec3 touch = nearestOnLine(p.vertices[static_cast<std::size_t>(e.first)],
+                                     p.vertices[static_cast<std::size_t>(e.second)]);
     worst = std::max(worst, std::fabs(norm(touch) - 1.0));
   }
   for (const std::vector<int>& face : p.faces) {
@@ -63,12 +42,12 @@ double residualOf(const Polyhedron& p, const std::vector<Edge>& edges) {
 Settling settleCanonical(const Polyhedron& solid) {
   Settling result{solid, 0.0};
   Polyhedron& p = result.solid;
-  const std::vector<Edge> edges = edgesOf(p);
+  const std::vector<Edge> edges = edgesOf(p.faces);
   // Start at midradius 1.
   double sum = 0.0;
   for (const Edge& e : edges) {
-    sum += norm(nearestOnLine(p.vertices[static_cast<std::size_t>(e.a)],
-                              p.vertices[static_cast<std::size_t>(e.b)]));
+    sum += norm(nearestOnLine(p.vertices[static_cast<std::size_t>(e.first)],
+                              p.vertices[static_cast<std::size_t>(e.second)]));
   }
   const double midradius = sum / static_cast<double>(edges.size());
   for (Vec3& v : p.vertices)
@@ -82,8 +61,8 @@ Settling settleCanonical(const Polyhedron& solid) {
     // pulls its ends so that it touches the unit sphere.
     Vec3 centre;
     for (const Edge& e : edges) {
-      centre = centre + nearestOnLine(p.vertices[static_cast<std::size_t>(e.a)],
-                                      p.vertices[static_cast<std::size_t>(e.b)]);
+      centre = centre + nearestOnLine(p.vertices[static_cast<std::size_t>(e.first)],
+                                      p.vertices[static_cast<std::size_t>(e.second)]);
     }
     centre = centre / static_cast<double>(edges.size());
     for (Vec3& v : p.vertices)
@@ -91,13 +70,13 @@ Settling settleCanonical(const Polyhedron& solid) {
     std::fill(shift.begin(), shift.end(), Vec3{});
     std::fill(shares.begin(), shares.end(), 0);
     for (const Edge& e : edges) {
-      const Vec3 touch = nearestOnLine(p.vertices[static_cast<std::size_t>(e.a)],
-                                       p.vertices[static_cast<std::size_t>(e.b)]);
+      const Vec3 touch = nearestOnLine(p.vertices[static_cast<std::size_t>(e.first)],
+                                       p.vertices[static_cast<std::size_t>(e.second)]);
       const Vec3 pull = touch * ((1.0 - norm(touch)) / norm(touch));
-      shift[static_cast<std::size_t>(e.a)] = shift[static_cast<std::size_t>(e.a)] + pull;
-      shift[static_cast<std::size_t>(e.b)] = shift[static_cast<std::size_t>(e.b)] + pull;
-      ++shares[static_cast<std::size_t>(e.a)];
-      ++shares[static_cast<std::size_t>(e.b)];
+      shift[static_cast<std::size_t>(e.first)] = shift[static_cast<std::size_t>(e.first)] + pull;
+      shift[static_cast<std::size_t>(e.second)] = shift[static_cast<std::size_t>(e.second)] + pull;
+      ++shares[static_cast<std::size_t>(e.first)];
+      ++shares[static_cast<std::size_t>(e.second)];
     }
     for (std::size_t v = 0; v < p.vertices.size(); ++v)
       p.vertices[v] = p.vertices[v] + shift[v] / static_cast<double>(std::max(shares[v], 1));

@@ -14,8 +14,8 @@ ConvexCutter::ConvexCutter(const Polyhedron& solid, double tolerance)
     faceStart_.push_back(static_cast<int>(corners_.size()));
     corners_.insert(corners_.end(), face.begin(), face.end());
     const Vec3 normal = normalized(newellNormal(solid.vertices, face));
-    planes_.push_back({normal, dot(normal, cornerMean(solid.vertices, face)),
-                       static_cast<int>(planes_.size())});
+    planes_.push_back(
+        {normal, dot(normal, cornerMean(solid.vertices, face)), static_cast<int>(planes_.size())});
   }
 }
 

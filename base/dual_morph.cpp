@@ -18,18 +18,6 @@ namespace {
 // split what is one event in exact arithmetic into a cluster about this wide.
 constexpr double kSameParameter = 1e-5;
 
-std::vector<std::pair<int, int>> edgesOf(const std::vector<std::vector<int>>& faces) {
-  std::vector<std::pair<int, int>> edges;
-  for (const std::vector<int>& face : faces) {
-    for (std::size_t i = 0; i < face.size(); ++i) {
-      const int a = face[i];
-      const int b = face[(i + 1) % face.size()];
-      if (a < b) edges.emplace_back(a, b);
-    }
-  }
-  return edges;
-}
-
 // The distance of the line through a and b from the origin.
 double lineDistance(Vec3 a, Vec3 b) { return norm(cross(a, b)) / norm(b - a); }
 

@@ -14,18 +14,8 @@ constexpr int kSearchSteps = 60;
 // A minimum closer than this to an event is that event, already looked at.
 constexpr double kNearEvent = 1e-7;
 
-// Every edge once, whichever way round its faces run.
 std::vector<double> edgeLengths(const Polyhedron& solid) {
-  std::vector<std::pair<int, int>> edges;
-  for (const std::vector<int>& face : solid.faces) {
-    for (std::size_t i = 0; i < face.size(); ++i) {
-      const int a = face[i];
-      const int b = face[(i + 1) % face.size()];
-      edges.emplace_back(std::min(a, b), std::max(a, b));
-    }
-  }
-  std::sort(edges.begin(), edges.end());
-  edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+  const std::vector<std::pair<int, int>> edges = edgesOf(solid.faces);
   std::vector<double> lengths;
   lengths.reserve(edges.size());
   for (const auto& [a, b] : edges) {

@@ -137,8 +137,8 @@ std::vector<Face> sampleFaces(const Solid& solid, int type) {
       throw GeneratorError("Typ " + std::to_string(type) + ": Musterfläche " +
                            encodeFaceLine(face) + " ist keine Fläche des Körpers");
     }
-    const auto boundary = edgesOf({*match});
-    const auto walked = edgesOf({face});
+    const auto boundary = edgesOf(std::vector<Face>{*match});
+    const auto walked = edgesOf(std::vector<Face>{face});
     if (boundary != walked) {
       throw GeneratorError("Typ " + std::to_string(type) + ": Musterfläche " +
                            encodeFaceLine(face) + " läuft nicht am Rand entlang");

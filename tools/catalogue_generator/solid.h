@@ -2,6 +2,7 @@
 // Owns no policy; construction, ordering and formatting live in their own files.
 #pragma once
 
+#include "base/polyhedron.h"
 #include "tools/catalogue_generator/vec3.h"
 
 #include <vector>
@@ -16,7 +17,7 @@ struct Solid {
 };
 
 // The undirected edges of the faces, each once as (smaller index, larger index), sorted.
-std::vector<std::pair<int, int>> edgesOf(const std::vector<Face>& faces);
+using velkora::edgesOf;
 
 // Outward unit normal of a face by Newell's method (robust for slightly non-planar faces),
 // assuming the solid contains the origin.
