@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -27,10 +28,6 @@ MorphWindow::MorphWindow(std::function<void(double)> setParameter,
   setWindowTitle(QStringLiteral("Verwandlung"));
   slider_.setObjectName(QStringLiteral("MorphSlider"));
   slider_.setRange(0, kSteps);
-  slider_.setToolTip(QStringLiteral(
-      "t = 0: der Körper; t = 1: sein dualer Körper. Dazwischen schneidet der duale Körper, "
-      "wachsend oder schrumpfend, die Ecken ab. Bei t = 0,5 kreuzen sich die Kanten beider "
-      "auf der Kantenkugel."));
   stopName_.setObjectName(QStringLiteral("MorphStopName"));
   ends_.setObjectName(QStringLiteral("MorphEnds"));
   ends_.setWordWrap(true);
@@ -74,6 +71,17 @@ void MorphWindow::showPath(const std::vector<SolidStop>& stops) {
     delete item->widget();
     delete item;
   }
+  std::vector<int> marks;
+  QStringList names;
+  for (const SolidStop& stop : stops) {
+    marks.push_back(static_cast<int>(std::lround(stop.t * kSteps)));
+    names << QStringLiteral("t = %1: %2")
+                 .arg(QString::fromStdString(peopleNumber(stop.t, 4)),
+                      QString::fromStdString(stop.name));
+  }
+  slider_.setMarks(marks);
+  slider_.setToolTip(QStringLiteral("Die Striche zeigen die Haltepunkte:\n") +
+                     names.join(QLatin1Char('\n')));
   const QString from = stops.empty() ? QString() : QString::fromStdString(stops.front().name);
   const QString to = stops.empty() ? QString() : QString::fromStdString(stops.back().name);
   ends_.setText(QStringLiteral("Von %1 (t = 0) zu %2 (t = 1)").arg(from, to));

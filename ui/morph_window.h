@@ -11,11 +11,11 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSlider>
 #include <QTimer>
 #include <QWidget>
 
 #include "model/morph_solid.h"
+#include "ui/stop_slider.h"
 
 namespace velkora {
 
@@ -54,7 +54,7 @@ class MorphWindow : public QWidget {
   std::vector<SolidStop> stops_;
   int direction_ = 1;
   QLabel ends_;
-  QSlider slider_{Qt::Horizontal};
+  StopSlider slider_;
   QLabel stopName_;
   QWidget stopButtons_;
   QPushButton play_;

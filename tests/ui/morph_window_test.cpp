@@ -53,6 +53,16 @@ TEST_F(MorphWindowTest, TheCubeTurnsIntoItsDualAndBack) {
   ASSERT_NE(window->morphWindow(), nullptr);
   EXPECT_TRUE(window->morphWindow()->isVisible());
   EXPECT_EQ(window->controller().morphStops().size(), 5u);
+  // The stops are marked on the slider, in order, at the ends and between.
+  auto* slider = window->morphWindow()->findChild<StopSlider*>(QStringLiteral("MorphSlider"));
+  ASSERT_NE(slider, nullptr);
+  ASSERT_EQ(slider->marks().size(), 5u);
+  EXPECT_EQ(slider->marks().front(), 0);
+  EXPECT_EQ(slider->marks()[2], MorphWindow::kSteps / 2);
+  EXPECT_EQ(slider->marks().back(), MorphWindow::kSteps);
+  for (std::size_t k = 1; k < 5; ++k)
+    EXPECT_GT(slider->markX(slider->marks()[k]), slider->markX(slider->marks()[k - 1]));
+  EXPECT_TRUE(slider->toolTip().contains(QStringLiteral("Oktaederstumpf")));
   window->zeichnen();
   EXPECT_EQ(frame(), plain) << "t = 0 is the solid itself";
 
