@@ -8,8 +8,8 @@
 #include "base/canonical_form.h"
 #include "base/morph_stops.h"
 #include "base/number_text.h"
-#include "model/centre.h"
 #include "model/errors.h"
+#include "model/shape_model.h"
 
 namespace velkora {
 
@@ -123,30 +123,11 @@ std::vector<SolidStop> morphStops(const DualMorph& morph, std::span<const Solid>
 }
 
 void placeShape(Model& target, const Polyhedron& shape, const Solid& solid, const Model& shown) {
-  if (shape.vertices.size() > kCapacity || shape.faces.size() > kCapacity) {
-    throw ECatalogueError(solid.name +
-                          ": die Form hat mehr Ecken oder Flächen, als das Modell fasst");
-  }
   const PoseOf turned(solid, shown);
-
   auto m = std::make_unique<Model>();
   m->polyType = shown.polyType;
   m->scale = shown.scale;
-  m->vertexCount = static_cast<std::int32_t>(shape.vertices.size());
-  for (std::size_t k = 0; k < shape.vertices.size(); ++k)
-    m->vertices[k] = turned(shape.vertices[k]);
-  m->faceCount = static_cast<std::int32_t>(shape.faces.size());
-  for (std::size_t k = 0; k < shape.faces.size(); ++k) {
-    const std::vector<int>& corners = shape.faces[k];
-    if (corners.size() > static_cast<std::size_t>(kMaxCorners)) {
-      throw ECatalogueError(solid.name + ": eine Fläche der Form hat mehr als " +
-                            std::to_string(kMaxCorners) + " Ecken");
-    }
-    FaceRec& face = m->faces[k];
-    face.count = static_cast<std::int32_t>(corners.size());
-    std::copy(corners.begin(), corners.end(), face.indices.begin());
-    m->faceCentres[k] = cornerMean(face, m->vertices);
-  }
+  fillShape(*m, shape, solid.name, turned);
   target = *m;
 }
 

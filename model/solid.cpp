@@ -5,10 +5,10 @@
 #include <memory>
 #include <string>
 
-#include "model/centre.h"
 #include "model/cp1252.h"
 #include "model/errors.h"
 #include "model/load.h"
+#include "model/shape_model.h"
 
 namespace velkora {
 
@@ -58,31 +58,10 @@ void placeSolid(Model& model, const Solid& solid) {
   if (solid.type < 0) {
     throw ECatalogueError(solid.name + " ist kein Körper des Katalogs");
   }
-  const Polyhedron& g = solid.geometry;
-  if (g.vertices.size() > kCapacity || g.faces.size() > kCapacity) {
-    throw ECatalogueError(solid.name + " hat mehr Ecken oder Flächen, als das Modell fasst");
-  }
   auto m = std::make_unique<Model>();
   m->polyType = solid.type;
   m->scale = 1.0;
-  m->vertexCount = static_cast<std::int32_t>(g.vertices.size());
-  std::copy(g.vertices.begin(), g.vertices.end(), m->vertices.begin());
-  m->faceCount = static_cast<std::int32_t>(g.faces.size());
-  for (std::size_t k = 0; k < g.faces.size(); ++k) {
-    FaceRec& face = m->faces[k];
-    if (g.faces[k].size() > static_cast<std::size_t>(kMaxCorners)) {
-      throw ECatalogueError(solid.name + ": eine Fläche hat mehr als " +
-                            std::to_string(kMaxCorners) + " Ecken");
-    }
-    for (const int corner : g.faces[k]) {
-      if (corner < 0 || corner >= m->vertexCount) {
-        throw ECatalogueError(solid.name + ": eine Fläche nennt eine Ecke, die es nicht gibt");
-      }
-    }
-    face.count = static_cast<std::int32_t>(g.faces[k].size());
-    std::copy(g.faces[k].begin(), g.faces[k].end(), face.indices.begin());
-    m->faceCentres[k] = cornerMean(face, m->vertices);
-  }
+  fillShape(*m, solid.geometry, solid.name);
   placeGeometry(*m);
   model = *m;
 }

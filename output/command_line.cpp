@@ -1,5 +1,6 @@
 #include "output/command_line.h"
 
+#include <array>
 #include <cmath>
 
 #include <QCommandLineOption>
@@ -58,6 +59,21 @@ const QCommandLineOption kMorph(
     QStringLiteral("With an export or --properties: the solid on its way into its dual, at T from "
                    "0 (the solid) to 1 (the dual)."),
     QStringLiteral("T"));
+const QCommandLineOption kWythoff(
+    QStringLiteral("wythoff"),
+    QStringLiteral("Instead of --solid, with an export or --properties: the kaleidoscope's solid "
+                   "of family T, O or I at the weights of --at."),
+    QStringLiteral("FAMILY"));
+const QCommandLineOption kAt(
+    QStringLiteral("at"),
+    QStringLiteral("With --wythoff: the weights a,b,c of the triangle's corners (not negative, "
+                   "not all 0)."),
+    QStringLiteral("A,B,C"));
+const QCommandLineOption kWythoffStops(
+    QStringLiteral("wythoff-stops"),
+    QStringLiteral("Print the weights at which the kaleidoscope of FAMILY (T, O or I) makes a "
+                   "catalogue solid, one per line: a,b,c, list position and name; and exit."),
+    QStringLiteral("FAMILY"));
 const QCommandLineOption kMorphStops(
     QStringLiteral("morph-stops"),
     QStringLiteral("Print the stops of the solid's morph into its dual, one per line: T, list "
@@ -71,7 +87,8 @@ void addOptions(QCommandLineParser& parser) {
   parser.addVersionOption();
   for (const QCommandLineOption* option :
        {&kSolid, &kView, &kMarks, &kScale, &kExportPicture, &kExportSolid, &kSizeMm, &kProperties,
-        &kJson, &kExportNet, &kPaper, &kEdgeMm, &kNoTabs, &kMorph, &kMorphStops}) {
+        &kJson, &kExportNet, &kPaper, &kEdgeMm, &kNoTabs, &kMorph, &kMorphStops, &kWythoff, &kAt,
+        &kWythoffStops}) {
     parser.addOption(*option);
   }
 }
@@ -105,6 +122,28 @@ double parseMorph(const QString& text) {
     throw EUsageError("--morph: expected a number from 0 to 1, got '" + text.toStdString() + "'");
   }
   return value;
+}
+
+WythoffFamily parseFamily(const QString& text, const char* option) {
+  if (const auto family = wythoffFamilyOf(text.trimmed().toStdString())) return *family;
+  throw EUsageError(std::string("--") + option + ": unknown family '" + text.toStdString() +
+                    "' (T, O or I)");
+}
+
+// Three weights "a,b,c": numbers, none negative, not all 0.
+WythoffWeights parseWeights(const QString& text) {
+  const QStringList parts = text.split(QLatin1Char(','));
+  std::array<double, 3> values{};
+  bool ok = parts.size() == 3;
+  for (int k = 0; ok && k < 3; ++k)
+    values[static_cast<std::size_t>(k)] = parts[k].trimmed().toDouble(&ok);
+  const std::optional<WythoffWeights> weights =
+      ok ? normalisedWeights(values[0], values[1], values[2]) : std::nullopt;
+  if (!weights) {
+    throw EUsageError("--at: expected three weights a,b,c, none negative and not all 0, got '" +
+                      text.toStdString() + "'");
+  }
+  return *weights;
 }
 
 View parseView(const QString& text) {
@@ -143,11 +182,9 @@ CliAction chosenAction(const QCommandLineParser& parser) {
   CliAction action = CliAction::Window;
   int count = 0;
   const std::pair<const QCommandLineOption*, CliAction> actions[] = {
-      {&kExportPicture, CliAction::ExportPicture},
-      {&kExportSolid, CliAction::ExportSolid},
-      {&kProperties, CliAction::Properties},
-      {&kExportNet, CliAction::ExportNet},
-      {&kMorphStops, CliAction::MorphStops}};
+      {&kExportPicture, CliAction::ExportPicture}, {&kExportSolid, CliAction::ExportSolid},
+      {&kProperties, CliAction::Properties},       {&kExportNet, CliAction::ExportNet},
+      {&kMorphStops, CliAction::MorphStops},       {&kWythoffStops, CliAction::WythoffStops}};
   for (const auto& [option, value] : actions) {
     if (parser.isSet(*option)) {
       action = value;
@@ -157,7 +194,7 @@ CliAction chosenAction(const QCommandLineParser& parser) {
   if (count > 1) {
     throw EUsageError(
         "give only one of --export-picture, --export-solid, --properties, --export-net, "
-        "--morph-stops");
+        "--morph-stops, --wythoff-stops");
   }
   return action;
 }
@@ -263,10 +300,24 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
                       "'");
   }
   request.action = chosenAction(parser);
-  const bool exporting = request.action != CliAction::Window;
-  if (exporting && !parser.isSet(kSolid)) {
-    throw EUsageError("an export needs --solid");
+  const bool stops = request.action == CliAction::WythoffStops;
+  const bool exporting = request.action != CliAction::Window && !stops;
+  if (parser.isSet(kSolid) && parser.isSet(kWythoff)) {
+    throw EUsageError("give either --solid or --wythoff");
   }
+  if (parser.isSet(kWythoff) && !parser.isSet(kAt)) {
+    throw EUsageError("--wythoff needs --at a,b,c");
+  }
+  if (exporting && !parser.isSet(kSolid) && !parser.isSet(kWythoff)) {
+    throw EUsageError("an export needs --solid or --wythoff");
+  }
+  if (request.action == CliAction::MorphStops && !parser.isSet(kSolid)) {
+    throw EUsageError("--morph-stops needs --solid");
+  }
+  if (stops && parser.isSet(kSolid)) throw EUsageError("--wythoff-stops takes no --solid");
+  if (stops) request.wythoff = parseFamily(parser.value(kWythoffStops), "wythoff-stops");
+  if (parser.isSet(kWythoff)) request.wythoff = parseFamily(parser.value(kWythoff), "wythoff");
+  if (parser.isSet(kAt)) request.at = parseWeights(parser.value(kAt));
   if (parser.isSet(kSolid)) request.position = findSolid(parser.value(kSolid), texts);
   if (parser.isSet(kView)) request.view = parseView(parser.value(kView));
 
@@ -282,9 +333,17 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   requireOnlyWith(parser, kPaper, net, "--export-net");
   requireOnlyWith(parser, kEdgeMm, net, "--export-net");
   requireOnlyWith(parser, kNoTabs, net, "--export-net");
-  requireOnlyWith(parser, kMorph,
-                  picture || solid || net || request.action == CliAction::Properties,
+  const bool exportAction = picture || solid || net || request.action == CliAction::Properties;
+  requireOnlyWith(parser, kMorph, exportAction && !parser.isSet(kWythoff),
+                  "--export-picture, --export-solid, --export-net or --properties of a --solid");
+  requireOnlyWith(parser, kWythoff, exportAction,
                   "--export-picture, --export-solid, --export-net or --properties");
+  requireOnlyWith(parser, kAt, parser.isSet(kWythoff), "--wythoff");
+  if (parser.isSet(kWythoff) && request.view != View::Polyhedron) {
+    throw EUsageError(
+        "--view: the kaleidoscope's solid has no inner or outer sphere; only "
+        "polyeder works with --wythoff");
+  }
   if (parser.isSet(kMorph)) request.morph = parseMorph(parser.value(kMorph));
   if (request.morph && *request.morph > 0.0 && request.view != View::Polyhedron) {
     throw EUsageError(
@@ -339,6 +398,8 @@ QString helpText() {
       "  korvelindra --solid Oktaederstumpf --export-net netz.pdf --paper a4\n"
       "  korvelindra --solid Hexaeder --morph-stops\n"
       "  korvelindra --solid Hexaeder --morph 0.4 --export-picture halb.png\n"
+      "  korvelindra --wythoff-stops O\n"
+      "  korvelindra --wythoff O --at 1,1,1 --properties\n"
       "\nExit status: 0 success, 1 a file could not be written, 2 usage error,\n"
       "3 the built-in catalogue is damaged.\n");
   return text;

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include "base/errors.h"
+#include "base/wythoff.h"
 #include "model/solid_catalogue.h"
 #include "nets/net_types.h"
 #include "render/frame.h"
@@ -30,7 +31,8 @@ enum class CliAction {
   ExportSolid,
   Properties,
   ExportNet,
-  MorphStops
+  MorphStops,
+  WythoffStops
 };
 
 struct CliRequest {
@@ -46,6 +48,9 @@ struct CliRequest {
   std::optional<double> edgeMm;
   bool tabs = true;
   std::optional<double> morph;  // --morph: the exports show the morph into the dual at this t
+  // --wythoff with --at, or --wythoff-stops: the kaleidoscope's family and weights.
+  std::optional<WythoffFamily> wythoff;
+  std::optional<WythoffWeights> at;
 };
 
 // The arguments after the program name without the options that Qt's

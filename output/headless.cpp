@@ -8,6 +8,7 @@
 #include "base/number_text.h"
 #include "catalogue/errors.h"
 #include "model/errors.h"
+#include "model/kaleidoscope_solid.h"
 #include "model/morph_solid.h"
 #include "model/polyhedron.h"
 #include "model/solid.h"
@@ -37,7 +38,25 @@ struct Subject {
   std::unique_ptr<Model> model;
 };
 
+void printKaleidoscopeStops(WythoffFamily family, const CatalogueTexts& texts, QTextStream& out) {
+  const Kaleidoscope kaleidoscope(family);
+  for (const KaleidoscopeStop& stop : kaleidoscopeStops(kaleidoscope, readAllSolids(texts))) {
+    out << QString::fromStdString(fixedText(stop.weights.a, 7) + "," +
+                                  fixedText(stop.weights.b, 7) + "," + fixedText(stop.weights.c, 7))
+        << '\t' << stop.position << '\t' << QString::fromStdString(stop.name) << '\n';
+  }
+}
+
 Subject subjectOf(const CliRequest& request, const CatalogueTexts& texts) {
+  if (request.wythoff) {
+    const Kaleidoscope kaleidoscope(*request.wythoff);
+    const WythoffWeights weights = request.at.value_or(WythoffWeights{});
+    Subject subject{kaleidoscopeSolid(kaleidoscope, weights,
+                                      kaleidoscopeStops(kaleidoscope, readAllSolids(texts))),
+                    std::make_unique<Model>()};
+    placeStartShape(*subject.model, subject.solid.geometry);
+    return subject;
+  }
   Subject subject{readSolid(texts, request.position.value_or(-1)), nullptr};
   subject.model = startModel(subject.solid);
   if (!request.morph || *request.morph <= 0.0) return subject;
@@ -79,6 +98,9 @@ void run(const CliRequest& request, const CatalogueTexts& texts, QTextStream& ou
       exportNet(request.file, buildNet(subjectOf(request, texts).solid, options));
       break;
     }
+    case CliAction::WythoffStops:
+      printKaleidoscopeStops(request.wythoff.value_or(WythoffFamily::O), texts, out);
+      break;
     case CliAction::MorphStops:
       printStops(readSolid(texts, request.position.value_or(-1)), texts, out);
       break;

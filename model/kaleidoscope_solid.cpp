@@ -1,0 +1,80 @@
+#include "model/kaleidoscope_solid.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "base/canonical_form.h"
+#include "base/morph_stops.h"
+#include "base/number_text.h"
+#include "model/errors.h"
+#include "model/rotation.h"
+#include "model/shape_model.h"
+#include "model/zoom.h"
+
+namespace velkora {
+
+namespace {
+
+constexpr double kHalfExtent = 260.0;  // pixels from the centre to the largest coordinate
+constexpr double kSameWeight = 1e-6;
+
+bool sameWeights(WythoffWeights x, WythoffWeights y) {
+  return std::fabs(x.a - y.a) < kSameWeight && std::fabs(x.b - y.b) < kSameWeight &&
+         std::fabs(x.c - y.c) < kSameWeight;
+}
+
+}  // namespace
+
+std::vector<KaleidoscopeStop> kaleidoscopeStops(const Kaleidoscope& kaleidoscope,
+                                                std::span<const Solid> catalogue) {
+  std::vector<ShapeSignature> signatures;
+  signatures.reserve(catalogue.size());
+  for (const Solid& solid : catalogue)
+    signatures.push_back(shapeSignature(settleCanonical(solid.geometry).solid));
+  std::vector<KaleidoscopeStop> stops;
+  for (const WythoffWeights& weights : kaleidoscope.uniformWeights()) {
+    const ShapeSignature signature = shapeSignature(kaleidoscope.solid(weights));
+    for (std::size_t k = 0; k < catalogue.size(); ++k) {
+      if (similarShapes(signature, signatures[k])) {
+        stops.push_back({weights, catalogue[k].position, catalogue[k].family, catalogue[k].name});
+        break;
+      }
+    }
+  }
+  return stops;
+}
+
+Solid kaleidoscopeSolid(const Kaleidoscope& kaleidoscope, WythoffWeights weights,
+                        std::span<const KaleidoscopeStop> stops) {
+  Solid solid;
+  solid.geometry = kaleidoscope.solid(weights);
+  solid.name = std::string("Kaleidoskop ") + wythoffLetter(kaleidoscope.family()) + " (" +
+               peopleNumber(weights.a, 3) + " : " + peopleNumber(weights.b, 3) + " : " +
+               peopleNumber(weights.c, 3) + ")";
+  for (const KaleidoscopeStop& stop : stops) {
+    if (sameWeights(stop.weights, weights)) {
+      solid.name = stop.name;
+      solid.position = stop.position;
+      solid.family = stop.family;
+    }
+  }
+  return solid;
+}
+
+void placeStartShape(Model& target, const Polyhedron& shape) {
+  auto m = std::make_unique<Model>();
+  m->scale = 1.0;
+  fillShape(*m, shape, "Die Form");
+  tiltModel(*m);
+  double largest = 0.0;
+  for (int k = 0; k < m->vertexCount; ++k) {
+    const Point3& p = m->vertices[static_cast<std::size_t>(k)];
+    largest = std::max({largest, std::fabs(p.x), std::fabs(p.y), std::fabs(p.z)});
+  }
+  if (!(largest > 0.0)) throw ECatalogueError("Die Form hat keine Ausdehnung");
+  zoomModel(*m, kHalfExtent / largest);
+  target = *m;
+}
+
+}  // namespace velkora

@@ -1,0 +1,41 @@
+#pragma once
+// The kaleidoscope's solid as the rest of the program takes a solid: its
+// stops named after the catalogue solids they equal, a Solid for any weights,
+// and a model of such a shape in the start pose.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "base/family.h"
+#include "base/wythoff.h"
+#include "model/model.h"
+#include "model/solid.h"
+
+namespace velkora {
+
+// A stop of the kaleidoscope: weights at which its solid is a catalogue solid.
+struct KaleidoscopeStop {
+  WythoffWeights weights;
+  int position = -1;
+  std::optional<Family> family;
+  std::string name;
+};
+
+// The uniform weights whose solids the catalogue holds, with those solids.
+std::vector<KaleidoscopeStop> kaleidoscopeStops(const Kaleidoscope& kaleidoscope,
+                                                std::span<const Solid> catalogue);
+
+// The solid at weights, vertices on the unit sphere. At a stop (every weight
+// within 1e-6) it carries that solid's name, position and family; else the
+// name "Kaleidoskop O (0,25 : 0,25 : 0,5)" and none. Never a type.
+Solid kaleidoscopeSolid(const Kaleidoscope& kaleidoscope, WythoffWeights weights,
+                        std::span<const KaleidoscopeStop> stops);
+
+// A model of shape in the start pose of every solid: the initial tilt, and
+// 260 pixels from the centre to the largest coordinate. No sphere meshes.
+// Throws ECatalogueError when the shape does not fit a model.
+void placeStartShape(Model& target, const Polyhedron& shape);
+
+}  // namespace velkora
