@@ -2,7 +2,9 @@
 // it prints, and the files it writes or, on failure, leaves alone.
 
 #include <gtest/gtest.h>
+
 #include <sys/resource.h>
+#include <algorithm>
 
 #include <csignal>
 
@@ -180,6 +182,59 @@ TEST(Program, TheMorphIntoTheDualFromTheCommandLine) {
                 .exitCode,
             2);
   EXPECT_EQ(runProgram({"--solid", "1", "--morph", "0.3"}).exitCode, 2);
+}
+
+TEST(Program, TheKaleidoscopeFromTheCommandLine) {
+  // Family O: the corners, the sides and the inside make seven solids.
+  const ProgramRun stops = runProgram({"--wythoff-stops", "o"});
+  ASSERT_EQ(stops.exitCode, 0) << stops.err.toStdString();
+  const QStringList lines = stops.out.trimmed().split(QLatin1Char('\n'));
+  ASSERT_EQ(lines.size(), 7) << stops.out.toStdString();
+  QList<int> positions;
+  for (const QString& line : lines) {
+    const QStringList fields = line.split(QLatin1Char('\t'));
+    ASSERT_EQ(fields.size(), 3) << line.toStdString();
+    const QStringList weights = fields[0].split(QLatin1Char(','));
+    ASSERT_EQ(weights.size(), 3) << line.toStdString();
+    double sum = 0.0;
+    for (const QString& w : weights) {
+      EXPECT_GE(w.section(QLatin1Char('.'), 1).size(), 6) << "at least six decimals";
+      sum += w.toDouble();
+    }
+    EXPECT_NEAR(sum, 1.0, 1e-6) << line.toStdString();
+    positions << fields[1].toInt();
+  }
+  std::sort(positions.begin(), positions.end());
+  EXPECT_EQ(positions, (QList<int>{1, 2, 8, 12, 13, 14, 16}));
+
+  // The point in the middle of the triangle: 48 vertices, like the
+  // truncated cuboctahedron but with edges of three lengths.
+  const ProgramRun middle =
+      runProgram({"--wythoff", "O", "--at", "1,1,1", "--properties", "--json"});
+  ASSERT_EQ(middle.exitCode, 0) << middle.err.toStdString();
+  EXPECT_TRUE(middle.out.contains(QStringLiteral("\"vertices\": 48, \"edges\": 72, \"faces\": 26")))
+      << middle.out.toStdString();
+  EXPECT_TRUE(middle.out.contains(QStringLiteral("\"position\": null")));
+  // At a stop's weights the solid is that catalogue solid.
+  const QString rhombi =
+      lines.filter(QStringLiteral("Rhombenkuboktaeder")).front().section(QLatin1Char('\t'), 0, 0);
+  const ProgramRun stop = runProgram({"--wythoff", "O", "--at", rhombi, "--properties", "--json"});
+  EXPECT_TRUE(stop.out.contains(QStringLiteral("\"name\": \"Rhombenkuboktaeder\"")))
+      << stop.out.toStdString();
+
+  for (const QStringList& bad :
+       {QStringList{"--wythoff", "X", "--at", "1,1,1", "--properties"},
+        QStringList{"--wythoff", "O", "--at", "1,1", "--properties"},
+        QStringList{"--wythoff", "O", "--at", "0,0,0", "--properties"},
+        QStringList{"--wythoff", "O", "--at", "1,x,1", "--properties"},
+        QStringList{"--wythoff", "O", "--at", "1,-2,1", "--properties"},
+        QStringList{"--wythoff", "O", "--properties"},
+        QStringList{"--wythoff", "O", "--at", "1,1,1", "--solid", "3", "--properties"},
+        QStringList{"--wythoff", "O", "--at", "1,1,1"}, QStringList{"--wythoff-stops", "Q"}}) {
+    const ProgramRun run = runProgram(bad);
+    EXPECT_EQ(run.exitCode, 2) << bad.join(QLatin1Char(' ')).toStdString();
+    EXPECT_FALSE(run.err.isEmpty());
+  }
 }
 
 TEST(Program, AFileThatCannotBeWrittenExitsWithOneAndLeavesNothing) {
