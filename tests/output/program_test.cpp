@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
-#include <algorithm>
 
+#include <algorithm>
 #include <csignal>
 
 #include <QDir>
