@@ -18,11 +18,12 @@
 namespace velkora::reference {
 namespace {
 
-// A uniform solid by its counts and face kinds.
+// A uniform solid by its counts, face kinds and size.
 struct Expected {
   std::string name;
   int vertices, edges, faces;
   std::map<int, int> faceKinds;
+  double radiusOverEdge;  // circumradius in edge lengths, from the textbook formulas
 };
 
 void expectSolid(const WythoffFacts& facts, const Expected& expected) {
@@ -33,25 +34,39 @@ void expectSolid(const WythoffFacts& facts, const Expected& expected) {
   EXPECT_EQ(facts.faceKinds, expected.faceKinds);
 }
 
-const Expected kTetrahedron{"Tetraeder", 4, 6, 4, {{3, 4}}};
-const Expected kCube{"Würfel", 8, 12, 6, {{4, 6}}};
-const Expected kOctahedron{"Oktaeder", 6, 12, 8, {{3, 8}}};
-const Expected kCuboctahedron{"Kuboktaeder", 12, 24, 14, {{3, 8}, {4, 6}}};
-const Expected kTruncatedTetrahedron{"Tetraederstumpf", 12, 18, 8, {{3, 4}, {6, 4}}};
-const Expected kTruncatedCube{"Hexaederstumpf", 24, 36, 14, {{3, 8}, {8, 6}}};
-const Expected kTruncatedOctahedron{"Oktaederstumpf", 24, 36, 14, {{4, 6}, {6, 8}}};
-const Expected kRhombicuboctahedron{"Rhombenkuboktaeder", 24, 48, 26, {{3, 8}, {4, 18}}};
+const double kRoot2 = std::sqrt(2.0);
+const double kRoot5 = std::sqrt(5.0);
+
+const Expected kTetrahedron{"Tetraeder", 4, 6, 4, {{3, 4}}, std::sqrt(6.0) / 4};
+const Expected kCube{"Würfel", 8, 12, 6, {{4, 6}}, std::sqrt(3.0) / 2};
+const Expected kOctahedron{"Oktaeder", 6, 12, 8, {{3, 8}}, std::sqrt(2.0) / 2};
+const Expected kCuboctahedron{"Kuboktaeder", 12, 24, 14, {{3, 8}, {4, 6}}, 1.0};
+const Expected kTruncatedTetrahedron{"Tetraederstumpf",  12, 18, 8, {{3, 4}, {6, 4}},
+                                     std::sqrt(22.0) / 4};
+const Expected kTruncatedCube{
+    "Hexaederstumpf", 24, 36, 14, {{3, 8}, {8, 6}}, std::sqrt(7 + 4 * kRoot2) / 2};
+const Expected kTruncatedOctahedron{"Oktaederstumpf",   24, 36, 14, {{4, 6}, {6, 8}},
+                                    std::sqrt(10.0) / 2};
+const Expected kRhombicuboctahedron{"Rhombenkuboktaeder",         24, 48, 26, {{3, 8}, {4, 18}},
+                                    std::sqrt(5 + 2 * kRoot2) / 2};
 const Expected kTruncatedCuboctahedron{
-    "Großes Rhombenkuboktaeder", 48, 72, 26, {{4, 12}, {6, 8}, {8, 6}}};
-const Expected kDodecahedron{"Dodekaeder", 20, 30, 12, {{5, 12}}};
-const Expected kIcosahedron{"Ikosaeder", 12, 30, 20, {{3, 20}}};
-const Expected kIcosidodecahedron{"Ikosidodekaeder", 30, 60, 32, {{3, 20}, {5, 12}}};
-const Expected kTruncatedDodecahedron{"Dodekaederstumpf", 60, 90, 32, {{3, 20}, {10, 12}}};
-const Expected kTruncatedIcosahedron{"Ikosaederstumpf", 60, 90, 32, {{5, 12}, {6, 20}}};
+    "Großes Rhombenkuboktaeder",   48, 72, 26, {{4, 12}, {6, 8}, {8, 6}},
+    std::sqrt(13 + 6 * kRoot2) / 2};
+const Expected kDodecahedron{"Dodekaeder", 20,        30,
+                             12,           {{5, 12}}, std::sqrt(3.0) * (1 + kRoot5) / 4};
+const Expected kIcosahedron{"Ikosaeder", 12, 30, 20, {{3, 20}}, std::sqrt(10 + 2 * kRoot5) / 4};
+const Expected kIcosidodecahedron{"Ikosidodekaeder", 30, 60, 32, {{3, 20}, {5, 12}},
+                                  (1 + kRoot5) / 2};
+const Expected kTruncatedDodecahedron{
+    "Dodekaederstumpf", 60, 90, 32, {{3, 20}, {10, 12}}, std::sqrt(74 + 30 * kRoot5) / 4};
+const Expected kTruncatedIcosahedron{
+    "Ikosaederstumpf", 60, 90, 32, {{5, 12}, {6, 20}}, std::sqrt(58 + 18 * kRoot5) / 4};
 const Expected kRhombicosidodecahedron{
-    "Rhombenikosidodekaeder", 60, 120, 62, {{3, 20}, {4, 30}, {5, 12}}};
+    "Rhombenikosidodekaeder",      60, 120, 62, {{3, 20}, {4, 30}, {5, 12}},
+    std::sqrt(11 + 4 * kRoot5) / 2};
 const Expected kTruncatedIcosidodecahedron{
-    "Großes Rhombenikosidodekaeder", 120, 180, 62, {{4, 30}, {6, 20}, {10, 12}}};
+    "Großes Rhombenikosidodekaeder", 120, 180, 62, {{4, 30}, {6, 20}, {10, 12}},
+    std::sqrt(31 + 12 * kRoot5) / 2};
 
 TEST(WythoffReference, GroupsHaveTheOrdersOfTheThreeFullSymmetryGroups) {
   EXPECT_EQ(groupOrder(ReferenceFamily::T), 24);
@@ -105,6 +120,7 @@ void expectStops(ReferenceFamily family, const std::vector<Expected>& expected) 
     // Uniform: every edge of the hull as long as every other.
     ASSERT_FALSE(stop.facts.edgeLengths.empty());
     EXPECT_NEAR(stop.facts.edgeLengths.front(), stop.facts.edgeLengths.back(), 1e-9);
+    EXPECT_NEAR(stop.facts.edgeLengths.back(), 1.0 / expected[i].radiusOverEdge, 1e-9);
     // The stop is recomputed from its weights alone.
     EXPECT_TRUE(similarShape(stop.facts, wythoffFacts(family, stop.a, stop.b, stop.c)));
   }
