@@ -15,7 +15,11 @@ namespace {
 // so the tolerance is relative to the circumradius.
 constexpr double kSame = 1e-9;
 
-using Matrix = std::array<double, 9>;  // row-major 3x3
+// The orbit and its hull are computed in long double: the normal of a plane through orbit points
+// that lie close together (weights near a corner or side) is otherwise too coarse for kSame.
+using Real = long double;
+using Point = BasicVec3<Real>;
+using Matrix = std::array<Real, 9>;  // row-major 3x3
 
 Matrix multiply(const Matrix& p, const Matrix& q) {
   Matrix r{};
@@ -29,18 +33,18 @@ Matrix multiply(const Matrix& p, const Matrix& q) {
   return r;
 }
 
-Vec3 apply(const Matrix& m, Vec3 v) {
+Point apply(const Matrix& m, Point v) {
   return {m[0] * v.x + m[1] * v.y + m[2] * v.z, m[3] * v.x + m[4] * v.y + m[5] * v.z,
           m[6] * v.x + m[7] * v.y + m[8] * v.z};
 }
 
 // The reflection in the plane through the origin with unit normal n: I - 2 n n^T.
-Matrix reflection(Vec3 n) {
-  const std::array<double, 3> c{n.x, n.y, n.z};
+Matrix reflection(Point n) {
+  const std::array<Real, 3> c{n.x, n.y, n.z};
   Matrix r{};
   for (int i = 0; i < 3; ++i) {
     for (int j = 0; j < 3; ++j) {
-      r[i * 3 + j] = (i == j ? 1.0 : 0.0) - 2.0 * c[i] * c[j];
+      r[i * 3 + j] = (i == j ? 1.0L : 0.0L) - 2.0L * c[i] * c[j];
     }
   }
   return r;
@@ -56,25 +60,26 @@ bool sameMatrix(const Matrix& p, const Matrix& q) {
 }
 
 // The corners A, B, C of the fundamental triangle, unit length.
-std::array<Vec3, 3> corners(ReferenceFamily family) {
-  const double phi = (1.0 + std::sqrt(5.0)) / 2.0;
+std::array<Point, 3> corners(ReferenceFamily family) {
+  const Real phi = (1.0L + std::sqrt(5.0L)) / 2.0L;
   switch (family) {
     case ReferenceFamily::T:
-      return {normalized(Vec3{1, 1, 1}), Vec3{1, 0, 0}, normalized(Vec3{1, 1, -1})};
+      return {normalized(Point{1, 1, 1}), Point{1, 0, 0}, normalized(Point{1, 1, -1})};
     case ReferenceFamily::O:
-      return {normalized(Vec3{1, 1, 1}), normalized(Vec3{1, 1, 0}), Vec3{1, 0, 0}};
+      return {normalized(Point{1, 1, 1}), normalized(Point{1, 1, 0}), Point{1, 0, 0}};
     case ReferenceFamily::I:
-      return {normalized(Vec3{1, 1, 1}), normalized(0.5 * (Vec3{1, 1, 1} + Vec3{0, 1 / phi, phi})),
-              normalized(Vec3{0, phi, 1})};
+      return {normalized(Point{1, 1, 1}),
+              normalized(0.5L * (Point{1, 1, 1} + Point{0, 1 / phi, phi})),
+              normalized(Point{0, phi, 1})};
   }
   return {};
 }
 
 // The unit normal of the mirror opposite each corner (through the other two), pointing to
 // that corner's side.
-std::array<Vec3, 3> mirrorNormals(ReferenceFamily family) {
+std::array<Point, 3> mirrorNormals(ReferenceFamily family) {
   const auto k = corners(family);
-  std::array<Vec3, 3> n;
+  std::array<Point, 3> n;
   for (int i = 0; i < 3; ++i) {
     n[i] = normalized(cross(k[(i + 1) % 3], k[(i + 2) % 3]));
     if (dot(n[i], k[i]) < 0) {
@@ -87,7 +92,7 @@ std::array<Vec3, 3> mirrorNormals(ReferenceFamily family) {
 // Every product of the three mirror reflections, each once.
 std::vector<Matrix> buildGroup(ReferenceFamily family) {
   std::vector<Matrix> generators;
-  for (const Vec3& n : mirrorNormals(family)) {
+  for (const Point& n : mirrorNormals(family)) {
     generators.push_back(reflection(n));
   }
   std::vector<Matrix> group{Matrix{1, 0, 0, 0, 1, 0, 0, 0, 1}};
@@ -120,23 +125,23 @@ std::string numberText(double value) {
   return std::string(buffer.data(), result.ptr);
 }
 
-Vec3 generator(ReferenceFamily family, double a, double b, double c) {
+Point generator(ReferenceFamily family, double a, double b, double c) {
   const bool finite = std::isfinite(a) && std::isfinite(b) && std::isfinite(c);
   if (!finite || a < 0 || b < 0 || c < 0 || a + b + c <= 0) {
     throw EReferenceWeights("Ungültige Gewichte " + numberText(a) + ", " + numberText(b) + ", " +
                             numberText(c) + ": nötig sind Zahlen ≥ 0, nicht alle 0.");
   }
-  const double sum = a + b + c;
+  const Real sum = Real(a) + b + c;
   const auto k = corners(family);
   return normalized((a / sum) * k[0] + (b / sum) * k[1] + (c / sum) * k[2]);
 }
 
-std::vector<Vec3> orbit(ReferenceFamily family, Vec3 g) {
-  std::vector<Vec3> points;
+std::vector<Point> orbit(ReferenceFamily family, Point g) {
+  std::vector<Point> points;
   for (const Matrix& m : group(family)) {
-    const Vec3 p = apply(m, g);
+    const Point p = apply(m, g);
     const bool known =
-        std::any_of(points.begin(), points.end(), [&](Vec3 q) { return norm(p - q) <= kSame; });
+        std::any_of(points.begin(), points.end(), [&](Point q) { return norm(p - q) <= kSame; });
     if (!known) {
       points.push_back(p);
     }
@@ -146,19 +151,19 @@ std::vector<Vec3> orbit(ReferenceFamily family, Vec3 g) {
 
 // The faces of the hull of points on the unit sphere (all of them hull vertices), by trying every
 // triple as a supporting plane. Each face: its vertex indices counter-clockwise seen from outside.
-std::vector<std::vector<int>> hullFaces(const std::vector<Vec3>& points) {
+std::vector<std::vector<int>> hullFaces(const std::vector<Point>& points) {
   const int count = static_cast<int>(points.size());
   std::set<std::vector<int>> found;
   std::vector<std::vector<int>> faces;
   for (int i = 0; i < count; ++i) {
     for (int j = i + 1; j < count; ++j) {
       for (int k = j + 1; k < count; ++k) {
-        Vec3 n = cross(points[j] - points[i], points[k] - points[i]);
-        if (norm(n) < 1e-12) {
+        Point n = cross(points[j] - points[i], points[k] - points[i]);
+        if (norm(n) < 1e-30L) {
           continue;
         }
         n = normalized(n);
-        double d = dot(n, points[i]);
+        Real d = dot(n, points[i]);
         if (d < 0) {
           n = -n;
           d = -d;
@@ -166,7 +171,7 @@ std::vector<std::vector<int>> hullFaces(const std::vector<Vec3>& points) {
         std::vector<int> on;
         bool supporting = true;
         for (int m = 0; m < count; ++m) {
-          const double s = dot(n, points[m]) - d;
+          const Real s = dot(n, points[m]) - d;
           if (s > kSame) {
             supporting = false;
             break;
@@ -175,20 +180,22 @@ std::vector<std::vector<int>> hullFaces(const std::vector<Vec3>& points) {
             on.push_back(m);
           }
         }
-        if (!supporting || !found.insert(on).second) {
+        // Fewer than three points on the plane: a normal too coarse to trust (points closer
+        // than about kSame); the face is found again from a wider triple.
+        if (!supporting || on.size() < 3 || !found.insert(on).second) {
           continue;
         }
         // Order the face's corners by angle about its centre, counter-clockwise about n.
-        Vec3 centre{};
+        Point centre{};
         for (int m : on) {
           centre = centre + points[m];
         }
-        centre = centre / static_cast<double>(on.size());
-        const Vec3 u = normalized(points[on[0]] - centre);
-        const Vec3 v = cross(n, u);
+        centre = centre / static_cast<Real>(on.size());
+        const Point u = normalized(points[on[0]] - centre);
+        const Point v = cross(n, u);
         std::sort(on.begin(), on.end(), [&](int p, int q) {
-          const Vec3 dp = points[p] - centre;
-          const Vec3 dq = points[q] - centre;
+          const Point dp = points[p] - centre;
+          const Point dq = points[q] - centre;
           return std::atan2(dot(dp, v), dot(dp, u)) < std::atan2(dot(dq, v), dot(dq, u));
         });
         faces.push_back(on);
@@ -202,8 +209,12 @@ std::vector<std::vector<int>> hullFaces(const std::vector<Vec3>& points) {
 
 ReferenceHull wythoffHull(ReferenceFamily family, double a, double b, double c) {
   ReferenceHull hull;
-  hull.vertices = orbit(family, generator(family, a, b, c));
-  hull.faces = hullFaces(hull.vertices);
+  const std::vector<Point> points = orbit(family, generator(family, a, b, c));
+  hull.faces = hullFaces(points);
+  for (const Point& p : points) {
+    hull.vertices.push_back(
+        {static_cast<double>(p.x), static_cast<double>(p.y), static_cast<double>(p.z)});
+  }
   return hull;
 }
 
@@ -238,6 +249,12 @@ WythoffFacts wythoffFacts(ReferenceFamily family, double a, double b, double c) 
   }
   std::sort(facts.edgeLengths.begin(), facts.edgeLengths.end());
   facts.edges = static_cast<int>(facts.edgeLengths.size());
+  // Orbit points only just farther apart than kSame (weights within about 1e-9 of a side) make
+  // the facets ambiguous; refuse rather than report a surface that is not closed.
+  if (facts.vertices - facts.edges + facts.faces != 2) {
+    throw Error("Referenzhülle nicht geschlossen bei Gewichten " + numberText(a) + ", " +
+                numberText(b) + ", " + numberText(c) + ".");
+  }
   return facts;
 }
 
@@ -265,7 +282,7 @@ std::vector<ReferenceWythoffStop> wythoffStops(ReferenceFamily family) {
   // nonzero w_i h_i are equal: w_i proportional to 1 / h_i over the corners in use.
   const auto k = corners(family);
   const auto n = mirrorNormals(family);
-  std::array<double, 3> inverseHeight{};
+  std::array<Real, 3> inverseHeight{};
   for (int i = 0; i < 3; ++i) {
     inverseHeight[i] = 1.0 / dot(k[i], n[i]);
   }
@@ -278,13 +295,16 @@ std::vector<ReferenceWythoffStop> wythoffStops(ReferenceFamily family) {
                                                   {true, true, true}}};
   std::vector<ReferenceWythoffStop> stops;
   for (const auto& use : inUse) {
-    std::array<double, 3> w{};
-    double sum = 0.0;
+    std::array<Real, 3> w{};
+    Real sum = 0.0L;
     for (int i = 0; i < 3; ++i) {
       w[i] = use[i] ? inverseHeight[i] : 0.0;
       sum += w[i];
     }
-    ReferenceWythoffStop stop{w[0] / sum, w[1] / sum, w[2] / sum, {}};
+    ReferenceWythoffStop stop{static_cast<double>(w[0] / sum),
+                              static_cast<double>(w[1] / sum),
+                              static_cast<double>(w[2] / sum),
+                              {}};
     stop.facts = wythoffFacts(family, stop.a, stop.b, stop.c);
     stops.push_back(stop);
   }

@@ -38,10 +38,13 @@ struct ReferenceHull {
 
 // The hull of the orbit of g = (aA + bB + cC) / |aA + bB + cC|; orbit points within 1e-9 of each
 // other are one vertex, coplanar hull facets one face. Weights need not be normalised; throws
-// EReferenceWeights for negative or all-zero weights.
+// EReferenceWeights for negative or all-zero weights. Reliable down to weights of about 1e-8
+// beside zeros, and again below about 1e-10, where the close orbit points merge.
 ReferenceHull wythoffHull(ReferenceFamily family, double a, double b, double c);
 
-// Facts of W(a, b, c), the hull above. An edge joins two vertices that share two faces.
+// Facts of W(a, b, c), the hull above. An edge joins two vertices that share two faces. Throws
+// Error when the hull found is not closed (V - E + F != 2), which happens only between those two
+// ranges.
 WythoffFacts wythoffFacts(ReferenceFamily family, double a, double b, double c);
 
 // The order of the family's group as generated.

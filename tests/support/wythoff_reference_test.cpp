@@ -225,6 +225,19 @@ TEST(WythoffReference, CornersAndSidesGiveNoDuplicateVerticesAndNoEmptyFaces) {
   }
 }
 
+// A millionth off a corner or side the hull already has the counts of the solid inside, with its
+// shortest edges about a millionth long: orbit points that close are still told apart.
+TEST(WythoffReference, WeightsJustOffACornerOrSideGiveTheSolidBeyondIt) {
+  const WythoffFacts nearCube = wythoffFacts(ReferenceFamily::O, 1, 1e-6, 0);
+  expectSolid(nearCube, kTruncatedCube);
+  EXPECT_LT(nearCube.edgeLengths.front(), 1e-5);
+  EXPECT_GT(nearCube.edgeLengths.front(), 1e-7);
+  const WythoffFacts nearSide = wythoffFacts(ReferenceFamily::I, 0.5, 0.5, 1e-6);
+  expectSolid(nearSide, kTruncatedIcosidodecahedron);
+  EXPECT_LT(nearSide.edgeLengths.front(), 1e-5);
+  expectSolid(wythoffFacts(ReferenceFamily::T, 0, 1e-7, 1), kTruncatedTetrahedron);
+}
+
 // Inside the triangle, away from the stop, the hull keeps the counts of the stop's solid. The
 // time of this one call is printed for the record.
 TEST(WythoffReference, AnyPointInsideTheTriangleGivesTheStopsCounts) {
