@@ -16,6 +16,7 @@
 #include "ui/app_icon.h"
 #include "ui/export_commands.h"
 #include "ui/glyphs.h"
+#include "ui/kaleidoscope_window.h"
 #include "ui/morph_window.h"
 #include "ui/print_command.h"
 #include "ui/properties_command.h"

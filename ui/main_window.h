@@ -43,6 +43,7 @@ class PrintCommand;
 class PropertiesCommand;
 class PropertiesWindow;
 class MorphWindow;
+class KaleidoscopeWindow;
 
 // What presentation mode changed in the window, to be restored when it ends
 // (the zoom is the controller's).
@@ -135,6 +136,13 @@ class TFVelkora : public QWidget {
   void setMorphShown(bool shown);
   void setMorphParameter(double t);
   MorphWindow* morphWindow() const { return morph_.get(); }
+  // The kaleidoscope: its window shown (preset to the picked solid's
+  // symmetry family) or hidden (back to the picked solid), and the choices
+  // made in it.
+  void setKaleidoscopeShown(bool shown);
+  void setKaleidoscopeFamily(WythoffFamily family);
+  void setKaleidoscopeWeights(WythoffWeights weights);
+  KaleidoscopeWindow* kaleidoscopeWindow() const { return kaleidoscope_.get(); }
   ViewState shownViewState() const;
 
   // File commands. The ...To variants do the work without any dialog.
@@ -188,11 +196,13 @@ class TFVelkora : public QWidget {
   std::unique_ptr<PrintCommand> print_;
   std::unique_ptr<PropertiesCommand> properties_;
   std::unique_ptr<MorphWindow> morph_;
+  std::unique_ptr<KaleidoscopeWindow> kaleidoscope_;
 
   QMenuBar menuBar_{this};
   QList<QAction*> commands_;
   QAction* propertiesAction_ = nullptr;
   QAction* morphAction_ = nullptr;
+  QAction* kaleidoscopeAction_ = nullptr;
   QAction* presentationAction_ = nullptr;
   QAction* columnAction_ = nullptr;
   QAction* leavePresentationAction_ = nullptr;

@@ -35,6 +35,7 @@ void ViewerController::destroy() {
 void ViewerController::load(std::string_view listLine, int position) {
   state_.solid = pickSolid(state_.model, listLine, position, state_.texts);
   endMorph();
+  moment_.reset();
   ++loadCount_;
   presentationFit_ = 1.0;
 }
@@ -48,11 +49,13 @@ void ViewerController::beginMorph() {
   const Solid& solid = velkora::shownSolid(state_);
   auto morph = std::make_unique<DualMorph>(solid.geometry);
   stops_ = velkora::morphStops(*morph, catalogue());
+  endKaleidoscope();
   morph_ = std::move(morph);
   morphT_ = 0.0;
 }
 
 void ViewerController::endMorph() {
+  if (morph_ != nullptr) moment_.reset();
   morph_.reset();
   stops_.clear();
   morphT_ = 0.0;
@@ -61,26 +64,56 @@ void ViewerController::endMorph() {
 void ViewerController::setMorphParameter(double t) {
   if (morph_ == nullptr) return;
   morphT_ = std::clamp(t, 0.0, 1.0);
-  if (morphT_ > 0.0) morphShape_ = morphedSolid(state_.solid, *morph_, morphT_, stops_);
+  if (morphT_ > 0.0) {
+    moment_ = morphedSolid(state_.solid, *morph_, morphT_, stops_);
+  } else {
+    moment_.reset();
+  }
+}
+
+void ViewerController::beginKaleidoscope(WythoffFamily family) {
+  auto kaleidoscope = std::make_unique<Kaleidoscope>(family);
+  kaleidoscopeStops_ = velkora::kaleidoscopeStops(*kaleidoscope, catalogue());
+  endMorph();
+  kaleidoscope_ = std::move(kaleidoscope);
+  moment_.reset();
+}
+
+void ViewerController::endKaleidoscope() {
+  if (kaleidoscope_ != nullptr) moment_.reset();
+  kaleidoscope_.reset();
+  kaleidoscopeStops_.clear();
+}
+
+void ViewerController::setKaleidoscopeWeights(WythoffWeights weights) {
+  if (kaleidoscope_ == nullptr) return;
+  Solid shape = kaleidoscopeSolid(*kaleidoscope_, weights, kaleidoscopeStops_);
+  // Its vertices lie on the unit sphere; the farthest goes where the picked solid's is.
+  double reach = 0.0;
+  for (const Vec3& v : velkora::shownSolid(state_).geometry.vertices)
+    reach = std::max(reach, norm(v));
+  for (Vec3& v : shape.geometry.vertices)
+    v = v * reach;
+  moment_ = std::move(shape);
 }
 
 const Solid& ViewerController::shownSolid() const {
-  return morphing() ? morphShape_ : velkora::shownSolid(state_);
+  return moment_ ? *moment_ : velkora::shownSolid(state_);
 }
 
 const Model& ViewerController::shownModel() {
-  if (!morphing()) return state_.model;
-  if (morphModel_ == nullptr) morphModel_ = std::make_unique<Model>();
-  placeShape(*morphModel_, morphShape_.geometry, state_.solid, state_.model);
-  return *morphModel_;
+  if (!moment_) return state_.model;
+  if (momentModel_ == nullptr) momentModel_ = std::make_unique<Model>();
+  placeShape(*momentModel_, moment_->geometry, state_.solid, state_.model);
+  return *momentModel_;
 }
 
 Polyhedron ViewerController::shownStartPose() {
   const Solid& solid = velkora::shownSolid(state_);
-  if (!morphing()) return startPoseOf(solid);
+  if (!moment_) return startPoseOf(solid);
   auto start = std::make_unique<Model>();
   placeSolid(*start, solid);
-  placeShape(*start, morphShape_.geometry, solid, *start);
+  placeShape(*start, moment_->geometry, solid, *start);
   return polyhedronOf(*start);
 }
 
@@ -142,13 +175,13 @@ void ViewerController::endPresentation() {
 }
 
 void ViewerController::compose(View view, int width, int height, int scale) {
-  ViewState shown = viewState(morphing() ? View::Polyhedron : view);
+  ViewState shown = viewState(moment_ ? View::Polyhedron : view);
   if (morph_ != nullptr && touchMarks_) {
     touchPoints_ =
         placePoints(touchPointsAt(state_.solid, *morph_, morphT_), state_.solid, state_.model);
     shown.extraMarks = touchPoints_;
   }
-  composeFrame(morphing() ? shownModel() : state_.model, shown, width, height, buffers_, scale);
+  composeFrame(moment_ ? shownModel() : state_.model, shown, width, height, buffers_, scale);
 }
 
 }  // namespace velkora

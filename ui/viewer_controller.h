@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "base/dual_morph.h"
+#include "base/wythoff.h"
+#include "model/kaleidoscope_solid.h"
 #include "model/morph_solid.h"
 #include "motion/wheel.h"
 #include "render/frame.h"
@@ -50,9 +52,20 @@ class ViewerController {
   void setMorphParameter(double t);
   bool morphBegun() const { return morph_ != nullptr; }
   bool morphing() const { return morph_ != nullptr && morphT_ > 0.0; }
+  // The kaleidoscope of a family: begin works out its stops (ending any
+  // morph), weights show its solid in the picked solid's pose and reach; a
+  // load or end returns to the picked solid.
+  void beginKaleidoscope(WythoffFamily family);
+  void endKaleidoscope();
+  void setKaleidoscopeWeights(WythoffWeights weights);
+  const Kaleidoscope* kaleidoscope() const { return kaleidoscope_.get(); }
+  const std::vector<KaleidoscopeStop>& kaleidoscopeStops() const { return kaleidoscopeStops_; }
+  // Whether a solid of the moment (the morph's beyond t = 0, the
+  // kaleidoscope's) is on show instead of the picked one.
+  bool showingMoment() const { return moment_.has_value(); }
   double morphParameter() const { return morphT_; }
   const std::vector<SolidStop>& morphStops() const { return stops_; }
-  // What is on show: M(t) while morphing, else the picked solid; its model
+  // What is on show: the solid of the moment, else the picked solid; its model
   // in the current pose; its geometry in the start pose (catalogue units).
   const Solid& shownSolid() const;
   const Model& shownModel();
@@ -116,9 +129,11 @@ class ViewerController {
   std::vector<SolidStop> stops_;
   double morphT_ = 0.0;
   bool touchMarks_ = false;
-  std::vector<Point3> touchPoints_;    // in the current pose, for the frame being composed
-  Solid morphShape_;                   // M(t) as a solid, while morphing
-  std::unique_ptr<Model> morphModel_;  // M(t) in the current pose, rebuilt per frame
+  std::vector<Point3> touchPoints_;  // in the current pose, for the frame being composed
+  std::unique_ptr<Kaleidoscope> kaleidoscope_;
+  std::vector<KaleidoscopeStop> kaleidoscopeStops_;
+  std::optional<Solid> moment_;         // in the picked solid's units and reach
+  std::unique_ptr<Model> momentModel_;  // the moment's solid in the current pose, per frame
 };
 
 }  // namespace velkora

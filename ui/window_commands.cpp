@@ -11,8 +11,10 @@
 #include <QMessageBox>
 
 #include "base/family.h"
+#include "properties/properties.h"
 #include "ui/export_commands.h"
 #include "ui/help_window.h"
+#include "ui/kaleidoscope_window.h"
 #include "ui/main_window.h"
 #include "ui/morph_window.h"
 #include "ui/print_command.h"
@@ -105,6 +107,10 @@ void TFVelkora::buildCommands() {
       addCommand(view, QStringLiteral("&Verwandlung …"), QKeySequence(Qt::CTRL | Qt::Key_D),
                  [this] { setMorphShown(morphAction_->isChecked()); });
   morphAction_->setCheckable(true);
+  kaleidoscopeAction_ =
+      addCommand(view, QStringLiteral("&Kaleidoskop …"), QKeySequence(Qt::CTRL | Qt::Key_K),
+                 [this] { setKaleidoscopeShown(kaleidoscopeAction_->isChecked()); });
+  kaleidoscopeAction_->setCheckable(true);
   view->addSeparator();
   presentationAction_ = addCommand(view, QStringLiteral("&Präsentation"), QKeySequence(Qt::Key_F11),
                                    [this] { setPresentation(presentationAction_->isChecked()); });
@@ -224,11 +230,69 @@ void TFVelkora::setMorphShown(bool shown) {
                     {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_Right),
                      QKeySequence(Qt::Key_Home), QKeySequence(Qt::Key_End)});
     }
+    if (kaleidoscope_ != nullptr && kaleidoscope_->isVisible()) setKaleidoscopeShown(false);
     controller_.beginMorph();
     morph_->showPath(controller_.morphStops());
     placeBesideMainWindow(*morph_, *this);
     morph_->show();
     morph_->raise();
+  });
+}
+
+void TFVelkora::setKaleidoscopeShown(bool shown) {
+  guarded([this, shown] {
+    kaleidoscopeAction_->setChecked(shown);
+    if (!shown) {
+      if (kaleidoscope_ != nullptr) kaleidoscope_->hide();
+      controller_.endKaleidoscope();
+      updateViewButtons();
+      zeichnen();
+      properties_->follow(controller_.shownSolid());
+      return;
+    }
+    if (kaleidoscope_ == nullptr) {
+      kaleidoscope_ = std::make_unique<KaleidoscopeWindow>(
+          KaleidoscopeWindow::Actions{
+              [this](WythoffFamily family) { setKaleidoscopeFamily(family); },
+              [this](WythoffWeights weights) { setKaleidoscopeWeights(weights); },
+              [this](int position) { selectPosition(position); }},
+          this);
+      connect(kaleidoscope_.get(), &KaleidoscopeWindow::closed, this,
+              [this] { setKaleidoscopeShown(false); });
+      shareCommands(*kaleidoscope_, commands(),
+                    {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_Right),
+                     QKeySequence(Qt::Key_Up), QKeySequence(Qt::Key_Down)});
+    }
+    if (morph_ != nullptr && morph_->isVisible()) setMorphShown(false);
+    // Preset to the symmetry of the solid on show.
+    const SolidProperties properties =
+        computeProperties(velkora::shownSolid(state()), controller_.catalogue());
+    const WythoffFamily family = properties.rotationGroup == "T"   ? WythoffFamily::T
+                                 : properties.rotationGroup == "I" ? WythoffFamily::I
+                                                                   : WythoffFamily::O;
+    setKaleidoscopeFamily(family);
+    placeBesideMainWindow(*kaleidoscope_, *this);
+    kaleidoscope_->show();
+    kaleidoscope_->raise();
+  });
+}
+
+void TFVelkora::setKaleidoscopeFamily(WythoffFamily family) {
+  guarded([this, family] {
+    controller_.beginKaleidoscope(family);
+    kaleidoscope_->showFamily(family, controller_.kaleidoscopeStops());
+    updateViewButtons();
+    zeichnen();
+    properties_->follow(controller_.shownSolid());
+  });
+}
+
+void TFVelkora::setKaleidoscopeWeights(WythoffWeights weights) {
+  guarded([this, weights] {
+    controller_.setKaleidoscopeWeights(weights);
+    updateViewButtons();
+    zeichnen();
+    properties_->follow(controller_.shownSolid());
   });
 }
 
@@ -249,7 +313,7 @@ void TFVelkora::morphFollowsPick() {
 }
 
 void TFVelkora::updateViewButtons() {
-  const bool views = !controller_.morphing();
+  const bool views = !controller_.showingMoment();
   if (RadioB1.isEnabled() == views) return;
   for (QRadioButton* button : {&RadioB1, &RadioB2, &RadioB3})
     button->setEnabled(views);
@@ -258,14 +322,15 @@ void TFVelkora::updateViewButtons() {
     return;
   }
   const QString why = QStringLiteral(
-      "Während der Verwandlung hat der Körper im Allgemeinen weder Inkugel noch Umkugel; das "
-      "Bild zeigt das Polyeder. Bei t = 0 gelten die Ansichten wieder.");
+      "Der Körper der Verwandlung oder des Kaleidoskops hat im Allgemeinen weder Inkugel noch "
+      "Umkugel; das Bild zeigt das Polyeder. Mit dem gewählten Körper gelten die Ansichten "
+      "wieder.");
   for (QRadioButton* button : {&RadioB1, &RadioB2, &RadioB3})
     button->setToolTip(why);
 }
 
 ViewState TFVelkora::shownViewState() const {
-  return controller_.morphing() ? controller_.viewState(View::Polyhedron) : viewState();
+  return controller_.showingMoment() ? controller_.viewState(View::Polyhedron) : viewState();
 }
 
 void TFVelkora::showHelp() {

@@ -1,0 +1,107 @@
+// The kaleidoscope in the real window: Ctrl+K opens it on the family of the
+// solid on show; moving the point shows W in the solid's pose and reach with
+// the sphere views off; snapping, Shift and the arrow keys; a stop's button
+// picks that solid; the tour passes every stop; closing returns to the solid.
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "tests/ui/window_fixture.h"
+#include "ui/kaleidoscope_window.h"
+
+namespace velkora::test {
+namespace {
+
+double farthest(const Model& m) {
+  double r = 0.0;
+  for (int k = 0; k < m.vertexCount; ++k)
+    r = std::max(r, norm(m.vertices[static_cast<std::size_t>(k)]));
+  return r;
+}
+
+class KaleidoscopeWindowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    clickListEntry(3);  // the icosahedron: family I
+    for (int attempt = 0; attempt < 100 && QApplication::activeWindow() != window.get();
+         ++attempt) {
+      window->activateWindow();
+      QTest::qWait(10);
+    }
+  }
+  TriangleView& triangle() { return window->kaleidoscopeWindow()->triangle(); }
+};
+
+TEST_F(KaleidoscopeWindowTest, ThePointMakesTheSolidAndTheStopsPickTheirs) {
+  const std::vector<std::uint32_t> plain = window->frameBuffers().frame.pixels;
+  QTest::keyClick(window.get(), Qt::Key_K, Qt::ControlModifier);
+  ASSERT_NE(window->kaleidoscopeWindow(), nullptr);
+  auto* family =
+      window->kaleidoscopeWindow()->findChild<QComboBox*>(QStringLiteral("KaleidoscopeFamily"));
+  EXPECT_EQ(family->currentIndex(), static_cast<int>(WythoffFamily::I));
+  EXPECT_EQ(window->controller().kaleidoscopeStops().size(), 7u);
+  EXPECT_EQ(window->frameBuffers().frame.pixels, plain) << "opening alone changes nothing";
+
+  // A click inside the triangle, away from the stops: the solid of those
+  // weights, in the icosahedron's reach, polyhedron view only.
+  const WythoffWeights inside{0.2, 0.3, 0.5};
+  QTest::mouseClick(&triangle(), Qt::LeftButton, Qt::ShiftModifier,
+                    triangle().pointOf(inside).toPoint());
+  const WythoffWeights got = triangle().weights();
+  EXPECT_NEAR(got.a, 0.2, 0.02);
+  EXPECT_NEAR(got.c, 0.5, 0.02);
+  ASSERT_TRUE(window->controller().showingMoment());
+  const Model& shown = window->controller().shownModel();
+  EXPECT_EQ(shown.vertexCount, 120);
+  EXPECT_NEAR(farthest(shown), farthest(model()), 1e-9 * farthest(model()));
+  EXPECT_FALSE(control<QRadioButton>("RadioB2").isEnabled());
+  EXPECT_NE(window->frameBuffers().frame.pixels, plain);
+
+  // Near a stop the point snaps to it, and the solid is that stop's.
+  const KaleidoscopeStop& rhombi = window->controller().kaleidoscopeStops()[5];
+  QTest::mouseClick(&triangle(), Qt::LeftButton, Qt::NoModifier,
+                    (triangle().pointOf(rhombi.weights) + QPointF(4, 3)).toPoint());
+  EXPECT_EQ(window->controller().shownSolid().name, rhombi.name);
+  // With Shift it does not.
+  QTest::mouseClick(&triangle(), Qt::LeftButton, Qt::ShiftModifier,
+                    (triangle().pointOf(rhombi.weights) + QPointF(4, 3)).toPoint());
+  EXPECT_NE(window->controller().shownSolid().name, rhombi.name);
+  // The arrow keys move the point.
+  const WythoffWeights before = triangle().weights();
+  triangle().setFocus();
+  QTest::keyClick(&triangle(), Qt::Key_Left);
+  EXPECT_NE(triangle().weights().a, before.a);
+
+  // The tour visits every stop on its way round.
+  std::set<std::string> visited;
+  for (int tick = 0; tick < 100 * 9; ++tick) {
+    window->kaleidoscopeWindow()->tourTick();
+    visited.insert(window->controller().shownSolid().name);
+  }
+  for (const KaleidoscopeStop& stop : window->controller().kaleidoscopeStops())
+    EXPECT_TRUE(visited.count(stop.name) == 1) << stop.name;
+
+  // A stop's button picks its solid in the list.
+  auto* button =
+      window->kaleidoscopeWindow()->findChild<QPushButton*>(QStringLiteral("KaleidoscopeStop1"));
+  button->click();
+  EXPECT_EQ(window->selectedPosition(), window->controller().kaleidoscopeStops()[1].position);
+  EXPECT_FALSE(window->controller().showingMoment());
+  EXPECT_TRUE(control<QRadioButton>("RadioB2").isEnabled());
+
+  window->setKaleidoscopeShown(false);
+  EXPECT_EQ(window->controller().kaleidoscope(), nullptr);
+  EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+}
+
+}  // namespace
+}  // namespace velkora::test

@@ -1,0 +1,168 @@
+#include "ui/kaleidoscope_window.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace velkora {
+
+namespace {
+
+constexpr int kTickMs = 10;
+constexpr int kStepsPerLeg = 100;  // 1 s from one stop to the next
+constexpr double kSameWeight = 1e-6;
+
+bool sameWeights(WythoffWeights x, WythoffWeights y) {
+  return std::fabs(x.a - y.a) < kSameWeight && std::fabs(x.b - y.b) < kSameWeight &&
+         std::fabs(x.c - y.c) < kSameWeight;
+}
+
+// Nothing on side or corner: the inside. One weight 0: a side. Two: a corner.
+int zeroWeights(WythoffWeights w) {
+  return (w.a < kSameWeight ? 1 : 0) + (w.b < kSameWeight ? 1 : 0) + (w.c < kSameWeight ? 1 : 0);
+}
+
+}  // namespace
+
+KaleidoscopeWindow::KaleidoscopeWindow(Actions actions, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      actions_(std::move(actions)),
+      triangle_([this](WythoffWeights w) {
+        showStopName(w);
+        actions_.moveTo(w);
+      }) {
+  setObjectName(QStringLiteral("Kaleidoskop"));
+  setWindowTitle(QStringLiteral("Kaleidoskop"));
+  family_.setObjectName(QStringLiteral("KaleidoscopeFamily"));
+  family_.addItem(QStringLiteral("T: Tetraeder-Familie"));
+  family_.addItem(QStringLiteral("O: Oktaeder-Familie"));
+  family_.addItem(QStringLiteral("I: Ikosaeder-Familie"));
+  stopName_.setObjectName(QStringLiteral("KaleidoscopeStopName"));
+  tourButton_.setObjectName(QStringLiteral("KaleidoscopeTour"));
+  tourButton_.setText(QStringLiteral("Rundgang"));
+  timer_.setInterval(kTickMs);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(&family_);
+  layout->addWidget(&triangle_, 1);
+  layout->addWidget(&stopName_);
+  layout->addWidget(&stopButtons_);
+  auto* row = new QHBoxLayout;
+  row->addWidget(&tourButton_);
+  row->addStretch();
+  layout->addLayout(row);
+  new QGridLayout(&stopButtons_);
+  resize(420, 560);
+
+  connect(&family_, &QComboBox::activated, this, [this](int index) {
+    setTouring(false);
+    actions_.chooseFamily(static_cast<WythoffFamily>(index));
+  });
+  connect(&tourButton_, &QPushButton::clicked, this, [this] { setTouring(!touring()); });
+  connect(&timer_, &QTimer::timeout, this, [this] { tourTick(); });
+}
+
+void KaleidoscopeWindow::showFamily(WythoffFamily family,
+                                    const std::vector<KaleidoscopeStop>& stops) {
+  setTouring(false);
+  stops_ = stops;
+  family_.setCurrentIndex(static_cast<int>(family));
+  std::vector<TriangleView::Mark> marks;
+  for (const KaleidoscopeStop& stop : stops)
+    marks.push_back({stop.weights, QString::fromStdString(stop.name)});
+  triangle_.setMarks(marks);
+
+  auto* grid = static_cast<QGridLayout*>(stopButtons_.layout());
+  while (QLayoutItem* item = grid->takeAt(0)) {
+    delete item->widget();
+    delete item;
+  }
+  int k = 0;
+  for (const KaleidoscopeStop& stop : stops) {
+    auto* button = new QPushButton(QString::fromStdString(stop.name), &stopButtons_);
+    button->setObjectName(QStringLiteral("KaleidoscopeStop%1").arg(k));
+    button->setToolTip(QStringLiteral("Wählt diesen Körper in der Liste."));
+    const int position = stop.position;
+    connect(button, &QPushButton::clicked, this, [this, position] {
+      setTouring(false);
+      actions_.pickPosition(position);
+    });
+    grid->addWidget(button, k / 2, k % 2);
+    ++k;
+  }
+
+  // The tour: the corners and the stops on the sides in turn round the
+  // triangle, back to the start, then to the stop inside.
+  tour_.clear();
+  const std::vector<WythoffWeights> around = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {1, 0, 0}};
+  for (std::size_t corner = 0; corner + 1 < around.size(); ++corner) {
+    tour_.push_back(around[corner]);
+    for (const KaleidoscopeStop& stop : stops) {
+      const WythoffWeights w = stop.weights;
+      const bool onThisSide = zeroWeights(w) == 1 && ((corner == 0 && w.c < kSameWeight) ||
+                                                      (corner == 1 && w.a < kSameWeight) ||
+                                                      (corner == 2 && w.b < kSameWeight));
+      if (onThisSide) tour_.push_back(w);
+    }
+  }
+  tour_.push_back(around.back());
+  for (const KaleidoscopeStop& stop : stops) {
+    if (zeroWeights(stop.weights) == 0) tour_.push_back(stop.weights);
+  }
+  leg_ = 0;
+  stepInLeg_ = 0;
+  triangle_.placeQuietly({1, 0, 0});
+  showStopName(triangle_.weights());
+}
+
+void KaleidoscopeWindow::setTouring(bool on) {
+  if (on == touring()) return;
+  if (on) {
+    leg_ = 0;
+    stepInLeg_ = 0;
+    timer_.start();
+  } else {
+    timer_.stop();
+  }
+  tourButton_.setText(on ? QStringLiteral("Anhalten") : QStringLiteral("Rundgang"));
+}
+
+void KaleidoscopeWindow::tourTick() {
+  if (tour_.size() < 2) return;
+  const WythoffWeights from = tour_[leg_];
+  const WythoffWeights to = tour_[(leg_ + 1) % tour_.size()];
+  ++stepInLeg_;
+  if (stepInLeg_ >= kStepsPerLeg) {
+    triangle_.setWeights(to);  // exactly on the stop
+    stepInLeg_ = 0;
+    leg_ = (leg_ + 1) % tour_.size();
+    return;
+  }
+  const double s = static_cast<double>(stepInLeg_) / kStepsPerLeg;
+  triangle_.setWeights(*normalisedWeights(
+      from.a + (to.a - from.a) * s, from.b + (to.b - from.b) * s, from.c + (to.c - from.c) * s));
+}
+
+void KaleidoscopeWindow::showStopName(WythoffWeights weights) {
+  QString text = QStringLiteral("Gewichte %1 : %2 : %3")
+                     .arg(weights.a, 0, 'f', 3)
+                     .arg(weights.b, 0, 'f', 3)
+                     .arg(weights.c, 0, 'f', 3);
+  text.replace(QLatin1Char('.'), QLatin1Char(','));
+  for (const KaleidoscopeStop& stop : stops_) {
+    if (sameWeights(stop.weights, weights))
+      text += QStringLiteral(": ") + QString::fromStdString(stop.name);
+  }
+  stopName_.setText(text);
+}
+
+void KaleidoscopeWindow::closeEvent(QCloseEvent* event) {
+  setTouring(false);
+  emit closed();
+  event->accept();
+}
+
+}  // namespace velkora

@@ -1,0 +1,62 @@
+#pragma once
+// The kaleidoscope's triangle drawn large: its corners A, B, C, the stops as
+// labelled dots, and the generator point that the user drags or moves with the
+// arrow keys. The point snaps to a stop within a few pixels unless Shift is
+// held. Positions are barycentric weights of the corners.
+
+#include <array>
+#include <functional>
+#include <vector>
+
+#include <QPointF>
+#include <QString>
+#include <QWidget>
+
+#include "base/wythoff.h"
+
+namespace velkora {
+
+class TriangleView : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr double kSnapPixels = 8.0;
+  static constexpr double kKeyStep = 0.02;  // weight moved by one arrow key press
+
+  struct Mark {
+    WythoffWeights weights;
+    QString label;
+  };
+
+  explicit TriangleView(std::function<void(WythoffWeights)> moved, QWidget* parent = nullptr);
+
+  void setMarks(std::vector<Mark> marks);
+  const std::vector<Mark>& marks() const { return marks_; }
+  // Puts the point at weights (as given) and reports it.
+  void setWeights(WythoffWeights weights);
+  WythoffWeights weights() const { return weights_; }
+  // Puts the point at weights without reporting it.
+  void placeQuietly(WythoffWeights weights);
+
+  // Where weights are drawn, and the weights of a place (outside the
+  // triangle: its nearest point in it). With snap, a place within
+  // kSnapPixels of a mark is that mark.
+  QPointF pointOf(WythoffWeights weights) const;
+  WythoffWeights weightsAt(QPointF place, bool snap) const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  QSize sizeHint() const override { return {360, 320}; }
+
+ private:
+  std::array<QPointF, 3> corners() const;
+
+  std::function<void(WythoffWeights)> moved_;
+  std::vector<Mark> marks_;
+  WythoffWeights weights_;
+};
+
+}  // namespace velkora
