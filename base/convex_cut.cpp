@@ -1,6 +1,7 @@
 #include "base/convex_cut.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numeric>
 
@@ -134,9 +135,13 @@ void ConvexCutter::closeCut(Vec3 normal, double offset, int label) {
     nextCorners_.push_back(p);
 }
 
-Polyhedron ConvexCutter::result(std::vector<int>* labels) const {
-  if (labels != nullptr) labels->clear();
-  // Edges shorter than the tolerance join their ends (union-find by the lower index).
+std::size_t ConvexCutter::faceEnd(std::size_t f) const {
+  return f + 1 < faceStart_.size() ? static_cast<std::size_t>(faceStart_[f + 1]) : corners_.size();
+}
+
+std::vector<int> ConvexCutter::mergedVertices() const {
+  // Edges shorter than the tolerance join their ends (union-find by the lower
+  // index); every entry ends up naming its group's lowest vertex.
   std::vector<int> root(vertices_.size());
   std::iota(root.begin(), root.end(), 0);
   const auto find = [&](int v) {
@@ -144,11 +149,7 @@ Polyhedron ConvexCutter::result(std::vector<int>* labels) const {
       v = root[static_cast<std::size_t>(v)];
     return v;
   };
-  const std::size_t faceCount = faceStart_.size();
-  const auto faceEnd = [&](std::size_t f) {
-    return f + 1 < faceCount ? static_cast<std::size_t>(faceStart_[f + 1]) : corners_.size();
-  };
-  for (std::size_t f = 0; f < faceCount; ++f) {
+  for (std::size_t f = 0; f < faceStart_.size(); ++f) {
     const std::size_t begin = static_cast<std::size_t>(faceStart_[f]);
     const std::size_t end = faceEnd(f);
     for (std::size_t i = begin; i < end; ++i) {
@@ -160,42 +161,41 @@ Polyhedron ConvexCutter::result(std::vector<int>* labels) const {
       }
     }
   }
+  for (int& r : root)
+    r = find(r);
+  return root;
+}
 
+std::vector<Vec3> ConvexCutter::mergedPositions(const std::vector<int>& root) const {
   // A merged vertex goes where the planes of its faces meet best (least
   // squares): what rounding split into several near points becomes one point
   // on all of its faces, so that they stay flat.
   std::vector<Vec3> position(vertices_);
   std::vector<bool> merged(vertices_.size(), false);
   for (std::size_t v = 0; v < vertices_.size(); ++v) {
-    if (root[v] != static_cast<int>(v))
-      merged[static_cast<std::size_t>(find(static_cast<int>(v)))] = true;
+    if (root[v] != static_cast<int>(v)) merged[static_cast<std::size_t>(root[v])] = true;
   }
   struct Meeting {
-    double m[3][3] = {};  // the sum of n n^T over the vertex's faces
-    Vec3 r;               // the sum of n d
+    std::array<Vec3, 3> columns{};  // the sum of n n^T over the vertex's faces
+    Vec3 r;                         // the sum of n d
     int lastFace = -1;
   };
   std::vector<Meeting> meeting(vertices_.size());
-  for (std::size_t f = 0; f < faceCount; ++f) {
+  for (std::size_t f = 0; f < faceStart_.size(); ++f) {
     const Plane& plane = planes_[f];
-    const double n[3] = {plane.normal.x, plane.normal.y, plane.normal.z};
+    const Vec3 n = plane.normal;
     for (std::size_t i = static_cast<std::size_t>(faceStart_[f]); i < faceEnd(f); ++i) {
-      const std::size_t v = static_cast<std::size_t>(find(corners_[i]));
-      if (!merged[v] || meeting[v].lastFace == static_cast<int>(f)) continue;
-      meeting[v].lastFace = static_cast<int>(f);
-      for (int a = 0; a < 3; ++a) {
-        for (int b = 0; b < 3; ++b)
-          meeting[v].m[a][b] += n[a] * n[b];
-      }
-      meeting[v].r = meeting[v].r + plane.normal * plane.offset;
+      const std::size_t v = static_cast<std::size_t>(root[static_cast<std::size_t>(corners_[i])]);
+      Meeting& at = meeting[v];
+      if (!merged[v] || at.lastFace == static_cast<int>(f)) continue;
+      at.lastFace = static_cast<int>(f);
+      at.columns = {at.columns[0] + n * n.x, at.columns[1] + n * n.y, at.columns[2] + n * n.z};
+      at.r = at.r + n * plane.offset;
     }
   }
   for (std::size_t v = 0; v < vertices_.size(); ++v) {
     if (!merged[v]) continue;
-    const auto& m = meeting[v].m;
-    const Vec3 c0{m[0][0], m[1][0], m[2][0]};
-    const Vec3 c1{m[0][1], m[1][1], m[2][1]};
-    const Vec3 c2{m[0][2], m[1][2], m[2][2]};
+    const auto& [c0, c1, c2] = meeting[v].columns;
     const double det = dot(c0, cross(c1, c2));
     // Fewer than three independent planes leave the point where it is.
     if (!(std::fabs(det) > 1e-6)) continue;
@@ -203,14 +203,20 @@ Polyhedron ConvexCutter::result(std::vector<int>* labels) const {
     position[v] = {dot(r, cross(c1, c2)) / det, dot(c0, cross(r, c2)) / det,
                    dot(c0, cross(c1, r)) / det};
   }
+  return position;
+}
 
+Polyhedron ConvexCutter::result(std::vector<int>* labels) const {
+  if (labels != nullptr) labels->clear();
+  const std::vector<int> root = mergedVertices();
+  const std::vector<Vec3> position = mergedPositions(root);
   Polyhedron out;
   std::vector<int> renumbered(vertices_.size(), -1);
   std::vector<int> face;
-  for (std::size_t f = 0; f < faceCount; ++f) {
+  for (std::size_t f = 0; f < faceStart_.size(); ++f) {
     face.clear();
     for (std::size_t i = static_cast<std::size_t>(faceStart_[f]); i < faceEnd(f); ++i) {
-      const int v = find(corners_[i]);
+      const int v = root[static_cast<std::size_t>(corners_[i])];
       if (face.empty() || face.back() != v) face.push_back(v);
     }
     while (face.size() > 1 && face.front() == face.back())

@@ -6,6 +6,7 @@
 // edges shorter than the tolerance are merged away, the merged vertex put
 // where its faces' planes meet best.
 
+#include <cstddef>
 #include <utility>
 #include <vector>
 
@@ -37,6 +38,11 @@ class ConvexCutter {
     int vertex = 0;
   };
   int crossingVertex(int a, int b);
+  std::size_t faceEnd(std::size_t face) const;
+  // Per vertex the lowest vertex it is merged with (itself when none).
+  std::vector<int> mergedVertices() const;
+  // The vertices' positions, merged ones where their faces' planes meet.
+  std::vector<Vec3> mergedPositions(const std::vector<int>& root) const;
   void closeCut(Vec3 normal, double offset, int label);
 
   struct Plane {

@@ -20,23 +20,12 @@
 namespace velkora::test {
 namespace {
 
-double farthest(const Model& m) {
-  double r = 0.0;
-  for (int k = 0; k < m.vertexCount; ++k)
-    r = std::max(r, norm(m.vertices[static_cast<std::size_t>(k)]));
-  return r;
-}
-
 class KaleidoscopeWindowTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
     clickListEntry(3);  // the icosahedron: family I
-    for (int attempt = 0; attempt < 100 && QApplication::activeWindow() != window.get();
-         ++attempt) {
-      window->activateWindow();
-      QTest::qWait(10);
-    }
+    activateMainWindow();
   }
   TriangleView& triangle() { return window->kaleidoscopeWindow()->triangle(); }
 };
@@ -62,7 +51,7 @@ TEST_F(KaleidoscopeWindowTest, ThePointMakesTheSolidAndTheStopsPickTheirs) {
   ASSERT_TRUE(window->controller().showingMoment());
   const Model& shown = window->controller().shownModel();
   EXPECT_EQ(shown.vertexCount, 120);
-  EXPECT_NEAR(farthest(shown), farthest(model()), 1e-9 * farthest(model()));
+  EXPECT_NEAR(farthestVertex(shown), farthestVertex(model()), 1e-9 * farthestVertex(model()));
   EXPECT_FALSE(control<QRadioButton>("RadioB2").isEnabled());
   EXPECT_NE(window->frameBuffers().frame.pixels, plain);
 

@@ -20,23 +20,12 @@
 namespace velkora::test {
 namespace {
 
-double farthest(const Model& m) {
-  double r = 0.0;
-  for (int k = 0; k < m.vertexCount; ++k)
-    r = std::max(r, norm(m.vertices[static_cast<std::size_t>(k)]));
-  return r;
-}
-
 class MorphWindowTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
     clickListEntry(1);  // the cube
-    for (int attempt = 0; attempt < 100 && QApplication::activeWindow() != window.get();
-         ++attempt) {
-      window->activateWindow();
-      QTest::qWait(10);
-    }
+    activateMainWindow();
   }
   std::vector<std::uint32_t> frame() const { return window->frameBuffers().frame.pixels; }
   QPushButton& stopButton(int k) {
@@ -74,7 +63,7 @@ TEST_F(MorphWindowTest, TheCubeTurnsIntoItsDualAndBack) {
   EXPECT_EQ(shown.vertexCount, 12);
   EXPECT_EQ(shown.faceCount, 14);
   // The picture neither jumps nor pumps: the farthest vertex stays where it was.
-  EXPECT_NEAR(farthest(shown), farthest(model()), 1e-9 * farthest(model()));
+  EXPECT_NEAR(farthestVertex(shown), farthestVertex(model()), 1e-9 * farthestVertex(model()));
   EXPECT_NE(frame(), plain);
   for (const char* name : {"RadioB1", "RadioB2", "RadioB3"}) {
     EXPECT_FALSE(control<QRadioButton>(name).isEnabled()) << name;

@@ -40,6 +40,13 @@ Model turnedCopy(const Model& model, double a, double b, double c) {
   return copy;
 }
 
+double farthestVertex(const Model& model) {
+  double farthest = 0.0;
+  for (int k = 0; k < model.vertexCount; ++k)
+    farthest = std::max(farthest, norm(model.vertices[static_cast<std::size_t>(k)]));
+  return farthest;
+}
+
 bool hasInk(const Bitmap& picture) {
   return std::any_of(picture.pixels.begin(), picture.pixels.end(),
                      [](std::uint32_t pixel) { return (pixel & 0xFFFFFFu) != 0xFFFFFFu; });
@@ -61,6 +68,13 @@ void WindowTest::SetUp() {
 void WindowTest::TearDown() {
   EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
   window.reset();
+}
+
+void WindowTest::activateMainWindow() {
+  for (int attempt = 0; attempt < 100 && QApplication::activeWindow() != window.get(); ++attempt) {
+    window->activateWindow();
+    QTest::qWait(10);
+  }
 }
 
 void WindowTest::clickListEntry(int row) {

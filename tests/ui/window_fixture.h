@@ -23,6 +23,9 @@ double pointDistance(const Model& a, const Model& b);
 // A copy of model turned once by drehen(a, b, c).
 Model turnedCopy(const Model& model, double a, double b, double c);
 
+// The largest distance of a vertex from the centre, in the model's pixels.
+double farthestVertex(const Model& model);
+
 // Whether any pixel of the picture is not white.
 bool hasInk(const Bitmap& picture);
 
@@ -41,6 +44,9 @@ class WindowTest : public ::testing::Test {
     if (found == nullptr) throw std::logic_error(std::string("no control ") + name);
     return *found;
   }
+
+  // Makes the main window the active one (its shortcuts need it).
+  void activateMainWindow();
 
   // Clicks list entry row as a user would.
   void clickListEntry(int row);
