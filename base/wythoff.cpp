@@ -164,11 +164,11 @@ std::vector<WythoffWeights> Kaleidoscope::uniformWeights() const {
   for (std::size_t k = 0; k < 3; ++k)
     share[k] = 1.0 / std::fabs(dot(mirrors_[k], corners_[k]));
   std::vector<WythoffWeights> uniform;
-  for (const auto& used : {std::array{1, 0, 0}, std::array{0, 1, 0}, std::array{0, 0, 1},
-                           std::array{1, 1, 0}, std::array{0, 1, 1}, std::array{1, 0, 1},
-                           std::array{1, 1, 1}}) {
-    uniform.push_back(*normalisedWeights(used[0] * share[0], used[1] * share[1],
-                                         used[2] * share[2]));
+  for (const auto& used :
+       {std::array{1, 0, 0}, std::array{0, 1, 0}, std::array{0, 0, 1}, std::array{1, 1, 0},
+        std::array{0, 1, 1}, std::array{1, 0, 1}, std::array{1, 1, 1}}) {
+    uniform.push_back(
+        *normalisedWeights(used[0] * share[0], used[1] * share[1], used[2] * share[2]));
   }
   return uniform;
 }

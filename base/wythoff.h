@@ -60,7 +60,7 @@ class Kaleidoscope {
   std::array<Vec3, 3> corners_{};
   std::array<Vec3, 3> mirrors_{};  // unit normals of the mirrors BC, CA, AB (opposite A, B, C)
   std::vector<std::array<Vec3, 3>> symmetries_;  // each as the images of the x, y and z axes
-  std::vector<Vec3> faceNormals_;  // every image of A, B and C, once
+  std::vector<Vec3> faceNormals_;                // every image of A, B and C, once
   int order_ = 0;
 };
 
