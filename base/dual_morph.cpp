@@ -72,8 +72,18 @@ DualMorph::DualMorph(const Polyhedron& solid) {
     faceOffsets_.push_back(dot(n, cornerMean(start_.vertices, face)));
   }
   events_ = findEvents();
+  // Every event's shape and every stretch between two events is cut here,
+  // once: afterwards M(t) costs a copy at an event and three-by-three solves
+  // in a stretch.
   stretches_.resize(events_.size() - 1);
   eventShapes_.resize(events_.size());
+  for (std::size_t k = 0; k < events_.size(); ++k) {
+    eventShapes_[k] = cut(events_[k], nullptr);
+    if (k + 1 == events_.size()) break;
+    std::vector<int> labels;
+    const Polyhedron shape = cut((events_[k] + events_[k + 1]) / 2.0, &labels);
+    stretches_[k] = buildStretch(shape, labels);
+  }
 }
 
 double DualMorph::scaleAt(double t) const {
@@ -146,24 +156,16 @@ Polyhedron DualMorph::at(double t) const {
   constexpr double kMargin = 1e-4;
   const auto event = std::lower_bound(events_.begin(), events_.end(), t);
   if (event != events_.end() && *event == t) {
-    std::optional<Polyhedron>& kept =
-        eventShapes_[static_cast<std::size_t>(event - events_.begin())];
-    if (!kept) kept = cut(t, nullptr);
-    return *kept;
+    return *eventShapes_[static_cast<std::size_t>(event - events_.begin())];
   }
   const auto next = std::upper_bound(events_.begin(), events_.end(), t);
   if (next == events_.begin() || next == events_.end() || t - *(next - 1) < kMargin ||
       *next - t < kMargin) {
     return cut(t, nullptr);
   }
-  std::optional<Stretch>& stretch =
+  const std::optional<Stretch>& stretch =
       stretches_[static_cast<std::size_t>(next - events_.begin()) - 1];
-  if (!stretch) {
-    std::vector<int> labels;
-    Polyhedron shape = cut(t, &labels);
-    stretch = buildStretch(shape, labels);
-    return shape;
-  }
+  if (!stretch) return cut(t, nullptr);
   const double s = scaleAt(t);
   Polyhedron shape = stretch->shape;
   for (std::size_t v = 0; v < shape.vertices.size(); ++v) {

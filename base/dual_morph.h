@@ -44,9 +44,9 @@ class DualMorph {
   // M(t) for t in [0, 1] (t is clamped): the vertices that coincide within
   // kMorphMergeTolerance are one, faces counter-clockwise from outside.
   // Between two events the faces stay the same and every vertex is where the
-  // same three planes meet: each stretch's shape is kept once cut, and a t in
-  // it costs three-by-three solves only; M at an event itself is kept whole.
-  // Not for use from several threads.
+  // same three planes meet: each stretch's shape is cut once, on
+  // construction, and a t in it costs three-by-three solves only; M at an
+  // event itself is kept whole.
   Polyhedron at(double t) const;
 
   // The points where P's edges touch the midsphere, one per edge.
@@ -83,8 +83,8 @@ class DualMorph {
   std::vector<Vec3> faceNormals_;  // P's faces, unit
   std::vector<double> faceOffsets_;
   std::vector<double> events_;
-  mutable std::vector<std::optional<Stretch>> stretches_;  // between events k and k + 1
-  mutable std::vector<std::optional<Polyhedron>> eventShapes_;
+  std::vector<std::optional<Stretch>> stretches_;  // between events k and k + 1
+  std::vector<std::optional<Polyhedron>> eventShapes_;
 };
 
 }  // namespace velkora
