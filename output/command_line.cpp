@@ -59,6 +59,11 @@ const QCommandLineOption kMorph(
     QStringLiteral("With an export or --properties: the solid on its way into its dual, at T from "
                    "0 (the solid) to 1 (the dual)."),
     QStringLiteral("T"));
+const QCommandLineOption kFold(
+    QStringLiteral("fold"),
+    QStringLiteral("With --export-picture: the solid's paper net folded to F, from 0 (flat, "
+                   "facing the viewer) to 1 (closed on the solid)."),
+    QStringLiteral("F"));
 const QCommandLineOption kWythoff(
     QStringLiteral("wythoff"),
     QStringLiteral("Instead of --solid, with an export or --properties: the kaleidoscope's solid "
@@ -88,7 +93,7 @@ void addOptions(QCommandLineParser& parser) {
   for (const QCommandLineOption* option :
        {&kSolid, &kView, &kMarks, &kScale, &kExportPicture, &kExportSolid, &kSizeMm, &kProperties,
         &kJson, &kExportNet, &kPaper, &kEdgeMm, &kNoTabs, &kMorph, &kMorphStops, &kWythoff, &kAt,
-        &kWythoffStops}) {
+        &kWythoffStops, &kFold}) {
     parser.addOption(*option);
   }
 }
@@ -114,12 +119,13 @@ double positiveNumber(const QCommandLineParser& parser, const QCommandLineOption
   return value;
 }
 
-// A morph parameter: a number from 0 to 1.
-double parseMorph(const QString& text) {
+// A morph parameter or fold stage: a number from 0 to 1.
+double parseUnitNumber(const QString& text, const char* option) {
   bool ok = false;
   const double value = text.trimmed().toDouble(&ok);
   if (!ok || !(value >= 0.0 && value <= 1.0)) {
-    throw EUsageError("--morph: expected a number from 0 to 1, got '" + text.toStdString() + "'");
+    throw EUsageError(std::string("--") + option + ": expected a number from 0 to 1, got '" +
+                      text.toStdString() + "'");
   }
   return value;
 }
@@ -344,7 +350,16 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
         "--view: the kaleidoscope's solid has no inner or outer sphere; only "
         "polyeder works with --wythoff");
   }
-  if (parser.isSet(kMorph)) request.morph = parseMorph(parser.value(kMorph));
+  if (parser.isSet(kMorph)) request.morph = parseUnitNumber(parser.value(kMorph), "morph");
+  requireOnlyWith(parser, kFold, picture, "--export-picture");
+  if (parser.isSet(kFold)) {
+    request.fold = parseUnitNumber(parser.value(kFold), "fold");
+    if (request.view != View::Polyhedron || parser.isSet(kMarks)) {
+      throw EUsageError(
+          "--fold: the folding net is drawn without spheres and corner marks; leave out --view "
+          "and --marks");
+    }
+  }
   if (request.morph && *request.morph > 0.0 && request.view != View::Polyhedron) {
     throw EUsageError(
         "--view: the solid on its way into its dual has no inner or outer sphere; "

@@ -48,6 +48,7 @@ struct CliRequest {
   std::optional<double> edgeMm;
   bool tabs = true;
   std::optional<double> morph;  // --morph: the exports show the morph into the dual at this t
+  std::optional<double> fold;   // --fold: the picture shows the solid's net folded this far
   // --wythoff with --at, or --wythoff-stops: the kaleidoscope's family and weights.
   std::optional<WythoffFamily> wythoff;
   std::optional<WythoffWeights> at;

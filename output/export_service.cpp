@@ -88,6 +88,11 @@ void exportPicture(const QString& path, const Model& model, const ViewState& vie
   saveFileAtomically(path, pngBytes(composePicture(model, view, logicalSize, scale)));
 }
 
+void exportFoldPicture(const QString& path, const Solid& solid, const Model& model, double f,
+                       QSize logicalSize, int scale) {
+  saveFileAtomically(path, pngBytes(composeFoldPicture(solid, model, f, logicalSize, scale)));
+}
+
 void exportSolid(const QString& path, const Solid& solid, const Polyhedron& geometry,
                  double diameterMm) {
   const std::optional<MeshFormat> format = meshFormatFromPath(path.toStdString());

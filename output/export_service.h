@@ -52,6 +52,11 @@ std::unique_ptr<Model> startModel(const Solid& solid);
 void exportPicture(const QString& path, const Model& model, const ViewState& view,
                    QSize logicalSize, int scale);
 
+// The paper net of solid (shown by model) folded to stage f, as PNG. Throws
+// what composeFoldPicture throws and EWriteError.
+void exportFoldPicture(const QString& path, const Solid& solid, const Model& model, double f,
+                       QSize logicalSize, int scale);
+
 // The geometry (a pose of solid, in catalogue units) as STL, OBJ or OFF by the
 // path's suffix, scaled to a circumscribed diameter of diameterMm and named
 // with the solid's name. Throws EExportFormat (nothing

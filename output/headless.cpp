@@ -73,6 +73,11 @@ void run(const CliRequest& request, const CatalogueTexts& texts, QTextStream& ou
   switch (request.action) {
     case CliAction::ExportPicture: {
       const Subject subject = subjectOf(request, texts);
+      if (request.fold) {
+        exportFoldPicture(request.file, subject.solid, *subject.model, *request.fold,
+                          QSize(kDrawingWidth, kDrawingHeight), request.scale);
+        break;
+      }
       exportPicture(request.file, *subject.model, ViewState{request.view, request.marks},
                     QSize(kDrawingWidth, kDrawingHeight), request.scale);
       break;

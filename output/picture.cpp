@@ -6,10 +6,14 @@
 #include <QBuffer>
 
 #include "base/errors.h"
+#include "folding/folding_net.h"
+#include "render/depth_picture.h"
 
 namespace velkora {
 
-QImage composePicture(const Model& model, const ViewState& view, QSize logicalSize, int scale) {
+namespace {
+
+void checkPictureSize(QSize logicalSize, int scale) {
   if (logicalSize.width() <= 0 || logicalSize.height() <= 0) {
     throw Error("Bildgröße " + std::to_string(logicalSize.width()) + " x " +
                 std::to_string(logicalSize.height()) + " ist leer");
@@ -17,19 +21,42 @@ QImage composePicture(const Model& model, const ViewState& view, QSize logicalSi
   if (scale < 1 || scale > 4) {
     throw Error("Bildmaßstab " + std::to_string(scale) + " liegt nicht zwischen 1 und 4");
   }
+}
+
+// The frame's pixels are laid out as Format_RGB32; copied row by row so the
+// image owns its memory whatever its line padding.
+QImage imageOf(const Bitmap& frame) {
+  QImage picture(frame.width, frame.height, QImage::Format_RGB32);
+  const auto rowBytes = static_cast<std::size_t>(frame.width) * sizeof(std::uint32_t);
+  for (int y = 0; y < frame.height; ++y) {
+    std::memcpy(picture.scanLine(y),
+                frame.pixels.data() + static_cast<std::size_t>(y) * frame.width, rowBytes);
+  }
+  return picture;
+}
+
+}  // namespace
+
+QImage composePicture(const Model& model, const ViewState& view, QSize logicalSize, int scale) {
+  checkPictureSize(logicalSize, scale);
   const QSize size = logicalSize * scale;
   FrameBuffers buffers;
   composeFrame(model, view, size.width(), size.height(), buffers, scale);
+  return imageOf(buffers.frame);
+}
 
-  // The frame's pixels are laid out as Format_RGB32; copied row by row so the
-  // image owns its memory whatever its line padding.
-  QImage picture(size, QImage::Format_RGB32);
-  const auto rowBytes = static_cast<std::size_t>(size.width()) * sizeof(std::uint32_t);
-  for (int y = 0; y < size.height(); ++y) {
-    std::memcpy(picture.scanLine(y),
-                buffers.frame.pixels.data() + static_cast<std::size_t>(y) * size.width(), rowBytes);
-  }
-  return picture;
+QImage composeFoldPicture(const Solid& solid, const Model& model, double f, QSize logicalSize,
+                          int scale) {
+  checkPictureSize(logicalSize, scale);
+  const QSize size = logicalSize * scale;
+  FoldingNet net(solid);
+  net.faceViewer(model);
+  DepthScene scene;
+  net.scene(f, model, scene);
+  Bitmap frame;
+  std::vector<float> depth;
+  composeDepthPicture(scene, size.width(), size.height(), frame, depth, scale);
+  return imageOf(frame);
 }
 
 QByteArray pngBytes(const QImage& image) {

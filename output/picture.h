@@ -9,6 +9,7 @@
 #include <QSize>
 
 #include "model/model.h"
+#include "model/solid.h"
 #include "render/frame.h"
 
 namespace velkora {
@@ -19,6 +20,12 @@ inline constexpr int kPictureScales[] = {1, 2, 4};
 // Composes model at logicalSize * scale device pixels. Needs a non-empty size
 // and 1 <= scale <= 4; throws velkora::Error otherwise.
 QImage composePicture(const Model& model, const ViewState& view, QSize logicalSize, int scale);
+
+// The paper net of solid, shown by model in its pose and size, folded to
+// stage f (0 flat, 1 closed) and composed like composePicture. Throws what
+// FoldingNet throws, and velkora::Error for an empty size or a bad scale.
+QImage composeFoldPicture(const Solid& solid, const Model& model, double f, QSize logicalSize,
+                          int scale);
 
 // The image as PNG file bytes. Throws velkora::Error if encoding fails.
 QByteArray pngBytes(const QImage& image);

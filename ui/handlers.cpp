@@ -136,6 +136,8 @@ void TFVelkora::composeCurrentFrame() {
   const int scale = pixelScale();
   controller_.compose(viewState().view, PB1.width() * scale, PB1.height() * scale, scale);
   PB1.setPictureScale(scale);
+  showFoldLabels();
+  checkFold();
 }
 
 int TFVelkora::pixelScale() const {

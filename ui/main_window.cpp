@@ -15,6 +15,7 @@
 
 #include "ui/app_icon.h"
 #include "ui/export_commands.h"
+#include "ui/fold_window.h"
 #include "ui/glyphs.h"
 #include "ui/kaleidoscope_window.h"
 #include "ui/morph_window.h"

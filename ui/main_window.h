@@ -44,6 +44,7 @@ class PropertiesCommand;
 class PropertiesWindow;
 class MorphWindow;
 class KaleidoscopeWindow;
+class FoldWindow;
 
 // What presentation mode changed in the window, to be restored when it ends
 // (the zoom is the controller's).
@@ -143,6 +144,11 @@ class TFVelkora : public QWidget {
   void setKaleidoscopeFamily(WythoffFamily family);
   void setKaleidoscopeWeights(WythoffWeights weights);
   KaleidoscopeWindow* kaleidoscopeWindow() const { return kaleidoscope_.get(); }
+  // The folding net: its window shown (the picture shows the net of the
+  // solid on show, flat) or hidden (back to the solid), and a new stage.
+  void setFoldShown(bool shown);
+  void setFoldStage(double f);
+  FoldWindow* foldWindow() const { return fold_.get(); }
   ViewState shownViewState() const;
 
   // File commands. The ...To variants do the work without any dialog.
@@ -178,6 +184,10 @@ class TFVelkora : public QWidget {
   void updateViewButtons();
   // Composes the current model into the frame buffers at the pixel scale.
   void composeCurrentFrame();
+  // The folding net's cut numbers over the picture, or none.
+  void showFoldLabels();
+  // Closes the fold window when the net could not follow the solid on show.
+  void checkFold();
   // A command with its shortcut, kept by the window and shown in menu (if any).
   QAction* addCommand(QMenu* menu, const QString& text, const QKeySequence& key,
                       const std::function<void()>& body);
@@ -197,12 +207,14 @@ class TFVelkora : public QWidget {
   std::unique_ptr<PropertiesCommand> properties_;
   std::unique_ptr<MorphWindow> morph_;
   std::unique_ptr<KaleidoscopeWindow> kaleidoscope_;
+  std::unique_ptr<FoldWindow> fold_;
 
   QMenuBar menuBar_{this};
   QList<QAction*> commands_;
   QAction* propertiesAction_ = nullptr;
   QAction* morphAction_ = nullptr;
   QAction* kaleidoscopeAction_ = nullptr;
+  QAction* foldAction_ = nullptr;
   QAction* presentationAction_ = nullptr;
   QAction* columnAction_ = nullptr;
   QAction* leavePresentationAction_ = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/paint_box.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,6 +18,8 @@ void PaintBox::setPicture(const Bitmap* picture) {
   picture_ = picture;
   update();
 }
+
+void PaintBox::setLabels(std::vector<PictureLabel> labels) { labels_ = std::move(labels); }
 
 void PaintBox::setPictureScale(int scale) { pictureScale_ = scale < 1 ? 1 : scale; }
 
@@ -38,6 +41,19 @@ void PaintBox::paintEvent(QPaintEvent* /*event*/) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform,
                           devicePixelRatioF() != static_cast<qreal>(pictureScale_));
     painter.drawImage(0, 0, image);
+  }
+  if (labels_.empty()) return;
+  painter.setRenderHint(QPainter::Antialiasing);
+  QFont font = painter.font();
+  font.setPixelSize(11);
+  painter.setFont(font);
+  const QFontMetricsF metrics(font);
+  for (const PictureLabel& label : labels_) {
+    QRectF box = metrics.boundingRect(label.text).adjusted(-2, 0, 2, 0);
+    box.moveCenter(label.at);
+    painter.fillRect(box, QColor(255, 255, 255, 200));
+    painter.setPen(Qt::black);
+    painter.drawText(box, Qt::AlignCenter, label.text);
   }
 }
 

@@ -1,14 +1,25 @@
 #pragma once
 // PB1, the drawing surface. Its paint event only copies the finished picture
 // (a Bitmap wrapped as a QImage, not copied); its mouse, wheel and resize
-// events are passed on as signals. No rule of the program lives here.
+// events are passed on as signals; short labels (the folding net's cut
+// numbers) can be set to be written over it. No rule of the program lives here.
+
+#include <vector>
 
 #include <QPoint>
+#include <QPointF>
+#include <QString>
 #include <QWidget>
 
 #include "render/bitmap.h"
 
 namespace velkora {
+
+// A text centred on a point of the surface (logical pixels).
+struct PictureLabel {
+  QPointF at;
+  QString text;
+};
 
 class PaintBox : public QWidget {
   Q_OBJECT
@@ -21,6 +32,9 @@ class PaintBox : public QWidget {
   // Device pixels per logical pixel of the picture (1 at 100 %). A picture
   // composed at a larger scale than the screen's is shown smoothly reduced.
   void setPictureScale(int scale);
+  // Labels written over the picture until the next call; empty for none.
+  void setLabels(std::vector<PictureLabel> labels);
+  const std::vector<PictureLabel>& labels() const { return labels_; }
 
  signals:
   void pressed(Qt::MouseButton button, QPoint position);
@@ -40,6 +54,7 @@ class PaintBox : public QWidget {
  private:
   const Bitmap* picture_ = nullptr;
   int pictureScale_ = 1;
+  std::vector<PictureLabel> labels_;
 };
 
 }  // namespace velkora

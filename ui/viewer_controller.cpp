@@ -174,7 +174,43 @@ void ViewerController::endPresentation() {
   }
 }
 
+void ViewerController::beginFold() {
+  foldProblem_.clear();
+  auto fold = std::make_unique<FoldingNet>(shownSolid());
+  fold->faceViewer(shownModel());
+  fold_ = std::move(fold);
+  foldStage_ = 0.0;
+}
+
+void ViewerController::endFold() {
+  fold_.reset();
+  foldLabels_.clear();
+}
+
+void ViewerController::followShownSolid() {
+  if (fold_ == nullptr || fold_->solid().geometry.vertices == shownSolid().geometry.vertices)
+    return;
+  try {
+    auto fold = std::make_unique<FoldingNet>(shownSolid());
+    fold->faceViewer(shownModel());
+    fold_ = std::move(fold);
+  } catch (const Error& error) {
+    foldProblem_ = error.what();
+    endFold();
+  }
+}
+
 void ViewerController::compose(View view, int width, int height, int scale) {
+  followShownSolid();
+  if (fold_ != nullptr) {
+    const Model& shown = shownModel();
+    fold_->scene(foldStage_, shown, foldScene_);
+    composeDepthPicture(foldScene_, width, height, buffers_.frame, foldDepth_, scale);
+    foldLabels_.clear();
+    if (foldLabelsOn_)
+      foldLabels_ = fold_->labels(foldStage_, shown, foldDepth_, width, height, scale);
+    return;
+  }
   ViewState shown = viewState(moment_ ? View::Polyhedron : view);
   if (morph_ != nullptr && touchMarks_) {
     touchPoints_ =

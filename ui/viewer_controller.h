@@ -6,14 +6,17 @@
 // mode's fit and restore. Qt-free; the window reads its controls, calls these
 // and shows the frame. Does not know list positions, captions or timers.
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "base/dual_morph.h"
 #include "base/wythoff.h"
+#include "folding/folding_net.h"
 #include "model/kaleidoscope_solid.h"
 #include "model/morph_solid.h"
 #include "motion/wheel.h"
@@ -65,6 +68,24 @@ class ViewerController {
   bool showingMoment() const { return moment_.has_value(); }
   double morphParameter() const { return morphT_; }
   const std::vector<SolidStop>& morphStops() const { return stops_; }
+  // The paper net of the solid on show folding in the picture: begin builds
+  // it (throws what FoldingNet throws) with its flat side facing the viewer
+  // in the current pose, at stage 0 (flat); the stage runs to 1 (closed on
+  // the solid). While it is begun the picture shows the net; when the solid
+  // on show changes (a pick, a morph or kaleidoscope step) the net follows
+  // it, and a solid that has no net ends the folding (foldProblem says why).
+  void beginFold();
+  void endFold();
+  void setFoldStage(double f) { foldStage_ = std::clamp(f, 0.0, 1.0); }
+  double foldStage() const { return foldStage_; }
+  bool folding() const { return fold_ != nullptr; }
+  const FoldingNet* foldingNet() const { return fold_.get(); }
+  const std::string& foldProblem() const { return foldProblem_; }
+  // Whether compose also works out where the cut numbers go (foldLabels).
+  void setFoldLabels(bool on) { foldLabelsOn_ = on; }
+  const std::vector<FoldLabel>& foldLabels() const { return foldLabels_; }
+  const std::vector<float>& foldDepth() const { return foldDepth_; }
+
   // What is on show: the solid of the moment, else the picked solid; its model
   // in the current pose; its geometry in the start pose (catalogue units).
   const Solid& shownSolid() const;
@@ -132,6 +153,16 @@ class ViewerController {
   std::vector<Point3> touchPoints_;  // in the current pose, for the frame being composed
   std::unique_ptr<Kaleidoscope> kaleidoscope_;
   std::vector<KaleidoscopeStop> kaleidoscopeStops_;
+  // Rebuilds the folding net when the solid on show is no longer its solid.
+  void followShownSolid();
+
+  std::unique_ptr<FoldingNet> fold_;
+  double foldStage_ = 0.0;
+  bool foldLabelsOn_ = false;
+  std::string foldProblem_;
+  DepthScene foldScene_;
+  std::vector<float> foldDepth_;
+  std::vector<FoldLabel> foldLabels_;
   std::optional<Solid> moment_;         // in the picked solid's units and reach
   std::unique_ptr<Model> momentModel_;  // the moment's solid in the current pose, per frame
 };

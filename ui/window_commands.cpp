@@ -111,6 +111,10 @@ void TFVelkora::buildCommands() {
       addCommand(view, QStringLiteral("&Kaleidoskop …"), QKeySequence(Qt::CTRL | Qt::Key_K),
                  [this] { setKaleidoscopeShown(kaleidoscopeAction_->isChecked()); });
   kaleidoscopeAction_->setCheckable(true);
+  foldAction_ =
+      addCommand(view, QStringLiteral("Netz &falten …"), QKeySequence(Qt::CTRL | Qt::Key_F),
+                 [this] { setFoldShown(foldAction_->isChecked()); });
+  foldAction_->setCheckable(true);
   view->addSeparator();
   presentationAction_ = addCommand(view, QStringLiteral("&Präsentation"), QKeySequence(Qt::Key_F11),
                                    [this] { setPresentation(presentationAction_->isChecked()); });
@@ -313,18 +317,23 @@ void TFVelkora::morphFollowsPick() {
 }
 
 void TFVelkora::updateViewButtons() {
-  const bool views = !controller_.showingMoment();
-  if (RadioB1.isEnabled() == views) return;
+  const bool views = !controller_.showingMoment() && !controller_.folding();
+  const bool changed = RadioB1.isEnabled() != views;
   for (QRadioButton* button : {&RadioB1, &RadioB2, &RadioB3})
     button->setEnabled(views);
   if (views) {
-    setViewCaptions(Listbox1.currentRow());
+    if (changed) setViewCaptions(Listbox1.currentRow());
     return;
   }
-  const QString why = QStringLiteral(
-      "Der Körper der Verwandlung oder des Kaleidoskops hat im Allgemeinen weder Inkugel noch "
-      "Umkugel; das Bild zeigt das Polyeder. Mit dem gewählten Körper gelten die Ansichten "
-      "wieder.");
+  const QString why =
+      controller_.folding()
+          ? QStringLiteral(
+                "Das Bild zeigt das Netz, das sich faltet. Wenn das Fenster "
+                "„Netz falten“ geschlossen ist, gelten die Ansichten wieder.")
+          : QStringLiteral(
+                "Der Körper der Verwandlung oder des Kaleidoskops hat im Allgemeinen weder "
+                "Inkugel noch Umkugel; das Bild zeigt das Polyeder. Mit dem gewählten Körper "
+                "gelten die Ansichten wieder.");
   for (QRadioButton* button : {&RadioB1, &RadioB2, &RadioB3})
     button->setToolTip(why);
 }

@@ -1,0 +1,105 @@
+#include "ui/fold_window.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace velkora {
+
+namespace {
+
+constexpr int kPlayStepsPerWay = 200;  // 2 s from one end to the other at 10 ms
+constexpr int kTickMs = 10;
+
+}  // namespace
+
+FoldWindow::FoldWindow(std::function<void(double)> setStage, std::function<void(bool)> setLabels,
+                       QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      setStage_(std::move(setStage)),
+      setLabels_(std::move(setLabels)) {
+  setObjectName(QStringLiteral("NetzFalten"));
+  setWindowTitle(QStringLiteral("Netz falten"));
+  slider_.setObjectName(QStringLiteral("FoldSlider"));
+  slider_.setOrientation(Qt::Horizontal);
+  slider_.setRange(0, kSteps);
+  slider_.setPageStep(kSteps / 10);
+  slider_.setToolTip(
+      QStringLiteral("Links liegt das Netz flach, rechts ist der Körper geschlossen."));
+  stageText_.setObjectName(QStringLiteral("FoldStage"));
+  play_.setObjectName(QStringLiteral("FoldPlay"));
+  play_.setText(QStringLiteral("Abspielen"));
+  play_.setToolTip(QStringLiteral("Faltet das Netz zum Körper und öffnet es wieder."));
+  labels_.setObjectName(QStringLiteral("FoldLabels"));
+  labels_.setText(QStringLiteral("&Kantennummern"));
+  labels_.setToolTip(QStringLiteral(
+      "Zeigt an den Schnittkanten die Nummern des gedruckten Netzes: Kanten mit gleicher "
+      "Nummer werden zusammengeklebt."));
+  timer_.setInterval(kTickMs);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(&stageText_);
+  layout->addWidget(&slider_);
+  auto* row = new QHBoxLayout;
+  row->addWidget(&play_);
+  row->addStretch();
+  row->addWidget(&labels_);
+  layout->addLayout(row);
+  resize(360, 120);
+
+  connect(&slider_, &QSlider::valueChanged, this, [this](int) {
+    showStage();
+    setStage_(stage());
+  });
+  connect(&play_, &QPushButton::clicked, this, [this] { setPlaying(!playing()); });
+  connect(&labels_, &QCheckBox::toggled, this, [this](bool on) { setLabels_(on); });
+  connect(&timer_, &QTimer::timeout, this, [this] { playTick(); });
+  showStage();
+}
+
+void FoldWindow::moveTo(double f) {
+  const int value = static_cast<int>(std::lround(std::clamp(f, 0.0, 1.0) * kSteps));
+  if (value == slider_.value()) {
+    setStage_(stage());
+    return;
+  }
+  slider_.setValue(value);
+}
+
+void FoldWindow::setPlaying(bool on) {
+  if (on == playing()) return;
+  if (on) {
+    timer_.start();
+  } else {
+    timer_.stop();
+  }
+  play_.setText(on ? QStringLiteral("Anhalten") : QStringLiteral("Abspielen"));
+}
+
+void FoldWindow::playTick() {
+  const int step = kSteps / kPlayStepsPerWay;
+  int value = slider_.value() + direction_ * step;
+  if (value >= kSteps || value <= 0) {
+    value = std::clamp(value, 0, kSteps);
+    direction_ = -direction_;
+  }
+  slider_.setValue(value);
+}
+
+void FoldWindow::showStage() {
+  const int percent = static_cast<int>(std::lround(stage() * 100.0));
+  stageText_.setText(percent == 0     ? QStringLiteral("Das Netz liegt flach.")
+                     : percent == 100 ? QStringLiteral("Der Körper ist geschlossen.")
+                                      : QStringLiteral("Gefaltet zu %1 %").arg(percent));
+}
+
+void FoldWindow::closeEvent(QCloseEvent* event) {
+  setPlaying(false);
+  emit closed();
+  event->accept();
+}
+
+}  // namespace velkora

@@ -1,0 +1,58 @@
+#pragma once
+// The "Netz falten" window: a slider for the fold stage of the net on show
+// (0 flat, 1 closed), a play button that folds it up and opens it again on
+// the 10 ms timer, and the "Kantennummern" check box that shows the printed
+// net's cut numbers on the faces. It only passes these on; the main window
+// draws.
+
+#include <functional>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+#include <QWidget>
+
+namespace velkora {
+
+class FoldWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kSteps = 1000;  // slider positions from flat to closed
+
+  // setStage is called with every new stage, setLabels with the state of
+  // the "Kantennummern" check box.
+  FoldWindow(std::function<void(double)> setStage, std::function<void(bool)> setLabels,
+             QWidget* parent = nullptr);
+
+  // Moves to stage f as the user would.
+  void moveTo(double f);
+  double stage() const { return static_cast<double>(slider_.value()) / kSteps; }
+  bool playing() const { return timer_.isActive(); }
+  void setPlaying(bool on);
+  // One play tick: the stage moves by 1/200 towards the end it runs to and
+  // turns there.
+  void playTick();
+
+ signals:
+  void closed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void showStage();
+
+  std::function<void(double)> setStage_;
+  std::function<void(bool)> setLabels_;
+  int direction_ = 1;
+  QLabel stageText_;
+  QSlider slider_;
+  QPushButton play_;
+  QCheckBox labels_;
+  QTimer timer_;
+};
+
+}  // namespace velkora
