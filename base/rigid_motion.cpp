@@ -42,11 +42,12 @@ Rotation3 rotationBetween(Vec3 from, Vec3 to) {
 }
 
 AxisAngle axisAngleOf(const Rotation3& r) {
+  // The skew part is 2 sin(angle) axis and the trace 1 + 2 cos(angle); atan2
+  // of both keeps the angle exact near 0 and near a half turn.
   const double trace = r.rows[0].x + r.rows[1].y + r.rows[2].z;
-  const double cosine = std::clamp((trace - 1.0) / 2.0, -1.0, 1.0);
-  const double angle = std::acos(cosine);
-  if (angle < 1e-12) return {};
   const Vec3 skew{r.rows[2].y - r.rows[1].z, r.rows[0].z - r.rows[2].x, r.rows[1].x - r.rows[0].y};
+  const double angle = std::atan2(norm(skew) / 2.0, (trace - 1.0) / 2.0);
+  if (angle < 1e-12) return {};
   if (norm(skew) > 1e-6) return {normalized(skew), angle};
   // Near a half turn the skew part vanishes: read the axis from the
   // symmetric part R + I = 2 axis axis^T, using its largest column.
