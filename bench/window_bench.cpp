@@ -19,6 +19,7 @@
 #include "nets/layout.h"
 #include "nets/net_paint.h"
 #include "output/picture.h"
+#include "ui/fold_window.h"
 #include "ui/main_window.h"
 #include "ui/morph_window.h"
 
@@ -71,6 +72,23 @@ void BM_MorphPlayTick(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_MorphPlayTick)->Arg(11)->Arg(21)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One play tick of the fold window on the 120-face solid, with the
+// animation running too: the stage moves one step, the scene, the
+// depth-tested frame and the events it posts.
+void BM_FoldPlayTick(benchmark::State& state) {
+  const auto window = shownWindow(21);
+  window->setFoldShown(true);
+  window->B2C();
+  velkora::FoldWindow* fold = window->foldWindow();
+  fold->moveTo(0.3);
+  for (auto _ : state) {
+    fold->playTick();
+    window->T1Tim();
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(BM_FoldPlayTick)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // One step of a drag in the kaleidoscope's triangle, family I inside (120
 // vertices): the solid at the new weights, in the pose, and the frame. Under

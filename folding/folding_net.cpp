@@ -110,8 +110,7 @@ void FoldingNet::scene(double f, const Model& shown, DepthScene& out) const {
   }
 }
 
-std::vector<FoldLabel> FoldingNet::labels(double f, const Model& shown,
-                                          const std::vector<float>& depth, int width, int height,
+std::vector<FoldLabel> FoldingNet::labels(double f, const Model& shown, const DepthBuffer& depth,
                                           int pixelScale) const {
   const Placement place = placementOf(solid_, shown);
   const StageMap stage = stageMap(f);
@@ -134,14 +133,10 @@ std::vector<FoldLabel> FoldingNet::labels(double f, const Model& shown,
     const Vec3 edgeMiddle = (placed(corners[k]) + placed(corners[(k + 1) % corners.size()])) / 2.0;
     FoldLabel label{cut.label, edgeMiddle + 0.25 * (middle - edgeMiddle), false};
     const Vec3 normal = place(stage.turn * (motions[face].turn * normals_[face]));
-    const int x = static_cast<int>(std::floor(scale * label.at.x + width / 2));
-    const int y = static_cast<int>(std::floor(scale * label.at.y + height / 2));
-    if (normal.z < 0.0 && x >= 0 && y >= 0 && x < width && y < height &&
-        depth.size() == static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
-      const float nearest = depth[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                                  static_cast<std::size_t>(x)];
-      label.visible = label.at.z <= nearest + 0.5;
-    }
+    const int x = static_cast<int>(std::floor(scale * label.at.x + depth.width / 2));
+    const int y = static_cast<int>(std::floor(scale * label.at.y + depth.height / 2));
+    if (normal.z < 0.0 && x >= 0 && y >= 0 && x < depth.width && y < depth.height)
+      label.visible = label.at.z <= depth.at(x, y) + 0.5;
     labels.push_back(label);
   }
   return labels;

@@ -47,11 +47,10 @@ class FoldingNet {
   std::vector<std::vector<Vec3>> facesAt(double f) const;
 
   // The cut numbers of the printed net on their faces at stage f, placed as
-  // scene places the faces; visibility read from the depth store of the
-  // picture composed from that scene (device pixels at pixelScale, width x
-  // height).
-  std::vector<FoldLabel> labels(double f, const Model& shown, const std::vector<float>& depth,
-                                int width, int height, int pixelScale) const;
+  // scene places the faces; visibility read from the depth buffer of the
+  // picture composed from that scene at pixelScale.
+  std::vector<FoldLabel> labels(double f, const Model& shown, const DepthBuffer& depth,
+                                int pixelScale) const;
 
   const FoldTree& tree() const { return tree_; }
   const Solid& solid() const { return solid_; }

@@ -54,7 +54,7 @@ QImage composeFoldPicture(const Solid& solid, const Model& model, double f, QSiz
   DepthScene scene;
   net.scene(f, model, scene);
   Bitmap frame;
-  std::vector<float> depth;
+  DepthBuffer depth;
   composeDepthPicture(scene, size.width(), size.height(), frame, depth, scale);
   return imageOf(frame);
 }

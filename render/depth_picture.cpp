@@ -10,6 +10,7 @@
 #include "render/depth_picture.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -30,6 +31,8 @@ void DepthScene::addPolygon(std::span<const Vec3> polygon, std::uint32_t colour)
 namespace {
 
 constexpr float kFar = std::numeric_limits<float>::infinity();
+// Sides of a polygon that the fill looks at; faces have at most 24 corners.
+constexpr std::size_t kMaxSides = 32;
 // Outlines are drawn where their depth is at most this much behind the
 // nearest surface (logical pixels), which absorbs float rounding.
 constexpr double kOutlineSlack = 1e-3;
@@ -69,8 +72,8 @@ DepthPlane planeOf(std::span<const Vec3> points) {
 
 class DepthPainter {
  public:
-  DepthPainter(Bitmap& frame, std::vector<float>& depth)
-      : pixels_(frame.pixels), depth_(depth), width_(frame.width), height_(frame.height) {}
+  DepthPainter(Bitmap& frame, DepthBuffer& depth)
+      : pixels_(frame.pixels), depth_(depth.values), width_(frame.width), height_(frame.height) {}
 
   void fill(std::span<const Vec3> points, const DepthPlane& plane, std::uint32_t colour) {
     double top = INFINITY;
@@ -82,15 +85,28 @@ class DepthPainter {
     const int firstRow = std::max(0, static_cast<int>(std::ceil(std::max(top, -1.0) - 0.5)));
     const int endRow =
         std::min(height_, static_cast<int>(std::ceil(std::min(bottom, height_ + 1.0) - 0.5)));
+    // Each edge as x = x0 + slope (y - y0) over its rows, worked out once.
+    struct Side {
+      double low, high, x0, y0, slope;
+    };
+    std::array<Side, kMaxSides> sides{};
+    std::size_t count = 0;
+    for (std::size_t k = 0; k < points.size() && count < kMaxSides; ++k) {
+      const Vec3& a = points[k];
+      const Vec3& b = points[(k + 1) % points.size()];
+      if (a.y == b.y) continue;
+      sides[count++] = {std::min(a.y, b.y), std::max(a.y, b.y), a.x, a.y,
+                        (b.x - a.x) / (b.y - a.y)};
+    }
     for (int y = firstRow; y < endRow; ++y) {
       const double centre = y + 0.5;
       double left = INFINITY;
       double right = -INFINITY;
-      for (std::size_t k = 0; k < points.size(); ++k) {
-        const Vec3& a = points[k];
-        const Vec3& b = points[(k + 1) % points.size()];
-        if ((a.y <= centre) == (b.y <= centre)) continue;
-        const double x = a.x + (centre - a.y) * (b.x - a.x) / (b.y - a.y);
+      for (std::size_t k = 0; k < count; ++k) {
+        const Side& side = sides[k];
+        // Half-open in y, so that a corner on the row counts once.
+        if (centre < side.low || centre >= side.high) continue;
+        const double x = side.x0 + (centre - side.y0) * side.slope;
         left = std::min(left, x);
         right = std::max(right, x);
       }
@@ -99,14 +115,19 @@ class DepthPainter {
       const int end =
           std::min(width_, static_cast<int>(std::ceil(std::min(right, width_ + 1.0) - 0.5)));
       const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
-      double z = plane.at(first + 0.5, centre);
-      for (int x = first; x < end; ++x, z += plane.dzdx) {
-        const auto depth = static_cast<float>(z);
-        const std::size_t at = row + static_cast<std::size_t>(x);
-        if (depth < depth_[at]) {
-          depth_[at] = depth;
-          pixels_[at] = colour;
-        }
+      // The row's depths from its first centre on, in float like the store;
+      // written without branches so that the compiler can vectorise it.
+      const auto start = static_cast<float>(plane.at(first + 0.5, centre));
+      const auto step = static_cast<float>(plane.dzdx);
+      float* depth = depth_.data() + row;
+      std::uint32_t* pixel = pixels_.data() + row;
+      for (int x = first; x < end; ++x) {
+        const float z = start + step * static_cast<float>(x - first);
+        const float old = depth[x];
+        const bool nearer = z < old;
+        depth[x] = nearer ? z : old;
+        const std::uint32_t mask = 0u - static_cast<std::uint32_t>(nearer);
+        pixel[x] = (colour & mask) | (pixel[x] & ~mask);
       }
     }
   }
@@ -148,9 +169,9 @@ class DepthPainter {
     const int steps = std::max(
         1, static_cast<int>(std::ceil(std::max(std::abs(b.x - a.x), std::abs(b.y - a.y)))));
     const double shift = (penWidth - 1) * 0.5;
-    for (int i = 0; i <= steps; ++i) {
-      const double t = static_cast<double>(i) / steps;
-      const Vec3 p = a + t * (b - a);
+    const Vec3 step = (b - a) / static_cast<double>(steps);
+    Vec3 p = a;
+    for (int i = 0; i <= steps; ++i, p = p + step) {
       const int left = static_cast<int>(std::floor(p.x - shift));
       const int top = static_cast<int>(std::floor(p.y - shift));
       for (int y = std::max(top, 0); y < std::min(top + penWidth, height_); ++y) {
@@ -173,11 +194,27 @@ class DepthPainter {
 }  // namespace
 
 void composeDepthPicture(const DepthScene& scene, int width, int height, Bitmap& frame,
-                         std::vector<float>& depth, int pixelScale) {
+                         DepthBuffer& depth, int pixelScale) {
   const int scale = std::clamp(pixelScale, 1, 4);
-  frame.resetWhite(width, height);
-  frame.markAllPainted();
-  depth.assign(frame.pixels.size(), kFar);
+  if (frame.width == width && frame.height == height &&
+      frame.pixels.size() == static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
+    frame.whitenPainted();
+  } else {
+    frame.resetWhite(width, height);
+  }
+  if (depth.width == frame.width && depth.height == frame.height &&
+      depth.values.size() == frame.pixels.size()) {
+    const PixelRect& box = depth.written;
+    for (int y = std::max(box.top, 0); y < std::min(box.bottom, depth.height); ++y) {
+      float* row = depth.values.data() + static_cast<std::size_t>(y) * depth.width;
+      std::fill(row + std::max(box.left, 0), row + std::min(box.right, depth.width), kFar);
+    }
+  } else {
+    depth.width = frame.width;
+    depth.height = frame.height;
+    depth.values.assign(frame.pixels.size(), kFar);
+  }
+  depth.written = {};
   const double centreX = frame.width / 2;
   const double centreY = frame.height / 2;
   std::vector<Vec3> device;
@@ -200,6 +237,22 @@ void composeDepthPicture(const DepthScene& scene, int width, int height, Bitmap&
   }
   for (std::size_t i = 0; i < scene.size(); ++i)
     painter.outline(devicePolygon(i), planes[i], scale);
+  // Everything drawn lies within the corners' box, grown by the pen.
+  PixelRect box{frame.width, frame.height, 0, 0};
+  for (const Vec3& p : scene.corners) {
+    const double x = std::clamp(scale * p.x + centreX, -1.0, frame.width + 1.0);
+    const double y = std::clamp(scale * p.y + centreY, -1.0, frame.height + 1.0);
+    box.left = std::min(box.left, static_cast<int>(std::floor(x)) - scale);
+    box.top = std::min(box.top, static_cast<int>(std::floor(y)) - scale);
+    box.right = std::max(box.right, static_cast<int>(std::ceil(x)) + scale + 1);
+    box.bottom = std::max(box.bottom, static_cast<int>(std::ceil(y)) + scale + 1);
+  }
+  box = {std::max(box.left, 0), std::max(box.top, 0), std::min(box.right, frame.width),
+         std::min(box.bottom, frame.height)};
+  if (box.empty()) box = {};
+  frame.painted.unite(box);
+  frame.paintedBands.clear();
+  depth.written = box;
 }
 
 }  // namespace velkora

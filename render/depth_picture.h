@@ -28,14 +28,28 @@ struct DepthScene {
 
 inline constexpr std::uint32_t kDepthOutline = 0xFF000000u;
 
+// The working store of the depth test: the nearest z drawn so far per device
+// pixel, kept between pictures so that each clears only what the last wrote.
+struct DepthBuffer {
+  int width = 0;
+  int height = 0;
+  std::vector<float> values;  // width * height; infinity where nothing is drawn
+  PixelRect written;          // outside it every value is infinity
+
+  float at(int x, int y) const {
+    return values[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                  static_cast<std::size_t>(x)];
+  }
+};
+
 // Draws the scene into frame, width x height device pixels on white,
 // origin at (width div 2, height div 2), pixelScale (clamped to 1..4) device
 // pixels per logical pixel. A pixel shows the nearest polygon at its centre;
 // outlines are pixelScale pixels wide and drawn where they are not behind a
-// polygon. Polygons seen edge-on leave only their outline. depth is the
-// working store of the test (the nearest z per device pixel), kept between
-// pictures to save allocations.
+// polygon. Polygons seen edge-on leave only their outline. Only the frame's
+// painted box is whitened first, so frame may be shared with the frame
+// composer; depth holds the nearest z per device pixel afterwards.
 void composeDepthPicture(const DepthScene& scene, int width, int height, Bitmap& frame,
-                         std::vector<float>& depth, int pixelScale = 1);
+                         DepthBuffer& depth, int pixelScale = 1);
 
 }  // namespace velkora

@@ -207,8 +207,7 @@ void ViewerController::compose(View view, int width, int height, int scale) {
     fold_->scene(foldStage_, shown, foldScene_);
     composeDepthPicture(foldScene_, width, height, buffers_.frame, foldDepth_, scale);
     foldLabels_.clear();
-    if (foldLabelsOn_)
-      foldLabels_ = fold_->labels(foldStage_, shown, foldDepth_, width, height, scale);
+    if (foldLabelsOn_) foldLabels_ = fold_->labels(foldStage_, shown, foldDepth_, scale);
     return;
   }
   ViewState shown = viewState(moment_ ? View::Polyhedron : view);

@@ -84,7 +84,7 @@ class ViewerController {
   // Whether compose also works out where the cut numbers go (foldLabels).
   void setFoldLabels(bool on) { foldLabelsOn_ = on; }
   const std::vector<FoldLabel>& foldLabels() const { return foldLabels_; }
-  const std::vector<float>& foldDepth() const { return foldDepth_; }
+  const DepthBuffer& foldDepth() const { return foldDepth_; }
 
   // What is on show: the solid of the moment, else the picked solid; its model
   // in the current pose; its geometry in the start pose (catalogue units).
@@ -161,7 +161,7 @@ class ViewerController {
   bool foldLabelsOn_ = false;
   std::string foldProblem_;
   DepthScene foldScene_;
-  std::vector<float> foldDepth_;
+  DepthBuffer foldDepth_;
   std::vector<FoldLabel> foldLabels_;
   std::optional<Solid> moment_;         // in the picked solid's units and reach
   std::unique_ptr<Model> momentModel_;  // the moment's solid in the current pose, per frame

@@ -135,7 +135,7 @@ TEST(FoldingNet, ClosedItCoversWhatThePolyhedronViewCoversInAnyPose) {
     DepthScene scene;
     fold.scene(1.0, *model, scene);
     Bitmap net;
-    std::vector<float> depth;
+    DepthBuffer depth;
     composeDepthPicture(scene, kWidth, kHeight, net, depth);
     FrameBuffers buffers;
     composeFrame(*model, ViewState{}, kWidth, kHeight, buffers);

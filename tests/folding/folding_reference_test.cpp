@@ -55,6 +55,10 @@ TEST(FoldingReference, NoFaceIsDrawnOverOneInFrontOfIt) {
   constexpr int kHeight = 332;
   const double turns[][3] = {{0, 0, 0}, {35, -70, 20}};
   int compared = 0;
+  // Kept from picture to picture, as the window keeps them: each picture
+  // must clear what the one before left.
+  Bitmap picture;
+  DepthBuffer depth;
   for (const Solid& solid : embeddedSolids()) {
     SCOPED_TRACE(solid.name);
     auto model = std::make_unique<Model>();
@@ -67,8 +71,6 @@ TEST(FoldingReference, NoFaceIsDrawnOverOneInFrontOfIt) {
       for (const double f : {0.15, 0.55, 0.9}) {
         DepthScene scene;
         fold.scene(f, *model, scene);
-        Bitmap picture;
-        std::vector<float> depth;
         composeDepthPicture(scene, kWidth, kHeight, picture, depth);
         std::vector<RefPolygon> polygons;
         for (std::size_t i = 0; i < scene.size(); ++i) {
