@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 
 #include "base/convex_solid.h"
 #include "model/morph_solid.h"
@@ -47,8 +48,11 @@ FoldingNet::FoldingNet(const Solid& solid) : solid_(solid) {
   std::vector<std::pair<int, int>> folds;
   netCorners_.resize(solid.geometry.faces.size());
   for (const NetPage& page : net.pages) {
-    for (const NetFace& face : page.faces)
+    for (const NetFace& face : page.faces) {
       netCorners_.at(static_cast<std::size_t>(face.face)) = face.vertices;
+      pagePolygons_.resize(netCorners_.size());
+      pagePolygons_[static_cast<std::size_t>(face.face)] = face.polygon;
+    }
     folds.insert(folds.end(), page.folds.begin(), page.folds.end());
     for (const NetCut& cut : page.cuts)
       cuts_.push_back({cut.label, cut.face, cut.edge});
@@ -64,8 +68,32 @@ void FoldingNet::faceViewer(const Model& shown) {
   // The direction in the solid's frame that the pose turns towards the
   // viewer (z grows away from the viewer): the transposed placement of -z.
   const Vec3 toViewer{-place.columns[0].z, -place.columns[1].z, -place.columns[2].z};
-  const Rotation3 facing =
-      rotationBetween(normals_[static_cast<std::size_t>(tree_.root)], normalized(toViewer));
+  const Vec3 viewer = normalized(toViewer);
+  Rotation3 facing = rotationBetween(normals_[static_cast<std::size_t>(tree_.root)], viewer);
+  // Then about the line of sight, so that the flat net lies as the printed
+  // page does in front of the viewer: the root's first edge runs across the
+  // screen (y down) as it runs across the page (y up).
+  const auto root = static_cast<std::size_t>(tree_.root);
+  if (netCorners_[root].size() >= 2 && pagePolygons_[root].size() >= 2) {
+    const Vec3 across{place.columns[0].x, place.columns[1].x, place.columns[2].x};
+    const Vec3 down{place.columns[0].y, place.columns[1].y, place.columns[2].y};
+    const auto screenAngle = [&](Vec3 e) { return std::atan2(dot(e, down), dot(e, across)); };
+    const Vec3 edge =
+        facing * (solid_.geometry.vertices[static_cast<std::size_t>(netCorners_[root][1])] -
+                  solid_.geometry.vertices[static_cast<std::size_t>(netCorners_[root][0])]);
+    const Vec2 onPage = pagePolygons_[root][1] - pagePolygons_[root][0];
+    const double turn = std::atan2(-onPage.y, onPage.x) - screenAngle(edge);
+    // Which way a turn about the line of sight runs on the screen depends on
+    // the pose's handedness; take the one that lands.
+    for (const double sign : {1.0, -1.0}) {
+      const Rotation3 spin = axisRotation(viewer, sign * turn);
+      const double landed = screenAngle(spin * edge) - std::atan2(-onPage.y, onPage.x);
+      if (std::abs(std::remainder(landed, 2.0 * std::numbers::pi)) < 1e-6) {
+        facing = spin * facing;
+        break;
+      }
+    }
+  }
   facing_ = axisAngleOf(facing);
   std::vector<std::vector<Vec3>> flat = facesAt(0.0);
   for (std::vector<Vec3>& face : flat) {

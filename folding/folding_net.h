@@ -33,8 +33,8 @@ class FoldingNet {
   explicit FoldingNet(const Solid& solid);
 
   // Turns the flat net so that, in the pose of shown (a model of the solid),
-  // its printed side faces the viewer; until the next call the flat net
-  // turns with the pose like the solid does.
+  // its printed side faces the viewer and it lies as on the printed page;
+  // until the next call the flat net turns with the pose like the solid does.
   void faceViewer(const Model& shown);
 
   // The faces at stage f (clamped to 0..1) in the pose and size of shown, a
@@ -67,9 +67,10 @@ class FoldingNet {
 
   Solid solid_;
   FoldTree tree_;
-  std::vector<Vec3> normals_;                   // outward, per face
-  std::vector<std::vector<int>> outwardFaces_;  // counter-clockwise from outside
-  std::vector<std::vector<int>> netCorners_;    // per face, in the order its cut edges count
+  std::vector<Vec3> normals_;                    // outward, per face
+  std::vector<std::vector<int>> outwardFaces_;   // counter-clockwise from outside
+  std::vector<std::vector<int>> netCorners_;     // per face, in the order its cut edges count
+  std::vector<std::vector<Vec2>> pagePolygons_;  // per face, on the printed page (mm, y up)
   struct Cut {
     int label = 0;
     int face = 0;
