@@ -184,6 +184,50 @@ TEST(Program, TheMorphIntoTheDualFromTheCommandLine) {
   EXPECT_EQ(runProgram({"--solid", "1", "--morph", "0.3"}).exitCode, 2);
 }
 
+TEST(Program, TheFoldingNetFromTheCommandLine) {
+  QTemporaryDir dir;
+  const QString solid = dir.filePath(QStringLiteral("solid.png"));
+  const QString closed = dir.filePath(QStringLiteral("closed.png"));
+  const QString flat = dir.filePath(QStringLiteral("flat.png"));
+  ASSERT_EQ(runProgram({"--solid", "16", "--export-picture", solid}).exitCode, 0);
+  ASSERT_EQ(runProgram({"--solid", "16", "--fold", "1", "--export-picture", closed}).exitCode, 0);
+  const ProgramRun run =
+      runProgram({"--solid", "16", "--fold", "0", "--scale", "2", "--export-picture", flat});
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  // Closed, the net covers the solid's pixels (give or take the outline);
+  // flat, it is another picture, at the scale asked for.
+  const auto covered = [](const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x)
+        count += image.pixel(x, y) != 0xFFFFFFFFu ? 1 : 0;
+    }
+    return count;
+  };
+  const int solidPixels = covered(QImage(solid));
+  EXPECT_GT(solidPixels, 10000);
+  EXPECT_LT(std::abs(covered(QImage(closed)) - solidPixels), solidPixels / 50);
+  EXPECT_EQ(QImage(flat).size(), QImage(solid).size() * 2);
+
+  for (const char* bad : {"1.01", "-0.5", "halb", ""}) {
+    const ProgramRun wrong = runProgram(
+        {"--solid", "1", "--fold", bad, "--export-picture", dir.filePath(QStringLiteral("x.png"))});
+    EXPECT_EQ(wrong.exitCode, 2) << bad;
+    EXPECT_TRUE(wrong.err.contains(QStringLiteral("--fold"))) << wrong.err.toStdString();
+  }
+  // Only with a picture, and without spheres or marks.
+  EXPECT_EQ(runProgram({"--solid", "1", "--fold", "0.5", "--properties"}).exitCode, 2);
+  EXPECT_EQ(runProgram({"--solid", "1", "--fold", "0.5", "--view", "umkugel", "--export-picture",
+                        dir.filePath(QStringLiteral("x.png"))})
+                .exitCode,
+            2);
+  EXPECT_EQ(runProgram({"--solid", "1", "--fold", "0.5", "--marks", "--export-picture",
+                        dir.filePath(QStringLiteral("x.png"))})
+                .exitCode,
+            2);
+  EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("x.png"))));
+}
+
 TEST(Program, TheKaleidoscopeFromTheCommandLine) {
   // Family O: the corners, the sides and the inside make seven solids.
   const ProgramRun stops = runProgram({"--wythoff-stops", "o"});
