@@ -18,7 +18,6 @@
 #include <string>
 #include <utility>
 
-
 namespace velkora {
 
 namespace {

@@ -179,6 +179,60 @@ TEST(NetLabels, PagesOfALargeNetAndBothTabsKeepTheirLabelsApart) {
   }
 }
 
+bool insideConvex(const std::vector<Vec2>& polygon, Vec2 p) {
+  for (std::size_t k = 0; k < polygon.size(); ++k) {
+    const Vec2 a = polygon[k];
+    const Vec2 b = polygon[(k + 1) % polygon.size()];
+    if ((b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x) < 0.0) return false;
+  }
+  return true;
+}
+
+// The ink drawn for one kind of label: the pixels that change when only that
+// kind is turned on all lie in a box of that kind.
+TEST(NetLabels, TheInkOfEveryLabelLiesInsideItsBox) {
+  const struct {
+    LabelKind kind;
+    void (*turnOn)(NetOptions&);
+  } kinds[] = {{LabelKind::CutNumber, [](NetOptions& o) { o.numbers = true; }},
+               {LabelKind::FaceNumber, [](NetOptions& o) { o.faceNumbers = true; }},
+               {LabelKind::FoldAngle, [](NetOptions& o) { o.foldAngles = true; }}};
+  for (int position : {3, 21}) {
+    NetOptions none;
+    none.numbers = false;
+    none.faceNumbers = false;
+    none.foldAngles = false;
+    const NetDocument bare = netOf(position, none);
+    constexpr int kWidth = 2520;  // 12 pixels per millimetre
+    const QImage without = pageImage(bare, 0, kWidth);
+    for (const auto& kind : kinds) {
+      NetOptions options = none;
+      kind.turnOn(options);
+      const NetDocument net = netOf(position, options);
+      std::vector<std::vector<Vec2>> boxes;
+      for (const NetLabel& label : netPageLabels(net, 0)) {
+        if (label.kind == kind.kind) boxes.push_back(label.box);
+      }
+      ASSERT_FALSE(boxes.empty());
+      const QImage with = pageImage(net, 0, kWidth);
+      const double mmPerPixel = net.paperWidthMm / kWidth;
+      int changed = 0;
+      for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+          if (with.pixel(x, y) == without.pixel(x, y)) continue;
+          ++changed;
+          const Vec2 p{(x + 0.5) * mmPerPixel, net.paperHeightMm - (y + 0.5) * mmPerPixel};
+          const bool inBox = std::any_of(boxes.begin(), boxes.end(),
+                                         [&](const auto& box) { return insideConvex(box, p); });
+          ASSERT_TRUE(inBox) << net.solid << ": label kind " << static_cast<int>(kind.kind)
+                             << " drew at " << p.x << ", " << p.y << " mm outside every box";
+        }
+      }
+      EXPECT_GT(changed, 100) << static_cast<int>(kind.kind);
+    }
+  }
+}
+
 TEST(NetLabels, FaceNumbersAreTheCatalogueIndexPlusOneInsideTheirFace) {
   const NetDocument net = netOf(20);
   std::map<std::string, const NetFace*> faceOf;
