@@ -19,6 +19,9 @@ constexpr double kFootTextMm = 2.6;  // how-to line and scale bar caption
 constexpr double kSmallestMm = 1.2;  // no label is set smaller
 constexpr double kShrink = 0.85;     // each try after the first sets a label this much smaller
 constexpr double kClearMm = 0.05;    // extra distance of a box from the line it sits beside
+// Extra paper between the boxes of two labels, so that neighbouring numbers
+// ("7" beside "9") never read as one.
+constexpr double kLabelGapMm = 0.5;
 
 // Font sizes to try, from first down to kSmallestMm.
 std::vector<double> sizesFrom(double first) {
@@ -78,7 +81,8 @@ class Room {
       }
     }
     for (std::size_t k = 0; k < placed_.size(); ++k) {
-      if (boxesOverlap(bounds, placedBoxes_[k], 0.0) && convexOverlap(box, placed_[k], 0.0)) {
+      if (boxesOverlap(bounds, placedBoxes_[k], -kLabelGapMm) &&
+          convexOverlap(box, placed_[k], -kLabelGapMm)) {
         return false;
       }
     }
@@ -205,7 +209,7 @@ std::optional<NetLabel> faceNumber(const NetFace& face, const TextMeasure& measu
     inner = std::min(inner, std::abs(cross(unit(b - a), centre - a)));
   }
   std::vector<NetLabel> candidates;
-  for (double size : sizesFrom(std::clamp(0.45 * inner, 1.6, 3.0))) {
+  for (double size : sizesFrom(std::clamp(0.35 * inner, 1.6, 2.4))) {
     candidates.push_back(centredLabel(LabelKind::FaceNumber, text, ink, size, centre, 0.0));
     for (double f : {0.3, 0.55}) {
       for (const Vec2& corner : face.polygon) {
