@@ -20,7 +20,7 @@ struct Area {
   double top() const { return bottom + height; }
 };
 
-// The net's part of the page: inside the margins, below the title strip and
+// The net's area of the page: inside the margins, below the title strip and
 // above the foot strip.
 Area netArea(PaperSize paper) {
   return {kNetMarginMm, kNetMarginMm + kNetFootStripMm, paper.width - 2.0 * kNetMarginMm,

@@ -413,7 +413,7 @@ std::string checkNoTabMissing(const NetDocument& net) {
 
 namespace {
 
-// The part of segment a-b inside the convex counter-clockwise polygon, as a
+// How much of segment a-b lies inside the convex counter-clockwise polygon, as a
 // length (Cyrus-Beck clipping).
 double lengthInside(Vec2 a, Vec2 b, const std::vector<Vec2>& polygon) {
   double enter = 0.0, leave = 1.0;
