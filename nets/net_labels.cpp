@@ -1,7 +1,6 @@
 #include "nets/net_labels.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <optional>
 #include <set>
