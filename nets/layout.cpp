@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <set>
 #include <string>
 
+#include "base/face_geometry.h"
 #include "base/number_text.h"
 #include "nets/tabs.h"
 #include "nets/unfold.h"
@@ -18,7 +20,16 @@ struct Area {
   double top() const { return bottom + height; }
 };
 
+// The net's area of the page: inside the margins, below the title strip and
+// above the foot strip.
 Area netArea(PaperSize paper) {
+  return {kNetMarginMm, kNetMarginMm + kNetFootStripMm, paper.width - 2.0 * kNetMarginMm,
+          paper.height - 2.0 * kNetMarginMm - kNetTextStripMm - kNetFootStripMm};
+}
+
+// The rectangle the unfolding search compares candidates in: the page less
+// margins and title strip. It only ranks unfoldings by compactness.
+Area searchArea(PaperSize paper) {
   return {kNetMarginMm, kNetMarginMm, paper.width - 2.0 * kNetMarginMm,
           paper.height - 2.0 * kNetMarginMm - kNetTextStripMm};
 }
@@ -32,7 +43,7 @@ struct Context {
 
 Context prepare(const Polyhedron& polyhedron, Paper paper) {
   Context c{prepareSolid(polyhedron), {}, {}};
-  const Area area = netArea(paperSize(paper, false));
+  const Area area = searchArea(paperSize(paper, false));
   c.unfolding = searchUnfolding(c.solid, area.width, area.height);
   c.tree.resize(c.solid.faces.size());
   for (std::size_t e = 0; e < c.solid.edges.size(); ++e) {
@@ -185,8 +196,9 @@ void packPieces(Layout& layout, const std::vector<Box>& boxes, const Area& area)
 
 // The net at edgeMm cut into the given pieces: rotate each piece to fit,
 // add tabs, turn again with its tabs, then place the pieces on pages.
-Layout layOut(const Context& c, double edgeMm, PaperSize paper, bool tabs,
+Layout layOut(const Context& c, double edgeMm, PaperSize paper, TabStyle style,
               std::vector<int> pieceOf) {
+  const bool tabs = style != TabStyle::None;
   Layout layout;
   layout.edgeMm = edgeMm;
   layout.paper = paper;
@@ -211,7 +223,9 @@ Layout layOut(const Context& c, double edgeMm, PaperSize paper, bool tabs,
     }
   }
   layout.pairs = cutPairs(c, layout.pieceOf);
-  if (tabs) layout.tabs = planTabs(layout.polygons, layout.pieceOf, layout.pairs);
+  if (tabs) {
+    layout.tabs = planTabs(layout.polygons, layout.pieceOf, layout.pairs, style == TabStyle::Both);
+  }
   std::vector<Box> boxes;
   for (int piece = 0; piece < pieces; ++piece) {
     const std::vector<Vec2> points = piecePoints(layout, piece, true);
@@ -244,18 +258,18 @@ Layout layOut(const Context& c, double edgeMm, PaperSize paper, bool tabs,
   return layout;
 }
 
-Layout singlePiece(const Context& c, double edgeMm, PaperSize paper, bool tabs) {
+Layout singlePiece(const Context& c, double edgeMm, PaperSize paper, TabStyle tabs) {
   return layOut(c, edgeMm, paper, tabs, std::vector<int>(c.solid.faces.size(), 0));
 }
 
 // The largest edge in tenths of a millimetre whose single piece fits the page.
-double defaultEdge(const Context& c, PaperSize paper, bool tabs) {
+double defaultEdge(const Context& c, PaperSize paper, TabStyle tabs) {
   const Area area = netArea(paper);
   std::vector<Vec2> points;
   for (const auto& p : c.unfolding.polygons)
     points.insert(points.end(), p.begin(), p.end());
   double edge = bestFit(points, area.width, area.height).scale;
-  for (int round = 0; round < 4 && tabs; ++round) {
+  for (int round = 0; round < 4 && tabs != TabStyle::None; ++round) {
     const Layout layout = singlePiece(c, edge, paper, tabs);
     std::vector<Vec2> all = piecePoints(layout, 0, true);
     const Box box = boundsOf(all);
@@ -273,11 +287,11 @@ double defaultEdge(const Context& c, PaperSize paper, bool tabs) {
   return edge;
 }
 
-Layout explicitLayout(const Context& c, double edgeMm, PaperSize paper, bool tabs) {
+Layout explicitLayout(const Context& c, double edgeMm, PaperSize paper, TabStyle tabs) {
   Layout single = singlePiece(c, edgeMm, paper, tabs);
   if (single.fits) return single;
   const Area area = netArea(paper);
-  const double reach = tabs ? tabReachMm(edgeMm) : 0.0;
+  const double reach = tabs != TabStyle::None ? tabReachMm(edgeMm) : 0.0;
   const double width = area.width - 2.0 * reach;
   const double height = area.height - 2.0 * reach;
   for (const auto& unit : c.unfolding.polygons) {
@@ -292,6 +306,15 @@ Layout explicitLayout(const Context& c, double edgeMm, PaperSize paper, bool tab
   return layOut(c, edgeMm, paper, tabs, splitPieces(c, edgeMm, width, height));
 }
 
+// The solid's inner angle in degrees between faces a and b (neighbours):
+// 180 less the angle between their outward normals.
+double dihedralDegrees(const SolidFaces& solid, int a, int b) {
+  const Vec3 na = newellNormal(solid.vertices, solid.faces[static_cast<std::size_t>(a)].vertices);
+  const Vec3 nb = newellNormal(solid.vertices, solid.faces[static_cast<std::size_t>(b)].vertices);
+  const double cosine = std::clamp(dot(na, nb) / (norm(na) * norm(nb)), -1.0, 1.0);
+  return 180.0 - std::acos(cosine) * 180.0 / M_PI;
+}
+
 NetDocument document(const Context& c, const Layout& layout, std::string_view name, int type,
                      const NetOptions& options) {
   NetDocument doc;
@@ -303,6 +326,10 @@ NetDocument document(const Context& c, const Layout& layout, std::string_view na
   doc.marginMm = kNetMarginMm;
   doc.numbers = options.numbers;
   doc.tabs = options.tabs;
+  doc.tabStyle = effectiveTabStyle(options);
+  doc.faceNumbers = options.faceNumbers;
+  doc.foldAngles = options.foldAngles;
+  doc.scaleBar = options.scaleBar;
   doc.pieces = static_cast<int>(layout.pageOf.size());
   doc.pages.resize(static_cast<std::size_t>(layout.pages));
   const auto pageOfFace = [&](int face) {
@@ -321,13 +348,14 @@ NetDocument document(const Context& c, const Layout& layout, std::string_view na
     doc.pages[static_cast<std::size_t>(pageOfFace(edge.a))].folds.emplace_back(
         std::min(edge.a, edge.b), std::max(edge.a, edge.b));
   }
-  for (NetPage& page : doc.pages)
+  for (NetPage& page : doc.pages) {
     std::sort(page.folds.begin(), page.folds.end());
-  std::vector<int> tabFace(layout.pairs.size() + 1, -1);
-  std::vector<int> tabEdge(layout.pairs.size() + 1, -1);
+    for (const auto& [a, b] : page.folds)
+      page.foldDegrees.push_back(dihedralDegrees(c.solid, a, b));
+  }
+  std::set<std::pair<int, int>> tabbed;  // (face, edge) carrying a tab
   for (const PlacedTab& t : layout.tabs) {
-    tabFace[static_cast<std::size_t>(t.label)] = t.face;
-    tabEdge[static_cast<std::size_t>(t.label)] = t.edge;
+    tabbed.insert({t.face, t.edge});
     doc.pages[static_cast<std::size_t>(pageOfFace(t.face))].tabs.push_back({t.label, t.polygon});
   }
   for (const CutPair& pair : layout.pairs) {
@@ -335,8 +363,7 @@ NetDocument document(const Context& c, const Layout& layout, std::string_view na
       const int face = side == 0 ? pair.faceA : pair.faceB;
       const int k = side == 0 ? pair.edgeA : pair.edgeB;
       const auto& polygon = layout.polygons[static_cast<std::size_t>(face)];
-      const bool hasTab = tabFace[static_cast<std::size_t>(pair.label)] == face &&
-                          tabEdge[static_cast<std::size_t>(pair.label)] == k;
+      const bool hasTab = tabbed.count({face, k}) > 0;
       doc.pages[static_cast<std::size_t>(pageOfFace(face))].cuts.push_back(
           {pair.label, face, k, polygon[static_cast<std::size_t>(k)],
            polygon[(static_cast<std::size_t>(k) + 1) % polygon.size()], hasTab});
@@ -371,7 +398,7 @@ double largestEdgeMm(const Polyhedron& solid, Paper paper, Orientation orientati
   const Context c = prepare(solid, paper);
   double best = 0.0;
   for (bool landscape : orientationsOf(orientation)) {
-    best = std::max(best, defaultEdge(c, paperSize(paper, landscape), true));
+    best = std::max(best, defaultEdge(c, paperSize(paper, landscape), TabStyle::One));
   }
   return best;
 }
@@ -381,13 +408,13 @@ NetDocument buildNet(const Solid& solid, const NetOptions& options) {
     throw ENetError("Kantenlänge muss eine positive Zahl sein");
   }
   const Context c = prepare(solid.geometry, options.paper);
+  const TabStyle tabs = effectiveTabStyle(options);
   Layout chosen;
   bool have = false;
   for (bool landscape : orientationsOf(options.orientation)) {
     const PaperSize paper = paperSize(options.paper, landscape);
-    Layout layout = options.edgeMm
-                        ? explicitLayout(c, *options.edgeMm, paper, options.tabs)
-                        : singlePiece(c, defaultEdge(c, paper, options.tabs), paper, options.tabs);
+    Layout layout = options.edgeMm ? explicitLayout(c, *options.edgeMm, paper, tabs)
+                                   : singlePiece(c, defaultEdge(c, paper, tabs), paper, tabs);
     const bool better = !have || (options.edgeMm ? layout.pages < chosen.pages
                                                  : layout.edgeMm > chosen.edgeMm + 1e-9);
     if (better) {

@@ -14,6 +14,7 @@ namespace velkora {
 
 inline constexpr double kNetMarginMm = 10.0;
 inline constexpr double kNetTextStripMm = 8.0;  // the page line above the net, inside the margins
+inline constexpr double kNetFootStripMm = 8.0;  // scale bar and how-to line below the net
 inline constexpr double kPieceGapMm = 3.0;
 
 struct PaperSize {
@@ -24,7 +25,7 @@ struct PaperSize {
 PaperSize paperSize(Paper paper, bool landscape);
 
 // The largest edge size in mm (tenths, rounded down) that puts the whole net
-// with its tabs on one page. Best compares portrait and landscape.
+// with its tabs (one per cut pair) on one page. Best compares portrait and landscape.
 double largestEdgeMm(const Polyhedron& solid, Paper paper, Orientation orientation);
 
 // The net of a read solid, titled with its name. Throws ENetError when

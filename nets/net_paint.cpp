@@ -18,7 +18,7 @@
 #include <string>
 #include <utility>
 
-#include "base/number_text.h"
+#include "nets/net_tints.h"
 
 namespace velkora {
 
@@ -26,7 +26,6 @@ namespace {
 
 constexpr double kCutPenMm = 0.3;
 constexpr double kFoldPenMm = 0.25;
-constexpr double kPageTextMm = 3.6;
 
 // Page coordinates (origin bottom-left, y up) to painter millimetres (y down).
 QPointF toPainter(const NetDocument& net, Vec2 p) { return {p.x, net.paperHeightMm - p.y}; }
@@ -38,24 +37,7 @@ QPolygonF toPolygon(const NetDocument& net, const std::vector<Vec2>& points) {
   return polygon;
 }
 
-QColor tintOf(std::size_t corners) {
-  switch (corners) {
-    case 3:
-      return {255, 243, 196};
-    case 4:
-      return {217, 236, 255};
-    case 5:
-      return {223, 245, 216};
-    case 6:
-      return {255, 224, 214};
-    case 8:
-      return {236, 224, 255};
-    case 10:
-      return {255, 232, 194};
-    default:
-      return {235, 235, 235};
-  }
-}
+QColor tintOf(std::size_t corners) { return QColor::fromRgb(netTint(corners)); }
 
 QPen cutPen() {
   QPen pen(Qt::black, kCutPenMm, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -68,38 +50,47 @@ QPen foldPen() {
   return pen;
 }
 
-// Text of the given height in mm; anchor is the centre (centred) or the left
-// or right end of the baseline.
-enum class Anchor { Centre, BaselineLeft, BaselineRight };
+constexpr int kFontPixels = 100;  // text is measured and drawn in this font, then scaled
 
-void drawText(QPainter& painter, QPointF at, const QString& text, double heightMm, Anchor anchor) {
-  constexpr int kPixels = 100;
+QFont labelFont() {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(kPixels);
-  const QFontMetricsF metrics(font);
-  const double width = metrics.horizontalAdvance(text);
-  QPointF origin(0.0, 0.0);
-  switch (anchor) {
-    case Anchor::Centre:
-      origin = {-0.5 * width, 0.5 * (metrics.ascent() - metrics.descent())};
-      break;
-    case Anchor::BaselineLeft:
-      break;
-    case Anchor::BaselineRight:
-      origin = {-width, 0.0};
-      break;
-  }
-  painter.save();
-  painter.translate(at);
-  painter.scale(heightMm / kPixels, heightMm / kPixels);
-  painter.setFont(font);
-  painter.setPen(Qt::black);
-  painter.drawText(origin, text);
-  painter.restore();
+  font.setPixelSize(kFontPixels);
+  return font;
 }
 
-QString millimetreText(double value) { return QString::fromStdString(peopleNumber(value, 1)); }
+QColor colourOf(LabelKind kind) {
+  switch (kind) {
+    case LabelKind::FaceNumber:
+      return {100, 100, 100};
+    case LabelKind::FoldAngle:
+      return {30, 50, 150};
+    case LabelKind::PageText:
+    case LabelKind::ScaleBar:
+    case LabelKind::CutNumber:
+      break;
+  }
+  return Qt::black;
+}
+
+// A label as laid out: its text from the baseline origin, turned and scaled.
+void drawLabel(QPainter& painter, const NetDocument& net, const NetLabel& label) {
+  if (label.kind == LabelKind::ScaleBar) {
+    const QPointF lowerLeft = toPainter(net, label.origin);
+    painter.fillRect(QRectF(lowerLeft.x(), lowerLeft.y() - label.sizeMm, kScaleBarMm, label.sizeMm),
+                     Qt::black);
+    return;
+  }
+  painter.save();
+  painter.translate(toPainter(net, label.origin));
+  painter.rotate(-label.angle * 180.0 / M_PI);  // counter-clockwise on the page, y down here
+  painter.scale(label.sizeMm / kFontPixels, label.sizeMm / kFontPixels);
+  painter.setFont(labelFont());
+  painter.setPen(colourOf(label.kind));
+  painter.drawText(QPointF(0.0, 0.0),
+                   QString::fromUtf8(label.text.data(), static_cast<qsizetype>(label.text.size())));
+  painter.restore();
+}
 
 void paintFolds(QPainter& painter, const NetDocument& net, const NetPage& page) {
   std::set<std::pair<int, int>> cutEdges;  // (face, edge) without a tab
@@ -149,24 +140,6 @@ void paintTabs(QPainter& painter, const NetDocument& net, const NetPage& page) {
   }
 }
 
-void paintNumbers(QPainter& painter, const NetDocument& net, const NetPage& page,
-                  const std::set<int>& labelsWithTab) {
-  for (const NetCut& cut : page.cuts) {
-    const Vec2 d{cut.to.x - cut.from.x, cut.to.y - cut.from.y};
-    const double len = std::hypot(d.x, d.y);
-    const double height = std::clamp(0.14 * len, 1.6, 3.5);
-    // The face lies left of from -> to; the number sits inside it.
-    const Vec2 inward{-d.y / len, d.x / len};
-    const double offset = 0.7 * height + 0.5;
-    const Vec2 at{0.5 * (cut.from.x + cut.to.x) + offset * inward.x,
-                  0.5 * (cut.from.y + cut.to.y) + offset * inward.y};
-    QString text = QString::number(cut.label);
-    if (net.tabs && !labelsWithTab.count(cut.label))
-      text = QLatin1Char('(') + text + QLatin1Char(')');
-    drawText(painter, toPainter(net, at), text, height, Anchor::Centre);
-  }
-}
-
 // Draws the page with the painter already in millimetres, y down.
 void paintPageMm(QPainter& painter, const NetDocument& net, int pageIndex) {
   const NetPage& page = net.pages[static_cast<std::size_t>(pageIndex)];
@@ -179,23 +152,8 @@ void paintPageMm(QPainter& painter, const NetDocument& net, int pageIndex) {
   }
   paintTabs(painter, net, page);
   paintFolds(painter, net, page);
-  if (net.numbers) {
-    std::set<int> labelsWithTab;
-    for (const NetPage& p : net.pages) {
-      for (const NetTab& tab : p.tabs)
-        labelsWithTab.insert(tab.label);
-    }
-    paintNumbers(painter, net, page, labelsWithTab);
-  }
-  const double baseline = net.marginMm + kPageTextMm;
-  const QString title =
-      QString::fromUtf8(net.solid.data(), static_cast<qsizetype>(net.solid.size())) +
-      QStringLiteral(" \u2013 Kantenlänge ") + millimetreText(net.edgeMm) +
-      QStringLiteral(" mm (längste Kante)");
-  drawText(painter, {net.marginMm, baseline}, title, kPageTextMm, Anchor::BaselineLeft);
-  drawText(painter, {net.paperWidthMm - net.marginMm, baseline},
-           QStringLiteral("Seite %1 von %2").arg(pageIndex + 1).arg(net.pages.size()), kPageTextMm,
-           Anchor::BaselineRight);
+  for (const NetLabel& label : netPageLabels(net, pageIndex))
+    drawLabel(painter, net, label);
 }
 
 QPageLayout pageLayoutOf(const NetDocument& net) {
@@ -218,14 +176,37 @@ void paintAllPages(QPainter& painter, const NetDocument& net,
 
 }  // namespace
 
+TextMeasure netTextMeasure() {
+  return [](const std::string& text) {
+    const QFontMetricsF metrics(labelFont());
+    const QRectF ink = metrics.tightBoundingRect(
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    return TextInk{ink.left() / kFontPixels, ink.right() / kFontPixels, -ink.bottom() / kFontPixels,
+                   -ink.top() / kFontPixels};
+  };
+}
+
+std::vector<NetLabel> netPageLabels(const NetDocument& net, int page) {
+  if (page < 0 || static_cast<std::size_t>(page) >= net.pages.size()) {
+    throw ENetError("Seite " + std::to_string(page + 1) + " gibt es nicht (" +
+                    std::to_string(net.pages.size()) + " Seiten)");
+  }
+  return layOutLabels(net, page, netTextMeasure());
+}
+
 void paintNetPage(QPainter& painter, const NetDocument& net, int page) {
   if (page < 0 || static_cast<std::size_t>(page) >= net.pages.size()) {
     throw ENetError("Seite " + std::to_string(page + 1) + " gibt es nicht (" +
                     std::to_string(net.pages.size()) + " Seiten)");
   }
   const QPaintDevice* device = painter.device();
-  const double scale =
-      std::min(device->width() / net.paperWidthMm, device->height() / net.paperHeightMm);
+  double scale = std::min(device->width() / net.paperWidthMm, device->height() / net.paperHeightMm);
+  // A device of the paper's size (a PDF page, a printer's page) draws true
+  // millimetres, so that the scale bar measures 50 mm; pages rounded to whole
+  // points or pixels would otherwise shrink the drawing by up to a few tenths
+  // of a millimetre.
+  const double trueScale = device->logicalDpiX() / 25.4;
+  if (std::abs(scale - trueScale) <= 0.005 * trueScale) scale = trueScale;
   painter.save();
   painter.scale(scale, scale);
   paintPageMm(painter, net, page);

@@ -75,10 +75,10 @@ std::vector<Vec2> tabOutline(Vec2 p, Vec2 q, double height, double insetP, doubl
 }
 
 std::vector<PlacedTab> planTabs(const std::vector<std::vector<Vec2>>& faces,
-                                const std::vector<int>& pieceOf,
-                                const std::vector<CutPair>& pairs) {
+                                const std::vector<int>& pieceOf, const std::vector<CutPair>& pairs,
+                                bool bothSides) {
   std::vector<PlacedTab> placed;
-  placed.reserve(pairs.size());
+  placed.reserve(2 * pairs.size());
   std::vector<Box> faceBoxes;
   for (const auto& f : faces)
     faceBoxes.push_back(boundsOf(f));
@@ -94,16 +94,26 @@ std::vector<PlacedTab> planTabs(const std::vector<std::vector<Vec2>>& faces,
     }
     return obstacles;
   };
+  const auto tabOn = [&](int face, int edge) -> std::optional<std::vector<Vec2>> {
+    const auto& polygon = faces[static_cast<std::size_t>(face)];
+    const Vec2 p = polygon[static_cast<std::size_t>(edge)];
+    const Vec2 q = polygon[(static_cast<std::size_t>(edge) + 1) % polygon.size()];
+    return fittingTab(p, q, obstaclesOf(pieceOf[static_cast<std::size_t>(face)]));
+  };
   for (const CutPair& pair : pairs) {
+    if (bothSides) {
+      if (auto shape = tabOn(pair.faceA, pair.edgeA))
+        placed.push_back({pair.label, pair.faceA, pair.edgeA, std::move(*shape)});
+      if (auto shape = tabOn(pair.faceB, pair.edgeB))
+        placed.push_back({pair.label, pair.faceB, pair.edgeB, std::move(*shape)});
+      continue;
+    }
     std::optional<PlacedTab> chosen;
     double chosenArea = 0.0;
     for (int side = 0; side < 2; ++side) {
       const int face = side == 0 ? pair.faceA : pair.faceB;
       const int edge = side == 0 ? pair.edgeA : pair.edgeB;
-      const auto& polygon = faces[static_cast<std::size_t>(face)];
-      const Vec2 p = polygon[static_cast<std::size_t>(edge)];
-      const Vec2 q = polygon[(static_cast<std::size_t>(edge) + 1) % polygon.size()];
-      auto shape = fittingTab(p, q, obstaclesOf(pieceOf[static_cast<std::size_t>(face)]));
+      auto shape = tabOn(face, edge);
       if (!shape) continue;
       const double area = doubleArea(*shape);
       if (!chosen || area > chosenArea * (1.0 + 1e-9)) {

@@ -1,5 +1,6 @@
 #pragma once
-// Glue tabs: for every cut edge pair one trapezoid on one side, as high as
+// Glue tabs: for every cut edge pair one trapezoid on one side (or one on each
+// side, for thin paper), as high as
 // 30 % of the edge, at least 3 mm and at most 8 mm, its slanted sides cut back (both, then one far
 // into a narrow gap) and then its height lowered until it touches no face and
 // no other tab of its piece; no tab where not even 3 mm fit. Works in millimetres on
@@ -38,8 +39,11 @@ struct PlacedTab {
 std::vector<Vec2> tabOutline(Vec2 p, Vec2 q, double height, double insetP, double insetQ);
 
 // Tabs for pairs in order; faces only block tabs of the same piece
-// (pieceOf[face]). A pair whose tab fits nowhere gets none.
+// (pieceOf[face]). One side each: the larger of the two tabs that fit; a pair
+// whose tab fits nowhere gets none. bothSides: a tab on each side of the pair
+// where one fits, side A first, so that B's tab also clears A's.
 std::vector<PlacedTab> planTabs(const std::vector<std::vector<Vec2>>& faces,
-                                const std::vector<int>& pieceOf, const std::vector<CutPair>& pairs);
+                                const std::vector<int>& pieceOf, const std::vector<CutPair>& pairs,
+                                bool bothSides = false);
 
 }  // namespace velkora

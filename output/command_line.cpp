@@ -52,8 +52,38 @@ const QCommandLineOption kEdgeMm(QStringLiteral("edge-mm"),
                                                 "millimetres (default: the largest that fits one "
                                                 "page)."),
                                  QStringLiteral("X"));
-const QCommandLineOption kNoTabs(QStringLiteral("no-tabs"),
-                                 QStringLiteral("Draw the net without glue tabs."));
+const QCommandLineOption kNoTabs(
+    QStringLiteral("no-tabs"), QStringLiteral("Draw the net without glue tabs (as --tabs none)."));
+const QCommandLineOption kTabs(
+    QStringLiteral("tabs"),
+    QStringLiteral("Glue tabs of the net: one (one per cut edge pair, default), both (on both "
+                   "edges of every pair, for thin paper) or none."),
+    QStringLiteral("STYLE"));
+const QCommandLineOption kOrientation(
+    QStringLiteral("orientation"),
+    QStringLiteral("Page orientation of the net: portrait, landscape or auto (default: the one "
+                   "that gives the larger net)."),
+    QStringLiteral("ORIENTATION"));
+const QCommandLineOption kNoNumbers(QStringLiteral("no-numbers"),
+                                    QStringLiteral("Leave out the numbers of the cut edges."));
+// Page extras that are on or off: --X turns one on, --no-X off; the default
+// holds when neither is given.
+const QCommandLineOption kScaleBar(QStringLiteral("scale-bar"),
+                                   QStringLiteral("Draw a 50 mm bar on every page of the net to "
+                                                  "check the printed size (default)."));
+const QCommandLineOption kNoScaleBar(QStringLiteral("no-scale-bar"),
+                                     QStringLiteral("Leave out the 50 mm bar."));
+const QCommandLineOption kFaceNumbers(
+    QStringLiteral("face-numbers"),
+    QStringLiteral("Print each face's number (its index in the catalogue + 1) inside it "
+                   "(default)."));
+const QCommandLineOption kNoFaceNumbers(QStringLiteral("no-face-numbers"),
+                                        QStringLiteral("Leave out the face numbers."));
+const QCommandLineOption kFoldAngles(
+    QStringLiteral("fold-angles"),
+    QStringLiteral("Print the solid's dihedral angle along each fold line."));
+const QCommandLineOption kNoFoldAngles(QStringLiteral("no-fold-angles"),
+                                       QStringLiteral("Leave out the fold angles (default)."));
 const QCommandLineOption kMorph(
     QStringLiteral("morph"),
     QStringLiteral("With an export or --properties: the solid on its way into its dual, at T from "
@@ -91,9 +121,12 @@ void addOptions(QCommandLineParser& parser) {
   parser.addHelpOption();
   parser.addVersionOption();
   for (const QCommandLineOption* option :
-       {&kSolid, &kView, &kMarks, &kScale, &kExportPicture, &kExportSolid, &kSizeMm, &kProperties,
-        &kJson, &kExportNet, &kPaper, &kEdgeMm, &kNoTabs, &kMorph, &kMorphStops, &kWythoff, &kAt,
-        &kWythoffStops, &kFold}) {
+       {&kSolid,       &kView,         &kMarks,      &kScale,       &kExportPicture,
+        &kExportSolid, &kSizeMm,       &kProperties, &kJson,        &kExportNet,
+        &kPaper,       &kOrientation,  &kEdgeMm,     &kTabs,        &kNoTabs,
+        &kNoNumbers,   &kScaleBar,     &kNoScaleBar, &kFaceNumbers, &kNoFaceNumbers,
+        &kFoldAngles,  &kNoFoldAngles, &kMorph,      &kMorphStops,  &kWythoff,
+        &kAt,          &kWythoffStops, &kFold}) {
     parser.addOption(*option);
   }
 }
@@ -171,6 +204,35 @@ int parseScale(const QString& text) {
 Paper parsePaper(const QString& text) {
   if (const std::optional<Paper> paper = paperFromName(text)) return *paper;
   throw EUsageError("--paper: unknown paper '" + text.toStdString() + "' (a4, a3 or letter)");
+}
+
+Orientation parseOrientation(const QString& text) {
+  const QString folded = text.toLower();
+  if (folded == QStringLiteral("portrait")) return Orientation::Portrait;
+  if (folded == QStringLiteral("landscape")) return Orientation::Landscape;
+  if (folded == QStringLiteral("auto")) return Orientation::Best;
+  throw EUsageError("--orientation: unknown orientation '" + text.toStdString() +
+                    "' (portrait, landscape or auto)");
+}
+
+TabStyle parseTabStyle(const QString& text) {
+  const QString folded = text.toLower();
+  if (folded == QStringLiteral("one")) return TabStyle::One;
+  if (folded == QStringLiteral("both")) return TabStyle::Both;
+  if (folded == QStringLiteral("none")) return TabStyle::None;
+  throw EUsageError("--tabs: unknown tab style '" + text.toStdString() + "' (one, both or none)");
+}
+
+// An on/off extra: on with --X, off with --no-X, fallback with neither.
+bool onOrOff(const QCommandLineParser& parser, const QCommandLineOption& on,
+             const QCommandLineOption& off, bool fallback) {
+  const std::string name = on.names().front().toStdString();
+  if (parser.isSet(on) && parser.isSet(off)) {
+    throw EUsageError("give either --" + name + " or --no-" + name);
+  }
+  if (parser.isSet(on)) return true;
+  if (parser.isSet(off)) return false;
+  return fallback;
 }
 
 void requireSuffix(const QString& file, const char* option, const QStringList& allowed) {
@@ -338,7 +400,11 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   requireOnlyWith(parser, kJson, request.action == CliAction::Properties, "--properties");
   requireOnlyWith(parser, kPaper, net, "--export-net");
   requireOnlyWith(parser, kEdgeMm, net, "--export-net");
-  requireOnlyWith(parser, kNoTabs, net, "--export-net");
+  for (const QCommandLineOption* option :
+       {&kNoTabs, &kTabs, &kOrientation, &kNoNumbers, &kScaleBar, &kNoScaleBar, &kFaceNumbers,
+        &kNoFaceNumbers, &kFoldAngles, &kNoFoldAngles}) {
+    requireOnlyWith(parser, *option, net, "--export-net");
+  }
   const bool exportAction = picture || solid || net || request.action == CliAction::Properties;
   requireOnlyWith(parser, kMorph, exportAction && !parser.isSet(kWythoff),
                   "--export-picture, --export-solid, --export-net or --properties of a --solid");
@@ -379,7 +445,17 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   request.json = parser.isSet(kJson);
   if (parser.isSet(kPaper)) request.paper = parsePaper(parser.value(kPaper));
   if (parser.isSet(kEdgeMm)) request.edgeMm = positiveNumber(parser, kEdgeMm);
-  request.tabs = !parser.isSet(kNoTabs);
+  if (parser.isSet(kOrientation))
+    request.orientation = parseOrientation(parser.value(kOrientation));
+  if (parser.isSet(kTabs)) request.tabStyle = parseTabStyle(parser.value(kTabs));
+  if (parser.isSet(kNoTabs) && parser.isSet(kTabs) && request.tabStyle != TabStyle::None) {
+    throw EUsageError("--no-tabs contradicts --tabs " + parser.value(kTabs).toStdString());
+  }
+  request.tabs = !parser.isSet(kNoTabs) && request.tabStyle != TabStyle::None;
+  request.numbers = !parser.isSet(kNoNumbers);
+  request.scaleBar = onOrOff(parser, kScaleBar, kNoScaleBar, true);
+  request.faceNumbers = onOrOff(parser, kFaceNumbers, kNoFaceNumbers, true);
+  request.foldAngles = onOrOff(parser, kFoldAngles, kNoFoldAngles, false);
 
   if (picture) {
     request.file = parser.value(kExportPicture);
@@ -411,6 +487,7 @@ QString helpText() {
       "  korvelindra --solid Kuboktaeder --export-solid kuboktaeder.stl --size-mm 80\n"
       "  korvelindra --solid Rhombendodekaeder --properties --json\n"
       "  korvelindra --solid Oktaederstumpf --export-net netz.pdf --paper a4\n"
+      "  korvelindra --solid Ikosaeder --export-net netz.pdf --tabs both --fold-angles\n"
       "  korvelindra --solid Hexaeder --morph-stops\n"
       "  korvelindra --solid Hexaeder --morph 0.4 --export-picture halb.png\n"
       "  korvelindra --wythoff-stops O\n"

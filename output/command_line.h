@@ -46,7 +46,13 @@ struct CliRequest {
   bool json = false;
   Paper paper = Paper::A4;
   std::optional<double> edgeMm;
-  bool tabs = true;
+  Orientation orientation = Orientation::Best;  // --orientation (auto: Best)
+  bool tabs = true;                             // false with --no-tabs or --tabs none
+  TabStyle tabStyle = TabStyle::One;            // --tabs
+  bool numbers = true;                          // cut numbers; --no-numbers
+  bool scaleBar = true;                         // --scale-bar / --no-scale-bar
+  bool faceNumbers = true;                      // --face-numbers / --no-face-numbers
+  bool foldAngles = false;                      // --fold-angles / --no-fold-angles
   std::optional<double> morph;  // --morph: the exports show the morph into the dual at this t
   std::optional<double> fold;   // --fold: the picture shows the solid's net folded this far
   // --wythoff with --at, or --wythoff-stops: the kaleidoscope's family and weights.

@@ -98,8 +98,14 @@ void run(const CliRequest& request, const CatalogueTexts& texts, QTextStream& ou
     case CliAction::ExportNet: {
       NetOptions options;
       options.paper = request.paper;
+      options.orientation = request.orientation;
       options.edgeMm = request.edgeMm;
       options.tabs = request.tabs;
+      options.tabStyle = request.tabStyle;
+      options.numbers = request.numbers;
+      options.scaleBar = request.scaleBar;
+      options.faceNumbers = request.faceNumbers;
+      options.foldAngles = request.foldAngles;
       exportNet(request.file, buildNet(subjectOf(request, texts).solid, options));
       break;
     }

@@ -7,6 +7,7 @@
 #include <QtGlobal>
 
 #include "app_version.h"
+#include "nets/net_labels.h"
 #include "ui/shared_commands.h"
 #include "ui/tool_window_place.h"
 
@@ -64,6 +65,14 @@ QString helpHtml(const QList<QAction*>& commands) {
              "<h3>Präsentation</h3>"
              "<p>F11 füllt den Bildschirm; der Körper füllt 90 % der kürzeren Seite. F10 blendet "
              "die Steuerspalte aus und ein, Esc oder F11 beenden den Modus.</p>"
+             "<h3>Papiernetze</h3>"
+             "<p>„Netz drucken …“ und „Netz speichern …“ legen das Netz des Körpers auf "
+             "Papier. Am Fuß jeder Seite steht, wie daraus der Körper wird:</p>"
+             "<p><i>%2</i></p>"
+             "<p>Der Balken unten links misst bei 100 % genau 50 mm. Die kleinen Zahlen in den "
+             "Flächen sind die Flächennummern (Nummer im Katalog + 1); auf Wunsch steht an "
+             "jeder Faltlinie der Winkel, den die beiden Flächen am Körper bilden. Laschen gibt "
+             "es an einer Kante jedes Schnittkantenpaars, an beiden oder gar nicht.</p>"
              "<h3>Befehlszeile</h3>"
              "<pre>korvelindra --solid Ikosaeder --view umkugel\n"
              "korvelindra --solid 3 --marks --scale 2 --export-picture bild.png\n"
@@ -71,7 +80,7 @@ QString helpHtml(const QList<QAction*>& commands) {
              "korvelindra --solid Rhombendodekaeder --properties --json\n"
              "korvelindra --solid Oktaederstumpf --export-net netz.pdf --paper a4</pre>"
              "<p><code>korvelindra --help</code> nennt alle Optionen.</p>")
-      .arg(commandRows(commands));
+      .arg(commandRows(commands), QString::fromStdString(netHowToText()).toHtmlEscaped());
 }
 
 void showHelpWindow(QWidget* parent, const QList<QAction*>& commands) {

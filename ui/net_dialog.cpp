@@ -33,6 +33,24 @@ QComboBox* orientationBox(QDialog& dialog) {
   return orientation;
 }
 
+// Glue tabs: one per cut pair (the default), on both edges of a pair, or none.
+QComboBox* tabStyleBox(QDialog& dialog) {
+  auto* style = new QComboBox(&dialog);
+  style->setObjectName(QStringLiteral("NetTabs"));
+  style->addItem(QStringLiteral("eine je Schnittkantenpaar"), static_cast<int>(TabStyle::One));
+  style->addItem(QStringLiteral("an beiden Kanten (dünnes Papier)"),
+                 static_cast<int>(TabStyle::Both));
+  style->addItem(QStringLiteral("keine"), static_cast<int>(TabStyle::None));
+  return style;
+}
+
+QCheckBox* checkBox(QDialog& dialog, const QString& text, const QString& name, bool checked) {
+  auto* box = new QCheckBox(text, &dialog);
+  box->setObjectName(name);
+  box->setChecked(checked);
+  return box;
+}
+
 // The longest edge in mm; 0 stands for the largest that fits one page.
 QDoubleSpinBox* edgeBox(QDialog& dialog) {
   auto* edge = new QDoubleSpinBox(&dialog);
@@ -56,10 +74,16 @@ std::optional<NetOptions> askNetOptions(QWidget* parent, const Polyhedron& solid
   auto* edge = edgeBox(dialog);
   auto* largest = new QLabel(&dialog);
   largest->setObjectName(QStringLiteral("NetLargest"));
-  auto* tabs = new QCheckBox(QStringLiteral("Klebelaschen zeichnen"), &dialog);
-  tabs->setChecked(true);
+  auto* tabs = tabStyleBox(dialog);
   auto* numbers = new QCheckBox(QStringLiteral("Kanten nummerieren"), &dialog);
   numbers->setChecked(true);
+  const NetOptions defaults;
+  auto* faceNumbers = checkBox(dialog, QStringLiteral("Flächen nummerieren"),
+                               QStringLiteral("NetFaceNumbers"), defaults.faceNumbers);
+  auto* foldAngles = checkBox(dialog, QStringLiteral("Faltwinkel an die Faltlinien schreiben"),
+                              QStringLiteral("NetFoldAngles"), defaults.foldAngles);
+  auto* scaleBar = checkBox(dialog, QStringLiteral("Maßstab (50 mm) zum Prüfen der Druckgröße"),
+                            QStringLiteral("NetScaleBar"), defaults.scaleBar);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
 
   auto* form = new QFormLayout(&dialog);
@@ -67,8 +91,11 @@ std::optional<NetOptions> askNetOptions(QWidget* parent, const Polyhedron& solid
   form->addRow(QStringLiteral("Ausrichtung:"), orientation);
   form->addRow(QStringLiteral("Längste Kante:"), edge);
   form->addRow(QString(), largest);
-  form->addRow(QString(), tabs);
+  form->addRow(QStringLiteral("Laschen:"), tabs);
   form->addRow(QString(), numbers);
+  form->addRow(QString(), faceNumbers);
+  form->addRow(QString(), foldAngles);
+  form->addRow(QString(), scaleBar);
   form->addRow(buttons);
 
   const auto chosenPaper = [paper] { return static_cast<Paper>(paper->currentData().toInt()); };
@@ -97,8 +124,12 @@ std::optional<NetOptions> askNetOptions(QWidget* parent, const Polyhedron& solid
   options.paper = chosenPaper();
   options.orientation = chosenOrientation();
   if (edge->value() > 0.0) options.edgeMm = edge->value();
-  options.tabs = tabs->isChecked();
+  options.tabStyle = static_cast<TabStyle>(tabs->currentData().toInt());
+  options.tabs = options.tabStyle != TabStyle::None;
   options.numbers = numbers->isChecked();
+  options.faceNumbers = faceNumbers->isChecked();
+  options.foldAngles = foldAngles->isChecked();
+  options.scaleBar = scaleBar->isChecked();
   return options;
 }
 

@@ -202,7 +202,9 @@ if(EXISTS "${_man}")
     fail("man page header is not section 1 of korvelindra ${VERSION} dated ${RELEASE_DATE}")
   endif()
   foreach(_option help version solid view marks scale export-picture export-solid size-mm
-                  properties json export-net paper edge-mm no-tabs)
+                  properties json export-net paper edge-mm no-tabs tabs orientation
+                  no-numbers scale-bar no-scale-bar face-numbers no-face-numbers
+                  fold-angles no-fold-angles)
     string(REPLACE "-" "\\\\-" _escaped "${_option}")
     if(NOT _page MATCHES "\n\\.TP\n\\.B[IR]? [^\n]*\\\\-\\\\-${_escaped}( |\n)")
       fail("man page has no entry for --${_option}")

@@ -254,8 +254,12 @@ std::string checkLabelsAndTabs(const NetDocument& net) {
       if (c.hasTab) {
         ++withTab;
         const auto page = static_cast<std::size_t>(list[static_cast<std::size_t>(s)].first);
-        const auto tab = std::find_if(net.pages[page].tabs.begin(), net.pages[page].tabs.end(),
-                                      [&](const NetTab& t) { return t.label == label; });
+        // The tab of this label whose glued edge is this side.
+        const auto tab = std::find_if(
+            net.pages[page].tabs.begin(), net.pages[page].tabs.end(), [&](const NetTab& t) {
+              return t.label == label &&
+                     std::hypot(t.polygon[1].x - from.x, t.polygon[1].y - from.y) < 1e-9;
+            });
         if (tab == net.pages[page].tabs.end())
           return "tab of label " + std::to_string(label) + " not on its page";
         const Vec2 q = tab->polygon[0];
@@ -275,7 +279,8 @@ std::string checkLabelsAndTabs(const NetDocument& net) {
     }
     if (ends[0] != ends[1])
       return "label " + std::to_string(label) + " joins different solid edges";
-    if (withTab != tabs[label] || withTab > 1)
+    const int most = net.tabStyle == TabStyle::Both ? 2 : net.tabStyle == TabStyle::One ? 1 : 0;
+    if (withTab != tabs[label] || withTab > most)
       return "label " + std::to_string(label) + " has " + std::to_string(tabs[label]) + " tabs";
   }
   for (const auto& [label, count] : tabs) {
@@ -361,9 +366,10 @@ std::string checkNoTabMissing(const NetDocument& net) {
     for (const NetTab& t : page.tabs)
       tabbed.insert(t.label);
   }
+  const bool bothSides = net.tabStyle == TabStyle::Both;
   for (const NetPage& page : net.pages) {
     for (const NetCut& c : page.cuts) {
-      if (tabbed.count(c.label)) continue;
+      if (bothSides ? c.hasTab : tabbed.count(c.label) > 0) continue;
       const Vec2 p = c.from;
       const Vec2 q = c.to;
       const double len = std::hypot(q.x - p.x, q.y - p.y);
@@ -399,6 +405,82 @@ std::string checkNoTabMissing(const NetDocument& net) {
             << ") fits on face " << c.face << " edge " << c.edge;
           return s.str();
         }
+      }
+    }
+  }
+  return {};
+}
+
+namespace {
+
+// How much of segment a-b lies inside the convex counter-clockwise polygon, as a
+// length (Cyrus-Beck clipping).
+double lengthInside(Vec2 a, Vec2 b, const std::vector<Vec2>& polygon) {
+  double enter = 0.0, leave = 1.0;
+  const Vec2 d{b.x - a.x, b.y - a.y};
+  for (std::size_t k = 0; k < polygon.size() && enter < leave; ++k) {
+    const Vec2 p = polygon[k];
+    const Vec2 q = polygon[(k + 1) % polygon.size()];
+    // Inside is left of p -> q: s(t) = cross(q - p, a + t d - p) >= 0.
+    const double s0 = (q.x - p.x) * (a.y - p.y) - (q.y - p.y) * (a.x - p.x);
+    const double ds = (q.x - p.x) * d.y - (q.y - p.y) * d.x;
+    if (ds == 0.0) {
+      if (s0 <= 0.0) return 0.0;
+    } else if (ds > 0.0) {
+      enter = std::max(enter, -s0 / ds);
+    } else {
+      leave = std::min(leave, -s0 / ds);
+    }
+  }
+  return leave > enter ? (leave - enter) * std::hypot(d.x, d.y) : 0.0;
+}
+
+}  // namespace
+
+std::string checkLabels(const NetDocument& net, int page, const std::vector<NetLabel>& labels) {
+  const NetPage& p = net.pages[static_cast<std::size_t>(page)];
+  std::vector<std::pair<Vec2, Vec2>> lines;
+  for (const NetFace& f : p.faces) {
+    for (std::size_t k = 0; k < f.polygon.size(); ++k)
+      lines.emplace_back(f.polygon[k], f.polygon[(k + 1) % f.polygon.size()]);
+  }
+  for (const NetTab& t : p.tabs) {
+    // Corners 1, 2, 3 and back to 0: the three cut sides of the trapezoid.
+    for (std::size_t k = 1; k < t.polygon.size(); ++k)
+      lines.emplace_back(t.polygon[k], t.polygon[(k + 1) % t.polygon.size()]);
+  }
+  const auto name = [&](std::size_t k) {
+    return "label '" + labels[k].text + "' (kind " +
+           std::to_string(static_cast<int>(labels[k].kind)) + ")";
+  };
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    const std::vector<Vec2>& box = labels[i].box;
+    if (box.size() != 4 || area2(box) <= 0.0) return name(i) + " has no counter-clockwise box";
+    for (const Vec2& corner : box) {
+      const double lo = net.marginMm - 1e-9;
+      if (corner.x < lo || corner.y < lo || corner.x > net.paperWidthMm - lo ||
+          corner.y > net.paperHeightMm - lo) {
+        std::ostringstream s;
+        s << name(i) << " reaches into the margin at " << corner.x << ", " << corner.y;
+        return s.str();
+      }
+    }
+    for (std::size_t j = i + 1; j < labels.size(); ++j) {
+      const double area = intersectionArea(box, labels[j].box);
+      if (area > 1e-9) {
+        std::ostringstream s;
+        s << "page " << page << ": " << name(i) << " and " << name(j) << " overlap by " << area
+          << " mm2";
+        return s.str();
+      }
+    }
+    for (const auto& [a, b] : lines) {
+      const double inside = lengthInside(a, b, box);
+      if (inside > 1e-9) {
+        std::ostringstream s;
+        s << "page " << page << ": " << name(i) << " lies on the line " << a.x << "," << a.y
+          << " - " << b.x << "," << b.y << " for " << inside << " mm";
+        return s.str();
       }
     }
   }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/polyhedron.h"
+#include "nets/net_labels.h"
 #include "nets/net_types.h"
 
 namespace velkora::test {
@@ -19,9 +20,14 @@ std::string checkLabelsAndTabs(const NetDocument& net);
 // Every edge of the solid appears exactly once: as one fold or as one cut
 // label on two cut sides; so folds + cut sides / 2 is the solid's edge count.
 std::string checkEveryEdgeOnce(const Polyhedron& solid, const NetDocument& net);
+// The labels of one page: no two boxes overlap, no box crosses a line of the
+// page (face edges, the cut rim of tabs; computed here from the document), and
+// every box lies inside the margins.
+std::string checkLabels(const NetDocument& net, int page, const std::vector<NetLabel>& labels);
 // Every tab is a trapezoid whose top edge is at least a tenth of its glued edge.
 std::string checkTabTops(const NetDocument& net);
-// A cut pair goes without a tab only where no 3 mm tab fits on either side:
+// A cut pair goes without a tab only where no 3 mm tab fits on either side
+// (with tabs on both sides: a cut side goes without one only where none fits):
 // tries a few 3 mm trapezoids (45 degree sides, and one side leaning far in)
 // against every face and tab of the page. Nets drawn without tabs pass.
 std::string checkNoTabMissing(const NetDocument& net);

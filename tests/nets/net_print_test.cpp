@@ -11,7 +11,9 @@
 #include <QJsonObject>
 #include <QPainter>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
@@ -24,6 +26,7 @@
 #include "nets/layout.h"
 #include "nets/net_json.h"
 #include "nets/net_paint.h"
+#include "tests/nets/net_checks.h"
 #include "tests/support/embedded_catalogue.h"
 
 namespace velkora {
@@ -62,9 +65,10 @@ int pdfPages(const QByteArray& pdf) {
 
 TEST(NetPaint, FacesTabsAndMarginsLandWhereTheDocumentPutsThem) {
   for (int position : {6, 21}) {
-    // Without numbers, which would cover the middle of small faces.
+    // Without cut and face numbers, which would cover the middle of small faces.
     NetOptions options;
     options.numbers = false;
+    options.faceNumbers = false;
     const NetDocument net = netOf(position, options);
     const QImage image = pageImage(net, 0, 1400);
     // The page corner inside the margin is white paper.
@@ -128,6 +132,151 @@ TEST(NetPaint, NumbersAreDrawnBesideEveryCutEdgeOnlyWhenAskedFor) {
   }
 }
 
+int countOf(const std::vector<NetLabel>& labels, LabelKind kind) {
+  return static_cast<int>(std::count_if(labels.begin(), labels.end(),
+                                        [kind](const NetLabel& l) { return l.kind == kind; }));
+}
+
+class EveryNet : public ::testing::TestWithParam<int> {};
+
+// Every label of the default net and of the net with fold angles, as drawn:
+// none on another or on a line, all inside the margins, none left out.
+TEST_P(EveryNet, LabelsTouchNoLineAndNoOtherLabel) {
+  NetOptions options;
+  options.foldAngles = true;
+  for (const NetDocument& net : {netOf(GetParam()), netOf(GetParam(), options)}) {
+    SCOPED_TRACE(net.solid);
+    ASSERT_EQ(net.pages.size(), 1u);
+    const NetPage& page = net.pages[0];
+    const std::vector<NetLabel> labels = netPageLabels(net, 0);
+    EXPECT_EQ(test::checkLabels(net, 0, labels), "");
+    EXPECT_EQ(countOf(labels, LabelKind::CutNumber), static_cast<int>(page.cuts.size()));
+    EXPECT_EQ(countOf(labels, LabelKind::FaceNumber), static_cast<int>(page.faces.size()));
+    EXPECT_EQ(countOf(labels, LabelKind::FoldAngle),
+              net.foldAngles ? static_cast<int>(page.folds.size()) : 0);
+    EXPECT_EQ(countOf(labels, LabelKind::ScaleBar), 1);
+    for (const NetLabel& label : labels) {
+      if (label.kind != LabelKind::ScaleBar) {
+        EXPECT_GE(label.sizeMm, 1.2 - 1e-9) << label.text;
+      }
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, EveryNet, ::testing::Range(0, 31));
+
+TEST(NetLabels, PagesOfALargeNetAndBothTabsKeepTheirLabelsApart) {
+  for (int position : {11, 21}) {
+    NetDocument net = multiPage(position);
+    for (int page = 0; page < static_cast<int>(net.pages.size()); ++page)
+      EXPECT_EQ(test::checkLabels(net, page, netPageLabels(net, page)), "") << position;
+    NetOptions options;
+    options.tabStyle = TabStyle::Both;
+    options.foldAngles = true;
+    options.paper = Paper::Letter;
+    net = netOf(position, options);
+    EXPECT_EQ(test::checkLabels(net, 0, netPageLabels(net, 0)), "") << position;
+  }
+}
+
+bool insideConvex(const std::vector<Vec2>& polygon, Vec2 p) {
+  for (std::size_t k = 0; k < polygon.size(); ++k) {
+    const Vec2 a = polygon[k];
+    const Vec2 b = polygon[(k + 1) % polygon.size()];
+    if ((b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x) < 0.0) return false;
+  }
+  return true;
+}
+
+// The ink drawn for one kind of label: the pixels that change when only that
+// kind is turned on all lie in a box of that kind.
+TEST(NetLabels, TheInkOfEveryLabelLiesInsideItsBox) {
+  const struct {
+    LabelKind kind;
+    void (*turnOn)(NetOptions&);
+  } kinds[] = {{LabelKind::CutNumber, [](NetOptions& o) { o.numbers = true; }},
+               {LabelKind::FaceNumber, [](NetOptions& o) { o.faceNumbers = true; }},
+               {LabelKind::FoldAngle, [](NetOptions& o) { o.foldAngles = true; }}};
+  for (int position : {3, 21}) {
+    NetOptions none;
+    none.numbers = false;
+    none.faceNumbers = false;
+    none.foldAngles = false;
+    const NetDocument bare = netOf(position, none);
+    constexpr int kWidth = 2520;  // 12 pixels per millimetre
+    const QImage without = pageImage(bare, 0, kWidth);
+    for (const auto& kind : kinds) {
+      NetOptions options = none;
+      kind.turnOn(options);
+      const NetDocument net = netOf(position, options);
+      std::vector<std::vector<Vec2>> boxes;
+      for (const NetLabel& label : netPageLabels(net, 0)) {
+        if (label.kind == kind.kind) boxes.push_back(label.box);
+      }
+      ASSERT_FALSE(boxes.empty());
+      const QImage with = pageImage(net, 0, kWidth);
+      const double mmPerPixel = net.paperWidthMm / kWidth;
+      int changed = 0;
+      for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+          if (with.pixel(x, y) == without.pixel(x, y)) continue;
+          ++changed;
+          const Vec2 p{(x + 0.5) * mmPerPixel, net.paperHeightMm - (y + 0.5) * mmPerPixel};
+          const bool inBox = std::any_of(boxes.begin(), boxes.end(),
+                                         [&](const auto& box) { return insideConvex(box, p); });
+          ASSERT_TRUE(inBox) << net.solid << ": label kind " << static_cast<int>(kind.kind)
+                             << " drew at " << p.x << ", " << p.y << " mm outside every box";
+        }
+      }
+      EXPECT_GT(changed, 100) << static_cast<int>(kind.kind);
+    }
+  }
+}
+
+TEST(NetLabels, FaceNumbersAreTheCatalogueIndexPlusOneInsideTheirFace) {
+  const NetDocument net = netOf(20);
+  std::map<std::string, const NetFace*> faceOf;
+  for (const NetFace& face : net.pages[0].faces)
+    faceOf[std::to_string(face.face + 1)] = &face;
+  int seen = 0;
+  for (const NetLabel& label : netPageLabels(net, 0)) {
+    if (label.kind != LabelKind::FaceNumber) continue;
+    ++seen;
+    ASSERT_TRUE(faceOf.count(label.text)) << label.text;
+    const std::vector<Vec2>& box = label.box;
+    EXPECT_NEAR(test::intersectionArea(box, faceOf[label.text]->polygon),
+                test::intersectionArea(box, box), 1e-9)
+        << "face number " << label.text << " is not inside its face";
+  }
+  EXPECT_EQ(seen, static_cast<int>(faceOf.size()));
+}
+
+TEST(NetLabels, OptionsTurnLabelsOnAndOffAndEveryPageHasItsFootLine) {
+  NetOptions options;
+  options.numbers = false;
+  options.faceNumbers = false;
+  options.scaleBar = false;
+  const NetDocument bare = netOf(12, options);
+  const std::vector<NetLabel> labels = netPageLabels(bare, 0);
+  EXPECT_EQ(countOf(labels, LabelKind::CutNumber) + countOf(labels, LabelKind::FaceNumber) +
+                countOf(labels, LabelKind::FoldAngle) + countOf(labels, LabelKind::ScaleBar),
+            0);
+  const NetDocument net = multiPage(12);
+  for (int page = 0; page < static_cast<int>(net.pages.size()); ++page) {
+    std::set<std::string> texts;
+    for (const NetLabel& label : netPageLabels(net, page))
+      texts.insert(label.text);
+    EXPECT_TRUE(texts.count(netHowToText())) << page;
+    EXPECT_TRUE(texts.count("bei 100 % gedruckt: 50 mm")) << page;
+    EXPECT_TRUE(texts.count("Seite " + std::to_string(page + 1) + " von " +
+                            std::to_string(net.pages.size())));
+  }
+  EXPECT_EQ(foldAngleText(138.18969), "138,2\u00b0");
+  EXPECT_EQ(netHowToText(),
+            "Bei 100 % drucken, ausschneiden, gestrichelte Linien nach hinten falten, Laschen "
+            "unter die gleiche Nummer kleben; (n): mit Klebeband schließen");
+}
+
 TEST(NetPaint, APageTheNetDoesNotHaveIsAnError) {
   const NetDocument net = netOf(1);
   QImage image(210, 297, QImage::Format_RGB32);
@@ -158,6 +307,67 @@ TEST(NetPdf, OnePdfPagePerNetPageAtPaperSize) {
   NetOptions options;
   options.orientation = Orientation::Landscape;
   EXPECT_TRUE(netPdf(netOf(3, options)).contains("/MediaBox [0 0 842"));
+}
+
+// The length in mm of the longest dark run in a grey picture of the foot of
+// the first PDF page, rendered by poppler at dpi: the run's row summed as ink
+// coverage, so that the antialiased ends count by their share.
+double longestBarMm(const QByteArray& pdf, double paperHeightMm, int dpi) {
+  QTemporaryDir dir;
+  const QString in = dir.filePath(QStringLiteral("net.pdf"));
+  QFile file(in);
+  if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size()) return -1.0;
+  file.close();
+  const int top = static_cast<int>((paperHeightMm - 22.0) / 25.4 * dpi);
+  const int height = static_cast<int>(12.0 / 25.4 * dpi);
+  QProcess poppler;
+  poppler.start(
+      QStringLiteral("pdftoppm"),
+      {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"), QStringLiteral("-f"),
+       QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-y"),
+       QString::number(top), QStringLiteral("-H"), QString::number(height), QStringLiteral("-W"),
+       QStringLiteral("100000"), in, dir.filePath(QStringLiteral("foot"))});
+  if (!poppler.waitForFinished(60000) || poppler.exitCode() != 0) return -1.0;
+  const QImage foot(dir.filePath(QStringLiteral("foot-1.pgm")));
+  if (foot.isNull()) return -1.0;
+  int bestRow = -1, bestRun = 0, bestStart = 0;
+  for (int y = 0; y < foot.height(); ++y) {
+    int run = 0;
+    for (int x = 0; x < foot.width(); ++x) {
+      run = qGray(foot.pixel(x, y)) < 128 ? run + 1 : 0;
+      if (run > bestRun) {
+        bestRun = run;
+        bestRow = y;
+        bestStart = x - run + 1;
+      }
+    }
+  }
+  // The middle row of the bar: the rows with the same run lie above and below.
+  int last = bestRow;
+  while (last + 1 < foot.height() && qGray(foot.pixel(bestStart + bestRun / 2, last + 1)) < 128)
+    ++last;
+  const int row = (bestRow + last) / 2;
+  double ink = 0.0;
+  for (int x = std::max(0, bestStart - 4); x < std::min(foot.width(), bestStart + bestRun + 4); ++x)
+    ink += (255.0 - qGray(foot.pixel(x, row))) / 255.0;
+  return ink * 25.4 / dpi;
+}
+
+TEST(NetPdf, ScaleBarMeasuresFiftyMillimetresOnThePdfPage) {
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) {
+    GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+  }
+  // 1200 dpi: a pixel is 0.021 mm; the summed coverage measures finer.
+  NetOptions letter;
+  letter.paper = Paper::Letter;
+  letter.orientation = Orientation::Landscape;
+  for (const NetDocument& net : {netOf(21), netOf(4, letter), multiPage(9)}) {
+    EXPECT_NEAR(longestBarMm(netPdf(net), net.paperHeightMm, 1200), 50.0, 0.01) << net.solid;
+  }
+  NetOptions without;
+  without.scaleBar = false;
+  const NetDocument net = netOf(21, without);
+  EXPECT_LT(longestBarMm(netPdf(net), net.paperHeightMm, 1200), 10.0);
 }
 
 TEST(NetPrint, PrinterGetsEveryPage) {

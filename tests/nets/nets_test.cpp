@@ -67,7 +67,62 @@ TEST_P(EverySolid, SameSolidAndOptionsGiveTheSameJson) {
   EXPECT_EQ(netJson(buildNet(solid, options)), netJson(buildNet(solid, options)));
 }
 
+TEST_P(EverySolid, TabsOnBothSidesNeverOverlapAndOnlyGoWhereNoneFits) {
+  const Solid solid = solidAt(GetParam());
+  NetOptions options;
+  options.tabStyle = TabStyle::Both;
+  const NetDocument both = buildNet(solid, options);
+  SCOPED_TRACE(both.solid);
+  EXPECT_EQ(both.tabStyle, TabStyle::Both);
+  expectSound(solid.geometry, both);
+  // Both sides of most pairs carry one: more tabs than one per pair can give.
+  std::size_t tabs = 0, pairs = 0;
+  for (const NetPage& page : both.pages) {
+    tabs += page.tabs.size();
+    pairs += page.cuts.size() / 2;
+  }
+  EXPECT_GT(tabs, pairs);
+  // Also when the edge is given and the net spreads over pages.
+  options.edgeMm = std::floor(largestEdgeMm(solid.geometry, Paper::A4, Orientation::Best) * 1.6);
+  expectSound(solid.geometry, buildNet(solid, options));
+}
+
 INSTANTIATE_TEST_SUITE_P(Catalogue, EverySolid, ::testing::Range(0, 31));
+
+TEST(NetOptions, TabStyleNoneIsTheSameNetAsNoTabs) {
+  const Solid solid = solidAt(9);
+  NetOptions none;
+  none.tabStyle = TabStyle::None;
+  NetOptions off;
+  off.tabs = false;
+  off.tabStyle = TabStyle::Both;  // tabs = false wins
+  const NetDocument a = buildNet(solid, none);
+  EXPECT_EQ(netJson(a), netJson(buildNet(solid, off)));
+  EXPECT_EQ(a.tabStyle, TabStyle::None);
+  EXPECT_TRUE(a.pages[0].tabs.empty());
+}
+
+TEST(NetFolds, EveryFoldCarriesTheSolidsDihedralAngle) {
+  // Closed forms: tetrahedron acos(1/3), cube 90, octahedron acos(-1/3),
+  // icosahedron acos(-sqrt 5 / 3), dodecahedron acos(-1/sqrt 5), disdyakis
+  // triacontahedron acos(-(179 + 24 sqrt 5) / 241) (every edge alike).
+  const double rad = 180.0 / M_PI;
+  const std::pair<int, double> known[] = {
+      {0, std::acos(1.0 / 3.0) * rad},
+      {1, 90.0},
+      {2, std::acos(-1.0 / 3.0) * rad},
+      {3, std::acos(-std::sqrt(5.0) / 3.0) * rad},
+      {4, std::acos(-1.0 / std::sqrt(5.0)) * rad},
+      {21, std::acos(-(179.0 + 24.0 * std::sqrt(5.0)) / 241.0) * rad}};
+  for (const auto& [position, degrees] : known) {
+    const NetDocument net = buildNet(solidAt(position), {});
+    for (const NetPage& page : net.pages) {
+      ASSERT_EQ(page.foldDegrees.size(), page.folds.size()) << net.solid;
+      for (double got : page.foldDegrees)
+        EXPECT_NEAR(got, degrees, 5e-4) << net.solid;  // catalogue corners carry 7 digits
+    }
+  }
+}
 
 TEST(NetOptions, TabsOffLeavesNoTabsAndAllowsALargerEdge) {
   const Solid solid = solidAt(5);

@@ -87,6 +87,29 @@ TEST(CommandLine, ExportsCarryTheirValues) {
   EXPECT_EQ(net.paper, Paper::Letter);
   EXPECT_EQ(net.edgeMm, 30.0);
   EXPECT_FALSE(net.tabs);
+  // The defaults of the page extras, and each turned the other way.
+  EXPECT_EQ(net.orientation, Orientation::Best);
+  EXPECT_TRUE(net.numbers && net.scaleBar && net.faceNumbers && !net.foldAngles);
+  const CliRequest extras =
+      parse({"--solid", "2", "--export-net", "n.pdf", "--orientation", "Landscape", "--tabs",
+             "both", "--no-numbers", "--no-scale-bar", "--no-face-numbers", "--fold-angles"});
+  EXPECT_EQ(extras.orientation, Orientation::Landscape);
+  EXPECT_TRUE(extras.tabs);
+  EXPECT_EQ(extras.tabStyle, TabStyle::Both);
+  EXPECT_FALSE(extras.numbers || extras.scaleBar || extras.faceNumbers);
+  EXPECT_TRUE(extras.foldAngles);
+  const CliRequest on =
+      parse({"--solid", "2", "--export-net", "n.pdf", "--orientation", "auto", "--scale-bar",
+             "--face-numbers", "--no-fold-angles", "--tabs", "none"});
+  EXPECT_EQ(on.orientation, Orientation::Best);
+  EXPECT_TRUE(on.scaleBar && on.faceNumbers && !on.foldAngles);
+  EXPECT_FALSE(on.tabs);
+  EXPECT_EQ(
+      parse({"--solid", "2", "--export-net", "n.pdf", "--orientation", "portrait"}).orientation,
+      Orientation::Portrait);
+  // --no-tabs is --tabs none, and may be given with it.
+  EXPECT_FALSE(
+      parse({"--solid", "2", "--export-net", "n.pdf", "--no-tabs", "--tabs", "none"}).tabs);
 
   EXPECT_TRUE(parse({"--solid", "2", "--properties", "--json"}).json);
   EXPECT_EQ(parse({"--version"}).action, CliAction::Version);
@@ -111,6 +134,15 @@ TEST(CommandLine, UsageErrorsNameWhatIsWrong) {
       {{"--solid", "3", "--export-solid", "a.stl", "--size-mm", "20000"}, "--size-mm"},
       {{"--solid", "3", "--export-net", "a.pdf", "--edge-mm", "0"}, "--edge-mm"},
       {{"--solid", "3", "--export-net", "a.pdf", "--paper", "a5"}, "a5"},
+      {{"--solid", "3", "--export-net", "a.pdf", "--orientation", "quer"}, "quer"},
+      {{"--solid", "3", "--export-net", "a.pdf", "--tabs", "two"}, "two"},
+      {{"--solid", "3", "--export-net", "a.pdf", "--tabs", "both", "--no-tabs"}, "--no-tabs"},
+      {{"--solid", "3", "--export-net", "a.pdf", "--scale-bar", "--no-scale-bar"}, "--scale-bar"},
+      {{"--solid", "3", "--export-net", "a.pdf", "--fold-angles", "--no-fold-angles"},
+       "--fold-angles"},
+      {{"--solid", "3", "--export-solid", "a.stl", "--face-numbers"}, "--face-numbers"},
+      {{"--solid", "3", "--export-picture", "a.png", "--orientation", "portrait"}, "--orientation"},
+      {{"--solid", "3", "--properties", "--no-numbers"}, "--no-numbers"},
       {{"--export-picture", "a.png"}, "--solid"},
       {{"--solid", "3", "--properties", "--export-solid", "a.stl"}, "only one"},
       {{"--solid", "3", "--json"}, "--json"},

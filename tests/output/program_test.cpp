@@ -11,7 +11,9 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -131,6 +133,27 @@ TEST(Program, HeadlessExportsWriteTheirFiles) {
   QFile file(json);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_TRUE(file.readAll().contains("\"pages\""));
+  file.close();
+
+  // The net's options reach the net: landscape paper, tabs on both edges of a
+  // pair (more tabs than the tetrahedron's three cut pairs), or none.
+  const auto netJsonOf = [&](QStringList extra) {
+    runProgram(QStringList{"--solid", "0", "--export-net", json} + extra);
+    QFile written(json);
+    return written.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(written.readAll()).object()
+                                             : QJsonObject();
+  };
+  const auto tabCount = [](const QJsonObject& net) {
+    return net["pages"].toArray()[0].toObject()["tabs"].toArray().size();
+  };
+  const QJsonObject both = netJsonOf({"--orientation", "landscape", "--tabs", "both"});
+  EXPECT_EQ(both["paper"].toObject()["width_mm"].toDouble(), 297.0);
+  EXPECT_GT(tabCount(both), 3);
+  EXPECT_EQ(tabCount(netJsonOf({"--tabs", "one"})), 3);
+  EXPECT_EQ(tabCount(netJsonOf({"--no-tabs"})), 0);
+  const ProgramRun bad = runProgram({"--solid", "0", "--export-net", json, "--tabs", "three"});
+  EXPECT_EQ(bad.exitCode, 2);
+  EXPECT_TRUE(bad.err.contains(QStringLiteral("--tabs"))) << bad.err.toStdString();
 }
 
 TEST(Program, TheMorphIntoTheDualFromTheCommandLine) {

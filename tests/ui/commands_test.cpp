@@ -17,6 +17,7 @@
 #include <QWheelEvent>
 
 #include "model/load.h"
+#include "nets/net_labels.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/help_window.h"
 
@@ -201,6 +202,8 @@ TEST_F(CommandsTest, TheHelpListsEveryCommandWithAShortcut) {
         << action->shortcut().toString().toStdString();
   }
   EXPECT_GE(withKeys, 20);
+  // The paper net's how-to line, word for word as on every page.
+  EXPECT_TRUE(help.contains(QString::fromStdString(netHowToText()).toHtmlEscaped()));
 }
 
 TEST_F(CommandsTest, TooltipsExplainTheIconButtonsSpinEditsAndPicture) {

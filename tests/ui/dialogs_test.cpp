@@ -8,6 +8,7 @@
 #include <functional>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QFileDialog>
@@ -120,6 +121,50 @@ TEST_F(DialogsTest, TheLargestEdgeIsShownWithADecimalCommaAndErrorsStayInTheDial
       << shown[0].toStdString();
   EXPECT_TRUE(shown[1].contains(QRegularExpression(QStringLiteral("bis [0-9]+,[0-9] mm\\.$"))))
       << shown[1].toStdString();
+}
+
+// Accepted untouched, the dialog asks for the net every caller gets by
+// default; its tab style and check boxes reach the options.
+TEST_F(DialogsTest, TheNetDialogKeepsTheDefaultsAndPassesItsChoices) {
+  std::vector<NetOptions> chosen;
+  withModalDialogs(
+      [&] {
+        for (int round = 0; round < 2; ++round) {
+          const auto options =
+              askNetOptions(window.get(), window->state().solid.geometry, QStringLiteral("Netz"));
+          ASSERT_TRUE(options.has_value());
+          chosen.push_back(*options);
+        }
+      },
+      [&](QWidget& modal) {
+        auto* dialog = qobject_cast<QDialog*>(&modal);
+        if (dialog == nullptr) return;
+        if (chosen.size() == 1) {
+          auto* tabs = dialog->findChild<QComboBox*>(QStringLiteral("NetTabs"));
+          ASSERT_NE(tabs, nullptr);
+          tabs->setCurrentIndex(tabs->findData(static_cast<int>(TabStyle::Both)));
+          for (const char* name : {"NetFaceNumbers", "NetFoldAngles", "NetScaleBar"}) {
+            auto* box = dialog->findChild<QCheckBox*>(QString::fromLatin1(name));
+            ASSERT_NE(box, nullptr) << name;
+            box->toggle();
+          }
+        }
+        dialog->accept();
+      });
+  ASSERT_EQ(chosen.size(), 2u);
+  const NetOptions defaults;
+  EXPECT_EQ(chosen[0].tabs, defaults.tabs);
+  EXPECT_EQ(chosen[0].tabStyle, defaults.tabStyle);
+  EXPECT_EQ(chosen[0].numbers, defaults.numbers);
+  EXPECT_EQ(chosen[0].faceNumbers, defaults.faceNumbers);
+  EXPECT_EQ(chosen[0].foldAngles, defaults.foldAngles);
+  EXPECT_EQ(chosen[0].scaleBar, defaults.scaleBar);
+  EXPECT_FALSE(chosen[0].edgeMm.has_value());
+  EXPECT_TRUE(chosen[1].tabs);
+  EXPECT_EQ(chosen[1].tabStyle, TabStyle::Both);
+  EXPECT_NE(chosen[1].faceNumbers, defaults.faceNumbers);
+  EXPECT_NE(chosen[1].foldAngles, defaults.foldAngles);
+  EXPECT_NE(chosen[1].scaleBar, defaults.scaleBar);
 }
 
 TEST_F(DialogsTest, SavingTheNetProposesAFileNameFromTheSolid) {
