@@ -54,6 +54,20 @@ const QCommandLineOption kEdgeMm(QStringLiteral("edge-mm"),
                                  QStringLiteral("X"));
 const QCommandLineOption kNoTabs(QStringLiteral("no-tabs"),
                                  QStringLiteral("Draw the net without glue tabs."));
+const QCommandLineOption kExportSheet(
+    QStringLiteral("export-sheet"),
+    QStringLiteral("Write the worksheet of the solid (picture, properties, numbered faces and "
+                   "net on A4 portrait) as PDF and exit."),
+    QStringLiteral("FILE.pdf"));
+const QCommandLineOption kExportBooklet(
+    QStringLiteral("export-booklet"),
+    QStringLiteral("Write the worksheets of all 31 solids behind a contents page as one PDF and "
+                   "exit."),
+    QStringLiteral("FILE.pdf"));
+const QCommandLineOption kBlanks(
+    QStringLiteral("blanks"),
+    QStringLiteral("With --export-sheet or --export-booklet: leave the numbers of vertices, edges "
+                   "and faces and the face kinds as boxes to fill in, and add an answer page."));
 const QCommandLineOption kMorph(
     QStringLiteral("morph"),
     QStringLiteral("With an export or --properties: the solid on its way into its dual, at T from "
@@ -86,9 +100,10 @@ void addOptions(QCommandLineParser& parser) {
   parser.addHelpOption();
   parser.addVersionOption();
   for (const QCommandLineOption* option :
-       {&kSolid, &kView, &kMarks, &kScale, &kExportPicture, &kExportSolid, &kSizeMm, &kProperties,
-        &kJson, &kExportNet, &kPaper, &kEdgeMm, &kNoTabs, &kMorph, &kMorphStops, &kWythoff, &kAt,
-        &kWythoffStops}) {
+       {&kSolid,   &kView,        &kMarks,         &kScale,     &kExportPicture, &kExportSolid,
+        &kSizeMm,  &kProperties,  &kJson,          &kExportNet, &kPaper,         &kEdgeMm,
+        &kNoTabs,  &kExportSheet, &kExportBooklet, &kBlanks,    &kMorph,         &kMorphStops,
+        &kWythoff, &kAt,          &kWythoffStops}) {
     parser.addOption(*option);
   }
 }
@@ -184,6 +199,7 @@ CliAction chosenAction(const QCommandLineParser& parser) {
   const std::pair<const QCommandLineOption*, CliAction> actions[] = {
       {&kExportPicture, CliAction::ExportPicture}, {&kExportSolid, CliAction::ExportSolid},
       {&kProperties, CliAction::Properties},       {&kExportNet, CliAction::ExportNet},
+      {&kExportSheet, CliAction::ExportSheet},     {&kExportBooklet, CliAction::ExportBooklet},
       {&kMorphStops, CliAction::MorphStops},       {&kWythoffStops, CliAction::WythoffStops}};
   for (const auto& [option, value] : actions) {
     if (parser.isSet(*option)) {
@@ -194,7 +210,7 @@ CliAction chosenAction(const QCommandLineParser& parser) {
   if (count > 1) {
     throw EUsageError(
         "give only one of --export-picture, --export-solid, --properties, --export-net, "
-        "--morph-stops, --wythoff-stops");
+        "--export-sheet, --export-booklet, --morph-stops, --wythoff-stops");
   }
   return action;
 }
@@ -301,7 +317,11 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   }
   request.action = chosenAction(parser);
   const bool stops = request.action == CliAction::WythoffStops;
-  const bool exporting = request.action != CliAction::Window && !stops;
+  const bool booklet = request.action == CliAction::ExportBooklet;
+  const bool exporting = request.action != CliAction::Window && !stops && !booklet;
+  if (booklet && (parser.isSet(kSolid) || parser.isSet(kWythoff))) {
+    throw EUsageError("--export-booklet writes every solid; give no --solid or --wythoff");
+  }
   if (parser.isSet(kSolid) && parser.isSet(kWythoff)) {
     throw EUsageError("give either --solid or --wythoff");
   }
@@ -324,20 +344,32 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   const bool picture = request.action == CliAction::ExportPicture;
   const bool solid = request.action == CliAction::ExportSolid;
   const bool net = request.action == CliAction::ExportNet;
-  requireOnlyWith(parser, kView, picture || request.action == CliAction::Window,
-                  "the window or --export-picture");
-  requireOnlyWith(parser, kMarks, picture, "--export-picture");
+  const bool sheet = request.action == CliAction::ExportSheet;
+  const bool sheets = sheet || booklet;
+  if (sheets && (parser.isSet(kPaper) || parser.isSet(kEdgeMm) || parser.isSet(kNoTabs))) {
+    throw EUsageError(
+        "--paper, --edge-mm and --no-tabs only work with --export-net; worksheets are A4 "
+        "portrait with the net at the largest size that fits");
+  }
+  requireOnlyWith(parser, kView, picture || sheets || request.action == CliAction::Window,
+                  "the window, --export-picture, --export-sheet or --export-booklet");
+  requireOnlyWith(parser, kMarks, picture || sheets,
+                  "--export-picture, --export-sheet or --export-booklet");
+  requireOnlyWith(parser, kBlanks, sheets, "--export-sheet or --export-booklet");
   requireOnlyWith(parser, kScale, picture, "--export-picture");
   requireOnlyWith(parser, kSizeMm, solid, "--export-solid");
   requireOnlyWith(parser, kJson, request.action == CliAction::Properties, "--properties");
   requireOnlyWith(parser, kPaper, net, "--export-net");
   requireOnlyWith(parser, kEdgeMm, net, "--export-net");
   requireOnlyWith(parser, kNoTabs, net, "--export-net");
-  const bool exportAction = picture || solid || net || request.action == CliAction::Properties;
+  const bool exportAction =
+      picture || solid || net || sheet || request.action == CliAction::Properties;
   requireOnlyWith(parser, kMorph, exportAction && !parser.isSet(kWythoff),
-                  "--export-picture, --export-solid, --export-net or --properties of a --solid");
+                  "--export-picture, --export-solid, --export-net, --export-sheet or "
+                  "--properties of a --solid");
   requireOnlyWith(parser, kWythoff, exportAction,
-                  "--export-picture, --export-solid, --export-net or --properties");
+                  "--export-picture, --export-solid, --export-net, --export-sheet or "
+                  "--properties");
   requireOnlyWith(parser, kAt, parser.isSet(kWythoff), "--wythoff");
   if (parser.isSet(kWythoff) && request.view != View::Polyhedron) {
     throw EUsageError(
@@ -365,6 +397,7 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   if (parser.isSet(kPaper)) request.paper = parsePaper(parser.value(kPaper));
   if (parser.isSet(kEdgeMm)) request.edgeMm = positiveNumber(parser, kEdgeMm);
   request.tabs = !parser.isSet(kNoTabs);
+  request.blanks = parser.isSet(kBlanks);
 
   if (picture) {
     request.file = parser.value(kExportPicture);
@@ -375,6 +408,12 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   } else if (net) {
     request.file = parser.value(kExportNet);
     requireSuffix(request.file, "export-net", netSuffixes());
+  } else if (sheet) {
+    request.file = parser.value(kExportSheet);
+    requireSuffix(request.file, "export-sheet", sheetSuffixes());
+  } else if (booklet) {
+    request.file = parser.value(kExportBooklet);
+    requireSuffix(request.file, "export-booklet", sheetSuffixes());
   }
   return request;
 }
@@ -396,6 +435,8 @@ QString helpText() {
       "  korvelindra --solid Kuboktaeder --export-solid kuboktaeder.stl --size-mm 80\n"
       "  korvelindra --solid Rhombendodekaeder --properties --json\n"
       "  korvelindra --solid Oktaederstumpf --export-net netz.pdf --paper a4\n"
+      "  korvelindra --solid Oktaeder --view inkugel --export-sheet oktaeder.pdf\n"
+      "  korvelindra --export-booklet steckbriefe.pdf --blanks\n"
       "  korvelindra --solid Hexaeder --morph-stops\n"
       "  korvelindra --solid Hexaeder --morph 0.4 --export-picture halb.png\n"
       "  korvelindra --wythoff-stops O\n"

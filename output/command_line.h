@@ -31,6 +31,8 @@ enum class CliAction {
   ExportSolid,
   Properties,
   ExportNet,
+  ExportSheet,
+  ExportBooklet,
   MorphStops,
   WythoffStops
 };
@@ -47,6 +49,7 @@ struct CliRequest {
   Paper paper = Paper::A4;
   std::optional<double> edgeMm;
   bool tabs = true;
+  bool blanks = false;          // --blanks: worksheets leave the counts to be filled in
   std::optional<double> morph;  // --morph: the exports show the morph into the dual at this t
   // --wythoff with --at, or --wythoff-stops: the kaleidoscope's family and weights.
   std::optional<WythoffFamily> wythoff;
