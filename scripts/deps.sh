@@ -7,7 +7,7 @@ VELKORA_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core desktop-file-utils
   qt6-svg-dev appstream clang-format groff-base
-  locales
+  locales poppler-utils
 )
 
 velkora_install_missing() {
