@@ -53,6 +53,8 @@ class Page {
     QFont font = painter_.font();
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(sizeMm * unit_))));
     font.setBold(bold);
+    // No ligatures: "fl" in "Oberfläche" stays two letters for search and copy.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     painter_.setFont(font);
   }
 
