@@ -4,11 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "tests/ui/window_fixture.h"
 
@@ -25,6 +32,61 @@ QStringList pdfPages(const QString& pdf) {
   QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\f'));
   if (!pages.isEmpty() && pages.back().trimmed().isEmpty()) pages.removeLast();
   return pages;
+}
+
+// Runs handle on each modal dialog that opens while body runs.
+void withModalDialogs(const std::function<void()>& body,
+                      const std::function<void(QWidget&)>& handle) {
+  QTimer poll;
+  poll.setInterval(10);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (QWidget* modal = QApplication::activeModalWidget()) handle(*modal);
+  });
+  poll.start();
+  body();
+}
+
+// Ticks "mit Lücken" in whichever dialog shows it.
+void tickBlanks(QWidget& dialog) {
+  auto* blanks = dialog.findChild<QCheckBox*>(QStringLiteral("SheetBlanks"));
+  ASSERT_NE(blanks, nullptr);
+  blanks->setChecked(true);
+}
+
+TEST_F(WorksheetCommandsTest, TheSaveDialogWritesTheSheetWithBlanksWhenTicked) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("mit_luecken.pdf"));
+  withModalDialogs([&] { window->saveSheet(); },
+                   [&](QWidget& modal) {
+                     auto* files = qobject_cast<QFileDialog*>(&modal);
+                     if (files == nullptr) return;
+                     tickBlanks(*files);
+                     files->selectFile(path);
+                     static_cast<QDialog*>(files)->accept();  // reads the name like OK
+                   });
+  ASSERT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+  const QStringList pages = pdfPages(path);
+  ASSERT_GE(pages.size(), 3);
+  EXPECT_TRUE(pages.front().trimmed().startsWith(QStringLiteral("Ikosaeder")));
+  EXPECT_TRUE(pages.back().contains(QStringLiteral("Lösungen: Ikosaeder")));
+}
+
+// The choice dialog, then the print preview, which paints the pages; nothing
+// escapes the handler.
+TEST_F(WorksheetCommandsTest, PrintingShowsThePreviewOfTheSheet) {
+  int previews = 0;
+  withModalDialogs([&] { window->printSheet(); },
+                   [&](QWidget& modal) {
+                     if (auto* preview = qobject_cast<QPrintPreviewDialog*>(&modal)) {
+                       ++previews;
+                       preview->reject();
+                     } else if (auto* options = qobject_cast<QDialog*>(&modal)) {
+                       tickBlanks(*options);
+                       options->accept();
+                     }
+                   });
+  EXPECT_EQ(previews, 1);
+  EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
 TEST_F(WorksheetCommandsTest, TheFileMenuOffersTheWorksheetCommands) {
