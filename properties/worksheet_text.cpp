@@ -20,12 +20,33 @@ bool isBlankLabel(const std::string& label) {
   return std::find(kBlankLabels.begin(), kBlankLabels.end(), label) != kBlankLabels.end();
 }
 
+// The rows whose "(24×)" counts edges: with blanks the counts give way to dots.
+bool countsEdges(const std::string& label) {
+  return label == "Kantenlängen" || label == "Diederwinkel";
+}
+
+// "1 (24×), 1,41421 (12×)" as "1 (…×), 1,41421 (…×)".
+std::string withoutCounts(const std::string& value) {
+  static const std::string kTimes = "×)";
+  std::string text;
+  std::size_t from = 0;
+  for (std::size_t times = value.find(kTimes); times != std::string::npos;
+       times = value.find(kTimes, from)) {
+    const std::size_t open = value.rfind('(', times);
+    if (open == std::string::npos || open < from) break;
+    text += value.substr(from, open + 1 - from) + "\u2026" + kTimes;
+    from = times + kTimes.size();
+  }
+  return text + value.substr(from);
+}
+
 }  // namespace
 
 std::vector<SheetRow> sheetRows(const SolidProperties& properties, bool blanks) {
   std::vector<SheetRow> rows;
   for (auto& [label, value] : propertiesRows(properties)) {
     const bool blank = blanks && isBlankLabel(label);
+    if (blanks && countsEdges(label)) value = withoutCounts(value);
     rows.push_back({std::move(label), std::move(value), blank});
   }
   return rows;

@@ -21,7 +21,8 @@ struct SheetRow {
 };
 
 // The properties rows (propertiesRows, same labels and wording); with blanks the
-// counts of vertices, edges and faces, Euler's formula and the face kinds are blank.
+// counts of vertices, edges and faces, Euler's formula and the face kinds are blank,
+// and the edge lengths and dihedral angles say "(…×)" instead of how many edges.
 std::vector<SheetRow> sheetRows(const SolidProperties& properties, bool blanks);
 
 // The faces of one kind and their numbers, ascending.

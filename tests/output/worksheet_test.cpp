@@ -162,6 +162,9 @@ TEST(Worksheet, BlanksLeaveTheCountsOutAndTheAnswerPageHasThem) {
   }
   EXPECT_FALSE(first.contains(QStringLiteral("Dreiecke")));
   EXPECT_FALSE(first.contains(QStringLiteral("12 - 24 + 14")));
+  // The edge lengths and angles do not give the number of edges away.
+  EXPECT_EQ(rowValue(first, QStringLiteral("Kantenlängen")), QStringLiteral("1 (\u2026×)"));
+  EXPECT_FALSE(first.contains(QStringLiteral("24×")));
   // What is not asked stays filled in.
   EXPECT_EQ(rowValue(first, QStringLiteral("Dualer Körper")), QStringLiteral("Rhombendodekaeder"));
 
