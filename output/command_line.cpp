@@ -84,6 +84,20 @@ const QCommandLineOption kFoldAngles(
     QStringLiteral("Print the solid's dihedral angle along each fold line."));
 const QCommandLineOption kNoFoldAngles(QStringLiteral("no-fold-angles"),
                                        QStringLiteral("Leave out the fold angles (default)."));
+const QCommandLineOption kExportSheet(
+    QStringLiteral("export-sheet"),
+    QStringLiteral("Write the worksheet of the solid (picture, properties, numbered faces and "
+                   "net on A4 portrait) as PDF and exit."),
+    QStringLiteral("FILE.pdf"));
+const QCommandLineOption kExportBooklet(
+    QStringLiteral("export-booklet"),
+    QStringLiteral("Write the worksheets of all 31 solids behind a contents page as one PDF and "
+                   "exit."),
+    QStringLiteral("FILE.pdf"));
+const QCommandLineOption kBlanks(
+    QStringLiteral("blanks"),
+    QStringLiteral("With --export-sheet or --export-booklet: leave the numbers of vertices, edges "
+                   "and faces and the face kinds as boxes to fill in, and add an answer page."));
 const QCommandLineOption kMorph(
     QStringLiteral("morph"),
     QStringLiteral("With an export or --properties: the solid on its way into its dual, at T from "
@@ -120,13 +134,37 @@ void addOptions(QCommandLineParser& parser) {
                      "Without an export option the window opens."));
   parser.addHelpOption();
   parser.addVersionOption();
-  for (const QCommandLineOption* option :
-       {&kSolid,       &kView,         &kMarks,      &kScale,       &kExportPicture,
-        &kExportSolid, &kSizeMm,       &kProperties, &kJson,        &kExportNet,
-        &kPaper,       &kOrientation,  &kEdgeMm,     &kTabs,        &kNoTabs,
-        &kNoNumbers,   &kScaleBar,     &kNoScaleBar, &kFaceNumbers, &kNoFaceNumbers,
-        &kFoldAngles,  &kNoFoldAngles, &kMorph,      &kMorphStops,  &kWythoff,
-        &kAt,          &kWythoffStops, &kFold}) {
+  for (const QCommandLineOption* option : {&kSolid,
+                                           &kView,
+                                           &kMarks,
+                                           &kScale,
+                                           &kExportPicture,
+                                           &kExportSolid,
+                                           &kSizeMm,
+                                           &kProperties,
+                                           &kJson,
+                                           &kExportNet,
+                                           &kPaper,
+                                           &kOrientation,
+                                           &kEdgeMm,
+                                           &kTabs,
+                                           &kNoTabs,
+                                           &kNoNumbers,
+                                           &kScaleBar,
+                                           &kNoScaleBar,
+                                           &kFaceNumbers,
+                                           &kNoFaceNumbers,
+                                           &kFoldAngles,
+                                           &kNoFoldAngles,
+                                           &kExportSheet,
+                                           &kExportBooklet,
+                                           &kBlanks,
+                                           &kMorph,
+                                           &kMorphStops,
+                                           &kWythoff,
+                                           &kAt,
+                                           &kWythoffStops,
+                                           &kFold}) {
     parser.addOption(*option);
   }
 }
@@ -252,6 +290,7 @@ CliAction chosenAction(const QCommandLineParser& parser) {
   const std::pair<const QCommandLineOption*, CliAction> actions[] = {
       {&kExportPicture, CliAction::ExportPicture}, {&kExportSolid, CliAction::ExportSolid},
       {&kProperties, CliAction::Properties},       {&kExportNet, CliAction::ExportNet},
+      {&kExportSheet, CliAction::ExportSheet},     {&kExportBooklet, CliAction::ExportBooklet},
       {&kMorphStops, CliAction::MorphStops},       {&kWythoffStops, CliAction::WythoffStops}};
   for (const auto& [option, value] : actions) {
     if (parser.isSet(*option)) {
@@ -262,7 +301,7 @@ CliAction chosenAction(const QCommandLineParser& parser) {
   if (count > 1) {
     throw EUsageError(
         "give only one of --export-picture, --export-solid, --properties, --export-net, "
-        "--morph-stops, --wythoff-stops");
+        "--export-sheet, --export-booklet, --morph-stops, --wythoff-stops");
   }
   return action;
 }
@@ -369,7 +408,11 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   }
   request.action = chosenAction(parser);
   const bool stops = request.action == CliAction::WythoffStops;
-  const bool exporting = request.action != CliAction::Window && !stops;
+  const bool booklet = request.action == CliAction::ExportBooklet;
+  const bool exporting = request.action != CliAction::Window && !stops && !booklet;
+  if (booklet && (parser.isSet(kSolid) || parser.isSet(kWythoff))) {
+    throw EUsageError("--export-booklet writes every solid; give no --solid or --wythoff");
+  }
   if (parser.isSet(kSolid) && parser.isSet(kWythoff)) {
     throw EUsageError("give either --solid or --wythoff");
   }
@@ -392,9 +435,18 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   const bool picture = request.action == CliAction::ExportPicture;
   const bool solid = request.action == CliAction::ExportSolid;
   const bool net = request.action == CliAction::ExportNet;
-  requireOnlyWith(parser, kView, picture || request.action == CliAction::Window,
-                  "the window or --export-picture");
-  requireOnlyWith(parser, kMarks, picture, "--export-picture");
+  const bool sheet = request.action == CliAction::ExportSheet;
+  const bool sheets = sheet || booklet;
+  if (sheets && (parser.isSet(kPaper) || parser.isSet(kEdgeMm) || parser.isSet(kNoTabs))) {
+    throw EUsageError(
+        "--paper, --edge-mm and --no-tabs only work with --export-net; worksheets are A4 "
+        "portrait with the net at the largest size that fits");
+  }
+  requireOnlyWith(parser, kView, picture || sheets || request.action == CliAction::Window,
+                  "the window, --export-picture, --export-sheet or --export-booklet");
+  requireOnlyWith(parser, kMarks, picture || sheets,
+                  "--export-picture, --export-sheet or --export-booklet");
+  requireOnlyWith(parser, kBlanks, sheets, "--export-sheet or --export-booklet");
   requireOnlyWith(parser, kScale, picture, "--export-picture");
   requireOnlyWith(parser, kSizeMm, solid, "--export-solid");
   requireOnlyWith(parser, kJson, request.action == CliAction::Properties, "--properties");
@@ -405,11 +457,14 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
         &kNoFaceNumbers, &kFoldAngles, &kNoFoldAngles}) {
     requireOnlyWith(parser, *option, net, "--export-net");
   }
-  const bool exportAction = picture || solid || net || request.action == CliAction::Properties;
+  const bool exportAction =
+      picture || solid || net || sheet || request.action == CliAction::Properties;
   requireOnlyWith(parser, kMorph, exportAction && !parser.isSet(kWythoff),
-                  "--export-picture, --export-solid, --export-net or --properties of a --solid");
+                  "--export-picture, --export-solid, --export-net, --export-sheet or "
+                  "--properties of a --solid");
   requireOnlyWith(parser, kWythoff, exportAction,
-                  "--export-picture, --export-solid, --export-net or --properties");
+                  "--export-picture, --export-solid, --export-net, --export-sheet or "
+                  "--properties");
   requireOnlyWith(parser, kAt, parser.isSet(kWythoff), "--wythoff");
   if (parser.isSet(kWythoff) && request.view != View::Polyhedron) {
     throw EUsageError(
@@ -456,6 +511,7 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   request.scaleBar = onOrOff(parser, kScaleBar, kNoScaleBar, true);
   request.faceNumbers = onOrOff(parser, kFaceNumbers, kNoFaceNumbers, true);
   request.foldAngles = onOrOff(parser, kFoldAngles, kNoFoldAngles, false);
+  request.blanks = parser.isSet(kBlanks);
 
   if (picture) {
     request.file = parser.value(kExportPicture);
@@ -466,6 +522,12 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   } else if (net) {
     request.file = parser.value(kExportNet);
     requireSuffix(request.file, "export-net", netSuffixes());
+  } else if (sheet) {
+    request.file = parser.value(kExportSheet);
+    requireSuffix(request.file, "export-sheet", sheetSuffixes());
+  } else if (booklet) {
+    request.file = parser.value(kExportBooklet);
+    requireSuffix(request.file, "export-booklet", sheetSuffixes());
   }
   return request;
 }
@@ -488,6 +550,8 @@ QString helpText() {
       "  korvelindra --solid Rhombendodekaeder --properties --json\n"
       "  korvelindra --solid Oktaederstumpf --export-net netz.pdf --paper a4\n"
       "  korvelindra --solid Ikosaeder --export-net netz.pdf --tabs both --fold-angles\n"
+      "  korvelindra --solid Oktaeder --view inkugel --export-sheet oktaeder.pdf\n"
+      "  korvelindra --export-booklet steckbriefe.pdf --blanks\n"
       "  korvelindra --solid Hexaeder --morph-stops\n"
       "  korvelindra --solid Hexaeder --morph 0.4 --export-picture halb.png\n"
       "  korvelindra --wythoff-stops O\n"

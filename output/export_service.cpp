@@ -9,6 +9,7 @@
 #include "nets/net_paint.h"
 #include "output/picture.h"
 #include "output/save_file.h"
+#include "output/worksheet.h"
 #include "solid_export/mesh_export.h"
 
 namespace velkora {
@@ -45,6 +46,11 @@ const QStringList& solidSuffixes() {
 const QStringList& netSuffixes() {
   static const QStringList suffixes{QStringLiteral("pdf"), QStringLiteral("svg"),
                                     QStringLiteral("json")};
+  return suffixes;
+}
+
+const QStringList& sheetSuffixes() {
+  static const QStringList suffixes{QStringLiteral("pdf")};
   return suffixes;
 }
 
@@ -120,6 +126,28 @@ void exportNet(const QString& path, const NetDocument& net) {
       saveFileAtomically(path, bytesOf(netJson(net)));
       break;
   }
+}
+
+namespace {
+
+void requireSheetSuffix(const QString& path) {
+  if (QFileInfo(path).suffix().toLower() == QStringLiteral("pdf")) return;
+  throw EExportFormat("Die Endung von " + path.toStdString() +
+                      " nennt kein Format für Steckbriefe (.pdf)");
+}
+
+}  // namespace
+
+void exportWorksheet(const QString& path, const Solid& solid, const Model& model,
+                     const ViewState& view, std::span<const Solid> catalogue, bool blanks) {
+  requireSheetSuffix(path);
+  saveFileAtomically(path, worksheetPdf(makeWorksheet(solid, model, view, catalogue, blanks)));
+}
+
+void exportBooklet(const QString& path, std::span<const Solid> catalogue, const ViewState& view,
+                   bool blanks) {
+  requireSheetSuffix(path);
+  saveFileAtomically(path, bookletPdf(catalogue, view, blanks));
 }
 
 }  // namespace velkora

@@ -1,12 +1,14 @@
 #pragma once
 // The program's exports in one place, for the window's menus and the command
-// line alike: the picture, the solid and the paper net, each written
+// line alike: the picture, the solid, the paper net, the worksheet and the
+// booklet of worksheets, each written
 // atomically, with the writer chosen here, once, by the file's suffix; the
 // net's paper types by name and page size; the start pose of an export.
 // No dialogs and no printing; errors are thrown, never shown.
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 #include <QPageSize>
@@ -36,6 +38,7 @@ enum class NetFormat { Pdf, Svg, Json };
 const QStringList& pictureSuffixes();  // png
 const QStringList& solidSuffixes();    // stl, obj, off
 const QStringList& netSuffixes();      // pdf, svg, json
+const QStringList& sheetSuffixes();    // pdf (worksheets and the booklet)
 
 // The net's format by the path's suffix (letter case ignored); empty for another suffix.
 std::optional<NetFormat> netFormatFromPath(const QString& path);
@@ -67,5 +70,17 @@ void exportSolid(const QString& path, const Solid& solid, const Polyhedron& geom
 // The net as PDF, SVG or JSON by the path's suffix. Throws EExportFormat
 // (nothing written) or EWriteError.
 void exportNet(const QString& path, const NetDocument& net);
+
+// The worksheet of solid as PDF, pictured as model shows it in view; blanks
+// leaves the counts to be filled in and adds the answer page. Throws
+// EExportFormat (nothing written) for a path not ending in .pdf, what
+// makeWorksheet throws, or EWriteError.
+void exportWorksheet(const QString& path, const Solid& solid, const Model& model,
+                     const ViewState& view, std::span<const Solid> catalogue, bool blanks);
+
+// The booklet of the worksheets of all solids of catalogue (start pose, view)
+// as one PDF. Throws as exportWorksheet.
+void exportBooklet(const QString& path, std::span<const Solid> catalogue, const ViewState& view,
+                   bool blanks);
 
 }  // namespace velkora

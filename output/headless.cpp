@@ -109,6 +109,16 @@ void run(const CliRequest& request, const CatalogueTexts& texts, QTextStream& ou
       exportNet(request.file, buildNet(subjectOf(request, texts).solid, options));
       break;
     }
+    case CliAction::ExportSheet: {
+      const Subject subject = subjectOf(request, texts);
+      exportWorksheet(request.file, subject.solid, *subject.model,
+                      ViewState{request.view, request.marks}, readAllSolids(texts), request.blanks);
+      break;
+    }
+    case CliAction::ExportBooklet:
+      exportBooklet(request.file, readAllSolids(texts), ViewState{request.view, request.marks},
+                    request.blanks);
+      break;
     case CliAction::WythoffStops:
       printKaleidoscopeStops(request.wythoff.value_or(WythoffFamily::O), texts, out);
       break;
@@ -144,7 +154,8 @@ int runHeadless(const CliRequest& request, const CatalogueTexts& texts, QTextStr
     err << "korvelindra: cannot write " << error.path() << ": " << error.reason() << '\n';
     return kExitWriteFailed;
   } catch (const ENetError& error) {
-    err << "korvelindra: --export-net: " << QString::fromUtf8(error.what()) << '\n';
+    const char* option = request.action == CliAction::ExportNet ? "--export-net" : "the net";
+    err << "korvelindra: " << option << ": " << QString::fromUtf8(error.what()) << '\n';
     return kExitUsage;
   } catch (const std::exception& error) {
     if (isCatalogueFault(error)) {

@@ -81,4 +81,19 @@ std::vector<FaceKind> faceKindsOf(const SolidMesh& mesh, bool byShape) {
   return kinds;
 }
 
+std::vector<int> faceKindIndices(const SolidMesh& mesh, const std::vector<FaceKind>& kinds,
+                                 bool byShape) {
+  std::vector<int> indices;
+  indices.reserve(mesh.faces.size());
+  for (const auto& face : mesh.faces) {
+    const int sides = static_cast<int>(face.size());
+    const std::string name = byShape ? shapeOf(mesh, face) : pluralBySides(face.size());
+    const auto found = std::find_if(kinds.begin(), kinds.end(), [&](const FaceKind& k) {
+      return k.sides == sides && k.name == name;
+    });
+    indices.push_back(found == kinds.end() ? -1 : static_cast<int>(found - kinds.begin()));
+  }
+  return indices;
+}
+
 }  // namespace velkora

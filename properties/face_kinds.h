@@ -14,4 +14,9 @@ namespace velkora {
 // (for the Catalan solids); otherwise by its number of sides.
 std::vector<FaceKind> faceKindsOf(const SolidMesh& mesh, bool byShape);
 
+// For each face of mesh, in order, the index of its kind in kinds, as
+// faceKindsOf(mesh, byShape) returned them; -1 for a face of no such kind.
+std::vector<int> faceKindIndices(const SolidMesh& mesh, const std::vector<FaceKind>& kinds,
+                                 bool byShape);
+
 }  // namespace velkora

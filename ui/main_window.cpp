@@ -23,6 +23,7 @@
 #include "ui/properties_command.h"
 #include "ui/properties_window.h"
 #include "ui/window_placement.h"
+#include "ui/worksheet_commands.h"
 
 namespace velkora {
 
@@ -80,6 +81,7 @@ TFVelkora::TFVelkora(ErrorReporter reporter, QWidget* parent) : QWidget(parent) 
 
   exports_ = std::make_unique<ExportCommands>(*this);
   print_ = std::make_unique<PrintCommand>(*this, reportError_);
+  sheets_ = std::make_unique<WorksheetCommands>(*this, reportError_);
   buildControls();
   buildCommands();
   properties_ = std::make_unique<PropertiesCommand>(*this, *propertiesAction_, reportError_);

@@ -40,6 +40,7 @@ inline constexpr int kAnimationInterval = 10;  // milliseconds per tick
 
 class ExportCommands;
 class PrintCommand;
+class WorksheetCommands;
 class PropertiesCommand;
 class PropertiesWindow;
 class MorphWindow;
@@ -159,6 +160,11 @@ class TFVelkora : public QWidget {
   void exportSolidTo(const QString& path, bool currentPose, double diameterMm);
   void printNet();
   void saveNet();
+  void printSheet();
+  void saveSheet();
+  void saveSheetTo(const QString& path, bool blanks);
+  void saveBooklet();
+  void saveBookletTo(const QString& path, bool blanks);
   void showHelp();
   void showAbout();
 
@@ -204,6 +210,7 @@ class TFVelkora : public QWidget {
   std::optional<PresentationMemory> presentation_;
   std::unique_ptr<ExportCommands> exports_;
   std::unique_ptr<PrintCommand> print_;
+  std::unique_ptr<WorksheetCommands> sheets_;
   std::unique_ptr<PropertiesCommand> properties_;
   std::unique_ptr<MorphWindow> morph_;
   std::unique_ptr<KaleidoscopeWindow> kaleidoscope_;

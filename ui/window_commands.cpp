@@ -21,6 +21,7 @@
 #include "ui/properties_command.h"
 #include "ui/shared_commands.h"
 #include "ui/tool_window_place.h"
+#include "ui/worksheet_commands.h"
 
 namespace velkora {
 
@@ -94,6 +95,13 @@ void TFVelkora::buildCommands() {
              [this] { printNet(); });
   addCommand(file, QStringLiteral("Netz s&peichern …"),
              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { saveNet(); });
+  file->addSeparator();
+  addCommand(file, QStringLiteral("Steckbrief dr&ucken …"), QKeySequence(),
+             [this] { printSheet(); });
+  addCommand(file, QStringLiteral("Steckbrief speic&hern …"), QKeySequence(),
+             [this] { saveSheet(); });
+  addCommand(file, QStringLiteral("&Alle Steckbriefe speichern …"), QKeySequence(),
+             [this] { saveBooklet(); });
   file->addSeparator();
   addCommand(file, QStringLiteral("&Beenden"), QKeySequence(Qt::CTRL | Qt::Key_Q),
              [this] { close(); });
@@ -205,6 +213,26 @@ void TFVelkora::printNet() {
 
 void TFVelkora::saveNet() {
   guarded([this] { exports_->saveNet(); });
+}
+
+void TFVelkora::printSheet() {
+  guarded([this] { sheets_->printSheet(); });
+}
+
+void TFVelkora::saveSheet() {
+  guarded([this] { sheets_->saveSheet(); });
+}
+
+void TFVelkora::saveSheetTo(const QString& path, bool blanks) {
+  guarded([this, &path, blanks] { sheets_->saveSheetTo(path, blanks); });
+}
+
+void TFVelkora::saveBooklet() {
+  guarded([this] { sheets_->saveBooklet(); });
+}
+
+void TFVelkora::saveBookletTo(const QString& path, bool blanks) {
+  guarded([this, &path, blanks] { sheets_->saveBookletTo(path, blanks); });
 }
 
 void TFVelkora::setPropertiesShown(bool shown) {

@@ -116,6 +116,30 @@ TEST(CommandLine, ExportsCarryTheirValues) {
   EXPECT_EQ(parse({"--help"}).action, CliAction::Help);
 }
 
+TEST(CommandLine, WorksheetsTakeTheViewMarksAndBlanks) {
+  const CliRequest sheet = parse({"--solid", "Oktaeder", "--view", "inkugel", "--marks", "--blanks",
+                                  "--export-sheet", "o.PDF"});
+  EXPECT_EQ(sheet.action, CliAction::ExportSheet);
+  EXPECT_EQ(sheet.position, 2);
+  EXPECT_EQ(sheet.view, View::InnerSphere);
+  EXPECT_TRUE(sheet.marks);
+  EXPECT_TRUE(sheet.blanks);
+  EXPECT_EQ(sheet.file, QStringLiteral("o.PDF"));
+  const CliRequest booklet = parse({"--export-booklet", "alle.pdf"});
+  EXPECT_EQ(booklet.action, CliAction::ExportBooklet);
+  EXPECT_FALSE(booklet.position.has_value());
+  EXPECT_FALSE(booklet.blanks);
+  EXPECT_EQ(parse({"--wythoff", "O", "--at", "1,1,1", "--export-sheet", "w.pdf"}).action,
+            CliAction::ExportSheet);
+  EXPECT_NE(usageMessage({"--export-booklet", "a.pdf", "--morph", "0.5"}), "");
+  EXPECT_NE(usageMessage({"--export-booklet", "a.pdf", "--edge-mm", "30"}).find("A4"),
+            std::string::npos);
+  EXPECT_NE(usageMessage({"--solid", "0", "--export-sheet", "a.pdf", "--no-tabs"}).find("A4"),
+            std::string::npos);
+  EXPECT_NE(usageMessage({"--blanks"}).find("--export-sheet"), std::string::npos);
+  EXPECT_NE(usageMessage({"--export-booklet", "a.svg"}).find(".pdf"), std::string::npos);
+}
+
 TEST(CommandLine, UsageErrorsNameWhatIsWrong) {
   const struct {
     QStringList arguments;

@@ -1,0 +1,118 @@
+#include "ui/worksheet_commands.h"
+
+#include <optional>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QVBoxLayout>
+
+#include "output/export_service.h"
+#include "output/worksheet.h"
+#include "ui/main_window.h"
+#include "ui/save_dialog.h"
+
+namespace velkora {
+
+namespace {
+
+const QString kBlanksText =
+    QStringLiteral("mit Lücken (Anzahlen zum Ausfüllen, Lösungsseite am Ende)");
+
+// The wait cursor while a long export runs, restored however it ends.
+class WaitCursor {
+ public:
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// The choice "mit Lücken" in a small dialog; empty when it was cancelled.
+std::optional<bool> askBlanks(QWidget* parent, const QString& title) {
+  QDialog dialog(parent);
+  dialog.setObjectName(QStringLiteral("SheetOptions"));
+  dialog.setWindowTitle(title);
+  auto* blanks = new QCheckBox(kBlanksText, &dialog);
+  blanks->setObjectName(QStringLiteral("SheetBlanks"));
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(new QLabel(QStringLiteral("Steckbrief auf A4 hoch"), &dialog));
+  layout->addWidget(blanks);
+  layout->addWidget(buttons);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return blanks->isChecked();
+}
+
+// A PDF save dialog with the "mit Lücken" check box; the path and the choice,
+// or empty when it was cancelled.
+std::optional<std::pair<QString, bool>> askSheetFile(QWidget* parent, const QString& title,
+                                                     const QString& suggestion) {
+  QFileDialog dialog(parent);
+  setUpSaveDialog(dialog, title, {QStringLiteral("PDF (*.pdf)")}, QStringLiteral("pdf"));
+  dialog.selectFile(suggestion);
+  auto* blanks = new QCheckBox(kBlanksText, &dialog);
+  blanks->setObjectName(QStringLiteral("SheetBlanks"));
+  addDialogRow(dialog, QStringLiteral("Lücken:"), blanks);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return std::make_pair(dialog.selectedFiles().front(), blanks->isChecked());
+}
+
+}  // namespace
+
+void WorksheetCommands::printSheet() {
+  const std::optional<bool> blanks = askBlanks(&window_, QStringLiteral("Steckbrief drucken"));
+  if (!blanks) return;
+  ViewerController& controller = window_.controller();
+  const Worksheet sheet = makeWorksheet(controller.shownSolid(), controller.shownModel(),
+                                        window_.shownViewState(), controller.catalogue(), *blanks);
+
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setPageOrientation(QPageLayout::Portrait);
+  printer.setFullPage(true);
+  printer.setDocName(QStringLiteral("Steckbrief: ") + QString::fromStdString(sheet.name));
+  QPrintPreviewDialog preview(&printer, &window_);
+  preview.setWindowTitle(QStringLiteral("Steckbrief drucken"));
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                   [this, &sheet](QPrinter* target) {
+                     runGuarded(report_, [&] { printWorksheet(*target, sheet); });
+                   });
+  preview.exec();
+}
+
+void WorksheetCommands::saveSheet() {
+  const auto choice = askSheetFile(&window_, QStringLiteral("Steckbrief speichern"),
+                                   suggestedName(window_.selectedName(), QStringLiteral("pdf")));
+  if (choice) saveSheetTo(choice->first, choice->second);
+}
+
+void WorksheetCommands::saveSheetTo(const QString& path, bool blanks) {
+  ViewerController& controller = window_.controller();
+  exportWorksheet(path, controller.shownSolid(), controller.shownModel(), window_.shownViewState(),
+                  controller.catalogue(), blanks);
+}
+
+void WorksheetCommands::saveBooklet() {
+  const auto choice = askSheetFile(&window_, QStringLiteral("Alle Steckbriefe speichern"),
+                                   QStringLiteral("Steckbriefe.pdf"));
+  if (choice) saveBookletTo(choice->first, choice->second);
+}
+
+void WorksheetCommands::saveBookletTo(const QString& path, bool blanks) {
+  // The catalogue's solids in their start poses: the view and marks of the
+  // window, without the marks that belong to the solid on show.
+  ViewState view = window_.shownViewState();
+  view.extraMarks = {};
+  const WaitCursor wait;
+  exportBooklet(path, window_.controller().catalogue(), view, blanks);
+}
+
+}  // namespace velkora
