@@ -28,6 +28,19 @@ const QCommandLineOption kExportPicture(
     QStringLiteral("export-picture"),
     QStringLiteral("Write the picture of the solid in its start pose as PNG and exit."),
     QStringLiteral("FILE.png"));
+const QCommandLineOption kExportAnimation(
+    QStringLiteral("export-animation"),
+    QStringLiteral("Write an animation of the solid as GIF or WebP, by the suffix, looping "
+                   "forever, and exit."),
+    QStringLiteral("FILE"));
+const QCommandLineOption kAnimate(
+    QStringLiteral("animate"),
+    QStringLiteral("What moves: spin (one turn about the vertical axis), morph (into the dual and "
+                   "back) or kaleidoscope (the point's tour); default spin."),
+    QStringLiteral("KIND"));
+const QCommandLineOption kFrames(QStringLiteral("frames"),
+                                 QStringLiteral("Frames of the animation, 2-720 (default 72)."),
+                                 QStringLiteral("N"));
 const QCommandLineOption kExportSolid(
     QStringLiteral("export-solid"),
     QStringLiteral("Write the solid as STL (binary), OBJ or OFF, by the suffix, and exit."),
@@ -86,9 +99,10 @@ void addOptions(QCommandLineParser& parser) {
   parser.addHelpOption();
   parser.addVersionOption();
   for (const QCommandLineOption* option :
-       {&kSolid, &kView, &kMarks, &kScale, &kExportPicture, &kExportSolid, &kSizeMm, &kProperties,
-        &kJson, &kExportNet, &kPaper, &kEdgeMm, &kNoTabs, &kMorph, &kMorphStops, &kWythoff, &kAt,
-        &kWythoffStops}) {
+       {&kSolid,     &kView,   &kMarks,       &kScale,  &kExportPicture, &kExportAnimation,
+        &kAnimate,   &kFrames, &kExportSolid, &kSizeMm, &kProperties,    &kJson,
+        &kExportNet, &kPaper,  &kEdgeMm,      &kNoTabs, &kMorph,         &kMorphStops,
+        &kWythoff,   &kAt,     &kWythoffStops}) {
     parser.addOption(*option);
   }
 }
@@ -162,6 +176,26 @@ int parseScale(const QString& text) {
   throw EUsageError("--scale: expected 1, 2 or 4, got '" + text.toStdString() + "'");
 }
 
+AnimationKind parseAnimate(const QString& text) {
+  if (const auto kind = animationKindOf(text.trimmed().toStdString())) return *kind;
+  std::string names;
+  for (const AnimationKind kind : kAnimationKinds)
+    names += (names.empty() ? "" : ", ") + std::string(animationKindName(kind));
+  throw EUsageError("--animate: unknown kind '" + text.toStdString() + "' (" + names + ")");
+}
+
+// A whole number of frames within 2-720.
+int parseFrames(const QString& text) {
+  bool ok = false;
+  const int frames = text.trimmed().toInt(&ok);
+  if (!ok || frames < kMinAnimationFrames || frames > kMaxAnimationFrames) {
+    throw EUsageError("--frames: expected a whole number from " +
+                      std::to_string(kMinAnimationFrames) + " to " +
+                      std::to_string(kMaxAnimationFrames) + ", got '" + text.toStdString() + "'");
+  }
+  return frames;
+}
+
 Paper parsePaper(const QString& text) {
   if (const std::optional<Paper> paper = paperFromName(text)) return *paper;
   throw EUsageError("--paper: unknown paper '" + text.toStdString() + "' (a4, a3 or letter)");
@@ -182,9 +216,10 @@ CliAction chosenAction(const QCommandLineParser& parser) {
   CliAction action = CliAction::Window;
   int count = 0;
   const std::pair<const QCommandLineOption*, CliAction> actions[] = {
-      {&kExportPicture, CliAction::ExportPicture}, {&kExportSolid, CliAction::ExportSolid},
-      {&kProperties, CliAction::Properties},       {&kExportNet, CliAction::ExportNet},
-      {&kMorphStops, CliAction::MorphStops},       {&kWythoffStops, CliAction::WythoffStops}};
+      {&kExportPicture, CliAction::ExportPicture}, {&kExportAnimation, CliAction::ExportAnimation},
+      {&kExportSolid, CliAction::ExportSolid},     {&kProperties, CliAction::Properties},
+      {&kExportNet, CliAction::ExportNet},         {&kMorphStops, CliAction::MorphStops},
+      {&kWythoffStops, CliAction::WythoffStops}};
   for (const auto& [option, value] : actions) {
     if (parser.isSet(*option)) {
       action = value;
@@ -193,8 +228,8 @@ CliAction chosenAction(const QCommandLineParser& parser) {
   }
   if (count > 1) {
     throw EUsageError(
-        "give only one of --export-picture, --export-solid, --properties, --export-net, "
-        "--morph-stops, --wythoff-stops");
+        "give only one of --export-picture, --export-animation, --export-solid, --properties, "
+        "--export-net, --morph-stops, --wythoff-stops");
   }
   return action;
 }
@@ -305,7 +340,11 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   if (parser.isSet(kSolid) && parser.isSet(kWythoff)) {
     throw EUsageError("give either --solid or --wythoff");
   }
-  if (parser.isSet(kWythoff) && !parser.isSet(kAt)) {
+  const bool animation = request.action == CliAction::ExportAnimation;
+  if (parser.isSet(kAnimate)) request.animate = parseAnimate(parser.value(kAnimate));
+  // The kaleidoscope's tour moves the point itself: its family is enough.
+  const bool tour = animation && request.animate == AnimationKind::Kaleidoscope;
+  if (parser.isSet(kWythoff) && !parser.isSet(kAt) && !tour) {
     throw EUsageError("--wythoff needs --at a,b,c");
   }
   if (exporting && !parser.isSet(kSolid) && !parser.isSet(kWythoff)) {
@@ -324,21 +363,32 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   const bool picture = request.action == CliAction::ExportPicture;
   const bool solid = request.action == CliAction::ExportSolid;
   const bool net = request.action == CliAction::ExportNet;
-  requireOnlyWith(parser, kView, picture || request.action == CliAction::Window,
-                  "the window or --export-picture");
-  requireOnlyWith(parser, kMarks, picture, "--export-picture");
-  requireOnlyWith(parser, kScale, picture, "--export-picture");
+  requireOnlyWith(parser, kView, picture || animation || request.action == CliAction::Window,
+                  "the window, --export-picture or --export-animation");
+  requireOnlyWith(parser, kMarks, picture || animation, "--export-picture or --export-animation");
+  requireOnlyWith(parser, kScale, picture || animation, "--export-picture or --export-animation");
+  requireOnlyWith(parser, kAnimate, animation, "--export-animation");
+  requireOnlyWith(parser, kFrames, animation, "--export-animation");
   requireOnlyWith(parser, kSizeMm, solid, "--export-solid");
   requireOnlyWith(parser, kJson, request.action == CliAction::Properties, "--properties");
   requireOnlyWith(parser, kPaper, net, "--export-net");
   requireOnlyWith(parser, kEdgeMm, net, "--export-net");
   requireOnlyWith(parser, kNoTabs, net, "--export-net");
   const bool exportAction = picture || solid || net || request.action == CliAction::Properties;
-  requireOnlyWith(parser, kMorph, exportAction && !parser.isSet(kWythoff),
-                  "--export-picture, --export-solid, --export-net or --properties of a --solid");
-  requireOnlyWith(parser, kWythoff, exportAction,
-                  "--export-picture, --export-solid, --export-net or --properties");
-  requireOnlyWith(parser, kAt, parser.isSet(kWythoff), "--wythoff");
+  const bool spin = animation && request.animate == AnimationKind::Spin;
+  requireOnlyWith(parser, kMorph, (exportAction || spin) && !parser.isSet(kWythoff),
+                  "--export-picture, --export-solid, --export-net, --properties or a spinning "
+                  "--export-animation of a --solid");
+  requireOnlyWith(parser, kWythoff, exportAction || spin || tour,
+                  "--export-picture, --export-solid, --export-net, --properties or an "
+                  "--export-animation that spins or tours the kaleidoscope");
+  requireOnlyWith(parser, kAt, parser.isSet(kWythoff) && !tour,
+                  "--wythoff (not with --animate kaleidoscope, whose point moves by itself)");
+  if (tour && request.view != View::Polyhedron) {
+    throw EUsageError(
+        "--view: the kaleidoscope's solids have no inner or outer sphere; only polyeder works "
+        "with --animate kaleidoscope");
+  }
   if (parser.isSet(kWythoff) && request.view != View::Polyhedron) {
     throw EUsageError(
         "--view: the kaleidoscope's solid has no inner or outer sphere; only "
@@ -352,6 +402,7 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   }
 
   request.marks = parser.isSet(kMarks);
+  if (parser.isSet(kFrames)) request.frames = parseFrames(parser.value(kFrames));
   if (parser.isSet(kScale)) request.scale = parseScale(parser.value(kScale));
   if (parser.isSet(kSizeMm)) {
     request.sizeMm = positiveNumber(parser, kSizeMm);
@@ -369,6 +420,9 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   if (picture) {
     request.file = parser.value(kExportPicture);
     requireSuffix(request.file, "export-picture", pictureSuffixes());
+  } else if (animation) {
+    request.file = parser.value(kExportAnimation);
+    requireSuffix(request.file, "export-animation", animationSuffixes());
   } else if (solid) {
     request.file = parser.value(kExportSolid);
     requireSuffix(request.file, "export-solid", solidSuffixes());
@@ -393,6 +447,8 @@ QString helpText() {
       "\nExamples:\n"
       "  korvelindra --solid Ikosaeder --view umkugel\n"
       "  korvelindra --solid 3 --marks --scale 2 --export-picture ikosaeder.png\n"
+      "  korvelindra --solid Ikosaeder --export-animation ikosaeder.gif --frames 36\n"
+      "  korvelindra --solid Hexaeder --animate morph --export-animation hexaeder.webp\n"
       "  korvelindra --solid Kuboktaeder --export-solid kuboktaeder.stl --size-mm 80\n"
       "  korvelindra --solid Rhombendodekaeder --properties --json\n"
       "  korvelindra --solid Oktaederstumpf --export-net netz.pdf --paper a4\n"
