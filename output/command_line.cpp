@@ -21,9 +21,10 @@ const QCommandLineOption kView(QStringLiteral("view"),
                                QStringLiteral("The view: polyeder, inkugel or umkugel."),
                                QStringLiteral("VIEW"));
 const QCommandLineOption kMarks(QStringLiteral("marks"), QStringLiteral("Mark the vertices."));
-const QCommandLineOption kScale(QStringLiteral("scale"),
-                                QStringLiteral("Picture scale: 1, 2 or 4 times the drawing area."),
-                                QStringLiteral("N"));
+const QCommandLineOption kScale(
+    QStringLiteral("scale"),
+    QStringLiteral("Scale of a picture or an animation: 1, 2 or 4 times the drawing area."),
+    QStringLiteral("N"));
 const QCommandLineOption kExportPicture(
     QStringLiteral("export-picture"),
     QStringLiteral("Write the picture of the solid in its start pose as PNG and exit."),
