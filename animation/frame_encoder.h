@@ -15,8 +15,9 @@ namespace velkora {
 
 enum class AnimationFormat { Gif, WebP };
 
-// Time each frame is shown: 4 hundredths of a second (25 frames a second),
-// the finest step that GIF players keep to.
+// Time each frame is shown: 4 hundredths of a second (25 frames a second).
+// GIF counts in hundredths, and players stretch a delay of 1 or less, so a
+// spin of 72 frames takes 2.88 s in every player.
 inline constexpr int kFrameDelayMs = 40;
 
 // The format of a file suffix without the dot ("gif", "webp"; letter case
