@@ -75,14 +75,16 @@ using FrameFunction = ViewState (*)(Setup&, double, Model&);
 
 struct KindEntry {
   AnimationKind kind;
-  std::string_view name;
+  std::string_view name;   // on the command line
+  std::string_view label;  // in the window
   FrameFunction frame;
 };
 
+// The table of kinds, in the order they are listed.
 constexpr KindEntry kKinds[] = {
-    {AnimationKind::Spin, "spin", spinFrame},
-    {AnimationKind::Morph, "morph", morphFrame},
-    {AnimationKind::Kaleidoscope, "kaleidoscope", kaleidoscopeFrame},
+    {AnimationKind::Spin, "spin", "Drehung um die senkrechte Achse", spinFrame},
+    {AnimationKind::Morph, "morph", "Verwandlung in den dualen Körper und zurück", morphFrame},
+    {AnimationKind::Kaleidoscope, "kaleidoscope", "Rundgang im Kaleidoskop", kaleidoscopeFrame},
 };
 
 const KindEntry& entryOf(AnimationKind kind) {
@@ -94,7 +96,16 @@ const KindEntry& entryOf(AnimationKind kind) {
 
 }  // namespace
 
+std::vector<AnimationKind> animationKinds() {
+  std::vector<AnimationKind> kinds;
+  for (const KindEntry& entry : kKinds)
+    kinds.push_back(entry.kind);
+  return kinds;
+}
+
 std::string_view animationKindName(AnimationKind kind) { return entryOf(kind).name; }
+
+std::string_view animationKindLabel(AnimationKind kind) { return entryOf(kind).label; }
 
 std::optional<AnimationKind> animationKindOf(std::string_view name) {
   std::string folded(name);

@@ -2,7 +2,9 @@
 // The frames of an exported animation: what moves (the solid turning once,
 // its morph into the dual and back, the kaleidoscope's tour) as the model
 // and view of frame k of n. No pixels, files or encoding here; no Qt.
-// A new kind is one more AnimationKind with its name and one frame function.
+// A new kind is one more AnimationKind and one frame function, entered with
+// its names in the table of kinds (animation_frames.cpp); the command line and
+// the window list every kind of that table.
 
 #include <memory>
 #include <optional>
@@ -21,12 +23,13 @@ namespace velkora {
 enum class AnimationKind { Spin, Morph, Kaleidoscope };
 
 // Every kind, in the order the command line and the window list them.
-inline constexpr AnimationKind kAnimationKinds[] = {AnimationKind::Spin, AnimationKind::Morph,
-                                                    AnimationKind::Kaleidoscope};
+std::vector<AnimationKind> animationKinds();
 
-// The kind's name on the command line ("spin", "morph", "kaleidoscope"), and
-// the kind of a name (letter case ignored; empty for an unknown name).
+// The kind's name on the command line ("spin", "morph", "kaleidoscope"), its
+// German label for the window, and the kind of a name (letter case ignored;
+// empty for an unknown name).
 std::string_view animationKindName(AnimationKind kind);
+std::string_view animationKindLabel(AnimationKind kind);
 std::optional<AnimationKind> animationKindOf(std::string_view name);
 
 inline constexpr int kDefaultAnimationFrames = 72;

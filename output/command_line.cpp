@@ -180,7 +180,7 @@ int parseScale(const QString& text) {
 AnimationKind parseAnimate(const QString& text) {
   if (const auto kind = animationKindOf(text.trimmed().toStdString())) return *kind;
   std::string names;
-  for (const AnimationKind kind : kAnimationKinds)
+  for (const AnimationKind kind : animationKinds())
     names += (names.empty() ? "" : ", ") + std::string(animationKindName(kind));
   throw EUsageError("--animate: unknown kind '" + text.toStdString() + "' (" + names + ")");
 }

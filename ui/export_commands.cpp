@@ -72,12 +72,11 @@ void ExportCommands::saveAnimation() {
   dialog.selectFile(suggestedName(window_.selectedName(), QStringLiteral("gif")));
   auto* kind = new QComboBox(&dialog);
   kind->setObjectName(QStringLiteral("AnimationKind"));
-  kind->addItem(QStringLiteral("Drehung um die senkrechte Achse"),
-                static_cast<int>(AnimationKind::Spin));
-  kind->addItem(QStringLiteral("Verwandlung in den dualen Körper und zurück"),
-                static_cast<int>(AnimationKind::Morph));
-  kind->addItem(QStringLiteral("Rundgang im Kaleidoskop"),
-                static_cast<int>(AnimationKind::Kaleidoscope));
+  for (const AnimationKind each : animationKinds()) {
+    const std::string_view label = animationKindLabel(each);
+    kind->addItem(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
+                  static_cast<int>(each));
+  }
   auto* frames = new QSpinBox(&dialog);
   frames->setObjectName(QStringLiteral("AnimationFrames"));
   frames->setRange(kMinAnimationFrames, kMaxAnimationFrames);

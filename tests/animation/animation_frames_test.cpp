@@ -163,8 +163,12 @@ TEST(AnimationFrames, TheKaleidoscopeRunsTheToursStopsOfTheSolidsFamily) {
 }
 
 TEST(AnimationFrames, KindsByNameAndWhatCannotBeMade) {
-  for (const AnimationKind kind : kAnimationKinds)
+  const std::vector<AnimationKind> kinds = animationKinds();
+  EXPECT_EQ(kinds.size(), 3u);
+  for (const AnimationKind kind : kinds) {
     EXPECT_EQ(animationKindOf(animationKindName(kind)), kind);
+    EXPECT_FALSE(animationKindLabel(kind).empty());
+  }
   EXPECT_EQ(animationKindOf("MORPH"), AnimationKind::Morph);
   EXPECT_FALSE(animationKindOf("fold").has_value());
 
