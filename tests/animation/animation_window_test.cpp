@@ -34,6 +34,21 @@ TEST_F(AnimationWindowTest, TheSpinStartsFromThePictureOnShow) {
   EXPECT_NE(firstDifference(decoded.frames[1], decoded.frames[0]), "");
 }
 
+TEST_F(AnimationWindowTest, TheTourRunsInTheFamilyOpenInTheKaleidoscope) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("rundgang.gif"));
+  // The icosahedron is picked (family I); the kaleidoscope shows family T at corner A.
+  window->setKaleidoscopeShown(true);
+  window->setKaleidoscopeFamily(WythoffFamily::T);
+  window->setKaleidoscopeWeights(WythoffWeights{1, 0, 0});
+  ASSERT_TRUE(window->saveAnimationTo(path, AnimationKind::Kaleidoscope, 8));
+  const DecodedGif decoded = decodeGif(path);
+  ASSERT_EQ(decoded.frames.size(), 8u);
+  EXPECT_EQ(firstDifference(decoded.frames[0], pictureOf(window->frameBuffers().frame)), "");
+  EXPECT_NE(firstDifference(decoded.frames[1], decoded.frames[0]), "");
+  window->setKaleidoscopeShown(false);
+}
+
 TEST_F(AnimationWindowTest, CancellingTheProgressLeavesNothingBehind) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("abbruch.gif"));
