@@ -62,6 +62,14 @@ Solid kaleidoscopeSolid(const Kaleidoscope& kaleidoscope, WythoffWeights weights
   return solid;
 }
 
+void scaleToReach(Polyhedron& shape, const Polyhedron& reference) {
+  double reach = 0.0;
+  for (const Vec3& v : reference.vertices)
+    reach = std::max(reach, norm(v));
+  for (Vec3& v : shape.vertices)
+    v = v * reach;
+}
+
 void placeStartShape(Model& target, const Polyhedron& shape) {
   auto m = std::make_unique<Model>();
   m->scale = 1.0;

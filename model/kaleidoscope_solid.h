@@ -33,6 +33,11 @@ std::vector<KaleidoscopeStop> kaleidoscopeStops(const Kaleidoscope& kaleidoscope
 Solid kaleidoscopeSolid(const Kaleidoscope& kaleidoscope, WythoffWeights weights,
                         std::span<const KaleidoscopeStop> stops);
 
+// Scales shape (vertices on the unit sphere, as kaleidoscopeSolid makes
+// them) so that its vertices lie as far from the centre as the farthest
+// vertex of reference: the picture keeps the reach of the solid it replaces.
+void scaleToReach(Polyhedron& shape, const Polyhedron& reference);
+
 // A model of shape in the start pose of every solid: the initial tilt, and
 // 260 pixels from the centre to the largest coordinate. No sphere meshes.
 // Throws ECatalogueError when the shape does not fit a model.

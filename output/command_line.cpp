@@ -21,13 +21,27 @@ const QCommandLineOption kView(QStringLiteral("view"),
                                QStringLiteral("The view: polyeder, inkugel or umkugel."),
                                QStringLiteral("VIEW"));
 const QCommandLineOption kMarks(QStringLiteral("marks"), QStringLiteral("Mark the vertices."));
-const QCommandLineOption kScale(QStringLiteral("scale"),
-                                QStringLiteral("Picture scale: 1, 2 or 4 times the drawing area."),
-                                QStringLiteral("N"));
+const QCommandLineOption kScale(
+    QStringLiteral("scale"),
+    QStringLiteral("Scale of a picture or an animation: 1, 2 or 4 times the drawing area."),
+    QStringLiteral("N"));
 const QCommandLineOption kExportPicture(
     QStringLiteral("export-picture"),
     QStringLiteral("Write the picture of the solid in its start pose as PNG and exit."),
     QStringLiteral("FILE.png"));
+const QCommandLineOption kExportAnimation(
+    QStringLiteral("export-animation"),
+    QStringLiteral("Write an animation of the solid as GIF or WebP, by the suffix, looping "
+                   "forever, and exit."),
+    QStringLiteral("FILE"));
+const QCommandLineOption kAnimate(
+    QStringLiteral("animate"),
+    QStringLiteral("What moves: spin (one turn about the vertical axis), morph (into the dual and "
+                   "back) or kaleidoscope (the point's tour); default spin."),
+    QStringLiteral("KIND"));
+const QCommandLineOption kFrames(QStringLiteral("frames"),
+                                 QStringLiteral("Frames of the animation, 2-720 (default 72)."),
+                                 QStringLiteral("N"));
 const QCommandLineOption kExportSolid(
     QStringLiteral("export-solid"),
     QStringLiteral("Write the solid as STL (binary), OBJ or OFF, by the suffix, and exit."),
@@ -134,37 +148,23 @@ void addOptions(QCommandLineParser& parser) {
                      "Without an export option the window opens."));
   parser.addHelpOption();
   parser.addVersionOption();
-  for (const QCommandLineOption* option : {&kSolid,
-                                           &kView,
-                                           &kMarks,
-                                           &kScale,
-                                           &kExportPicture,
-                                           &kExportSolid,
-                                           &kSizeMm,
-                                           &kProperties,
-                                           &kJson,
-                                           &kExportNet,
-                                           &kPaper,
-                                           &kOrientation,
-                                           &kEdgeMm,
-                                           &kTabs,
-                                           &kNoTabs,
-                                           &kNoNumbers,
-                                           &kScaleBar,
-                                           &kNoScaleBar,
-                                           &kFaceNumbers,
-                                           &kNoFaceNumbers,
-                                           &kFoldAngles,
-                                           &kNoFoldAngles,
-                                           &kExportSheet,
-                                           &kExportBooklet,
-                                           &kBlanks,
-                                           &kMorph,
-                                           &kMorphStops,
-                                           &kWythoff,
-                                           &kAt,
-                                           &kWythoffStops,
-                                           &kFold}) {
+  for (const QCommandLineOption* option : {&kSolid,         &kView,
+                                           &kMarks,         &kScale,
+                                           &kExportPicture, &kExportAnimation,
+                                           &kAnimate,       &kFrames,
+                                           &kExportSolid,   &kSizeMm,
+                                           &kProperties,    &kJson,
+                                           &kExportNet,     &kPaper,
+                                           &kOrientation,   &kEdgeMm,
+                                           &kTabs,          &kNoTabs,
+                                           &kNoNumbers,     &kScaleBar,
+                                           &kNoScaleBar,    &kFaceNumbers,
+                                           &kNoFaceNumbers, &kFoldAngles,
+                                           &kNoFoldAngles,  &kExportSheet,
+                                           &kExportBooklet, &kBlanks,
+                                           &kMorph,         &kMorphStops,
+                                           &kWythoff,       &kAt,
+                                           &kWythoffStops,  &kFold}) {
     parser.addOption(*option);
   }
 }
@@ -239,6 +239,26 @@ int parseScale(const QString& text) {
   throw EUsageError("--scale: expected 1, 2 or 4, got '" + text.toStdString() + "'");
 }
 
+AnimationKind parseAnimate(const QString& text) {
+  if (const auto kind = animationKindOf(text.trimmed().toStdString())) return *kind;
+  std::string names;
+  for (const AnimationKind kind : animationKinds())
+    names += (names.empty() ? "" : ", ") + std::string(animationKindName(kind));
+  throw EUsageError("--animate: unknown kind '" + text.toStdString() + "' (" + names + ")");
+}
+
+// A whole number of frames within 2-720.
+int parseFrames(const QString& text) {
+  bool ok = false;
+  const int frames = text.trimmed().toInt(&ok);
+  if (!ok || frames < kMinAnimationFrames || frames > kMaxAnimationFrames) {
+    throw EUsageError("--frames: expected a whole number from " +
+                      std::to_string(kMinAnimationFrames) + " to " +
+                      std::to_string(kMaxAnimationFrames) + ", got '" + text.toStdString() + "'");
+  }
+  return frames;
+}
+
 Paper parsePaper(const QString& text) {
   if (const std::optional<Paper> paper = paperFromName(text)) return *paper;
   throw EUsageError("--paper: unknown paper '" + text.toStdString() + "' (a4, a3 or letter)");
@@ -288,10 +308,11 @@ CliAction chosenAction(const QCommandLineParser& parser) {
   CliAction action = CliAction::Window;
   int count = 0;
   const std::pair<const QCommandLineOption*, CliAction> actions[] = {
-      {&kExportPicture, CliAction::ExportPicture}, {&kExportSolid, CliAction::ExportSolid},
-      {&kProperties, CliAction::Properties},       {&kExportNet, CliAction::ExportNet},
-      {&kExportSheet, CliAction::ExportSheet},     {&kExportBooklet, CliAction::ExportBooklet},
-      {&kMorphStops, CliAction::MorphStops},       {&kWythoffStops, CliAction::WythoffStops}};
+      {&kExportPicture, CliAction::ExportPicture}, {&kExportAnimation, CliAction::ExportAnimation},
+      {&kExportSolid, CliAction::ExportSolid},     {&kProperties, CliAction::Properties},
+      {&kExportNet, CliAction::ExportNet},         {&kExportSheet, CliAction::ExportSheet},
+      {&kExportBooklet, CliAction::ExportBooklet}, {&kMorphStops, CliAction::MorphStops},
+      {&kWythoffStops, CliAction::WythoffStops}};
   for (const auto& [option, value] : actions) {
     if (parser.isSet(*option)) {
       action = value;
@@ -300,8 +321,8 @@ CliAction chosenAction(const QCommandLineParser& parser) {
   }
   if (count > 1) {
     throw EUsageError(
-        "give only one of --export-picture, --export-solid, --properties, --export-net, "
-        "--export-sheet, --export-booklet, --morph-stops, --wythoff-stops");
+        "give only one of --export-picture, --export-animation, --export-solid, --properties, "
+        "--export-net, --export-sheet, --export-booklet, --morph-stops, --wythoff-stops");
   }
   return action;
 }
@@ -416,7 +437,11 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   if (parser.isSet(kSolid) && parser.isSet(kWythoff)) {
     throw EUsageError("give either --solid or --wythoff");
   }
-  if (parser.isSet(kWythoff) && !parser.isSet(kAt)) {
+  const bool animation = request.action == CliAction::ExportAnimation;
+  if (parser.isSet(kAnimate)) request.animate = parseAnimate(parser.value(kAnimate));
+  // The kaleidoscope's tour moves the point itself: its family is enough.
+  const bool tour = animation && request.animate == AnimationKind::Kaleidoscope;
+  if (parser.isSet(kWythoff) && !parser.isSet(kAt) && !tour) {
     throw EUsageError("--wythoff needs --at a,b,c");
   }
   if (exporting && !parser.isSet(kSolid) && !parser.isSet(kWythoff)) {
@@ -442,12 +467,16 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
         "--paper, --edge-mm and --no-tabs only work with --export-net; worksheets are A4 "
         "portrait with the net at the largest size that fits");
   }
-  requireOnlyWith(parser, kView, picture || sheets || request.action == CliAction::Window,
-                  "the window, --export-picture, --export-sheet or --export-booklet");
-  requireOnlyWith(parser, kMarks, picture || sheets,
-                  "--export-picture, --export-sheet or --export-booklet");
+  requireOnlyWith(parser, kView,
+                  picture || animation || sheets || request.action == CliAction::Window,
+                  "the window, --export-picture, --export-animation, --export-sheet or "
+                  "--export-booklet");
+  requireOnlyWith(parser, kMarks, picture || animation || sheets,
+                  "--export-picture, --export-animation, --export-sheet or --export-booklet");
   requireOnlyWith(parser, kBlanks, sheets, "--export-sheet or --export-booklet");
-  requireOnlyWith(parser, kScale, picture, "--export-picture");
+  requireOnlyWith(parser, kScale, picture || animation, "--export-picture or --export-animation");
+  requireOnlyWith(parser, kAnimate, animation, "--export-animation");
+  requireOnlyWith(parser, kFrames, animation, "--export-animation");
   requireOnlyWith(parser, kSizeMm, solid, "--export-solid");
   requireOnlyWith(parser, kJson, request.action == CliAction::Properties, "--properties");
   requireOnlyWith(parser, kPaper, net, "--export-net");
@@ -459,13 +488,20 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   }
   const bool exportAction =
       picture || solid || net || sheet || request.action == CliAction::Properties;
-  requireOnlyWith(parser, kMorph, exportAction && !parser.isSet(kWythoff),
-                  "--export-picture, --export-solid, --export-net, --export-sheet or "
-                  "--properties of a --solid");
-  requireOnlyWith(parser, kWythoff, exportAction,
-                  "--export-picture, --export-solid, --export-net, --export-sheet or "
-                  "--properties");
-  requireOnlyWith(parser, kAt, parser.isSet(kWythoff), "--wythoff");
+  const bool spin = animation && request.animate == AnimationKind::Spin;
+  requireOnlyWith(parser, kMorph, (exportAction || spin) && !parser.isSet(kWythoff),
+                  "--export-picture, --export-solid, --export-net, --export-sheet, --properties "
+                  "or a spinning --export-animation of a --solid");
+  requireOnlyWith(parser, kWythoff, exportAction || spin || tour,
+                  "--export-picture, --export-solid, --export-net, --export-sheet, --properties "
+                  "or an --export-animation that spins or tours the kaleidoscope");
+  requireOnlyWith(parser, kAt, parser.isSet(kWythoff) && !tour,
+                  "--wythoff (not with --animate kaleidoscope, whose point moves by itself)");
+  if (tour && request.view != View::Polyhedron) {
+    throw EUsageError(
+        "--view: the kaleidoscope's solids have no inner or outer sphere; only polyeder works "
+        "with --animate kaleidoscope");
+  }
   if (parser.isSet(kWythoff) && request.view != View::Polyhedron) {
     throw EUsageError(
         "--view: the kaleidoscope's solid has no inner or outer sphere; only "
@@ -488,6 +524,7 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   }
 
   request.marks = parser.isSet(kMarks);
+  if (parser.isSet(kFrames)) request.frames = parseFrames(parser.value(kFrames));
   if (parser.isSet(kScale)) request.scale = parseScale(parser.value(kScale));
   if (parser.isSet(kSizeMm)) {
     request.sizeMm = positiveNumber(parser, kSizeMm);
@@ -516,6 +553,9 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   if (picture) {
     request.file = parser.value(kExportPicture);
     requireSuffix(request.file, "export-picture", pictureSuffixes());
+  } else if (animation) {
+    request.file = parser.value(kExportAnimation);
+    requireSuffix(request.file, "export-animation", animationSuffixes());
   } else if (solid) {
     request.file = parser.value(kExportSolid);
     requireSuffix(request.file, "export-solid", solidSuffixes());
@@ -546,6 +586,8 @@ QString helpText() {
       "\nExamples:\n"
       "  korvelindra --solid Ikosaeder --view umkugel\n"
       "  korvelindra --solid 3 --marks --scale 2 --export-picture ikosaeder.png\n"
+      "  korvelindra --solid Ikosaeder --export-animation ikosaeder.gif --frames 36\n"
+      "  korvelindra --solid Hexaeder --animate morph --export-animation hexaeder.webp\n"
       "  korvelindra --solid Kuboktaeder --export-solid kuboktaeder.stl --size-mm 80\n"
       "  korvelindra --solid Rhombendodekaeder --properties --json\n"
       "  korvelindra --solid Oktaederstumpf --export-net netz.pdf --paper a4\n"

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "animation/animation_frames.h"
 #include "base/errors.h"
 #include "base/wythoff.h"
 #include "model/solid_catalogue.h"
@@ -34,7 +35,8 @@ enum class CliAction {
   ExportSheet,
   ExportBooklet,
   MorphStops,
-  WythoffStops
+  WythoffStops,
+  ExportAnimation
 };
 
 struct CliRequest {
@@ -61,6 +63,8 @@ struct CliRequest {
   // --wythoff with --at, or --wythoff-stops: the kaleidoscope's family and weights.
   std::optional<WythoffFamily> wythoff;
   std::optional<WythoffWeights> at;
+  AnimationKind animate = AnimationKind::Spin;  // --animate: what moves in --export-animation
+  int frames = kDefaultAnimationFrames;         // --frames
 };
 
 // The arguments after the program name without the options that Qt's

@@ -37,6 +37,11 @@ const QStringList& pictureSuffixes() {
   return suffixes;
 }
 
+const QStringList& animationSuffixes() {
+  static const QStringList suffixes{QStringLiteral("gif"), QStringLiteral("webp")};
+  return suffixes;
+}
+
 const QStringList& solidSuffixes() {
   static const QStringList suffixes{QStringLiteral("stl"), QStringLiteral("obj"),
                                     QStringLiteral("off")};
@@ -97,6 +102,24 @@ void exportPicture(const QString& path, const Model& model, const ViewState& vie
 void exportFoldPicture(const QString& path, const Solid& solid, const Model& model, double f,
                        QSize logicalSize, int scale) {
   saveFileAtomically(path, pngBytes(composeFoldPicture(solid, model, f, logicalSize, scale)));
+}
+
+bool exportAnimation(const QString& path, AnimationFrames& frames, QSize logicalSize, int scale,
+                     const AnimationProgress& progress) {
+  const std::optional<AnimationFormat> format =
+      animationFormatOf(QFileInfo(path).suffix().toStdString());
+  if (!format) {
+    throw EExportFormat("Die Endung von " + path.toStdString() + " nennt kein Animationsformat (" +
+                        suffixList(animationSuffixes()) + ")");
+  }
+  // The file is made in memory and written in one step at the end, so a stop
+  // on the way leaves nothing on disk.
+  const std::optional<std::vector<std::uint8_t>> bytes =
+      encodeAnimation(frames, *format, logicalSize.width(), logicalSize.height(), scale, progress);
+  if (!bytes) return false;
+  saveFileAtomically(path, QByteArray(reinterpret_cast<const char*>(bytes->data()),
+                                      static_cast<qsizetype>(bytes->size())));
+  return true;
 }
 
 void exportSolid(const QString& path, const Solid& solid, const Polyhedron& geometry,

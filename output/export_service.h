@@ -1,7 +1,7 @@
 #pragma once
 // The program's exports in one place, for the window's menus and the command
-// line alike: the picture, the solid, the paper net, the worksheet and the
-// booklet of worksheets, each written
+// line alike: the picture, the animation, the solid, the paper net, the
+// worksheet and the booklet of worksheets, each written
 // atomically, with the writer chosen here, once, by the file's suffix; the
 // net's paper types by name and page size; the start pose of an export.
 // No dialogs and no printing; errors are thrown, never shown.
@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "animation/animation_encoding.h"
 #include "base/errors.h"
 #include "model/model.h"
 #include "model/polyhedron.h"
@@ -35,10 +36,11 @@ class EExportFormat : public Error {
 enum class NetFormat { Pdf, Svg, Json };
 
 // The suffixes of each export, lower case without the dot, the default first.
-const QStringList& pictureSuffixes();  // png
-const QStringList& solidSuffixes();    // stl, obj, off
-const QStringList& netSuffixes();      // pdf, svg, json
-const QStringList& sheetSuffixes();    // pdf (worksheets and the booklet)
+const QStringList& pictureSuffixes();    // png
+const QStringList& animationSuffixes();  // gif, webp
+const QStringList& solidSuffixes();      // stl, obj, off
+const QStringList& netSuffixes();        // pdf, svg, json
+const QStringList& sheetSuffixes();      // pdf (worksheets and the booklet)
 
 // The net's format by the path's suffix (letter case ignored); empty for another suffix.
 std::optional<NetFormat> netFormatFromPath(const QString& path);
@@ -59,6 +61,13 @@ void exportPicture(const QString& path, const Model& model, const ViewState& vie
 // what composeFoldPicture throws and EWriteError.
 void exportFoldPicture(const QString& path, const Solid& solid, const Model& model, double f,
                        QSize logicalSize, int scale);
+
+// The frames at logicalSize times scale as an animated GIF or WebP by the
+// path's suffix, reporting to progress after each frame. Returns false when
+// progress stopped it: then nothing is written, no temporary file either.
+// Throws EExportFormat (nothing written), EAnimation or EWriteError.
+bool exportAnimation(const QString& path, AnimationFrames& frames, QSize logicalSize, int scale,
+                     const AnimationProgress& progress = {});
 
 // The geometry (a pose of solid, in catalogue units) as STL, OBJ or OFF by the
 // path's suffix, scaled to a circumscribed diameter of diameterMm and named

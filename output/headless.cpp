@@ -1,6 +1,7 @@
 #include "output/headless.h"
 
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "base/dual_morph.h"
@@ -69,6 +70,24 @@ Subject subjectOf(const CliRequest& request, const CatalogueTexts& texts) {
   return subject;
 }
 
+// What an animation shows: the request's solid in its start pose, with the
+// family whose tour the kaleidoscope runs (--wythoff's, or that of the
+// solid's symmetry).
+AnimationScene animationScene(const CliRequest& request, const CatalogueTexts& texts,
+                              std::span<const Solid> catalogue) {
+  Subject subject = subjectOf(request, texts);
+  AnimationScene scene{std::move(subject.solid), std::move(subject.model),
+                       ViewState{request.view, request.marks}, request.wythoff};
+  if (request.animate == AnimationKind::Kaleidoscope && !scene.family) {
+    scene.family = kaleidoscopeFamilyOf(scene.solid, catalogue);
+    if (!scene.family) {
+      throw EUsageError("--animate kaleidoscope: " + scene.solid.name +
+                        " belongs to none of the kaleidoscope's families T, O and I");
+    }
+  }
+  return scene;
+}
+
 void run(const CliRequest& request, const CatalogueTexts& texts, QTextStream& out) {
   switch (request.action) {
     case CliAction::ExportPicture: {
@@ -80,6 +99,13 @@ void run(const CliRequest& request, const CatalogueTexts& texts, QTextStream& ou
       }
       exportPicture(request.file, *subject.model, ViewState{request.view, request.marks},
                     QSize(kDrawingWidth, kDrawingHeight), request.scale);
+      break;
+    }
+    case CliAction::ExportAnimation: {
+      const std::vector<Solid> catalogue = readAllSolids(texts);
+      AnimationFrames frames(request.animate, animationScene(request, texts, catalogue),
+                             request.frames, catalogue);
+      exportAnimation(request.file, frames, QSize(kDrawingWidth, kDrawingHeight), request.scale);
       break;
     }
     case CliAction::ExportSolid: {
@@ -153,6 +179,9 @@ int runHeadless(const CliRequest& request, const CatalogueTexts& texts, QTextStr
   } catch (const EWriteError& error) {
     err << "korvelindra: cannot write " << error.path() << ": " << error.reason() << '\n';
     return kExitWriteFailed;
+  } catch (const EUsageError& error) {
+    err << "korvelindra: " << QString::fromUtf8(error.what()) << '\n';
+    return kExitUsage;
   } catch (const ENetError& error) {
     const char* option = request.action == CliAction::ExportNet ? "--export-net" : "the net";
     err << "korvelindra: " << option << ": " << QString::fromUtf8(error.what()) << '\n';

@@ -5,6 +5,7 @@ VELKORA_PACKAGES=(
   build-essential cmake pkg-config zlib1g-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libgif-dev libwebp-dev
   fonts-dejavu-core desktop-file-utils
   qt6-svg-dev appstream clang-format groff-base
   locales poppler-utils

@@ -5,7 +5,10 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
+#include <QProgressDialog>
+#include <QSpinBox>
 
+#include "animation/animation_frames.h"
 #include "model/polyhedron.h"
 #include "nets/layout.h"
 #include "output/export_service.h"
@@ -58,6 +61,66 @@ void ExportCommands::savePictureTo(const QString& path, int scale) {
 void ExportCommands::copyPicture() {
   QApplication::clipboard()->setImage(composePicture(
       window_.controller().shownModel(), window_.shownViewState(), window_.pictureSize(), 1));
+}
+
+void ExportCommands::saveAnimation() {
+  QFileDialog dialog(&window_);
+  setUpSaveDialog(
+      dialog, QStringLiteral("Animation speichern"),
+      {QStringLiteral("GIF-Animation (*.gif)"), QStringLiteral("WebP-Animation (*.webp)")},
+      QStringLiteral("gif"));
+  dialog.selectFile(suggestedName(window_.selectedName(), QStringLiteral("gif")));
+  auto* kind = new QComboBox(&dialog);
+  kind->setObjectName(QStringLiteral("AnimationKind"));
+  for (const AnimationKind each : animationKinds()) {
+    const std::string_view label = animationKindLabel(each);
+    kind->addItem(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
+                  static_cast<int>(each));
+  }
+  auto* frames = new QSpinBox(&dialog);
+  frames->setObjectName(QStringLiteral("AnimationFrames"));
+  frames->setRange(kMinAnimationFrames, kMaxAnimationFrames);
+  frames->setValue(kDefaultAnimationFrames);
+  addDialogRow(dialog, QStringLiteral("Bewegung:"), kind);
+  addDialogRow(dialog, QStringLiteral("Bilder:"), frames);
+  followFilterSuffix(dialog);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  saveAnimationTo(dialog.selectedFiles().front(),
+                  static_cast<AnimationKind>(kind->currentData().toInt()), frames->value());
+}
+
+bool ExportCommands::saveAnimationTo(const QString& path, AnimationKind kind, int frames) {
+  ViewerController& controller = window_.controller();
+  // The morph and the tour start from the picked solid; a spin turns what is on show.
+  AnimationScene scene;
+  if (kind == AnimationKind::Spin) {
+    scene.solid = controller.shownSolid();
+    scene.start = std::make_shared<const Model>(controller.shownModel());
+    scene.view = window_.shownViewState();
+  } else {
+    scene.solid = velkora::shownSolid(controller.state());
+    scene.start = std::make_shared<const Model>(controller.state().model);
+    scene.view = window_.viewState();
+  }
+  if (kind == AnimationKind::Kaleidoscope) {
+    scene.family = controller.kaleidoscope() != nullptr
+                       ? controller.kaleidoscope()->family()
+                       : kaleidoscopeFamilyOf(scene.solid, controller.catalogue());
+  }
+  AnimationFrames animation(kind, std::move(scene), frames, controller.catalogue());
+
+  QProgressDialog progress(QStringLiteral("Die Animation wird gespeichert …"),
+                           QStringLiteral("Abbrechen"), 0, frames, &window_);
+  progress.setObjectName(QStringLiteral("AnimationProgress"));
+  progress.setWindowTitle(QStringLiteral("Animation speichern"));
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(500);
+  progress.setAutoReset(false);
+  progress.setValue(0);
+  return exportAnimation(path, animation, window_.pictureSize(), 1, [&progress](int done, int) {
+    progress.setValue(done);
+    return !progress.wasCanceled();
+  });
 }
 
 void ExportCommands::exportSolid() {

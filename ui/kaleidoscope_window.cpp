@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+#include "model/kaleidoscope_tour.h"
+
 namespace velkora {
 
 namespace {
@@ -18,11 +20,6 @@ constexpr double kSameWeight = 1e-6;
 bool sameWeights(WythoffWeights x, WythoffWeights y) {
   return std::fabs(x.a - y.a) < kSameWeight && std::fabs(x.b - y.b) < kSameWeight &&
          std::fabs(x.c - y.c) < kSameWeight;
-}
-
-// Nothing on side or corner: the inside. One weight 0: a side. Two: a corner.
-int zeroWeights(WythoffWeights w) {
-  return (w.a < kSameWeight ? 1 : 0) + (w.b < kSameWeight ? 1 : 0) + (w.c < kSameWeight ? 1 : 0);
 }
 
 }  // namespace
@@ -94,24 +91,7 @@ void KaleidoscopeWindow::showFamily(WythoffFamily family,
     ++k;
   }
 
-  // The tour: the corners and the stops on the sides in turn round the
-  // triangle, back to the start, then to the stop inside.
-  tour_.clear();
-  const std::vector<WythoffWeights> around = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {1, 0, 0}};
-  for (std::size_t corner = 0; corner + 1 < around.size(); ++corner) {
-    tour_.push_back(around[corner]);
-    for (const KaleidoscopeStop& stop : stops) {
-      const WythoffWeights w = stop.weights;
-      const bool onThisSide = zeroWeights(w) == 1 && ((corner == 0 && w.c < kSameWeight) ||
-                                                      (corner == 1 && w.a < kSameWeight) ||
-                                                      (corner == 2 && w.b < kSameWeight));
-      if (onThisSide) tour_.push_back(w);
-    }
-  }
-  tour_.push_back(around.back());
-  for (const KaleidoscopeStop& stop : stops) {
-    if (zeroWeights(stop.weights) == 0) tour_.push_back(stop.weights);
-  }
+  tour_ = kaleidoscopeTour(stops);
   leg_ = 0;
   stepInLeg_ = 0;
   triangle_.placeQuietly({1, 0, 0});
@@ -132,18 +112,14 @@ void KaleidoscopeWindow::setTouring(bool on) {
 
 void KaleidoscopeWindow::tourTick() {
   if (tour_.size() < 2) return;
-  const WythoffWeights from = tour_[leg_];
-  const WythoffWeights to = tour_[(leg_ + 1) % tour_.size()];
   ++stepInLeg_;
   if (stepInLeg_ >= kStepsPerLeg) {
-    triangle_.setWeights(to);  // exactly on the stop
+    triangle_.setWeights(tour_[(leg_ + 1) % tour_.size()]);  // exactly on the stop
     stepInLeg_ = 0;
     leg_ = (leg_ + 1) % tour_.size();
     return;
   }
-  const double s = static_cast<double>(stepInLeg_) / kStepsPerLeg;
-  triangle_.setWeights(*normalisedWeights(
-      from.a + (to.a - from.a) * s, from.b + (to.b - from.b) * s, from.c + (to.c - from.c) * s));
+  triangle_.setWeights(tourPoint(tour_, leg_, static_cast<double>(stepInLeg_) / kStepsPerLeg));
 }
 
 void KaleidoscopeWindow::showStopName(WythoffWeights weights) {

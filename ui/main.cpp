@@ -30,8 +30,8 @@ bool wantsNoWindow(int argc, char* argv[]) {
     const QString arg = QString::fromLocal8Bit(argv[i]).section(QLatin1Char('='), 0, 0);
     for (const char* option :
          {"--help", "-h", "-?", "--help-all", "--version", "-v", "--export-picture",
-          "--export-solid", "--properties", "--export-net", "--export-sheet", "--export-booklet",
-          "--morph-stops", "--wythoff-stops"}) {
+          "--export-animation", "--export-solid", "--properties", "--export-net", "--export-sheet",
+          "--export-booklet", "--morph-stops", "--wythoff-stops"}) {
       if (arg == QLatin1String(option)) return true;
     }
   }

@@ -23,6 +23,7 @@
 #include <QToolButton>
 #include <QWidget>
 
+#include "animation/animation_frames.h"
 #include "render/design_size.h"
 #include "render/frame.h"
 #include "ui/error_box.h"
@@ -156,6 +157,9 @@ class TFVelkora : public QWidget {
   void savePicture();
   void savePictureTo(const QString& path, int scale);
   void copyPicture();
+  void saveAnimation();
+  // Returns whether the file was written (false: cancelled or failed).
+  bool saveAnimationTo(const QString& path, AnimationKind kind, int frames);
   void exportSolid();
   void exportSolidTo(const QString& path, bool currentPose, double diameterMm);
   void printNet();

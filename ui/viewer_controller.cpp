@@ -89,11 +89,7 @@ void ViewerController::setKaleidoscopeWeights(WythoffWeights weights) {
   if (kaleidoscope_ == nullptr) return;
   Solid shape = kaleidoscopeSolid(*kaleidoscope_, weights, kaleidoscopeStops_);
   // Its vertices lie on the unit sphere; the farthest goes where the picked solid's is.
-  double reach = 0.0;
-  for (const Vec3& v : velkora::shownSolid(state_).geometry.vertices)
-    reach = std::max(reach, norm(v));
-  for (Vec3& v : shape.geometry.vertices)
-    v = v * reach;
+  scaleToReach(shape.geometry, velkora::shownSolid(state_).geometry);
   moment_ = std::move(shape);
 }
 

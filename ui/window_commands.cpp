@@ -88,6 +88,8 @@ void TFVelkora::buildCommands() {
              [this] { savePicture(); });
   addCommand(file, QStringLiteral("Bild &kopieren"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
              [this] { copyPicture(); });
+  addCommand(file, QStringLiteral("&Animation speichern …"), QKeySequence(),
+             [this] { saveAnimation(); });
   addCommand(file, QStringLiteral("Körper &exportieren …"), QKeySequence(Qt::CTRL | Qt::Key_E),
              [this] { exportSolid(); });
   file->addSeparator();
@@ -195,6 +197,18 @@ void TFVelkora::savePictureTo(const QString& path, int scale) {
 
 void TFVelkora::copyPicture() {
   guarded([this] { exports_->copyPicture(); });
+}
+
+void TFVelkora::saveAnimation() {
+  guarded([this] { exports_->saveAnimation(); });
+}
+
+bool TFVelkora::saveAnimationTo(const QString& path, AnimationKind kind, int frames) {
+  bool written = false;
+  guarded([this, &path, kind, frames, &written] {
+    written = exports_->saveAnimationTo(path, kind, frames);
+  });
+  return written;
 }
 
 void TFVelkora::exportSolid() {

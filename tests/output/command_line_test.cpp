@@ -222,5 +222,72 @@ TEST(CommandLine, SizeMmTakesTheSameRangeAsTheSolidExporter) {
   }
 }
 
+TEST(CommandLine, AnimationsTakeKindFramesAndThePicturesOptions) {
+  const CliRequest plain = parse({"--solid", "3", "--export-animation", "a.gif"});
+  EXPECT_EQ(plain.action, CliAction::ExportAnimation);
+  EXPECT_EQ(plain.animate, AnimationKind::Spin);
+  EXPECT_EQ(plain.frames, 72);
+  EXPECT_EQ(plain.scale, 1);
+
+  const CliRequest full =
+      parse({"--solid", "Hexaeder", "--export-animation", "m.WEBP", "--animate", "Morph",
+             "--frames", "720", "--scale", "2", "--view", "inkugel", "--marks"});
+  EXPECT_EQ(full.animate, AnimationKind::Morph);
+  EXPECT_EQ(full.frames, 720);
+  EXPECT_EQ(full.scale, 2);
+  EXPECT_EQ(full.view, View::InnerSphere);
+  EXPECT_TRUE(full.marks);
+  EXPECT_EQ(parse({"--solid", "1", "--export-animation", "x.gif", "--frames", "2"}).frames, 2);
+
+  // The kaleidoscope's tour needs only the family; a spin of its solid the weights too.
+  const CliRequest tour =
+      parse({"--wythoff", "I", "--animate", "kaleidoscope", "--export-animation", "k.gif"});
+  EXPECT_EQ(tour.wythoff, WythoffFamily::I);
+  EXPECT_FALSE(tour.at.has_value());
+  EXPECT_EQ(parse({"--wythoff", "O", "--at", "1,1,0", "--export-animation", "s.gif"}).animate,
+            AnimationKind::Spin);
+  EXPECT_EQ(parse({"--solid", "1", "--morph", "0.5", "--export-animation", "s.gif"}).morph, 0.5);
+}
+
+TEST(CommandLine, AnimationUsageErrorsNameTheOption) {
+  const struct {
+    QStringList arguments;
+    const char* named;
+  } cases[] = {
+      {{"--solid", "1", "--export-animation", "a.gif", "--frames", "1"}, "--frames"},
+      {{"--solid", "1", "--export-animation", "a.gif", "--frames", "721"}, "--frames"},
+      {{"--solid", "1", "--export-animation", "a.gif", "--frames", "7.5"}, "--frames"},
+      {{"--solid", "1", "--export-animation", "a.gif", "--frames", "viele"}, "viele"},
+      {{"--solid", "1", "--export-animation", "a.gif", "--animate", "fold"}, "fold"},
+      {{"--solid", "1", "--export-animation", "a.png"}, "--export-animation"},
+      {{"--solid", "1", "--export-animation", "gif"}, "--export-animation"},
+      {{"--export-animation", "a.gif"}, "--solid"},
+      {{"--solid", "1", "--export-picture", "a.png", "--frames", "10"}, "--frames"},
+      {{"--solid", "1", "--export-picture", "a.png", "--animate", "morph"}, "--animate"},
+      {{"--solid", "1", "--frames", "10"}, "--frames"},
+      {{"--solid", "1", "--export-animation", "a.gif", "--export-picture", "a.png"}, "only one"},
+      {{"--solid", "1", "--export-animation", "a.gif", "--scale", "3"}, "--scale"},
+      {{"--solid", "1", "--export-animation", "a.gif", "--size-mm", "50"}, "--size-mm"},
+      {{"--solid", "1", "--animate", "kaleidoscope", "--view", "umkugel", "--export-animation",
+        "a.gif"},
+       "--view"},
+      {{"--wythoff", "O", "--at", "1,0,0", "--animate", "kaleidoscope", "--export-animation",
+        "a.gif"},
+       "--at"},
+      {{"--wythoff", "O", "--at", "1,0,0", "--animate", "morph", "--export-animation", "a.gif"},
+       "--wythoff"},
+      {{"--wythoff", "O", "--export-animation", "a.gif"}, "--at"},
+      {{"--solid", "1", "--morph", "0.5", "--animate", "morph", "--export-animation", "a.gif"},
+       "--morph"},
+      {{"--solid", "1", "--morph", "0.5", "--view", "inkugel", "--export-animation", "a.gif"},
+       "--view"},
+  };
+  for (const auto& c : cases) {
+    const std::string call = c.arguments.join(QLatin1Char(' ')).toStdString();
+    const std::string message = usageMessage(c.arguments);
+    EXPECT_NE(message.find(c.named), std::string::npos) << call << ": '" << message << "'";
+  }
+}
+
 }  // namespace
 }  // namespace velkora::test

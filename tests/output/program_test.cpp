@@ -87,6 +87,9 @@ TEST(Program, UsageErrorsNeedNoDisplay) {
       {{"--solid", "3", "--view", "kugel"}, "kugel"},
       {{"-style", "fusion", "--bogus"}, "bogus"},
       {{"--platform=offscreen", "--solid", "Kugel"}, "Kugel"},
+      {{"--solid", "3", "--frames", "9"}, "--frames"},
+      {{"--solid", "3", "--export-animation", "a.gif", "--frames", "0"}, "--frames"},
+      {{"--solid", "3", "--export-animation=a.gif", "--animate", "wobble"}, "wobble"},
   };
   for (const auto& [arguments, named] : cases) {
     const ProgramRun run = runProgram(arguments);
@@ -154,6 +157,34 @@ TEST(Program, HeadlessExportsWriteTheirFiles) {
   const ProgramRun bad = runProgram({"--solid", "0", "--export-net", json, "--tabs", "three"});
   EXPECT_EQ(bad.exitCode, 2);
   EXPECT_TRUE(bad.err.contains(QStringLiteral("--tabs"))) << bad.err.toStdString();
+}
+
+TEST(Program, AnimationsAreWrittenWithoutADisplay) {
+  QTemporaryDir dir;
+  const QString gif = dir.filePath(QStringLiteral("drehung.gif"));
+  const QString webp = dir.filePath(QStringLiteral("rundgang.webp"));
+  EXPECT_EQ(
+      runProgram({"--solid", "Ikosaeder", "--frames", "3", "--export-animation", gif}).exitCode, 0);
+  EXPECT_EQ(runProgram({"--solid", "12", "--animate", "kaleidoscope", "--frames", "3",
+                        "--export-animation", webp})
+                .exitCode,
+            0);
+  QFile gifFile(gif);
+  QFile webpFile(webp);
+  ASSERT_TRUE(gifFile.open(QIODevice::ReadOnly));
+  ASSERT_TRUE(webpFile.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(gifFile.readAll().startsWith("GIF89a"));
+  const QByteArray riff = webpFile.readAll();
+  EXPECT_TRUE(riff.startsWith("RIFF") && riff.mid(8, 4) == "WEBP");
+  // Into a folder: a failed write, and the folder stays.
+  const ProgramRun folder = runProgram(
+      {"--solid", "1", "--frames", "2", "--export-animation", dir.path() + QStringLiteral("/")});
+  EXPECT_EQ(folder.exitCode, 2) << folder.err.toStdString();  // no suffix: a usage error
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ordner.gif")));
+  const ProgramRun blocked = runProgram(
+      {"--solid", "1", "--frames", "2", "--export-animation", dir.filePath("ordner.gif")});
+  EXPECT_EQ(blocked.exitCode, 1);
+  EXPECT_TRUE(blocked.err.contains(QStringLiteral("ordner.gif"))) << blocked.err.toStdString();
 }
 
 TEST(Program, TheMorphIntoTheDualFromTheCommandLine) {

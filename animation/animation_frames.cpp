@@ -1,0 +1,147 @@
+#include "animation/animation_frames.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+#include "base/dual_morph.h"
+#include "model/kaleidoscope_solid.h"
+#include "model/kaleidoscope_tour.h"
+#include "model/morph_solid.h"
+#include "model/rotation.h"
+#include "properties/properties.h"
+
+namespace velkora {
+
+struct AnimationFrames::Setup {
+  AnimationScene scene;
+  std::vector<Solid> catalogue;
+  // The morph's path and stops, made on the first morph frame.
+  std::unique_ptr<DualMorph> morph;
+  std::vector<SolidStop> morphStops;
+  // The kaleidoscope, its stops and its tour, made on the first tour frame.
+  std::unique_ptr<Kaleidoscope> kaleidoscope;
+  std::vector<KaleidoscopeStop> kaleidoscopeStops;
+  std::vector<WythoffWeights> tour;
+};
+
+namespace {
+
+using Setup = AnimationFrames::Setup;
+
+// The frame functions: the model and view at phase (k / n, 0 <= phase < 1).
+// Each starts from the scene's start model, never from the frame before, so
+// that no rounding piles up and the last frame leads into the first.
+
+// One full turn about the screen's vertical axis (the x-z plane).
+ViewState spinFrame(Setup& setup, double phase, Model& model) {
+  model = *setup.scene.start;
+  if (phase > 0.0) drehen(model, 0.0, 0.0, 360.0 * phase);
+  return setup.scene.view;
+}
+
+// t from 0 up to 1 at half time and back; like the window, the sphere views
+// only where t is 0, the polyhedron anywhere else.
+ViewState morphFrame(Setup& setup, double phase, Model& model) {
+  const double t = phase < 0.5 ? 2.0 * phase : 2.0 * (1.0 - phase);
+  if (t <= 0.0) {
+    model = *setup.scene.start;
+    return setup.scene.view;
+  }
+  if (setup.morph == nullptr) {
+    setup.morph = std::make_unique<DualMorph>(setup.scene.solid.geometry);
+    setup.morphStops = morphStops(*setup.morph, setup.catalogue);
+  }
+  const Solid shape = morphedSolid(setup.scene.solid, *setup.morph, t, setup.morphStops);
+  placeShape(model, shape.geometry, setup.scene.solid, *setup.scene.start);
+  return ViewState{View::Polyhedron, setup.scene.view.markPoints};
+}
+
+// The point on the window's tour, the solid in the scene's pose and reach.
+ViewState kaleidoscopeFrame(Setup& setup, double phase, Model& model) {
+  if (setup.kaleidoscope == nullptr) {
+    setup.kaleidoscope = std::make_unique<Kaleidoscope>(*setup.scene.family);
+    setup.kaleidoscopeStops = kaleidoscopeStops(*setup.kaleidoscope, setup.catalogue);
+    setup.tour = kaleidoscopeTour(setup.kaleidoscopeStops);
+  }
+  Solid shape = kaleidoscopeSolid(*setup.kaleidoscope, tourPointAt(setup.tour, phase),
+                                  setup.kaleidoscopeStops);
+  scaleToReach(shape.geometry, setup.scene.solid.geometry);
+  placeShape(model, shape.geometry, setup.scene.solid, *setup.scene.start);
+  return ViewState{View::Polyhedron, setup.scene.view.markPoints};
+}
+
+using FrameFunction = ViewState (*)(Setup&, double, Model&);
+
+struct KindEntry {
+  AnimationKind kind;
+  std::string_view name;   // on the command line
+  std::string_view label;  // in the window
+  FrameFunction frame;
+};
+
+// The table of kinds, in the order they are listed.
+constexpr KindEntry kKinds[] = {
+    {AnimationKind::Spin, "spin", "Drehung um die senkrechte Achse", spinFrame},
+    {AnimationKind::Morph, "morph", "Verwandlung in den dualen Körper und zurück", morphFrame},
+    {AnimationKind::Kaleidoscope, "kaleidoscope", "Rundgang im Kaleidoskop", kaleidoscopeFrame},
+};
+
+const KindEntry& entryOf(AnimationKind kind) {
+  for (const KindEntry& entry : kKinds) {
+    if (entry.kind == kind) return entry;
+  }
+  throw EAnimation("Unbekannte Art der Animation");
+}
+
+}  // namespace
+
+std::vector<AnimationKind> animationKinds() {
+  std::vector<AnimationKind> kinds;
+  for (const KindEntry& entry : kKinds)
+    kinds.push_back(entry.kind);
+  return kinds;
+}
+
+std::string_view animationKindName(AnimationKind kind) { return entryOf(kind).name; }
+
+std::string_view animationKindLabel(AnimationKind kind) { return entryOf(kind).label; }
+
+std::optional<AnimationKind> animationKindOf(std::string_view name) {
+  std::string folded(name);
+  std::transform(folded.begin(), folded.end(), folded.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  for (const KindEntry& entry : kKinds) {
+    if (entry.name == folded) return entry.kind;
+  }
+  return std::nullopt;
+}
+
+std::optional<WythoffFamily> kaleidoscopeFamilyOf(const Solid& solid,
+                                                  std::span<const Solid> catalogue) {
+  return wythoffFamilyOf(computeProperties(solid, catalogue).rotationGroup);
+}
+
+AnimationFrames::AnimationFrames(AnimationKind kind, AnimationScene scene, int count,
+                                 std::span<const Solid> catalogue)
+    : kind_(kind), count_(count), setup_(std::make_unique<Setup>()) {
+  if (count < kMinAnimationFrames || count > kMaxAnimationFrames) {
+    throw EAnimation("Eine Animation hat 2 bis 720 Bilder, nicht " + std::to_string(count));
+  }
+  if (scene.start == nullptr) throw EAnimation("Die Animation hat kein Ausgangsbild");
+  if (kind == AnimationKind::Kaleidoscope && !scene.family) {
+    throw EAnimation(scene.solid.name + " gehört zu keiner Familie des Kaleidoskops");
+  }
+  entryOf(kind);
+  setup_->scene = std::move(scene);
+  setup_->catalogue.assign(catalogue.begin(), catalogue.end());
+}
+
+AnimationFrames::~AnimationFrames() = default;
+
+ViewState AnimationFrames::frame(int k, Model& model) {
+  const double phase = static_cast<double>(std::clamp(k, 0, count_ - 1)) / count_;
+  return entryOf(kind_).frame(*setup_, phase, model);
+}
+
+}  // namespace velkora

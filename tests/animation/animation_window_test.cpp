@@ -1,0 +1,85 @@
+// "Animation speichern" in the real window, without its file dialog: the
+// first frame is the picture on show, a cancel in the progress dialog leaves
+// neither the file nor a temporary one, and a failed write is reported.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "tests/animation/decoders.h"
+#include "tests/ui/window_fixture.h"
+
+namespace velkora::test {
+namespace {
+
+using AnimationWindowTest = WindowTest;
+
+QStringList entriesOf(const QTemporaryDir& dir) {
+  return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+TEST_F(AnimationWindowTest, TheSpinStartsFromThePictureOnShow) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("drehung.gif"));
+  window->turnBy(10, 20, 30);
+  control<QCheckBox>("CPunkte").click();
+  ASSERT_TRUE(window->saveAnimationTo(path, AnimationKind::Spin, 4));
+  const DecodedGif decoded = decodeGif(path);
+  ASSERT_EQ(decoded.frames.size(), 4u);
+  EXPECT_EQ(firstDifference(decoded.frames[0], pictureOf(window->frameBuffers().frame)), "");
+  EXPECT_NE(firstDifference(decoded.frames[1], decoded.frames[0]), "");
+}
+
+TEST_F(AnimationWindowTest, TheTourRunsInTheFamilyOpenInTheKaleidoscope) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("rundgang.gif"));
+  // The icosahedron is picked (family I); the kaleidoscope shows family T at corner A.
+  window->setKaleidoscopeShown(true);
+  window->setKaleidoscopeFamily(WythoffFamily::T);
+  window->setKaleidoscopeWeights(WythoffWeights{1, 0, 0});
+  ASSERT_TRUE(window->saveAnimationTo(path, AnimationKind::Kaleidoscope, 8));
+  const DecodedGif decoded = decodeGif(path);
+  ASSERT_EQ(decoded.frames.size(), 8u);
+  EXPECT_EQ(firstDifference(decoded.frames[0], pictureOf(window->frameBuffers().frame)), "");
+  EXPECT_NE(firstDifference(decoded.frames[1], decoded.frames[0]), "");
+  window->setKaleidoscopeShown(false);
+}
+
+TEST_F(AnimationWindowTest, CancellingTheProgressLeavesNothingBehind) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("abbruch.gif"));
+  // The user presses "Abbrechen" as soon as the progress dialog shows.
+  bool cancelled = false;
+  QTimer user;
+  user.setInterval(5);
+  QObject::connect(&user, &QTimer::timeout, [&] {
+    auto* progress = window->findChild<QProgressDialog*>(QStringLiteral("AnimationProgress"));
+    if (cancelled || progress == nullptr || !progress->isVisible()) return;
+    progress->findChild<QPushButton*>()->click();
+    cancelled = true;
+  });
+  user.start();
+  EXPECT_FALSE(window->saveAnimationTo(path, AnimationKind::Spin, 720));
+  user.stop();
+  EXPECT_TRUE(cancelled);
+  EXPECT_EQ(entriesOf(dir), QStringList());
+  EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(AnimationWindowTest, AFailedWriteShowsTheErrorAndTheWindowGoesOn) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ordner.webp")));
+  EXPECT_FALSE(window->saveAnimationTo(dir.filePath(QStringLiteral("ordner.webp")),
+                                       AnimationKind::Morph, 2));
+  ASSERT_EQ(errors.size(), 1);
+  EXPECT_TRUE(errors.front().contains(QStringLiteral("ordner.webp")));
+  EXPECT_EQ(entriesOf(dir), QStringList{QStringLiteral("ordner.webp")});
+  errors.clear();
+}
+
+}  // namespace
+}  // namespace velkora::test
