@@ -20,8 +20,7 @@ std::optional<std::vector<std::uint8_t>> encodeAnimation(AnimationFrames& frames
   const auto model = std::make_unique<Model>();  // large: on the heap
   FrameBuffers buffers;
   for (int k = 0; k < frames.count(); ++k) {
-    const ViewState view = frames.frame(k, *model);
-    composeFrame(*model, view, width, height, buffers, scale);
+    frames.compose(k, width, height, buffers, *model, scale);
     encoder->add(buffers.frame);
     if (progress && !progress(k + 1, frames.count())) return std::nullopt;
   }

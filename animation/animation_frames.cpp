@@ -5,11 +5,13 @@
 #include <string>
 
 #include "base/dual_morph.h"
+#include "folding/folding_net.h"
 #include "model/kaleidoscope_solid.h"
 #include "model/kaleidoscope_tour.h"
 #include "model/morph_solid.h"
 #include "model/rotation.h"
 #include "properties/properties.h"
+#include "render/depth_picture.h"
 
 namespace velkora {
 
@@ -23,6 +25,10 @@ struct AnimationFrames::Setup {
   std::unique_ptr<Kaleidoscope> kaleidoscope;
   std::vector<KaleidoscopeStop> kaleidoscopeStops;
   std::vector<WythoffWeights> tour;
+  // The folding net, made on the first fold frame, and its drawing stores.
+  std::unique_ptr<FoldingNet> fold;
+  DepthScene foldScene;
+  DepthBuffer foldDepth;
 };
 
 namespace {
@@ -71,6 +77,16 @@ ViewState kaleidoscopeFrame(Setup& setup, double phase, Model& model) {
   return ViewState{View::Polyhedron, setup.scene.view.markPoints};
 }
 
+// The folding net has no model of its own: its frames keep the start model,
+// and compose draws the net folded from flat up to closed at half time and
+// open again.
+ViewState foldFrame(Setup& setup, double /*phase*/, Model& model) {
+  model = *setup.scene.start;
+  return ViewState{View::Polyhedron, false};
+}
+
+double foldStageAt(double phase) { return phase < 0.5 ? 2.0 * phase : 2.0 * (1.0 - phase); }
+
 using FrameFunction = ViewState (*)(Setup&, double, Model&);
 
 struct KindEntry {
@@ -85,6 +101,7 @@ constexpr KindEntry kKinds[] = {
     {AnimationKind::Spin, "spin", "Drehung um die senkrechte Achse", spinFrame},
     {AnimationKind::Morph, "morph", "Verwandlung in den dualen Körper und zurück", morphFrame},
     {AnimationKind::Kaleidoscope, "kaleidoscope", "Rundgang im Kaleidoskop", kaleidoscopeFrame},
+    {AnimationKind::Fold, "fold", "Netz falten und wieder öffnen", foldFrame},
 };
 
 const KindEntry& entryOf(AnimationKind kind) {
@@ -142,6 +159,23 @@ AnimationFrames::~AnimationFrames() = default;
 ViewState AnimationFrames::frame(int k, Model& model) {
   const double phase = static_cast<double>(std::clamp(k, 0, count_ - 1)) / count_;
   return entryOf(kind_).frame(*setup_, phase, model);
+}
+
+void AnimationFrames::compose(int k, int width, int height, FrameBuffers& buffers, Model& model,
+                              int scale) {
+  if (kind_ != AnimationKind::Fold) {
+    const ViewState view = frame(k, model);
+    composeFrame(model, view, width, height, buffers, scale);
+    return;
+  }
+  Setup& setup = *setup_;
+  if (setup.fold == nullptr) {
+    setup.fold = std::make_unique<FoldingNet>(setup.scene.solid);
+    setup.fold->faceViewer(*setup.scene.start);
+  }
+  const double phase = static_cast<double>(std::clamp(k, 0, count_ - 1)) / count_;
+  setup.fold->scene(foldStageAt(phase), *setup.scene.start, setup.foldScene);
+  composeDepthPicture(setup.foldScene, width, height, buffers.frame, setup.foldDepth, scale);
 }
 
 }  // namespace velkora

@@ -20,7 +20,7 @@
 
 namespace velkora {
 
-enum class AnimationKind { Spin, Morph, Kaleidoscope };
+enum class AnimationKind { Spin, Morph, Kaleidoscope, Fold };
 
 // Every kind, in the order the command line and the window list them.
 std::vector<AnimationKind> animationKinds();
@@ -72,8 +72,13 @@ class AnimationFrames {
   AnimationKind kind() const { return kind_; }
   int count() const { return count_; }
   // Frame k (0 <= k < count) into model; returns the view to draw it in.
-  // Frame 0 is the scene's start model and view as they are.
+  // Frame 0 is the scene's start model and view as they are. The folding
+  // net is no model: its frames give the start model, and only compose
+  // draws the net.
   ViewState frame(int k, Model& model);
+  // Draws frame k into buffers.frame at width x height device pixels,
+  // scale per logical pixel; model is the working store of the frame.
+  void compose(int k, int width, int height, FrameBuffers& buffers, Model& model, int scale);
 
   // What the frame functions keep between frames (the morph, the tour).
   struct Setup;

@@ -37,7 +37,8 @@ const QCommandLineOption kExportAnimation(
 const QCommandLineOption kAnimate(
     QStringLiteral("animate"),
     QStringLiteral("What moves: spin (one turn about the vertical axis), morph (into the dual and "
-                   "back) or kaleidoscope (the point's tour); default spin."),
+                   "back), kaleidoscope (the point's tour) or fold (the paper net folding up and "
+                   "opening again); default spin."),
     QStringLiteral("KIND"));
 const QCommandLineOption kFrames(QStringLiteral("frames"),
                                  QStringLiteral("Frames of the animation, 2-720 (default 72)."),
@@ -497,6 +498,12 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
                   "or an --export-animation that spins or tours the kaleidoscope");
   requireOnlyWith(parser, kAt, parser.isSet(kWythoff) && !tour,
                   "--wythoff (not with --animate kaleidoscope, whose point moves by itself)");
+  if (animation && request.animate == AnimationKind::Fold &&
+      (request.view != View::Polyhedron || parser.isSet(kMarks))) {
+    throw EUsageError(
+        "--animate fold: the folding net is drawn without spheres and corner marks; leave out "
+        "--view and --marks");
+  }
   if (tour && request.view != View::Polyhedron) {
     throw EUsageError(
         "--view: the kaleidoscope's solids have no inner or outer sphere; only polyeder works "

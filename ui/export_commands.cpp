@@ -91,9 +91,10 @@ void ExportCommands::saveAnimation() {
 
 bool ExportCommands::saveAnimationTo(const QString& path, AnimationKind kind, int frames) {
   ViewerController& controller = window_.controller();
-  // The morph and the tour start from the picked solid; a spin turns what is on show.
+  // The morph and the tour start from the picked solid; a spin turns what is
+  // on show, and the net that folds is that of what is on show.
   AnimationScene scene;
-  if (kind == AnimationKind::Spin) {
+  if (kind == AnimationKind::Spin || kind == AnimationKind::Fold) {
     scene.solid = controller.shownSolid();
     scene.start = std::make_shared<const Model>(controller.shownModel());
     scene.view = window_.shownViewState();

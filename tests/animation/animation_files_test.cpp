@@ -92,6 +92,28 @@ TEST(AnimationFiles, TheMorphAsWebPDecodesToTheRenderersFrames) {
     EXPECT_EQ(firstDifference(decoded.frames[k], rendered[k]), "") << "frame " << k;
 }
 
+TEST(AnimationFiles, TheFoldRunsFromTheFlatNetToTheClosedOneAndBack) {
+  QTemporaryDir dir;
+  const QString flat = dir.filePath(QStringLiteral("flach.png"));
+  const QString closed = dir.filePath(QStringLiteral("zu.png"));
+  const QString gif = dir.filePath(QStringLiteral("falten.gif"));
+  runArguments({"--solid", "Kuboktaeder", "--fold", "0", "--export-picture", flat});
+  runArguments({"--solid", "Kuboktaeder", "--fold", "1", "--export-picture", closed});
+  runArguments(
+      {"--solid", "Kuboktaeder", "--animate", "fold", "--frames", "8", "--export-animation", gif});
+  const DecodedGif decoded = decodeGif(gif);
+  ASSERT_EQ(decoded.frames.size(), 8u);
+  EXPECT_EQ(firstDifference(decoded.frames[0], pictureOf(QImage(flat))), "");
+  EXPECT_EQ(firstDifference(decoded.frames[4], pictureOf(QImage(closed))), "");
+  // Folding up and opening again pass the same stages.
+  EXPECT_EQ(firstDifference(decoded.frames[2], decoded.frames[6]), "");
+  EXPECT_NE(firstDifference(decoded.frames[1], decoded.frames[2]), "");
+  EXPECT_THROW(parseCommandLine({"--solid", "1", "--animate", "fold", "--marks",
+                                 "--export-animation", dir.filePath(QStringLiteral("x.gif"))},
+                                embeddedTexts()),
+               EUsageError);
+}
+
 TEST(AnimationFiles, ScaleAndSuffixDecideSizeAndFormat) {
   QTemporaryDir dir;
   const QString gif = dir.filePath(QStringLiteral("GROSS.GIF"));

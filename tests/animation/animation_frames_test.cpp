@@ -164,13 +164,14 @@ TEST(AnimationFrames, TheKaleidoscopeRunsTheToursStopsOfTheSolidsFamily) {
 
 TEST(AnimationFrames, KindsByNameAndWhatCannotBeMade) {
   const std::vector<AnimationKind> kinds = animationKinds();
-  EXPECT_EQ(kinds.size(), 3u);
+  EXPECT_EQ(kinds.size(), 4u);
   for (const AnimationKind kind : kinds) {
     EXPECT_EQ(animationKindOf(animationKindName(kind)), kind);
     EXPECT_FALSE(animationKindLabel(kind).empty());
   }
   EXPECT_EQ(animationKindOf("MORPH"), AnimationKind::Morph);
-  EXPECT_FALSE(animationKindOf("fold").has_value());
+  EXPECT_EQ(animationKindOf("Fold"), AnimationKind::Fold);
+  EXPECT_FALSE(animationKindOf("falten").has_value());
 
   for (const int count : {-1, 0, 1, 721}) {
     EXPECT_THROW(AnimationFrames(AnimationKind::Spin, sceneOf(kCube), count, embeddedSolids()),
