@@ -6,7 +6,6 @@
 #include <QBuffer>
 
 #include "base/errors.h"
-#include "folding/folding_net.h"
 #include "render/depth_picture.h"
 
 namespace velkora {
@@ -47,10 +46,15 @@ QImage composePicture(const Model& model, const ViewState& view, QSize logicalSi
 
 QImage composeFoldPicture(const Solid& solid, const Model& model, double f, QSize logicalSize,
                           int scale) {
-  checkPictureSize(logicalSize, scale);
-  const QSize size = logicalSize * scale;
   FoldingNet net(solid);
   net.faceViewer(model);
+  return composeFoldPicture(net, model, f, logicalSize, scale);
+}
+
+QImage composeFoldPicture(const FoldingNet& net, const Model& model, double f, QSize logicalSize,
+                          int scale) {
+  checkPictureSize(logicalSize, scale);
+  const QSize size = logicalSize * scale;
   DepthScene scene;
   net.scene(f, model, scene);
   Bitmap frame;

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QSize>
 
+#include "folding/folding_net.h"
 #include "model/model.h"
 #include "model/solid.h"
 #include "render/frame.h"
@@ -25,6 +26,10 @@ QImage composePicture(const Model& model, const ViewState& view, QSize logicalSi
 // stage f (0 flat, 1 closed) and composed like composePicture. Throws what
 // FoldingNet throws, and velkora::Error for an empty size or a bad scale.
 QImage composeFoldPicture(const Solid& solid, const Model& model, double f, QSize logicalSize,
+                          int scale);
+// The same for a folding net already set up (its flat side turned as it was
+// when it was set up); model shows the net's solid.
+QImage composeFoldPicture(const FoldingNet& net, const Model& model, double f, QSize logicalSize,
                           int scale);
 
 // The image as PNG file bytes. Throws velkora::Error if encoding fails.

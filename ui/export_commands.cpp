@@ -13,6 +13,7 @@
 #include "nets/layout.h"
 #include "output/export_service.h"
 #include "output/picture.h"
+#include "output/save_file.h"
 #include "solid_export/mesh_export.h"
 #include "ui/main_window.h"
 #include "ui/net_dialog.h"
@@ -53,15 +54,22 @@ void ExportCommands::savePicture() {
   savePictureTo(dialog.selectedFiles().front(), scale->currentData().toInt());
 }
 
-void ExportCommands::savePictureTo(const QString& path, int scale) {
-  exportPicture(path, window_.controller().shownModel(), window_.shownViewState(),
-                window_.pictureSize(), scale);
+QImage ExportCommands::shownPicture(int scale) {
+  ViewerController& controller = window_.controller();
+  // While the net folds, the picture is the net as it stands.
+  if (controller.folding()) {
+    return composeFoldPicture(*controller.foldingNet(), controller.shownModel(),
+                              controller.foldStage(), window_.pictureSize(), scale);
+  }
+  return composePicture(controller.shownModel(), window_.shownViewState(), window_.pictureSize(),
+                        scale);
 }
 
-void ExportCommands::copyPicture() {
-  QApplication::clipboard()->setImage(composePicture(
-      window_.controller().shownModel(), window_.shownViewState(), window_.pictureSize(), 1));
+void ExportCommands::savePictureTo(const QString& path, int scale) {
+  saveFileAtomically(path, pngBytes(shownPicture(scale)));
 }
+
+void ExportCommands::copyPicture() { QApplication::clipboard()->setImage(shownPicture(1)); }
 
 void ExportCommands::saveAnimation() {
   QFileDialog dialog(&window_);

@@ -4,6 +4,7 @@
 // options; the files are written by the export service that the command line
 // uses too. The methods throw; the window runs them at its guarded boundary.
 
+#include <QImage>
 #include <QString>
 
 #include "animation/animation_frames.h"
@@ -37,6 +38,8 @@ class ExportCommands {
   void saveNet();
 
  private:
+  // The picture on show at scale: the solid in its view, or the folding net.
+  QImage shownPicture(int scale);
   TFVelkora& window_;
 };
 

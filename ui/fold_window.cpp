@@ -9,18 +9,12 @@
 
 namespace velkora {
 
-namespace {
-
-constexpr int kPlayStepsPerWay = 200;  // 2 s from one end to the other at 10 ms
-constexpr int kTickMs = 10;
-
-}  // namespace
-
 FoldWindow::FoldWindow(std::function<void(double)> setStage, std::function<void(bool)> setLabels,
                        QWidget* parent)
     : QWidget(parent, Qt::Window),
       setStage_(std::move(setStage)),
-      setLabels_(std::move(setLabels)) {
+      setLabels_(std::move(setLabels)),
+      player_(slider_, play_) {
   setObjectName(QStringLiteral("NetzFalten"));
   setWindowTitle(QStringLiteral("Netz falten"));
   slider_.setObjectName(QStringLiteral("FoldSlider"));
@@ -31,14 +25,12 @@ FoldWindow::FoldWindow(std::function<void(double)> setStage, std::function<void(
       QStringLiteral("Links liegt das Netz flach, rechts ist der Körper geschlossen."));
   stageText_.setObjectName(QStringLiteral("FoldStage"));
   play_.setObjectName(QStringLiteral("FoldPlay"));
-  play_.setText(QStringLiteral("Abspielen"));
   play_.setToolTip(QStringLiteral("Faltet das Netz zum Körper und öffnet es wieder."));
   labels_.setObjectName(QStringLiteral("FoldLabels"));
   labels_.setText(QStringLiteral("&Kantennummern"));
   labels_.setToolTip(QStringLiteral(
       "Zeigt an den Schnittkanten die Nummern des gedruckten Netzes: Kanten mit gleicher "
       "Nummer werden zusammengeklebt."));
-  timer_.setInterval(kTickMs);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(&stageText_);
@@ -54,9 +46,7 @@ FoldWindow::FoldWindow(std::function<void(double)> setStage, std::function<void(
     showStage();
     setStage_(stage());
   });
-  connect(&play_, &QPushButton::clicked, this, [this] { setPlaying(!playing()); });
   connect(&labels_, &QCheckBox::toggled, this, [this](bool on) { setLabels_(on); });
-  connect(&timer_, &QTimer::timeout, this, [this] { playTick(); });
   showStage();
 }
 
@@ -65,26 +55,6 @@ void FoldWindow::moveTo(double f) {
   if (value == slider_.value()) {
     setStage_(stage());
     return;
-  }
-  slider_.setValue(value);
-}
-
-void FoldWindow::setPlaying(bool on) {
-  if (on == playing()) return;
-  if (on) {
-    timer_.start();
-  } else {
-    timer_.stop();
-  }
-  play_.setText(on ? QStringLiteral("Anhalten") : QStringLiteral("Abspielen"));
-}
-
-void FoldWindow::playTick() {
-  const int step = kSteps / kPlayStepsPerWay;
-  int value = slider_.value() + direction_ * step;
-  if (value >= kSteps || value <= 0) {
-    value = std::clamp(value, 0, kSteps);
-    direction_ = -direction_;
   }
   slider_.setValue(value);
 }

@@ -11,8 +11,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
-#include <QTimer>
 #include <QWidget>
+
+#include "ui/slider_player.h"
 
 namespace velkora {
 
@@ -30,11 +31,10 @@ class FoldWindow : public QWidget {
   // Moves to stage f as the user would.
   void moveTo(double f);
   double stage() const { return static_cast<double>(slider_.value()) / kSteps; }
-  bool playing() const { return timer_.isActive(); }
-  void setPlaying(bool on);
-  // One play tick: the stage moves by 1/200 towards the end it runs to and
-  // turns there.
-  void playTick();
+  bool playing() const { return player_.playing(); }
+  void setPlaying(bool on) { player_.setPlaying(on); }
+  // One play tick (see SliderPlayer::tick).
+  void playTick() { player_.tick(); }
 
  signals:
   void closed();
@@ -47,12 +47,11 @@ class FoldWindow : public QWidget {
 
   std::function<void(double)> setStage_;
   std::function<void(bool)> setLabels_;
-  int direction_ = 1;
   QLabel stageText_;
   QSlider slider_;
   QPushButton play_;
   QCheckBox labels_;
-  QTimer timer_;
+  SliderPlayer player_;
 };
 
 }  // namespace velkora

@@ -12,18 +12,12 @@
 
 namespace velkora {
 
-namespace {
-
-constexpr int kPlayStepsPerWay = 200;  // 2 s from one end to the other at 10 ms
-constexpr int kTickMs = 10;
-
-}  // namespace
-
 MorphWindow::MorphWindow(std::function<void(double)> setParameter,
                          std::function<void(bool)> setTouchMarks, QWidget* parent)
     : QWidget(parent, Qt::Window),
       setParameter_(std::move(setParameter)),
-      setTouchMarks_(std::move(setTouchMarks)) {
+      setTouchMarks_(std::move(setTouchMarks)),
+      player_(slider_, play_) {
   setObjectName(QStringLiteral("Verwandlung"));
   setWindowTitle(QStringLiteral("Verwandlung"));
   slider_.setObjectName(QStringLiteral("MorphSlider"));
@@ -32,8 +26,6 @@ MorphWindow::MorphWindow(std::function<void(double)> setParameter,
   ends_.setObjectName(QStringLiteral("MorphEnds"));
   ends_.setWordWrap(true);
   play_.setObjectName(QStringLiteral("MorphPlay"));
-  play_.setText(QStringLiteral("Abspielen"));
-  timer_.setInterval(kTickMs);
   touchMarks_.setObjectName(QStringLiteral("MorphTouchMarks"));
   touchMarks_.setText(QStringLiteral("&Berührpunkte"));
   touchMarks_.setToolTip(QStringLiteral(
@@ -58,9 +50,7 @@ MorphWindow::MorphWindow(std::function<void(double)> setParameter,
     showStopName();
     setParameter_(parameter());
   });
-  connect(&play_, &QPushButton::clicked, this, [this] { setPlaying(!playing()); });
   connect(&touchMarks_, &QCheckBox::toggled, this, [this](bool on) { setTouchMarks_(on); });
-  connect(&timer_, &QTimer::timeout, this, [this] { playTick(); });
 }
 
 void MorphWindow::showPath(const std::vector<SolidStop>& stops) {
@@ -121,26 +111,6 @@ double MorphWindow::parameter() const {
     if (std::lround(stop.t * kSteps) == value) return stop.t;
   }
   return static_cast<double>(value) / kSteps;
-}
-
-void MorphWindow::setPlaying(bool on) {
-  if (on == playing()) return;
-  if (on) {
-    timer_.start();
-  } else {
-    timer_.stop();
-  }
-  play_.setText(on ? QStringLiteral("Anhalten") : QStringLiteral("Abspielen"));
-}
-
-void MorphWindow::playTick() {
-  const int step = kSteps / kPlayStepsPerWay;
-  int value = slider_.value() + direction_ * step;
-  if (value >= kSteps || value <= 0) {
-    value = std::clamp(value, 0, kSteps);
-    direction_ = -direction_;
-  }
-  slider_.setValue(value);
 }
 
 void MorphWindow::showStopName() {

@@ -11,8 +11,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QWidget>
+
+#include "ui/slider_player.h"
 
 #include "model/morph_solid.h"
 #include "ui/stop_slider.h"
@@ -35,10 +36,10 @@ class MorphWindow : public QWidget {
   // Moves to t as the user would (stops the play when asked).
   void moveTo(double t);
   double parameter() const;
-  bool playing() const { return timer_.isActive(); }
-  void setPlaying(bool on);
-  // One play tick: t moves by 1/200 towards the end it runs to and turns there.
-  void playTick();
+  bool playing() const { return player_.playing(); }
+  void setPlaying(bool on) { player_.setPlaying(on); }
+  // One play tick (see SliderPlayer::tick).
+  void playTick() { player_.tick(); }
 
  signals:
   void closed();
@@ -52,14 +53,13 @@ class MorphWindow : public QWidget {
   std::function<void(double)> setParameter_;
   std::function<void(bool)> setTouchMarks_;
   std::vector<SolidStop> stops_;
-  int direction_ = 1;
   QLabel ends_;
   StopSlider slider_;
   QLabel stopName_;
   QWidget stopButtons_;
   QPushButton play_;
   QCheckBox touchMarks_;
-  QTimer timer_;
+  SliderPlayer player_;
 };
 
 }  // namespace velkora

@@ -258,7 +258,7 @@ TEST(CommandLine, AnimationUsageErrorsNameTheOption) {
       {{"--solid", "1", "--export-animation", "a.gif", "--frames", "721"}, "--frames"},
       {{"--solid", "1", "--export-animation", "a.gif", "--frames", "7.5"}, "--frames"},
       {{"--solid", "1", "--export-animation", "a.gif", "--frames", "viele"}, "viele"},
-      {{"--solid", "1", "--export-animation", "a.gif", "--animate", "fold"}, "fold"},
+      {{"--solid", "1", "--export-animation", "a.gif", "--animate", "falten"}, "falten"},
       {{"--solid", "1", "--export-animation", "a.png"}, "--export-animation"},
       {{"--solid", "1", "--export-animation", "gif"}, "--export-animation"},
       {{"--export-animation", "a.gif"}, "--solid"},

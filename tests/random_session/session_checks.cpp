@@ -17,6 +17,7 @@
 
 #include "model/solid_catalogue.h"
 #include "output/picture.h"
+#include "render/depth_picture.h"
 #include "render/frame.h"
 
 namespace velkora::test {
@@ -190,7 +191,19 @@ QStringList windowInconsistencies(TFVelkora& window, FrameBuffers& scratch, bool
                        marks->isChecked()};
   const Bitmap& frame = window.frameBuffers().frame;
   if (!picture->size().isEmpty() && window.pixelScale() == 1) {
-    composeFrame(shown, view, picture->width(), picture->height(), scratch);
+    ViewerController& controller = window.controller();
+    if (controller.folding()) {
+      // The folding net is the picture while its window is open.
+      DepthScene scene;
+      controller.foldingNet()->scene(controller.foldStage(), controller.shownModel(), scene);
+      DepthBuffer depth;
+      composeDepthPicture(scene, picture->width(), picture->height(), scratch.frame, depth);
+    } else if (controller.showingMoment()) {
+      composeFrame(controller.shownModel(), controller.viewState(View::Polyhedron),
+                   picture->width(), picture->height(), scratch);
+    } else {
+      composeFrame(shown, view, picture->width(), picture->height(), scratch);
+    }
     const FrameBuffers* fresh = &scratch;
     if (frame.width != fresh->frame.width || frame.height != fresh->frame.height) {
       problems << QStringLiteral("the frame is %1 x %2 for a drawing area of %3 x %4")
@@ -213,7 +226,14 @@ QStringList windowInconsistencies(TFVelkora& window, FrameBuffers& scratch, bool
 
   // What the screen shows: the drawing area copies the frame.
   if (compareScreen && !picture->size().isEmpty()) {
-    const QImage composed = composePicture(shown, view, picture->size(), 1);
+    ViewerController& controller = window.controller();
+    const QImage composed =
+        controller.folding() ? composeFoldPicture(*controller.foldingNet(), controller.shownModel(),
+                                                  controller.foldStage(), picture->size(), 1)
+        : controller.showingMoment()
+            ? composePicture(controller.shownModel(), controller.viewState(View::Polyhedron),
+                             picture->size(), 1)
+            : composePicture(shown, view, picture->size(), 1);
     const QImage onScreen = picture->grab().toImage();
     const QString difference = firstDifference(onScreen, composed);
     if (!difference.isEmpty()) {

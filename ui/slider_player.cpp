@@ -1,0 +1,35 @@
+#include "ui/slider_player.h"
+
+#include <algorithm>
+
+namespace velkora {
+
+SliderPlayer::SliderPlayer(QSlider& slider, QPushButton& button)
+    : slider_(slider), button_(button) {
+  button_.setText(QStringLiteral("Abspielen"));
+  timer_.setInterval(kTickMs);
+  connect(&button_, &QPushButton::clicked, this, [this] { setPlaying(!playing()); });
+  connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
+}
+
+void SliderPlayer::setPlaying(bool on) {
+  if (on == playing()) return;
+  if (on) {
+    timer_.start();
+  } else {
+    timer_.stop();
+  }
+  button_.setText(on ? QStringLiteral("Anhalten") : QStringLiteral("Abspielen"));
+}
+
+void SliderPlayer::tick() {
+  const int step = std::max(1, (slider_.maximum() - slider_.minimum()) / kStepsPerWay);
+  int value = slider_.value() + direction_ * step;
+  if (value >= slider_.maximum() || value <= slider_.minimum()) {
+    value = std::clamp(value, slider_.minimum(), slider_.maximum());
+    direction_ = -direction_;
+  }
+  slider_.setValue(value);
+}
+
+}  // namespace velkora

@@ -1,0 +1,37 @@
+#pragma once
+// Playing a slider back and forth: a "Abspielen"/"Anhalten" button and the
+// 10 ms timer that moves the slider by a 200th of its range per tick towards
+// the end it runs to, turning there. The morph and fold windows play their
+// sliders with it.
+
+#include <QObject>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+
+namespace velkora {
+
+class SliderPlayer : public QObject {
+  Q_OBJECT
+
+ public:
+  static constexpr int kTickMs = 10;
+  static constexpr int kStepsPerWay = 200;  // 2 s from one end to the other
+
+  // Plays slider; button starts and stops it and shows which it will do.
+  // Both must outlive the player.
+  SliderPlayer(QSlider& slider, QPushButton& button);
+
+  bool playing() const { return timer_.isActive(); }
+  void setPlaying(bool on);
+  // One tick: the slider moves one step and turns at either end.
+  void tick();
+
+ private:
+  QSlider& slider_;
+  QPushButton& button_;
+  QTimer timer_;
+  int direction_ = 1;
+};
+
+}  // namespace velkora
