@@ -57,7 +57,7 @@ struct CliRequest {
   bool scaleBar = true;                         // --scale-bar / --no-scale-bar
   bool faceNumbers = true;                      // --face-numbers / --no-face-numbers
   bool foldAngles = false;                      // --fold-angles / --no-fold-angles
-  bool blanks = false;  // --blanks: worksheets leave the counts to be filled in
+  bool blanks = false;          // --blanks: worksheets leave the counts to be filled in
   std::optional<double> morph;  // --morph: the exports show the morph into the dual at this t
   std::optional<double> fold;   // --fold: the picture shows the solid's net folded this far
   // --wythoff with --at, or --wythoff-stops: the kaleidoscope's family and weights.
