@@ -151,6 +151,12 @@ void GifEncoder::add(const Bitmap& frame) {
   const std::size_t length = EGifGCBToExtension(&control, extension);
   file_->check(EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension),
                "Bildsteuerung schreiben");
+  // giflib 5.2 forgets, without freeing it, the copy of the last frame's
+  // own palette when a frame has none; free it here so nothing leaks.
+  if (local == nullptr && gif->Image.ColorMap != nullptr) {
+    GifFreeMapObject(gif->Image.ColorMap);
+    gif->Image.ColorMap = nullptr;
+  }
   file_->check(EGifPutImageDesc(gif, box.left, box.top, boxWidth, boxHeight, false, local.get()),
                "Bildkopf schreiben");
   std::vector<GifPixelType> row(static_cast<std::size_t>(boxWidth));

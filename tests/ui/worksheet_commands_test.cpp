@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
 #include <QProcess>
@@ -61,7 +62,12 @@ TEST_F(WorksheetCommandsTest, TheSaveDialogWritesTheSheetWithBlanksWhenTicked) {
                      auto* files = qobject_cast<QFileDialog*>(&modal);
                      if (files == nullptr) return;
                      tickBlanks(*files);
-                     files->selectFile(path);
+                     // Typed into the name field as a user would: selectFile
+                     // of a path in another folder takes effect only once the
+                     // dialog has read that folder, which may not have happened.
+                     auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                     ASSERT_NE(name, nullptr);
+                     name->setText(path);
                      static_cast<QDialog*>(files)->accept();  // reads the name like OK
                    });
   ASSERT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
