@@ -37,9 +37,14 @@ QImage imageOf(const Bitmap& frame) {
 }  // namespace
 
 QImage composePicture(const Model& model, const ViewState& view, QSize logicalSize, int scale) {
+  FrameBuffers buffers;
+  return composePicture(model, view, logicalSize, scale, buffers);
+}
+
+QImage composePicture(const Model& model, const ViewState& view, QSize logicalSize, int scale,
+                      FrameBuffers& buffers) {
   checkPictureSize(logicalSize, scale);
   const QSize size = logicalSize * scale;
-  FrameBuffers buffers;
   composeFrame(model, view, size.width(), size.height(), buffers, scale);
   return imageOf(buffers.frame);
 }

@@ -21,6 +21,9 @@ inline constexpr int kPictureScales[] = {1, 2, 4};
 // Composes model at logicalSize * scale device pixels. Needs a non-empty size
 // and 1 <= scale <= 4; throws velkora::Error otherwise.
 QImage composePicture(const Model& model, const ViewState& view, QSize logicalSize, int scale);
+// The same in buffers kept by the caller, for runs of pictures.
+QImage composePicture(const Model& model, const ViewState& view, QSize logicalSize, int scale,
+                      FrameBuffers& buffers);
 
 // The paper net of solid, shown by model in its pose and size, folded to
 // stage f (0 flat, 1 closed) and composed like composePicture. Throws what

@@ -273,6 +273,12 @@ void paintContents(QPainter& painter, std::span<const Worksheet> sheets,
 
 Worksheet makeWorksheet(const Solid& solid, const Model& model, const ViewState& view,
                         std::span<const Solid> catalogue, bool blanks) {
+  FrameBuffers buffers;
+  return makeWorksheet(solid, model, view, catalogue, blanks, buffers);
+}
+
+Worksheet makeWorksheet(const Solid& solid, const Model& model, const ViewState& view,
+                        std::span<const Solid> catalogue, bool blanks, FrameBuffers& buffers) {
   Worksheet sheet;
   const SolidProperties properties = computeProperties(solid, catalogue);
   sheet.name = properties.name;
@@ -284,7 +290,7 @@ Worksheet makeWorksheet(const Solid& solid, const Model& model, const ViewState&
   options.orientation = Orientation::Portrait;
   sheet.net = buildNet(solid, options);
   sheet.picture = croppedToSolid(
-      composePicture(model, view, QSize(kDrawingWidth, kDrawingHeight), kPictureScale));
+      composePicture(model, view, QSize(kDrawingWidth, kDrawingHeight), kPictureScale, buffers));
   return sheet;
 }
 
@@ -328,9 +334,10 @@ std::vector<int> bookletStartPages(std::span<const Worksheet> sheets) {
 QByteArray bookletPdf(std::span<const Solid> catalogue, const ViewState& view, bool blanks) {
   std::vector<Worksheet> sheets;
   sheets.reserve(catalogue.size());
+  FrameBuffers buffers;
   for (const Solid& solid : catalogue) {
     const std::unique_ptr<Model> model = startModel(solid);
-    sheets.push_back(makeWorksheet(solid, *model, view, catalogue, blanks));
+    sheets.push_back(makeWorksheet(solid, *model, view, catalogue, blanks, buffers));
   }
   const std::vector<int> starts = bookletStartPages(sheets);
   QByteArray bytes;

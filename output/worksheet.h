@@ -47,6 +47,10 @@ struct Worksheet {
 // list the dual is looked for in. Throws what computeProperties and buildNet throw.
 Worksheet makeWorksheet(const Solid& solid, const Model& model, const ViewState& view,
                         std::span<const Solid> catalogue, bool blanks);
+// The same, composing the picture in buffers, which a run of sheets shares so
+// that their pictures reuse one frame and one helper thread.
+Worksheet makeWorksheet(const Solid& solid, const Model& model, const ViewState& view,
+                        std::span<const Solid> catalogue, bool blanks, FrameBuffers& buffers);
 
 // Paints the sheet's pages on the painter's device, which must be an A4
 // portrait page painted in full; newPage is called before every page after
