@@ -79,18 +79,6 @@ TEST_F(SmallScreenTest, ThePropertiesAndHelpWindowsFitTheScreenTheyOpenOn) {
   EXPECT_TRUE(area.contains(help->frameGeometry()));
 }
 
-// Runs handle on each modal dialog that opens while body runs.
-void withModalDialogs(const std::function<void()>& body,
-                      const std::function<void(QWidget&)>& handle) {
-  QTimer poll;
-  poll.setInterval(10);
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    if (QWidget* modal = QApplication::activeModalWidget()) handle(*modal);
-  });
-  poll.start();
-  body();
-}
-
 TEST_F(DialogsTest, TheLargestEdgeIsShownWithADecimalCommaAndErrorsStayInTheDialog) {
   QStringList shown;
   withModalDialogs(

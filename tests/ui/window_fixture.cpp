@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 
 #include "model/rotation.h"
 
@@ -50,6 +51,17 @@ double farthestVertex(const Model& model) {
 bool hasInk(const Bitmap& picture) {
   return std::any_of(picture.pixels.begin(), picture.pixels.end(),
                      [](std::uint32_t pixel) { return (pixel & 0xFFFFFFu) != 0xFFFFFFu; });
+}
+
+void withModalDialogs(const std::function<void()>& body,
+                      const std::function<void(QWidget&)>& handle) {
+  QTimer poll;
+  poll.setInterval(10);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (QWidget* modal = QApplication::activeModalWidget()) handle(*modal);
+  });
+  poll.start();
+  body();
 }
 
 void sendMouse(QWidget& widget, int type, Qt::MouseButton button, Qt::MouseButtons held,

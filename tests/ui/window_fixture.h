@@ -3,6 +3,7 @@
 // collected instead of boxed, lookup of its controls by name, synthetic
 // mouse events on PB1, and comparisons of model point sets.
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -32,6 +33,10 @@ bool hasInk(const Bitmap& picture);
 // Sends one mouse event of type to widget at position with the given buttons held.
 void sendMouse(QWidget& widget, int type, Qt::MouseButton button, Qt::MouseButtons held,
                QPoint position);
+
+// Runs handle on each modal dialog that opens while body runs.
+void withModalDialogs(const std::function<void()>& body,
+                      const std::function<void(QWidget&)>& handle);
 
 class WindowTest : public ::testing::Test {
  protected:

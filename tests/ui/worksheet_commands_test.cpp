@@ -35,18 +35,6 @@ QStringList pdfPages(const QString& pdf) {
   return pages;
 }
 
-// Runs handle on each modal dialog that opens while body runs.
-void withModalDialogs(const std::function<void()>& body,
-                      const std::function<void(QWidget&)>& handle) {
-  QTimer poll;
-  poll.setInterval(10);
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    if (QWidget* modal = QApplication::activeModalWidget()) handle(*modal);
-  });
-  poll.start();
-  body();
-}
-
 // Ticks "mit Lücken" in whichever dialog shows it.
 void tickBlanks(QWidget& dialog) {
   auto* blanks = dialog.findChild<QCheckBox*>(QStringLiteral("SheetBlanks"));
