@@ -288,7 +288,7 @@ void TFVelkora::showEvent(QShowEvent* event) {
   if (shownBefore_) return;
   shownBefore_ = true;
   if (startGeometry_) {
-    setGeometry(*startGeometry_);
+    if (!isMaximized()) setGeometry(*startGeometry_);
   } else {
     placeWithinScreen();
   }

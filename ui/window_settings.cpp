@@ -43,7 +43,8 @@ void TFVelkora::useSettings(SettingsStore* store) {
     for (const QScreen* screen : QGuiApplication::screens())
       areas << screen->availableGeometry();
     startGeometry_ = restorableGeometry(*start.geometry, minimumSize(), areas);
-    if (startGeometry_) resize(startGeometry_->size());
+    // Placed before the first showing, so that a maximised window returns to it.
+    if (startGeometry_) setGeometry(*startGeometry_);
   }
   if (start.maximized) setWindowState(windowState() | Qt::WindowMaximized);
 }

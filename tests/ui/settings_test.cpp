@@ -287,6 +287,22 @@ TEST_F(RememberingWindowTest, WhatTheUserChoseIsThereAgainAfterClosingAndReopeni
   EXPECT_EQ(pointDistance(again->state().model, model()), 0.0);
 }
 
+// A window closed maximised opens maximised, and keeps the place it had
+// before for when it is restored.
+TEST_F(RememberingWindowTest, AMaximisedWindowOpensMaximisedWithItsNormalPlace) {
+  ASSERT_TRUE(folder.isValid());
+  Settings stored;
+  stored.start.geometry = QRect(120, 90, 950, 720);
+  stored.start.maximized = true;
+  SettingsStore store(path());
+  ASSERT_TRUE(store.save(stored));
+  const auto opened = openWith(store);
+  EXPECT_TRUE(opened->isMaximized());
+  const Settings closing = opened->currentSettings();
+  EXPECT_TRUE(closing.start.maximized);
+  EXPECT_EQ(closing.start.geometry, stored.start.geometry);
+}
+
 // A folder that cannot be made (its parent is a file, which no permission
 // lets anyone pass) and a settings "file" that is a folder: the window opens
 // and closes as always and nothing is reported but one line on stderr.
