@@ -127,6 +127,21 @@ std::optional<QString> folderOf(const QSettings& file, const QString& key) {
 
 QString number(double value) { return QString::number(value, 'g', 17); }
 
+// Drops Qt's messages while it lives: a damaged file would otherwise have Qt
+// warn once per damaged value (unknown variant types and the like), and every
+// such value is dropped for its default anyway.
+class QuietQt {
+ public:
+  QuietQt() : previous_(qInstallMessageHandler(ignore)) {}
+  ~QuietQt() { qInstallMessageHandler(previous_); }
+  QuietQt(const QuietQt&) = delete;
+  QuietQt& operator=(const QuietQt&) = delete;
+
+ private:
+  static void ignore(QtMsgType, const QMessageLogContext&, const QString&) {}
+  QtMessageHandler previous_;
+};
+
 }  // namespace
 
 Settings readSettings(const QSettings& file) {
@@ -238,6 +253,7 @@ Settings SettingsStore::load() const {
   // Only a plain file of a sensible size is read: not a folder, not a pipe
   // that would block, not a file that would take long to parse.
   if (!info.exists() || !info.isFile() || info.size() > kLargestFile) return {};
+  const QuietQt quiet;
   const QSettings file(path_, QSettings::IniFormat);
   return readSettings(file);
 }
