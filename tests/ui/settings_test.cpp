@@ -14,6 +14,8 @@
 #include <QDialog>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QImage>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSettings>
@@ -375,6 +377,42 @@ TEST_F(RememberingWindowTest, TheNetDialogOpensWithTheRememberedChoicesAndKeepsT
   EXPECT_TRUE(chosen[1].scaleBar);
   EXPECT_EQ(remembered, (NetChoices{Paper::Letter, Orientation::Portrait, 0.0, TabStyle::None,
                                     false, false, true, true}));
+}
+
+// The picture's save dialog opens where the last picture went, with its
+// scale; what is chosen there is what the next one starts with.
+TEST_F(RememberingWindowTest, ThePictureDialogStartsWithTheLastScaleAndFolder) {
+  ASSERT_TRUE(folder.isValid());
+  ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("bilder")));
+  const QString pictures = folder.filePath(QStringLiteral("bilder"));
+  SettingsStore store(path());
+  const auto opened = openWith(store);
+  std::vector<std::pair<QString, int>> seen;  // folder and scale each dialog opened with
+  withModalDialogs(
+      [&] {
+        opened->savePicture();
+        opened->savePicture();
+      },
+      [&](QWidget& modal) {
+        auto* files = qobject_cast<QFileDialog*>(&modal);
+        if (files == nullptr) return;
+        auto* scale = files->findChild<QComboBox*>(QStringLiteral("PictureScale"));
+        ASSERT_NE(scale, nullptr);
+        seen.emplace_back(files->directory().absolutePath(), scale->currentData().toInt());
+        scale->setCurrentIndex(scale->findData(2));
+        // A new name each time: an existing one would ask before overwriting.
+        files->selectFile(pictures + QStringLiteral("/bild%1.png").arg(seen.size()));
+        static_cast<QDialog*>(files)->accept();
+      });
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_NE(seen[0].first, pictures);
+  EXPECT_EQ(seen[0].second, 1);
+  EXPECT_EQ(seen[1].first, pictures);
+  EXPECT_EQ(seen[1].second, 2);
+  EXPECT_EQ(QImage(pictures + QStringLiteral("/bild2.png")).width(),
+            2 * opened->pictureSize().width());
+  EXPECT_TRUE(opened->close());
+  EXPECT_EQ(SettingsStore(path()).load().dialogs.folders.at(QStringLiteral("picture")), pictures);
 }
 
 }  // namespace
