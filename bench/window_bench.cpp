@@ -2,7 +2,9 @@
 // presentation mode (full screen, fitting the picture, composing a frame),
 // one animation tick of the heaviest scene at the design size, one play tick
 // of the morph, one drag step in the kaleidoscope, and a picture
-// of it at 4 times the drawing area, and the print preview of a paper net.
+// of it at 4 times the drawing area, the print preview of a paper net, and
+// the start from a remembered settings file to the shown window (against the
+// first start without one).
 
 #include <benchmark/benchmark.h>
 
@@ -13,6 +15,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "model/solid.h"
@@ -22,6 +26,7 @@
 #include "ui/fold_window.h"
 #include "ui/main_window.h"
 #include "ui/morph_window.h"
+#include "ui/settings_store.h"
 
 namespace {
 
@@ -136,6 +141,53 @@ void BM_NetPrintPreview(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_NetPrintPreview)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The program's start as main() makes it: the store read, the window built,
+// the remembered start applied and the window shown with its first frame.
+// Without a file: the first start; with the first start's choices in a file:
+// what reading and applying it costs; with the heaviest solid in the outer
+// sphere view with marks, other steps and a larger place of its own.
+enum class StartFile { None, FirstStartChoices, Heaviest };
+
+void startToShownWindow(benchmark::State& state, StartFile kind) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("korvelindra.ini"));
+  if (kind != StartFile::None) {
+    velkora::Settings settings;
+    settings.start = {std::nullopt, false, 3, velkora::View::Polyhedron, false, {{1, 0, 2}}};
+    if (kind == StartFile::Heaviest) {
+      settings.start = {QRect(40, 60, 1000, 760),   false, 21,
+                        velkora::View::OuterSphere, true,  {{3, -2, 7}}};
+    }
+    settings.dialogs.folders[QStringLiteral("picture")] = folder.path();
+    QSettings file(path, QSettings::IniFormat);
+    velkora::writeSettings(file, settings);
+  }
+  for (auto _ : state) {
+    velkora::SettingsStore store(path);
+    auto window = std::make_unique<TFVelkora>([](const QString&) {});
+    window->useSettings(&store);
+    window->show();
+    [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
+    QApplication::processEvents();
+    state.PauseTiming();
+    window.reset();
+    state.ResumeTiming();
+  }
+}
+
+void BM_StartWithSettings(benchmark::State& state) {
+  startToShownWindow(state, StartFile::Heaviest);
+}
+BENCHMARK(BM_StartWithSettings)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_StartWithFirstStartSettings(benchmark::State& state) {
+  startToShownWindow(state, StartFile::FirstStartChoices);
+}
+BENCHMARK(BM_StartWithFirstStartSettings)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_FirstStart(benchmark::State& state) { startToShownWindow(state, StartFile::None); }
+BENCHMARK(BM_FirstStart)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -143,6 +143,11 @@ const QCommandLineOption kMorphStops(
     QStringLiteral("Print the stops of the solid's morph into its dual, one per line: T, list "
                    "position and name, separated by tabs; and exit."));
 
+const QCommandLineOption kResetSettings(
+    QStringLiteral("reset-settings"),
+    QStringLiteral("Open the window as on a first start, ignoring and deleting the remembered "
+                   "settings; the window remembers afresh when it closes."));
+
 void addOptions(QCommandLineParser& parser) {
   parser.setApplicationDescription(
       QStringLiteral("Viewer of the 31 convex polyhedra (Platonic, Archimedean, Catalan).\n"
@@ -165,7 +170,8 @@ void addOptions(QCommandLineParser& parser) {
                                            &kExportBooklet, &kBlanks,
                                            &kMorph,         &kMorphStops,
                                            &kWythoff,       &kAt,
-                                           &kWythoffStops,  &kFold}) {
+                                           &kWythoffStops,  &kFold,
+                                           &kResetSettings}) {
     parser.addOption(*option);
   }
 }
@@ -457,6 +463,9 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   if (parser.isSet(kAt)) request.at = parseWeights(parser.value(kAt));
   if (parser.isSet(kSolid)) request.position = findSolid(parser.value(kSolid), texts);
   if (parser.isSet(kView)) request.view = parseView(parser.value(kView));
+  request.viewGiven = parser.isSet(kView);
+  requireOnlyWith(parser, kResetSettings, request.action == CliAction::Window, "the window");
+  request.resetSettings = parser.isSet(kResetSettings);
 
   const bool picture = request.action == CliAction::ExportPicture;
   const bool solid = request.action == CliAction::ExportSolid;

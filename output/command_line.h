@@ -43,6 +43,8 @@ struct CliRequest {
   CliAction action = CliAction::Window;
   std::optional<int> position;  // list position of --solid
   View view = View::Polyhedron;
+  bool viewGiven = false;      // --view was given
+  bool resetSettings = false;  // --reset-settings: the window starts as on a first start
   bool marks = false;
   int scale = 1;
   QString file;                        // the export's target

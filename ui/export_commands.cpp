@@ -1,5 +1,7 @@
 #include "ui/export_commands.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -18,6 +20,7 @@
 #include "ui/main_window.h"
 #include "ui/net_dialog.h"
 #include "ui/save_dialog.h"
+#include "ui/settings_store.h"
 
 namespace velkora {
 
@@ -38,6 +41,8 @@ void ExportCommands::savePicture() {
   QFileDialog dialog(&window_);
   setUpSaveDialog(dialog, QStringLiteral("Bild speichern"), {QStringLiteral("PNG-Bilder (*.png)")},
                   QStringLiteral("png"));
+  DialogChoices* remembered = window_.rememberedChoices();
+  openInRememberedFolder(dialog, remembered, "picture");
   dialog.selectFile(suggestedName(window_.selectedName(), QStringLiteral("png")));
   auto* scale = new QComboBox(&dialog);
   scale->setObjectName(QStringLiteral("PictureScale"));
@@ -49,8 +54,13 @@ void ExportCommands::savePicture() {
                        .arg(size.height() * k),
                    k);
   }
+  if (remembered != nullptr) {
+    scale->setCurrentIndex(std::max(0, scale->findData(remembered->pictureScale)));
+  }
   addDialogRow(dialog, QStringLiteral("Größe:"), scale);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  if (remembered != nullptr) remembered->pictureScale = scale->currentData().toInt();
+  rememberFolder(remembered, "picture", dialog.selectedFiles().front());
   savePictureTo(dialog.selectedFiles().front(), scale->currentData().toInt());
 }
 
@@ -77,6 +87,8 @@ void ExportCommands::saveAnimation() {
       dialog, QStringLiteral("Animation speichern"),
       {QStringLiteral("GIF-Animation (*.gif)"), QStringLiteral("WebP-Animation (*.webp)")},
       QStringLiteral("gif"));
+  DialogChoices* remembered = window_.rememberedChoices();
+  openInRememberedFolder(dialog, remembered, "animation");
   dialog.selectFile(suggestedName(window_.selectedName(), QStringLiteral("gif")));
   auto* kind = new QComboBox(&dialog);
   kind->setObjectName(QStringLiteral("AnimationKind"));
@@ -89,10 +101,19 @@ void ExportCommands::saveAnimation() {
   frames->setObjectName(QStringLiteral("AnimationFrames"));
   frames->setRange(kMinAnimationFrames, kMaxAnimationFrames);
   frames->setValue(kDefaultAnimationFrames);
+  if (remembered != nullptr) {
+    kind->setCurrentIndex(std::max(0, kind->findData(static_cast<int>(remembered->animationKind))));
+    frames->setValue(remembered->animationFrames);
+  }
   addDialogRow(dialog, QStringLiteral("Bewegung:"), kind);
   addDialogRow(dialog, QStringLiteral("Bilder:"), frames);
   followFilterSuffix(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  if (remembered != nullptr) {
+    remembered->animationKind = static_cast<AnimationKind>(kind->currentData().toInt());
+    remembered->animationFrames = frames->value();
+  }
+  rememberFolder(remembered, "animation", dialog.selectedFiles().front());
   saveAnimationTo(dialog.selectedFiles().front(),
                   static_cast<AnimationKind>(kind->currentData().toInt()), frames->value());
 }
@@ -138,6 +159,8 @@ void ExportCommands::exportSolid() {
                   {QStringLiteral("STL, binär (*.stl)"), QStringLiteral("Wavefront OBJ (*.obj)"),
                    QStringLiteral("OFF (*.off)")},
                   QStringLiteral("stl"));
+  DialogChoices* remembered = window_.rememberedChoices();
+  openInRememberedFolder(dialog, remembered, "solid");
   dialog.selectFile(suggestedName(window_.selectedName(), QStringLiteral("stl")));
   auto* pose = new QComboBox(&dialog);
   pose->setObjectName(QStringLiteral("SolidPose"));
@@ -149,10 +172,19 @@ void ExportCommands::exportSolid() {
   size->setDecimals(1);
   size->setSuffix(QStringLiteral(" mm"));
   size->setValue(kDefaultDiameterMm);
+  if (remembered != nullptr) {
+    pose->setCurrentIndex(remembered->solidCurrentPose ? 0 : 1);
+    size->setValue(remembered->solidSizeMm);
+  }
   addDialogRow(dialog, QStringLiteral("Lage:"), pose);
   addDialogRow(dialog, QStringLiteral("Umkugeldurchmesser:"), size);
   followFilterSuffix(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  if (remembered != nullptr) {
+    remembered->solidCurrentPose = pose->currentData().toBool();
+    remembered->solidSizeMm = size->value();
+  }
+  rememberFolder(remembered, "solid", dialog.selectedFiles().front());
   exportSolidTo(dialog.selectedFiles().front(), pose->currentData().toBool(), size->value());
 }
 
@@ -167,7 +199,9 @@ void ExportCommands::exportSolidTo(const QString& path, bool currentPose, double
 
 void ExportCommands::saveNet() {
   const Solid& solid = window_.controller().shownSolid();
-  const auto options = askNetOptions(&window_, solid.geometry, QStringLiteral("Netz speichern"));
+  DialogChoices* remembered = window_.rememberedChoices();
+  const auto options = askNetOptions(&window_, solid.geometry, QStringLiteral("Netz speichern"),
+                                     netChoices(remembered));
   if (!options) return;
   QFileDialog dialog(&window_);
   dialog.setWindowTitle(QStringLiteral("Netz speichern"));
@@ -175,10 +209,12 @@ void ExportCommands::saveNet() {
   dialog.setNameFilters({QStringLiteral("PDF (*.pdf)"), QStringLiteral("SVG (*.svg)"),
                          QStringLiteral("JSON (*.json)")});
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  openInRememberedFolder(dialog, remembered, "net");
   dialog.selectFile(suggestedName(window_.selectedName(), QStringLiteral("pdf")));
   followFilterSuffix(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString path = dialog.selectedFiles().front();
+  rememberFolder(remembered, "net", path);
   exportNet(path, buildNet(solid, *options));
 }
 

@@ -18,6 +18,7 @@
 #include "ui/app_icon.h"
 #include "ui/error_box.h"
 #include "ui/main_window.h"
+#include "ui/settings_store.h"
 
 namespace {
 
@@ -113,8 +114,14 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QString::fromUtf8(velkora::kApplicationTitle));
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(velkora::appIconImage())));
 
+  // The window remembers the user in the configuration folder; the command
+  // line's solid and view come before the remembered ones.
+  velkora::SettingsStore settings;
+  if (request.resetSettings) settings.reset();
   const auto FVelkora = std::make_unique<velkora::TFVelkora>();
-  FVelkora->setStartSolid(request.position.value_or(-1), request.view);
+  FVelkora->useSettings(&settings);
+  FVelkora->setStartSolid(request.position.value_or(FVelkora->startPosition()),
+                          request.viewGiven ? request.view : FVelkora->startView());
   FVelkora->show();
   return QApplication::exec();
 }

@@ -287,7 +287,11 @@ void TFVelkora::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (shownBefore_) return;
   shownBefore_ = true;
-  placeWithinScreen();
+  if (startGeometry_) {
+    if (!isMaximized()) setGeometry(*startGeometry_);
+  } else {
+    placeWithinScreen();
+  }
   FormShow();
   // The model is loaded on the first showing; later paints only show it.
   B1C();
@@ -296,6 +300,7 @@ void TFVelkora::showEvent(QShowEvent* event) {
 void TFVelkora::closeEvent(QCloseEvent* event) {
   Timer1.setInterval(0);
   setMoveCursor(false);
+  if (settings_ != nullptr) settings_->save(currentSettings());
   event->accept();
 }
 

@@ -29,6 +29,7 @@
 #include "ui/error_box.h"
 #include "ui/interval_timer.h"
 #include "ui/paint_box.h"
+#include "ui/settings_store.h"
 #include "ui/viewer_controller.h"
 #include "ui/viewer_state.h"
 
@@ -91,6 +92,19 @@ class TFVelkora : public QWidget {
   // Opens with this list entry (-1: the usual one) and view instead of the
   // default ones (command line); must be called before the window is first shown.
   void setStartSolid(int position, View view);
+  int startPosition() const { return startPosition_; }
+  View startView() const { return startView_; }
+
+  // Remembers the user through store (null: not at all; it must outlive the
+  // window): takes the stored solid, view, marks, steps and window place as
+  // the start (before the first showing; setStartSolid after it overrides),
+  // keeps the dialogs' choices and saves everything when the window closes.
+  void useSettings(SettingsStore* store);
+  // The dialogs' choices to start from and to update, or null when the window
+  // remembers nothing (then every dialog opens with its own defaults).
+  DialogChoices* rememberedChoices() { return choices_ ? &*choices_ : nullptr; }
+  // What would be saved now.
+  Settings currentSettings() const;
 
   // Loads both catalogues and sets the initial steps, markPoints and formReady.
   void FormCreate();
@@ -212,6 +226,10 @@ class TFVelkora : public QWidget {
   int startPosition_ = -1;
   View startView_ = View::Polyhedron;
   std::optional<PresentationMemory> presentation_;
+  SettingsStore* settings_ = nullptr;
+  std::optional<DialogChoices> choices_;
+  std::optional<QString> language_;
+  std::optional<QRect> startGeometry_;  // a remembered place, checked against the screens
   std::unique_ptr<ExportCommands> exports_;
   std::unique_ptr<PrintCommand> print_;
   std::unique_ptr<WorksheetCommands> sheets_;

@@ -1,5 +1,6 @@
 #include "ui/net_dialog.h"
 
+#include <algorithm>
 #include <exception>
 
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 
 #include "base/number_text.h"
 #include "nets/layout.h"
+#include "ui/settings_store.h"
 
 namespace velkora {
 
@@ -65,7 +67,7 @@ QDoubleSpinBox* edgeBox(QDialog& dialog) {
 }  // namespace
 
 std::optional<NetOptions> askNetOptions(QWidget* parent, const Polyhedron& solid,
-                                        const QString& title) {
+                                        const QString& title, NetChoices* remembered) {
   QDialog dialog(parent);
   dialog.setObjectName(QStringLiteral("NetOptions"));
   dialog.setWindowTitle(title);
@@ -85,6 +87,17 @@ std::optional<NetOptions> askNetOptions(QWidget* parent, const Polyhedron& solid
   auto* scaleBar = checkBox(dialog, QStringLiteral("Maßstab (50 mm) zum Prüfen der Druckgröße"),
                             QStringLiteral("NetScaleBar"), defaults.scaleBar);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  if (remembered != nullptr) {
+    paper->setCurrentIndex(std::max(0, paper->findData(static_cast<int>(remembered->paper))));
+    orientation->setCurrentIndex(
+        std::max(0, orientation->findData(static_cast<int>(remembered->orientation))));
+    edge->setValue(remembered->edgeMm);
+    tabs->setCurrentIndex(std::max(0, tabs->findData(static_cast<int>(remembered->tabStyle))));
+    numbers->setChecked(remembered->numbers);
+    faceNumbers->setChecked(remembered->faceNumbers);
+    foldAngles->setChecked(remembered->foldAngles);
+    scaleBar->setChecked(remembered->scaleBar);
+  }
 
   auto* form = new QFormLayout(&dialog);
   form->addRow(QStringLiteral("Papier:"), paper);
@@ -130,6 +143,11 @@ std::optional<NetOptions> askNetOptions(QWidget* parent, const Polyhedron& solid
   options.faceNumbers = faceNumbers->isChecked();
   options.foldAngles = foldAngles->isChecked();
   options.scaleBar = scaleBar->isChecked();
+  if (remembered != nullptr) {
+    *remembered =
+        NetChoices{options.paper,   options.orientation, edge->value(),      options.tabStyle,
+                   options.numbers, options.faceNumbers, options.foldAngles, options.scaleBar};
+  }
   return options;
 }
 

@@ -14,8 +14,12 @@ class QWidget;
 
 namespace velkora {
 
-// Asks for the net options for solid; empty when the user cancels.
+struct NetChoices;
+
+// Asks for the net options for solid; empty when the user cancels. With
+// remembered the dialog opens with those choices and an accepted dialog
+// keeps its new ones there.
 std::optional<NetOptions> askNetOptions(QWidget* parent, const Polyhedron& solid,
-                                        const QString& title);
+                                        const QString& title, NetChoices* remembered = nullptr);
 
 }  // namespace velkora

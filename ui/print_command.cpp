@@ -9,12 +9,14 @@
 #include "output/export_service.h"
 #include "ui/main_window.h"
 #include "ui/net_dialog.h"
+#include "ui/settings_store.h"
 
 namespace velkora {
 
 void PrintCommand::printNet() {
   const Solid& solid = window_.controller().shownSolid();
-  const auto options = askNetOptions(&window_, solid.geometry, QStringLiteral("Netz drucken"));
+  const auto options = askNetOptions(&window_, solid.geometry, QStringLiteral("Netz drucken"),
+                                     netChoices(window_.rememberedChoices()));
   if (!options) return;
   const NetDocument net = buildNet(solid, *options);
 

@@ -1,8 +1,11 @@
 #include "ui/save_dialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+
+#include "ui/settings_store.h"
 
 namespace velkora {
 
@@ -23,6 +26,22 @@ bool addDialogRow(QFileDialog& dialog, const QString& label, QWidget* field) {
   grid->addWidget(new QLabel(label, &dialog), row, 0);
   grid->addWidget(field, row, 1);
   return true;
+}
+
+void openInRememberedFolder(QFileDialog& dialog, const DialogChoices* remembered, const char* key) {
+  if (remembered == nullptr) return;
+  const auto found = remembered->folders.find(QLatin1String(key));
+  if (found != remembered->folders.end() && QFileInfo(found->second).isDir()) {
+    dialog.setDirectory(found->second);
+  }
+}
+
+void rememberFolder(DialogChoices* remembered, const char* key, const QString& file) {
+  if (remembered == nullptr) return;
+  const QFileInfo info(file);
+  if (info.absoluteDir().exists()) {
+    remembered->folders[QLatin1String(key)] = info.absoluteDir().absolutePath();
+  }
 }
 
 QString suggestedName(const QString& name, const QString& suffix) {

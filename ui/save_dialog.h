@@ -11,6 +11,8 @@ class QWidget;
 
 namespace velkora {
 
+struct DialogChoices;
+
 // A save dialog of Qt's own kind (not the platform's), so that option rows can
 // be added below the file name.
 void setUpSaveDialog(QFileDialog& dialog, const QString& title, const QStringList& filters,
@@ -19,6 +21,12 @@ void setUpSaveDialog(QFileDialog& dialog, const QString& title, const QStringLis
 // Adds a labelled option row to the dialog's grid; returns false where the
 // dialog has no grid (then the option keeps its default).
 bool addDialogRow(QFileDialog& dialog, const QString& label, QWidget* field);
+
+// Opens dialog in the folder remembered under key, where there is one that
+// still exists; call before selecting the suggested file name. remembered may be null.
+void openInRememberedFolder(QFileDialog& dialog, const DialogChoices* remembered, const char* key);
+// Remembers the folder of the chosen file under key; remembered may be null.
+void rememberFolder(DialogChoices* remembered, const char* key, const QString& file);
 
 // A file name from the solid's German list name, for the dialogs' first
 // suggestion: the part before a comma, spaces as underscores ("Hexaeder.png").

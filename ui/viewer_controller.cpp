@@ -124,6 +124,10 @@ bool ViewerController::setStep(int axis, int spinValue) {
   return true;
 }
 
+void ViewerController::restoreStep(int axis, int spinValue) {
+  setStepFromSpin(state_.motion, axis, spinValue);
+}
+
 void ViewerController::zoom(int steps) {
   const double factor = steps > 0 ? kEnlargeFactor : kShrinkFactor;
   for (int k = 0; k < std::abs(steps); ++k) {

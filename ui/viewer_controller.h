@@ -104,6 +104,8 @@ class ViewerController {
   // Sets the step of axis 0, 1 or 2 from a spin value (value x 0.25 degrees);
   // once the form is ready also turns by one step. Returns whether it turned.
   bool setStep(int axis, int spinValue);
+  // Sets the step of axis 0, 1 or 2 from a remembered spin value without turning.
+  void restoreStep(int axis, int spinValue);
 
   // Zooms by steps of the buttons' factors: + enlarges by 1.1, - shrinks by 10/11.
   void zoom(int steps);

@@ -16,6 +16,7 @@
 #include "output/worksheet.h"
 #include "ui/main_window.h"
 #include "ui/save_dialog.h"
+#include "ui/settings_store.h"
 
 namespace velkora {
 
@@ -34,12 +35,13 @@ class WaitCursor {
 };
 
 // The choice "mit Lücken" in a small dialog; empty when it was cancelled.
-std::optional<bool> askBlanks(QWidget* parent, const QString& title) {
+std::optional<bool> askBlanks(QWidget* parent, const QString& title, DialogChoices* remembered) {
   QDialog dialog(parent);
   dialog.setObjectName(QStringLiteral("SheetOptions"));
   dialog.setWindowTitle(title);
   auto* blanks = new QCheckBox(kBlanksText, &dialog);
   blanks->setObjectName(QStringLiteral("SheetBlanks"));
+  if (remembered != nullptr) blanks->setChecked(remembered->sheetBlanks);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -48,27 +50,34 @@ std::optional<bool> askBlanks(QWidget* parent, const QString& title) {
   layout->addWidget(blanks);
   layout->addWidget(buttons);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  if (remembered != nullptr) remembered->sheetBlanks = blanks->isChecked();
   return blanks->isChecked();
 }
 
 // A PDF save dialog with the "mit Lücken" check box; the path and the choice,
 // or empty when it was cancelled.
 std::optional<std::pair<QString, bool>> askSheetFile(QWidget* parent, const QString& title,
-                                                     const QString& suggestion) {
+                                                     const QString& suggestion,
+                                                     DialogChoices* remembered) {
   QFileDialog dialog(parent);
   setUpSaveDialog(dialog, title, {QStringLiteral("PDF (*.pdf)")}, QStringLiteral("pdf"));
+  openInRememberedFolder(dialog, remembered, "sheet");
   dialog.selectFile(suggestion);
   auto* blanks = new QCheckBox(kBlanksText, &dialog);
   blanks->setObjectName(QStringLiteral("SheetBlanks"));
+  if (remembered != nullptr) blanks->setChecked(remembered->sheetBlanks);
   addDialogRow(dialog, QStringLiteral("Lücken:"), blanks);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  if (remembered != nullptr) remembered->sheetBlanks = blanks->isChecked();
+  rememberFolder(remembered, "sheet", dialog.selectedFiles().front());
   return std::make_pair(dialog.selectedFiles().front(), blanks->isChecked());
 }
 
 }  // namespace
 
 void WorksheetCommands::printSheet() {
-  const std::optional<bool> blanks = askBlanks(&window_, QStringLiteral("Steckbrief drucken"));
+  const std::optional<bool> blanks =
+      askBlanks(&window_, QStringLiteral("Steckbrief drucken"), window_.rememberedChoices());
   if (!blanks) return;
   ViewerController& controller = window_.controller();
   const Worksheet sheet = makeWorksheet(controller.shownSolid(), controller.shownModel(),
@@ -90,7 +99,8 @@ void WorksheetCommands::printSheet() {
 
 void WorksheetCommands::saveSheet() {
   const auto choice = askSheetFile(&window_, QStringLiteral("Steckbrief speichern"),
-                                   suggestedName(window_.selectedName(), QStringLiteral("pdf")));
+                                   suggestedName(window_.selectedName(), QStringLiteral("pdf")),
+                                   window_.rememberedChoices());
   if (choice) saveSheetTo(choice->first, choice->second);
 }
 
@@ -102,7 +112,7 @@ void WorksheetCommands::saveSheetTo(const QString& path, bool blanks) {
 
 void WorksheetCommands::saveBooklet() {
   const auto choice = askSheetFile(&window_, QStringLiteral("Alle Steckbriefe speichern"),
-                                   QStringLiteral("Steckbriefe.pdf"));
+                                   QStringLiteral("Steckbriefe.pdf"), window_.rememberedChoices());
   if (choice) saveBookletTo(choice->first, choice->second);
 }
 

@@ -56,6 +56,21 @@ TEST(CommandLine, WithoutOptionsTheWindowStartsAsAlways) {
   EXPECT_EQ(chosen.view, View::OuterSphere);
 }
 
+// --reset-settings belongs to the window; an explicit --view is told apart
+// from the default one, so that it comes before a remembered view.
+TEST(CommandLine, ResettingTheSettingsAndAnExplicitViewAreTheWindowsAlone) {
+  const CliRequest plain = parse({});
+  EXPECT_FALSE(plain.resetSettings);
+  EXPECT_FALSE(plain.viewGiven);
+  const CliRequest reset = parse({"--reset-settings", "--view", "polyeder"});
+  EXPECT_EQ(reset.action, CliAction::Window);
+  EXPECT_TRUE(reset.resetSettings);
+  EXPECT_TRUE(reset.viewGiven);
+  EXPECT_EQ(usageMessage({"--solid", "3", "--export-picture", "a.png", "--reset-settings"}),
+            "--reset-settings only works with the window");
+  EXPECT_EQ(usageMessage({"--reset-settings=yes"}), "Unexpected value after '--reset-settings'.");
+}
+
 TEST(CommandLine, QtsOwnOptionsAreLeftForQtWithTheirValues) {
   EXPECT_EQ(withoutQtOptions({"-platform", "xcb", "--solid", "3", "--reverse", "-style=fusion",
                               "--display", ":1", "--view", "umkugel"}),

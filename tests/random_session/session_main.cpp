@@ -11,6 +11,8 @@
 #include <exception>
 
 #include <QApplication>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 #include "tests/random_session/guarded_application.h"
@@ -75,6 +77,10 @@ int main(int argc, char* argv[]) {
       qputenv("QT_QPA_PLATFORM", "offscreen");
     }
   }
+  // Whatever a test remembers goes to a folder of this run, never to the user's.
+  QTemporaryDir config;
+  if (config.isValid()) qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  QStandardPaths::setTestModeEnabled(true);
   QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
   velkora::test::GuardedApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
