@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/dual_morph.h"
+#include "base/ui_text.h"
 #include "folding/folding_net.h"
 #include "model/kaleidoscope_solid.h"
 #include "model/kaleidoscope_tour.h"
@@ -98,10 +99,14 @@ struct KindEntry {
 
 // The table of kinds, in the order they are listed.
 constexpr KindEntry kKinds[] = {
-    {AnimationKind::Spin, "spin", "Drehung um die senkrechte Achse", spinFrame},
-    {AnimationKind::Morph, "morph", "Verwandlung in den dualen Körper und zurück", morphFrame},
-    {AnimationKind::Kaleidoscope, "kaleidoscope", "Rundgang im Kaleidoskop", kaleidoscopeFrame},
-    {AnimationKind::Fold, "fold", "Netz falten und wieder öffnen", foldFrame},
+    {AnimationKind::Spin, "spin", UI_TEXT_MARK("Animation", "Drehung um die senkrechte Achse"),
+     spinFrame},
+    {AnimationKind::Morph, "morph",
+     UI_TEXT_MARK("Animation", "Verwandlung in den dualen Körper und zurück"), morphFrame},
+    {AnimationKind::Kaleidoscope, "kaleidoscope",
+     UI_TEXT_MARK("Animation", "Rundgang im Kaleidoskop"), kaleidoscopeFrame},
+    {AnimationKind::Fold, "fold", UI_TEXT_MARK("Animation", "Netz falten und wieder öffnen"),
+     foldFrame},
 };
 
 const KindEntry& entryOf(AnimationKind kind) {

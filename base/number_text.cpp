@@ -1,5 +1,7 @@
 #include "base/number_text.h"
 
+#include "base/ui_text.h"
+
 #include <algorithm>
 #include <charconv>
 #include <string_view>
@@ -34,7 +36,7 @@ std::string shortestText(double value) {
 
 std::string peopleNumber(double value, int decimals) {
   std::string text = decimals < 0 ? significantText(value, 6) : fixedText(value, decimals);
-  std::replace(text.begin(), text.end(), '.', ',');
+  if (decimalComma()) std::replace(text.begin(), text.end(), '.', ',');
   return text;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Numbers as text, whatever locale the process has: for files and for
-// programs always with a decimal point and no digit grouping; for people in
-// the German interface with a decimal comma (peopleNumber).
+// programs always with a decimal point and no digit grouping; for people
+// with the interface language's decimal mark (peopleNumber).
 
 #include <string>
 
@@ -20,9 +20,9 @@ std::string significantText(double value, int digits);
 // Non-finite values are written as "nan", "inf" or "-inf".
 std::string shortestText(double value);
 
-// A number for people, with a decimal comma: 6 significant digits by default
-// (1,41421, 0,707107, 2, 1,23457e+06), or exactly decimals places when
-// decimals >= 0 (48,0).
+// A number for people, with the language's decimal mark (a comma in German):
+// 6 significant digits by default (1,41421, 0,707107, 2, 1,23457e+06), or
+// exactly decimals places when decimals >= 0 (48,0).
 std::string peopleNumber(double value, int decimals = -1);
 
 }  // namespace velkora

@@ -7,6 +7,7 @@
 #include "base/canonical_form.h"
 #include "base/morph_stops.h"
 #include "base/number_text.h"
+#include "base/ui_text.h"
 #include "model/errors.h"
 #include "model/rotation.h"
 #include "model/shape_model.h"
@@ -49,7 +50,7 @@ Solid kaleidoscopeSolid(const Kaleidoscope& kaleidoscope, WythoffWeights weights
                         std::span<const KaleidoscopeStop> stops) {
   Solid solid;
   solid.geometry = kaleidoscope.solid(weights);
-  solid.name = std::string("Kaleidoskop ") + wythoffLetter(kaleidoscope.family()) + " (" +
+  solid.name = uiText("Solid", "Kaleidoskop") + " " + wythoffLetter(kaleidoscope.family()) + " (" +
                peopleNumber(weights.a, 3) + " : " + peopleNumber(weights.b, 3) + " : " +
                peopleNumber(weights.c, 3) + ")";
   for (const KaleidoscopeStop& stop : stops) {

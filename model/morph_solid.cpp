@@ -8,6 +8,7 @@
 #include "base/canonical_form.h"
 #include "base/morph_stops.h"
 #include "base/number_text.h"
+#include "base/ui_text.h"
 #include "model/errors.h"
 #include "model/shape_model.h"
 
@@ -94,7 +95,9 @@ std::vector<Point3> placePoints(std::span<const Vec3> points, const Solid& solid
 Solid morphedSolid(const Solid& solid, const DualMorph& morph, double t,
                    std::span<const SolidStop> stops) {
   Solid shape;
-  shape.name = solid.name + ", auf dem Weg zum dualen Körper (t = " + peopleNumber(t, 2) + ")";
+  shape.name = uiText("Solid", solid.name.c_str()) +
+               uiText("Solid", ", auf dem Weg zum dualen Körper") + " (t = " + peopleNumber(t, 2) +
+               ")";
   for (const SolidStop& stop : stops) {
     if (std::fabs(stop.t - t) < 1e-6) {
       shape.name = stop.name;

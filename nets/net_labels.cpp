@@ -6,6 +6,7 @@
 #include <set>
 
 #include "base/number_text.h"
+#include "base/ui_text.h"
 #include "nets/layout.h"
 #include "nets/plane.h"
 
@@ -247,19 +248,22 @@ std::optional<NetLabel> foldAngle(Vec2 a, Vec2 b, double degrees, const TextMeas
 }  // namespace
 
 std::string netTitleText(const NetDocument& net) {
-  return net.solid + " \u2013 Kantenlänge " + peopleNumber(net.edgeMm, 1) + " mm (längste Kante)";
+  return uiText("Solid", net.solid.c_str()) + " \u2013 " + uiText("NetPage", "Kantenlänge") + " " +
+         peopleNumber(net.edgeMm, 1) + " mm (" + uiText("NetPage", "längste Kante") + ")";
 }
 
 std::string netPageNumberText(const NetDocument& net, int page) {
-  return "Seite " + std::to_string(page + 1) + " von " + std::to_string(net.pages.size());
+  return uiText("NetPage", "Seite") + " " + std::to_string(page + 1) + " " +
+         uiText("NetPage", "von") + " " + std::to_string(net.pages.size());
 }
 
 std::string netHowToText() {
-  return "Bei 100 % drucken, ausschneiden, gestrichelte Linien nach hinten falten, Laschen unter "
-         "die gleiche Nummer kleben; (n): mit Klebeband schließen";
+  return uiText("NetPage",
+                "Bei 100 % drucken, ausschneiden, gestrichelte Linien nach hinten falten, Laschen "
+                "unter die gleiche Nummer kleben; (n): mit Klebeband schließen");
 }
 
-std::string scaleBarText() { return "bei 100 % gedruckt: 50 mm"; }
+std::string scaleBarText() { return uiText("NetPage", "bei 100 % gedruckt: 50 mm"); }
 
 std::string foldAngleText(double degrees) { return peopleNumber(degrees, 1) + "\u00b0"; }
 

@@ -8,15 +8,17 @@
 
 #include "app_version.h"
 #include "output/export_service.h"
+#include "output/language.h"
 #include "solid_export/mesh_export.h"
 
 namespace velkora {
 
 namespace {
 
-const QCommandLineOption kSolid(QStringLiteral("solid"),
-                                QStringLiteral("The solid: list position 0-30 or its German name."),
-                                QStringLiteral("SOLID"));
+const QCommandLineOption kSolid(
+    QStringLiteral("solid"),
+    QStringLiteral("The solid: list position 0-30 or its German or English name."),
+    QStringLiteral("SOLID"));
 const QCommandLineOption kView(QStringLiteral("view"),
                                QStringLiteral("The view: polyeder, inkugel or umkugel."),
                                QStringLiteral("VIEW"));
@@ -148,6 +150,14 @@ const QCommandLineOption kResetSettings(
     QStringLiteral("Open the window as on a first start, ignoring and deleting the remembered "
                    "settings; the window remembers afresh when it closes."));
 
+const QCommandLineOption kLang(
+    QStringList{QStringLiteral("lang")},
+    QStringLiteral("The language of the window and of the exported pages for this run: de "
+                   "(German), en (English) or another built-in one. Without it the window speaks "
+                   "the language chosen "
+                   "in its Help menu, German at first, and exports are German."),
+    QStringLiteral("LANG"));
+
 void addOptions(QCommandLineParser& parser) {
   parser.setApplicationDescription(
       QStringLiteral("Viewer of the 31 convex polyhedra (Platonic, Archimedean, Catalan).\n"
@@ -171,7 +181,7 @@ void addOptions(QCommandLineParser& parser) {
                                            &kMorph,         &kMorphStops,
                                            &kWythoff,       &kAt,
                                            &kWythoffStops,  &kFold,
-                                           &kResetSettings}) {
+                                           &kResetSettings, &kLang}) {
     parser.addOption(*option);
   }
 }
@@ -186,10 +196,19 @@ QString foldName(const QString& text) {
   return folded;
 }
 
+// A number as people type it: with a decimal point or, as in German, a
+// decimal comma ("40,5"). Digit grouping is not accepted.
+double typedNumber(const QString& text, bool* ok) {
+  QString plain = text.trimmed();
+  if (plain.count(QLatin1Char(',')) == 1 && !plain.contains(QLatin1Char('.')))
+    plain.replace(QLatin1Char(','), QLatin1Char('.'));
+  return plain.toDouble(ok);
+}
+
 double positiveNumber(const QCommandLineParser& parser, const QCommandLineOption& option) {
   bool ok = false;
   const QString text = parser.value(option);
-  const double value = text.toDouble(&ok);
+  const double value = typedNumber(text, &ok);
   if (!ok || !std::isfinite(value) || value <= 0.0) {
     throw EUsageError("--" + option.names().front().toStdString() +
                       ": expected a positive number, got '" + text.toStdString() + "'");
@@ -200,7 +219,7 @@ double positiveNumber(const QCommandLineParser& parser, const QCommandLineOption
 // A morph parameter or fold stage: a number from 0 to 1.
 double parseUnitNumber(const QString& text, const char* option) {
   bool ok = false;
-  const double value = text.trimmed().toDouble(&ok);
+  const double value = typedNumber(text, &ok);
   if (!ok || !(value >= 0.0 && value <= 1.0)) {
     throw EUsageError(std::string("--") + option + ": expected a number from 0 to 1, got '" +
                       text.toStdString() + "'");
@@ -360,12 +379,13 @@ int findSolid(const QString& text, const CatalogueTexts& texts) {
   for (int candidate = 0; candidate < count && !wanted.isEmpty(); ++candidate) {
     const QString name = QString::fromStdString(solidNameAt(texts, candidate));
     if (foldName(name) == wanted) return candidate;
+    if (foldName(englishText("Solid", name)) == wanted) return candidate;
     for (const QString& part : name.split(QLatin1Char(','))) {
       if (foldName(part) == wanted) return candidate;
     }
   }
   throw EUsageError("--solid: unknown solid '" + text.toStdString() +
-                    "' (a list position 0-30 or a German name such as Ikosaeder)");
+                    "' (a list position 0-30 or a name such as Ikosaeder or Icosahedron)");
 }
 
 QStringList withoutQtOptions(const QStringList& arguments) {
@@ -466,6 +486,13 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   request.viewGiven = parser.isSet(kView);
   requireOnlyWith(parser, kResetSettings, request.action == CliAction::Window, "the window");
   request.resetSettings = parser.isSet(kResetSettings);
+  if (parser.isSet(kLang)) {
+    request.language = languageOfCode(parser.value(kLang));
+    if (!request.language) {
+      throw EUsageError("--lang: unknown language '" + parser.value(kLang).toStdString() + "' (" +
+                        availableLanguages().join(QStringLiteral(", ")).toStdString() + ")");
+    }
+  }
 
   const bool picture = request.action == CliAction::ExportPicture;
   const bool solid = request.action == CliAction::ExportSolid;

@@ -13,6 +13,7 @@
 #include "base/wythoff.h"
 #include "model/solid_catalogue.h"
 #include "nets/net_types.h"
+#include "output/language.h"
 #include "render/frame.h"
 #include "solid_export/mesh_export.h"
 
@@ -43,8 +44,9 @@ struct CliRequest {
   CliAction action = CliAction::Window;
   std::optional<int> position;  // list position of --solid
   View view = View::Polyhedron;
-  bool viewGiven = false;      // --view was given
-  bool resetSettings = false;  // --reset-settings: the window starts as on a first start
+  bool viewGiven = false;           // --view was given
+  bool resetSettings = false;       // --reset-settings: the window starts as on a first start
+  std::optional<QString> language;  // --lang: the code of the language of this run
   bool marks = false;
   int scale = 1;
   QString file;                        // the export's target

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -10,34 +11,38 @@ namespace velkora {
 
 namespace {
 
-// The reason in German for the window's message. The reasons come from the
-// system in English (Qt's file errors); the common ones are said in German,
-// any other is quoted as the system gave it.
-QString germanReason(const QString& reason) {
+// The reason for the window's message, in the language in use. The reasons
+// come from the system in English (Qt's file errors); the common ones are
+// said in the program's words, any other is quoted as the system gave it.
+QString shownReason(const QString& reason) {
   static const std::pair<const char*, const char*> kKnown[] = {
-      {"No space left on device", "kein Platz mehr auf dem Datenträger"},
-      {"Disk quota exceeded", "das Speicherkontingent ist erschöpft"},
-      {"Permission denied", "keine Berechtigung"},
-      {"Operation not permitted", "nicht erlaubt"},
-      {"Read-only file system", "das Dateisystem ist schreibgeschützt"},
-      {"No such file or directory", "der Ordner existiert nicht"},
-      {"Is a directory", "an dieser Stelle liegt ein Ordner"},
-      {"File name too long", "der Dateiname ist zu lang"},
-      {"No file name", "kein Dateiname"},
+      {"No space left on device",
+       QT_TRANSLATE_NOOP("SaveFile", "kein Platz mehr auf dem Datenträger")},
+      {"Disk quota exceeded",
+       QT_TRANSLATE_NOOP("SaveFile", "das Speicherkontingent ist erschöpft")},
+      {"Permission denied", QT_TRANSLATE_NOOP("SaveFile", "keine Berechtigung")},
+      {"Operation not permitted", QT_TRANSLATE_NOOP("SaveFile", "nicht erlaubt")},
+      {"Read-only file system",
+       QT_TRANSLATE_NOOP("SaveFile", "das Dateisystem ist schreibgeschützt")},
+      {"No such file or directory", QT_TRANSLATE_NOOP("SaveFile", "der Ordner existiert nicht")},
+      {"Is a directory", QT_TRANSLATE_NOOP("SaveFile", "an dieser Stelle liegt ein Ordner")},
+      {"File name too long", QT_TRANSLATE_NOOP("SaveFile", "der Dateiname ist zu lang")},
+      {"No file name", QT_TRANSLATE_NOOP("SaveFile", "kein Dateiname")},
   };
-  for (const auto& [system, german] : kKnown) {
+  for (const auto& [system, words] : kKnown) {
     if (reason.compare(QLatin1String(system), Qt::CaseInsensitive) == 0) {
-      return QString::fromUtf8(german);
+      return QCoreApplication::translate("SaveFile", words);
     }
   }
-  return QStringLiteral("Meldung des Systems „%1“").arg(reason);
+  return QCoreApplication::translate("SaveFile", "Meldung des Systems „%1“").arg(reason);
 }
 
 }  // namespace
 
 EWriteError::EWriteError(const QString& path, const QString& reason)
-    : Error(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2")
-                .arg(path, germanReason(reason))
+    : Error(QCoreApplication::translate("SaveFile",
+                                        "Die Datei %1 konnte nicht geschrieben werden: %2")
+                .arg(path, shownReason(reason))
                 .toStdString()),
       path_(path),
       reason_(reason) {}

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
@@ -12,6 +13,7 @@
 #include <QPrinter>
 
 #include "base/errors.h"
+#include "base/ui_text.h"
 #include "nets/layout.h"
 #include "nets/net_paint.h"
 #include "output/export_service.h"
@@ -159,7 +161,8 @@ double paintRows(Page& page, const std::vector<SheetRow>& rows, double y, bool d
 double paintFaceList(Page& page, const std::vector<FaceGroup>& faces, double y, bool draw) {
   double top = y;
   page.setFont(kTextMm, true);
-  const QString heading = QStringLiteral("Flächen nach Nummern (wie im Netz)");
+  const QString heading =
+      QCoreApplication::translate("Worksheet", "Flächen nach Nummern (wie im Netz)");
   top += draw ? page.text(kSheetMarginMm, top, page.contentWidth(), heading)
               : page.heightOf(heading, page.contentWidth());
   top += 0.8;
@@ -176,10 +179,11 @@ void paintFooter(Page& page, const Worksheet& sheet, int pageNumber) {
   page.setFont(kSmallMm);
   const double y = kSheetHeightMm - kSheetMarginMm - kSmallMm * 1.4;
   page.text(kSheetMarginMm, y, page.contentWidth(),
-            QStringLiteral("Steckbrief: ") + qs(sheet.name));
+            QCoreApplication::translate("Worksheet", "Steckbrief: ") +
+                qs(uiText("Solid", sheet.name.c_str())));
   if (pageNumber > 0) {
-    page.text(kSheetMarginMm, y, page.contentWidth(), QStringLiteral("Seite %1").arg(pageNumber),
-              Qt::AlignRight);
+    page.text(kSheetMarginMm, y, page.contentWidth(),
+              QCoreApplication::translate("Worksheet", "Seite %1").arg(pageNumber), Qt::AlignRight);
   }
 }
 
@@ -189,11 +193,12 @@ void paintFirstPage(Page& page, const Worksheet& sheet, int pageNumber) {
   const double width = page.contentWidth();
   page.setFont(kHeadingMm, true);
   double y = kSheetMarginMm;
-  y += page.text(kSheetMarginMm, y, width, qs(sheet.name));
+  y += page.text(kSheetMarginMm, y, width, qs(uiText("Solid", sheet.name.c_str())));
   page.setFont(kSmallMm);
   y += page.text(kSheetMarginMm, y, width,
-                 sheet.blanks ? QStringLiteral("Steckbrief – fülle die leeren Kästchen aus")
-                              : QStringLiteral("Steckbrief"));
+                 sheet.blanks ? QCoreApplication::translate(
+                                    "Worksheet", "Steckbrief – fülle die leeren Kästchen aus")
+                              : QCoreApplication::translate("Worksheet", "Steckbrief"));
   y += 2.0;
 
   const double tableHeight = paintRows(page, sheet.rows, 0, false, sheet.blanks);
@@ -224,7 +229,8 @@ void paintAnswerPage(Page& page, const Worksheet& sheet, int pageNumber) {
   page.setFont(kHeadingMm, true);
   double y = kSheetMarginMm;
   y += page.text(kSheetMarginMm, y, page.contentWidth(),
-                 QStringLiteral("Lösungen: ") + qs(sheet.name));
+                 QCoreApplication::translate("Worksheet", "Lösungen: ") +
+                     qs(uiText("Solid", sheet.name.c_str())));
   y += 3.0;
   std::vector<SheetRow> answers;
   for (const SheetRow& row : sheet.rows) {
@@ -253,9 +259,11 @@ void paintContents(QPainter& painter, std::span<const Worksheet> sheets,
   Page page(painter);
   page.setFont(kHeadingMm, true);
   double y = kSheetMarginMm;
-  y += page.text(kSheetMarginMm, y, page.contentWidth(), QStringLiteral("Steckbriefe der Körper"));
+  y += page.text(kSheetMarginMm, y, page.contentWidth(),
+                 QCoreApplication::translate("Worksheet", "Steckbriefe der Körper"));
   page.setFont(kSmallMm);
-  y += page.text(kSheetMarginMm, y, page.contentWidth(), QStringLiteral("Inhalt"));
+  y += page.text(kSheetMarginMm, y, page.contentWidth(),
+                 QCoreApplication::translate("Worksheet", "Inhalt"));
   y += 3.0;
   // All entries share the room down to the foot of the page.
   const double step = std::min(
@@ -264,7 +272,8 @@ void paintContents(QPainter& painter, std::span<const Worksheet> sheets,
   for (std::size_t k = 0; k < sheets.size(); ++k) {
     const double top = y + step * static_cast<double>(k);
     page.text(kSheetMarginMm, top, 10, QStringLiteral("%1.").arg(k + 1), Qt::AlignRight);
-    page.text(kSheetMarginMm + 13, top, page.contentWidth() - 30, qs(sheets[k].name));
+    page.text(kSheetMarginMm + 13, top, page.contentWidth() - 30,
+              qs(uiText("Solid", sheets[k].name.c_str())));
     page.text(kSheetMarginMm, top, page.contentWidth(), QString::number(starts[k]), Qt::AlignRight);
   }
 }
@@ -314,7 +323,8 @@ QByteArray worksheetPdf(const Worksheet& sheet) {
   buffer.open(QIODevice::WriteOnly);
   {
     QPdfWriter writer(&buffer);
-    setUpWriter(writer, QStringLiteral("Steckbrief: ") + qs(sheet.name));
+    setUpWriter(writer, QCoreApplication::translate("Worksheet", "Steckbrief: ") +
+                            qs(uiText("Solid", sheet.name.c_str())));
     QPainter painter(&writer);
     paintWorksheet(painter, sheet, [&writer] { writer.newPage(); });
   }
@@ -345,7 +355,7 @@ QByteArray bookletPdf(std::span<const Solid> catalogue, const ViewState& view, b
   buffer.open(QIODevice::WriteOnly);
   {
     QPdfWriter writer(&buffer);
-    setUpWriter(writer, QStringLiteral("Steckbriefe der Körper"));
+    setUpWriter(writer, QCoreApplication::translate("Worksheet", "Steckbriefe der Körper"));
     QPainter painter(&writer);
     const auto newPage = [&writer] { writer.newPage(); };
     paintContents(painter, sheets, starts);

@@ -5,6 +5,7 @@
 #include <string>
 #include <tuple>
 
+#include "base/ui_text.h"
 #include "properties/measures.h"
 
 namespace velkora {
@@ -17,17 +18,17 @@ bool equalLengths(double a, double b) {
 std::string pluralBySides(std::size_t sides) {
   switch (sides) {
     case 3:
-      return "Dreiecke";
+      return UI_TEXT_MARK("FaceKind", "Dreiecke");
     case 4:
-      return "Quadrate";
+      return UI_TEXT_MARK("FaceKind", "Quadrate");
     case 5:
-      return "Fünfecke";
+      return UI_TEXT_MARK("FaceKind", "Fünfecke");
     case 6:
-      return "Sechsecke";
+      return UI_TEXT_MARK("FaceKind", "Sechsecke");
     case 8:
-      return "Achtecke";
+      return UI_TEXT_MARK("FaceKind", "Achtecke");
     case 10:
-      return "Zehnecke";
+      return UI_TEXT_MARK("FaceKind", "Zehnecke");
     default:
       return std::to_string(sides) + "-Ecke";
   }
@@ -43,19 +44,20 @@ std::string shapeOf(const SolidMesh& mesh, const std::vector<int>& face) {
     int equalPairs = 0;
     for (std::size_t i = 0; i < 3; ++i)
       equalPairs += equalLengths(sides[i], sides[(i + 1) % 3]);
-    if (equalPairs == 3) return "gleichseitiges Dreieck";
-    return equalPairs == 1 ? "gleichschenkliges Dreieck" : "ungleichseitiges Dreieck";
+    if (equalPairs == 3) return UI_TEXT_MARK("FaceKind", "gleichseitiges Dreieck");
+    return equalPairs == 1 ? UI_TEXT_MARK("FaceKind", "gleichschenkliges Dreieck")
+                           : UI_TEXT_MARK("FaceKind", "ungleichseitiges Dreieck");
   }
   if (sides.size() == 4) {
     const bool ab = equalLengths(sides[0], sides[1]);
     const bool bc = equalLengths(sides[1], sides[2]);
     const bool cd = equalLengths(sides[2], sides[3]);
     const bool da = equalLengths(sides[3], sides[0]);
-    if (ab && bc && cd) return "Rhombus";
-    if ((ab && cd) || (bc && da)) return "Drachenviereck";
-    return "Viereck";
+    if (ab && bc && cd) return UI_TEXT_MARK("FaceKind", "Rhombus");
+    if ((ab && cd) || (bc && da)) return UI_TEXT_MARK("FaceKind", "Drachenviereck");
+    return UI_TEXT_MARK("FaceKind", "Viereck");
   }
-  if (sides.size() == 5) return "Fünfeck";
+  if (sides.size() == 5) return UI_TEXT_MARK("FaceKind", "Fünfeck");
   return std::to_string(sides.size()) + "-Eck";
 }
 

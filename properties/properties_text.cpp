@@ -5,19 +5,20 @@
 
 #include "base/json_text.h"
 #include "base/number_text.h"
+#include "base/ui_text.h"
 
 namespace velkora {
 namespace {
 
 std::string familyLabel(std::optional<Family> family) {
-  if (!family) return "keine der drei Familien";
+  if (!family) return uiText("Properties", "keine der drei Familien");
   switch (*family) {
     case Family::Platonic:
-      return "Platonischer Körper";
+      return uiText("Properties", "Platonischer Körper");
     case Family::Archimedean:
-      return "Archimedischer Körper";
+      return uiText("Properties", "Archimedischer Körper");
     default:
-      return "Catalanischer Körper";
+      return uiText("Properties", "Catalanischer Körper");
   }
 }
 
@@ -38,7 +39,8 @@ std::string faceKindsText(const SolidProperties& p) {
   std::string text;
   for (const FaceKind& k : p.faceKinds) {
     if (!text.empty()) text += ", ";
-    text += std::to_string(k.count) + (p.family == Family::Catalan ? " × " : " ") + k.name;
+    text += std::to_string(k.count) + (p.family == Family::Catalan ? " × " : " ") +
+            uiText("FaceKind", k.name.c_str());
   }
   return text;
 }
@@ -55,12 +57,14 @@ std::string valuesText(const std::vector<ValueCount>& values, double scale,
 }
 
 std::string radiusText(const std::optional<double>& radius, double scale) {
-  return radius ? peopleNumber(*radius * scale) : "keine (nicht alle gleich weit vom Mittelpunkt)";
+  return radius ? peopleNumber(*radius * scale)
+                : uiText("Properties", "keine (nicht alle gleich weit vom Mittelpunkt)");
 }
 
 std::string drawnText(double drawn, double truth, double scale) {
-  return "gezeichnet " + peopleNumber(drawn * scale) + ", wahr " + peopleNumber(truth * scale) +
-         " (" + radiusDifference(drawn, truth) + ")";
+  return uiText("Properties", "gezeichnet") + " " + peopleNumber(drawn * scale) + ", " +
+         uiText("Properties", "wahr") + " " + peopleNumber(truth * scale) + " (" +
+         radiusDifference(drawn, truth) + ")";
 }
 
 std::string valuesJson(const std::vector<ValueCount>& values) {
@@ -81,44 +85,57 @@ std::string optionalJson(const std::optional<double>& value) {
 
 std::string radiusDifference(double drawn, double truth) {
   const double percent = (drawn - truth) / truth * 100.0;
-  if (std::fabs(percent) < 0.005) return "gleich bis auf < " + peopleNumber(0.01, 2) + " %";
-  return peopleNumber(std::fabs(percent), 2) + (percent < 0 ? " % kleiner" : " % größer");
+  if (std::fabs(percent) < 0.005)
+    return uiText("Properties", "gleich bis auf <") + " " + peopleNumber(0.01, 2) + " %";
+  return peopleNumber(std::fabs(percent), 2) + " % " +
+         (percent < 0 ? uiText("Properties", "kleiner") : uiText("Properties", "größer"));
 }
 
 std::vector<std::pair<std::string, std::string>> propertiesRows(const SolidProperties& p) {
   const bool catalan = p.family == Family::Catalan;
   const double k = p.normalisation;
   std::vector<std::pair<std::string, std::string>> rows;
-  rows.emplace_back("Name", p.name);
-  rows.emplace_back("Familie", familyLabel(p.family));
+  rows.emplace_back(uiText("Properties", "Name"), uiText("Solid", p.name.c_str()));
+  rows.emplace_back(uiText("Properties", "Familie"), familyLabel(p.family));
   // The list position, the number that --solid takes too; the catalogue's type number is internal.
-  rows.emplace_back("Listenplatz", p.position < 0 ? std::string("keiner (Zwischenform)")
-                                                  : std::to_string(p.position));
-  rows.emplace_back("Normierung", std::string(catalan ? "Mittelkugelradius 1" : "Kantenlänge 1") +
-                                      " (Katalogmaß × " + peopleNumber(k) + ")");
-  rows.emplace_back("Ecken", std::to_string(p.vertices));
-  rows.emplace_back("Kanten", std::to_string(p.edges));
-  rows.emplace_back("Flächen", std::to_string(p.faces));
-  rows.emplace_back("Eulersche Formel E - K + F",
+  rows.emplace_back(
+      uiText("Properties", "Listenplatz"),
+      p.position < 0 ? uiText("Properties", "keiner (Zwischenform)") : std::to_string(p.position));
+  rows.emplace_back(uiText("Properties", "Normierung"),
+                    (catalan ? uiText("Properties", "Mittelkugelradius 1")
+                             : uiText("Properties", "Kantenlänge 1")) +
+                        " (" + uiText("Properties", "Katalogmaß") + " × " + peopleNumber(k) + ")");
+  rows.emplace_back(uiText("Properties", "Ecken"), std::to_string(p.vertices));
+  rows.emplace_back(uiText("Properties", "Kanten"), std::to_string(p.edges));
+  rows.emplace_back(uiText("Properties", "Flächen"), std::to_string(p.faces));
+  rows.emplace_back(uiText("Properties", "Eulersche Formel E - K + F"),
                     std::to_string(p.vertices) + " - " + std::to_string(p.edges) + " + " +
                         std::to_string(p.faces) + " = " +
                         std::to_string(p.vertices - p.edges + p.faces));
-  rows.emplace_back("Flächenarten", faceKindsText(p));
-  rows.emplace_back(catalan ? "Flächenkonfiguration" : "Eckenkonfiguration", p.configuration);
-  rows.emplace_back("Dualer Körper", p.dualPosition < 0 ? "keiner im Katalog" : p.dualName);
-  rows.emplace_back("Symmetrie", p.symmetryGroup + " (Ordnung " + std::to_string(p.symmetryOrder) +
-                                     ", Drehgruppe " + p.rotationGroup + ")");
-  rows.emplace_back("Kantenlängen", valuesText(p.edgeLengths, k, ""));
-  rows.emplace_back("Diederwinkel", valuesText(p.dihedralAngles, 1.0, "°"));
-  rows.emplace_back("Inkugelradius", radiusText(p.inradius, k));
-  rows.emplace_back("Mittelkugelradius", radiusText(p.midradius, k));
-  rows.emplace_back("Umkugelradius", radiusText(p.circumradius, k));
-  rows.emplace_back("Oberfläche", peopleNumber(p.surfaceArea * k * k));
-  rows.emplace_back("Volumen", peopleNumber(p.volume * k * k * k));
+  rows.emplace_back(uiText("Properties", "Flächenarten"), faceKindsText(p));
+  rows.emplace_back(catalan ? uiText("Properties", "Flächenkonfiguration")
+                            : uiText("Properties", "Eckenkonfiguration"),
+                    p.configuration);
+  rows.emplace_back(uiText("Properties", "Dualer Körper"),
+                    p.dualPosition < 0 ? uiText("Properties", "keiner im Katalog")
+                                       : uiText("Solid", p.dualName.c_str()));
+  rows.emplace_back(uiText("Properties", "Symmetrie"),
+                    p.symmetryGroup + " (" + uiText("Properties", "Ordnung") + " " +
+                        std::to_string(p.symmetryOrder) + ", " +
+                        uiText("Properties", "Drehgruppe") + " " + p.rotationGroup + ")");
+  rows.emplace_back(uiText("Properties", "Kantenlängen"), valuesText(p.edgeLengths, k, ""));
+  rows.emplace_back(uiText("Properties", "Diederwinkel"), valuesText(p.dihedralAngles, 1.0, "°"));
+  rows.emplace_back(uiText("Properties", "Inkugelradius"), radiusText(p.inradius, k));
+  rows.emplace_back(uiText("Properties", "Mittelkugelradius"), radiusText(p.midradius, k));
+  rows.emplace_back(uiText("Properties", "Umkugelradius"), radiusText(p.circumradius, k));
+  rows.emplace_back(uiText("Properties", "Oberfläche"), peopleNumber(p.surfaceArea * k * k));
+  rows.emplace_back(uiText("Properties", "Volumen"), peopleNumber(p.volume * k * k * k));
   // A morph's solid of the moment is drawn without spheres.
   if (p.drawnInnerRadius > 0.0) {
-    rows.emplace_back("Innere Kugel im Bild", drawnText(p.drawnInnerRadius, p.nearestFacePlane, k));
-    rows.emplace_back("Äußere Kugel im Bild", drawnText(p.drawnOuterRadius, p.farthestVertex, k));
+    rows.emplace_back(uiText("Properties", "Innere Kugel im Bild"),
+                      drawnText(p.drawnInnerRadius, p.nearestFacePlane, k));
+    rows.emplace_back(uiText("Properties", "Äußere Kugel im Bild"),
+                      drawnText(p.drawnOuterRadius, p.farthestVertex, k));
   }
   return rows;
 }

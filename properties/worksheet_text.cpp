@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "base/ui_text.h"
 #include "properties/face_kinds.h"
 #include "properties/properties_text.h"
 #include "properties/solid_mesh.h"
@@ -16,13 +17,17 @@ namespace {
 constexpr std::array<std::string_view, 5> kBlankLabels = {
     "Ecken", "Kanten", "Flächen", "Eulersche Formel E - K + F", "Flächenarten"};
 
+// The rows' labels are in the language in use.
 bool isBlankLabel(const std::string& label) {
-  return std::find(kBlankLabels.begin(), kBlankLabels.end(), label) != kBlankLabels.end();
+  return std::any_of(kBlankLabels.begin(), kBlankLabels.end(), [&label](std::string_view blank) {
+    return label == uiText("Properties", std::string(blank).c_str());
+  });
 }
 
 // The rows whose "(24×)" counts edges: with blanks the counts give way to dots.
 bool countsEdges(const std::string& label) {
-  return label == "Kantenlängen" || label == "Diederwinkel";
+  return label == uiText("Properties", "Kantenlängen") ||
+         label == uiText("Properties", "Diederwinkel");
 }
 
 // "1 (24×), 1,41421 (12×)" as "1 (…×), 1,41421 (…×)".
@@ -84,7 +89,8 @@ std::string numberRuns(std::span<const int> numbers) {
 }
 
 std::string faceGroupText(const FaceGroup& group) {
-  return group.name + " (" + std::to_string(group.sides) + " Ecken): " + numberRuns(group.numbers);
+  return uiText("FaceKind", group.name.c_str()) + " (" + std::to_string(group.sides) + " " +
+         uiText("Worksheet", "Ecken") + "): " + numberRuns(group.numbers);
 }
 
 }  // namespace velkora

@@ -9,6 +9,7 @@ VELKORA_PACKAGES=(
   fonts-dejavu-core desktop-file-utils
   qt6-svg-dev appstream clang-format groff-base
   locales poppler-utils
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 
 velkora_install_missing() {

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include "base/errors.h"
@@ -13,7 +14,8 @@ QString errorText(const std::exception& error) {
 }
 
 QString internalErrorText(const char* what) {
-  return QStringLiteral("Interner Fehler: %1.").arg(QString::fromUtf8(what));
+  return QCoreApplication::translate("Korvelindra", "Interner Fehler: %1.")
+      .arg(QString::fromUtf8(what));
 }
 
 void reportInternalError(const char* what) {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QProgressDialog>
@@ -39,7 +40,8 @@ void followFilterSuffix(QFileDialog& dialog) {
 
 void ExportCommands::savePicture() {
   QFileDialog dialog(&window_);
-  setUpSaveDialog(dialog, QStringLiteral("Bild speichern"), {QStringLiteral("PNG-Bilder (*.png)")},
+  setUpSaveDialog(dialog, QCoreApplication::translate("Korvelindra", "Bild speichern"),
+                  {QCoreApplication::translate("Korvelindra", "PNG-Bilder (*.png)")},
                   QStringLiteral("png"));
   DialogChoices* remembered = window_.rememberedChoices();
   openInRememberedFolder(dialog, remembered, "picture");
@@ -48,7 +50,7 @@ void ExportCommands::savePicture() {
   scale->setObjectName(QStringLiteral("PictureScale"));
   const QSize size = window_.pictureSize();
   for (const int k : kPictureScales) {
-    scale->addItem(QStringLiteral("%1-fach (%2 × %3 Pixel)")
+    scale->addItem(QCoreApplication::translate("Korvelindra", "%1-fach (%2 × %3 Pixel)")
                        .arg(k)
                        .arg(size.width() * k)
                        .arg(size.height() * k),
@@ -57,7 +59,7 @@ void ExportCommands::savePicture() {
   if (remembered != nullptr) {
     scale->setCurrentIndex(std::max(0, scale->findData(remembered->pictureScale)));
   }
-  addDialogRow(dialog, QStringLiteral("Größe:"), scale);
+  addDialogRow(dialog, QCoreApplication::translate("Korvelindra", "Größe:"), scale);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   if (remembered != nullptr) remembered->pictureScale = scale->currentData().toInt();
   rememberFolder(remembered, "picture", dialog.selectedFiles().front());
@@ -83,19 +85,18 @@ void ExportCommands::copyPicture() { QApplication::clipboard()->setImage(shownPi
 
 void ExportCommands::saveAnimation() {
   QFileDialog dialog(&window_);
-  setUpSaveDialog(
-      dialog, QStringLiteral("Animation speichern"),
-      {QStringLiteral("GIF-Animation (*.gif)"), QStringLiteral("WebP-Animation (*.webp)")},
-      QStringLiteral("gif"));
+  setUpSaveDialog(dialog, QCoreApplication::translate("Korvelindra", "Animation speichern"),
+                  {QCoreApplication::translate("Korvelindra", "GIF-Animation (*.gif)"),
+                   QCoreApplication::translate("Korvelindra", "WebP-Animation (*.webp)")},
+                  QStringLiteral("gif"));
   DialogChoices* remembered = window_.rememberedChoices();
   openInRememberedFolder(dialog, remembered, "animation");
   dialog.selectFile(suggestedName(window_.selectedName(), QStringLiteral("gif")));
   auto* kind = new QComboBox(&dialog);
   kind->setObjectName(QStringLiteral("AnimationKind"));
   for (const AnimationKind each : animationKinds()) {
-    const std::string_view label = animationKindLabel(each);
-    kind->addItem(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
-                  static_cast<int>(each));
+    const std::string label(animationKindLabel(each));
+    kind->addItem(QCoreApplication::translate("Animation", label.c_str()), static_cast<int>(each));
   }
   auto* frames = new QSpinBox(&dialog);
   frames->setObjectName(QStringLiteral("AnimationFrames"));
@@ -105,8 +106,8 @@ void ExportCommands::saveAnimation() {
     kind->setCurrentIndex(std::max(0, kind->findData(static_cast<int>(remembered->animationKind))));
     frames->setValue(remembered->animationFrames);
   }
-  addDialogRow(dialog, QStringLiteral("Bewegung:"), kind);
-  addDialogRow(dialog, QStringLiteral("Bilder:"), frames);
+  addDialogRow(dialog, QCoreApplication::translate("Korvelindra", "Bewegung:"), kind);
+  addDialogRow(dialog, QCoreApplication::translate("Korvelindra", "Bilder:"), frames);
   followFilterSuffix(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   if (remembered != nullptr) {
@@ -139,10 +140,11 @@ bool ExportCommands::saveAnimationTo(const QString& path, AnimationKind kind, in
   }
   AnimationFrames animation(kind, std::move(scene), frames, controller.catalogue());
 
-  QProgressDialog progress(QStringLiteral("Die Animation wird gespeichert …"),
-                           QStringLiteral("Abbrechen"), 0, frames, &window_);
+  QProgressDialog progress(
+      QCoreApplication::translate("Korvelindra", "Die Animation wird gespeichert …"),
+      QCoreApplication::translate("Korvelindra", "Abbrechen"), 0, frames, &window_);
   progress.setObjectName(QStringLiteral("AnimationProgress"));
-  progress.setWindowTitle(QStringLiteral("Animation speichern"));
+  progress.setWindowTitle(QCoreApplication::translate("Korvelindra", "Animation speichern"));
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(500);
   progress.setAutoReset(false);
@@ -155,17 +157,17 @@ bool ExportCommands::saveAnimationTo(const QString& path, AnimationKind kind, in
 
 void ExportCommands::exportSolid() {
   QFileDialog dialog(&window_);
-  setUpSaveDialog(dialog, QStringLiteral("Körper exportieren"),
-                  {QStringLiteral("STL, binär (*.stl)"), QStringLiteral("Wavefront OBJ (*.obj)"),
-                   QStringLiteral("OFF (*.off)")},
+  setUpSaveDialog(dialog, QCoreApplication::translate("Korvelindra", "Körper exportieren"),
+                  {QCoreApplication::translate("Korvelindra", "STL, binär (*.stl)"),
+                   QStringLiteral("Wavefront OBJ (*.obj)"), QStringLiteral("OFF (*.off)")},
                   QStringLiteral("stl"));
   DialogChoices* remembered = window_.rememberedChoices();
   openInRememberedFolder(dialog, remembered, "solid");
   dialog.selectFile(suggestedName(window_.selectedName(), QStringLiteral("stl")));
   auto* pose = new QComboBox(&dialog);
   pose->setObjectName(QStringLiteral("SolidPose"));
-  pose->addItem(QStringLiteral("aktuelle Lage"), true);
-  pose->addItem(QStringLiteral("Ausgangslage"), false);
+  pose->addItem(QCoreApplication::translate("Korvelindra", "aktuelle Lage"), true);
+  pose->addItem(QCoreApplication::translate("Korvelindra", "Ausgangslage"), false);
   auto* size = new QDoubleSpinBox(&dialog);
   size->setObjectName(QStringLiteral("SolidSize"));
   size->setRange(1.0, 10000.0);
@@ -176,8 +178,8 @@ void ExportCommands::exportSolid() {
     pose->setCurrentIndex(remembered->solidCurrentPose ? 0 : 1);
     size->setValue(remembered->solidSizeMm);
   }
-  addDialogRow(dialog, QStringLiteral("Lage:"), pose);
-  addDialogRow(dialog, QStringLiteral("Umkugeldurchmesser:"), size);
+  addDialogRow(dialog, QCoreApplication::translate("Korvelindra", "Lage:"), pose);
+  addDialogRow(dialog, QCoreApplication::translate("Korvelindra", "Umkugeldurchmesser:"), size);
   followFilterSuffix(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   if (remembered != nullptr) {
@@ -200,11 +202,12 @@ void ExportCommands::exportSolidTo(const QString& path, bool currentPose, double
 void ExportCommands::saveNet() {
   const Solid& solid = window_.controller().shownSolid();
   DialogChoices* remembered = window_.rememberedChoices();
-  const auto options = askNetOptions(&window_, solid.geometry, QStringLiteral("Netz speichern"),
+  const auto options = askNetOptions(&window_, solid.geometry,
+                                     QCoreApplication::translate("Korvelindra", "Netz speichern"),
                                      netChoices(remembered));
   if (!options) return;
   QFileDialog dialog(&window_);
-  dialog.setWindowTitle(QStringLiteral("Netz speichern"));
+  dialog.setWindowTitle(QCoreApplication::translate("Korvelindra", "Netz speichern"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilters({QStringLiteral("PDF (*.pdf)"), QStringLiteral("SVG (*.svg)"),
                          QStringLiteral("JSON (*.json)")});

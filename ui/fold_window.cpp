@@ -1,6 +1,8 @@
 #include "ui/fold_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -16,21 +18,24 @@ FoldWindow::FoldWindow(std::function<void(double)> setStage, std::function<void(
       setLabels_(std::move(setLabels)),
       player_(slider_, play_) {
   setObjectName(QStringLiteral("NetzFalten"));
-  setWindowTitle(QStringLiteral("Netz falten"));
   slider_.setObjectName(QStringLiteral("FoldSlider"));
   slider_.setOrientation(Qt::Horizontal);
   slider_.setRange(0, kSteps);
   slider_.setPageStep(kSteps / 10);
-  slider_.setToolTip(
-      QStringLiteral("Links liegt das Netz flach, rechts ist der Körper geschlossen."));
   stageText_.setObjectName(QStringLiteral("FoldStage"));
   play_.setObjectName(QStringLiteral("FoldPlay"));
-  play_.setToolTip(QStringLiteral("Faltet das Netz zum Körper und öffnet es wieder."));
   labels_.setObjectName(QStringLiteral("FoldLabels"));
-  labels_.setText(QStringLiteral("&Kantennummern"));
-  labels_.setToolTip(QStringLiteral(
-      "Zeigt an den Schnittkanten die Nummern des gedruckten Netzes: Kanten mit gleicher "
-      "Nummer werden zusammengeklebt."));
+  texts_.add([this] {
+    player_.showCaption();
+    setWindowTitle(tr("Netz falten"));
+    slider_.setToolTip(tr("Links liegt das Netz flach, rechts ist der Körper geschlossen."));
+    play_.setToolTip(tr("Faltet das Netz zum Körper und öffnet es wieder."));
+    labels_.setText(tr("&Kantennummern"));
+    labels_.setToolTip(
+        tr("Zeigt an den Schnittkanten die Nummern des gedruckten Netzes: Kanten mit gleicher "
+           "Nummer werden zusammengeklebt."));
+    showStage();
+  });
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(&stageText_);
@@ -61,9 +66,14 @@ void FoldWindow::moveTo(double f) {
 
 void FoldWindow::showStage() {
   const int percent = static_cast<int>(std::lround(stage() * 100.0));
-  stageText_.setText(percent == 0     ? QStringLiteral("Das Netz liegt flach.")
-                     : percent == 100 ? QStringLiteral("Der Körper ist geschlossen.")
-                                      : QStringLiteral("Gefaltet zu %1 %").arg(percent));
+  stageText_.setText(percent == 0     ? tr("Das Netz liegt flach.")
+                     : percent == 100 ? tr("Der Körper ist geschlossen.")
+                                      : tr("Gefaltet zu %1 %").arg(percent));
+}
+
+void FoldWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) texts_.renew();
 }
 
 void FoldWindow::closeEvent(QCloseEvent* event) {

@@ -13,6 +13,7 @@
 #include <QSlider>
 #include <QWidget>
 
+#include "ui/live_texts.h"
 #include "ui/slider_player.h"
 
 namespace velkora {
@@ -41,6 +42,7 @@ class FoldWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void showStage();
@@ -52,6 +54,7 @@ class FoldWindow : public QWidget {
   QPushButton play_;
   QCheckBox labels_;
   SliderPlayer player_;
+  LiveTexts texts_;
 };
 
 }  // namespace velkora

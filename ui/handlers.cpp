@@ -12,6 +12,7 @@
 
 #include "base/family.h"
 #include "model/solid_catalogue.h"
+#include "output/solid_names.h"
 #include "ui/cp1252.h"
 #include "ui/main_window.h"
 #include "ui/properties_command.h"
@@ -36,7 +37,7 @@ void TFVelkora::FormShow() {
     const QSignalBlocker quiet(Listbox1);
     Listbox1.clear();
     for (const ByteString& line : state().texts.names) {
-      Listbox1.addItem(listDisplayName(line));
+      Listbox1.addItem(shownSolidName(listDisplayName(line)));
       QListWidgetItem* item = Listbox1.item(Listbox1.count() - 1);
       item->setData(Qt::UserRole, QByteArray(line.data(), static_cast<qsizetype>(line.size())));
       item->setSizeHint(QSize(0, kListItemHeight));
@@ -65,28 +66,24 @@ void TFVelkora::setViewCaptions(int position) {
   // The list keeps the families in blocks, so the position gives the family.
   const Family family =
       position < 0 ? Family::Platonic : familyOf(std::min(position, kSolidCount - 1));
-  RadioB3.setText(family == Family::Catalan ? QStringLiteral("äußere Kugel")
-                                            : QStringLiteral("Umkugel"));
-  RadioB2.setText(family == Family::Archimedean ? QStringLiteral("innere Kugel")
-                                                : QStringLiteral("Velkora"));
-  RadioB1.setToolTip(QStringLiteral("Zeigt den Körper allein."));
+  RadioB3.setText(family == Family::Catalan ? tr("äußere Kugel") : tr("Umkugel"));
+  RadioB2.setText(family == Family::Archimedean ? tr("innere Kugel") : tr("Velkora"));
+  RadioB1.setToolTip(tr("Zeigt den Körper allein."));
   switch (family) {
     case Family::Archimedean:
-      RadioB2.setToolTip(QStringLiteral(
-          "Zeigt den Körper mit einer Kugel in seinem Innern, die seine nächstgelegenen Flächen "
-          "berührt."));
-      RadioB3.setToolTip(QStringLiteral("Zeigt den Körper in seiner Umkugel durch alle Ecken."));
+      RadioB2.setToolTip(
+          tr("Zeigt den Körper mit einer Kugel in seinem Innern, die seine nächstgelegenen Flächen "
+             "berührt."));
+      RadioB3.setToolTip(tr("Zeigt den Körper in seiner Umkugel durch alle Ecken."));
       break;
     case Family::Catalan:
-      RadioB2.setToolTip(
-          QStringLiteral("Zeigt den Körper mit seiner Inkugel, die alle Flächen berührt."));
-      RadioB3.setToolTip(QStringLiteral(
-          "Zeigt den Körper in einer äußeren Kugel durch seine entferntesten Ecken."));
+      RadioB2.setToolTip(tr("Zeigt den Körper mit seiner Inkugel, die alle Flächen berührt."));
+      RadioB3.setToolTip(
+          tr("Zeigt den Körper in einer äußeren Kugel durch seine entferntesten Ecken."));
       break;
     case Family::Platonic:
-      RadioB2.setToolTip(
-          QStringLiteral("Zeigt den Körper mit seiner Inkugel, die alle Flächen berührt."));
-      RadioB3.setToolTip(QStringLiteral("Zeigt den Körper in seiner Umkugel durch alle Ecken."));
+      RadioB2.setToolTip(tr("Zeigt den Körper mit seiner Inkugel, die alle Flächen berührt."));
+      RadioB3.setToolTip(tr("Zeigt den Körper in seiner Umkugel durch alle Ecken."));
       break;
   }
 }
@@ -99,7 +96,7 @@ void TFVelkora::FormDestroy() {
 void TFVelkora::LB1C() {
   guarded([this] {
     Timer1.setInterval(0);
-    Button1.setText(QStringLiteral("Rotation"));
+    Button1.setText(tr("Rotation"));
     setViewCaptions(Listbox1.currentRow());
     B1C();
   });
@@ -155,11 +152,11 @@ void TFVelkora::B2C() {
   guarded([this] {
     if (Timer1.interval() == 0) {
       Timer1.setInterval(kAnimationInterval);
-      Button1.setText(QStringLiteral("Abbruch"));
+      Button1.setText(tr("Abbruch"));
       controller_.prepareAnimation();
     } else {
       Timer1.setInterval(0);
-      Button1.setText(QStringLiteral("Rotation"));
+      Button1.setText(tr("Rotation"));
     }
   });
 }
@@ -173,7 +170,7 @@ void TFVelkora::T1Tim() {
     } catch (...) {
       // One error box, not one per tick: a failing animation stops.
       Timer1.setInterval(0);
-      Button1.setText(QStringLiteral("Rotation"));
+      Button1.setText(tr("Rotation"));
       throw;
     }
   });

@@ -1,6 +1,7 @@
 #include "ui/help_window.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -34,7 +35,8 @@ QString commandRows(const QList<QAction*>& commands) {
 }  // namespace
 
 QString helpHtml(const QList<QAction*>& commands) {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "Korvelindra",
              "<h2>Korvelindra – Bedienung</h2>"
              "<h3>Was das Programm zeigt</h3>"
              "<p>Die 31 konvexen Körper: 5 platonische, 13 archimedische und 13 catalansche. "
@@ -87,7 +89,7 @@ void showHelpWindow(QWidget* parent, const QList<QAction*>& commands) {
   auto* dialog = new QDialog(parent);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setObjectName(QStringLiteral("Bedienung"));
-  dialog->setWindowTitle(QStringLiteral("Bedienung"));
+  dialog->setWindowTitle(QCoreApplication::translate("Korvelindra", "Bedienung"));
   auto* browser = new QTextBrowser(dialog);
   browser->setObjectName(QStringLiteral("HelpText"));
   browser->setHtml(helpHtml(commands));
@@ -101,7 +103,8 @@ void showHelpWindow(QWidget* parent, const QList<QAction*>& commands) {
 }
 
 QString aboutText() {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "Korvelindra",
              "<h3>Korvelindra %1</h3>"
              "<p>Zeigt die 31 konvexen Körper – platonische, archimedische und catalansche – "
              "allein, mit Inkugel oder in ihrer Umkugel.</p>"

@@ -1,13 +1,16 @@
 #include "ui/kaleidoscope_window.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include <cmath>
 
+#include "base/ui_text.h"
 #include "model/kaleidoscope_tour.h"
+#include "output/solid_names.h"
 
 namespace velkora {
 
@@ -32,15 +35,19 @@ KaleidoscopeWindow::KaleidoscopeWindow(Actions actions, QWidget* parent)
         actions_.moveTo(w);
       }) {
   setObjectName(QStringLiteral("Kaleidoskop"));
-  setWindowTitle(QStringLiteral("Kaleidoskop"));
   family_.setObjectName(QStringLiteral("KaleidoscopeFamily"));
-  family_.addItem(QStringLiteral("T: Tetraeder-Familie"));
-  family_.addItem(QStringLiteral("O: Oktaeder-Familie"));
-  family_.addItem(QStringLiteral("I: Ikosaeder-Familie"));
+  family_.addItems({QString(), QString(), QString()});
   stopName_.setObjectName(QStringLiteral("KaleidoscopeStopName"));
   tourButton_.setObjectName(QStringLiteral("KaleidoscopeTour"));
-  tourButton_.setText(QStringLiteral("Rundgang"));
   timer_.setInterval(kTickMs);
+  texts_.add([this] {
+    setWindowTitle(tr("Kaleidoskop"));
+    family_.setItemText(0, tr("T: Tetraeder-Familie"));
+    family_.setItemText(1, tr("O: Oktaeder-Familie"));
+    family_.setItemText(2, tr("I: Ikosaeder-Familie"));
+    tourButton_.setText(touring() ? tr("Anhalten") : tr("Rundgang"));
+    nameStops();
+  });
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(&family_);
@@ -67,11 +74,6 @@ void KaleidoscopeWindow::showFamily(WythoffFamily family,
   setTouring(false);
   stops_ = stops;
   family_.setCurrentIndex(static_cast<int>(family));
-  std::vector<TriangleView::Mark> marks;
-  for (const KaleidoscopeStop& stop : stops)
-    marks.push_back({stop.weights, QString::fromStdString(stop.name)});
-  triangle_.setMarks(marks);
-
   auto* grid = static_cast<QGridLayout*>(stopButtons_.layout());
   while (QLayoutItem* item = grid->takeAt(0)) {
     delete item->widget();
@@ -79,9 +81,8 @@ void KaleidoscopeWindow::showFamily(WythoffFamily family,
   }
   int k = 0;
   for (const KaleidoscopeStop& stop : stops) {
-    auto* button = new QPushButton(QString::fromStdString(stop.name), &stopButtons_);
+    auto* button = new QPushButton(&stopButtons_);
     button->setObjectName(QStringLiteral("KaleidoscopeStop%1").arg(k));
-    button->setToolTip(QStringLiteral("Wählt diesen Körper in der Liste."));
     const int position = stop.position;
     connect(button, &QPushButton::clicked, this, [this, position] {
       setTouring(false);
@@ -91,10 +92,28 @@ void KaleidoscopeWindow::showFamily(WythoffFamily family,
     ++k;
   }
 
+  nameStops();
   tour_ = kaleidoscopeTour(stops);
   leg_ = 0;
   stepInLeg_ = 0;
   triangle_.placeQuietly({1, 0, 0});
+  showStopName(triangle_.weights());
+}
+
+void KaleidoscopeWindow::nameStops() {
+  std::vector<TriangleView::Mark> marks;
+  int k = 0;
+  for (const KaleidoscopeStop& stop : stops_) {
+    const QString name = shownSolidName(QString::fromStdString(stop.name));
+    marks.push_back({stop.weights, name});
+    if (auto* button =
+            stopButtons_.findChild<QPushButton*>(QStringLiteral("KaleidoscopeStop%1").arg(k))) {
+      button->setText(name);
+      button->setToolTip(tr("Wählt diesen Körper in der Liste."));
+    }
+    ++k;
+  }
+  triangle_.setMarks(marks);
   showStopName(triangle_.weights());
 }
 
@@ -107,7 +126,7 @@ void KaleidoscopeWindow::setTouring(bool on) {
   } else {
     timer_.stop();
   }
-  tourButton_.setText(on ? QStringLiteral("Anhalten") : QStringLiteral("Rundgang"));
+  tourButton_.setText(on ? tr("Anhalten") : tr("Rundgang"));
 }
 
 void KaleidoscopeWindow::tourTick() {
@@ -123,16 +142,21 @@ void KaleidoscopeWindow::tourTick() {
 }
 
 void KaleidoscopeWindow::showStopName(WythoffWeights weights) {
-  QString text = QStringLiteral("Gewichte %1 : %2 : %3")
+  QString text = tr("Gewichte %1 : %2 : %3")
                      .arg(weights.a, 0, 'f', 3)
                      .arg(weights.b, 0, 'f', 3)
                      .arg(weights.c, 0, 'f', 3);
-  text.replace(QLatin1Char('.'), QLatin1Char(','));
+  if (decimalComma()) text.replace(QLatin1Char('.'), QLatin1Char(','));
   for (const KaleidoscopeStop& stop : stops_) {
     if (sameWeights(stop.weights, weights))
-      text += QStringLiteral(": ") + QString::fromStdString(stop.name);
+      text += QStringLiteral(": ") + shownSolidName(QString::fromStdString(stop.name));
   }
   stopName_.setText(text);
+}
+
+void KaleidoscopeWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) texts_.renew();
 }
 
 void KaleidoscopeWindow::closeEvent(QCloseEvent* event) {

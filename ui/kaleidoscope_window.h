@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include "model/kaleidoscope_solid.h"
+#include "ui/live_texts.h"
 #include "ui/triangle_view.h"
 
 namespace velkora {
@@ -45,8 +46,11 @@ class KaleidoscopeWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  // The stops' names on the triangle and the buttons, in the language in use.
+  void nameStops();
   void showStopName(WythoffWeights weights);
 
   Actions actions_;
@@ -60,6 +64,7 @@ class KaleidoscopeWindow : public QWidget {
   QWidget stopButtons_;
   QPushButton tourButton_;
   QTimer timer_;
+  LiveTexts texts_;
 };
 
 }  // namespace velkora

@@ -68,6 +68,7 @@ int runWithoutWindow(int argc, char* argv[]) {
     } catch (const EUsageError& error) {
       return usageError(err, error);
     }
+    useLanguage(request.language.value_or(kGerman));
     if (request.action == CliAction::Help) {
       out << helpText();
       return kExitSuccess;
@@ -113,6 +114,9 @@ int main(int argc, char* argv[]) {
   // The name only, not the display name: Qt would append a display name to the caption.
   QApplication::setApplicationName(QString::fromUtf8(velkora::kApplicationTitle));
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(velkora::appIconImage())));
+  // German first, so that Qt's own dialogs speak it too; then the language
+  // of the command line or the one remembered.
+  velkora::useLanguage(velkora::kGerman);
 
   // The window remembers the user in the configuration folder; the command
   // line's solid and view come before the remembered ones.
@@ -120,6 +124,11 @@ int main(int argc, char* argv[]) {
   if (request.resetSettings) settings.reset();
   const auto FVelkora = std::make_unique<velkora::TFVelkora>();
   FVelkora->useSettings(&settings);
+  if (request.language) {
+    FVelkora->setLanguage(*request.language, false);
+  } else {
+    FVelkora->setLanguage(FVelkora->rememberedLanguage(), false);
+  }
   FVelkora->setStartSolid(request.position.value_or(FVelkora->startPosition()),
                           request.viewGiven ? request.view : FVelkora->startView());
   FVelkora->show();

@@ -50,10 +50,9 @@ void setUpSpinEdit(QSpinBox& spin, const char* name, int top, int value) {
   spin.setValue(value);
 }
 
-void setUpLabel(QLabel& label, const char* name, int top, const char* caption) {
+void setUpLabel(QLabel& label, const char* name, int top) {
   label.setObjectName(QString::fromLatin1(name));
   label.setGeometry(38, top, 82, 14);
-  label.setText(QString::fromLatin1(caption));
 }
 
 void setUpZoomButton(QToolButton& button, const char* name, int left, const QImage& glyph) {
@@ -141,32 +140,35 @@ void TFVelkora::buildControls() {
 
   RadioB1.setObjectName(QStringLiteral("RadioB1"));
   RadioB1.setGeometry(24, 472, 113, 17);
-  RadioB1.setText(QStringLiteral("Polyeder"));
   RadioB1.setChecked(true);
   RadioB2.setObjectName(QStringLiteral("RadioB2"));
   RadioB2.setGeometry(24, 488, 113, 17);
-  RadioB2.setText(QStringLiteral("Velkora"));
   RadioB3.setObjectName(QStringLiteral("RadioB3"));
   RadioB3.setGeometry(24, 504, 113, 17);
-  RadioB3.setText(QStringLiteral("Umkugel"));
 
   Button1.setObjectName(QStringLiteral("Button1"));
   Button1.setGeometry(136, 466, 89, 25);
-  Button1.setText(QStringLiteral("Rotation"));
 
   setUpZoomButton(Speed2, "Speed2", 147, enlargeGlyph());
   setUpZoomButton(Speed3, "Speed3", 177, shrinkGlyph());
 
-  setUpLabel(Label1, "Label1", 536, "x-Drehwinkel");
+  setUpLabel(Label1, "Label1", 536);
   setUpSpinEdit(SpinEdit1, "SpinEdit1", 532, 1);
-  setUpLabel(Label2, "Label2", 568, "y-Drehwinkel");
+  setUpLabel(Label2, "Label2", 568);
   setUpSpinEdit(SpinEdit2, "SpinEdit2", 564, 0);
-  setUpLabel(Label3, "Label3", 600, "z-Drehwinkel");
+  setUpLabel(Label3, "Label3", 600);
   setUpSpinEdit(SpinEdit3, "SpinEdit3", 596, 2);
 
   CPunkte.setObjectName(QStringLiteral("CPunkte"));
   CPunkte.setGeometry(40, 626, 146, 17);
-  CPunkte.setText(QStringLiteral("Punkte markieren"));
+  texts_.add([this] {
+    RadioB1.setText(tr("Polyeder"));
+    Button1.setText(Timer1.interval() == 0 ? tr("Rotation") : tr("Abbruch"));
+    Label1.setText(tr("x-Drehwinkel"));
+    Label2.setText(tr("y-Drehwinkel"));
+    Label3.setText(tr("z-Drehwinkel"));
+    CPunkte.setText(tr("Punkte markieren"));
+  });
 
   QWidget::setTabOrder(&RadioB1, &RadioB2);
   QWidget::setTabOrder(&RadioB2, &RadioB3);

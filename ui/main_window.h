@@ -24,10 +24,12 @@
 #include <QWidget>
 
 #include "animation/animation_frames.h"
+#include "output/language.h"
 #include "render/design_size.h"
 #include "render/frame.h"
 #include "ui/error_box.h"
 #include "ui/interval_timer.h"
+#include "ui/live_texts.h"
 #include "ui/paint_box.h"
 #include "ui/settings_store.h"
 #include "ui/viewer_controller.h"
@@ -92,6 +94,12 @@ class TFVelkora : public QWidget {
   // Opens with this list entry (-1: the usual one) and view instead of the
   // default ones (command line); must be called before the window is first shown.
   void setStartSolid(int position, View view);
+  // Speaks the language of code (an available one) from now on; remember
+  // keeps it for the next start (the menu's choice), otherwise it holds for
+  // this run (the command line's).
+  void setLanguage(const QString& code, bool remember);
+  // The available language remembered from the last run, or German.
+  QString rememberedLanguage() const;
   int startPosition() const { return startPosition_; }
   View startView() const { return startView_; }
 
@@ -190,6 +198,7 @@ class TFVelkora : public QWidget {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void buildControls();
@@ -213,12 +222,16 @@ class TFVelkora : public QWidget {
   // Closes the fold window when the net could not follow the solid on show.
   void checkFold();
   // A command with its shortcut, kept by the window and shown in menu (if any).
-  QAction* addCommand(QMenu* menu, const QString& text, const QKeySequence& key,
+  // text is the German source, marked with QT_TR_NOOP; the action shows it
+  // in the language in use.
+  QAction* addCommand(QMenu* menu, const char* text, const QKeySequence& key,
                       const std::function<void()>& body);
   // Runs body; any exception ends it and goes to the error reporter.
   void guarded(const std::function<void()>& body);
 
   ViewerController controller_;
+  LiveTexts texts_;                  // every text that follows the language
+  QList<QAction*> languageActions_;  // Deutsch, English
   ErrorReporter reportError_;
   bool shownBefore_ = false;
   bool moveCursorShown_ = false;

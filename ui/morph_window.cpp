@@ -1,6 +1,7 @@
 #include "ui/morph_window.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QStringList>
@@ -9,6 +10,7 @@
 #include <cmath>
 
 #include "base/number_text.h"
+#include "output/solid_names.h"
 
 namespace velkora {
 
@@ -19,7 +21,6 @@ MorphWindow::MorphWindow(std::function<void(double)> setParameter,
       setTouchMarks_(std::move(setTouchMarks)),
       player_(slider_, play_) {
   setObjectName(QStringLiteral("Verwandlung"));
-  setWindowTitle(QStringLiteral("Verwandlung"));
   slider_.setObjectName(QStringLiteral("MorphSlider"));
   slider_.setRange(0, kSteps);
   stopName_.setObjectName(QStringLiteral("MorphStopName"));
@@ -27,11 +28,16 @@ MorphWindow::MorphWindow(std::function<void(double)> setParameter,
   ends_.setWordWrap(true);
   play_.setObjectName(QStringLiteral("MorphPlay"));
   touchMarks_.setObjectName(QStringLiteral("MorphTouchMarks"));
-  touchMarks_.setText(QStringLiteral("&Berührpunkte"));
-  touchMarks_.setToolTip(QStringLiteral(
-      "Markiert die Punkte, in denen die Kanten des Körpers die Kantenkugel berühren. Dort "
-      "berühren auch die Kanten des dualen Körpers die Kugel; bei t = 0,5 sind es genau die "
-      "Ecken."));
+  texts_.add([this] {
+    player_.showCaption();
+    setWindowTitle(tr("Verwandlung"));
+    touchMarks_.setText(tr("&Berührpunkte"));
+    touchMarks_.setToolTip(
+        tr("Markiert die Punkte, in denen die Kanten des Körpers die Kantenkugel berühren. Dort "
+           "berühren auch die Kanten des dualen Körpers die Kugel; bei t = 0,5 sind es genau die "
+           "Ecken."));
+    describePath();
+  });
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(&ends_);
@@ -62,25 +68,12 @@ void MorphWindow::showPath(const std::vector<SolidStop>& stops) {
     delete item;
   }
   std::vector<int> marks;
-  QStringList names;
-  for (const SolidStop& stop : stops) {
+  for (const SolidStop& stop : stops)
     marks.push_back(static_cast<int>(std::lround(stop.t * kSteps)));
-    names << QStringLiteral("t = %1: %2")
-                 .arg(QString::fromStdString(peopleNumber(stop.t, 4)),
-                      QString::fromStdString(stop.name));
-  }
   slider_.setMarks(marks);
-  slider_.setToolTip(QStringLiteral("Die Striche zeigen die Haltepunkte:\n") +
-                     names.join(QLatin1Char('\n')));
-  const QString from = stops.empty() ? QString() : QString::fromStdString(stops.front().name);
-  const QString to = stops.empty() ? QString() : QString::fromStdString(stops.back().name);
-  ends_.setText(QStringLiteral("Von %1 (t = 0) zu %2 (t = 1)").arg(from, to));
   int k = 0;
   for (const SolidStop& stop : stops) {
-    auto* button = new QPushButton(QStringLiteral("%1 (t = %2)")
-                                       .arg(QString::fromStdString(stop.name),
-                                            QString::fromStdString(peopleNumber(stop.t, 4))),
-                                   &stopButtons_);
+    auto* button = new QPushButton(&stopButtons_);
     button->setObjectName(QStringLiteral("MorphStop%1").arg(k));
     const double t = stop.t;
     connect(button, &QPushButton::clicked, this, [this, t] {
@@ -90,8 +83,29 @@ void MorphWindow::showPath(const std::vector<SolidStop>& stops) {
     grid->addWidget(button, k / 2, k % 2);
     ++k;
   }
+  describePath();
   const QSignalBlocker quiet(slider_);
   slider_.setValue(0);
+  showStopName();
+}
+
+void MorphWindow::describePath() {
+  QStringList names;
+  int k = 0;
+  for (const SolidStop& stop : stops_) {
+    const QString name = shownSolidName(QString::fromStdString(stop.name));
+    const QString t = QString::fromStdString(peopleNumber(stop.t, 4));
+    names << QStringLiteral("t = %1: %2").arg(t, name);
+    if (auto* button = stopButtons_.findChild<QPushButton*>(QStringLiteral("MorphStop%1").arg(k)))
+      button->setText(QStringLiteral("%1 (t = %2)").arg(name, t));
+    ++k;
+  }
+  slider_.setToolTip(tr("Die Striche zeigen die Haltepunkte:\n") + names.join(QLatin1Char('\n')));
+  const QString from =
+      stops_.empty() ? QString() : shownSolidName(QString::fromStdString(stops_.front().name));
+  const QString to =
+      stops_.empty() ? QString() : shownSolidName(QString::fromStdString(stops_.back().name));
+  ends_.setText(tr("Von %1 (t = 0) zu %2 (t = 1)").arg(from, to));
   showStopName();
 }
 
@@ -118,9 +132,14 @@ void MorphWindow::showStopName() {
   QString text = QStringLiteral("t = %1").arg(QString::fromStdString(peopleNumber(t, 3)));
   for (const SolidStop& stop : stops_) {
     if (std::fabs(stop.t - t) < 1e-9)
-      text += QStringLiteral(": ") + QString::fromStdString(stop.name);
+      text += QStringLiteral(": ") + shownSolidName(QString::fromStdString(stop.name));
   }
   stopName_.setText(text);
+}
+
+void MorphWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) texts_.renew();
 }
 
 void MorphWindow::closeEvent(QCloseEvent* event) {

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "ui/live_texts.h"
 #include "ui/slider_player.h"
 
 #include "model/morph_solid.h"
@@ -46,8 +47,11 @@ class MorphWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  // The stops' names and numbers in the language in use.
+  void describePath();
   void showStopName();
 
   std::function<void(double)> setParameter_;
@@ -60,6 +64,7 @@ class MorphWindow : public QWidget {
   QPushButton play_;
   QCheckBox touchMarks_;
   SliderPlayer player_;
+  LiveTexts texts_;
 };
 
 }  // namespace velkora

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -23,15 +24,19 @@ QComboBox* paperBox(QDialog& dialog) {
   auto* paper = new QComboBox(&dialog);
   paper->addItem(QStringLiteral("A4"), static_cast<int>(Paper::A4));
   paper->addItem(QStringLiteral("A3"), static_cast<int>(Paper::A3));
-  paper->addItem(QStringLiteral("Letter"), static_cast<int>(Paper::Letter));
+  paper->addItem(QCoreApplication::translate("Korvelindra", "Letter"),
+                 static_cast<int>(Paper::Letter));
   return paper;
 }
 
 QComboBox* orientationBox(QDialog& dialog) {
   auto* orientation = new QComboBox(&dialog);
-  orientation->addItem(QStringLiteral("beste"), static_cast<int>(Orientation::Best));
-  orientation->addItem(QStringLiteral("Hochformat"), static_cast<int>(Orientation::Portrait));
-  orientation->addItem(QStringLiteral("Querformat"), static_cast<int>(Orientation::Landscape));
+  orientation->addItem(QCoreApplication::translate("Korvelindra", "beste"),
+                       static_cast<int>(Orientation::Best));
+  orientation->addItem(QCoreApplication::translate("Korvelindra", "Hochformat"),
+                       static_cast<int>(Orientation::Portrait));
+  orientation->addItem(QCoreApplication::translate("Korvelindra", "Querformat"),
+                       static_cast<int>(Orientation::Landscape));
   return orientation;
 }
 
@@ -39,10 +44,12 @@ QComboBox* orientationBox(QDialog& dialog) {
 QComboBox* tabStyleBox(QDialog& dialog) {
   auto* style = new QComboBox(&dialog);
   style->setObjectName(QStringLiteral("NetTabs"));
-  style->addItem(QStringLiteral("eine je Schnittkantenpaar"), static_cast<int>(TabStyle::One));
-  style->addItem(QStringLiteral("an beiden Kanten (dünnes Papier)"),
+  style->addItem(QCoreApplication::translate("Korvelindra", "eine je Schnittkantenpaar"),
+                 static_cast<int>(TabStyle::One));
+  style->addItem(QCoreApplication::translate("Korvelindra", "an beiden Kanten (dünnes Papier)"),
                  static_cast<int>(TabStyle::Both));
-  style->addItem(QStringLiteral("keine"), static_cast<int>(TabStyle::None));
+  style->addItem(QCoreApplication::translate("Korvelindra", "keine"),
+                 static_cast<int>(TabStyle::None));
   return style;
 }
 
@@ -60,7 +67,8 @@ QDoubleSpinBox* edgeBox(QDialog& dialog) {
   edge->setRange(0.0, 1000.0);
   edge->setDecimals(1);
   edge->setSuffix(QStringLiteral(" mm"));
-  edge->setSpecialValueText(QStringLiteral("größte, die auf eine Seite passt"));
+  edge->setSpecialValueText(
+      QCoreApplication::translate("Korvelindra", "größte, die auf eine Seite passt"));
   return edge;
 }
 
@@ -77,15 +85,20 @@ std::optional<NetOptions> askNetOptions(QWidget* parent, const Polyhedron& solid
   auto* largest = new QLabel(&dialog);
   largest->setObjectName(QStringLiteral("NetLargest"));
   auto* tabs = tabStyleBox(dialog);
-  auto* numbers = new QCheckBox(QStringLiteral("Kanten nummerieren"), &dialog);
+  auto* numbers =
+      new QCheckBox(QCoreApplication::translate("Korvelindra", "Kanten nummerieren"), &dialog);
   numbers->setChecked(true);
   const NetOptions defaults;
-  auto* faceNumbers = checkBox(dialog, QStringLiteral("Flächen nummerieren"),
-                               QStringLiteral("NetFaceNumbers"), defaults.faceNumbers);
-  auto* foldAngles = checkBox(dialog, QStringLiteral("Faltwinkel an die Faltlinien schreiben"),
-                              QStringLiteral("NetFoldAngles"), defaults.foldAngles);
-  auto* scaleBar = checkBox(dialog, QStringLiteral("Maßstab (50 mm) zum Prüfen der Druckgröße"),
-                            QStringLiteral("NetScaleBar"), defaults.scaleBar);
+  auto* faceNumbers =
+      checkBox(dialog, QCoreApplication::translate("Korvelindra", "Flächen nummerieren"),
+               QStringLiteral("NetFaceNumbers"), defaults.faceNumbers);
+  auto* foldAngles = checkBox(
+      dialog, QCoreApplication::translate("Korvelindra", "Faltwinkel an die Faltlinien schreiben"),
+      QStringLiteral("NetFoldAngles"), defaults.foldAngles);
+  auto* scaleBar = checkBox(
+      dialog,
+      QCoreApplication::translate("Korvelindra", "Maßstab (50 mm) zum Prüfen der Druckgröße"),
+      QStringLiteral("NetScaleBar"), defaults.scaleBar);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   if (remembered != nullptr) {
     paper->setCurrentIndex(std::max(0, paper->findData(static_cast<int>(remembered->paper))));
@@ -100,11 +113,11 @@ std::optional<NetOptions> askNetOptions(QWidget* parent, const Polyhedron& solid
   }
 
   auto* form = new QFormLayout(&dialog);
-  form->addRow(QStringLiteral("Papier:"), paper);
-  form->addRow(QStringLiteral("Ausrichtung:"), orientation);
-  form->addRow(QStringLiteral("Längste Kante:"), edge);
+  form->addRow(QCoreApplication::translate("Korvelindra", "Papier:"), paper);
+  form->addRow(QCoreApplication::translate("Korvelindra", "Ausrichtung:"), orientation);
+  form->addRow(QCoreApplication::translate("Korvelindra", "Längste Kante:"), edge);
   form->addRow(QString(), largest);
-  form->addRow(QStringLiteral("Laschen:"), tabs);
+  form->addRow(QCoreApplication::translate("Korvelindra", "Laschen:"), tabs);
   form->addRow(QString(), numbers);
   form->addRow(QString(), faceNumbers);
   form->addRow(QString(), foldAngles);
@@ -119,10 +132,12 @@ std::optional<NetOptions> askNetOptions(QWidget* parent, const Polyhedron& solid
   const auto showLargest = [&] {
     try {
       const double mm = largestEdgeMm(solid, chosenPaper(), chosenOrientation());
-      largest->setText(QStringLiteral("Auf eine Seite passen bis %1 mm.")
-                           .arg(QString::fromStdString(peopleNumber(mm, 1))));
+      largest->setText(
+          QCoreApplication::translate("Korvelindra", "Auf eine Seite passen bis %1 mm.")
+              .arg(QString::fromStdString(peopleNumber(mm, 1))));
     } catch (const std::exception& error) {
-      largest->setText(QStringLiteral("Die größte Kante für eine Seite ist nicht bekannt: %1")
+      largest->setText(QCoreApplication::translate(
+                           "Korvelindra", "Die größte Kante für eine Seite ist nicht bekannt: %1")
                            .arg(QString::fromUtf8(error.what())));
     }
   };

@@ -1,5 +1,6 @@
 #include "ui/print_command.h"
 
+#include <QCoreApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
@@ -15,7 +16,8 @@ namespace velkora {
 
 void PrintCommand::printNet() {
   const Solid& solid = window_.controller().shownSolid();
-  const auto options = askNetOptions(&window_, solid.geometry, QStringLiteral("Netz drucken"),
+  const auto options = askNetOptions(&window_, solid.geometry,
+                                     QCoreApplication::translate("Korvelindra", "Netz drucken"),
                                      netChoices(window_.rememberedChoices()));
   if (!options) return;
   const NetDocument net = buildNet(solid, *options);
@@ -27,7 +29,7 @@ void PrintCommand::printNet() {
   printer.setFullPage(true);
   printer.setDocName(QString::fromStdString(net.solid));
   QPrintPreviewDialog preview(&printer, &window_);
-  preview.setWindowTitle(QStringLiteral("Netz drucken"));
+  preview.setWindowTitle(QCoreApplication::translate("Korvelindra", "Netz drucken"));
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                    [this, &net](QPrinter* target) {
                      runGuarded(report_, [&] { velkora::printNet(*target, net); });

@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QVBoxLayout>
 
 #include "base/errors.h"
+#include "output/solid_names.h"
 #include "properties/properties_text.h"
 
 namespace velkora {
@@ -20,21 +22,18 @@ PropertiesWindow::PropertiesWindow(CatalogueSource catalogue,
       selectPosition_(std::move(selectPosition)),
       reportError_(std::move(reportError)) {
   setObjectName(QStringLiteral("Eigenschaften"));
-  setWindowTitle(QStringLiteral("Eigenschaften"));
   title_.setObjectName(QStringLiteral("PropertiesTitle"));
   QFont bold = title_.font();
   bold.setBold(true);
   title_.setFont(bold);
   table_.setObjectName(QStringLiteral("PropertiesTable"));
   table_.setColumnCount(2);
-  table_.setHorizontalHeaderLabels({QStringLiteral("Größe"), QStringLiteral("Wert")});
   table_.verticalHeader()->hide();
   table_.horizontalHeader()->setStretchLastSection(true);
   table_.setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_.setWordWrap(true);
   dualButton_.setObjectName(QStringLiteral("DualButton"));
   copyButton_.setObjectName(QStringLiteral("CopyButton"));
-  copyButton_.setText(QStringLiteral("&Kopieren"));
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(&dualButton_);
@@ -47,6 +46,13 @@ PropertiesWindow::PropertiesWindow(CatalogueSource catalogue,
   table_.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   resize(620, 660);
 
+  texts_.add([this] {
+    setWindowTitle(tr("Eigenschaften"));
+    table_.setHorizontalHeaderLabels({tr("Größe"), tr("Wert")});
+    copyButton_.setText(tr("&Kopieren"));
+    fillTable();
+  });
+
   connect(&copyButton_, &QPushButton::clicked, this, [this] { copyTable(); });
   connect(&dualButton_, &QPushButton::clicked, this, [this] {
     if (shown_ && properties_.dualPosition >= 0) selectPosition_(properties_.dualPosition);
@@ -57,7 +63,7 @@ void PropertiesWindow::showSolid(const Solid& solid) {
   shown_ = false;
   table_.setRowCount(0);
   dualButton_.setEnabled(false);
-  dualButton_.setText(QStringLiteral("Dualer Körper"));
+  dualButton_.setText(tr("Dualer Körper"));
   title_.clear();
   if (solid.geometry.vertices.empty()) return;
   try {
@@ -67,7 +73,17 @@ void PropertiesWindow::showSolid(const Solid& solid) {
     return;
   }
   shown_ = true;
-  title_.setText(QString::fromStdString(properties_.name));
+  dualButton_.setEnabled(properties_.dualPosition >= 0 &&
+                         properties_.dualPosition != solid.position);
+  fillTable();
+}
+
+void PropertiesWindow::fillTable() {
+  if (!shown_) {
+    dualButton_.setText(tr("Dualer Körper"));
+    return;
+  }
+  title_.setText(shownSolidName(QString::fromStdString(properties_.name)));
   const auto rows = propertiesRows(properties_);
   table_.setRowCount(static_cast<int>(rows.size()));
   for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
@@ -77,11 +93,10 @@ void PropertiesWindow::showSolid(const Solid& solid) {
   }
   table_.resizeColumnToContents(0);
   table_.resizeRowsToContents();
-  if (properties_.dualPosition >= 0) {
-    dualButton_.setEnabled(properties_.dualPosition != solid.position);
-    dualButton_.setText(
-        QStringLiteral("Dual: %1").arg(QString::fromStdString(properties_.dualName)));
-  }
+  dualButton_.setText(
+      properties_.dualPosition >= 0
+          ? tr("Dual: %1").arg(shownSolidName(QString::fromStdString(properties_.dualName)))
+          : tr("Dualer Körper"));
 }
 
 QString PropertiesWindow::tableText() const {
@@ -90,6 +105,11 @@ QString PropertiesWindow::tableText() const {
 
 void PropertiesWindow::copyTable() {
   if (shown_) QApplication::clipboard()->setText(tableText());
+}
+
+void PropertiesWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) texts_.renew();
 }
 
 void PropertiesWindow::closeEvent(QCloseEvent* event) {

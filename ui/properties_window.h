@@ -15,6 +15,7 @@
 #include "model/solid.h"
 #include "properties/properties.h"
 #include "ui/error_box.h"
+#include "ui/live_texts.h"
 
 namespace velkora {
 
@@ -41,8 +42,12 @@ class PropertiesWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  // The table, title and dual button of the properties shown, in the
+  // language in use.
+  void fillTable();
   CatalogueSource catalogue_;
   std::function<void(int)> selectPosition_;
   ErrorReporter reportError_;
@@ -52,6 +57,7 @@ class PropertiesWindow : public QWidget {
   QTableWidget table_;
   QPushButton dualButton_;
   QPushButton copyButton_;
+  LiveTexts texts_;
 };
 
 }  // namespace velkora

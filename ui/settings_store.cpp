@@ -13,6 +13,7 @@
 #include <QVariant>
 
 #include "base/family.h"
+#include "output/language.h"
 #include "output/picture.h"
 
 namespace velkora {
@@ -100,9 +101,6 @@ const std::pair<const char*, AnimationKind> kAnimationKinds[] = {
     {"kaleidoscope", AnimationKind::Kaleidoscope},
     {"fold", AnimationKind::Fold}};
 const std::pair<const char*, bool> kPoses[] = {{"current", true}, {"start", false}};
-const std::pair<const char*, QString> kLanguages[] = {{"de", QStringLiteral("de")},
-                                                      {"en", QStringLiteral("en")}};
-
 const char* const kStepKeys[] = {"view/stepX", "view/stepY", "view/stepZ"};
 
 std::optional<QRect> geometryOf(const QSettings& file) {
@@ -182,7 +180,9 @@ Settings readSettings(const QSettings& file) {
       dialogs.folders[QLatin1String(key)] = *folder;
     }
   }
-  settings.language = choiceOf(file, QStringLiteral("language"), kLanguages);
+  // Only a language the program has: another build may have had more.
+  if (const auto code = textOf(file, QStringLiteral("language")))
+    settings.language = languageOfCode(*code);
   return settings;
 }
 

@@ -71,7 +71,7 @@ struct StartChoices {
 struct Settings {
   StartChoices start;
   DialogChoices dialogs;
-  // Kept for the language choice to come: read as "de" or "en", not yet used.
+  // The code of the language chosen in the menu (one the program has).
   std::optional<QString> language;
   bool operator==(const Settings&) const = default;
 };

@@ -6,7 +6,7 @@ namespace velkora {
 
 SliderPlayer::SliderPlayer(QSlider& slider, QPushButton& button)
     : slider_(slider), button_(button) {
-  button_.setText(QStringLiteral("Abspielen"));
+  showCaption();
   timer_.setInterval(kTickMs);
   connect(&button_, &QPushButton::clicked, this, [this] { setPlaying(!playing()); });
   connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
@@ -19,8 +19,10 @@ void SliderPlayer::setPlaying(bool on) {
   } else {
     timer_.stop();
   }
-  button_.setText(on ? QStringLiteral("Anhalten") : QStringLiteral("Abspielen"));
+  showCaption();
 }
+
+void SliderPlayer::showCaption() { button_.setText(playing() ? tr("Anhalten") : tr("Abspielen")); }
 
 void SliderPlayer::tick() {
   const int step = std::max(1, (slider_.maximum() - slider_.minimum()) / kStepsPerWay);

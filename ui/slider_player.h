@@ -24,6 +24,8 @@ class SliderPlayer : public QObject {
 
   bool playing() const { return timer_.isActive(); }
   void setPlaying(bool on);
+  // The button's caption in the language in use.
+  void showCaption();
   // One tick: the slider moves one step and turns at either end.
   void tick();
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,9 +23,18 @@ TriangleView::TriangleView(std::function<void(WythoffWeights)> moved, QWidget* p
   setObjectName(QStringLiteral("KaleidoscopeTriangle"));
   setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(240, 220);
-  setToolTip(QStringLiteral(
-      "Den Punkt ziehen oder mit den Pfeiltasten bewegen. In der Nähe eines Haltepunkts rastet "
-      "er ein; mit gedrückter Umschalttaste nicht."));
+  showToolTip();
+}
+
+void TriangleView::showToolTip() {
+  setToolTip(
+      tr("Den Punkt ziehen oder mit den Pfeiltasten bewegen. In der Nähe eines Haltepunkts rastet "
+         "er ein; mit gedrückter Umschalttaste nicht."));
+}
+
+void TriangleView::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) showToolTip();
 }
 
 void TriangleView::setMarks(std::vector<Mark> marks) {

@@ -49,9 +49,11 @@ class TriangleView : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
   QSize sizeHint() const override { return {360, 320}; }
 
  private:
+  void showToolTip();
   std::array<QPointF, 3> corners() const;
 
   std::function<void(WythoffWeights)> moved_;

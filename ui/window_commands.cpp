@@ -6,12 +6,16 @@
 
 #include <vector>
 
+#include <QActionGroup>
+#include <QEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMessageBox>
 
 #include "base/family.h"
+#include "output/solid_names.h"
 #include "properties/properties.h"
+#include "ui/cp1252.h"
 #include "ui/export_commands.h"
 #include "ui/help_window.h"
 #include "ui/kaleidoscope_window.h"
@@ -32,7 +36,7 @@ constexpr double kFineTurnStep = 1.0;  // with Shift
 
 // A turning command: its text, key and the degrees handed to drehen.
 struct TurnCommand {
-  QString text;
+  const char* text;  // marked for translation in the window's context
   QKeySequence key;
   bool fine = false;  // with Shift, the smaller step
   double a = 0.0, b = 0.0, c = 0.0;
@@ -47,20 +51,22 @@ std::vector<TurnCommand> turnCommands() {
     Qt::Key key;
     double a, b, c;
   };
-  const Turn turns[] = {{"Nach links drehen", Qt::Key_Left, 0, 0, -1},
-                        {"Nach rechts drehen", Qt::Key_Right, 0, 0, 1},
-                        {"Nach oben kippen", Qt::Key_Up, 0, -1, 0},
-                        {"Nach unten kippen", Qt::Key_Down, 0, 1, 0},
-                        {"Gegen den Uhrzeigersinn drehen", Qt::Key_PageUp, -1, 0, 0},
-                        {"Im Uhrzeigersinn drehen", Qt::Key_PageDown, 1, 0, 0}};
+  const Turn turns[] = {
+      {QT_TRANSLATE_NOOP("velkora::TFVelkora", "Nach links drehen"), Qt::Key_Left, 0, 0, -1},
+      {QT_TRANSLATE_NOOP("velkora::TFVelkora", "Nach rechts drehen"), Qt::Key_Right, 0, 0, 1},
+      {QT_TRANSLATE_NOOP("velkora::TFVelkora", "Nach oben kippen"), Qt::Key_Up, 0, -1, 0},
+      {QT_TRANSLATE_NOOP("velkora::TFVelkora", "Nach unten kippen"), Qt::Key_Down, 0, 1, 0},
+      {QT_TRANSLATE_NOOP("velkora::TFVelkora", "Gegen den Uhrzeigersinn drehen"), Qt::Key_PageUp,
+       -1, 0, 0},
+      {QT_TRANSLATE_NOOP("velkora::TFVelkora", "Im Uhrzeigersinn drehen"), Qt::Key_PageDown, 1, 0,
+       0}};
   std::vector<TurnCommand> commands;
   for (const bool fine : {false, true}) {
     const double step = fine ? kFineTurnStep : kTurnStep;
     for (const Turn& turn : turns) {
       commands.push_back(
-          {QStringLiteral("%1 um %2°").arg(QString::fromUtf8(turn.text)).arg(step),
-           QKeySequence(fine ? (Qt::ALT | Qt::SHIFT | turn.key) : (Qt::ALT | turn.key)), fine,
-           turn.a * step, turn.b * step, turn.c * step});
+          {turn.text, QKeySequence(fine ? (Qt::ALT | Qt::SHIFT | turn.key) : (Qt::ALT | turn.key)),
+           fine, turn.a * step, turn.b * step, turn.c * step});
     }
   }
   return commands;
@@ -68,9 +74,10 @@ std::vector<TurnCommand> turnCommands() {
 
 }  // namespace
 
-QAction* TFVelkora::addCommand(QMenu* menu, const QString& text, const QKeySequence& key,
+QAction* TFVelkora::addCommand(QMenu* menu, const char* text, const QKeySequence& key,
                                const std::function<void()>& body) {
-  auto* action = new QAction(text, this);
+  auto* action = new QAction(this);
+  texts_.add([action, text] { action->setText(tr(text)); });
   action->setShortcut(key);
   action->setShortcutContext(Qt::WindowShortcut);
   connect(action, &QAction::triggered, this, [this, body] { guarded(body); });
@@ -83,79 +90,76 @@ QAction* TFVelkora::addCommand(QMenu* menu, const QString& text, const QKeySeque
 QList<QAction*> TFVelkora::commands() const { return commands_; }
 
 void TFVelkora::buildCommands() {
-  QMenu* file = menuBar_.addMenu(QStringLiteral("&Datei"));
-  addCommand(file, QStringLiteral("Bild &speichern …"), QKeySequence(Qt::CTRL | Qt::Key_S),
+  QMenu* file = menuBar_.addMenu(QString());
+  texts_.add([file] { file->setTitle(tr("&Datei")); });
+  addCommand(file, QT_TR_NOOP("Bild &speichern …"), QKeySequence(Qt::CTRL | Qt::Key_S),
              [this] { savePicture(); });
-  addCommand(file, QStringLiteral("Bild &kopieren"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+  addCommand(file, QT_TR_NOOP("Bild &kopieren"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
              [this] { copyPicture(); });
-  addCommand(file, QStringLiteral("&Animation speichern …"), QKeySequence(),
+  addCommand(file, QT_TR_NOOP("&Animation speichern …"), QKeySequence(),
              [this] { saveAnimation(); });
-  addCommand(file, QStringLiteral("Körper &exportieren …"), QKeySequence(Qt::CTRL | Qt::Key_E),
+  addCommand(file, QT_TR_NOOP("Körper &exportieren …"), QKeySequence(Qt::CTRL | Qt::Key_E),
              [this] { exportSolid(); });
   file->addSeparator();
-  addCommand(file, QStringLiteral("Netz &drucken …"), QKeySequence(Qt::CTRL | Qt::Key_P),
+  addCommand(file, QT_TR_NOOP("Netz &drucken …"), QKeySequence(Qt::CTRL | Qt::Key_P),
              [this] { printNet(); });
-  addCommand(file, QStringLiteral("Netz s&peichern …"),
-             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { saveNet(); });
+  addCommand(file, QT_TR_NOOP("Netz s&peichern …"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+             [this] { saveNet(); });
   file->addSeparator();
-  addCommand(file, QStringLiteral("Steckbrief dr&ucken …"), QKeySequence(),
-             [this] { printSheet(); });
-  addCommand(file, QStringLiteral("Steckbrief speic&hern …"), QKeySequence(),
-             [this] { saveSheet(); });
-  addCommand(file, QStringLiteral("&Alle Steckbriefe speichern …"), QKeySequence(),
+  addCommand(file, QT_TR_NOOP("Steckbrief dr&ucken …"), QKeySequence(), [this] { printSheet(); });
+  addCommand(file, QT_TR_NOOP("Steckbrief speic&hern …"), QKeySequence(), [this] { saveSheet(); });
+  addCommand(file, QT_TR_NOOP("&Alle Steckbriefe speichern …"), QKeySequence(),
              [this] { saveBooklet(); });
   file->addSeparator();
-  addCommand(file, QStringLiteral("&Beenden"), QKeySequence(Qt::CTRL | Qt::Key_Q),
-             [this] { close(); });
+  addCommand(file, QT_TR_NOOP("&Beenden"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
 
-  QMenu* view = menuBar_.addMenu(QStringLiteral("&Ansicht"));
+  QMenu* view = menuBar_.addMenu(QString());
+  texts_.add([view] { view->setTitle(tr("&Ansicht")); });
   propertiesAction_ =
-      addCommand(view, QStringLiteral("&Eigenschaften"), QKeySequence(Qt::CTRL | Qt::Key_I),
+      addCommand(view, QT_TR_NOOP("&Eigenschaften"), QKeySequence(Qt::CTRL | Qt::Key_I),
                  [this] { setPropertiesShown(propertiesAction_->isChecked()); });
   propertiesAction_->setCheckable(true);
-  morphAction_ =
-      addCommand(view, QStringLiteral("&Verwandlung …"), QKeySequence(Qt::CTRL | Qt::Key_D),
-                 [this] { setMorphShown(morphAction_->isChecked()); });
+  morphAction_ = addCommand(view, QT_TR_NOOP("&Verwandlung …"), QKeySequence(Qt::CTRL | Qt::Key_D),
+                            [this] { setMorphShown(morphAction_->isChecked()); });
   morphAction_->setCheckable(true);
   kaleidoscopeAction_ =
-      addCommand(view, QStringLiteral("&Kaleidoskop …"), QKeySequence(Qt::CTRL | Qt::Key_K),
+      addCommand(view, QT_TR_NOOP("&Kaleidoskop …"), QKeySequence(Qt::CTRL | Qt::Key_K),
                  [this] { setKaleidoscopeShown(kaleidoscopeAction_->isChecked()); });
   kaleidoscopeAction_->setCheckable(true);
-  foldAction_ =
-      addCommand(view, QStringLiteral("Netz &falten …"), QKeySequence(Qt::CTRL | Qt::Key_F),
-                 [this] { setFoldShown(foldAction_->isChecked()); });
+  foldAction_ = addCommand(view, QT_TR_NOOP("Netz &falten …"), QKeySequence(Qt::CTRL | Qt::Key_F),
+                           [this] { setFoldShown(foldAction_->isChecked()); });
   foldAction_->setCheckable(true);
   view->addSeparator();
-  presentationAction_ = addCommand(view, QStringLiteral("&Präsentation"), QKeySequence(Qt::Key_F11),
+  presentationAction_ = addCommand(view, QT_TR_NOOP("&Präsentation"), QKeySequence(Qt::Key_F11),
                                    [this] { setPresentation(presentationAction_->isChecked()); });
   presentationAction_->setCheckable(true);
-  columnAction_ =
-      addCommand(view, QStringLiteral("&Steuerspalte zeigen"), QKeySequence(Qt::Key_F10),
-                 [this] { setColumnHidden(!columnAction_->isChecked()); });
+  columnAction_ = addCommand(view, QT_TR_NOOP("&Steuerspalte zeigen"), QKeySequence(Qt::Key_F10),
+                             [this] { setColumnHidden(!columnAction_->isChecked()); });
   columnAction_->setCheckable(true);
   columnAction_->setChecked(true);
   columnAction_->setEnabled(false);
   // Esc leaves presentation mode; outside it the key stays with the controls.
   leavePresentationAction_ =
-      addCommand(nullptr, QStringLiteral("Präsentation beenden"), QKeySequence(Qt::Key_Escape),
+      addCommand(nullptr, QT_TR_NOOP("Präsentation beenden"), QKeySequence(Qt::Key_Escape),
                  [this] { setPresentation(false); });
   leavePresentationAction_->setEnabled(false);
   view->addSeparator();
-  addCommand(view, QStringLiteral("&Ausgangslage"), QKeySequence(Qt::CTRL | Qt::Key_0),
+  addCommand(view, QT_TR_NOOP("&Ausgangslage"), QKeySequence(Qt::CTRL | Qt::Key_0),
              [this] { resetPose(); });
-  addCommand(view, QStringLiteral("&Nächster Körper"), QKeySequence(Qt::CTRL | Qt::Key_PageDown),
+  addCommand(view, QT_TR_NOOP("&Nächster Körper"), QKeySequence(Qt::CTRL | Qt::Key_PageDown),
              [this] { stepSolid(1); });
-  addCommand(view, QStringLiteral("V&orheriger Körper"), QKeySequence(Qt::CTRL | Qt::Key_PageUp),
+  addCommand(view, QT_TR_NOOP("V&orheriger Körper"), QKeySequence(Qt::CTRL | Qt::Key_PageUp),
              [this] { stepSolid(-1); });
-  QAction* enlarge = addCommand(view, QStringLiteral("&Vergrößern"),
+  QAction* enlarge = addCommand(view, QT_TR_NOOP("&Vergrößern"),
                                 QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { zoomSteps(1); });
   // Ctrl+= is where Ctrl++ sits on keyboards that need Shift for the plus sign.
   enlarge->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-  addCommand(view, QStringLiteral("Ver&kleinern"), QKeySequence(Qt::CTRL | Qt::Key_Minus),
+  addCommand(view, QT_TR_NOOP("Ver&kleinern"), QKeySequence(Qt::CTRL | Qt::Key_Minus),
              [this] { zoomSteps(-1); });
 
-  QMenu* turnMenu = view->addMenu(QStringLiteral("&Drehen"));
+  QMenu* turnMenu = view->addMenu(QString());
+  texts_.add([turnMenu] { turnMenu->setTitle(tr("&Drehen")); });
   bool fine = false;
   for (const TurnCommand& turn : turnCommands()) {
     if (turn.fine != fine) turnMenu->addSeparator();
@@ -163,28 +167,76 @@ void TFVelkora::buildCommands() {
     const double a = turn.a;
     const double b = turn.b;
     const double c = turn.c;
-    addCommand(turnMenu, turn.text, turn.key, [this, a, b, c] { turnBy(a, b, c); });
+    QAction* action =
+        addCommand(turnMenu, turn.text, turn.key, [this, a, b, c] { turnBy(a, b, c); });
+    const double step = fine ? kFineTurnStep : kTurnStep;
+    texts_.add([action, text = turn.text, step] {
+      action->setText(tr("%1 um %2°").arg(tr(text), QString::number(step)));
+    });
   }
 
-  QMenu* help = menuBar_.addMenu(QStringLiteral("&Hilfe"));
-  addCommand(help, QStringLiteral("&Bedienung"), QKeySequence(Qt::Key_F1), [this] { showHelp(); });
-  addCommand(help, QStringLiteral("Über &Korvelindra"), QKeySequence(), [this] { showAbout(); });
+  QMenu* help = menuBar_.addMenu(QString());
+  texts_.add([help] { help->setTitle(tr("&Hilfe")); });
+  addCommand(help, QT_TR_NOOP("&Bedienung"), QKeySequence(Qt::Key_F1), [this] { showHelp(); });
+  addCommand(help, QT_TR_NOOP("Über &Korvelindra"), QKeySequence(), [this] { showAbout(); });
+  // Each language is named in itself, so that it is found whatever is shown.
+  help->addSeparator();
+  QMenu* languages = help->addMenu(QStringLiteral("Sprache / Language"));
+  auto* group = new QActionGroup(languages);
+  for (const QString& code : availableLanguages()) {
+    QAction* action = languages->addAction(languageName(code));
+    action->setCheckable(true);
+    action->setChecked(code == currentLanguage());
+    action->setData(code);
+    group->addAction(action);
+    connect(action, &QAction::triggered, this,
+            [this, code] { guarded([this, code] { setLanguage(code, true); }); });
+    languageActions_.append(action);
+  }
 }
 
 void TFVelkora::setToolTips() {
-  Speed2.setToolTip(QStringLiteral("Vergrößern (Mausrad nach vorn, Strg++)"));
-  Speed3.setToolTip(QStringLiteral("Verkleinern (Mausrad nach hinten, Strg+-)"));
-  const QString stepNote = QStringLiteral(
-      " Ein Schritt dreht um 0,25° je Takt (−15 bis 15); der neue Wert gilt ab der "
-      "nächsten Änderung und dreht den Körper sofort einmal.");
-  SpinEdit1.setToolTip(QStringLiteral("Drehung in der Bildebene.") + stepNote);
-  SpinEdit2.setToolTip(QStringLiteral("Drehung um die waagerechte Achse.") + stepNote);
-  SpinEdit3.setToolTip(QStringLiteral("Drehung um die senkrechte Achse.") + stepNote);
-  CPunkte.setToolTip(QStringLiteral("Markiert die Ecken des Polyeders mit gelben Kreisen."));
-  PB1.setToolTip(QStringLiteral(
-      "Mit gedrückter linker Maustaste ziehen: den Körper drehen. Mausrad: vergrößern oder "
-      "verkleinern."));
-  setViewCaptions(0);
+  texts_.add([this] {
+    Speed2.setToolTip(tr("Vergrößern (Mausrad nach vorn, Strg++)"));
+    Speed3.setToolTip(tr("Verkleinern (Mausrad nach hinten, Strg+-)"));
+    const QString stepNote =
+        tr(" Ein Schritt dreht um 0,25° je Takt (−15 bis 15); der neue Wert gilt ab der "
+           "nächsten Änderung und dreht den Körper sofort einmal.");
+    SpinEdit1.setToolTip(tr("Drehung in der Bildebene.") + stepNote);
+    SpinEdit2.setToolTip(tr("Drehung um die waagerechte Achse.") + stepNote);
+    SpinEdit3.setToolTip(tr("Drehung um die senkrechte Achse.") + stepNote);
+    CPunkte.setToolTip(tr("Markiert die Ecken des Polyeders mit gelben Kreisen."));
+    PB1.setToolTip(
+        tr("Mit gedrückter linker Maustaste ziehen: den Körper drehen. Mausrad: vergrößern oder "
+           "verkleinern."));
+    setViewCaptions(Listbox1.currentRow());
+  });
+}
+
+void TFVelkora::setLanguage(const QString& code, bool remember) {
+  useLanguage(code);
+  if (remember) language_ = code;
+  for (QAction* action : languageActions_)
+    action->setChecked(action->data().toString() == code);
+}
+
+QString TFVelkora::rememberedLanguage() const {
+  if (!language_) return kGerman;
+  return languageOfCode(*language_).value_or(kGerman);
+}
+
+void TFVelkora::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::LanguageChange) return;
+  guarded([this] {
+    texts_.renew();
+    for (int row = 0; row < Listbox1.count(); ++row) {
+      QListWidgetItem* item = Listbox1.item(row);
+      const QByteArray line = item->data(Qt::UserRole).toByteArray();
+      item->setText(shownSolidName(listDisplayName(std::string_view(line.data(), line.size()))));
+    }
+    updateViewButtons();
+  });
 }
 
 void TFVelkora::savePicture() {
@@ -369,13 +421,11 @@ void TFVelkora::updateViewButtons() {
   }
   const QString why =
       controller_.folding()
-          ? QStringLiteral(
-                "Das Bild zeigt das Netz, das sich faltet. Wenn das Fenster "
-                "„Netz falten“ geschlossen ist, gelten die Ansichten wieder.")
-          : QStringLiteral(
-                "Der Körper der Verwandlung oder des Kaleidoskops hat im Allgemeinen weder "
-                "Inkugel noch Umkugel; das Bild zeigt das Polyeder. Mit dem gewählten Körper "
-                "gelten die Ansichten wieder.");
+          ? tr("Das Bild zeigt das Netz, das sich faltet. Wenn das Fenster "
+               "„Netz falten“ geschlossen ist, gelten die Ansichten wieder.")
+          : tr("Der Körper der Verwandlung oder des Kaleidoskops hat im Allgemeinen weder "
+               "Inkugel noch Umkugel; das Bild zeigt das Polyeder. Mit dem gewählten Körper "
+               "gelten die Ansichten wieder.");
   for (QRadioButton* button : {&RadioB1, &RadioB2, &RadioB3})
     button->setToolTip(why);
 }
@@ -389,7 +439,7 @@ void TFVelkora::showHelp() {
 }
 
 void TFVelkora::showAbout() {
-  guarded([this] { QMessageBox::about(this, QStringLiteral("Über Korvelindra"), aboutText()); });
+  guarded([this] { QMessageBox::about(this, tr("Über Korvelindra"), aboutText()); });
 }
 
 }  // namespace velkora

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -22,8 +23,8 @@ namespace velkora {
 
 namespace {
 
-const QString kBlanksText =
-    QStringLiteral("mit Lücken (Anzahlen zum Ausfüllen, Lösungsseite am Ende)");
+const QString kBlanksText = QCoreApplication::translate(
+    "Korvelindra", "mit Lücken (Anzahlen zum Ausfüllen, Lösungsseite am Ende)");
 
 // The wait cursor while a long export runs, restored however it ends.
 class WaitCursor {
@@ -46,7 +47,8 @@ std::optional<bool> askBlanks(QWidget* parent, const QString& title, DialogChoic
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(new QLabel(QStringLiteral("Steckbrief auf A4 hoch"), &dialog));
+  layout->addWidget(
+      new QLabel(QCoreApplication::translate("Korvelindra", "Steckbrief auf A4 hoch"), &dialog));
   layout->addWidget(blanks);
   layout->addWidget(buttons);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
@@ -66,7 +68,7 @@ std::optional<std::pair<QString, bool>> askSheetFile(QWidget* parent, const QStr
   auto* blanks = new QCheckBox(kBlanksText, &dialog);
   blanks->setObjectName(QStringLiteral("SheetBlanks"));
   if (remembered != nullptr) blanks->setChecked(remembered->sheetBlanks);
-  addDialogRow(dialog, QStringLiteral("Lücken:"), blanks);
+  addDialogRow(dialog, QCoreApplication::translate("Korvelindra", "Lücken:"), blanks);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   if (remembered != nullptr) remembered->sheetBlanks = blanks->isChecked();
   rememberFolder(remembered, "sheet", dialog.selectedFiles().front());
@@ -77,7 +79,8 @@ std::optional<std::pair<QString, bool>> askSheetFile(QWidget* parent, const QStr
 
 void WorksheetCommands::printSheet() {
   const std::optional<bool> blanks =
-      askBlanks(&window_, QStringLiteral("Steckbrief drucken"), window_.rememberedChoices());
+      askBlanks(&window_, QCoreApplication::translate("Korvelindra", "Steckbrief drucken"),
+                window_.rememberedChoices());
   if (!blanks) return;
   ViewerController& controller = window_.controller();
   const Worksheet sheet = makeWorksheet(controller.shownSolid(), controller.shownModel(),
@@ -87,9 +90,10 @@ void WorksheetCommands::printSheet() {
   printer.setPageSize(QPageSize(QPageSize::A4));
   printer.setPageOrientation(QPageLayout::Portrait);
   printer.setFullPage(true);
-  printer.setDocName(QStringLiteral("Steckbrief: ") + QString::fromStdString(sheet.name));
+  printer.setDocName(QCoreApplication::translate("Korvelindra", "Steckbrief: ") +
+                     QString::fromStdString(sheet.name));
   QPrintPreviewDialog preview(&printer, &window_);
-  preview.setWindowTitle(QStringLiteral("Steckbrief drucken"));
+  preview.setWindowTitle(QCoreApplication::translate("Korvelindra", "Steckbrief drucken"));
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                    [this, &sheet](QPrinter* target) {
                      runGuarded(report_, [&] { printWorksheet(*target, sheet); });
@@ -98,9 +102,9 @@ void WorksheetCommands::printSheet() {
 }
 
 void WorksheetCommands::saveSheet() {
-  const auto choice = askSheetFile(&window_, QStringLiteral("Steckbrief speichern"),
-                                   suggestedName(window_.selectedName(), QStringLiteral("pdf")),
-                                   window_.rememberedChoices());
+  const auto choice = askSheetFile(
+      &window_, QCoreApplication::translate("Korvelindra", "Steckbrief speichern"),
+      suggestedName(window_.selectedName(), QStringLiteral("pdf")), window_.rememberedChoices());
   if (choice) saveSheetTo(choice->first, choice->second);
 }
 
@@ -111,8 +115,9 @@ void WorksheetCommands::saveSheetTo(const QString& path, bool blanks) {
 }
 
 void WorksheetCommands::saveBooklet() {
-  const auto choice = askSheetFile(&window_, QStringLiteral("Alle Steckbriefe speichern"),
-                                   QStringLiteral("Steckbriefe.pdf"), window_.rememberedChoices());
+  const auto choice = askSheetFile(
+      &window_, QCoreApplication::translate("Korvelindra", "Alle Steckbriefe speichern"),
+      QCoreApplication::translate("Korvelindra", "Steckbriefe.pdf"), window_.rememberedChoices());
   if (choice) saveBookletTo(choice->first, choice->second);
 }
 

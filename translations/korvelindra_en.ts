@@ -1,0 +1,1090 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>Animation</name>
+    <message>
+        <source>Drehung um die senkrechte Achse</source>
+        <translation>Turn about the vertical axis</translation>
+    </message>
+    <message>
+        <source>Verwandlung in den dualen Körper und zurück</source>
+        <translation>Morph into the dual and back</translation>
+    </message>
+    <message>
+        <source>Rundgang im Kaleidoskop</source>
+        <translation>Tour of the kaleidoscope</translation>
+    </message>
+    <message>
+        <source>Netz falten und wieder öffnen</source>
+        <translation>Fold the net and open it again</translation>
+    </message>
+</context>
+<context>
+    <name>FaceKind</name>
+    <message>
+        <source>Dreiecke</source>
+        <translation>triangles</translation>
+    </message>
+    <message>
+        <source>Quadrate</source>
+        <translation>squares</translation>
+    </message>
+    <message>
+        <source>Fünfecke</source>
+        <translation>pentagons</translation>
+    </message>
+    <message>
+        <source>Sechsecke</source>
+        <translation>hexagons</translation>
+    </message>
+    <message>
+        <source>Achtecke</source>
+        <translation>octagons</translation>
+    </message>
+    <message>
+        <source>Zehnecke</source>
+        <translation>decagons</translation>
+    </message>
+    <message>
+        <source>gleichseitiges Dreieck</source>
+        <translation>equilateral triangle</translation>
+    </message>
+    <message>
+        <source>gleichschenkliges Dreieck</source>
+        <translation>isosceles triangle</translation>
+    </message>
+    <message>
+        <source>ungleichseitiges Dreieck</source>
+        <translation>scalene triangle</translation>
+    </message>
+    <message>
+        <source>Rhombus</source>
+        <translation>rhombus</translation>
+    </message>
+    <message>
+        <source>Drachenviereck</source>
+        <translation>kite</translation>
+    </message>
+    <message>
+        <source>Viereck</source>
+        <translation>quadrilateral</translation>
+    </message>
+    <message>
+        <source>Fünfeck</source>
+        <translation>pentagon</translation>
+    </message>
+</context>
+<context>
+    <name>Korvelindra</name>
+    <message>
+        <source>Interner Fehler: %1.</source>
+        <translation>Internal error: %1.</translation>
+    </message>
+    <message>
+        <source>Bild speichern</source>
+        <translation>Save Picture</translation>
+    </message>
+    <message>
+        <source>PNG-Bilder (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>%1-fach (%2 × %3 Pixel)</source>
+        <translation>%1 times (%2 × %3 pixels)</translation>
+    </message>
+    <message>
+        <source>Größe:</source>
+        <translation>Size:</translation>
+    </message>
+    <message>
+        <source>Animation speichern</source>
+        <translation>Save Animation</translation>
+    </message>
+    <message>
+        <source>GIF-Animation (*.gif)</source>
+        <translation>GIF animation (*.gif)</translation>
+    </message>
+    <message>
+        <source>WebP-Animation (*.webp)</source>
+        <translation>WebP animation (*.webp)</translation>
+    </message>
+    <message>
+        <source>Bewegung:</source>
+        <translation>Motion:</translation>
+    </message>
+    <message>
+        <source>Bilder:</source>
+        <translation>Frames:</translation>
+    </message>
+    <message>
+        <source>Die Animation wird gespeichert …</source>
+        <translation>Saving the animation …</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Körper exportieren</source>
+        <translation>Export Solid</translation>
+    </message>
+    <message>
+        <source>STL, binär (*.stl)</source>
+        <translation>STL, binary (*.stl)</translation>
+    </message>
+    <message>
+        <source>aktuelle Lage</source>
+        <translation>current pose</translation>
+    </message>
+    <message>
+        <source>Ausgangslage</source>
+        <translation>start pose</translation>
+    </message>
+    <message>
+        <source>Lage:</source>
+        <translation>Pose:</translation>
+    </message>
+    <message>
+        <source>Umkugeldurchmesser:</source>
+        <translation>Circumsphere diameter:</translation>
+    </message>
+    <message>
+        <source>Netz speichern</source>
+        <translation>Save Net</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Korvelindra – Bedienung&lt;/h2&gt;&lt;h3&gt;Was das Programm zeigt&lt;/h3&gt;&lt;p&gt;Die 31 konvexen Körper: 5 platonische, 13 archimedische und 13 catalansche. Jeder Körper erscheint allein, mit einer Kugel in seinem Innern oder in einer Kugel, die ihn umschließt. Die vordere Hälfte des äußeren Körpers ist ein hellgrüner Filter; verdeckte Kanten sind gepunktet.&lt;/p&gt;&lt;h3&gt;Die Steuerelemente&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Liste&lt;/b&gt;: wählt einen Körper; er erscheint in seiner Ausgangslage und -größe, eine laufende Drehung hält an.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Ansicht&lt;/b&gt; (drei Optionsfelder): der Körper allein, mit der inneren Kugel oder in der äußeren Kugel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Rotation / Abbruch&lt;/b&gt;: startet oder beendet das Drehen (ein Schritt alle 10 ms).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pfeile nach außen / innen&lt;/b&gt;: vergrößert um 10 % / verkleinert.&lt;/li&gt;&lt;li&gt;&lt;b&gt;x-, y-, z-Drehwinkel&lt;/b&gt;: der Schritt je Takt in der Bildebene, um die waagerechte und um die senkrechte Achse (Wert × 0,25°); jede Änderung dreht den Körper einmal.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Punkte markieren&lt;/b&gt;: markiert die Ecken mit gelben Kreisen.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Die Maus&lt;/h3&gt;&lt;p&gt;Ziehen mit der linken Maustaste dreht den Körper, ein Grad je Pixel. Das Mausrad über dem Bild vergrößert (nach vorn) oder verkleinert (nach hinten), eine Raste je Schritt.&lt;/p&gt;&lt;h3&gt;Tastenkürzel&lt;/h3&gt;&lt;p&gt;Sie wirken, gleich welches Steuerelement den Fokus hat.&lt;/p&gt;&lt;table cellspacing="4"&gt;%1&lt;/table&gt;&lt;h3&gt;Präsentation&lt;/h3&gt;&lt;p&gt;F11 füllt den Bildschirm; der Körper füllt 90 % der kürzeren Seite. F10 blendet die Steuerspalte aus und ein, Esc oder F11 beenden den Modus.&lt;/p&gt;&lt;h3&gt;Papiernetze&lt;/h3&gt;&lt;p&gt;„Netz drucken …“ und „Netz speichern …“ legen das Netz des Körpers auf Papier. Am Fuß jeder Seite steht, wie daraus der Körper wird:&lt;/p&gt;&lt;p&gt;&lt;i&gt;%2&lt;/i&gt;&lt;/p&gt;&lt;p&gt;Der Balken unten links misst bei 100 % genau 50 mm. Die kleinen Zahlen in den Flächen sind die Flächennummern (Nummer im Katalog + 1); auf Wunsch steht an jeder Faltlinie der Winkel, den die beiden Flächen am Körper bilden. Laschen gibt es an einer Kante jedes Schnittkantenpaars, an beiden oder gar nicht.&lt;/p&gt;&lt;h3&gt;Befehlszeile&lt;/h3&gt;&lt;pre&gt;korvelindra --solid Ikosaeder --view umkugel
+korvelindra --solid 3 --marks --scale 2 --export-picture bild.png
+korvelindra --solid Kuboktaeder --export-solid koerper.stl --size-mm 80
+korvelindra --solid Rhombendodekaeder --properties --json
+korvelindra --solid Oktaederstumpf --export-net netz.pdf --paper a4&lt;/pre&gt;&lt;p&gt;&lt;code&gt;korvelindra --help&lt;/code&gt; nennt alle Optionen.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Korvelindra – How to Use&lt;/h2&gt;&lt;h3&gt;What the program shows&lt;/h3&gt;&lt;p&gt;The 31 convex solids: 5 Platonic, 13 Archimedean and 13 Catalan. Each solid appears alone, with a sphere inside it or inside a sphere that encloses it. The front half of the outer solid is a light-green filter; hidden edges are dotted.&lt;/p&gt;&lt;h3&gt;The controls&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;List&lt;/b&gt;: chooses a solid; it appears in its start pose and size, and a running rotation stops.&lt;/li&gt;&lt;li&gt;&lt;b&gt;View&lt;/b&gt; (three option buttons): the solid alone, with the inner sphere or inside the outer sphere.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Rotation / Stop&lt;/b&gt;: starts or ends the turning (one step every 10 ms).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Arrows outwards / inwards&lt;/b&gt;: zooms in by 10 % / zooms out.&lt;/li&gt;&lt;li&gt;&lt;b&gt;x, y, z turn angle&lt;/b&gt;: the step per tick in the picture plane, about the horizontal and about the vertical axis (value × 0.25°); each change turns the solid once.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Mark vertices&lt;/b&gt;: marks the vertices with yellow circles.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;The mouse&lt;/h3&gt;&lt;p&gt;Dragging with the left mouse button turns the solid, one degree per pixel. The mouse wheel over the picture zooms in (forward) or out (back), one notch per step.&lt;/p&gt;&lt;h3&gt;Shortcuts&lt;/h3&gt;&lt;p&gt;They work whichever control has the focus.&lt;/p&gt;&lt;table cellspacing="4"&gt;%1&lt;/table&gt;&lt;h3&gt;Presentation&lt;/h3&gt;&lt;p&gt;F11 fills the screen; the solid fills 90 % of the shorter side. F10 hides and shows the control column, Esc or F11 end the mode.&lt;/p&gt;&lt;h3&gt;Paper nets&lt;/h3&gt;&lt;p&gt;“Print Net …” and “Save Net …” put the solid's net on paper. The foot of each page says how it becomes the solid:&lt;/p&gt;&lt;p&gt;&lt;i&gt;%2&lt;/i&gt;&lt;/p&gt;&lt;p&gt;The bar at the bottom left measures exactly 50 mm at 100 %. The small numbers in the faces are the face numbers (number in the catalogue + 1); on request each fold line carries the angle that the two faces make on the solid. Tabs are on one edge of each pair of cut edges, on both or on none.&lt;/p&gt;&lt;h3&gt;Command line&lt;/h3&gt;&lt;pre&gt;korvelindra --solid Icosahedron --view umkugel
+korvelindra --solid 3 --marks --scale 2 --export-picture picture.png
+korvelindra --solid Cuboctahedron --export-solid solid.stl --size-mm 80
+korvelindra --solid "Rhombic dodecahedron" --properties --json
+korvelindra --solid "Truncated octahedron" --export-net net.pdf --paper a4 --lang en&lt;/pre&gt;&lt;p&gt;&lt;code&gt;korvelindra --help&lt;/code&gt; lists all options.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Bedienung</source>
+        <translation>How to Use</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Korvelindra %1&lt;/h3&gt;&lt;p&gt;Zeigt die 31 konvexen Körper – platonische, archimedische und catalansche – allein, mit Inkugel oder in ihrer Umkugel.&lt;/p&gt;&lt;p&gt;Lizenz: MIT.&lt;/p&gt;&lt;p&gt;Erstellt mit Qt %2.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Korvelindra %1&lt;/h3&gt;&lt;p&gt;Shows the 31 convex solids – Platonic, Archimedean and Catalan – alone, with their insphere or inside their circumsphere.&lt;/p&gt;&lt;p&gt;Licence: MIT.&lt;/p&gt;&lt;p&gt;Built with Qt %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Letter</translation>
+    </message>
+    <message>
+        <source>beste</source>
+        <translation>best</translation>
+    </message>
+    <message>
+        <source>Hochformat</source>
+        <translation>portrait</translation>
+    </message>
+    <message>
+        <source>Querformat</source>
+        <translation>landscape</translation>
+    </message>
+    <message>
+        <source>eine je Schnittkantenpaar</source>
+        <translation>one per pair of cut edges</translation>
+    </message>
+    <message>
+        <source>an beiden Kanten (dünnes Papier)</source>
+        <translation>on both edges (thin paper)</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>größte, die auf eine Seite passt</source>
+        <translation>largest that fits one page</translation>
+    </message>
+    <message>
+        <source>Kanten nummerieren</source>
+        <translation>Number the edges</translation>
+    </message>
+    <message>
+        <source>Flächen nummerieren</source>
+        <translation>Number the faces</translation>
+    </message>
+    <message>
+        <source>Faltwinkel an die Faltlinien schreiben</source>
+        <translation>Write the fold angles at the fold lines</translation>
+    </message>
+    <message>
+        <source>Maßstab (50 mm) zum Prüfen der Druckgröße</source>
+        <translation>Scale bar (50 mm) to check the printed size</translation>
+    </message>
+    <message>
+        <source>Papier:</source>
+        <translation>Paper:</translation>
+    </message>
+    <message>
+        <source>Ausrichtung:</source>
+        <translation>Orientation:</translation>
+    </message>
+    <message>
+        <source>Längste Kante:</source>
+        <translation>Longest edge:</translation>
+    </message>
+    <message>
+        <source>Laschen:</source>
+        <translation>Tabs:</translation>
+    </message>
+    <message>
+        <source>Auf eine Seite passen bis %1 mm.</source>
+        <translation>Up to %1 mm fit on one page.</translation>
+    </message>
+    <message>
+        <source>Die größte Kante für eine Seite ist nicht bekannt: %1</source>
+        <translation>The largest edge for one page is not known: %1</translation>
+    </message>
+    <message>
+        <source>Netz drucken</source>
+        <translation>Print Net</translation>
+    </message>
+    <message>
+        <source>mit Lücken (Anzahlen zum Ausfüllen, Lösungsseite am Ende)</source>
+        <translation>with blanks (counts to fill in, answer page at the end)</translation>
+    </message>
+    <message>
+        <source>Steckbrief auf A4 hoch</source>
+        <translation>Worksheet on A4 portrait</translation>
+    </message>
+    <message>
+        <source>Lücken:</source>
+        <translation>Blanks:</translation>
+    </message>
+    <message>
+        <source>Steckbrief drucken</source>
+        <translation>Print Worksheet</translation>
+    </message>
+    <message>
+        <source>Steckbrief: </source>
+        <translation>Worksheet: </translation>
+    </message>
+    <message>
+        <source>Steckbrief speichern</source>
+        <translation>Save Worksheet</translation>
+    </message>
+    <message>
+        <source>Alle Steckbriefe speichern</source>
+        <translation>Save All Worksheets</translation>
+    </message>
+    <message>
+        <source>Steckbriefe.pdf</source>
+        <translation>Worksheets.pdf</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>Deutsch</source>
+        <translation>English</translation>
+    </message>
+</context>
+<context>
+    <name>NetPage</name>
+    <message>
+        <source>Kantenlänge</source>
+        <translation>edge length</translation>
+    </message>
+    <message>
+        <source>längste Kante</source>
+        <translation>longest edge</translation>
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>von</source>
+        <translation>of</translation>
+    </message>
+    <message>
+        <source>Bei 100 % drucken, ausschneiden, gestrichelte Linien nach hinten falten, Laschen unter die gleiche Nummer kleben; (n): mit Klebeband schließen</source>
+        <translation>Print at 100 %, cut out, fold the dashed lines backwards, glue each tab under the same number; (n): close with tape</translation>
+    </message>
+    <message>
+        <source>bei 100 % gedruckt: 50 mm</source>
+        <translation>printed at 100 %: 50 mm</translation>
+    </message>
+</context>
+<context>
+    <name>Properties</name>
+    <message>
+        <source>keine der drei Familien</source>
+        <translation>none of the three families</translation>
+    </message>
+    <message>
+        <source>Platonischer Körper</source>
+        <translation>Platonic solid</translation>
+    </message>
+    <message>
+        <source>Archimedischer Körper</source>
+        <translation>Archimedean solid</translation>
+    </message>
+    <message>
+        <source>Catalanischer Körper</source>
+        <translation>Catalan solid</translation>
+    </message>
+    <message>
+        <source>keine (nicht alle gleich weit vom Mittelpunkt)</source>
+        <translation>none (not all equally far from the centre)</translation>
+    </message>
+    <message>
+        <source>gezeichnet</source>
+        <translation>drawn</translation>
+    </message>
+    <message>
+        <source>wahr</source>
+        <translation>true</translation>
+    </message>
+    <message>
+        <source>gleich bis auf &lt;</source>
+        <translation>equal to within &lt;</translation>
+    </message>
+    <message>
+        <source>kleiner</source>
+        <translation>smaller</translation>
+    </message>
+    <message>
+        <source>größer</source>
+        <translation>larger</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Familie</source>
+        <translation>Family</translation>
+    </message>
+    <message>
+        <source>Listenplatz</source>
+        <translation>List position</translation>
+    </message>
+    <message>
+        <source>keiner (Zwischenform)</source>
+        <translation>none (intermediate form)</translation>
+    </message>
+    <message>
+        <source>Normierung</source>
+        <translation>Normalisation</translation>
+    </message>
+    <message>
+        <source>Mittelkugelradius 1</source>
+        <translation>midradius 1</translation>
+    </message>
+    <message>
+        <source>Kantenlänge 1</source>
+        <translation>edge length 1</translation>
+    </message>
+    <message>
+        <source>Katalogmaß</source>
+        <translation>catalogue size</translation>
+    </message>
+    <message>
+        <source>Ecken</source>
+        <translation>Vertices</translation>
+    </message>
+    <message>
+        <source>Kanten</source>
+        <translation>Edges</translation>
+    </message>
+    <message>
+        <source>Flächen</source>
+        <translation>Faces</translation>
+    </message>
+    <message>
+        <source>Eulersche Formel E - K + F</source>
+        <translation>Euler's formula V - E + F</translation>
+    </message>
+    <message>
+        <source>Flächenarten</source>
+        <translation>Face kinds</translation>
+    </message>
+    <message>
+        <source>Flächenkonfiguration</source>
+        <translation>Face configuration</translation>
+    </message>
+    <message>
+        <source>Eckenkonfiguration</source>
+        <translation>Vertex configuration</translation>
+    </message>
+    <message>
+        <source>Dualer Körper</source>
+        <translation>Dual solid</translation>
+    </message>
+    <message>
+        <source>keiner im Katalog</source>
+        <translation>none in the catalogue</translation>
+    </message>
+    <message>
+        <source>Symmetrie</source>
+        <translation>Symmetry</translation>
+    </message>
+    <message>
+        <source>Ordnung</source>
+        <translation>order</translation>
+    </message>
+    <message>
+        <source>Drehgruppe</source>
+        <translation>rotation group</translation>
+    </message>
+    <message>
+        <source>Kantenlängen</source>
+        <translation>Edge lengths</translation>
+    </message>
+    <message>
+        <source>Diederwinkel</source>
+        <translation>Dihedral angles</translation>
+    </message>
+    <message>
+        <source>Inkugelradius</source>
+        <translation>Inradius</translation>
+    </message>
+    <message>
+        <source>Mittelkugelradius</source>
+        <translation>Midradius</translation>
+    </message>
+    <message>
+        <source>Umkugelradius</source>
+        <translation>Circumradius</translation>
+    </message>
+    <message>
+        <source>Oberfläche</source>
+        <translation>Surface area</translation>
+    </message>
+    <message>
+        <source>Volumen</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Innere Kugel im Bild</source>
+        <translation>Inner sphere in the picture</translation>
+    </message>
+    <message>
+        <source>Äußere Kugel im Bild</source>
+        <translation>Outer sphere in the picture</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>kein Platz mehr auf dem Datenträger</source>
+        <translation>no space left on the device</translation>
+    </message>
+    <message>
+        <source>das Speicherkontingent ist erschöpft</source>
+        <translation>the disk quota is used up</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>nicht erlaubt</source>
+        <translation>not permitted</translation>
+    </message>
+    <message>
+        <source>das Dateisystem ist schreibgeschützt</source>
+        <translation>the file system is read-only</translation>
+    </message>
+    <message>
+        <source>der Ordner existiert nicht</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>an dieser Stelle liegt ein Ordner</source>
+        <translation>a folder is in that place</translation>
+    </message>
+    <message>
+        <source>der Dateiname ist zu lang</source>
+        <translation>the file name is too long</translation>
+    </message>
+    <message>
+        <source>kein Dateiname</source>
+        <translation>no file name</translation>
+    </message>
+    <message>
+        <source>Meldung des Systems „%1“</source>
+        <translation>the system says “%1”</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht geschrieben werden: %2</source>
+        <translation>The file %1 could not be written: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Solid</name>
+    <message>
+        <source>Tetraeder</source>
+        <translation>Tetrahedron</translation>
+    </message>
+    <message>
+        <source>Hexaeder, Würfel</source>
+        <translation>Cube</translation>
+    </message>
+    <message>
+        <source>Oktaeder</source>
+        <translation>Octahedron</translation>
+    </message>
+    <message>
+        <source>Ikosaeder</source>
+        <translation>Icosahedron</translation>
+    </message>
+    <message>
+        <source>Pentagondodekaeder</source>
+        <translation>Dodecahedron</translation>
+    </message>
+    <message>
+        <source>Abgeschrägtes Dodekaeder</source>
+        <translation>Snub dodecahedron</translation>
+    </message>
+    <message>
+        <source>Abgeschrägtes Hexaeder</source>
+        <translation>Snub cube</translation>
+    </message>
+    <message>
+        <source>Dodekaederstumpf</source>
+        <translation>Truncated dodecahedron</translation>
+    </message>
+    <message>
+        <source>Hexaederstumpf</source>
+        <translation>Truncated cube</translation>
+    </message>
+    <message>
+        <source>Ikosaederstumpf</source>
+        <translation>Truncated icosahedron</translation>
+    </message>
+    <message>
+        <source>Ikosidodekaeder</source>
+        <translation>Icosidodecahedron</translation>
+    </message>
+    <message>
+        <source>Ikosidodekaederstumpf</source>
+        <translation>Truncated icosidodecahedron</translation>
+    </message>
+    <message>
+        <source>Kuboktaeder</source>
+        <translation>Cuboctahedron</translation>
+    </message>
+    <message>
+        <source>Kuboktaederstumpf</source>
+        <translation>Truncated cuboctahedron</translation>
+    </message>
+    <message>
+        <source>Oktaederstumpf</source>
+        <translation>Truncated octahedron</translation>
+    </message>
+    <message>
+        <source>Rhombenikosidodekaeder</source>
+        <translation>Rhombicosidodecahedron</translation>
+    </message>
+    <message>
+        <source>Rhombenkuboktaeder</source>
+        <translation>Rhombicuboctahedron</translation>
+    </message>
+    <message>
+        <source>Tetraederstumpf</source>
+        <translation>Truncated tetrahedron</translation>
+    </message>
+    <message>
+        <source>Deltoid-24-Flächner</source>
+        <translation>Deltoidal icositetrahedron</translation>
+    </message>
+    <message>
+        <source>Deltoid-60-Flächner</source>
+        <translation>Deltoidal hexecontahedron</translation>
+    </message>
+    <message>
+        <source>Disdyakisdodecaeder</source>
+        <translation>Disdyakis dodecahedron</translation>
+    </message>
+    <message>
+        <source>Disdyakistriakontaeder</source>
+        <translation>Disdyakis triacontahedron</translation>
+    </message>
+    <message>
+        <source>Pentagon-24-Flächner</source>
+        <translation>Pentagonal icositetrahedron</translation>
+    </message>
+    <message>
+        <source>Pentagon-60-Flächner</source>
+        <translation>Pentagonal hexecontahedron</translation>
+    </message>
+    <message>
+        <source>Pyramidendodekaeder</source>
+        <translation>Pentakis dodecahedron</translation>
+    </message>
+    <message>
+        <source>Pyramidenikosaeder</source>
+        <translation>Triakis icosahedron</translation>
+    </message>
+    <message>
+        <source>Pyramidenoktaeder</source>
+        <translation>Triakis octahedron</translation>
+    </message>
+    <message>
+        <source>Pyramidentetraeder</source>
+        <translation>Triakis tetrahedron</translation>
+    </message>
+    <message>
+        <source>Pyramidenwürfel</source>
+        <translation>Tetrakis hexahedron</translation>
+    </message>
+    <message>
+        <source>Rhombendodekaeder</source>
+        <translation>Rhombic dodecahedron</translation>
+    </message>
+    <message>
+        <source>Rhombentriakontaeder</source>
+        <translation>Rhombic triacontahedron</translation>
+    </message>
+    <message>
+        <source>Kaleidoskop</source>
+        <translation>Kaleidoscope</translation>
+    </message>
+    <message>
+        <source>, auf dem Weg zum dualen Körper</source>
+        <translation>, on the way to its dual</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Ecken</source>
+        <translation>Vertices</translation>
+    </message>
+    <message>
+        <source>Flächen nach Nummern (wie im Netz)</source>
+        <translation>Faces by number (as in the net)</translation>
+    </message>
+    <message>
+        <source>Steckbrief: </source>
+        <translation>Worksheet: </translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>Steckbrief – fülle die leeren Kästchen aus</source>
+        <translation>Worksheet – fill in the empty boxes</translation>
+    </message>
+    <message>
+        <source>Steckbrief</source>
+        <translation>Worksheet</translation>
+    </message>
+    <message>
+        <source>Lösungen: </source>
+        <translation>Answers: </translation>
+    </message>
+    <message>
+        <source>Steckbriefe der Körper</source>
+        <translation>Worksheets of the solids</translation>
+    </message>
+    <message>
+        <source>Inhalt</source>
+        <translation>Contents</translation>
+    </message>
+</context>
+<context>
+    <name>velkora::FoldWindow</name>
+    <message>
+        <source>Das Netz liegt flach.</source>
+        <translation>The net lies flat.</translation>
+    </message>
+    <message>
+        <source>Der Körper ist geschlossen.</source>
+        <translation>The solid is closed.</translation>
+    </message>
+    <message>
+        <source>Gefaltet zu %1 %</source>
+        <translation>Folded %1 %</translation>
+    </message>
+    <message>
+        <source>Netz falten</source>
+        <translation>Fold the Net</translation>
+    </message>
+    <message>
+        <source>Links liegt das Netz flach, rechts ist der Körper geschlossen.</source>
+        <translation>On the left the net lies flat, on the right the solid is closed.</translation>
+    </message>
+    <message>
+        <source>Faltet das Netz zum Körper und öffnet es wieder.</source>
+        <translation>Folds the net into the solid and opens it again.</translation>
+    </message>
+    <message>
+        <source>&amp;Kantennummern</source>
+        <translation>&amp;Edge numbers</translation>
+    </message>
+    <message>
+        <source>Zeigt an den Schnittkanten die Nummern des gedruckten Netzes: Kanten mit gleicher Nummer werden zusammengeklebt.</source>
+        <translation>Shows the printed net's numbers at the cut edges: edges with the same number are glued together.</translation>
+    </message>
+</context>
+<context>
+    <name>velkora::KaleidoscopeWindow</name>
+    <message>
+        <source>Wählt diesen Körper in der Liste.</source>
+        <translation>Selects this solid in the list.</translation>
+    </message>
+    <message>
+        <source>Anhalten</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Rundgang</source>
+        <translation>Tour</translation>
+    </message>
+    <message>
+        <source>Gewichte %1 : %2 : %3</source>
+        <translation>Weights %1 : %2 : %3</translation>
+    </message>
+    <message>
+        <source>Kaleidoskop</source>
+        <translation>Kaleidoscope</translation>
+    </message>
+    <message>
+        <source>T: Tetraeder-Familie</source>
+        <translation>T: tetrahedral family</translation>
+    </message>
+    <message>
+        <source>O: Oktaeder-Familie</source>
+        <translation>O: octahedral family</translation>
+    </message>
+    <message>
+        <source>I: Ikosaeder-Familie</source>
+        <translation>I: icosahedral family</translation>
+    </message>
+</context>
+<context>
+    <name>velkora::MorphWindow</name>
+    <message>
+        <source>Die Striche zeigen die Haltepunkte:
+</source>
+        <translation>The ticks show the stops:
+</translation>
+    </message>
+    <message>
+        <source>Von %1 (t = 0) zu %2 (t = 1)</source>
+        <translation>From %1 (t = 0) to %2 (t = 1)</translation>
+    </message>
+    <message>
+        <source>Verwandlung</source>
+        <translation>Morph</translation>
+    </message>
+    <message>
+        <source>&amp;Berührpunkte</source>
+        <translation>&amp;Touching points</translation>
+    </message>
+    <message>
+        <source>Markiert die Punkte, in denen die Kanten des Körpers die Kantenkugel berühren. Dort berühren auch die Kanten des dualen Körpers die Kugel; bei t = 0,5 sind es genau die Ecken.</source>
+        <translation>Marks the points where the solid's edges touch the midsphere. The dual solid's edges touch the sphere there too; at t = 0.5 they are exactly the vertices.</translation>
+    </message>
+</context>
+<context>
+    <name>velkora::PropertiesWindow</name>
+    <message>
+        <source>Dualer Körper</source>
+        <translation>Dual solid</translation>
+    </message>
+    <message>
+        <source>Dual: %1</source>
+        <translation>Dual: %1</translation>
+    </message>
+    <message>
+        <source>Eigenschaften</source>
+        <translation>Properties</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>&amp;Kopieren</source>
+        <translation>&amp;Copy</translation>
+    </message>
+</context>
+<context>
+    <name>velkora::SliderPlayer</name>
+    <message>
+        <source>Anhalten</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Abspielen</source>
+        <translation>Play</translation>
+    </message>
+</context>
+<context>
+    <name>velkora::TFVelkora</name>
+    <message>
+        <source>Nach links drehen</source>
+        <translation>Turn left</translation>
+    </message>
+    <message>
+        <source>Nach rechts drehen</source>
+        <translation>Turn right</translation>
+    </message>
+    <message>
+        <source>Nach oben kippen</source>
+        <translation>Tilt up</translation>
+    </message>
+    <message>
+        <source>Nach unten kippen</source>
+        <translation>Tilt down</translation>
+    </message>
+    <message>
+        <source>Gegen den Uhrzeigersinn drehen</source>
+        <translation>Turn anticlockwise</translation>
+    </message>
+    <message>
+        <source>Im Uhrzeigersinn drehen</source>
+        <translation>Turn clockwise</translation>
+    </message>
+    <message>
+        <source>äußere Kugel</source>
+        <translation>outer sphere</translation>
+    </message>
+    <message>
+        <source>Umkugel</source>
+        <translation>circumsphere</translation>
+    </message>
+    <message>
+        <source>innere Kugel</source>
+        <translation>inner sphere</translation>
+    </message>
+    <message>
+        <source>Velkora</source>
+        <translation>Velkora</translation>
+    </message>
+    <message>
+        <source>Zeigt den Körper allein.</source>
+        <translation>Shows the solid alone.</translation>
+    </message>
+    <message>
+        <source>Zeigt den Körper mit einer Kugel in seinem Innern, die seine nächstgelegenen Flächen berührt.</source>
+        <translation>Shows the solid with a sphere inside it that touches its nearest faces.</translation>
+    </message>
+    <message>
+        <source>Zeigt den Körper in seiner Umkugel durch alle Ecken.</source>
+        <translation>Shows the solid in its circumsphere through all vertices.</translation>
+    </message>
+    <message>
+        <source>Zeigt den Körper mit seiner Inkugel, die alle Flächen berührt.</source>
+        <translation>Shows the solid with its insphere, which touches all faces.</translation>
+    </message>
+    <message>
+        <source>Zeigt den Körper in einer äußeren Kugel durch seine entferntesten Ecken.</source>
+        <translation>Shows the solid in an outer sphere through its farthest vertices.</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Polyeder</source>
+        <translation>Polyhedron</translation>
+    </message>
+    <message>
+        <source>x-Drehwinkel</source>
+        <translation>x turn angle</translation>
+    </message>
+    <message>
+        <source>y-Drehwinkel</source>
+        <translation>y turn angle</translation>
+    </message>
+    <message>
+        <source>z-Drehwinkel</source>
+        <translation>z turn angle</translation>
+    </message>
+    <message>
+        <source>Punkte markieren</source>
+        <translation>Mark vertices</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Bild &amp;speichern …</source>
+        <translation>&amp;Save Picture …</translation>
+    </message>
+    <message>
+        <source>Bild &amp;kopieren</source>
+        <translation>&amp;Copy Picture</translation>
+    </message>
+    <message>
+        <source>&amp;Animation speichern …</source>
+        <translation>Save &amp;Animation …</translation>
+    </message>
+    <message>
+        <source>Körper &amp;exportieren …</source>
+        <translation>&amp;Export Solid …</translation>
+    </message>
+    <message>
+        <source>Netz &amp;drucken …</source>
+        <translation>&amp;Print Net …</translation>
+    </message>
+    <message>
+        <source>Netz s&amp;peichern …</source>
+        <translation>Save &amp;Net …</translation>
+    </message>
+    <message>
+        <source>Steckbrief dr&amp;ucken …</source>
+        <translation>Print &amp;Worksheet …</translation>
+    </message>
+    <message>
+        <source>Steckbrief speic&amp;hern …</source>
+        <translation>Save W&amp;orksheet …</translation>
+    </message>
+    <message>
+        <source>&amp;Alle Steckbriefe speichern …</source>
+        <translation>Save A&amp;ll Worksheets …</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Ansicht</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Eigenschaften</source>
+        <translation>P&amp;roperties</translation>
+    </message>
+    <message>
+        <source>&amp;Verwandlung …</source>
+        <translation>&amp;Morph …</translation>
+    </message>
+    <message>
+        <source>&amp;Kaleidoskop …</source>
+        <translation>&amp;Kaleidoscope …</translation>
+    </message>
+    <message>
+        <source>Netz &amp;falten …</source>
+        <translation>&amp;Fold the Net …</translation>
+    </message>
+    <message>
+        <source>&amp;Präsentation</source>
+        <translation>Pr&amp;esentation</translation>
+    </message>
+    <message>
+        <source>&amp;Steuerspalte zeigen</source>
+        <translation>Show the &amp;Control Column</translation>
+    </message>
+    <message>
+        <source>Präsentation beenden</source>
+        <translation>Leave Presentation</translation>
+    </message>
+    <message>
+        <source>&amp;Ausgangslage</source>
+        <translation>&amp;Start Pose</translation>
+    </message>
+    <message>
+        <source>&amp;Nächster Körper</source>
+        <translation>&amp;Next Solid</translation>
+    </message>
+    <message>
+        <source>V&amp;orheriger Körper</source>
+        <translation>Pre&amp;vious Solid</translation>
+    </message>
+    <message>
+        <source>&amp;Vergrößern</source>
+        <translation>Zoom &amp;In</translation>
+    </message>
+    <message>
+        <source>Ver&amp;kleinern</source>
+        <translation>Zoom O&amp;ut</translation>
+    </message>
+    <message>
+        <source>&amp;Drehen</source>
+        <translation>&amp;Turn</translation>
+    </message>
+    <message>
+        <source>%1 um %2°</source>
+        <translation>%1 by %2°</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Bedienung</source>
+        <translation>&amp;How to Use</translation>
+    </message>
+    <message>
+        <source>Über &amp;Korvelindra</source>
+        <translation>&amp;About Korvelindra</translation>
+    </message>
+    <message>
+        <source>Vergrößern (Mausrad nach vorn, Strg++)</source>
+        <translation>Zoom in (mouse wheel forward, Ctrl++)</translation>
+    </message>
+    <message>
+        <source>Verkleinern (Mausrad nach hinten, Strg+-)</source>
+        <translation>Zoom out (mouse wheel back, Ctrl+-)</translation>
+    </message>
+    <message>
+        <source> Ein Schritt dreht um 0,25° je Takt (−15 bis 15); der neue Wert gilt ab der nächsten Änderung und dreht den Körper sofort einmal.</source>
+        <translation> One step turns by 0.25° per tick (−15 to 15); the new value holds from the next change and turns the solid once at once.</translation>
+    </message>
+    <message>
+        <source>Drehung in der Bildebene.</source>
+        <translation>Turn in the picture plane.</translation>
+    </message>
+    <message>
+        <source>Drehung um die waagerechte Achse.</source>
+        <translation>Turn about the horizontal axis.</translation>
+    </message>
+    <message>
+        <source>Drehung um die senkrechte Achse.</source>
+        <translation>Turn about the vertical axis.</translation>
+    </message>
+    <message>
+        <source>Markiert die Ecken des Polyeders mit gelben Kreisen.</source>
+        <translation>Marks the polyhedron's vertices with yellow circles.</translation>
+    </message>
+    <message>
+        <source>Mit gedrückter linker Maustaste ziehen: den Körper drehen. Mausrad: vergrößern oder verkleinern.</source>
+        <translation>Drag with the left mouse button: turn the solid. Mouse wheel: zoom in or out.</translation>
+    </message>
+    <message>
+        <source>Das Bild zeigt das Netz, das sich faltet. Wenn das Fenster „Netz falten“ geschlossen ist, gelten die Ansichten wieder.</source>
+        <translation>The picture shows the net folding up. When the “Fold the Net” window is closed, the views apply again.</translation>
+    </message>
+    <message>
+        <source>Der Körper der Verwandlung oder des Kaleidoskops hat im Allgemeinen weder Inkugel noch Umkugel; das Bild zeigt das Polyeder. Mit dem gewählten Körper gelten die Ansichten wieder.</source>
+        <translation>The solid of the morph or the kaleidoscope has in general neither an insphere nor a circumsphere; the picture shows the polyhedron. With the chosen solid the views apply again.</translation>
+    </message>
+    <message>
+        <source>Über Korvelindra</source>
+        <translation>About Korvelindra</translation>
+    </message>
+</context>
+<context>
+    <name>velkora::TriangleView</name>
+    <message>
+        <source>Den Punkt ziehen oder mit den Pfeiltasten bewegen. In der Nähe eines Haltepunkts rastet er ein; mit gedrückter Umschalttaste nicht.</source>
+        <translation>Drag the point or move it with the arrow keys. Near a stop it snaps into place; not while Shift is held.</translation>
+    </message>
+</context>
+</TS>
