@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <utility>
 
 #include <QDir>
 #include <QFile>
@@ -414,6 +415,82 @@ TEST(Program, ExportsDoNotDependOnTheLocale) {
   QJsonParseError parse;
   QJsonDocument::fromJson(json.out.toUtf8(), &parse);
   EXPECT_EQ(parse.error, QJsonParseError::NoError) << parse.errorString().toStdString();
+}
+
+// German is the language unless --lang says otherwise, whatever the locale;
+// English pages take the decimal point even under a German locale, and
+// files for programs do not change with the language.
+TEST(Program, TheLanguageComesFromLangNotFromTheLocale) {
+  QProcessEnvironment english = QProcessEnvironment::systemEnvironment();
+  english.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+  english.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
+  QProcessEnvironment german = QProcessEnvironment::systemEnvironment();
+  QString error;
+  ASSERT_TRUE(addGermanLocale(german, &error)) << error.toStdString();
+
+  const ProgramRun plain = runProgram({"--solid", "1", "--properties"}, english);
+  EXPECT_EQ(plain.exitCode, 0) << plain.err.toStdString();
+  EXPECT_TRUE(plain.out.contains(QStringLiteral("Name\tHexaeder, Würfel\n")));
+  EXPECT_TRUE(plain.out.contains(QStringLiteral("Mittelkugelradius\t0,707107\n")));
+
+  const ProgramRun en = runProgram({"--solid", "1", "--properties", "--lang", "en"}, german);
+  EXPECT_EQ(en.exitCode, 0) << en.err.toStdString();
+  for (const char* row :
+       {"Name\tCube\n", "Family\tPlatonic solid\n", "Vertices\t8\n", "Face kinds\t6 squares\n",
+        "Dual solid\tOctahedron\n", "Midradius\t0.707107\n"}) {
+    EXPECT_TRUE(en.out.contains(QString::fromUtf8(row))) << row << " missing in\n"
+                                                         << en.out.toStdString();
+  }
+  EXPECT_FALSE(en.out.contains(QRegularExpression(QStringLiteral("[äöüßÄÖÜ]"))))
+      << en.out.toStdString();
+
+  const QStringList json = {"--solid", "Kuboktaederstumpf", "--properties", "--json"};
+  EXPECT_EQ(runProgram(json + QStringList{"--lang", "en"}, german).out,
+            runProgram(json, english).out);
+
+  const ProgramRun bad = runProgram({"--solid", "1", "--properties", "--lang", "fr"});
+  EXPECT_EQ(bad.exitCode, 2);
+  EXPECT_TRUE(bad.err.contains(QStringLiteral("'fr'"))) << bad.err.toStdString();
+}
+
+// English names pick solids as the German ones do, and numbers may carry the
+// decimal comma that German users type.
+TEST(Program, EnglishNamesAndDecimalCommasAreAccepted) {
+  for (const auto& [name, german] :
+       {std::pair{"disdyakis TRIACONTAHEDRON", "Disdyakistriakontaeder"},
+        std::pair{"Cube", "Hexaeder, Würfel"}, std::pair{"snub cube", "Abgeschrägtes Hexaeder"}}) {
+    const ProgramRun run = runProgram({"--solid", name, "--properties"});
+    EXPECT_EQ(run.exitCode, 0) << name << ": " << run.err.toStdString();
+    EXPECT_TRUE(run.out.startsWith(QStringLiteral("Name\t") + QString::fromUtf8(german) +
+                                   QLatin1Char('\n')))
+        << name << ": " << run.out.left(60).toStdString();
+  }
+
+  const QStringList morph = {"--solid", "Hexaeder", "--properties", "--json", "--morph"};
+  const ProgramRun point = runProgram(morph + QStringList{"0.3"});
+  EXPECT_EQ(point.exitCode, 0);
+  EXPECT_EQ(runProgram(morph + QStringList{"0,3"}).out, point.out);
+
+  QTemporaryDir dir;
+  QByteArray stl[2];
+  for (const char* size : {"40.5", "40,5"}) {
+    const QString path = dir.filePath(QString::fromLatin1(size) + QStringLiteral(".stl"));
+    const ProgramRun run = runProgram({"--solid", "3", "--size-mm", size, "--export-solid", path});
+    EXPECT_EQ(run.exitCode, 0) << size << ": " << run.err.toStdString();
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    stl[size[2] == ','] = file.readAll();
+  }
+  EXPECT_FALSE(stl[0].isEmpty());
+  EXPECT_EQ(stl[0], stl[1]);
+  // A comma is a decimal mark only once and never beside a point.
+  for (const char* bad : {"1,000,5", "1.000,5"}) {
+    EXPECT_EQ(runProgram({"--solid", "3", "--size-mm", bad, "--export-solid",
+                          dir.filePath(QStringLiteral("x.stl"))})
+                  .exitCode,
+              2)
+        << bad;
+  }
 }
 
 TEST(Program, AFileSizeLimitExitsWithOneAndLeavesTheOldFile) {
