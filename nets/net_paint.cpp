@@ -18,6 +18,7 @@
 #include <string>
 #include <utility>
 
+#include "base/ui_text.h"
 #include "nets/net_tints.h"
 
 namespace velkora {
@@ -242,8 +243,9 @@ QByteArray netSvg(const NetDocument& net) {
   generator.setResolution(254);
   generator.setSize(size);
   generator.setViewBox(QRect(QPoint(0, 0), size));
-  generator.setTitle(QString::fromStdString(net.solid));
-  generator.setDescription(QStringLiteral("Netz, %1 Seite(n) untereinander").arg(pages));
+  generator.setTitle(QString::fromStdString(uiText("Solid", net.solid.c_str())));
+  generator.setDescription(
+      QString::fromStdString(uiText("NetPage", "Netz, %1 Seite(n) untereinander")).arg(pages));
   QPainter painter(&generator);
   for (int p = 0; p < pages; ++p) {
     painter.save();

@@ -315,6 +315,10 @@ korvelindra --solid "Truncated octahedron" --export-net net.pdf --paper a4 --lan
         <source>bei 100 % gedruckt: 50 mm</source>
         <translation>printed at 100 %: 50 mm</translation>
     </message>
+    <message>
+        <source>Netz, %1 Seite(n) untereinander</source>
+        <translation>Net, %1 page(s) one below the other</translation>
+    </message>
 </context>
 <context>
     <name>Properties</name>

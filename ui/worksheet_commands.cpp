@@ -23,8 +23,11 @@ namespace velkora {
 
 namespace {
 
-const QString kBlanksText = QCoreApplication::translate(
-    "Korvelindra", "mit Lücken (Anzahlen zum Ausfüllen, Lösungsseite am Ende)");
+// In the language in use when the dialog opens.
+QString blanksText() {
+  return QCoreApplication::translate("Korvelindra",
+                                     "mit Lücken (Anzahlen zum Ausfüllen, Lösungsseite am Ende)");
+}
 
 // The wait cursor while a long export runs, restored however it ends.
 class WaitCursor {
@@ -40,7 +43,7 @@ std::optional<bool> askBlanks(QWidget* parent, const QString& title, DialogChoic
   QDialog dialog(parent);
   dialog.setObjectName(QStringLiteral("SheetOptions"));
   dialog.setWindowTitle(title);
-  auto* blanks = new QCheckBox(kBlanksText, &dialog);
+  auto* blanks = new QCheckBox(blanksText(), &dialog);
   blanks->setObjectName(QStringLiteral("SheetBlanks"));
   if (remembered != nullptr) blanks->setChecked(remembered->sheetBlanks);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
@@ -65,7 +68,7 @@ std::optional<std::pair<QString, bool>> askSheetFile(QWidget* parent, const QStr
   setUpSaveDialog(dialog, title, {QStringLiteral("PDF (*.pdf)")}, QStringLiteral("pdf"));
   openInRememberedFolder(dialog, remembered, "sheet");
   dialog.selectFile(suggestion);
-  auto* blanks = new QCheckBox(kBlanksText, &dialog);
+  auto* blanks = new QCheckBox(blanksText(), &dialog);
   blanks->setObjectName(QStringLiteral("SheetBlanks"));
   if (remembered != nullptr) blanks->setChecked(remembered->sheetBlanks);
   addDialogRow(dialog, QCoreApplication::translate("Korvelindra", "Lücken:"), blanks);

@@ -178,6 +178,33 @@ TEST(Worksheet, BlanksLeaveTheCountsOutAndTheAnswerPageHasThem) {
   EXPECT_EQ(listedFaces(answers).size(), 14u);
 }
 
+// In English the sheet, its net page and the answers speak English, and the
+// blanks still find the rows they empty.
+TEST(Worksheet, AnEnglishSheetWithBlanks) {
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath(QStringLiteral("cuboctahedron.pdf"));
+  const ToolRun written =
+      korvelindra({"--solid", "Cuboctahedron", "--blanks", "--lang", "en", "--export-sheet", pdf});
+  ASSERT_EQ(written.exitCode, 0) << written.err.toStdString();
+  const QStringList pages = pageTexts(pdf);
+  ASSERT_GE(pages.size(), 3);
+  const QString& first = pages.front();
+  EXPECT_TRUE(first.trimmed().startsWith(QStringLiteral("Cuboctahedron")));
+  for (const char* label : {"Vertices", "Edges", "Faces", "Face kinds"})
+    EXPECT_EQ(rowValue(first, QString::fromUtf8(label)), QString()) << label;
+  EXPECT_EQ(rowValue(first, QStringLiteral("Edge lengths")), QStringLiteral("1 (\u2026×)"));
+  EXPECT_EQ(rowValue(first, QStringLiteral("Dual solid")), QStringLiteral("Rhombic dodecahedron"));
+  EXPECT_TRUE(pages[1].contains(QStringLiteral("printed at 100 %: 50 mm")));
+  const QString& answers = pages.back();
+  EXPECT_TRUE(answers.contains(QStringLiteral("Answers: Cuboctahedron")));
+  EXPECT_EQ(rowValue(answers, QStringLiteral("Face kinds")),
+            QStringLiteral("8 triangles, 6 squares"));
+  EXPECT_EQ(rowValue(answers, QStringLiteral("Midradius")), QStringLiteral("0.866025"));
+  const QString all = pages.join(QLatin1Char('\n'));
+  for (const char* german : {"Ecken", "Flächen", "Kante", "Seite", "Steckbrief", "Würfel"})
+    EXPECT_FALSE(all.contains(QString::fromUtf8(german))) << german;
+}
+
 // Rendered small, every page of a booklet with blanks (contents, sheets,
 // nets, answers) and the sheet with the longest face list are white in a
 // strip of 7 mm along each edge.

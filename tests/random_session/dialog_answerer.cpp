@@ -165,7 +165,8 @@ void DialogAnswerer::answerMessageBox(QMessageBox& box) {
   const QString text = box.text();
   if (box.icon() == QMessageBox::Critical) {
     ++tally_.errorBoxes;
-    if (text.contains(QStringLiteral("Interner Fehler"))) {
+    if (text.contains(QStringLiteral("Interner Fehler")) ||
+        text.contains(QStringLiteral("Internal error"))) {
       failures_ << QStringLiteral("internal error box: ") + text;
     } else if (!badName_ && !(edgeChosen_ && text.contains(QStringLiteral("zu groß")))) {
       failures_ << QStringLiteral("error box although every file name was writable: ") + text;

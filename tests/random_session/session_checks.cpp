@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -23,6 +24,11 @@
 namespace velkora::test {
 
 namespace {
+
+// A view caption in the language the window speaks.
+QString caption(const char* german) {
+  return QCoreApplication::translate("velkora::TFVelkora", german);
+}
 
 template <class Control>
 Control* find(TFVelkora& window, const char* name) {
@@ -110,9 +116,8 @@ QStringList windowInconsistencies(TFVelkora& window, FrameBuffers& scratch, bool
 
   // The view captions follow the family of the solid's type number.
   const int type = fresh->polyType;
-  const QString inner =
-      type >= 5 && type <= 17 ? QStringLiteral("innere Kugel") : QStringLiteral("Velkora");
-  const QString outer = type >= 18 ? QStringLiteral("äußere Kugel") : QStringLiteral("Umkugel");
+  const QString inner = caption(type >= 5 && type <= 17 ? "innere Kugel" : "Velkora");
+  const QString outer = caption(type >= 18 ? "äußere Kugel" : "Umkugel");
   if (radios[1]->text() != inner || radios[2]->text() != outer) {
     problems << QStringLiteral("type %1 has the captions \"%2\" and \"%3\"")
                     .arg(type)

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -40,16 +41,14 @@ struct ReadableText {
   QString text;
 };
 
-// Every text a person can read in the program's windows, with where it is.
-std::vector<ReadableText> readableTexts() {
-  std::vector<ReadableText> texts;
+// Every text a person can read in top and its children, with where it is.
+void addTextsOf(QWidget& top, std::vector<ReadableText>& texts) {
   const auto add = [&texts](const QObject& owner, const QString& what, const QString& text) {
     if (!text.isEmpty()) texts.push_back({owner.objectName() + QLatin1Char(' ') + what, text});
   };
-  for (QWidget* top : QApplication::topLevelWidgets()) {
-    if (!top->isVisible() && qobject_cast<QMenu*>(top) == nullptr) continue;
-    QList<QWidget*> widgets = top->findChildren<QWidget*>();
-    widgets.prepend(top);
+  {  // top and every widget in it
+    QList<QWidget*> widgets = top.findChildren<QWidget*>();
+    widgets.prepend(&top);
     for (QWidget* widget : widgets) {
       add(*widget, QStringLiteral("title"), widget->windowTitle());
       add(*widget, QStringLiteral("tooltip"), widget->toolTip());
@@ -81,7 +80,23 @@ std::vector<ReadableText> readableTexts() {
       }
     }
   }
+}
+
+// Every text a person can read in the program's windows and menus.
+std::vector<ReadableText> readableTexts() {
+  std::vector<ReadableText> texts;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top->isVisible() || qobject_cast<QMenu*>(top) != nullptr) addTextsOf(*top, texts);
+  }
   return texts;
+}
+
+QStringList germanTexts(const std::vector<ReadableText>& texts) {
+  QStringList german;
+  for (const auto& [where, text] : texts) {
+    if (looksGerman(text)) german << where + QStringLiteral(": ") + text;
+  }
+  return german;
 }
 
 class LanguageWindowTest : public WindowTest {
@@ -117,18 +132,36 @@ TEST_F(LanguageWindowTest, EnglishReplacesEveryGermanTextAtOnceAndIsRemembered) 
   EXPECT_EQ(control<QAbstractButton>("RadioB1").text(), QStringLiteral("Polyhedron"));
   EXPECT_EQ(control<QAbstractButton>("CPunkte").text(), QStringLiteral("Mark vertices"));
   EXPECT_EQ(window->currentSettings().language, QStringLiteral("en"));
-  QStringList german;
   const std::vector<ReadableText> texts = readableTexts();
   EXPECT_GT(texts.size(), 150u);
-  for (const auto& [where, text] : texts) {
-    if (looksGerman(text)) german << where + QStringLiteral(": ") + text;
-  }
+  const QStringList german = germanTexts(texts);
   EXPECT_TRUE(german.isEmpty()) << german.join(QLatin1Char('\n')).toStdString();
 
   choose("Deutsch");
   EXPECT_EQ(list.item(1)->text(), QStringLiteral("Hexaeder, Würfel"));
   EXPECT_EQ(control<QAbstractButton>("RadioB1").text(), QStringLiteral("Polyeder"));
   EXPECT_EQ(window->currentSettings().language, QStringLiteral("de"));
+}
+
+// The dialogs, ours and Qt's own, speak English too.
+TEST_F(LanguageWindowTest, TheDialogsSpeakEnglish) {
+  choose("English");
+  int dialogs = 0;
+  QStringList german;
+  const auto look = [&](QWidget& modal) {
+    ++dialogs;
+    std::vector<ReadableText> texts;
+    addTextsOf(modal, texts);
+    german << germanTexts(texts);
+    if (auto* dialog = qobject_cast<QDialog*>(&modal)) dialog->reject();
+  };
+  withModalDialogs([&] { window->savePicture(); }, look);
+  withModalDialogs([&] { window->saveAnimation(); }, look);
+  withModalDialogs([&] { window->exportSolid(); }, look);
+  withModalDialogs([&] { window->saveNet(); }, look);
+  withModalDialogs([&] { window->saveSheet(); }, look);
+  EXPECT_GE(dialogs, 5);
+  EXPECT_TRUE(german.isEmpty()) << german.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(LanguageWindowTest, TheLanguageLeavesThePictureAlone) {
