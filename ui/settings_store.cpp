@@ -180,9 +180,10 @@ Settings readSettings(const QSettings& file) {
       dialogs.folders[QLatin1String(key)] = *folder;
     }
   }
-  // Only a language the program has: another build may have had more.
-  if (const auto code = textOf(file, QStringLiteral("language")))
-    settings.language = languageOfCode(*code);
+  // Only a language the program has, written as the program writes it.
+  if (const auto code = textOf(file, QStringLiteral("language"));
+      code && availableLanguages().contains(*code))
+    settings.language = *code;
   return settings;
 }
 

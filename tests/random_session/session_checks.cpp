@@ -133,8 +133,8 @@ QStringList windowInconsistencies(TFVelkora& window, FrameBuffers& scratch, bool
                     .arg(marks->isChecked());
   }
   const bool turning = window.animationTimer().isActive();
-  const QString caption = turning ? QStringLiteral("Abbruch") : QStringLiteral("Rotation");
-  if (rotation->text() != caption) {
+  const QString buttonCaption = caption(turning ? "Abbruch" : "Rotation");
+  if (rotation->text() != buttonCaption) {
     problems << QStringLiteral("the animation %1, its button says \"%2\"")
                     .arg(turning ? QStringLiteral("runs") : QStringLiteral("stands"),
                          rotation->text());
@@ -171,7 +171,8 @@ QStringList windowInconsistencies(TFVelkora& window, FrameBuffers& scratch, bool
   if (auto* properties = find<QWidget>(window, "Eigenschaften");
       properties != nullptr && properties->isVisible()) {
     const auto* title = properties->findChild<QLabel*>(QStringLiteral("PropertiesTitle"));
-    const QString name = QString::fromStdString(solidNameAt(state.texts, row));
+    const QString name = QCoreApplication::translate(
+        "Solid", QString::fromStdString(solidNameAt(state.texts, row)).toUtf8().constData());
     if (title == nullptr || title->text() != name) {
       problems << QStringLiteral("the properties window shows \"%1\", the list selects \"%2\"")
                       .arg(title ? title->text() : QString(), name);
