@@ -127,6 +127,7 @@ void TFVelkora::zeichnen() {
   guarded([this] {
     composeCurrentFrame();
     PB1.update();
+    describePicture();
   });
 }
 
@@ -161,6 +162,7 @@ void TFVelkora::B2C() {
       Timer1.setInterval(0);
       Button1.setText(QStringLiteral("Rotation"));
     }
+    describePicture();
   });
 }
 

@@ -53,6 +53,7 @@ KaleidoscopeWindow::KaleidoscopeWindow(Actions actions, QWidget* parent)
   layout->addLayout(row);
   new QGridLayout(&stopButtons_);
   resize(420, 560);
+  applyAccessibleTexts();
 
   connect(&family_, &QComboBox::activated, this, [this](int index) {
     setTouring(false);
@@ -81,6 +82,7 @@ void KaleidoscopeWindow::showFamily(WythoffFamily family,
   for (const KaleidoscopeStop& stop : stops) {
     auto* button = new QPushButton(QString::fromStdString(stop.name), &stopButtons_);
     button->setObjectName(QStringLiteral("KaleidoscopeStop%1").arg(k));
+    button->setAccessibleDescription(tr("Wählt diesen Körper in der Liste."));
     button->setToolTip(QStringLiteral("Wählt diesen Körper in der Liste."));
     const int position = stop.position;
     connect(button, &QPushButton::clicked, this, [this, position] {
@@ -139,6 +141,35 @@ void KaleidoscopeWindow::closeEvent(QCloseEvent* event) {
   setTouring(false);
   emit closed();
   event->accept();
+}
+
+void KaleidoscopeWindow::applyAccessibleTexts() {
+  setAccessibleName(tr("Kaleidoskop"));
+  setAccessibleDescription(
+      tr("Wythoffs Konstruktion: ein Punkt im Dreieck der Spiegel wird über die Kugel "
+         "gespiegelt; die Hülle der Bilder ist der Körper im Hauptfenster."));
+  family_.setAccessibleName(tr("Symmetriefamilie"));
+  family_.setAccessibleDescription(tr("Die Spiegelgruppe: Tetraeder, Oktaeder oder Ikosaeder."));
+  family_.setToolTip(tr("Wählt die Symmetriefamilie, deren Spiegel den Punkt abbilden."));
+  triangle_.setAccessibleName(tr("Spiegeldreieck"));
+  triangle_.setAccessibleDescription(
+      tr("Der Punkt im Dreieck der Spiegel; die Pfeiltasten verschieben ihn, an den "
+         "Haltepunkten rastet er ein."));
+  if (triangle_.toolTip().isEmpty()) {
+    triangle_.setToolTip(
+        tr("Den Punkt ziehen oder mit den Pfeiltasten verschieben; Umschalt "
+           "hält ihn frei."));
+  }
+  stopName_.setAccessibleName(tr("Haltepunkt"));
+  stopName_.setAccessibleDescription(
+      tr("Der Körper am Haltepunkt, wenn der Punkt auf einem liegt."));
+  tourButton_.setAccessibleDescription(
+      tr("Führt den Punkt an allen Haltepunkten vorbei oder hält ihn an."));
+  if (tourButton_.toolTip().isEmpty()) {
+    tourButton_.setToolTip(
+        tr("Führt den Punkt die Seiten entlang und ins Innere, an jedem "
+           "Haltepunkt vorbei."));
+  }
 }
 
 }  // namespace velkora

@@ -86,6 +86,7 @@ TFVelkora::TFVelkora(ErrorReporter reporter, QWidget* parent) : QWidget(parent) 
   buildCommands();
   properties_ = std::make_unique<PropertiesCommand>(*this, *propertiesAction_, reportError_);
   setToolTips();
+  applyAccessibleTexts();
   // The client area keeps its design size below the menu bar; the design
   // size is the smallest size (a fixed size could not be maximised).
   const int bar = menuBar_.sizeHint().height();
@@ -176,6 +177,9 @@ void TFVelkora::buildControls() {
   QWidget::setTabOrder(&Button1, &SpinEdit1);
   QWidget::setTabOrder(&SpinEdit1, &SpinEdit2);
   QWidget::setTabOrder(&SpinEdit2, &SpinEdit3);
+  // The drawing area comes last. The zoom buttons take no focus: Ctrl++ and
+  // Ctrl+- do what they do from every control.
+  QWidget::setTabOrder(&SpinEdit3, &PB1);
 }
 
 void TFVelkora::wireControls() {
@@ -214,6 +218,7 @@ void TFVelkora::wireControls() {
     }
   });
   connect(&PB1, &PaintBox::wheeled, this, &TFVelkora::wheelOverPicture);
+  connect(&PB1, &PaintBox::arrowPressed, this, &TFVelkora::PB1Arrow);
 }
 
 void TFVelkora::placePanels() {

@@ -186,6 +186,21 @@ class TFVelkora : public QWidget {
   void showHelp();
   void showAbout();
 
+  // The picture's lines and marks 1, 2 or 3 times as wide (menu Ansicht,
+  // "Linienstärke"); exported pictures keep their own width except the
+  // picture saved or copied as the window shows it.
+  void setLineWidth(int width);
+  int lineWidth() const { return controller_.lineWidth(); }
+  // Reduced motion: the morph and fold windows' "Abspielen" steps instead of playing.
+  void setReducedMotion(bool on);
+  bool reducedMotion() const { return reducedMotion_; }
+  // Accessible names and descriptions of the window, its controls and
+  // commands, and the tooltips that need them; called again when the
+  // language changes.
+  void applyAccessibleTexts();
+  // What the picture shows, in words: the drawing area's accessible description.
+  QString pictureDescription() const;
+
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -212,6 +227,12 @@ class TFVelkora : public QWidget {
   void showFoldLabels();
   // Closes the fold window when the net could not follow the solid on show.
   void checkFold();
+  // The "Linienstärke" submenu and "Bewegung reduzieren", at the end of view.
+  void buildAccessCommands(QMenu* view);
+  // Sets the drawing area's description to what the picture shows now.
+  void describePicture();
+  // An arrow key on the focused drawing area: the command of Alt and that key.
+  void PB1Arrow(int key, bool fine);
   // A command with its shortcut, kept by the window and shown in menu (if any).
   QAction* addCommand(QMenu* menu, const QString& text, const QKeySequence& key,
                       const std::function<void()>& body);
@@ -247,6 +268,9 @@ class TFVelkora : public QWidget {
   QAction* presentationAction_ = nullptr;
   QAction* columnAction_ = nullptr;
   QAction* leavePresentationAction_ = nullptr;
+  QList<QAction*> lineWidthActions_;  // 1, 2 and 3 px
+  QAction* reducedMotionAction_ = nullptr;
+  bool reducedMotion_ = false;
 
   // Controls: each panel is declared before its children, so that members
   // are destroyed children first. The control column scrolls when the window

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -71,6 +72,9 @@ std::optional<NetOptions> askNetOptions(QWidget* parent, const Polyhedron& solid
   QDialog dialog(parent);
   dialog.setObjectName(QStringLiteral("NetOptions"));
   dialog.setWindowTitle(title);
+  dialog.setAccessibleName(title);
+  dialog.setAccessibleDescription(QCoreApplication::translate(
+      "NetDialog", "Papier, Kantenlänge, Laschen und Beschriftung des Netzes."));
   auto* paper = paperBox(dialog);
   auto* orientation = orientationBox(dialog);
   auto* edge = edgeBox(dialog);

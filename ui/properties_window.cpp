@@ -46,6 +46,7 @@ PropertiesWindow::PropertiesWindow(CatalogueSource catalogue,
   layout->addLayout(buttons);
   table_.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   resize(620, 660);
+  applyAccessibleTexts();
 
   connect(&copyButton_, &QPushButton::clicked, this, [this] { copyTable(); });
   connect(&dualButton_, &QPushButton::clicked, this, [this] {
@@ -95,6 +96,23 @@ void PropertiesWindow::copyTable() {
 void PropertiesWindow::closeEvent(QCloseEvent* event) {
   emit closed();
   event->accept();
+}
+
+void PropertiesWindow::applyAccessibleTexts() {
+  setAccessibleName(tr("Eigenschaften"));
+  setAccessibleDescription(tr("Die Zahlen des gezeigten Körpers, aus seiner Geometrie berechnet."));
+  title_.setAccessibleName(tr("Körper"));
+  title_.setAccessibleDescription(tr("Name des Körpers, dessen Eigenschaften die Tabelle zeigt."));
+  table_.setAccessibleName(tr("Eigenschaften"));
+  table_.setAccessibleDescription(tr("Je Zeile eine Größe und ihr Wert."));
+  dualButton_.setAccessibleDescription(tr("Wählt den dualen Körper in der Liste."));
+  copyButton_.setAccessibleDescription(tr("Kopiert die Tabelle als Text."));
+  if (dualButton_.toolTip().isEmpty()) {
+    dualButton_.setToolTip(tr("Wählt den dualen Körper in der Liste des Hauptfensters."));
+  }
+  if (copyButton_.toolTip().isEmpty()) {
+    copyButton_.setToolTip(tr("Kopiert die Tabelle als Text in die Zwischenablage."));
+  }
 }
 
 }  // namespace velkora

@@ -8,7 +8,13 @@ SliderPlayer::SliderPlayer(QSlider& slider, QPushButton& button)
     : slider_(slider), button_(button) {
   button_.setText(QStringLiteral("Abspielen"));
   timer_.setInterval(kTickMs);
-  connect(&button_, &QPushButton::clicked, this, [this] { setPlaying(!playing()); });
+  connect(&button_, &QPushButton::clicked, this, [this] {
+    if (stepwise_) {
+      step();
+    } else {
+      setPlaying(!playing());
+    }
+  });
   connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
 }
 
@@ -22,8 +28,17 @@ void SliderPlayer::setPlaying(bool on) {
   button_.setText(on ? QStringLiteral("Anhalten") : QStringLiteral("Abspielen"));
 }
 
-void SliderPlayer::tick() {
-  const int step = std::max(1, (slider_.maximum() - slider_.minimum()) / kStepsPerWay);
+void SliderPlayer::tick() { advance(kStepsPerWay); }
+
+void SliderPlayer::step() { advance(kPressesPerWay); }
+
+void SliderPlayer::setStepwise(bool on) {
+  stepwise_ = on;
+  if (on) setPlaying(false);
+}
+
+void SliderPlayer::advance(int parts) {
+  const int step = std::max(1, (slider_.maximum() - slider_.minimum()) / parts);
   int value = slider_.value() + direction_ * step;
   if (value >= slider_.maximum() || value <= slider_.minimum()) {
     value = std::clamp(value, slider_.minimum(), slider_.maximum());

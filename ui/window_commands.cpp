@@ -165,6 +165,7 @@ void TFVelkora::buildCommands() {
     const double c = turn.c;
     addCommand(turnMenu, turn.text, turn.key, [this, a, b, c] { turnBy(a, b, c); });
   }
+  buildAccessCommands(view);
 
   QMenu* help = menuBar_.addMenu(QStringLiteral("&Hilfe"));
   addCommand(help, QStringLiteral("&Bedienung"), QKeySequence(Qt::Key_F1), [this] { showHelp(); });
@@ -272,6 +273,7 @@ void TFVelkora::setMorphShown(bool shown) {
                                              },
                                              this);
       connect(morph_.get(), &MorphWindow::closed, this, [this] { setMorphShown(false); });
+      morph_->setReducedMotion(reducedMotion_);
       shareCommands(*morph_, commands(),
                     {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_Right),
                      QKeySequence(Qt::Key_Home), QKeySequence(Qt::Key_End)});
