@@ -8,6 +8,7 @@
 #include <QMenu>
 
 #include "base/number_text.h"
+#include "ui/accessible_command.h"
 #include "ui/main_window.h"
 #include "ui/tooltip_wrap.h"
 
@@ -79,12 +80,16 @@ void TFVelkora::applyAccessibleTexts() {
   describePicture();
 
   for (QMenu* menu : menusOf(menuBar_.actions())) {
-    describe(*menu, withoutAmpersand(menu->title()),
-             tr("Menü „%1“ mit seinen Befehlen.").arg(withoutAmpersand(menu->title())));
+    const QString text = tr("Menü „%1“ mit seinen Befehlen.").arg(withoutAmpersand(menu->title()));
+    describe(*menu, withoutAmpersand(menu->title()), text);
+    menu->menuAction()->setStatusTip(text);
+    menu->menuAction()->setWhatsThis(text);
+    markDescribed(*menu->menuAction());
   }
   describe(menuBar_, tr("Menüleiste"), tr("Die Menüs Datei, Ansicht und Hilfe."));
   // Commands without a text of their own say where they are and their key.
   for (QAction* action : commands_) {
+    markDescribed(*action);
     if (!action->statusTip().isEmpty()) continue;
     const QString menu = menuOf(action);
     QString text =

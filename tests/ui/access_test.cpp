@@ -133,6 +133,25 @@ TEST_F(AccessTest, EveryControlWindowAndCommandHasANameAndADescription) {
     EXPECT_FALSE(QString(action->text()).remove(QLatin1Char('&')).trimmed().isEmpty());
     EXPECT_FALSE(action->statusTip().isEmpty()) << action->text().toStdString();
   }
+  // What assistive technology reads for every entry of the menu bar and the menus.
+  std::vector<QAccessibleInterface*> faces{
+      QAccessible::queryAccessibleInterface(const_cast<QMenuBar*>(&window->menuBar()))};
+  for (QMenu* menu : menus)
+    faces.push_back(QAccessible::queryAccessibleInterface(menu));
+  int entries = 0;
+  for (QAccessibleInterface* face : faces) {
+    ASSERT_NE(face, nullptr);
+    for (int i = 0; i < face->childCount(); ++i) {
+      QAccessibleInterface* item = face->child(i);
+      if (item == nullptr || item->role() == QAccessible::Separator) continue;
+      ++entries;
+      EXPECT_FALSE(item->text(QAccessible::Name).isEmpty());
+      EXPECT_FALSE(item->text(QAccessible::Description).isEmpty())
+          << item->text(QAccessible::Name).toStdString();
+      EXPECT_FALSE(item->text(QAccessible::Name).contains(QLatin1Char('&')));
+    }
+  }
+  EXPECT_GE(entries, actions.size() - 1);  // all but "Präsentation beenden", which has no menu
   // A command's description says its key.
   EXPECT_TRUE(command("ReducedMotion").statusTip().contains(QStringLiteral("Abspielen")));
 
