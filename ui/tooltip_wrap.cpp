@@ -57,7 +57,13 @@ QString wrappedToolTip(const QString& text) {
 }
 
 void wrapToolTips(QWidget& widget) {
-  widget.installEventFilter(new ToolTipWrapper(&widget));
+  // Once per widget, however often the texts are applied again.
+  const QString name = QStringLiteral("ToolTipWrapper");
+  if (widget.findChild<QObject*>(name, Qt::FindDirectChildrenOnly) == nullptr) {
+    auto* wrapper = new ToolTipWrapper(&widget);
+    wrapper->setObjectName(name);
+    widget.installEventFilter(wrapper);
+  }
   const QString wrapped = wrappedToolTip(widget.toolTip());
   if (wrapped != widget.toolTip()) widget.setToolTip(wrapped);
 }

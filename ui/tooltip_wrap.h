@@ -17,7 +17,8 @@ inline constexpr int kToolTipWidth = 360;
 // already), else as rich text broken into lines that fit.
 QString wrappedToolTip(const QString& text);
 
-// Wraps widget's tooltip now and every time it is set from now on.
+// Wraps widget's tooltip now and every time it is set from now on; a second
+// call adds nothing.
 void wrapToolTips(QWidget& widget);
 
 }  // namespace velkora

@@ -211,6 +211,13 @@ TEST_F(AccessTest, ThePictureDescriptionFollowsPickViewMarksMorphAndFold) {
 }
 
 TEST_F(AccessTest, EveryControlHasATooltipNoWiderThanFourHundredPixels) {
+  // Applying the texts again (a new language) leaves them as they were.
+  const QString spinTip = control<QWidget>("SpinEdit1").toolTip();
+  const QString listName = accessibleText(control<QWidget>("Listbox1"), QAccessible::Name);
+  window->applyAccessibleTexts();
+  EXPECT_EQ(control<QWidget>("SpinEdit1").toolTip(), spinTip);
+  EXPECT_TRUE(spinTip.startsWith(QStringLiteral("<qt>")));
+  EXPECT_EQ(accessibleText(control<QWidget>("Listbox1"), QAccessible::Name), listName);
   const QList<QWidget*> controls = controlsOf(*window);
   for (QWidget* w : controls) {
     const std::string name = w->objectName().toStdString();
