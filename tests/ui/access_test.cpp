@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -180,6 +181,35 @@ TEST_F(AccessTest, EveryControlWindowAndCommandHasANameAndADescription) {
   EXPECT_FALSE(accessibleText(*help, QAccessible::Name).isEmpty());
   EXPECT_FALSE(accessibleText(*help, QAccessible::Description).isEmpty());
   help->close();
+}
+
+// The dialogs of ours: the picture's and the animation's save dialogs with
+// their option fields, and the net's options.
+TEST_F(AccessTest, OurDialogsAndTheirOptionsHaveNamesAndDescriptions) {
+  QStringList seen;
+  const auto check = [&](QWidget& modal) {
+    auto* dialog = qobject_cast<QDialog*>(&modal);
+    if (dialog == nullptr || seen.contains(dialog->windowTitle())) return;
+    seen << dialog->windowTitle();
+    EXPECT_FALSE(accessibleText(*dialog, QAccessible::Name).isEmpty());
+    EXPECT_FALSE(accessibleText(*dialog, QAccessible::Description).isEmpty());
+    for (const char* option :
+         {"PictureScale", "AnimationKind", "AnimationFrames", "NetEdge", "NetTabs"}) {
+      if (auto* field = dialog->findChild<QWidget*>(QLatin1String(option))) {
+        EXPECT_FALSE(accessibleText(*field, QAccessible::Name).isEmpty()) << option;
+        EXPECT_FALSE(accessibleText(*field, QAccessible::Description).isEmpty()) << option;
+      }
+    }
+    dialog->reject();
+  };
+  withModalDialogs(
+      [&] {
+        window->savePicture();
+        window->saveAnimation();
+        window->saveNet();
+      },
+      check);
+  EXPECT_EQ(seen.size(), 3) << seen.join(QStringLiteral(", ")).toStdString();
 }
 
 TEST_F(AccessTest, ThePictureDescriptionFollowsPickViewMarksMorphAndFold) {
