@@ -57,14 +57,14 @@ QImage composeFoldPicture(const Solid& solid, const Model& model, double f, QSiz
 }
 
 QImage composeFoldPicture(const FoldingNet& net, const Model& model, double f, QSize logicalSize,
-                          int scale) {
+                          int scale, int lineWidth) {
   checkPictureSize(logicalSize, scale);
   const QSize size = logicalSize * scale;
   DepthScene scene;
   net.scene(f, model, scene);
   Bitmap frame;
   DepthBuffer depth;
-  composeDepthPicture(scene, size.width(), size.height(), frame, depth, scale);
+  composeDepthPicture(scene, size.width(), size.height(), frame, depth, scale, lineWidth);
   return imageOf(frame);
 }
 

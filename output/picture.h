@@ -31,9 +31,10 @@ QImage composePicture(const Model& model, const ViewState& view, QSize logicalSi
 QImage composeFoldPicture(const Solid& solid, const Model& model, double f, QSize logicalSize,
                           int scale);
 // The same for a folding net already set up (its flat side turned as it was
-// when it was set up); model shows the net's solid.
+// when it was set up); model shows the net's solid. Outlines are lineWidth
+// (1..3) times as wide as at the scale alone.
 QImage composeFoldPicture(const FoldingNet& net, const Model& model, double f, QSize logicalSize,
-                          int scale);
+                          int scale, int lineWidth = 1);
 
 // The image as PNG file bytes. Throws velkora::Error if encoding fails.
 QByteArray pngBytes(const QImage& image);

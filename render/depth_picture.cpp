@@ -194,8 +194,9 @@ class DepthPainter {
 }  // namespace
 
 void composeDepthPicture(const DepthScene& scene, int width, int height, Bitmap& frame,
-                         DepthBuffer& depth, int pixelScale) {
+                         DepthBuffer& depth, int pixelScale, int lineWidth) {
   const int scale = std::clamp(pixelScale, 1, 4);
+  const int pen = scale * std::clamp(lineWidth, 1, 3);
   if (frame.width == width && frame.height == height &&
       frame.pixels.size() == static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
     frame.whitenPainted();
@@ -236,16 +237,16 @@ void composeDepthPicture(const DepthScene& scene, int width, int height, Bitmap&
       painter.fill(devicePolygon(i), planes[i], scene.colours[i] | 0xFF000000u);
   }
   for (std::size_t i = 0; i < scene.size(); ++i)
-    painter.outline(devicePolygon(i), planes[i], scale);
+    painter.outline(devicePolygon(i), planes[i], pen);
   // Everything drawn lies within the corners' box, grown by the pen.
   PixelRect box{frame.width, frame.height, 0, 0};
   for (const Vec3& p : scene.corners) {
     const double x = std::clamp(scale * p.x + centreX, -1.0, frame.width + 1.0);
     const double y = std::clamp(scale * p.y + centreY, -1.0, frame.height + 1.0);
-    box.left = std::min(box.left, static_cast<int>(std::floor(x)) - scale);
-    box.top = std::min(box.top, static_cast<int>(std::floor(y)) - scale);
-    box.right = std::max(box.right, static_cast<int>(std::ceil(x)) + scale + 1);
-    box.bottom = std::max(box.bottom, static_cast<int>(std::ceil(y)) + scale + 1);
+    box.left = std::min(box.left, static_cast<int>(std::floor(x)) - pen);
+    box.top = std::min(box.top, static_cast<int>(std::floor(y)) - pen);
+    box.right = std::max(box.right, static_cast<int>(std::ceil(x)) + pen + 1);
+    box.bottom = std::max(box.bottom, static_cast<int>(std::ceil(y)) + pen + 1);
   }
   box = {std::max(box.left, 0), std::max(box.top, 0), std::min(box.right, frame.width),
          std::min(box.bottom, frame.height)};

@@ -45,11 +45,11 @@ struct DepthBuffer {
 // Draws the scene into frame, width x height device pixels on white,
 // origin at (width div 2, height div 2), pixelScale (clamped to 1..4) device
 // pixels per logical pixel. A pixel shows the nearest polygon at its centre;
-// outlines are pixelScale pixels wide and drawn where they are not behind a
-// polygon. Polygons seen edge-on leave only their outline. Only the frame's
-// painted box is whitened first, so frame may be shared with the frame
-// composer; depth holds the nearest z per device pixel afterwards.
+// outlines are pixelScale x lineWidth (clamped to 1..3) pixels wide and drawn where they are not
+// behind a polygon. Polygons seen edge-on leave only their outline. Only the frame's painted box is
+// whitened first, so frame may be shared with the frame composer; depth holds the nearest z per
+// device pixel afterwards.
 void composeDepthPicture(const DepthScene& scene, int width, int height, Bitmap& frame,
-                         DepthBuffer& depth, int pixelScale = 1);
+                         DepthBuffer& depth, int pixelScale = 1, int lineWidth = 1);
 
 }  // namespace velkora

@@ -27,7 +27,14 @@ struct ViewState {
   // Further points (model coordinates) marked as corners are, over the
   // finished picture; they must outlive the frame's composition.
   std::span<const Point3> extraMarks{};
+  // Lines, dotted hidden edges and vertex marks grow by this factor (1..3,
+  // values outside are clamped) on top of the pixel scale; 1 is the plain picture.
+  int lineWidth = 1;
 };
+
+// The line widths the window offers.
+inline constexpr int kMinLineWidth = 1;
+inline constexpr int kMaxLineWidth = 3;
 
 // Device pixels per logical pixel that composeFrame accepts.
 inline constexpr int kMinPixelScale = 1;

@@ -29,9 +29,9 @@ void drawPolygon(const Scene& scene, const Pass& pass, Canvas& canvas, std::int3
                                        scene.centreY, pixels, scene.scale);
   const std::span<const PixelPoint> drawn(pixels.data(), static_cast<std::size_t>(projected));
   const bool marked = pass.marks && scene.markPoints;
-  // The marks' boxes reach 5 scaled pixels from their corner.
+  // The marks' boxes reach 5 scaled pixels from their corner (times the line width).
   if (hiddenBy != nullptr &&
-      hiddenBy->covers(drawn, canvas.penWidth(), marked ? 5 * scene.scale : 0)) {
+      hiddenBy->covers(drawn, canvas.penWidth(), marked ? 5 * scene.markScale() : 0)) {
     return;
   }
   canvas.polygon(drawn);
@@ -39,8 +39,8 @@ void drawPolygon(const Scene& scene, const Pass& pass, Canvas& canvas, std::int3
   if (marked) {
     // A 9 x 9 circle on the corner's pixel: its box reaches 4 pixels left
     // and above and 5 right and below (exclusive), all scaled.
-    const int near = 4 * scene.scale;
-    const int far = 5 * scene.scale;
+    const int near = 4 * scene.markScale();
+    const int far = 5 * scene.markScale();
     const std::uint32_t remembered = canvas.fillColour();
     canvas.setFillColour(kYellow);
     for (int i = 0; i < count; ++i) {

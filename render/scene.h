@@ -15,7 +15,8 @@ namespace velkora {
 
 // What one frame paints with: the model, the frame canvas, the front layer,
 // the origin in device pixels, whether polyhedron corners are marked and the
-// device pixels per logical pixel (1..4).
+// device pixels per logical pixel (1..4), and by how much lines and marks
+// are widened beyond that (1..3).
 struct Scene {
   const Model& model;
   Canvas& frame;
@@ -24,6 +25,9 @@ struct Scene {
   int centreY = 0;
   bool markPoints = false;
   int scale = 1;
+  int lineWidth = 1;
+  // Device pixels per logical pixel of a line or mark.
+  int markScale() const { return scale * lineWidth; }
 };
 
 // Which items of the pass are painted, by the z of their centre.
@@ -63,7 +67,7 @@ struct Pass {
 };
 
 // Paints polygon index of the pass with the target canvas's current colours
-// and pen, then its corner marks (yellow, 9 x 9 logical pixels) when both
+// and pen, then its corner marks (yellow, 9 x 9 logical pixels, times the line width) when both
 // the pass and the scene ask for them. A polygon whose record points outside
 // the arrays is skipped rather than read out of bounds, and so is one that
 // hiddenBy (when given) says a later fill paints over.

@@ -145,20 +145,22 @@ void paintPasses(const Scene& scene, std::span<const Pass> passes) {
 void composeScene(const Model& model, const ViewState& view, Canvas& frame, Canvas& front,
                   int pixelScale) {
   const int scale = std::clamp(pixelScale, kMinPixelScale, kMaxPixelScale);
-  frame.setPenWidth(scale);
-  front.setPenWidth(scale);
-  const Scene scene{model,           frame, front, frame.width() / 2, frame.height() / 2,
-                    view.markPoints, scale};
+  const int lineWidth = std::clamp(view.lineWidth, kMinLineWidth, kMaxLineWidth);
+  frame.setPenWidth(scale * lineWidth);
+  front.setPenWidth(scale * lineWidth);
+  const Scene scene{model,           frame, front,    frame.width() / 2, frame.height() / 2,
+                    view.markPoints, scale, lineWidth};
   paintPasses(scene, passesOf(view.view));
   if (!view.extraMarks.empty()) {
     // As the corners are marked: a 9 x 9 yellow circle, its box from 4
-    // pixels left and above to 5 right and below, all scaled.
+    // pixels left and above to 5 right and below, all scaled (and widened).
     frame.setFillColour(kYellow);
     frame.setPenColour(kRed);
     frame.setPenStyle(PenStyle::Solid);
     for (const Point3& point : view.extraMarks) {
       const PixelPoint p = projectPoint(point, scene.centreX, scene.centreY, scale);
-      frame.ellipse(p.x - 4 * scale, p.y - 4 * scale, p.x + 5 * scale, p.y + 5 * scale);
+      const int k = scene.markScale();
+      frame.ellipse(p.x - 4 * k, p.y - 4 * k, p.x + 5 * k, p.y + 5 * k);
     }
   }
 }

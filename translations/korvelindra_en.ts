@@ -76,6 +76,25 @@
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Bedienung</source>
+        <translation>How to Use</translation>
+    </message>
+    <message>
+        <source>Hilfe zur Bedienung: Steuerelemente, Menübefehle und ihre Tasten.</source>
+        <translation>Help on using the program: controls, menu commands and their keys.</translation>
+    </message>
+    <message>
+        <source>Hilfetext</source>
+        <translation>Help text</translation>
+    </message>
+    <message>
+        <source>Der Text der Hilfe; Esc schließt das Fenster.</source>
+        <translation>The help text; Esc closes the window.</translation>
+    </message>
+</context>
+<context>
     <name>Korvelindra</name>
     <message>
         <source>Interner Fehler: %1.</source>
@@ -290,6 +309,45 @@ korvelindra --solid "Truncated octahedron" --export-net net.pdf --paper a4 --lan
     </message>
 </context>
 <context>
+    <name>NetDialog</name>
+    <message>
+        <source>Papier, Kantenlänge, Laschen und Beschriftung des Netzes.</source>
+        <translation>The net's paper, edge length, tabs and labels.</translation>
+    </message>
+    <message>
+        <source>Das Papierformat der Seiten.</source>
+        <translation>The paper size of the pages.</translation>
+    </message>
+    <message>
+        <source>Hoch, quer oder was dem Netz besser passt.</source>
+        <translation>Portrait, landscape or whichever suits the net better.</translation>
+    </message>
+    <message>
+        <source>Die längste Kante des Netzes in Millimetern; 0 für die größte, die auf eine Seite passt.</source>
+        <translation>The net's longest edge in millimetres; 0 for the largest that fits one page.</translation>
+    </message>
+    <message>
+        <source>Klebelaschen an einer Kante jedes Paars, an beiden oder keine.</source>
+        <translation>Glue tabs on one edge of each pair, on both or none.</translation>
+    </message>
+    <message>
+        <source>Nummern an den Schnittkanten.</source>
+        <translation>Numbers at the cut edges.</translation>
+    </message>
+    <message>
+        <source>Nummern in den Flächen.</source>
+        <translation>Numbers in the faces.</translation>
+    </message>
+    <message>
+        <source>Der Winkel an jeder Faltlinie.</source>
+        <translation>The angle at each fold line.</translation>
+    </message>
+    <message>
+        <source>Ein Maßstabsbalken von 50 mm.</source>
+        <translation>A scale bar of 50 mm.</translation>
+    </message>
+</context>
+<context>
     <name>NetPage</name>
     <message>
         <source>Kantenlänge</source>
@@ -480,6 +538,21 @@ korvelindra --solid "Truncated octahedron" --export-net net.pdf --paper a4 --lan
     </message>
 </context>
 <context>
+    <name>SaveDialog</name>
+    <message>
+        <source>Fortschritt beim Speichern der Animation.</source>
+        <translation>Progress of saving the animation.</translation>
+    </message>
+    <message>
+        <source>Wählt Ordner und Dateinamen zum Speichern; darunter die Optionen.</source>
+        <translation>Chooses the folder and file name to save to; the options below.</translation>
+    </message>
+    <message>
+        <source>Option des Speicherns: %1</source>
+        <translation>Saving option: %1</translation>
+    </message>
+</context>
+<context>
     <name>SaveFile</name>
     <message>
         <source>kein Platz mehr auf dem Datenträger</source>
@@ -524,6 +597,13 @@ korvelindra --solid "Truncated octahedron" --export-net net.pdf --paper a4 --lan
     <message>
         <source>Die Datei %1 konnte nicht geschrieben werden: %2</source>
         <translation>The file %1 could not be written: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SheetDialog</name>
+    <message>
+        <source>Ob der Steckbrief Lücken zum Ausfüllen hat.</source>
+        <translation>Whether the worksheet has blanks to fill in.</translation>
     </message>
 </context>
 <context>
@@ -734,6 +814,30 @@ korvelindra --solid "Truncated octahedron" --export-net net.pdf --paper a4 --lan
         <source>Zeigt an den Schnittkanten die Nummern des gedruckten Netzes: Kanten mit gleicher Nummer werden zusammengeklebt.</source>
         <translation>Shows the printed net's numbers at the cut edges: edges with the same number are glued together.</translation>
     </message>
+    <message>
+        <source>Faltet das Netz des gezeigten Körpers im Bild: ein Regler von flach bis geschlossen, Abspielen und die Kantennummern.</source>
+        <translation>Folds the net of the solid shown in the picture: a slider from flat to closed, play and the edge numbers.</translation>
+    </message>
+    <message>
+        <source>Faltstufe</source>
+        <translation>Fold stage</translation>
+    </message>
+    <message>
+        <source>Wie weit das Netz gefaltet ist.</source>
+        <translation>How far the net is folded.</translation>
+    </message>
+    <message>
+        <source>Abspielen</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Zeigt die Nummern der Schnittkanten; gleiche Nummern werden zusammengeklebt.</source>
+        <translation>Shows the numbers of the cut edges; equal numbers are glued together.</translation>
+    </message>
+    <message>
+        <source>Bewegung reduziert: jeder Druck faltet ein Zehntel weiter, an den Enden kehrt es um.</source>
+        <translation>Reduced motion: each press folds a tenth further, turning back at the ends.</translation>
+    </message>
 </context>
 <context>
     <name>velkora::KaleidoscopeWindow</name>
@@ -769,6 +873,46 @@ korvelindra --solid "Truncated octahedron" --export-net net.pdf --paper a4 --lan
         <source>I: Ikosaeder-Familie</source>
         <translation>I: icosahedral family</translation>
     </message>
+    <message>
+        <source>Wythoffs Konstruktion: ein Punkt im Dreieck der Spiegel wird über die Kugel gespiegelt; die Hülle der Bilder ist der Körper im Hauptfenster.</source>
+        <translation>Wythoff's construction: a point in the triangle of mirrors is reflected over the sphere; the hull of its images is the solid in the main window.</translation>
+    </message>
+    <message>
+        <source>Symmetriefamilie</source>
+        <translation>Symmetry family</translation>
+    </message>
+    <message>
+        <source>Die Spiegelgruppe: Tetraeder, Oktaeder oder Ikosaeder.</source>
+        <translation>The mirror group: tetrahedral, octahedral or icosahedral.</translation>
+    </message>
+    <message>
+        <source>Wählt die Symmetriefamilie, deren Spiegel den Punkt abbilden.</source>
+        <translation>Chooses the symmetry family whose mirrors reflect the point.</translation>
+    </message>
+    <message>
+        <source>Spiegeldreieck</source>
+        <translation>Mirror triangle</translation>
+    </message>
+    <message>
+        <source>Der Punkt im Dreieck der Spiegel; die Pfeiltasten verschieben ihn, an den Haltepunkten rastet er ein.</source>
+        <translation>The point in the triangle of mirrors; the arrow keys move it, and it snaps to the stops.</translation>
+    </message>
+    <message>
+        <source>Haltepunkt</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Der Körper am Haltepunkt, wenn der Punkt auf einem liegt.</source>
+        <translation>The solid at the stop, when the point lies on one.</translation>
+    </message>
+    <message>
+        <source>Führt den Punkt an allen Haltepunkten vorbei oder hält ihn an.</source>
+        <translation>Takes the point past every stop, or stops it.</translation>
+    </message>
+    <message>
+        <source>Führt den Punkt die Seiten entlang und ins Innere, an jedem Haltepunkt vorbei.</source>
+        <translation>Takes the point along the sides and through the inside, past every stop.</translation>
+    </message>
 </context>
 <context>
     <name>velkora::MorphWindow</name>
@@ -793,6 +937,58 @@ korvelindra --solid "Truncated octahedron" --export-net net.pdf --paper a4 --lan
     <message>
         <source>Markiert die Punkte, in denen die Kanten des Körpers die Kantenkugel berühren. Dort berühren auch die Kanten des dualen Körpers die Kugel; bei t = 0,5 sind es genau die Ecken.</source>
         <translation>Marks the points where the solid's edges touch the midsphere. The dual solid's edges touch the sphere there too; at t = 0.5 they are exactly the vertices.</translation>
+    </message>
+    <message>
+        <source>Verwandelt den gezeigten Körper in seinen dualen Körper: ein Regler für t, die Haltepunkte als Knöpfe und Abspielen.</source>
+        <translation>Turns the solid shown into its dual: a slider for t, the stops as buttons, and play.</translation>
+    </message>
+    <message>
+        <source>Anfang und Ende</source>
+        <translation>Start and end</translation>
+    </message>
+    <message>
+        <source>Der Körper bei t = 0 und sein dualer Körper bei t = 1.</source>
+        <translation>The solid at t = 0 and its dual at t = 1.</translation>
+    </message>
+    <message>
+        <source>Parameter t</source>
+        <translation>Parameter t</translation>
+    </message>
+    <message>
+        <source>Von 0 (der Körper) bis 1 (sein dualer Körper); die Striche sind die Haltepunkte.</source>
+        <translation>From 0 (the solid) to 1 (its dual); the ticks are the stops.</translation>
+    </message>
+    <message>
+        <source>Stelle</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Der Wert von t und der Körper, wenn t ein Haltepunkt ist.</source>
+        <translation>The value of t, and the solid when t is a stop.</translation>
+    </message>
+    <message>
+        <source>Abspielen</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Markiert die Punkte, in denen die Kanten die Kantenkugel berühren.</source>
+        <translation>Marks the points where the edges touch the midsphere.</translation>
+    </message>
+    <message>
+        <source>Bewegung reduziert: jeder Druck verschiebt t um ein Zehntel, an den Enden kehrt es um.</source>
+        <translation>Reduced motion: each press moves t by a tenth, turning back at the ends.</translation>
+    </message>
+    <message>
+        <source>Spielt die Verwandlung von 0 bis 1 und zurück ab oder hält sie an.</source>
+        <translation>Plays the morph from 0 to 1 and back, or stops it.</translation>
+    </message>
+    <message>
+        <source>Setzt t auf diesen Haltepunkt.</source>
+        <translation>Sets t to this stop.</translation>
+    </message>
+    <message>
+        <source>Setzt t auf %1, wo der Körper %2 ist.</source>
+        <translation>Sets t to %1, where the solid is a %2.</translation>
     </message>
 </context>
 <context>
@@ -820,6 +1016,38 @@ korvelindra --solid "Truncated octahedron" --export-net net.pdf --paper a4 --lan
     <message>
         <source>&amp;Kopieren</source>
         <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Die Zahlen des gezeigten Körpers, aus seiner Geometrie berechnet.</source>
+        <translation>The numbers of the solid shown, computed from its geometry.</translation>
+    </message>
+    <message>
+        <source>Körper</source>
+        <translation>Solid</translation>
+    </message>
+    <message>
+        <source>Name des Körpers, dessen Eigenschaften die Tabelle zeigt.</source>
+        <translation>Name of the solid whose properties the table shows.</translation>
+    </message>
+    <message>
+        <source>Je Zeile eine Größe und ihr Wert.</source>
+        <translation>One quantity and its value per row.</translation>
+    </message>
+    <message>
+        <source>Wählt den dualen Körper in der Liste.</source>
+        <translation>Selects the dual solid in the list.</translation>
+    </message>
+    <message>
+        <source>Kopiert die Tabelle als Text.</source>
+        <translation>Copies the table as text.</translation>
+    </message>
+    <message>
+        <source>Wählt den dualen Körper in der Liste des Hauptfensters.</source>
+        <translation>Selects the dual solid in the main window's list.</translation>
+    </message>
+    <message>
+        <source>Kopiert die Tabelle als Text in die Zwischenablage.</source>
+        <translation>Copies the table as text to the clipboard.</translation>
     </message>
 </context>
 <context>
@@ -1082,6 +1310,174 @@ korvelindra --solid "Truncated octahedron" --export-net net.pdf --paper a4 --lan
     <message>
         <source>Über Korvelindra</source>
         <translation>About Korvelindra</translation>
+    </message>
+    <message>
+        <source>&amp;Linienstärke</source>
+        <translation>&amp;Line Width</translation>
+    </message>
+    <message>
+        <source>&amp;%1 px</source>
+        <translation>&amp;%1 px</translation>
+    </message>
+    <message>
+        <source>Zeichnet Kanten und Eckmarken %1 Pixel breit.</source>
+        <translation>Draws edges and vertex marks %1 pixels wide.</translation>
+    </message>
+    <message>
+        <source>Bewegung &amp;reduzieren</source>
+        <translation>&amp;Reduce Motion</translation>
+    </message>
+    <message>
+        <source>„Abspielen“ in den Fenstern Verwandlung und Netz falten bewegt nicht von selbst, sondern geht je Druck einen Schritt weiter.</source>
+        <translation>“Play” in the Morph and Fold the Net windows does not move by itself but goes one step further per press.</translation>
+    </message>
+    <message>
+        <source>Betrachter der 31 konvexen Polyeder: links das Bild des Körpers, rechts die Liste der Körper und die Bedienelemente.</source>
+        <translation>Viewer of the 31 convex polyhedra: on the left the picture of the solid, on the right the list of solids and the controls.</translation>
+    </message>
+    <message>
+        <source>Körper</source>
+        <translation>Solid</translation>
+    </message>
+    <message>
+        <source>Liste der 31 Körper. Die Wahl zeigt den Körper in seiner Ausgangslage und hält die Drehung an.</source>
+        <translation>List of the 31 solids. A choice shows the solid in its start pose and stops the rotation.</translation>
+    </message>
+    <message>
+        <source>Wählt den Körper, der gezeigt wird. Die Pfeiltasten wechseln zum Nachbarn, Strg+Bild ab und Strg+Bild auf von überall.</source>
+        <translation>Chooses the solid that is shown. The arrow keys go to the neighbour, Ctrl+PgDown and Ctrl+PgUp from anywhere.</translation>
+    </message>
+    <message>
+        <source>Ansicht: der Körper allein.</source>
+        <translation>View: the solid alone.</translation>
+    </message>
+    <message>
+        <source>Ansicht: der Körper mit seiner inneren Kugel.</source>
+        <translation>View: the solid with its inner sphere.</translation>
+    </message>
+    <message>
+        <source>Ansicht: der Körper in seiner äußeren Kugel.</source>
+        <translation>View: the solid inside its outer sphere.</translation>
+    </message>
+    <message>
+        <source>Startet die Drehung des Körpers um die eingestellten Schritte oder hält sie an.</source>
+        <translation>Starts the rotation of the solid by the steps set, or stops it.</translation>
+    </message>
+    <message>
+        <source>Startet die Drehung um die drei eingestellten Schritte je Takt; „Abbruch“ hält sie an. Der Körper bleibt, wo er steht.</source>
+        <translation>Starts the rotation by the three steps set per tick; “Stop” stops it. The solid stays where it is.</translation>
+    </message>
+    <message>
+        <source>Vergrößern</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Vergrößert das Bild um 10 %.</source>
+        <translation>Enlarges the picture by 10 %.</translation>
+    </message>
+    <message>
+        <source>Verkleinern</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Verkleinert das Bild um den Faktor 10/11.</source>
+        <translation>Shrinks the picture by the factor 10/11.</translation>
+    </message>
+    <message>
+        <source>Schritt der Drehung in der Bildebene, in Vierteln eines Grades je Takt.</source>
+        <translation>Step of the turn in the picture plane, in quarter degrees per tick.</translation>
+    </message>
+    <message>
+        <source>Schritt der Drehung um die waagerechte Achse, in Vierteln eines Grades je Takt.</source>
+        <translation>Step of the turn about the horizontal axis, in quarter degrees per tick.</translation>
+    </message>
+    <message>
+        <source>Schritt der Drehung um die senkrechte Achse, in Vierteln eines Grades je Takt.</source>
+        <translation>Step of the turn about the vertical axis, in quarter degrees per tick.</translation>
+    </message>
+    <message>
+        <source>Markiert die Ecken des Körpers mit gelben Kreisen.</source>
+        <translation>Marks the solid's vertices with yellow circles.</translation>
+    </message>
+    <message>
+        <source>Bild des Körpers</source>
+        <translation>Picture of the solid</translation>
+    </message>
+    <message>
+        <source>Menü „%1“ mit seinen Befehlen.</source>
+        <translation>Menu “%1” with its commands.</translation>
+    </message>
+    <message>
+        <source>Menüleiste</source>
+        <translation>Menu bar</translation>
+    </message>
+    <message>
+        <source>Die Menüs Datei, Ansicht und Hilfe.</source>
+        <translation>The menus File, View and Help.</translation>
+    </message>
+    <message>
+        <source>Befehl „%1“.</source>
+        <translation>Command “%1”.</translation>
+    </message>
+    <message>
+        <source>Befehl „%1“ im Menü „%2“.</source>
+        <translation>Command “%1” in the menu “%2”.</translation>
+    </message>
+    <message>
+        <source>Taste: %1.</source>
+        <translation>Key: %1.</translation>
+    </message>
+    <message>
+        <source>Ecken markiert</source>
+        <translation>vertices marked</translation>
+    </message>
+    <message>
+        <source>Ecken nicht markiert</source>
+        <translation>vertices not marked</translation>
+    </message>
+    <message>
+        <source>Netz von %1, gefaltet zu %2 %</source>
+        <translation>Net of %1, folded %2 %</translation>
+    </message>
+    <message>
+        <source>%1, Verwandlung in den dualen Körper bei t = %2, %3</source>
+        <translation>%1, morph into the dual at t = %2, %3</translation>
+    </message>
+    <message>
+        <source>%1 aus dem Kaleidoskop, %2</source>
+        <translation>%1 from the kaleidoscope, %2</translation>
+    </message>
+    <message>
+        <source>Ansicht äußere Kugel</source>
+        <translation>view outer sphere</translation>
+    </message>
+    <message>
+        <source>Ansicht innere Kugel</source>
+        <translation>view inner sphere</translation>
+    </message>
+    <message>
+        <source>Ansicht Polyeder</source>
+        <translation>view polyhedron</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>, dreht sich</source>
+        <translation>, turning</translation>
+    </message>
+    <message>
+        <source>Noch kein Körper geladen</source>
+        <translation>No solid loaded yet</translation>
+    </message>
+    <message>
+        <source>Zum &amp;Bild (Pfeiltasten drehen)</source>
+        <translation>Go to the &amp;Picture (arrow keys turn)</translation>
+    </message>
+    <message>
+        <source>Gibt dem Bild die Tastatur: die Pfeiltasten drehen dann den Körper wie Alt+Pfeil, mit Umschalt um 1°; Tab geht zurück zu den Bedienelementen.</source>
+        <translation>Gives the picture the keyboard: the arrow keys then turn the solid as Alt+arrow does, with Shift by 1°; Tab goes back to the controls.</translation>
     </message>
 </context>
 <context>

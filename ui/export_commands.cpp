@@ -71,10 +71,13 @@ QImage ExportCommands::shownPicture(int scale) {
   // While the net folds, the picture is the net as it stands.
   if (controller.folding()) {
     return composeFoldPicture(*controller.foldingNet(), controller.shownModel(),
-                              controller.foldStage(), window_.pictureSize(), scale);
+                              controller.foldStage(), window_.pictureSize(), scale,
+                              controller.lineWidth());
   }
-  return composePicture(controller.shownModel(), window_.shownViewState(), window_.pictureSize(),
-                        scale);
+  // The picture as the window shows it, lines as wide as there.
+  ViewState view = window_.shownViewState();
+  view.lineWidth = controller.lineWidth();
+  return composePicture(controller.shownModel(), view, window_.pictureSize(), scale);
 }
 
 void ExportCommands::savePictureTo(const QString& path, int scale) {
@@ -145,6 +148,9 @@ bool ExportCommands::saveAnimationTo(const QString& path, AnimationKind kind, in
       QCoreApplication::translate("Korvelindra", "Abbrechen"), 0, frames, &window_);
   progress.setObjectName(QStringLiteral("AnimationProgress"));
   progress.setWindowTitle(QCoreApplication::translate("Korvelindra", "Animation speichern"));
+  progress.setAccessibleName(progress.windowTitle());
+  progress.setAccessibleDescription(
+      QCoreApplication::translate("SaveDialog", "Fortschritt beim Speichern der Animation."));
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(500);
   progress.setAutoReset(false);
@@ -208,6 +214,7 @@ void ExportCommands::saveNet() {
   if (!options) return;
   QFileDialog dialog(&window_);
   dialog.setWindowTitle(QCoreApplication::translate("Korvelindra", "Netz speichern"));
+  describeSaveDialog(dialog, dialog.windowTitle());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilters({QStringLiteral("PDF (*.pdf)"), QStringLiteral("SVG (*.svg)"),
                          QStringLiteral("JSON (*.json)")});

@@ -32,6 +32,7 @@ void TFVelkora::setFoldShown(bool shown) {
                                            },
                                            this);
       connect(fold_.get(), &FoldWindow::closed, this, [this] { setFoldShown(false); });
+      fold_->setReducedMotion(reducedMotion_);
       shareCommands(*fold_, commands(),
                     {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_Right),
                      QKeySequence(Qt::Key_Home), QKeySequence(Qt::Key_End),

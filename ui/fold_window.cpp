@@ -29,7 +29,6 @@ FoldWindow::FoldWindow(std::function<void(double)> setStage, std::function<void(
     player_.showCaption();
     setWindowTitle(tr("Netz falten"));
     slider_.setToolTip(tr("Links liegt das Netz flach, rechts ist der Körper geschlossen."));
-    play_.setToolTip(tr("Faltet das Netz zum Körper und öffnet es wieder."));
     labels_.setText(tr("&Kantennummern"));
     labels_.setToolTip(
         tr("Zeigt an den Schnittkanten die Nummern des gedruckten Netzes: Kanten mit gleicher "
@@ -53,6 +52,39 @@ FoldWindow::FoldWindow(std::function<void(double)> setStage, std::function<void(
   });
   connect(&labels_, &QCheckBox::toggled, this, [this](bool on) { setLabels_(on); });
   showStage();
+  texts_.add([this] { applyAccessibleTexts(); });
+}
+
+void FoldWindow::applyAccessibleTexts() {
+  setAccessibleName(tr("Netz falten"));
+  setAccessibleDescription(
+      tr("Faltet das Netz des gezeigten Körpers im Bild: ein Regler von flach bis "
+         "geschlossen, Abspielen und die Kantennummern."));
+  stageText_.setAccessibleName(tr("Faltstufe"));
+  stageText_.setAccessibleDescription(tr("Wie weit das Netz gefaltet ist."));
+  slider_.setAccessibleName(tr("Faltstufe"));
+  slider_.setAccessibleDescription(
+      tr("Links liegt das Netz flach, rechts ist der Körper "
+         "geschlossen."));
+  play_.setAccessibleName(tr("Abspielen"));
+  showPlayDescription();
+  labels_.setAccessibleDescription(
+      tr("Zeigt die Nummern der Schnittkanten; gleiche Nummern werden zusammengeklebt."));
+}
+
+void FoldWindow::setReducedMotion(bool on) {
+  player_.setStepwise(on);
+  showPlayDescription();
+}
+
+void FoldWindow::showPlayDescription() {
+  const QString text =
+      reducedMotion()
+          ? tr("Bewegung reduziert: jeder Druck faltet ein Zehntel weiter, an den Enden "
+               "kehrt es um.")
+          : tr("Faltet das Netz zum Körper und öffnet es wieder.");
+  play_.setAccessibleDescription(text);
+  play_.setToolTip(text);
 }
 
 void FoldWindow::moveTo(double f) {

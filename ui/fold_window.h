@@ -36,6 +36,11 @@ class FoldWindow : public QWidget {
   void setPlaying(bool on) { player_.setPlaying(on); }
   // One play tick (see SliderPlayer::tick).
   void playTick() { player_.tick(); }
+  // With reduced motion "Abspielen" steps instead of playing (SliderPlayer::setStepwise).
+  void setReducedMotion(bool on);
+  bool reducedMotion() const { return player_.stepwise(); }
+  // The window's accessible names and descriptions; again after a change of language.
+  void applyAccessibleTexts();
 
  signals:
   void closed();
@@ -46,6 +51,8 @@ class FoldWindow : public QWidget {
 
  private:
   void showStage();
+  // The play button's description and tooltip, which say whether it steps.
+  void showPlayDescription();
 
   std::function<void(double)> setStage_;
   std::function<void(bool)> setLabels_;

@@ -124,6 +124,7 @@ void TFVelkora::zeichnen() {
   guarded([this] {
     composeCurrentFrame();
     PB1.update();
+    describePicture();
   });
 }
 
@@ -158,6 +159,7 @@ void TFVelkora::B2C() {
       Timer1.setInterval(0);
       Button1.setText(tr("Rotation"));
     }
+    describePicture();
   });
 }
 

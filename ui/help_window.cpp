@@ -85,6 +85,15 @@ QString helpHtml(const QList<QAction*>& commands) {
       .arg(commandRows(commands), QString::fromStdString(netHowToText()).toHtmlEscaped());
 }
 
+void applyHelpAccessibleTexts(QWidget& window, QWidget& text) {
+  window.setAccessibleName(QCoreApplication::translate("HelpWindow", "Bedienung"));
+  window.setAccessibleDescription(QCoreApplication::translate(
+      "HelpWindow", "Hilfe zur Bedienung: Steuerelemente, Menübefehle und ihre Tasten."));
+  text.setAccessibleName(QCoreApplication::translate("HelpWindow", "Hilfetext"));
+  text.setAccessibleDescription(
+      QCoreApplication::translate("HelpWindow", "Der Text der Hilfe; Esc schließt das Fenster."));
+}
+
 void showHelpWindow(QWidget* parent, const QList<QAction*>& commands) {
   auto* dialog = new QDialog(parent);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -96,6 +105,7 @@ void showHelpWindow(QWidget* parent, const QList<QAction*>& commands) {
   auto* layout = new QVBoxLayout(dialog);
   layout->addWidget(browser);
   dialog->resize(560, 640);
+  applyHelpAccessibleTexts(*dialog, *browser);
   if (parent != nullptr) placeBesideMainWindow(*dialog, *parent->window());
   // Esc closes the help, as in every dialog; the other keys reach the main window.
   shareCommands(*dialog, commands, {QKeySequence(Qt::Key_Escape)});

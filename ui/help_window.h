@@ -17,6 +17,9 @@ QString helpHtml(const QList<QAction*>& commands);
 
 // Shows the help in a non-modal window owned by parent.
 void showHelpWindow(QWidget* parent, const QList<QAction*>& commands);
+// The help window's accessible names and descriptions (window and its text);
+// again after a change of language.
+void applyHelpAccessibleTexts(QWidget& window, QWidget& text);
 
 // The About box text: name, version, what it is, the licence, the Qt version.
 QString aboutText();

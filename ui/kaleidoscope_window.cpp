@@ -60,6 +60,7 @@ KaleidoscopeWindow::KaleidoscopeWindow(Actions actions, QWidget* parent)
   layout->addLayout(row);
   new QGridLayout(&stopButtons_);
   resize(420, 560);
+  texts_.add([this] { applyAccessibleTexts(); });
 
   connect(&family_, &QComboBox::activated, this, [this](int index) {
     setTouring(false);
@@ -110,6 +111,7 @@ void KaleidoscopeWindow::nameStops() {
             stopButtons_.findChild<QPushButton*>(QStringLiteral("KaleidoscopeStop%1").arg(k))) {
       button->setText(name);
       button->setToolTip(tr("Wählt diesen Körper in der Liste."));
+      button->setAccessibleDescription(tr("Wählt diesen Körper in der Liste."));
     }
     ++k;
   }
@@ -163,6 +165,28 @@ void KaleidoscopeWindow::closeEvent(QCloseEvent* event) {
   setTouring(false);
   emit closed();
   event->accept();
+}
+
+void KaleidoscopeWindow::applyAccessibleTexts() {
+  setAccessibleName(tr("Kaleidoskop"));
+  setAccessibleDescription(
+      tr("Wythoffs Konstruktion: ein Punkt im Dreieck der Spiegel wird über die Kugel "
+         "gespiegelt; die Hülle der Bilder ist der Körper im Hauptfenster."));
+  family_.setAccessibleName(tr("Symmetriefamilie"));
+  family_.setAccessibleDescription(tr("Die Spiegelgruppe: Tetraeder, Oktaeder oder Ikosaeder."));
+  family_.setToolTip(tr("Wählt die Symmetriefamilie, deren Spiegel den Punkt abbilden."));
+  triangle_.setAccessibleName(tr("Spiegeldreieck"));
+  triangle_.setAccessibleDescription(
+      tr("Der Punkt im Dreieck der Spiegel; die Pfeiltasten verschieben ihn, an den "
+         "Haltepunkten rastet er ein."));
+  stopName_.setAccessibleName(tr("Haltepunkt"));
+  stopName_.setAccessibleDescription(
+      tr("Der Körper am Haltepunkt, wenn der Punkt auf einem liegt."));
+  tourButton_.setAccessibleDescription(
+      tr("Führt den Punkt an allen Haltepunkten vorbei oder hält ihn an."));
+  tourButton_.setToolTip(
+      tr("Führt den Punkt die Seiten entlang und ins Innere, an jedem "
+         "Haltepunkt vorbei."));
 }
 
 }  // namespace velkora

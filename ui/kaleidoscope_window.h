@@ -40,6 +40,8 @@ class KaleidoscopeWindow : public QWidget {
   void setTouring(bool on);
   // One tour step: the point moves 1/100 of the way between two stops.
   void tourTick();
+  // The window's accessible names and descriptions; again after a change of language.
+  void applyAccessibleTexts();
 
  signals:
   void closed();

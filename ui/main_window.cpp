@@ -85,6 +85,7 @@ TFVelkora::TFVelkora(ErrorReporter reporter, QWidget* parent) : QWidget(parent) 
   buildCommands();
   properties_ = std::make_unique<PropertiesCommand>(*this, *propertiesAction_, reportError_);
   setToolTips();
+  texts_.add([this] { applyAccessibleTexts(); });
   // The client area keeps its design size below the menu bar; the design
   // size is the smallest size (a fixed size could not be maximised).
   const int bar = menuBar_.sizeHint().height();
@@ -178,6 +179,9 @@ void TFVelkora::buildControls() {
   QWidget::setTabOrder(&Button1, &SpinEdit1);
   QWidget::setTabOrder(&SpinEdit1, &SpinEdit2);
   QWidget::setTabOrder(&SpinEdit2, &SpinEdit3);
+  // The drawing area is not a tab stop, so that Tab keeps the controls' own
+  // round; F6 gives it the keyboard. The zoom buttons take no focus: Ctrl++
+  // and Ctrl+- do what they do from every control.
 }
 
 void TFVelkora::wireControls() {
@@ -216,6 +220,7 @@ void TFVelkora::wireControls() {
     }
   });
   connect(&PB1, &PaintBox::wheeled, this, &TFVelkora::wheelOverPicture);
+  connect(&PB1, &PaintBox::arrowPressed, this, &TFVelkora::PB1Arrow);
 }
 
 void TFVelkora::placePanels() {

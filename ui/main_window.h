@@ -194,6 +194,21 @@ class TFVelkora : public QWidget {
   void showHelp();
   void showAbout();
 
+  // The picture's lines and marks 1, 2 or 3 times as wide (menu Ansicht,
+  // "Linienstärke"); exported pictures keep their own width except the
+  // picture saved or copied as the window shows it.
+  void setLineWidth(int width);
+  int lineWidth() const { return controller_.lineWidth(); }
+  // Reduced motion: the morph and fold windows' "Abspielen" steps instead of playing.
+  void setReducedMotion(bool on);
+  bool reducedMotion() const { return reducedMotion_; }
+  // Accessible names and descriptions of the window, its controls and
+  // commands, and the tooltips that need them; called again when the
+  // language changes.
+  void applyAccessibleTexts();
+  // What the picture shows, in words: the drawing area's accessible description.
+  QString pictureDescription() const;
+
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -221,6 +236,12 @@ class TFVelkora : public QWidget {
   void showFoldLabels();
   // Closes the fold window when the net could not follow the solid on show.
   void checkFold();
+  // The "Linienstärke" submenu and "Bewegung reduzieren", at the end of view.
+  void buildAccessCommands(QMenu* view);
+  // Sets the drawing area's description to what the picture shows now.
+  void describePicture();
+  // An arrow key on the focused drawing area: the command of Alt and that key.
+  void PB1Arrow(int key, bool fine);
   // A command with its shortcut, kept by the window and shown in menu (if any).
   // text is the German source, marked with QT_TR_NOOP; the action shows it
   // in the language in use.
@@ -230,7 +251,10 @@ class TFVelkora : public QWidget {
   void guarded(const std::function<void()>& body);
 
   ViewerController controller_;
-  LiveTexts texts_;                  // every text that follows the language
+  LiveTexts texts_;  // every text that follows the language
+  // Marks a command whose description is its own, not the one made from its
+  // menu and key.
+  static constexpr const char* kOwnDescription = "velkoraOwnDescription";
   QList<QAction*> languageActions_;  // Deutsch, English
   ErrorReporter reportError_;
   bool shownBefore_ = false;
@@ -260,6 +284,9 @@ class TFVelkora : public QWidget {
   QAction* presentationAction_ = nullptr;
   QAction* columnAction_ = nullptr;
   QAction* leavePresentationAction_ = nullptr;
+  QList<QAction*> lineWidthActions_;  // 1, 2 and 3 px
+  QAction* reducedMotionAction_ = nullptr;
+  bool reducedMotion_ = false;
 
   // Controls: each panel is declared before its children, so that members
   // are destroyed children first. The control column scrolls when the window

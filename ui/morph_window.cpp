@@ -57,6 +57,41 @@ MorphWindow::MorphWindow(std::function<void(double)> setParameter,
     setParameter_(parameter());
   });
   connect(&touchMarks_, &QCheckBox::toggled, this, [this](bool on) { setTouchMarks_(on); });
+  texts_.add([this] { applyAccessibleTexts(); });
+}
+
+void MorphWindow::applyAccessibleTexts() {
+  setAccessibleName(tr("Verwandlung"));
+  setAccessibleDescription(
+      tr("Verwandelt den gezeigten Körper in seinen dualen Körper: ein "
+         "Regler für t, die Haltepunkte als Knöpfe und Abspielen."));
+  ends_.setAccessibleName(tr("Anfang und Ende"));
+  ends_.setAccessibleDescription(tr("Der Körper bei t = 0 und sein dualer Körper bei t = 1."));
+  slider_.setAccessibleName(tr("Parameter t"));
+  slider_.setAccessibleDescription(
+      tr("Von 0 (der Körper) bis 1 (sein dualer Körper); die Striche sind die Haltepunkte."));
+  stopName_.setAccessibleName(tr("Stelle"));
+  stopName_.setAccessibleDescription(
+      tr("Der Wert von t und der Körper, wenn t ein Haltepunkt ist."));
+  play_.setAccessibleName(tr("Abspielen"));
+  showPlayDescription();
+  touchMarks_.setAccessibleDescription(
+      tr("Markiert die Punkte, in denen die Kanten die Kantenkugel berühren."));
+}
+
+void MorphWindow::setReducedMotion(bool on) {
+  player_.setStepwise(on);
+  showPlayDescription();
+}
+
+void MorphWindow::showPlayDescription() {
+  const QString text =
+      reducedMotion()
+          ? tr("Bewegung reduziert: jeder Druck verschiebt t um ein Zehntel, an den Enden "
+               "kehrt es um.")
+          : tr("Spielt die Verwandlung von 0 bis 1 und zurück ab oder hält sie an.");
+  play_.setAccessibleDescription(text);
+  play_.setToolTip(text);
 }
 
 void MorphWindow::showPath(const std::vector<SolidStop>& stops) {
@@ -96,8 +131,11 @@ void MorphWindow::describePath() {
     const QString name = shownSolidName(QString::fromStdString(stop.name));
     const QString t = QString::fromStdString(peopleNumber(stop.t, 4));
     names << QStringLiteral("t = %1: %2").arg(t, name);
-    if (auto* button = stopButtons_.findChild<QPushButton*>(QStringLiteral("MorphStop%1").arg(k)))
+    if (auto* button = stopButtons_.findChild<QPushButton*>(QStringLiteral("MorphStop%1").arg(k))) {
       button->setText(QStringLiteral("%1 (t = %2)").arg(name, t));
+      button->setAccessibleDescription(tr("Setzt t auf diesen Haltepunkt."));
+      button->setToolTip(tr("Setzt t auf %1, wo der Körper %2 ist.").arg(t, name));
+    }
     ++k;
   }
   slider_.setToolTip(tr("Die Striche zeigen die Haltepunkte:\n") + names.join(QLatin1Char('\n')));

@@ -41,6 +41,11 @@ class MorphWindow : public QWidget {
   void setPlaying(bool on) { player_.setPlaying(on); }
   // One play tick (see SliderPlayer::tick).
   void playTick() { player_.tick(); }
+  // With reduced motion "Abspielen" steps instead of playing (SliderPlayer::setStepwise).
+  void setReducedMotion(bool on);
+  bool reducedMotion() const { return player_.stepwise(); }
+  // The window's accessible names and descriptions; again after a change of language.
+  void applyAccessibleTexts();
 
  signals:
   void closed();
@@ -53,6 +58,8 @@ class MorphWindow : public QWidget {
   // The stops' names and numbers in the language in use.
   void describePath();
   void showStopName();
+  // The play button's description and tooltip, which say whether it steps.
+  void showPlayDescription();
 
   std::function<void(double)> setParameter_;
   std::function<void(bool)> setTouchMarks_;

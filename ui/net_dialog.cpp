@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -79,6 +80,9 @@ std::optional<NetOptions> askNetOptions(QWidget* parent, const Polyhedron& solid
   QDialog dialog(parent);
   dialog.setObjectName(QStringLiteral("NetOptions"));
   dialog.setWindowTitle(title);
+  dialog.setAccessibleName(title);
+  dialog.setAccessibleDescription(QCoreApplication::translate(
+      "NetDialog", "Papier, Kantenlänge, Laschen und Beschriftung des Netzes."));
   auto* paper = paperBox(dialog);
   auto* orientation = orientationBox(dialog);
   auto* edge = edgeBox(dialog);
@@ -123,6 +127,24 @@ std::optional<NetOptions> askNetOptions(QWidget* parent, const Polyhedron& solid
   form->addRow(QString(), foldAngles);
   form->addRow(QString(), scaleBar);
   form->addRow(buttons);
+  // Each field is named by its caption (the form makes it the label's buddy)
+  // and described for assistive technology.
+  const std::pair<QWidget*, const char*> descriptions[] = {
+      {paper, QT_TRANSLATE_NOOP("NetDialog", "Das Papierformat der Seiten.")},
+      {orientation, QT_TRANSLATE_NOOP("NetDialog", "Hoch, quer oder was dem Netz besser passt.")},
+      {edge, QT_TRANSLATE_NOOP("NetDialog",
+                               "Die längste Kante des Netzes in Millimetern; 0 für "
+                               "die größte, die auf eine Seite passt.")},
+      {tabs, QT_TRANSLATE_NOOP("NetDialog",
+                               "Klebelaschen an einer Kante jedes Paars, an beiden "
+                               "oder keine.")},
+      {numbers, QT_TRANSLATE_NOOP("NetDialog", "Nummern an den Schnittkanten.")},
+      {faceNumbers, QT_TRANSLATE_NOOP("NetDialog", "Nummern in den Flächen.")},
+      {foldAngles, QT_TRANSLATE_NOOP("NetDialog", "Der Winkel an jeder Faltlinie.")},
+      {scaleBar, QT_TRANSLATE_NOOP("NetDialog", "Ein Maßstabsbalken von 50 mm.")}};
+  for (const auto& [field, text] : descriptions) {
+    field->setAccessibleDescription(QCoreApplication::translate("NetDialog", text));
+  }
 
   const auto chosenPaper = [paper] { return static_cast<Paper>(paper->currentData().toInt()); };
   const auto chosenOrientation = [orientation] {

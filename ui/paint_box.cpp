@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -9,6 +10,8 @@
 namespace velkora {
 
 PaintBox::PaintBox(QWidget* parent) : QWidget(parent) {
+  // Reached by Tab only: a click or drag on the picture leaves the focus where it is.
+  // Neither a tab stop nor focused by a click: F6 gives it the keyboard.
   setFocusPolicy(Qt::NoFocus);
   // Every pixel is painted below, so Qt need not clear the background first.
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -41,6 +44,14 @@ void PaintBox::paintEvent(QPaintEvent* /*event*/) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform,
                           devicePixelRatioF() != static_cast<qreal>(pictureScale_));
     painter.drawImage(0, 0, image);
+  }
+  if (hasFocus() && focusShown_) {
+    // The focus frame: two pixels of the highlight colour just inside the
+    // edge, within kFocusFrameReach.
+    QPen pen(palette().color(QPalette::Highlight), 2, Qt::DashLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
   }
   if (labels_.empty()) return;
   painter.setRenderHint(QPainter::Antialiasing);
@@ -77,6 +88,37 @@ void PaintBox::wheelEvent(QWheelEvent* event) {
   }
   event->accept();
   emit wheeled(delta);
+}
+
+}  // namespace velkora
+
+namespace velkora {
+
+void PaintBox::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+  const int key = event->key();
+  const bool arrow =
+      key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+  if (!arrow || mods != Qt::NoModifier) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  emit arrowPressed(key, event->modifiers().testFlag(Qt::ShiftModifier));
+}
+
+void PaintBox::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  // Focus that the keyboard brought is shown; focus that falls to the
+  // picture when the control column is hidden changes no pixel.
+  focusShown_ = event->reason() == Qt::ShortcutFocusReason ||
+                event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+  update();
+}
+
+void PaintBox::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 }  // namespace velkora

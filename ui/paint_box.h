@@ -2,7 +2,9 @@
 // PB1, the drawing surface. Its paint event only copies the finished picture
 // (a Bitmap wrapped as a QImage, not copied); its mouse, wheel and resize
 // events are passed on as signals; short labels (the folding net's cut
-// numbers) can be set to be written over it. No rule of the program lives here.
+// numbers) can be set to be written over it. It takes the focus by Tab only,
+// never by a click, shows a frame while it has it from the keyboard, and passes the arrow keys
+// on. No rule of the program lives here.
 
 #include <vector>
 
@@ -25,7 +27,12 @@ class PaintBox : public QWidget {
   Q_OBJECT
 
  public:
+  // How far from the edge the focus frame reaches, in logical pixels.
+  static constexpr int kFocusFrameReach = 3;
+
   explicit PaintBox(QWidget* parent = nullptr);
+  // Whether the focus frame is drawn: the keyboard gave the picture the focus.
+  bool focusFrameShown() const { return focusShown_ && hasFocus(); }
 
   // The picture to show; it must stay alive while set. nullptr shows white.
   void setPicture(const Bitmap* picture);
@@ -42,6 +49,8 @@ class PaintBox : public QWidget {
   void released(Qt::MouseButton button, QPoint position);
   void resized();
   void wheeled(int angleDelta);  // vertical wheel turn in eighths of a degree
+  // An arrow key (Qt::Key_Left, _Right, _Up, _Down) while it has the focus; fine with Shift.
+  void arrowPressed(int key, bool fine);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -50,10 +59,14 @@ class PaintBox : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   const Bitmap* picture_ = nullptr;
   int pictureScale_ = 1;
+  bool focusShown_ = false;  // the focus came from the keyboard (F6, Tab or Shift+Tab)
   std::vector<PictureLabel> labels_;
 };
 

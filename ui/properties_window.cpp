@@ -51,6 +51,7 @@ PropertiesWindow::PropertiesWindow(CatalogueSource catalogue,
     table_.setHorizontalHeaderLabels({tr("Größe"), tr("Wert")});
     copyButton_.setText(tr("&Kopieren"));
     fillTable();
+    applyAccessibleTexts();
   });
 
   connect(&copyButton_, &QPushButton::clicked, this, [this] { copyTable(); });
@@ -115,6 +116,19 @@ void PropertiesWindow::changeEvent(QEvent* event) {
 void PropertiesWindow::closeEvent(QCloseEvent* event) {
   emit closed();
   event->accept();
+}
+
+void PropertiesWindow::applyAccessibleTexts() {
+  setAccessibleName(tr("Eigenschaften"));
+  setAccessibleDescription(tr("Die Zahlen des gezeigten Körpers, aus seiner Geometrie berechnet."));
+  title_.setAccessibleName(tr("Körper"));
+  title_.setAccessibleDescription(tr("Name des Körpers, dessen Eigenschaften die Tabelle zeigt."));
+  table_.setAccessibleName(tr("Eigenschaften"));
+  table_.setAccessibleDescription(tr("Je Zeile eine Größe und ihr Wert."));
+  dualButton_.setAccessibleDescription(tr("Wählt den dualen Körper in der Liste."));
+  copyButton_.setAccessibleDescription(tr("Kopiert die Tabelle als Text."));
+  dualButton_.setToolTip(tr("Wählt den dualen Körper in der Liste des Hauptfensters."));
+  copyButton_.setToolTip(tr("Kopiert die Tabelle als Text in die Zwischenablage."));
 }
 
 }  // namespace velkora

@@ -36,6 +36,8 @@ class PropertiesWindow : public QWidget {
   // The table as the clipboard receives it.
   QString tableText() const;
   void copyTable();
+  // The window's accessible names and descriptions; again after a change of language.
+  void applyAccessibleTexts();
 
  signals:
   void closed();

@@ -1,5 +1,6 @@
 #include "ui/save_dialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -17,13 +18,31 @@ void setUpSaveDialog(QFileDialog& dialog, const QString& title, const QStringLis
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(filters);
   dialog.setDefaultSuffix(suffix);
+  describeSaveDialog(dialog, title);
+}
+
+void describeSaveDialog(QWidget& dialog, const QString& title) {
+  dialog.setAccessibleName(title);
+  dialog.setAccessibleDescription(QCoreApplication::translate(
+      "SaveDialog", "Wählt Ordner und Dateinamen zum Speichern; darunter die Optionen."));
 }
 
 bool addDialogRow(QFileDialog& dialog, const QString& label, QWidget* field) {
   auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
   if (grid == nullptr) return false;
   const int row = grid->rowCount();
-  grid->addWidget(new QLabel(label, &dialog), row, 0);
+  auto* caption = new QLabel(label, &dialog);
+  caption->setBuddy(field);
+  // The field is named by its caption, without the colon.
+  QString name = label;
+  name.remove(QLatin1Char('&'));
+  if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+  if (field->accessibleName().isEmpty()) field->setAccessibleName(name);
+  if (field->accessibleDescription().isEmpty()) {
+    field->setAccessibleDescription(
+        QCoreApplication::translate("SaveDialog", "Option des Speicherns: %1").arg(name));
+  }
+  grid->addWidget(caption, row, 0);
   grid->addWidget(field, row, 1);
   return true;
 }

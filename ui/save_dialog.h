@@ -18,8 +18,13 @@ struct DialogChoices;
 void setUpSaveDialog(QFileDialog& dialog, const QString& title, const QStringList& filters,
                      const QString& suffix);
 
+// The accessible name (title) and description of a save dialog of ours;
+// setUpSaveDialog calls it.
+void describeSaveDialog(QWidget& dialog, const QString& title);
+
 // Adds a labelled option row to the dialog's grid; returns false where the
-// dialog has no grid (then the option keeps its default).
+// dialog has no grid (then the option keeps its default). The field is
+// named for assistive technology by label.
 bool addDialogRow(QFileDialog& dialog, const QString& label, QWidget* field);
 
 // Opens dialog in the folder remembered under key, where there is one that

@@ -153,6 +153,8 @@ Settings readSettings(const QSettings& file) {
   for (std::size_t axis = 0; axis < 3; ++axis) {
     start.steps[axis] = intOf(file, QLatin1String(kStepKeys[axis]), -15, 15);
   }
+  start.lineWidth = intOf(file, QStringLiteral("view/lineWidth"), kMinLineWidth, kMaxLineWidth);
+  start.reducedMotion = boolOf(file, QStringLiteral("view/reducedMotion"));
 
   DialogChoices& dialogs = settings.dialogs;
   if (const auto scale = intOf(file, QStringLiteral("picture/scale"), 1, 4);
@@ -207,6 +209,12 @@ void writeSettings(QSettings& file, const Settings& settings) {
     if (start.steps[axis]) {
       file.setValue(QLatin1String(kStepKeys[axis]), QString::number(*start.steps[axis]));
     }
+  }
+  if (start.lineWidth) {
+    file.setValue(QStringLiteral("view/lineWidth"), QString::number(*start.lineWidth));
+  }
+  if (start.reducedMotion) {
+    file.setValue(QStringLiteral("view/reducedMotion"), flag(*start.reducedMotion));
   }
 
   const DialogChoices& dialogs = settings.dialogs;

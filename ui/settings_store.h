@@ -1,8 +1,8 @@
 #pragma once
 // What the program remembers between runs (window place, solid, view, marks,
-// spin steps, the dialogs' choices and folders) and the INI file that keeps
-// it. The file is the user's and may be damaged or hostile: every value is
-// checked on its own and a bad one is dropped for its default. No widgets here.
+// spin steps, line width, reduced motion, the dialogs' choices and folders) and the INI file that
+// keeps it. The file is the user's and may be damaged or hostile: every value is checked on its own
+// and a bad one is dropped for its default. No widgets here.
 
 #include <array>
 #include <map>
@@ -65,6 +65,8 @@ struct StartChoices {
   std::optional<View> view;
   std::optional<bool> marks;
   std::array<std::optional<int>, 3> steps;  // the x/y/z spin values, -15..15
+  std::optional<int> lineWidth;             // kMinLineWidth..kMaxLineWidth
+  std::optional<bool> reducedMotion;
   bool operator==(const StartChoices&) const = default;
 };
 

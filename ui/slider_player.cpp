@@ -8,7 +8,13 @@ SliderPlayer::SliderPlayer(QSlider& slider, QPushButton& button)
     : slider_(slider), button_(button) {
   showCaption();
   timer_.setInterval(kTickMs);
-  connect(&button_, &QPushButton::clicked, this, [this] { setPlaying(!playing()); });
+  connect(&button_, &QPushButton::clicked, this, [this] {
+    if (stepwise_) {
+      step();
+    } else {
+      setPlaying(!playing());
+    }
+  });
   connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
 }
 
@@ -24,8 +30,17 @@ void SliderPlayer::setPlaying(bool on) {
 
 void SliderPlayer::showCaption() { button_.setText(playing() ? tr("Anhalten") : tr("Abspielen")); }
 
-void SliderPlayer::tick() {
-  const int step = std::max(1, (slider_.maximum() - slider_.minimum()) / kStepsPerWay);
+void SliderPlayer::tick() { advance(kStepsPerWay); }
+
+void SliderPlayer::step() { advance(kPressesPerWay); }
+
+void SliderPlayer::setStepwise(bool on) {
+  stepwise_ = on;
+  if (on) setPlaying(false);
+}
+
+void SliderPlayer::advance(int parts) {
+  const int step = std::max(1, (slider_.maximum() - slider_.minimum()) / parts);
   int value = slider_.value() + direction_ * step;
   if (value >= slider_.maximum() || value <= slider_.minimum()) {
     value = std::clamp(value, slider_.minimum(), slider_.maximum());

@@ -1,8 +1,9 @@
 #pragma once
 // Playing a slider back and forth: a "Abspielen"/"Anhalten" button and the
 // 10 ms timer that moves the slider by a 200th of its range per tick towards
-// the end it runs to, turning there. The morph and fold windows play their
-// sliders with it.
+// the end it runs to, turning there. With reduced motion the button does not
+// start the timer but moves the slider by a tenth of its range per press,
+// turning at the same ends. The morph and fold windows play their sliders with it.
 
 #include <QObject>
 #include <QPushButton>
@@ -16,7 +17,8 @@ class SliderPlayer : public QObject {
 
  public:
   static constexpr int kTickMs = 10;
-  static constexpr int kStepsPerWay = 200;  // 2 s from one end to the other
+  static constexpr int kStepsPerWay = 200;   // 2 s from one end to the other
+  static constexpr int kPressesPerWay = 10;  // with reduced motion
 
   // Plays slider; button starts and stops it and shows which it will do.
   // Both must outlive the player.
@@ -28,12 +30,21 @@ class SliderPlayer : public QObject {
   void showCaption();
   // One tick: the slider moves one step and turns at either end.
   void tick();
+  // Reduced motion: presses step (stopping a play that runs) instead of playing.
+  void setStepwise(bool on);
+  bool stepwise() const { return stepwise_; }
+  // One press with reduced motion: a tenth of the range, turning at either end.
+  void step();
 
  private:
   QSlider& slider_;
   QPushButton& button_;
   QTimer timer_;
   int direction_ = 1;
+  bool stepwise_ = false;
+
+  // Moves the slider by parts of its range in the current direction, turning at either end.
+  void advance(int parts);
 };
 
 }  // namespace velkora

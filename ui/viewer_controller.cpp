@@ -205,12 +205,13 @@ void ViewerController::compose(View view, int width, int height, int scale) {
   if (fold_ != nullptr) {
     const Model& shown = shownModel();
     fold_->scene(foldStage_, shown, foldScene_);
-    composeDepthPicture(foldScene_, width, height, buffers_.frame, foldDepth_, scale);
+    composeDepthPicture(foldScene_, width, height, buffers_.frame, foldDepth_, scale, lineWidth_);
     foldLabels_.clear();
     if (foldLabelsOn_) foldLabels_ = fold_->labels(foldStage_, shown, foldDepth_, scale);
     return;
   }
   ViewState shown = viewState(moment_ ? View::Polyhedron : view);
+  shown.lineWidth = lineWidth_;
   if (morph_ != nullptr && touchMarks_) {
     touchPoints_ =
         placePoints(touchPointsAt(state_.solid, *morph_, morphT_), state_.solid, state_.model);

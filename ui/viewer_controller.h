@@ -96,6 +96,10 @@ class ViewerController {
   // Marks where the solid's edges touch its midsphere while the morph is begun.
   void setTouchMarks(bool on) { touchMarks_ = on; }
   ViewState viewState(View view) const { return ViewState{view, state_.markPoints}; }
+  // The window's lines and marks are drawn this much wider (1..3; values
+  // outside are clamped); viewState stays at 1 for the exports.
+  void setLineWidth(int width) { lineWidth_ = std::clamp(width, kMinLineWidth, kMaxLineWidth); }
+  int lineWidth() const { return lineWidth_; }
 
   // Before the timer starts: all steps 0 give a first step about the vertical axis.
   void prepareAnimation();
@@ -132,7 +136,7 @@ class ViewerController {
   bool inPresentation() const { return presentation_.has_value(); }
 
   // Composes the current model into the frame buffers at width x height device
-  // pixels, scale device pixels per logical pixel.
+  // pixels, scale device pixels per logical pixel, at the line width.
   void compose(View view, int width, int height, int scale);
 
  private:
@@ -152,6 +156,7 @@ class ViewerController {
   std::vector<SolidStop> stops_;
   double morphT_ = 0.0;
   bool touchMarks_ = false;
+  int lineWidth_ = kMinLineWidth;
   std::vector<Point3> touchPoints_;  // in the current pose, for the frame being composed
   std::unique_ptr<Kaleidoscope> kaleidoscope_;
   std::vector<KaleidoscopeStop> kaleidoscopeStops_;

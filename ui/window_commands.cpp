@@ -174,6 +174,7 @@ void TFVelkora::buildCommands() {
       action->setText(tr("%1 um %2°").arg(tr(text), QString::number(step)));
     });
   }
+  buildAccessCommands(view);
 
   QMenu* help = menuBar_.addMenu(QString());
   texts_.add([help] { help->setTitle(tr("&Hilfe")); });
@@ -184,13 +185,13 @@ void TFVelkora::buildCommands() {
   QMenu* languages = help->addMenu(QStringLiteral("Sprache / Language"));
   auto* group = new QActionGroup(languages);
   for (const QString& code : availableLanguages()) {
-    QAction* action = languages->addAction(languageName(code));
+    QAction* action =
+        addCommand(languages, "", QKeySequence(), [this, code] { setLanguage(code, true); });
+    texts_.add([action, code] { action->setText(languageName(code)); });
     action->setCheckable(true);
     action->setChecked(code == currentLanguage());
     action->setData(code);
     group->addAction(action);
-    connect(action, &QAction::triggered, this,
-            [this, code] { guarded([this, code] { setLanguage(code, true); }); });
     languageActions_.append(action);
   }
 }
@@ -324,6 +325,7 @@ void TFVelkora::setMorphShown(bool shown) {
                                              },
                                              this);
       connect(morph_.get(), &MorphWindow::closed, this, [this] { setMorphShown(false); });
+      morph_->setReducedMotion(reducedMotion_);
       shareCommands(*morph_, commands(),
                     {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_Right),
                      QKeySequence(Qt::Key_Home), QKeySequence(Qt::Key_End)});

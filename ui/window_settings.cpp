@@ -47,6 +47,8 @@ void TFVelkora::useSettings(SettingsStore* store) {
     if (startGeometry_) setGeometry(*startGeometry_);
   }
   if (start.maximized) setWindowState(windowState() | Qt::WindowMaximized);
+  if (start.lineWidth) setLineWidth(*start.lineWidth);
+  if (start.reducedMotion) setReducedMotion(*start.reducedMotion);
 }
 
 Settings TFVelkora::currentSettings() const {
@@ -63,6 +65,8 @@ Settings TFVelkora::currentSettings() const {
   start.view = viewState().view;
   start.marks = CPunkte.isChecked();
   start.steps = {SpinEdit1.value(), SpinEdit2.value(), SpinEdit3.value()};
+  start.lineWidth = lineWidth();
+  start.reducedMotion = reducedMotion_;
   return settings;
 }
 

@@ -43,6 +43,9 @@ std::optional<bool> askBlanks(QWidget* parent, const QString& title, DialogChoic
   QDialog dialog(parent);
   dialog.setObjectName(QStringLiteral("SheetOptions"));
   dialog.setWindowTitle(title);
+  dialog.setAccessibleName(title);
+  dialog.setAccessibleDescription(
+      QCoreApplication::translate("SheetDialog", "Ob der Steckbrief Lücken zum Ausfüllen hat."));
   auto* blanks = new QCheckBox(blanksText(), &dialog);
   blanks->setObjectName(QStringLiteral("SheetBlanks"));
   if (remembered != nullptr) blanks->setChecked(remembered->sheetBlanks);

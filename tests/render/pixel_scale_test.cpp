@@ -206,6 +206,85 @@ TEST(PixelScale, MarksMeasureNineTimesTheScaleWithARingKPixelsThick) {
   }
 }
 
+// The longest run of pixels of colour in row y (horizontal) or column x (vertical).
+int longestRun(const Bitmap& b, std::uint32_t colour, bool horizontal, int at) {
+  int best = 0;
+  int run = 0;
+  const int length = horizontal ? b.width : b.height;
+  for (int i = 0; i < length; ++i) {
+    const std::uint32_t p = horizontal ? b.at(i, at) : b.at(at, i);
+    run = (p & 0xFFFFFFu) == (colour & 0xFFFFFFu) ? run + 1 : 0;
+    best = std::max(best, run);
+  }
+  return best;
+}
+
+TEST(LineWidth, SolidAndDottedEdgesAndMarksGrowByTheWidthTimesTheScale) {
+  // A square in front (solid red outline) and a smaller one behind (dotted),
+  // corners far apart so that no two lines touch.
+  Model m;
+  test::addFace(
+      m, {{-30.0, -30.0, -5.0}, {30.0, -30.0, -5.0}, {30.0, 30.0, -5.0}, {-30.0, 30.0, -5.0}});
+  test::addFace(m,
+                {{-12.0, -12.0, 5.0}, {12.0, -12.0, 5.0}, {12.0, 12.0, 5.0}, {-12.0, 12.0, 5.0}});
+  for (int k : {1, 2}) {
+    for (int w : {1, 2, 3}) {
+      ViewState view{View::Polyhedron, false};
+      view.lineWidth = w;
+      const Bitmap frame = composed(m, view, 100 * k, 100 * k, k);
+      const int cx = 50 * k;
+      const int cy = 50 * k;
+      // The front square's left edge crosses row cy - 20k (above the back
+      // square) as a run of w * k red pixels.
+      EXPECT_EQ(longestRun(frame, kRed, true, cy - 20 * k), w * k) << "width " << w << " x" << k;
+      // The dotted top edge of the back square: at its dots the column is
+      // w * k pixels of red on the light-green filter over the fill.
+      int thickest = 0;
+      for (int x = cx - 8 * k; x <= cx + 8 * k; ++x) {
+        int run = 0;
+        for (int y = cy - 12 * k - 4 * k; y <= cy - 12 * k + 4 * k; ++y) {
+          const std::uint32_t p = frame.at(x, y) & 0xFFFFFFu;
+          run = p == (kRed & 0xFFFFFFu) || p == ((kRed & kLightGreen) & 0xFFFFFFu) ? run + 1 : 0;
+          thickest = std::max(thickest, run);
+        }
+      }
+      EXPECT_EQ(thickest, w * k) << "dotted, width " << w << " x" << k;
+    }
+  }
+  // A mark at width w spans 9 w k pixels and its ring is w k thick.
+  Model point;
+  const int face = test::addFace(point, {{3.0, -2.0, -1.0}});
+  point.faces[face].count = 1;
+  for (int w : {1, 2, 3}) {
+    const int k = 2;
+    ViewState view{View::Polyhedron, true};
+    view.lineWidth = w;
+    const Bitmap frame = composed(point, view, 100 * k, 80 * k, k);
+    const int px = 50 * k + 3 * k;
+    const int py = 40 * k - 2 * k;
+    const int s = w * k;
+    EXPECT_EQ(paintedBox(frame),
+              (std::array<int, 4>{px - 4 * s, py - 4 * s, px + 5 * s - 1, py + 5 * s - 1}))
+        << "width " << w;
+    EXPECT_EQ(test::hex(frame.at(px - 4 * s + s - 1, py)), test::hex(kRed)) << "width " << w;
+    EXPECT_EQ(test::hex(frame.at(px - 4 * s + s, py)), test::hex(kYellow)) << "width " << w;
+  }
+}
+
+TEST(LineWidth, WidthsOutsideOneToThreeAreClamped) {
+  const Model ico = test::icosahedron();
+  ViewState one{View::OuterSphere, true};
+  ViewState zero = one;
+  zero.lineWidth = 0;
+  ViewState three = one;
+  three.lineWidth = 3;
+  ViewState nine = one;
+  nine.lineWidth = 9;
+  EXPECT_EQ(difference(composed(ico, zero, 300, 301, 1), composed(ico, one, 300, 301, 1)), "");
+  EXPECT_EQ(difference(composed(ico, nine, 300, 301, 1), composed(ico, three, 300, 301, 1)), "");
+  EXPECT_NE(difference(composed(ico, three, 300, 301, 1), composed(ico, one, 300, 301, 1)), "");
+}
+
 // A canvas of our rasteriser on its own white bitmap.
 struct Surface {
   Bitmap bitmap;

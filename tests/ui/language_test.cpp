@@ -52,6 +52,8 @@ void addTextsOf(QWidget& top, std::vector<ReadableText>& texts) {
     for (QWidget* widget : widgets) {
       add(*widget, QStringLiteral("title"), widget->windowTitle());
       add(*widget, QStringLiteral("tooltip"), widget->toolTip());
+      add(*widget, QStringLiteral("accessible name"), widget->accessibleName());
+      add(*widget, QStringLiteral("accessible description"), widget->accessibleDescription());
       if (auto* button = qobject_cast<QAbstractButton*>(widget))
         add(*widget, QStringLiteral("text"), button->text());
       if (auto* label = qobject_cast<QLabel*>(widget))
@@ -77,6 +79,7 @@ void addTextsOf(QWidget& top, std::vector<ReadableText>& texts) {
       for (QAction* action : widget->actions()) {
         add(*action, QStringLiteral("action"), action->text());
         add(*action, QStringLiteral("action tooltip"), action->toolTip());
+        add(*action, QStringLiteral("action description"), action->statusTip());
       }
     }
   }

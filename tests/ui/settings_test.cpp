@@ -42,6 +42,8 @@ Settings unusualSettings(const QString& folder) {
   start.view = View::OuterSphere;
   start.marks = true;
   start.steps = {-15, 7, 15};
+  start.lineWidth = 3;
+  start.reducedMotion = true;
   DialogChoices& dialogs = settings.dialogs;
   dialogs.pictureScale = 4;
   dialogs.animationKind = AnimationKind::Fold;
@@ -112,6 +114,11 @@ TEST_F(SettingsFileTest, EachBadValueIsDroppedOnItsOwn) {
       {"view/stepX", QStringLiteral("16"), noStepX},
       {"view/stepX", QStringLiteral("-16"), noStepX},
       {"view/stepX", QStringLiteral("nan"), noStepX},
+      {"view/lineWidth", QStringLiteral("4"), [](Settings& s) { s.start.lineWidth.reset(); }},
+      {"view/lineWidth", QStringLiteral("0"), [](Settings& s) { s.start.lineWidth.reset(); }},
+      {"view/lineWidth", QStringLiteral("2px"), [](Settings& s) { s.start.lineWidth.reset(); }},
+      {"view/reducedMotion", QStringLiteral("ja"),
+       [](Settings& s) { s.start.reducedMotion.reset(); }},
       {"window/width", QStringLiteral("0"), noGeometry},
       {"window/height", QStringLiteral("16385"), noGeometry},
       {"window/x", QStringLiteral("100001"), noGeometry},
@@ -268,6 +275,8 @@ TEST_F(RememberingWindowTest, WhatTheUserChoseIsThereAgainAfterClosingAndReopeni
   first->findChild<QSpinBox*>(QStringLiteral("SpinEdit1"))->setValue(-4);
   first->findChild<QSpinBox*>(QStringLiteral("SpinEdit3"))->setValue(9);
   first->setGeometry(QRect(30, 60, 1100, 760));
+  first->findChild<QAction*>(QStringLiteral("LineWidth2"))->trigger();
+  first->findChild<QAction*>(QStringLiteral("ReducedMotion"))->trigger();
   ASSERT_NE(first->rememberedChoices(), nullptr);
   first->rememberedChoices()->pictureScale = 2;
   first->rememberedChoices()->net.paper = Paper::A3;
@@ -281,6 +290,11 @@ TEST_F(RememberingWindowTest, WhatTheUserChoseIsThereAgainAfterClosingAndReopeni
   EXPECT_EQ(again->viewState().view, View::InnerSphere);
   EXPECT_TRUE(again->viewState().markPoints);
   EXPECT_EQ(again->geometry(), QRect(30, 60, 1100, 760));
+  EXPECT_EQ(again->lineWidth(), 2);
+  EXPECT_TRUE(again->findChild<QAction*>(QStringLiteral("LineWidth2"))->isChecked());
+  EXPECT_FALSE(again->findChild<QAction*>(QStringLiteral("LineWidth1"))->isChecked());
+  EXPECT_TRUE(again->reducedMotion());
+  EXPECT_TRUE(again->findChild<QAction*>(QStringLiteral("ReducedMotion"))->isChecked());
   // The steps are those the boxes show; the start pose is not turned by them.
   EXPECT_EQ(again->state().motion.stepX, -1.0);
   EXPECT_EQ(again->state().motion.stepY, 0.0);
