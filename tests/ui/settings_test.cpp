@@ -22,7 +22,6 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include "tests/ui/window_fixture.h"
 #include "ui/net_dialog.h"
@@ -339,18 +338,6 @@ TEST_F(RememberingWindowTest, SettingsThatCannotBeWrittenNeverStopTheWindow) {
   expectSameStart(*window, *second);
   EXPECT_TRUE(second->close());
   EXPECT_FALSE(aFolder.save(second->currentSettings()));
-}
-
-// Runs handle on each modal dialog that opens while body runs.
-void withModalDialogs(const std::function<void()>& body,
-                      const std::function<void(QWidget&)>& handle) {
-  QTimer poll;
-  poll.setInterval(10);
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    if (QWidget* modal = QApplication::activeModalWidget()) handle(*modal);
-  });
-  poll.start();
-  body();
 }
 
 TEST_F(RememberingWindowTest, TheNetDialogOpensWithTheRememberedChoicesAndKeepsTheNewOnes) {
