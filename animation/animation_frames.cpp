@@ -4,15 +4,14 @@
 #include <cctype>
 #include <string>
 
-#include "base/dual_morph.h"
-#include "base/ui_text.h"
 #include "folding/folding_net.h"
-#include "model/kaleidoscope_solid.h"
-#include "model/kaleidoscope_tour.h"
-#include "model/morph_solid.h"
+#include "kaleidoscope/kaleidoscope_solid.h"
+#include "kaleidoscope/kaleidoscope_tour.h"
 #include "model/rotation.h"
-#include "properties/properties.h"
+#include "morph/dual_morph.h"
+#include "morph/morph_solid.h"
 #include "render/depth_picture.h"
+#include "text/ui_text.h"
 
 namespace velkora {
 
@@ -137,11 +136,6 @@ std::optional<AnimationKind> animationKindOf(std::string_view name) {
     if (entry.name == folded) return entry.kind;
   }
   return std::nullopt;
-}
-
-std::optional<WythoffFamily> kaleidoscopeFamilyOf(const Solid& solid,
-                                                  std::span<const Solid> catalogue) {
-  return wythoffFamilyOf(computeProperties(solid, catalogue).rotationGroup);
 }
 
 AnimationFrames::AnimationFrames(AnimationKind kind, AnimationScene scene, int count,

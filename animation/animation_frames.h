@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "base/errors.h"
-#include "base/wythoff.h"
+#include "kaleidoscope/wythoff.h"
 #include "model/model.h"
 #include "model/solid.h"
 #include "render/frame.h"
@@ -42,11 +42,6 @@ class EAnimation : public Error {
  public:
   using Error::Error;
 };
-
-// The kaleidoscope family (T, O or I) of solid's rotation group; empty when
-// it has none of the three.
-std::optional<WythoffFamily> kaleidoscopeFamilyOf(const Solid& solid,
-                                                  std::span<const Solid> catalogue);
 
 // What an animation shows: a solid (catalogue units) and its model in the
 // pose and size of the first frame, with the view and the marks.

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "base/wythoff.h"
+#include "kaleidoscope/wythoff.h"
 
 namespace velkora {
 namespace {

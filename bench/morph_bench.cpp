@@ -7,10 +7,10 @@
 #include <memory>
 #include <vector>
 
-#include "base/dual_morph.h"
-#include "base/morph_stops.h"
-#include "model/morph_solid.h"
 #include "model/solid.h"
+#include "morph/dual_morph.h"
+#include "morph/morph_solid.h"
+#include "morph/morph_stops.h"
 #include "render/design_size.h"
 #include "render/frame.h"
 

@@ -6,7 +6,7 @@
 #include <numbers>
 
 #include "base/convex_solid.h"
-#include "model/morph_solid.h"
+#include "morph/morph_solid.h"
 #include "nets/layout.h"
 #include "nets/net_tints.h"
 

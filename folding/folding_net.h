@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "base/net_fold.h"
+#include "folding/net_fold.h"
 #include "model/model.h"
 #include "model/solid.h"
 #include "render/depth_picture.h"

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "base/face_geometry.h"
-#include "base/number_text.h"
 #include "nets/tabs.h"
 #include "nets/unfold.h"
+#include "text/number_text.h"
 
 namespace velkora {
 

@@ -1,7 +1,7 @@
 #include "nets/net_json.h"
 
-#include "base/json_text.h"
-#include "base/number_text.h"
+#include "text/json_text.h"
+#include "text/number_text.h"
 
 namespace velkora {
 

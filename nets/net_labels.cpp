@@ -5,10 +5,10 @@
 #include <optional>
 #include <set>
 
-#include "base/number_text.h"
-#include "base/ui_text.h"
 #include "nets/layout.h"
 #include "nets/plane.h"
+#include "text/number_text.h"
+#include "text/ui_text.h"
 
 namespace velkora {
 

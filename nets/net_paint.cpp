@@ -18,8 +18,8 @@
 #include <string>
 #include <utility>
 
-#include "base/ui_text.h"
 #include "nets/net_tints.h"
+#include "text/ui_text.h"
 
 namespace velkora {
 

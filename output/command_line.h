@@ -10,7 +10,7 @@
 
 #include "animation/animation_frames.h"
 #include "base/errors.h"
-#include "base/wythoff.h"
+#include "kaleidoscope/wythoff.h"
 #include "model/solid_catalogue.h"
 #include "nets/net_types.h"
 #include "output/language.h"

@@ -4,21 +4,22 @@
 #include <span>
 #include <vector>
 
-#include "base/dual_morph.h"
 #include "base/errors.h"
-#include "base/number_text.h"
 #include "catalogue/errors.h"
+#include "kaleidoscope/kaleidoscope_family.h"
+#include "kaleidoscope/kaleidoscope_solid.h"
 #include "model/errors.h"
-#include "model/kaleidoscope_solid.h"
-#include "model/morph_solid.h"
 #include "model/polyhedron.h"
 #include "model/solid.h"
+#include "morph/dual_morph.h"
+#include "morph/morph_solid.h"
 #include "nets/layout.h"
 #include "output/export_service.h"
 #include "output/save_file.h"
 #include "properties/properties.h"
 #include "properties/properties_text.h"
 #include "render/design_size.h"
+#include "text/number_text.h"
 
 namespace velkora {
 

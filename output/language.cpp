@@ -8,7 +8,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "base/ui_text.h"
+#include "text/ui_text.h"
 
 namespace velkora {
 

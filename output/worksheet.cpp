@@ -13,13 +13,13 @@
 #include <QPrinter>
 
 #include "base/errors.h"
-#include "base/ui_text.h"
 #include "nets/layout.h"
 #include "nets/net_paint.h"
 #include "output/export_service.h"
 #include "output/picture.h"
 #include "properties/properties.h"
 #include "render/design_size.h"
+#include "text/ui_text.h"
 
 namespace velkora {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <tuple>
 
-#include "base/ui_text.h"
 #include "properties/measures.h"
+#include "text/ui_text.h"
 
 namespace velkora {
 namespace {

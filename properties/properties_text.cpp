@@ -3,9 +3,9 @@
 #include <charconv>
 #include <cmath>
 
-#include "base/json_text.h"
-#include "base/number_text.h"
-#include "base/ui_text.h"
+#include "text/json_text.h"
+#include "text/number_text.h"
+#include "text/ui_text.h"
 
 namespace velkora {
 namespace {

@@ -4,10 +4,10 @@
 #include <array>
 #include <string_view>
 
-#include "base/ui_text.h"
 #include "properties/face_kinds.h"
 #include "properties/properties_text.h"
 #include "properties/solid_mesh.h"
+#include "text/ui_text.h"
 
 namespace velkora {
 

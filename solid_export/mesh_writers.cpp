@@ -3,7 +3,7 @@
 #include <bit>
 #include <cstdint>
 
-#include "base/number_text.h"
+#include "text/number_text.h"
 
 namespace velkora {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "base/convex_solid.h"
 #include "base/face_geometry.h"
-#include "base/number_text.h"
 #include "solid_export/mesh_export.h"
+#include "text/number_text.h"
 
 namespace velkora {
 namespace {

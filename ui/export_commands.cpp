@@ -12,6 +12,7 @@
 #include <QSpinBox>
 
 #include "animation/animation_frames.h"
+#include "kaleidoscope/kaleidoscope_family.h"
 #include "model/polyhedron.h"
 #include "nets/layout.h"
 #include "output/export_service.h"

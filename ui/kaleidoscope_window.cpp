@@ -8,9 +8,9 @@
 
 #include <cmath>
 
-#include "base/ui_text.h"
-#include "model/kaleidoscope_tour.h"
+#include "kaleidoscope/kaleidoscope_tour.h"
 #include "output/solid_names.h"
+#include "text/ui_text.h"
 
 namespace velkora {
 

@@ -14,7 +14,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "model/kaleidoscope_solid.h"
+#include "kaleidoscope/kaleidoscope_solid.h"
 #include "ui/live_texts.h"
 #include "ui/triangle_view.h"
 

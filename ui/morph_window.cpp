@@ -9,8 +9,8 @@
 
 #include <cmath>
 
-#include "base/number_text.h"
 #include "output/solid_names.h"
+#include "text/number_text.h"
 
 namespace velkora {
 

@@ -16,7 +16,7 @@
 #include "ui/live_texts.h"
 #include "ui/slider_player.h"
 
-#include "model/morph_solid.h"
+#include "morph/morph_solid.h"
 #include "ui/stop_slider.h"
 
 namespace velkora {

@@ -13,8 +13,8 @@
 #include <QFormLayout>
 #include <QLabel>
 
-#include "base/number_text.h"
 #include "nets/layout.h"
+#include "text/number_text.h"
 #include "ui/settings_store.h"
 
 namespace velkora {

@@ -12,7 +12,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "base/wythoff.h"
+#include "kaleidoscope/wythoff.h"
 
 namespace velkora {
 

@@ -14,11 +14,11 @@
 #include <string_view>
 #include <vector>
 
-#include "base/dual_morph.h"
-#include "base/wythoff.h"
 #include "folding/folding_net.h"
-#include "model/kaleidoscope_solid.h"
-#include "model/morph_solid.h"
+#include "kaleidoscope/kaleidoscope_solid.h"
+#include "kaleidoscope/wythoff.h"
+#include "morph/dual_morph.h"
+#include "morph/morph_solid.h"
 #include "motion/wheel.h"
 #include "render/frame.h"
 #include "ui/viewer_state.h"

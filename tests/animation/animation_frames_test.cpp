@@ -9,8 +9,9 @@
 #include <memory>
 
 #include "animation/animation_frames.h"
-#include "model/kaleidoscope_solid.h"
-#include "model/kaleidoscope_tour.h"
+#include "kaleidoscope/kaleidoscope_family.h"
+#include "kaleidoscope/kaleidoscope_solid.h"
+#include "kaleidoscope/kaleidoscope_tour.h"
 #include "tests/support/embedded_catalogue.h"
 
 namespace velkora::test {

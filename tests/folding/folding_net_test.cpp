@@ -11,9 +11,9 @@
 #include <memory>
 #include <numbers>
 
-#include "base/net_fold.h"
 #include "base/rigid_motion.h"
 #include "folding/folding_net.h"
+#include "folding/net_fold.h"
 #include "model/rotation.h"
 #include "nets/layout.h"
 #include "render/depth_picture.h"

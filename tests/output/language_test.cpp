@@ -9,11 +9,11 @@
 #include <QKeySequence>
 #include <QLocale>
 
-#include "base/number_text.h"
-#include "base/ui_text.h"
 #include "output/language.h"
 #include "output/solid_names.h"
 #include "tests/support/embedded_catalogue.h"
+#include "text/number_text.h"
+#include "text/ui_text.h"
 
 namespace velkora::test {
 namespace {

@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "base/family.h"
-#include "base/number_text.h"
 #include "model/solid_catalogue.h"
 #include "properties/properties.h"
 #include "properties/properties_text.h"
 #include "tests/properties/json_reader.h"
 #include "tests/support/embedded_catalogue.h"
+#include "text/number_text.h"
 
 namespace velkora {
 namespace {

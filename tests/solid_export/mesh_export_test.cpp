@@ -10,12 +10,12 @@
 #include <memory>
 #include <string>
 
-#include "base/dual_morph.h"
 #include "base/family.h"
-#include "model/morph_solid.h"
 #include "model/polyhedron.h"
 #include "model/rotation.h"
 #include "model/solid_catalogue.h"
+#include "morph/dual_morph.h"
+#include "morph/morph_solid.h"
 #include "properties/properties.h"
 #include "solid_export/mesh_export.h"
 #include "tests/solid_export/mesh_readers.h"

@@ -12,7 +12,7 @@
 #include <QSlider>
 #include <QTest>
 
-#include "model/morph_solid.h"
+#include "morph/morph_solid.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/morph_window.h"
 #include "ui/properties_window.h"

@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <cmath>
 
-#include "base/number_text.h"
 #include "nets/net_paint.h"
+#include "text/number_text.h"
 
 namespace velkora::netgallery {
 

@@ -1,4 +1,4 @@
-#include "base/convex_cut.h"
+#include "morph/convex_cut.h"
 
 #include <algorithm>
 #include <array>

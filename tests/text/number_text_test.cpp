@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "base/json_text.h"
-#include "base/number_text.h"
 #include "tests/support/german_locale.h"
+#include "text/json_text.h"
+#include "text/number_text.h"
 
 namespace velkora::test {
 namespace {

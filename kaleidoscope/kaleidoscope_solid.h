@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "base/family.h"
-#include "base/wythoff.h"
+#include "kaleidoscope/wythoff.h"
 #include "model/model.h"
 #include "model/solid.h"
 

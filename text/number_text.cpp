@@ -1,6 +1,6 @@
-#include "base/number_text.h"
+#include "text/number_text.h"
 
-#include "base/ui_text.h"
+#include "text/ui_text.h"
 
 #include <algorithm>
 #include <charconv>

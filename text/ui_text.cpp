@@ -1,4 +1,4 @@
-#include "base/ui_text.h"
+#include "text/ui_text.h"
 
 #include <atomic>
 

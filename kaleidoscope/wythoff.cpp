@@ -1,4 +1,4 @@
-#include "base/wythoff.h"
+#include "kaleidoscope/wythoff.h"
 
 #include <algorithm>
 #include <cctype>

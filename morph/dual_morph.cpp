@@ -1,14 +1,14 @@
-#include "base/dual_morph.h"
+#include "morph/dual_morph.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-#include "base/canonical_form.h"
-#include "base/convex_cut.h"
 #include "base/convex_solid.h"
 #include "base/errors.h"
 #include "base/face_geometry.h"
+#include "morph/canonical_form.h"
+#include "morph/convex_cut.h"
 
 namespace velkora {
 

@@ -9,11 +9,11 @@
 #include <map>
 #include <vector>
 
-#include "base/canonical_form.h"
 #include "base/convex_solid.h"
-#include "base/dual_morph.h"
-#include "base/morph_stops.h"
-#include "model/morph_solid.h"
+#include "morph/canonical_form.h"
+#include "morph/dual_morph.h"
+#include "morph/morph_solid.h"
+#include "morph/morph_stops.h"
 #include "tests/support/canonical_form.h"
 #include "tests/support/embedded_catalogue.h"
 #include "tests/support/morph_reference.h"

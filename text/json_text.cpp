@@ -1,8 +1,8 @@
-#include "base/json_text.h"
+#include "text/json_text.h"
 
 #include <cmath>
 
-#include "base/number_text.h"
+#include "text/number_text.h"
 
 namespace velkora {
 

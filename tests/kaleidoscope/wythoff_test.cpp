@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "base/convex_solid.h"
-#include "base/wythoff.h"
-#include "model/kaleidoscope_solid.h"
+#include "kaleidoscope/kaleidoscope_solid.h"
+#include "kaleidoscope/wythoff.h"
 #include "tests/support/embedded_catalogue.h"
 #include "tests/support/wythoff_reference.h"
 

@@ -1,4 +1,4 @@
-#include "model/kaleidoscope_tour.h"
+#include "kaleidoscope/kaleidoscope_tour.h"
 
 #include <algorithm>
 #include <cmath>

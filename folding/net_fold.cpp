@@ -1,4 +1,4 @@
-#include "base/net_fold.h"
+#include "folding/net_fold.h"
 
 #include <algorithm>
 #include <cmath>

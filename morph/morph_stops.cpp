@@ -1,4 +1,4 @@
-#include "base/morph_stops.h"
+#include "morph/morph_stops.h"
 
 #include <algorithm>
 #include <cmath>

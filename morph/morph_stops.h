@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "base/dual_morph.h"
 #include "base/polyhedron.h"
+#include "morph/dual_morph.h"
 
 namespace velkora {
 

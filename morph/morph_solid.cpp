@@ -1,16 +1,16 @@
-#include "model/morph_solid.h"
+#include "morph/morph_solid.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <memory>
 
-#include "base/canonical_form.h"
-#include "base/morph_stops.h"
-#include "base/number_text.h"
-#include "base/ui_text.h"
 #include "model/errors.h"
 #include "model/shape_model.h"
+#include "morph/canonical_form.h"
+#include "morph/morph_stops.h"
+#include "text/number_text.h"
+#include "text/ui_text.h"
 
 namespace velkora {
 

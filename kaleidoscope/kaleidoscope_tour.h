@@ -8,8 +8,8 @@
 #include <span>
 #include <vector>
 
-#include "base/wythoff.h"
-#include "model/kaleidoscope_solid.h"
+#include "kaleidoscope/kaleidoscope_solid.h"
+#include "kaleidoscope/wythoff.h"
 
 namespace velkora {
 

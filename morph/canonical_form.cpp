@@ -1,4 +1,4 @@
-#include "base/canonical_form.h"
+#include "morph/canonical_form.h"
 
 #include <algorithm>
 #include <cmath>

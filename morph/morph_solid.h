@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "base/dual_morph.h"
 #include "model/model.h"
 #include "model/solid.h"
+#include "morph/dual_morph.h"
 
 namespace velkora {
 
