@@ -16,17 +16,23 @@ fail() {
   echo "README.md:$1: $2" >&2
   failures=$((failures + 1))
 }
+declare -A names program_options
+while IFS= read -r entry; do
+  names["$entry"]=1
+done <"$names_file"
 has_name() {
-  grep -qxF "$1 $2" "$names_file"
+  [ -n "${names["$1 $2"]:-}" ]
 }
 
 help_text="$("$program" --help 2>&1)" || {
   echo "$program --help failed" >&2
   exit 1
 }
-mapfile -t program_options < <(grep -oE -- '--[a-z][a-z0-9-]*' <<<"$help_text" | sort -u)
+while IFS= read -r option; do
+  program_options["$option"]=1
+done < <(grep -oE -- '--[a-z][a-z0-9-]*' <<<"$help_text")
 has_program_option() {
-  printf '%s\n' "${program_options[@]}" | grep -qxF -- "$1"
+  [ -n "${program_options["$1"]:-}" ]
 }
 
 # One command (words already split): what it names must exist.
