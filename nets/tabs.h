@@ -1,10 +1,10 @@
 #pragma once
 // Glue tabs: for every cut edge pair one trapezoid on one side (or one on each
-// side, for thin paper), as high as
-// 30 % of the edge, at least 3 mm and at most 8 mm, its slanted sides cut back (both, then one far
-// into a narrow gap) and then its height lowered until it touches no face and
-// no other tab of its piece; no tab where not even 3 mm fit. Works in millimetres on
-// counter-clockwise face polygons.
+// side, for thin paper), as high as 30 % of the edge, at most 8 mm, its slanted
+// sides cut back (both, then one far into a narrow gap) and then its height
+// lowered until it touches no face and no other tab of its piece. One side:
+// at least 3 mm, no tab where not even that fits. Both sides: every side gets
+// one, lower than 3 mm where it must. Millimetres, counter-clockwise faces.
 
 #include <vector>
 
@@ -15,6 +15,8 @@ namespace velkora {
 inline constexpr double kTabMaxMm = 8.0;
 inline constexpr double kTabMinMm = 3.0;
 inline constexpr double kTabEdgeRatio = 0.3;
+// The lowest tab a side that must have one is given.
+inline constexpr double kTabSliverMm = 0.2;
 
 // How far a tab on an edge of length edgeMm can reach beyond its face.
 double tabReachMm(double edgeMm);
@@ -40,8 +42,9 @@ std::vector<Vec2> tabOutline(Vec2 p, Vec2 q, double height, double insetP, doubl
 
 // Tabs for pairs in order; faces only block tabs of the same piece
 // (pieceOf[face]). One side each: the larger of the two tabs that fit; a pair
-// whose tab fits nowhere gets none. bothSides: a tab on each side of the pair
-// where one fits, side A first, so that B's tab also clears A's.
+// whose tab fits nowhere gets none. bothSides: a tab on each side of every
+// pair, side A first, so that B's tab also clears A's; a side where no 3 mm
+// tab fits gets a lower one (down to kTabSliverMm).
 std::vector<PlacedTab> planTabs(const std::vector<std::vector<Vec2>>& faces,
                                 const std::vector<int>& pieceOf, const std::vector<CutPair>& pairs,
                                 bool bothSides = false);

@@ -2,13 +2,16 @@
 // The kaleidoscope's triangle drawn large: its corners A, B, C, the stops as
 // labelled dots, and the generator point that the user drags or moves with the
 // arrow keys. The point snaps to a stop within a few pixels unless Shift is
-// held. Positions are barycentric weights of the corners.
+// held. Positions are barycentric weights of the corners. Stop labels keep
+// clear of each other, the corner letters, the dots and the widget's border.
 
 #include <array>
 #include <functional>
 #include <vector>
 
+#include <QFont>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <QWidget>
 
@@ -43,6 +46,21 @@ class TriangleView : public QWidget {
   // kSnapPixels of a mark is that mark.
   QPointF pointOf(WythoffWeights weights) const;
   WythoffWeights weightsAt(QPointF place, bool snap) const;
+
+  // A stop label as drawn: its text in font, within box (widget pixels).
+  struct PlacedLabel {
+    QString text;
+    QFont font;
+    QRectF box;
+  };
+  // Where the labels of marks() go at the widget's present size and font, in
+  // the order of marks(): beside its dot, clear of the other labels, the
+  // corner letters, the dots and the border; set smaller where no place at
+  // full size is free. Only where nothing fits at the smallest size does a
+  // label overlap something (it still stays inside the widget).
+  std::vector<PlacedLabel> placedLabels() const;
+  // The boxes of the corner letters A, B, C.
+  std::array<QRectF, 3> letterBoxes() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -160,6 +160,77 @@ TEST(FoldingNet, ClosedItCoversWhatThePolyhedronViewCoversInAnyPose) {
   }
 }
 
+// Flat, the net shrinks to fit where the solid was: no corner farther from
+// the picture's centre than the shown solid's farthest vertex, and (every
+// net reaching farther than its solid) some corner right at that distance, so
+// that the net fills the solid's place. In a turned pose as in the start pose.
+TEST(FoldingNet, FlatItFitsTheReachOfTheSolidOnShow) {
+  for (const Solid& solid : embeddedSolids()) {
+    SCOPED_TRACE(solid.name);
+    auto model = std::make_unique<Model>();
+    placeSolid(*model, solid);
+    for (const bool turned : {false, true}) {
+      if (turned) drehen(*model, 23.0, 51.0, -12.0);
+      double reach = 0.0;
+      for (int v = 0; v < model->vertexCount; ++v)
+        reach = std::max(reach, norm(model->vertices[static_cast<std::size_t>(v)]));
+      FoldingNet fold(solid);
+      fold.faceViewer(*model);
+      DepthScene scene;
+      fold.scene(0.0, *model, scene);
+      double farthest = 0.0;
+      for (const Vec3& p : scene.corners)
+        farthest = std::max(farthest, std::hypot(p.x, p.y));
+      EXPECT_LE(farthest, reach * (1.0 + 1e-6)) << "turned " << turned;
+      EXPECT_GE(farthest, reach * 0.999) << "turned " << turned;
+    }
+  }
+}
+
+// The outline of the depth picture is drawn where it is not behind a face,
+// and a face's own rim lies exactly at that face's depth: every pixel of the
+// picture at its rim to the white background is outline, also where the
+// depth of the face and of its outline differ only by rounding. The closed
+// net is the solid, so the rim is the solid's silhouette.
+TEST(FoldingNet, TheSilhouetteOfThePictureIsOutlinedAllRound) {
+  constexpr int kWidth = 634;
+  constexpr int kHeight = 663;
+  Bitmap picture;
+  DepthBuffer depth;
+  for (const int position : {0, 1, 4, 9, 13, 21, 30}) {
+    const Solid& solid = embeddedSolid(position);
+    SCOPED_TRACE(solid.name);
+    auto model = std::make_unique<Model>();
+    placeSolid(*model, solid);
+    drehen(*model, 17.0, -41.0, 63.0);
+    FoldingNet fold(solid);
+    fold.faceViewer(*model);
+    for (const double f : {1.0, 0.6}) {
+      DepthScene scene;
+      fold.scene(f, *model, scene);
+      composeDepthPicture(scene, kWidth, kHeight, picture, depth);
+      int rim = 0;
+      int outlined = 0;
+      for (int y = 1; y + 1 < kHeight; ++y) {
+        for (int x = 1; x + 1 < kWidth; ++x) {
+          const auto at = [&](int xx, int yy) {
+            return picture.pixels[static_cast<std::size_t>(yy * kWidth + xx)];
+          };
+          if (at(x, y) == kWhite) continue;
+          if (at(x - 1, y) != kWhite && at(x + 1, y) != kWhite && at(x, y - 1) != kWhite &&
+              at(x, y + 1) != kWhite) {
+            continue;
+          }
+          ++rim;
+          if (at(x, y) == kDepthOutline) ++outlined;
+        }
+      }
+      EXPECT_GT(rim, 500) << "f " << f;
+      EXPECT_EQ(outlined, rim) << "f " << f;
+    }
+  }
+}
+
 // A cube's faces: 0 bottom, 1 top, 2..5 the sides.
 Polyhedron cube() {
   Polyhedron c;

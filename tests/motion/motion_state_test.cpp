@@ -51,20 +51,48 @@ TEST(Steps, AnimationStartGivesAQuarterDegreeOnlyWhenAllStepsAreZero) {
   EXPECT_EQ(s.stepY, 0.0);
 }
 
-TEST(Steps, RechnenTurnsByTheThreeStepsInOneCall) {
+// One step turns by stepX in the x-y plane, then stepY in the y-z plane, then
+// stepZ in the x-z plane. Quarter turns show each step's plane, sense and
+// order without any trigonometry: x goes to y, y to z, x to z.
+TEST(Steps, RechnenTurnsByTheThreeStepsInOrder) {
+  struct Case {
+    double stepX, stepY, stepZ;
+    Point3 from, to;
+  };
+  const Case cases[] = {
+      {90.0, 0.0, 0.0, {100, 0, 0}, {0, 100, 0}},     // x-y plane: x toward y
+      {0.0, 90.0, 0.0, {0, 100, 0}, {0, 0, 100}},     // y-z plane: y toward z
+      {0.0, 0.0, 90.0, {100, 0, 0}, {0, 0, 100}},     // x-z plane: x toward z
+      {90.0, 90.0, 0.0, {100, 0, 0}, {0, 0, 100}},    // x -> y -> z
+      {0.0, 90.0, 90.0, {0, 100, 0}, {-100, 0, 0}},   // y -> z -> -x
+      {90.0, 90.0, 90.0, {100, 0, 0}, {-100, 0, 0}},  // x -> y -> z -> -x
+      {-90.0, 0.0, 90.0, {0, 100, 0}, {0, 0, 100}},   // y -> x -> z
+  };
+  for (const Case& c : cases) {
+    MotionState s;
+    s.stepX = c.stepX;
+    s.stepY = c.stepY;
+    s.stepZ = c.stepZ;
+    auto m = pointOnX();
+    m->vertices[0] = c.from;
+    rechnen(*m, s);
+    const Point3& p = m->vertices[0];
+    EXPECT_NEAR(p.x, c.to.x, 1e-9) << c.stepX << " " << c.stepY << " " << c.stepZ;
+    EXPECT_NEAR(p.y, c.to.y, 1e-9) << c.stepX << " " << c.stepY << " " << c.stepZ;
+    EXPECT_NEAR(p.z, c.to.z, 1e-9) << c.stepX << " " << c.stepY << " " << c.stepZ;
+  }
+  // Small steps add up: 18 steps of 10 degrees in the y-z plane are half a turn.
   MotionState s;
-  s.stepX = 10.0;
-  s.stepY = -5.0;
-  s.stepZ = 2.5;
-  auto stepped = pointOnX();
-  auto turned = pointOnX();
-  stepped->vertices[0] = {3.0, 4.0, 5.0};
-  turned->vertices[0] = {3.0, 4.0, 5.0};
-  rechnen(*stepped, s);
-  drehen(*turned, 10.0, -5.0, 2.5);
-  EXPECT_EQ(stepped->vertices[0].x, turned->vertices[0].x);
-  EXPECT_EQ(stepped->vertices[0].y, turned->vertices[0].y);
-  EXPECT_EQ(stepped->vertices[0].z, turned->vertices[0].z);
+  s.stepX = 0.0;
+  s.stepY = 10.0;
+  s.stepZ = 0.0;
+  auto m = pointOnX();
+  m->vertices[0] = {3.0, 4.0, 5.0};
+  for (int k = 0; k < 18; ++k)
+    rechnen(*m, s);
+  EXPECT_NEAR(m->vertices[0].x, 3.0, 1e-12);  // half a turn in y-z leaves x
+  EXPECT_NEAR(m->vertices[0].y, -4.0, 1e-12);
+  EXPECT_NEAR(m->vertices[0].z, -5.0, 1e-12);
 }
 
 TEST(Drag, OnlyTheLeftButtonStartsADrag) {

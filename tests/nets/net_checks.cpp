@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <numeric>
 #include <set>
@@ -273,7 +274,14 @@ std::string checkLabelsAndTabs(const NetDocument& net) {
           const Vec2 r = tab->polygon[k];
           const double height =
               ((to.x - from.x) * (from.y - r.y) - (to.y - from.y) * (from.x - r.x)) / len;
-          if (height < 3.0 - 1e-9) return "tab " + std::to_string(label) + " lower than 3 mm";
+          // One tab per pair is at least 3 mm high; with a tab on each side a
+          // tab may be lower where 3 mm do not fit, but it is still a tab.
+          const double lowest = net.tabStyle == TabStyle::Both ? 0.1 : 3.0;
+          if (height < lowest - 1e-9) {
+            std::ostringstream s;
+            s << "tab " << label << " only " << height << " mm high";
+            return s.str();
+          }
         }
       }
     }
@@ -361,39 +369,48 @@ std::string checkTabTops(const NetDocument& net) {
 
 std::string checkNoTabMissing(const NetDocument& net) {
   if (!net.tabs) return {};
+  if (net.tabStyle == TabStyle::Both) {
+    for (const NetPage& page : net.pages) {
+      for (const NetCut& c : page.cuts) {
+        if (!c.hasTab) {
+          return "label " + std::to_string(c.label) + " has no tab on face " +
+                 std::to_string(c.face) + " edge " + std::to_string(c.edge);
+        }
+      }
+    }
+    return {};
+  }
   std::set<int> tabbed;
   for (const NetPage& page : net.pages) {
     for (const NetTab& t : page.tabs)
       tabbed.insert(t.label);
   }
-  const bool bothSides = net.tabStyle == TabStyle::Both;
   for (const NetPage& page : net.pages) {
     for (const NetCut& c : page.cuts) {
-      if (bothSides ? c.hasTab : tabbed.count(c.label) > 0) continue;
+      if (tabbed.count(c.label) > 0) continue;
       const Vec2 p = c.from;
       const Vec2 q = c.to;
       const double len = std::hypot(q.x - p.x, q.y - p.y);
       const Vec2 along{(q.x - p.x) / len, (q.y - p.y) / len};
       const Vec2 out{along.y, -along.x};  // faces run counter-clockwise: outside is on the right
       constexpr double kHeight = 3.0;
-      // Inset of each slanted side at the top, per millimetre of height: both
-      // sides at 45 degrees and steeper, then one side leaning far in.
-      constexpr std::array<std::pair<double, double>, 9> kSlants{{{1.0, 1.0},
-                                                                  {1.6, 1.6},
-                                                                  {2.5, 2.5},
-                                                                  {4.0, 1.0},
-                                                                  {1.0, 4.0},
-                                                                  {6.0, 1.0},
-                                                                  {1.0, 6.0},
-                                                                  {9.0, 1.0},
-                                                                  {1.0, 9.0}}};
-      for (const auto& [atP, atQ] : kSlants) {
-        if ((atP + atQ) * kHeight > 0.9 * len) continue;
+      // A 3 mm tab with sides at 45 degrees or steeper and a top of a tenth of
+      // the edge: its top starts somewhere from 3 mm after p to 3 mm plus a
+      // tenth before q. A longer top only adds paper to a shorter one inside
+      // the same sides, so the shortest tops are the ones to try; sweep where
+      // they start.
+      const double top = 0.1 * len;
+      const double first = kHeight;
+      const double last = len - kHeight - top;
+      constexpr int kSteps = 64;
+      for (int step = 0; step <= kSteps && last >= first; ++step) {
+        const double start = first + (last - first) * step / kSteps;
+        const Vec2 lift{p.x + kHeight * out.x, p.y + kHeight * out.y};
         const std::vector<Vec2> tab{
             q,
             p,
-            {p.x + kHeight * (out.x + atP * along.x), p.y + kHeight * (out.y + atP * along.y)},
-            {q.x + kHeight * (out.x - atQ * along.x), q.y + kHeight * (out.y - atQ * along.y)}};
+            {lift.x + start * along.x, lift.y + start * along.y},
+            {lift.x + (start + top) * along.x, lift.y + (start + top) * along.y}};
         bool blocked = false;
         for (const NetFace& f : page.faces)
           blocked = blocked || intersectionArea(tab, f.polygon) > 1e-8;
@@ -401,8 +418,8 @@ std::string checkNoTabMissing(const NetDocument& net) {
           blocked = blocked || intersectionArea(tab, t.polygon) > 1e-8;
         if (!blocked) {
           std::ostringstream s;
-          s << "label " << c.label << " has no tab, but a 3 mm tab (slant " << atP << ", " << atQ
-            << ") fits on face " << c.face << " edge " << c.edge;
+          s << "label " << c.label << " has no tab, but a 3 mm tab with its top " << start
+            << " mm along fits on face " << c.face << " edge " << c.edge;
           return s.str();
         }
       }
@@ -433,6 +450,29 @@ double lengthInside(Vec2 a, Vec2 b, const std::vector<Vec2>& polygon) {
     }
   }
   return leave > enter ? (leave - enter) * std::hypot(d.x, d.y) : 0.0;
+}
+
+double segmentDistance(Vec2 a, Vec2 b, Vec2 p) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double len2 = dx * dx + dy * dy;
+  const double t =
+      len2 > 0.0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / len2, 0.0, 1.0) : 0.0;
+  return std::hypot(a.x + t * dx - p.x, a.y + t * dy - p.y);
+}
+
+// The distance between the outlines of two polygons that do not overlap: the
+// nearest points lie on their rims, and one of them is a corner.
+double polygonDistance(const std::vector<Vec2>& a, const std::vector<Vec2>& b) {
+  double nearest = std::numeric_limits<double>::infinity();
+  for (int pass = 0; pass < 2; ++pass) {
+    const std::vector<Vec2>& rim = pass == 0 ? a : b;
+    const std::vector<Vec2>& corners = pass == 0 ? b : a;
+    for (std::size_t k = 0; k < rim.size(); ++k) {
+      for (const Vec2& c : corners)
+        nearest = std::min(nearest, segmentDistance(rim[k], rim[(k + 1) % rim.size()], c));
+    }
+  }
+  return nearest;
 }
 
 }  // namespace
@@ -471,6 +511,19 @@ std::string checkLabels(const NetDocument& net, int page, const std::vector<NetL
         std::ostringstream s;
         s << "page " << page << ": " << name(i) << " and " << name(j) << " overlap by " << area
           << " mm2";
+        return s.str();
+      }
+      // The page's head and foot are set as one block of lines; every number
+      // keeps the gap from everything.
+      const auto isPageText = [&](std::size_t k) {
+        return labels[k].kind == LabelKind::PageText || labels[k].kind == LabelKind::ScaleBar;
+      };
+      if (isPageText(i) && isPageText(j)) continue;
+      const double gap = polygonDistance(box, labels[j].box);
+      if (gap < kLabelGapMm - 1e-9) {
+        std::ostringstream s;
+        s << "page " << page << ": " << name(i) << " and " << name(j) << " are only " << gap
+          << " mm apart";
         return s.str();
       }
     }

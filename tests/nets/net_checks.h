@@ -12,6 +12,9 @@
 
 namespace velkora::test {
 
+// The free paper a reader needs between the boxes of two labels.
+inline constexpr double kLabelGapMm = 0.5;
+
 std::string checkTree(const Polyhedron& solid, const NetDocument& net);
 std::string checkShapes(const Polyhedron& solid, const NetDocument& net);
 std::string checkNoOverlap(const NetDocument& net);
@@ -20,16 +23,19 @@ std::string checkLabelsAndTabs(const NetDocument& net);
 // Every edge of the solid appears exactly once: as one fold or as one cut
 // label on two cut sides; so folds + cut sides / 2 is the solid's edge count.
 std::string checkEveryEdgeOnce(const Polyhedron& solid, const NetDocument& net);
-// The labels of one page: no two boxes overlap, no box crosses a line of the
-// page (face edges, the cut rim of tabs; computed here from the document), and
-// every box lies inside the margins.
+// The labels of one page: no two boxes overlap, no number (cut, face, fold
+// angle) comes closer than kLabelGapMm to another label (a "7" beside a "9"
+// must not read "79"), no box crosses a line of the page (face edges, the cut
+// rim of tabs; computed here from the document), and every box lies inside
+// the margins.
 std::string checkLabels(const NetDocument& net, int page, const std::vector<NetLabel>& labels);
 // Every tab is a trapezoid whose top edge is at least a tenth of its glued edge.
 std::string checkTabTops(const NetDocument& net);
-// A cut pair goes without a tab only where no 3 mm tab fits on either side
-// (with tabs on both sides: a cut side goes without one only where none fits):
-// tries a few 3 mm trapezoids (45 degree sides, and one side leaning far in)
-// against every face and tab of the page. Nets drawn without tabs pass.
+// A cut pair goes without a tab only where no 3 mm tab fits on either side:
+// tries 3 mm trapezoids with sides at 45 degrees or steeper and a top of a
+// tenth of the edge, anywhere along it, against every face and tab of the
+// page. With tabs on both sides every cut side has one. Nets drawn without
+// tabs pass.
 std::string checkNoTabMissing(const NetDocument& net);
 // Folds every piece along its fold edges by the solid's dihedral angles and
 // compares all corners with the catalogue after one rigid motion. The

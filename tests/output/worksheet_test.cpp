@@ -178,6 +178,28 @@ TEST(Worksheet, BlanksLeaveTheCountsOutAndTheAnswerPageHasThem) {
   EXPECT_EQ(listedFaces(answers).size(), 14u);
 }
 
+// With blanks every solid takes one more page, its answers; the footer of each
+// sheet and answer page shows the number the reader counts to in the PDF, and
+// the contents page sends the reader to the first of those pages.
+TEST(Worksheet, TheFootersOfABookletWithBlanksCountItsPages) {
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath(QStringLiteral("steckbriefe.pdf"));
+  const ToolRun written = korvelindra({"--export-booklet", pdf, "--blanks"});
+  ASSERT_EQ(written.exitCode, 0) << written.err.toStdString();
+  const QStringList pages = pageTexts(pdf);
+  static const QRegularExpression kFooter(QStringLiteral("Steckbrief: [^\\n]*Seite (\\d+)\\s*$"));
+  int sheets = 0;
+  int answers = 0;
+  for (qsizetype k = 0; k < pages.size(); ++k) {
+    const QRegularExpressionMatch footer = kFooter.match(pages[k].trimmed());
+    if (!footer.hasMatch()) continue;
+    EXPECT_EQ(footer.captured(1).toInt(), k + 1) << "page " << k + 1;
+    (pages[k].contains(QStringLiteral("Lösungen: ")) ? answers : sheets) += 1;
+  }
+  EXPECT_EQ(sheets, 31);
+  EXPECT_EQ(answers, 31);
+}
+
 // In English the sheet, its net page and the answers speak English, and the
 // blanks still find the rows they empty.
 TEST(Worksheet, AnEnglishSheetWithBlanks) {

@@ -5,15 +5,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QImage>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
+#include "output/language.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/kaleidoscope_window.h"
 
@@ -90,6 +94,75 @@ TEST_F(KaleidoscopeWindowTest, ThePointMakesTheSolidAndTheStopsPickTheirs) {
   window->setKaleidoscopeShown(false);
   EXPECT_EQ(window->controller().kaleidoscope(), nullptr);
   EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+}
+
+// The stop labels of every family, in German and in English, at the size the
+// triangle has in the window: no label overlaps another, a corner letter or
+// the border, every stop keeps its label, and the pixels its text paints lie
+// in the box it was given. A picture of each goes to /tmp for a look.
+TEST_F(KaleidoscopeWindowTest, StopLabelsKeepClearOfEachOtherTheLettersAndTheBorder) {
+  QTest::keyClick(window.get(), Qt::Key_K, Qt::ControlModifier);
+  ASSERT_NE(window->kaleidoscopeWindow(), nullptr);
+  auto* family =
+      window->kaleidoscopeWindow()->findChild<QComboBox*>(QStringLiteral("KaleidoscopeFamily"));
+  ASSERT_NE(family, nullptr);
+  for (const QString& language : {kGerman, QStringLiteral("en")}) {
+    useLanguage(language);
+    QApplication::processEvents();
+    for (int f = 0; f < 3; ++f) {
+      emit family->activated(f);
+      QApplication::processEvents();
+      TriangleView& view = triangle();
+      const std::string where = language.toStdString() + ", family " + std::to_string(f);
+      const auto labels = view.placedLabels();
+      const auto letters = view.letterBoxes();
+      ASSERT_EQ(labels.size(), view.marks().size()) << where;
+      ASSERT_GE(labels.size(), 4u) << where;
+      const QRectF border(QPointF(0, 0), QSizeF(view.size()));
+      for (std::size_t i = 0; i < labels.size(); ++i) {
+        const QRectF& box = labels[i].box;
+        const std::string name = where + ": " + labels[i].text.toStdString();
+        EXPECT_EQ(labels[i].text, view.marks()[i].label) << name;
+        // The box holds the text as its font sets it.
+        EXPECT_GE(box.width(), QFontMetrics(labels[i].font).horizontalAdvance(labels[i].text))
+            << name;
+        EXPECT_TRUE(border.contains(box)) << name;
+        for (const QRectF& letter : letters)
+          EXPECT_FALSE(box.intersects(letter)) << name;
+        for (std::size_t j = i + 1; j < labels.size(); ++j)
+          EXPECT_FALSE(box.intersects(labels[j].box))
+              << name << " and " << labels[j].text.toStdString();
+      }
+      // What the labels paint: the picture with them less the one with empty texts.
+      const std::vector<TriangleView::Mark> marks = view.marks();
+      const QImage withLabels = view.grab().toImage();
+      withLabels.save(QStringLiteral("/tmp/kaleidoscope_labels_%1_%2.png").arg(language).arg(f));
+      std::vector<TriangleView::Mark> blank = marks;
+      for (TriangleView::Mark& mark : blank)
+        mark.label.clear();
+      view.setMarks(blank);
+      const QImage without = view.grab().toImage();
+      view.setMarks(marks);
+      ASSERT_EQ(withLabels.size(), without.size());
+      const double ratio = withLabels.devicePixelRatio();
+      int inked = 0;
+      for (int y = 0; y < withLabels.height(); ++y) {
+        for (int x = 0; x < withLabels.width(); ++x) {
+          if (withLabels.pixel(x, y) == without.pixel(x, y)) continue;
+          ++inked;
+          const QPointF centre((x + 0.5) / ratio, (y + 0.5) / ratio);
+          const bool inABox = std::any_of(labels.begin(), labels.end(), [&](const auto& label) {
+            return label.box.contains(centre);
+          });
+          EXPECT_TRUE(inABox) << where << ": ink at " << x << ", " << y << " outside every label";
+          if (!inABox) break;
+        }
+      }
+      EXPECT_GT(inked, 100) << where;
+    }
+  }
+  useLanguage(kGerman);
+  QApplication::processEvents();
 }
 
 }  // namespace
