@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "model/kaleidoscope_solid.h"
+#include "kaleidoscope/kaleidoscope_solid.h"
 #include "tests/support/embedded_catalogue.h"
 
 namespace velkora {
