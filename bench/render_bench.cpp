@@ -18,8 +18,8 @@
 #include "render/depth_list.h"
 #include "render/frame.h"
 #include "render/views.h"
-#include "testsupport/qpainter_canvas.h"
-#include "testsupport/real_solids.h"
+#include "tests/support/embedded_catalogue.h"
+#include "tests/support/qpainter_canvas.h"
 
 namespace velkora {
 namespace {
@@ -93,9 +93,9 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
 
   static const BenchScene outer29{
-      "outer_type29_marks", test::loadCatalogueSolid(29), {View::OuterSphere, true}};
+      "outer_type29_marks", test::embeddedModelOfType(29), {View::OuterSphere, true}};
   static const BenchScene inner12{
-      "inner_type12_sphere", test::loadCatalogueSolid(12), {View::InnerSphere, false}};
+      "inner_type12_sphere", test::embeddedModelOfType(12), {View::InnerSphere, false}};
   for (const BenchScene* scene : {&outer29, &inner12}) {
     for (const auto& [w, h] : {std::pair{634, 663}, std::pair{1680, 1050}}) {
       const std::string stem =
@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
   // enclosing sphere fills 90 % of the shorter side (radius 0.45 * 2160
   // device pixels, 486 logical).
   static const BenchScene outer12{
-      "outer_type12_marks", test::loadCatalogueSolid(12), {View::OuterSphere, true}};
+      "outer_type12_marks", test::embeddedModelOfType(12), {View::OuterSphere, true}};
   auto zoomedTo90 = [](const BenchScene& scene) {
     BenchScene big = scene;
     zoomToRadius(big.model, true, 0.45 * 2160 / 2);

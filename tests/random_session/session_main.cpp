@@ -11,12 +11,10 @@
 #include <exception>
 
 #include <QApplication>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTemporaryFile>
 
 #include "tests/random_session/guarded_application.h"
 #include "tests/random_session/session_report.h"
+#include "tests/support/qt_test_environment.h"
 
 namespace velkora::test {
 
@@ -65,22 +63,7 @@ int main(int argc, char* argv[]) {
   if (!velkora::test::readSessionOptions(argc, argv)) return 2;
   velkora::test::installCrashReport();
   qtHandler = qInstallMessageHandler(quietHandler);
-  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-  QTemporaryFile screens;
-  if (platform.isEmpty() || platform == "offscreen") {
-    if (screens.open()) {
-      screens.write(R"({ "screens": [ { "name": "Test", "x": 0, "y": 0, "width": 1280,
-                         "height": 800, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1 } ] })");
-      screens.flush();
-      qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
-    } else {
-      qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-  }
-  // Whatever a test remembers goes to a folder of this run, never to the user's.
-  QTemporaryDir config;
-  if (config.isValid()) qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-  QStandardPaths::setTestModeEnabled(true);
+  velkora::test::QtTestEnvironment environment(1280, 800);
   QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
   velkora::test::GuardedApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);

@@ -13,7 +13,7 @@
 #include "render/raster_canvas.h"
 #include "render/views.h"
 #include "tests/render/pixel_check.h"
-#include "testsupport/test_models.h"
+#include "tests/support/test_models.h"
 
 namespace velkora {
 namespace {

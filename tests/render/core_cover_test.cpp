@@ -26,7 +26,7 @@
 #include "render/scene.h"
 #include "render/views.h"
 #include "tests/render/pixel_check.h"
-#include "testsupport/real_solids.h"
+#include "tests/support/embedded_catalogue.h"
 
 namespace velkora {
 namespace {
@@ -86,7 +86,7 @@ int checkHiddenQuads(const Model& model, int scale, const std::string& what) {
 
 TEST(CoreCover, HiddenQuadsPaintOnlyWhereTheFacesFill) {
   for (int type = 0; type < 31; ++type) {
-    Model model = test::loadCatalogueSolid(type);
+    Model model = test::embeddedModelOfType(type);
     for (int pose = 0; pose < 3; ++pose) {
       for (const int scale : {1, 2}) {
         Model sized = model;
@@ -102,7 +102,7 @@ TEST(CoreCover, HiddenQuadsPaintOnlyWhereTheFacesFill) {
 }
 
 TEST(CoreCover, FacesThatAreNotAClosedConvexPolyhedronHideNothing) {
-  Model model = test::loadCatalogueSolid(29);
+  Model model = test::embeddedModelOfType(29);
   zoomToRadius(model, true, 0.4 * kSize);
   ASSERT_GT(checkHiddenQuads(model, 1, "whole"), 0);
 
@@ -153,7 +153,7 @@ Bitmap paintedWithEverything(const Model& model, const ViewState& view, int scal
 
 TEST(CoreCover, TheOuterViewIsTheSameWithWhatItHidesLeftOut) {
   for (int type = 0; type < 31; ++type) {
-    Model model = test::loadCatalogueSolid(type);
+    Model model = test::embeddedModelOfType(type);
     drehen(model, 11.0 * type, 7.0, 3.0);
     for (const int scale : {1, 2}) {
       Model sized = model;
@@ -182,7 +182,7 @@ TEST(CoreCover, ManyRandomPosesAtScaleFourWithMarksLookTheSameWithWhatItHidesLef
   std::uniform_real_distribution<double> radius(0.15, 0.48);
   const ViewState view{View::OuterSphere, true};
   for (int type = 0; type < 31; ++type) {
-    const Model start = test::loadCatalogueSolid(type);
+    const Model start = test::embeddedModelOfType(type);
     for (int pose = 0; pose < kPoses; ++pose) {
       // Drawn one by one: the order of a call's arguments is not fixed.
       const double a = angle(random);
@@ -269,7 +269,7 @@ TEST(CoreCover, WhatItCoversLiesTwoHalfPixelDiagonalsInsideTheRoundedHull) {
   constexpr int kFrame = 400;
   for (const int type : {0, 12, 29}) {
     for (const int scale : {1, 4}) {
-      Model model = test::loadCatalogueSolid(type);
+      Model model = test::embeddedModelOfType(type);
       drehen(model, 23.0 + type, 41.0, 7.0);
       zoomToRadius(model, true, 0.4 * kFrame / scale);
       const CoreCover cover(model, kFrame / 2, kFrame / 2, scale);

@@ -11,7 +11,7 @@
 #include "render/frame_test_hook.h"
 #include "render/raster_canvas.h"
 #include "tests/render/pixel_check.h"
-#include "testsupport/real_solids.h"
+#include "tests/support/embedded_catalogue.h"
 
 namespace velkora {
 namespace {
@@ -27,7 +27,7 @@ struct HookSet {
 TEST(HelperRelease, AFrameFailingAfterTheWakeLeavesTheHelperIdleAndTheNextFrameRight) {
   // A 4K frame at 200 % of many bands: the first one starts the helper and
   // keeps it, each later one wakes it before recording.
-  Model heavy = test::loadCatalogueSolid(29);
+  Model heavy = test::embeddedModelOfType(29);
   zoomToRadius(heavy, true, 0.45 * 2160 / 2);
   const ViewState state{View::OuterSphere, true};
   FrameBuffers buffers;

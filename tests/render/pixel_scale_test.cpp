@@ -15,8 +15,8 @@
 #include "render/raster_canvas.h"
 #include "render/views.h"
 #include "tests/render/pixel_check.h"
-#include "testsupport/real_solids.h"
-#include "testsupport/test_models.h"
+#include "tests/support/embedded_catalogue.h"
+#include "tests/support/test_models.h"
 
 namespace velkora {
 namespace {
@@ -133,8 +133,8 @@ std::string difference(Bitmap actual, Bitmap expected) {
 }
 
 TEST(PixelScale, FrameIsTheScaleOneFrameWithOffsetsTimesKAndAKPixelPen) {
-  const Model heavy = test::loadCatalogueSolid(29);
-  const Model twelve = test::loadCatalogueSolid(12);
+  const Model heavy = test::embeddedModelOfType(29);
+  const Model twelve = test::embeddedModelOfType(12);
   Model turned = test::icosahedron();
   test::turn(turned, 17.0, 40.0);
   struct Case {
@@ -427,7 +427,7 @@ TEST(PixelScale, TwiceThePictureBoxAveragedMatchesTheOnceScaledPicture) {
   // Where the 1x picture is flat (3x3 of one colour) at most 1 in 10000
   // pixels may disagree; over the whole picture, outlines included, at least
   // 95 % agree (96.5 % do; with a one-pixel pen at 2x only 93.8 % would).
-  const Model heavy = test::loadCatalogueSolid(29);
+  const Model heavy = test::embeddedModelOfType(29);
   const ViewState view{View::OuterSphere, true};
   // Even sizes keep the 2x origin at twice the 1x origin.
   Bitmap once = composed(heavy, view, 634, 662, 1);

@@ -13,7 +13,7 @@
 #include "render/bitmap.h"
 #include "render/raster_canvas.h"
 #include "tests/render/pixel_check.h"
-#include "testsupport/qpainter_canvas.h"
+#include "tests/support/qpainter_canvas.h"
 
 namespace velkora {
 namespace {

@@ -13,8 +13,8 @@
 #include "render/raster_canvas.h"
 #include "render/views.h"
 #include "tests/render/pixel_check.h"
-#include "testsupport/qpainter_canvas.h"
-#include "testsupport/real_solids.h"
+#include "tests/support/embedded_catalogue.h"
+#include "tests/support/qpainter_canvas.h"
 
 namespace velkora {
 namespace {
@@ -23,7 +23,7 @@ using test::countColour;
 using test::flatAround;
 
 TEST(RealSolids, IcosahedronViewsMatchTheReferenceInFlatAreas) {
-  const Model ico = test::loadCatalogueSolid(3);
+  const Model ico = test::embeddedModelOfType(3);
   ASSERT_EQ(ico.faceCount, 20);
   const std::array<std::pair<const char*, ViewState>, 3> views{{
       {"ikosaeder_polyeder", {View::Polyhedron, false}},
@@ -51,7 +51,7 @@ TEST(RealSolids, IcosahedronViewsMatchTheReferenceInFlatAreas) {
 }
 
 TEST(RealSolids, OuterViewOfTheLargestSolidMarksItsNearVertices) {
-  const Model heavy = test::loadCatalogueSolid(29);
+  const Model heavy = test::embeddedModelOfType(29);
   ASSERT_EQ(heavy.faceCount, 120);
   FrameBuffers plain;
   FrameBuffers marked;
@@ -82,8 +82,8 @@ TEST(RealSolids, FramesDrawnInBandsEqualDrawingDirectly) {
   // one band; drawing the same scene straight onto whole canvases must give
   // the same pixels, frame after frame in the same buffers (a turned, a
   // zoomed and a smaller solid follow, and a frame of one band in between).
-  Model heavy = test::loadCatalogueSolid(29);
-  Model small = test::loadCatalogueSolid(0);
+  Model heavy = test::embeddedModelOfType(29);
+  Model small = test::embeddedModelOfType(0);
   zoomModel(small, 0.1);
   FrameBuffers buffers;
   int frameNumber = 0;
@@ -127,7 +127,7 @@ TEST(RealSolids, FullScreenFramesSharedBetweenThreadsEqualDrawingDirectly) {
   // bands, which composeFrame shares with a second thread where there are two
   // cores. Turning between frames in the same buffers checks that both
   // threads' painted boxes are whitened in the next frame.
-  Model heavy = test::loadCatalogueSolid(29);
+  Model heavy = test::embeddedModelOfType(29);
   zoomToRadius(heavy, true, 0.45 * 2160 / 2);
   const ViewState state{View::OuterSphere, true};
   FrameBuffers buffers;
@@ -152,7 +152,7 @@ TEST(RealSolids, FullScreenFramesSharedBetweenThreadsEqualDrawingDirectly) {
 }
 
 TEST(RealSolids, FarEnlargedSolidStillCoversTheWholeSurface) {
-  Model m = test::loadCatalogueSolid(12);
+  Model m = test::embeddedModelOfType(12);
   for (int clicks = 1; clicks <= 420; ++clicks) {
     zoomModel(m, kEnlargeFactor);
     if (clicks == 20 || clicks == 200 || clicks == 420) {

@@ -13,8 +13,8 @@
 #include "render/raster_canvas.h"
 #include "render/views.h"
 #include "tests/render/pixel_check.h"
-#include "testsupport/qpainter_canvas.h"
-#include "testsupport/test_models.h"
+#include "tests/support/qpainter_canvas.h"
+#include "tests/support/test_models.h"
 
 namespace velkora {
 namespace {

@@ -1,5 +1,7 @@
 #include "tests/support/embedded_catalogue.h"
 
+#include "model/load.h"
+
 namespace velkora::test {
 
 const CatalogueTexts& embeddedTexts() {
@@ -14,6 +16,14 @@ const std::vector<Solid>& embeddedSolids() {
 
 const Solid& embeddedSolid(int position) {
   return embeddedSolids().at(static_cast<std::size_t>(position));
+}
+
+Model embeddedModelOfType(int type) {
+  const CatalogueTexts& texts = embeddedTexts();
+  const std::string line = listLineOf(texts, type);
+  Model model;
+  loadModel(model, line, texts.vertexLines, texts.faceLines);
+  return model;
 }
 
 std::string listLineOf(const CatalogueTexts& texts, int type) {

@@ -1,4 +1,4 @@
-#include "testsupport/qpainter_canvas.h"
+#include "tests/support/qpainter_canvas.h"
 
 #include <QPen>
 #include <QPoint>

@@ -1,4 +1,4 @@
-#include "testsupport/test_models.h"
+#include "tests/support/test_models.h"
 
 #include <algorithm>
 #include <array>
