@@ -12,11 +12,11 @@
 #include <QSpinBox>
 
 #include "animation/animation_frames.h"
+#include "exports/export_service.h"
+#include "exports/picture.h"
+#include "exports/save_file.h"
 #include "model/polyhedron.h"
 #include "nets/layout.h"
-#include "output/export_service.h"
-#include "output/picture.h"
-#include "output/save_file.h"
 #include "solid_export/mesh_export.h"
 #include "ui/main_window.h"
 #include "ui/net_dialog.h"

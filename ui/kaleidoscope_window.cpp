@@ -10,7 +10,7 @@
 
 #include "base/ui_text.h"
 #include "model/kaleidoscope_tour.h"
-#include "output/solid_names.h"
+#include "translations/solid_names.h"
 
 namespace velkora {
 

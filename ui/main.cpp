@@ -12,9 +12,9 @@
 #include <QPixmap>
 #include <QTextStream>
 
+#include "cli/command_line.h"
+#include "cli/headless.h"
 #include "model/solid_catalogue.h"
-#include "output/command_line.h"
-#include "output/headless.h"
 #include "ui/app_icon.h"
 #include "ui/error_box.h"
 #include "ui/main_window.h"

@@ -10,7 +10,7 @@
 #include <cmath>
 
 #include "base/number_text.h"
-#include "output/solid_names.h"
+#include "translations/solid_names.h"
 
 namespace velkora {
 

@@ -13,8 +13,8 @@
 #include <QPrinter>
 #include <QVBoxLayout>
 
-#include "output/export_service.h"
-#include "output/worksheet.h"
+#include "exports/export_service.h"
+#include "exports/worksheet.h"
 #include "ui/main_window.h"
 #include "ui/save_dialog.h"
 #include "ui/settings_store.h"

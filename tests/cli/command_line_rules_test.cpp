@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
-#include "output/command_line.h"
+#include "cli/command_line.h"
 #include "tests/support/embedded_catalogue.h"
-#include "output/language.h"
+#include "translations/language.h"
 
 namespace velkora::test {
 namespace {
@@ -58,12 +58,24 @@ TEST_F(CommandLineRules, EachOptionGoesWithItsActionsOnly) {
   };
   // The messages, by the letter that stands for each in the patterns.
   const std::map<char, std::string> messages = {
-      {'A', "--wythoff only works with --export-picture, --export-solid, --export-net, --export-sheet, --properties or an --export-animation that spins or tours the kaleidoscope"},
-      {'B', "--view only works with the window, --export-picture, --export-animation, --export-sheet or --export-booklet"},
-      {'C', "--view: the kaleidoscope's solid has no inner or outer sphere; only polyeder works with --wythoff"},
-      {'D', "--view: the kaleidoscope's solids have no inner or outer sphere; only polyeder works with --animate kaleidoscope"},
-      {'E', "--animate fold: the folding net is drawn without spheres and corner marks; leave out --view and --marks"},
-      {'F', "--marks only works with --export-picture, --export-animation, --export-sheet or --export-booklet"},
+      {'A',
+       "--wythoff only works with --export-picture, --export-solid, --export-net, --export-sheet, "
+       "--properties or an --export-animation that spins or tours the kaleidoscope"},
+      {'B',
+       "--view only works with the window, --export-picture, --export-animation, --export-sheet or "
+       "--export-booklet"},
+      {'C',
+       "--view: the kaleidoscope's solid has no inner or outer sphere; only polyeder works with "
+       "--wythoff"},
+      {'D',
+       "--view: the kaleidoscope's solids have no inner or outer sphere; only polyeder works with "
+       "--animate kaleidoscope"},
+      {'E',
+       "--animate fold: the folding net is drawn without spheres and corner marks; leave out "
+       "--view and --marks"},
+      {'F',
+       "--marks only works with --export-picture, --export-animation, --export-sheet or "
+       "--export-booklet"},
       {'G', "--scale only works with --export-picture or --export-animation"},
       {'H', "--animate only works with --export-animation"},
       {'I', "--wythoff needs --at a,b,c"},
@@ -71,7 +83,9 @@ TEST_F(CommandLineRules, EachOptionGoesWithItsActionsOnly) {
       {'K', "--size-mm only works with --export-solid"},
       {'L', "--json only works with --properties"},
       {'M', "--paper only works with --export-net"},
-      {'N', "--paper, --edge-mm and --no-tabs only work with --export-net; worksheets are A4 portrait with the net at the largest size that fits"},
+      {'N',
+       "--paper, --edge-mm and --no-tabs only work with --export-net; worksheets are A4 portrait "
+       "with the net at the largest size that fits"},
       {'O', "--orientation only works with --export-net"},
       {'P', "--edge-mm only works with --export-net"},
       {'Q', "--tabs only works with --export-net"},
@@ -84,15 +98,23 @@ TEST_F(CommandLineRules, EachOptionGoesWithItsActionsOnly) {
       {'X', "--fold-angles only works with --export-net"},
       {'Y', "--no-fold-angles only works with --export-net"},
       {'Z', "--blanks only works with --export-sheet or --export-booklet"},
-      {'a', "--morph only works with --export-picture, --export-solid, --export-net, --export-sheet, --properties or a spinning --export-animation of a --solid"},
+      {'a',
+       "--morph only works with --export-picture, --export-solid, --export-net, --export-sheet, "
+       "--properties or a spinning --export-animation of a --solid"},
       {'b', "--fold only works with --export-picture"},
       {'c', "give either --solid or --wythoff"},
       {'d', "--export-booklet writes every solid; give no --solid or --wythoff"},
-      {'e', "--at only works with --wythoff (not with --animate kaleidoscope, whose point moves by itself)"},
+      {'e',
+       "--at only works with --wythoff (not with --animate kaleidoscope, whose point moves by "
+       "itself)"},
       {'f', "--reset-settings only works with the window"},
       {'g', "--wythoff-stops takes no --solid"},
-      {'h', "--fold: the folding net is drawn without spheres and corner marks; leave out --view and --marks"},
-      {'i', "--view: the solid on its way into its dual has no inner or outer sphere; only polyeder works with --morph above 0"},
+      {'h',
+       "--fold: the folding net is drawn without spheres and corner marks; leave out --view and "
+       "--marks"},
+      {'i',
+       "--view: the solid on its way into its dual has no inner or outer sphere; only polyeder "
+       "works with --morph above 0"},
   };
   // Each option added to each action: "." accepted, a letter the message.
   const std::vector<std::pair<QStringList, std::string>> options = {
@@ -143,38 +165,65 @@ TEST_F(CommandLineRules, EachOptionGoesWithItsActionsOnly) {
 TEST_F(CommandLineRules, BadValuesAndMissingPartsAreNamed) {
   const std::pair<QStringList, std::string> cases[] = {
       {{"stray"}, "unexpected argument 'stray'"},
-      {{"--solid", "3", "--properties", "--export-solid", "a.stl"}, "give only one of --export-picture, --export-animation, --export-solid, --properties, --export-net, --export-sheet, --export-booklet, --morph-stops, --wythoff-stops"},
+      {{"--solid", "3", "--properties", "--export-solid", "a.stl"},
+       "give only one of --export-picture, --export-animation, --export-solid, --properties, "
+       "--export-net, --export-sheet, --export-booklet, --morph-stops, --wythoff-stops"},
       {{"--export-picture", "a.png"}, "an export needs --solid or --wythoff"},
       {{"--morph-stops"}, "an export needs --solid or --wythoff"},
       {{"--solid", "3", "--wythoff", "O", "--at", "1,1,1"}, "give either --solid or --wythoff"},
       {{"--solid", "31"}, "--solid: position 31 is outside 0-30"},
-      {{"--solid", "Kugel"}, "--solid: unknown solid 'Kugel' (a list position 0-30 or a name such as Ikosaeder or Icosahedron)"},
+      {{"--solid", "Kugel"},
+       "--solid: unknown solid 'Kugel' (a list position 0-30 or a name such as Ikosaeder or "
+       "Icosahedron)"},
       {{"--view", "seitlich"}, "--view: unknown view 'seitlich' (polyeder, inkugel or umkugel)"},
-      {{"--solid", "3", "--export-picture", "a.png", "--scale", "3"}, "--scale: expected 1, 2 or 4, got '3'"},
-      {{"--solid", "3", "--export-animation", "a.gif", "--animate", "hop"}, "--animate: unknown kind 'hop' (spin, morph, kaleidoscope, fold)"},
-      {{"--solid", "3", "--export-animation", "a.gif", "--frames", "1"}, "--frames: expected a whole number from 2 to 720, got '1'"},
-      {{"--solid", "3", "--export-solid", "a.stl", "--size-mm", "-5"}, "--size-mm: expected a positive number, got '-5'"},
-      {{"--solid", "3", "--export-solid", "a.stl", "--size-mm", "0.5"}, "--size-mm: 0.5 is outside 1-10000 mm"},
-      {{"--solid", "3", "--export-net", "a.pdf", "--edge-mm", "x"}, "--edge-mm: expected a positive number, got 'x'"},
-      {{"--solid", "3", "--export-net", "a.pdf", "--paper", "a5"}, "--paper: unknown paper 'a5' (a4, a3 or letter)"},
-      {{"--solid", "3", "--export-net", "a.pdf", "--orientation", "quer"}, "--orientation: unknown orientation 'quer' (portrait, landscape or auto)"},
-      {{"--solid", "3", "--export-net", "a.pdf", "--tabs", "two"}, "--tabs: unknown tab style 'two' (one, both or none)"},
-      {{"--solid", "3", "--export-net", "a.pdf", "--tabs", "both", "--no-tabs"}, "--no-tabs contradicts --tabs both"},
-      {{"--solid", "3", "--export-net", "a.pdf", "--scale-bar", "--no-scale-bar"}, "give either --scale-bar or --no-scale-bar"},
-      {{"--solid", "3", "--export-net", "a.pdf", "--face-numbers", "--no-face-numbers"}, "give either --face-numbers or --no-face-numbers"},
-      {{"--solid", "3", "--export-net", "a.pdf", "--fold-angles", "--no-fold-angles"}, "give either --fold-angles or --no-fold-angles"},
-      {{"--solid", "3", "--export-picture", "a.png", "--morph", "1.5"}, "--morph: expected a number from 0 to 1, got '1.5'"},
-      {{"--solid", "3", "--export-picture", "a.png", "--fold", "-1"}, "--fold: expected a number from 0 to 1, got '-1'"},
-      {{"--wythoff", "Q", "--at", "1,1,1", "--properties"}, "--wythoff: unknown family 'Q' (T, O or I)"},
+      {{"--solid", "3", "--export-picture", "a.png", "--scale", "3"},
+       "--scale: expected 1, 2 or 4, got '3'"},
+      {{"--solid", "3", "--export-animation", "a.gif", "--animate", "hop"},
+       "--animate: unknown kind 'hop' (spin, morph, kaleidoscope, fold)"},
+      {{"--solid", "3", "--export-animation", "a.gif", "--frames", "1"},
+       "--frames: expected a whole number from 2 to 720, got '1'"},
+      {{"--solid", "3", "--export-solid", "a.stl", "--size-mm", "-5"},
+       "--size-mm: expected a positive number, got '-5'"},
+      {{"--solid", "3", "--export-solid", "a.stl", "--size-mm", "0.5"},
+       "--size-mm: 0.5 is outside 1-10000 mm"},
+      {{"--solid", "3", "--export-net", "a.pdf", "--edge-mm", "x"},
+       "--edge-mm: expected a positive number, got 'x'"},
+      {{"--solid", "3", "--export-net", "a.pdf", "--paper", "a5"},
+       "--paper: unknown paper 'a5' (a4, a3 or letter)"},
+      {{"--solid", "3", "--export-net", "a.pdf", "--orientation", "quer"},
+       "--orientation: unknown orientation 'quer' (portrait, landscape or auto)"},
+      {{"--solid", "3", "--export-net", "a.pdf", "--tabs", "two"},
+       "--tabs: unknown tab style 'two' (one, both or none)"},
+      {{"--solid", "3", "--export-net", "a.pdf", "--tabs", "both", "--no-tabs"},
+       "--no-tabs contradicts --tabs both"},
+      {{"--solid", "3", "--export-net", "a.pdf", "--scale-bar", "--no-scale-bar"},
+       "give either --scale-bar or --no-scale-bar"},
+      {{"--solid", "3", "--export-net", "a.pdf", "--face-numbers", "--no-face-numbers"},
+       "give either --face-numbers or --no-face-numbers"},
+      {{"--solid", "3", "--export-net", "a.pdf", "--fold-angles", "--no-fold-angles"},
+       "give either --fold-angles or --no-fold-angles"},
+      {{"--solid", "3", "--export-picture", "a.png", "--morph", "1.5"},
+       "--morph: expected a number from 0 to 1, got '1.5'"},
+      {{"--solid", "3", "--export-picture", "a.png", "--fold", "-1"},
+       "--fold: expected a number from 0 to 1, got '-1'"},
+      {{"--wythoff", "Q", "--at", "1,1,1", "--properties"},
+       "--wythoff: unknown family 'Q' (T, O or I)"},
       {{"--wythoff-stops", "Q"}, "--wythoff-stops: unknown family 'Q' (T, O or I)"},
-      {{"--wythoff", "O", "--at", "1,1", "--properties"}, "--at: expected three weights a,b,c, none negative and not all 0, got '1,1'"},
-      {{"--wythoff", "O", "--at", "0,0,0", "--properties"}, "--at: expected three weights a,b,c, none negative and not all 0, got '0,0,0'"},
+      {{"--wythoff", "O", "--at", "1,1", "--properties"},
+       "--at: expected three weights a,b,c, none negative and not all 0, got '1,1'"},
+      {{"--wythoff", "O", "--at", "0,0,0", "--properties"},
+       "--at: expected three weights a,b,c, none negative and not all 0, got '0,0,0'"},
       {{"--lang", "fr"}, "--lang: unknown language 'fr' (de, en)"},
-      {{"--solid", "3", "--export-picture", "a.jpg"}, "--export-picture: 'a.jpg' needs one of the suffixes .png"},
-      {{"--solid", "3", "--export-animation", "a.png"}, "--export-animation: 'a.png' needs one of the suffixes .gif, .webp"},
-      {{"--solid", "3", "--export-solid", "a"}, "--export-solid: 'a' needs one of the suffixes .stl, .obj, .off"},
-      {{"--solid", "3", "--export-net", "a.png"}, "--export-net: 'a.png' needs one of the suffixes .pdf, .svg, .json"},
-      {{"--solid", "3", "--export-sheet", "a.svg"}, "--export-sheet: 'a.svg' needs one of the suffixes .pdf"},
+      {{"--solid", "3", "--export-picture", "a.jpg"},
+       "--export-picture: 'a.jpg' needs one of the suffixes .png"},
+      {{"--solid", "3", "--export-animation", "a.png"},
+       "--export-animation: 'a.png' needs one of the suffixes .gif, .webp"},
+      {{"--solid", "3", "--export-solid", "a"},
+       "--export-solid: 'a' needs one of the suffixes .stl, .obj, .off"},
+      {{"--solid", "3", "--export-net", "a.png"},
+       "--export-net: 'a.png' needs one of the suffixes .pdf, .svg, .json"},
+      {{"--solid", "3", "--export-sheet", "a.svg"},
+       "--export-sheet: 'a.svg' needs one of the suffixes .pdf"},
       {{"--export-booklet", "a.png"}, "--export-booklet: 'a.png' needs one of the suffixes .pdf"},
       {{"--solid"}, "Missing value after '--solid'."},
       {{"--frobnicate"}, "Unknown option 'frobnicate'."},

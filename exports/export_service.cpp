@@ -1,15 +1,15 @@
-#include "output/export_service.h"
+#include "exports/export_service.h"
 
 #include <memory>
 
 #include <QFileInfo>
 
+#include "exports/picture.h"
+#include "exports/save_file.h"
+#include "exports/worksheet.h"
 #include "model/load.h"
 #include "nets/net_json.h"
 #include "nets/net_paint.h"
-#include "output/picture.h"
-#include "output/save_file.h"
-#include "output/worksheet.h"
 #include "solid_export/mesh_export.h"
 
 namespace velkora {

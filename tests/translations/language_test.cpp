@@ -11,9 +11,9 @@
 
 #include "base/number_text.h"
 #include "base/ui_text.h"
-#include "output/language.h"
-#include "output/solid_names.h"
 #include "tests/support/embedded_catalogue.h"
+#include "translations/language.h"
+#include "translations/solid_names.h"
 
 namespace velkora::test {
 namespace {

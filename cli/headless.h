@@ -7,8 +7,8 @@
 
 #include <QTextStream>
 
+#include "cli/command_line.h"
 #include "model/solid_catalogue.h"
-#include "output/command_line.h"
 
 namespace velkora {
 

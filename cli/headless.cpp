@@ -1,4 +1,4 @@
-#include "output/headless.h"
+#include "cli/headless.h"
 
 #include <memory>
 #include <span>
@@ -8,14 +8,14 @@
 #include "base/errors.h"
 #include "base/number_text.h"
 #include "catalogue/errors.h"
+#include "exports/export_service.h"
+#include "exports/save_file.h"
 #include "model/errors.h"
 #include "model/kaleidoscope_solid.h"
 #include "model/morph_solid.h"
 #include "model/polyhedron.h"
 #include "model/solid.h"
 #include "nets/layout.h"
-#include "output/export_service.h"
-#include "output/save_file.h"
 #include "properties/properties.h"
 #include "properties/properties_text.h"
 #include "render/design_size.h"

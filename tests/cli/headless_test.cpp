@@ -7,9 +7,9 @@
 #include <QTextStream>
 
 #include "catalogue/errors.h"
+#include "cli/headless.h"
+#include "exports/save_file.h"
 #include "model/errors.h"
-#include "output/headless.h"
-#include "output/save_file.h"
 #include "tests/support/embedded_catalogue.h"
 
 namespace velkora::test {

@@ -13,9 +13,9 @@
 #include "base/wythoff.h"
 #include "model/solid_catalogue.h"
 #include "nets/net_types.h"
-#include "output/language.h"
 #include "render/frame.h"
 #include "solid_export/mesh_export.h"
+#include "translations/language.h"
 
 namespace velkora {
 

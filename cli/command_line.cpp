@@ -1,4 +1,4 @@
-#include "output/command_line.h"
+#include "cli/command_line.h"
 
 #include <array>
 #include <cmath>
@@ -7,9 +7,9 @@
 #include <QCommandLineParser>
 
 #include "app_version.h"
-#include "output/export_service.h"
-#include "output/language.h"
+#include "exports/export_service.h"
 #include "solid_export/mesh_export.h"
+#include "translations/language.h"
 
 namespace velkora {
 
