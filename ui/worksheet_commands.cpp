@@ -68,7 +68,8 @@ std::optional<std::pair<QString, bool>> askSheetFile(QWidget* parent, const QStr
                                                      const QString& suggestion,
                                                      DialogChoices* remembered) {
   QFileDialog dialog(parent);
-  setUpSaveDialog(dialog, title, {QStringLiteral("PDF (*.pdf)")}, QStringLiteral("pdf"));
+  setUpSaveDialog(dialog, title, exportFilters(ExportKind::Sheet),
+                  exportSuffixes(ExportKind::Sheet).front());
   openInRememberedFolder(dialog, remembered, "sheet");
   dialog.selectFile(suggestion);
   auto* blanks = new QCheckBox(blanksText(), &dialog);
