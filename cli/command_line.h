@@ -1,7 +1,7 @@
 #pragma once
 // The program's command line: what the user asked for (the window, help,
 // version, or one headless export) with its checked values. Parsing only;
-// messages in English. Nothing is loaded or written here.
+// messages in the language in use. Nothing is loaded or written here.
 
 #include <optional>
 
@@ -11,6 +11,7 @@
 #include "animation/animation_frames.h"
 #include "base/errors.h"
 #include "base/wythoff.h"
+#include "exports/export_formats.h"
 #include "model/solid_catalogue.h"
 #include "nets/net_types.h"
 #include "render/frame.h"
@@ -76,6 +77,10 @@ struct CliRequest {
 // --reverse, ...), so that the program's own can be checked before that
 // object exists and before a display is opened.
 QStringList withoutQtOptions(const QStringList& arguments);
+
+// The language that --lang names among arguments, if it names a built-in one:
+// the run speaks it from its first message on, before the arguments are checked.
+std::optional<QString> languageOfArguments(const QStringList& arguments);
 
 // Parses the arguments after the program name. Throws EUsageError naming
 // the offending option or value.

@@ -43,7 +43,7 @@ TEST(Headless, ADamagedCatalogueIsNotAFailedWrite) {
   const HeadlessRun broken = runOn(request, damaged);
   EXPECT_EQ(broken.status, kExitCatalogue);
   EXPECT_TRUE(
-      broken.err.startsWith(QStringLiteral("korvelindra: the built-in catalogue is damaged: ")))
+      broken.err.startsWith(QStringLiteral("korvelindra: der eingebaute Katalog ist beschädigt: ")))
       << broken.err.toStdString();
   EXPECT_FALSE(QFile::exists(request.file));
 
