@@ -612,6 +612,9 @@ const PlainPictureRule kPlainPictureRules[] = {
                        "Umkugel; mit --morph über 0 geht nur polyeder")},
 };
 
+// The first rules above need no value parsed.
+constexpr std::size_t kPlainPicturesByOptions = 3;
+
 // The one action the arguments ask for: the window when none.
 const ActionRule& chosenAction(const Options& options) {
   const ActionRule* chosen = &kWindowRule;
@@ -648,15 +651,17 @@ void requireSubject(const Options& options, const ActionRule& rule, Task task) {
   if (rule.subject == Subject::NotSolid && solid) refuse(rule.subjectMessage);
 }
 
-void requireRules(const Options& options, Task task) {
-  if ((task & kSheetTasks) != 0 &&
+// The rules of kOptionRules, the one of --fold alone with foldOnly (it is
+// told after what the folding animation and the kaleidoscope refuse).
+void requireRules(const Options& options, Task task, bool foldOnly) {
+  if (!foldOnly && (task & kSheetTasks) != 0 &&
       (options.isSet(kPaper) || options.isSet(kEdgeMm) || options.isSet(kNoTabs))) {
     refuse(QT_TRANSLATE_NOOP("CommandLine",
                              "--paper, --edge-mm und --no-tabs gehen nur mit --export-net; "
                              "Steckbriefe sind A4 hoch, mit dem Netz so groß, wie es passt"));
   }
   for (const OptionRule& rule : kOptionRules) {
-    if (!options.isSet(rule.option)) continue;
+    if (!options.isSet(rule.option) || (rule.option == kFold) != foldOnly) continue;
     const bool allowed = (rule.tasks & task) != 0 &&
                          !(rule.excludedBy != kOptionCount && options.isSet(rule.excludedBy)) &&
                          !(rule.needed != kOptionCount && !options.isSet(rule.needed));
@@ -797,16 +802,24 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
     }
   }
 
-  requireRules(options, task);
-  if (options.isSet(kMorph)) request.morph = parseUnitNumber(options, kMorph);
-  if (options.isSet(kFold)) request.fold = parseUnitNumber(options, kFold);
+  requireRules(options, task, false);
   request.marks = options.isSet(kMarks);
-  for (const PlainPictureRule& rule : kPlainPictureRules) {
-    if (rule.applies(task, options, request) &&
-        (request.view != View::Polyhedron || (rule.marksToo && request.marks))) {
-      refuse(rule.message);
+  // The plain pictures that follow from the action and the options alone
+  // come before --fold's value, those that follow from --fold and --morph after.
+  const auto requirePlainPictures = [&](std::size_t from, std::size_t to) {
+    for (std::size_t k = from; k < to; ++k) {
+      const PlainPictureRule& rule = kPlainPictureRules[k];
+      if (rule.applies(task, options, request) &&
+          (request.view != View::Polyhedron || (rule.marksToo && request.marks))) {
+        refuse(rule.message);
+      }
     }
-  }
+  };
+  requirePlainPictures(0, kPlainPicturesByOptions);
+  if (options.isSet(kMorph)) request.morph = parseUnitNumber(options, kMorph);
+  requireRules(options, task, true);
+  if (options.isSet(kFold)) request.fold = parseUnitNumber(options, kFold);
+  requirePlainPictures(kPlainPicturesByOptions, std::size(kPlainPictureRules));
 
   if (options.isSet(kFrames)) request.frames = parseFrames(options.value(kFrames));
   if (options.isSet(kScale)) request.scale = parseScale(options.value(kScale));
