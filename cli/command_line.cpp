@@ -860,10 +860,14 @@ QString helpText() {
   const Options known(parser);
   QString text = parser.helpText();
   // The usage line names the program as it was started; name it as installed.
-  const QString usage = QCoreApplication::translate("QCommandLineParser", "Usage: %1");
+  // Qt's own texts, as its parser translates them (not ours to translate).
+  static const char* const kQtParser = "QCommandLineParser";
+  static const char* const kUsage = "Usage: %1";
+  static const char* const kOptionsMark = "[options]";
+  const QString usage = QCoreApplication::translate(kQtParser, kUsage);
   const QString prefix = usage.left(usage.indexOf(QStringLiteral("%1")));
   const QString optionsMark =
-      QLatin1Char(' ') + QCoreApplication::translate("QCommandLineParser", "[options]");
+      QLatin1Char(' ') + QCoreApplication::translate(kQtParser, kOptionsMark);
   const qsizetype options = text.indexOf(optionsMark);
   if (text.startsWith(prefix) && options > prefix.size()) {
     text.replace(prefix.size(), options - prefix.size(), QStringLiteral("korvelindra"));
