@@ -19,10 +19,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "exports/picture.h"
 #include "model/solid.h"
 #include "nets/layout.h"
 #include "nets/net_paint.h"
-#include "output/picture.h"
 #include "ui/fold_window.h"
 #include "ui/main_window.h"
 #include "ui/morph_window.h"

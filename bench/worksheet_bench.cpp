@@ -11,10 +11,10 @@
 
 #include <QGuiApplication>
 
+#include "exports/export_service.h"
+#include "exports/worksheet.h"
 #include "model/solid.h"
 #include "model/solid_catalogue.h"
-#include "output/export_service.h"
-#include "output/worksheet.h"
 
 namespace velkora {
 namespace {

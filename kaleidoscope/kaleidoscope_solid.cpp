@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <utility>
 
 #include "model/errors.h"
 #include "model/rotation.h"
@@ -29,15 +30,15 @@ bool sameWeights(WythoffWeights x, WythoffWeights y) {
 
 std::vector<KaleidoscopeStop> kaleidoscopeStops(const Kaleidoscope& kaleidoscope,
                                                 std::span<const Solid> catalogue) {
-  std::vector<ShapeSignature> signatures;
-  signatures.reserve(catalogue.size());
+  std::vector<const Polyhedron*> geometries;
   for (const Solid& solid : catalogue)
-    signatures.push_back(shapeSignature(settleCanonical(solid.geometry).solid));
+    geometries.push_back(&solid.geometry);
+  SettledShapes shapes(std::move(geometries));
   std::vector<KaleidoscopeStop> stops;
   for (const WythoffWeights& weights : kaleidoscope.uniformWeights()) {
     const ShapeSignature signature = shapeSignature(kaleidoscope.solid(weights));
     for (std::size_t k = 0; k < catalogue.size(); ++k) {
-      if (similarShapes(signature, signatures[k])) {
+      if (shapes.similar(signature, k)) {
         stops.push_back({weights, catalogue[k].position, catalogue[k].family, catalogue[k].name});
         break;
       }

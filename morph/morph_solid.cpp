@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <memory>
+#include <utility>
 
 #include "model/errors.h"
 #include "model/shape_model.h"
@@ -113,12 +114,12 @@ Solid morphedSolid(const Solid& solid, const DualMorph& morph, double t,
 }
 
 std::vector<SolidStop> morphStops(const DualMorph& morph, std::span<const Solid> catalogue) {
-  std::vector<ShapeSignature> signatures;
-  signatures.reserve(catalogue.size());
+  std::vector<const Polyhedron*> geometries;
   for (const Solid& solid : catalogue)
-    signatures.push_back(shapeSignature(settleCanonical(solid.geometry).solid));
+    geometries.push_back(&solid.geometry);
+  SettledShapes shapes(std::move(geometries));
   std::vector<SolidStop> stops;
-  for (const MorphStop& stop : findMorphStops(morph, signatures)) {
+  for (const MorphStop& stop : findMorphStops(morph, shapes)) {
     const Solid& solid = catalogue[static_cast<std::size_t>(stop.candidate)];
     stops.push_back({stop.t, solid.position, solid.type, solid.family, solid.name});
   }

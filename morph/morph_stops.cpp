@@ -4,6 +4,8 @@
 #include <cmath>
 #include <map>
 
+#include "morph/canonical_form.h"
+
 namespace velkora {
 
 namespace {
@@ -85,16 +87,18 @@ bool similarShapes(const ShapeSignature& a, const ShapeSignature& b, double tole
   return true;
 }
 
-std::vector<MorphStop> findMorphStops(const DualMorph& morph,
-                                      std::span<const ShapeSignature> candidates,
-                                      double tolerance) {
+namespace {
+
+// The stops among count candidates, similarTo(signature, k) telling whether
+// the morph's shape is similar to candidate k.
+template <typename SimilarTo>
+std::vector<MorphStop> stopsAmong(const DualMorph& morph, std::size_t count,
+                                  SimilarTo&& similarTo) {
   std::vector<MorphStop> stops;
   const auto look = [&](double t) {
     const ShapeSignature signature = shapeSignature(morph.at(t));
-    for (std::size_t k = 0; k < candidates.size(); ++k) {
-      if (similarShapes(signature, candidates[k], tolerance)) {
-        stops.push_back({t, static_cast<int>(k)});
-      }
+    for (std::size_t k = 0; k < count; ++k) {
+      if (similarTo(signature, k)) stops.push_back({t, static_cast<int>(k)});
     }
   };
   const std::vector<double> events = morph.eventParameters();
@@ -105,6 +109,42 @@ std::vector<MorphStop> findMorphStops(const DualMorph& morph,
     if (t - events[i] > kNearEvent && events[i + 1] - t > kNearEvent) look(t);
   }
   return stops;
+}
+
+std::vector<std::pair<int, int>> faceKindsOf(const Polyhedron& solid) {
+  std::map<int, int> kinds;
+  for (const std::vector<int>& face : solid.faces)
+    ++kinds[static_cast<int>(face.size())];
+  return {kinds.begin(), kinds.end()};
+}
+
+}  // namespace
+
+std::vector<MorphStop> findMorphStops(const DualMorph& morph,
+                                      std::span<const ShapeSignature> candidates,
+                                      double tolerance) {
+  return stopsAmong(morph, candidates.size(), [&](const ShapeSignature& signature, std::size_t k) {
+    return similarShapes(signature, candidates[k], tolerance);
+  });
+}
+
+std::vector<MorphStop> findMorphStops(const DualMorph& morph, SettledShapes& candidates) {
+  return stopsAmong(morph, candidates.size(), [&](const ShapeSignature& signature, std::size_t k) {
+    return candidates.similar(signature, k);
+  });
+}
+
+SettledShapes::SettledShapes(std::vector<const Polyhedron*> solids)
+    : solids_(std::move(solids)), settled_(solids_.size()) {
+  kinds_.reserve(solids_.size());
+  for (const Polyhedron* solid : solids_)
+    kinds_.push_back(faceKindsOf(*solid));
+}
+
+bool SettledShapes::similar(const ShapeSignature& signature, std::size_t k, double tolerance) {
+  if (signature.faceKinds != kinds_[k]) return false;
+  if (!settled_[k]) settled_[k] = shapeSignature(settleCanonical(*solids_[k]).solid);
+  return similarShapes(signature, *settled_[k], tolerance);
 }
 
 }  // namespace velkora

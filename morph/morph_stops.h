@@ -3,6 +3,7 @@
 // a list of solids, found by computation. Similar means the same face kinds
 // and counts and the same edge lengths once the longest edge is 1.
 
+#include <optional>
 #include <span>
 #include <utility>
 #include <vector>
@@ -28,6 +29,25 @@ ShapeSignature shapeSignature(const Polyhedron& solid);
 bool similarShapes(const ShapeSignature& a, const ShapeSignature& b,
                    double tolerance = kSameShapeTolerance);
 
+// The settled signatures of a list of solids (a catalogue), each made when it
+// is first compared: settling is slow, and a shape can only be similar to a
+// solid with its own face kinds, which settling keeps (it moves corners only).
+class SettledShapes {
+ public:
+  // solids: each closed and convex about the origin, as settleCanonical needs;
+  // they must outlive this.
+  explicit SettledShapes(std::vector<const Polyhedron*> solids);
+  std::size_t size() const { return solids_.size(); }
+  // Whether signature is similar to solid k once settled.
+  bool similar(const ShapeSignature& signature, std::size_t k,
+               double tolerance = kSameShapeTolerance);
+
+ private:
+  std::vector<const Polyhedron*> solids_;
+  std::vector<std::vector<std::pair<int, int>>> kinds_;
+  std::vector<std::optional<ShapeSignature>> settled_;
+};
+
 struct MorphStop {
   double t = 0.0;
   int candidate = -1;  // index into the candidates
@@ -39,5 +59,7 @@ struct MorphStop {
 std::vector<MorphStop> findMorphStops(const DualMorph& morph,
                                       std::span<const ShapeSignature> candidates,
                                       double tolerance = kSameShapeTolerance);
+// The same among solids settled as they are needed.
+std::vector<MorphStop> findMorphStops(const DualMorph& morph, SettledShapes& candidates);
 
 }  // namespace velkora

@@ -21,6 +21,397 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>KÖRPER</source>
+        <translation>SOLID</translation>
+    </message>
+    <message>
+        <source>Der Körper: Listenplatz 0-30 oder sein deutscher oder englischer Name.</source>
+        <translation>The solid: list position 0-30 or its German or English name.</translation>
+    </message>
+    <message>
+        <source>ANSICHT</source>
+        <translation>VIEW</translation>
+    </message>
+    <message>
+        <source>Die Ansicht: polyeder, inkugel oder umkugel.</source>
+        <translation>The view: polyeder, inkugel or umkugel.</translation>
+    </message>
+    <message>
+        <source>Die Ecken markieren.</source>
+        <translation>Mark the vertices.</translation>
+    </message>
+    <message>
+        <source>Maßstab eines Bildes oder einer Animation: 1, 2 oder 4 mal die Zeichenfläche.</source>
+        <translation>Scale of a picture or an animation: 1, 2 or 4 times the drawing area.</translation>
+    </message>
+    <message>
+        <source>DATEI.png</source>
+        <translation>FILE.png</translation>
+    </message>
+    <message>
+        <source>Das Bild des Körpers in seiner Ausgangslage als PNG schreiben und beenden.</source>
+        <translation>Write the picture of the solid in its start pose as PNG and exit.</translation>
+    </message>
+    <message>
+        <source>DATEI</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>Eine Animation des Körpers als GIF oder WebP (nach der Endung) schreiben, endlos wiederholt, und beenden.</source>
+        <translation>Write an animation of the solid as GIF or WebP, by the suffix, looping forever, and exit.</translation>
+    </message>
+    <message>
+        <source>ART</source>
+        <translation>KIND</translation>
+    </message>
+    <message>
+        <source>Was sich bewegt: spin (eine Drehung um die senkrechte Achse), morph (in den dualen Körper und zurück), kaleidoscope (die Rundreise des Punkts) oder fold (das Papiernetz faltet sich zusammen und öffnet sich wieder); Vorgabe spin.</source>
+        <translation>What moves: spin (one turn about the vertical axis), morph (into the dual and back), kaleidoscope (the point's tour) or fold (the paper net folding up and opening again); default spin.</translation>
+    </message>
+    <message>
+        <source>Bilder der Animation, 2-720 (Vorgabe 72).</source>
+        <translation>Frames of the animation, 2-720 (default 72).</translation>
+    </message>
+    <message>
+        <source>Den Körper als STL (binär), OBJ oder OFF (nach der Endung) schreiben und beenden.</source>
+        <translation>Write the solid as STL (binary), OBJ or OFF, by the suffix, and exit.</translation>
+    </message>
+    <message>
+        <source>Umkugeldurchmesser des exportierten Körpers in Millimetern (Vorgabe 60).</source>
+        <translation>Circumscribed diameter of the exported solid in millimetres (default 60).</translation>
+    </message>
+    <message>
+        <source>Die Eigenschaften des Körpers ausgeben und beenden.</source>
+        <translation>Print the properties of the solid and exit.</translation>
+    </message>
+    <message>
+        <source>Mit --properties: ein JSON-Objekt ausgeben.</source>
+        <translation>With --properties: print one JSON object.</translation>
+    </message>
+    <message>
+        <source>Ein druckbares Papiernetz als PDF, SVG oder JSON (nach der Endung) schreiben und beenden.</source>
+        <translation>Write a printable paper net as PDF, SVG or JSON, by the suffix, and exit.</translation>
+    </message>
+    <message>
+        <source>PAPIER</source>
+        <translation>PAPER</translation>
+    </message>
+    <message>
+        <source>Papier des Netzes: a4, a3 oder letter (Vorgabe a4).</source>
+        <translation>Paper of the net: a4, a3 or letter (default a4).</translation>
+    </message>
+    <message>
+        <source>AUSRICHTUNG</source>
+        <translation>ORIENTATION</translation>
+    </message>
+    <message>
+        <source>Seitenausrichtung des Netzes: portrait, landscape oder auto (Vorgabe: die, die das größere Netz ergibt).</source>
+        <translation>Page orientation of the net: portrait, landscape or auto (default: the one that gives the larger net).</translation>
+    </message>
+    <message>
+        <source>Länge der längsten Kante des Netzes in Millimetern (Vorgabe: die größte, mit der es auf eine Seite passt).</source>
+        <translation>Length of the longest edge of the net in millimetres (default: the largest that fits one page).</translation>
+    </message>
+    <message>
+        <source>STIL</source>
+        <translation>STYLE</translation>
+    </message>
+    <message>
+        <source>Klebelaschen des Netzes: one (eine je Paar geschnittener Kanten, Vorgabe), both (an beiden Kanten jedes Paars, für dünnes Papier) oder none.</source>
+        <translation>Glue tabs of the net: one (one per cut edge pair, default), both (on both edges of every pair, for thin paper) or none.</translation>
+    </message>
+    <message>
+        <source>Das Netz ohne Klebelaschen zeichnen (wie --tabs none).</source>
+        <translation>Draw the net without glue tabs (as --tabs none).</translation>
+    </message>
+    <message>
+        <source>Die Nummern der geschnittenen Kanten weglassen.</source>
+        <translation>Leave out the numbers of the cut edges.</translation>
+    </message>
+    <message>
+        <source>Auf jede Seite des Netzes einen 50-mm-Balken zeichnen, an dem sich die gedruckte Größe prüfen lässt (Vorgabe).</source>
+        <translation>Draw a 50 mm bar on every page of the net to check the printed size (default).</translation>
+    </message>
+    <message>
+        <source>Den 50-mm-Balken weglassen.</source>
+        <translation>Leave out the 50 mm bar.</translation>
+    </message>
+    <message>
+        <source>Die Nummer jeder Fläche (ihr Index im Katalog + 1) in sie drucken (Vorgabe).</source>
+        <translation>Print each face's number (its index in the catalogue + 1) inside it (default).</translation>
+    </message>
+    <message>
+        <source>Die Flächennummern weglassen.</source>
+        <translation>Leave out the face numbers.</translation>
+    </message>
+    <message>
+        <source>An jede Faltlinie den Flächenwinkel des Körpers dort drucken.</source>
+        <translation>Print the solid's dihedral angle along each fold line.</translation>
+    </message>
+    <message>
+        <source>Die Faltwinkel weglassen (Vorgabe).</source>
+        <translation>Leave out the fold angles (default).</translation>
+    </message>
+    <message>
+        <source>DATEI.pdf</source>
+        <translation>FILE.pdf</translation>
+    </message>
+    <message>
+        <source>Den Steckbrief des Körpers (Bild, Eigenschaften, nummerierte Flächen und Netz auf A4 hoch) als PDF schreiben und beenden.</source>
+        <translation>Write the worksheet of the solid (picture, properties, numbered faces and net on A4 portrait) as PDF and exit.</translation>
+    </message>
+    <message>
+        <source>Die Steckbriefe aller 31 Körper hinter einer Inhaltsseite als ein PDF schreiben und beenden.</source>
+        <translation>Write the worksheets of all 31 solids behind a contents page as one PDF and exit.</translation>
+    </message>
+    <message>
+        <source>Mit --export-sheet oder --export-booklet: die Anzahlen der Ecken, Kanten und Flächen und die Flächenarten als Kästchen zum Ausfüllen lassen und eine Lösungsseite anfügen.</source>
+        <translation>With --export-sheet or --export-booklet: leave the numbers of vertices, edges and faces and the face kinds as boxes to fill in, and add an answer page.</translation>
+    </message>
+    <message>
+        <source>Mit einem Export oder --properties: der Körper auf seinem Weg in den dualen, bei T von 0 (der Körper) bis 1 (der duale).</source>
+        <translation>With an export or --properties: the solid on its way into its dual, at T from 0 (the solid) to 1 (the dual).</translation>
+    </message>
+    <message>
+        <source>Die Haltepunkte des Wegs des Körpers in seinen dualen ausgeben, einen je Zeile: T, Listenplatz und Name, durch Tabulatoren getrennt; und beenden.</source>
+        <translation>Print the stops of the solid's morph into its dual, one per line: T, list position and name, separated by tabs; and exit.</translation>
+    </message>
+    <message>
+        <source>FAMILIE</source>
+        <translation>FAMILY</translation>
+    </message>
+    <message>
+        <source>Statt --solid, mit einem Export oder --properties: der Körper des Kaleidoskops der Familie T, O oder I bei den Gewichten von --at.</source>
+        <translation>Instead of --solid, with an export or --properties: the kaleidoscope's solid of family T, O or I at the weights of --at.</translation>
+    </message>
+    <message>
+        <source>Mit --wythoff: die Gewichte a,b,c der Ecken des Dreiecks (nicht negativ, nicht alle 0).</source>
+        <translation>With --wythoff: the weights a,b,c of the triangle's corners (not negative, not all 0).</translation>
+    </message>
+    <message>
+        <source>Die Gewichte ausgeben, bei denen das Kaleidoskop der FAMILIE (T, O oder I) einen Körper des Katalogs ergibt, einen je Zeile: a,b,c, Listenplatz und Name; und beenden.</source>
+        <translation>Print the weights at which the kaleidoscope of FAMILY (T, O or I) makes a catalogue solid, one per line: a,b,c, list position and name; and exit.</translation>
+    </message>
+    <message>
+        <source>Mit --export-picture: das Papiernetz des Körpers bis F gefaltet, von 0 (flach, dem Betrachter zugewandt) bis 1 (um den Körper geschlossen).</source>
+        <translation>With --export-picture: the solid's paper net folded to F, from 0 (flat, facing the viewer) to 1 (closed on the solid).</translation>
+    </message>
+    <message>
+        <source>Das Fenster wie beim ersten Start öffnen und die gemerkten Einstellungen übergehen und löschen; beim Schließen merkt sich das Fenster alles neu.</source>
+        <translation>Open the window as on a first start, ignoring and deleting the remembered settings; the window remembers afresh when it closes.</translation>
+    </message>
+    <message>
+        <source>SPRACHE</source>
+        <translation>LANG</translation>
+    </message>
+    <message>
+        <source>Die Sprache des Fensters und der exportierten Seiten für diesen Lauf: de (Deutsch), en (Englisch) oder eine andere eingebaute. Ohne sie spricht das Fenster die in seinem Menü Hilfe gewählte Sprache, zuerst Deutsch, und Exporte sind deutsch.</source>
+        <translation>The language of the window and of the exported pages for this run: de (German), en (English) or another built-in one. Without it the window speaks the language chosen in its Help menu, German at first, and exports are German.</translation>
+    </message>
+    <message>
+        <source>Betrachter der 31 konvexen Polyeder (platonische, archimedische, catalanische).
+Ohne Export-Option öffnet sich das Fenster.</source>
+        <translation>Viewer of the 31 convex polyhedra (Platonic, Archimedean, Catalan).
+Without an export option the window opens.</translation>
+    </message>
+    <message>
+        <source>%1: erwartet eine positive Zahl, nicht „%2“</source>
+        <translation>%1: expected a positive number, got '%2'</translation>
+    </message>
+    <message>
+        <source>%1: erwartet eine Zahl von 0 bis 1, nicht „%2“</source>
+        <translation>%1: expected a number from 0 to 1, got '%2'</translation>
+    </message>
+    <message>
+        <source>%1: unbekannte Familie „%2“ (T, O oder I)</source>
+        <translation>%1: unknown family '%2' (T, O or I)</translation>
+    </message>
+    <message>
+        <source>--at: erwartet drei Gewichte a,b,c, keins negativ und nicht alle 0, nicht „%1“</source>
+        <translation>--at: expected three weights a,b,c, none negative and not all 0, got '%1'</translation>
+    </message>
+    <message>
+        <source>--view: unbekannte Ansicht „%1“ (polyeder, inkugel oder umkugel)</source>
+        <translation>--view: unknown view '%1' (polyeder, inkugel or umkugel)</translation>
+    </message>
+    <message>
+        <source>--scale: erwartet 1, 2 oder 4, nicht „%1“</source>
+        <translation>--scale: expected 1, 2 or 4, got '%1'</translation>
+    </message>
+    <message>
+        <source>--animate: unbekannte Art „%1“ (%2)</source>
+        <translation>--animate: unknown kind '%1' (%2)</translation>
+    </message>
+    <message>
+        <source>--frames: erwartet eine ganze Zahl von %1 bis %2, nicht „%3“</source>
+        <translation>--frames: expected a whole number from %1 to %2, got '%3'</translation>
+    </message>
+    <message>
+        <source>--paper: unbekanntes Papier „%1“ (a4, a3 oder letter)</source>
+        <translation>--paper: unknown paper '%1' (a4, a3 or letter)</translation>
+    </message>
+    <message>
+        <source>--orientation: unbekannte Ausrichtung „%1“ (portrait, landscape oder auto)</source>
+        <translation>--orientation: unknown orientation '%1' (portrait, landscape or auto)</translation>
+    </message>
+    <message>
+        <source>--tabs: unbekannte Art von Laschen „%1“ (one, both oder none)</source>
+        <translation>--tabs: unknown tab style '%1' (one, both or none)</translation>
+    </message>
+    <message>
+        <source>entweder %1 oder %2 angeben</source>
+        <translation>give either %1 or %2</translation>
+    </message>
+    <message>
+        <source>%1: „%2“ braucht eine der Endungen %3</source>
+        <translation>%1: '%2' needs one of the suffixes %3</translation>
+    </message>
+    <message>
+        <source>ein Export braucht --solid oder --wythoff</source>
+        <translation>an export needs --solid or --wythoff</translation>
+    </message>
+    <message>
+        <source>--export-booklet schreibt jeden Körper; kein --solid oder --wythoff angeben</source>
+        <translation>--export-booklet writes every solid; give no --solid or --wythoff</translation>
+    </message>
+    <message>
+        <source>--morph-stops braucht --solid</source>
+        <translation>--morph-stops needs --solid</translation>
+    </message>
+    <message>
+        <source>--wythoff-stops nimmt kein --solid</source>
+        <translation>--wythoff-stops takes no --solid</translation>
+    </message>
+    <message>
+        <source>dem Fenster</source>
+        <translation>the window</translation>
+    </message>
+    <message>
+        <source>dem Fenster, --export-picture, --export-animation, --export-sheet oder --export-booklet</source>
+        <translation>the window, --export-picture, --export-animation, --export-sheet or --export-booklet</translation>
+    </message>
+    <message>
+        <source>--export-picture, --export-animation, --export-sheet oder --export-booklet</source>
+        <translation>--export-picture, --export-animation, --export-sheet or --export-booklet</translation>
+    </message>
+    <message>
+        <source>--export-sheet oder --export-booklet</source>
+        <translation>--export-sheet or --export-booklet</translation>
+    </message>
+    <message>
+        <source>--export-picture oder --export-animation</source>
+        <translation>--export-picture or --export-animation</translation>
+    </message>
+    <message>
+        <source>--export-picture, --export-solid, --export-net, --export-sheet, --properties oder einer drehenden --export-animation eines --solid</source>
+        <translation>--export-picture, --export-solid, --export-net, --export-sheet, --properties or a spinning --export-animation of a --solid</translation>
+    </message>
+    <message>
+        <source>--export-picture, --export-solid, --export-net, --export-sheet, --properties oder einer --export-animation, die das Kaleidoskop dreht oder seinen Punkt wandern lässt</source>
+        <translation>--export-picture, --export-solid, --export-net, --export-sheet, --properties or an --export-animation that spins or tours the kaleidoscope</translation>
+    </message>
+    <message>
+        <source>--wythoff (nicht mit --animate kaleidoscope, dessen Punkt von selbst wandert)</source>
+        <translation>--wythoff (not with --animate kaleidoscope, whose point moves by itself)</translation>
+    </message>
+    <message>
+        <source>--animate fold: das Faltnetz wird ohne Kugeln und Eckmarken gezeichnet; --view und --marks weglassen</source>
+        <translation>--animate fold: the folding net is drawn without spheres and corner marks; leave out --view and --marks</translation>
+    </message>
+    <message>
+        <source>--view: die Körper des Kaleidoskops haben keine In- und keine Umkugel; mit --animate kaleidoscope geht nur polyeder</source>
+        <translation>--view: the kaleidoscope's solids have no inner or outer sphere; only polyeder works with --animate kaleidoscope</translation>
+    </message>
+    <message>
+        <source>--view: der Körper des Kaleidoskops hat keine In- und keine Umkugel; mit --wythoff geht nur polyeder</source>
+        <translation>--view: the kaleidoscope's solid has no inner or outer sphere; only polyeder works with --wythoff</translation>
+    </message>
+    <message>
+        <source>--fold: das Faltnetz wird ohne Kugeln und Eckmarken gezeichnet; --view und --marks weglassen</source>
+        <translation>--fold: the folding net is drawn without spheres and corner marks; leave out --view and --marks</translation>
+    </message>
+    <message>
+        <source>--view: der Körper auf dem Weg in seinen dualen hat keine In- und keine Umkugel; mit --morph über 0 geht nur polyeder</source>
+        <translation>--view: the solid on its way into its dual has no inner or outer sphere; only polyeder works with --morph above 0</translation>
+    </message>
+    <message>
+        <source>nur eine von --export-picture, --export-animation, --export-solid, --properties, --export-net, --export-sheet, --export-booklet, --morph-stops, --wythoff-stops angeben</source>
+        <translation>give only one of --export-picture, --export-animation, --export-solid, --properties, --export-net, --export-sheet, --export-booklet, --morph-stops, --wythoff-stops</translation>
+    </message>
+    <message>
+        <source>entweder --solid oder --wythoff angeben</source>
+        <translation>give either --solid or --wythoff</translation>
+    </message>
+    <message>
+        <source>--wythoff braucht --at a,b,c</source>
+        <translation>--wythoff needs --at a,b,c</translation>
+    </message>
+    <message>
+        <source>--paper, --edge-mm und --no-tabs gehen nur mit --export-net; Steckbriefe sind A4 hoch, mit dem Netz so groß, wie es passt</source>
+        <translation>--paper, --edge-mm and --no-tabs only work with --export-net; worksheets are A4 portrait with the net at the largest size that fits</translation>
+    </message>
+    <message>
+        <source>%1 geht nur mit %2</source>
+        <translation>%1 only works with %2</translation>
+    </message>
+    <message>
+        <source>--solid: Listenplatz %1 liegt nicht in 0-%2</source>
+        <translation>--solid: position %1 is outside 0-%2</translation>
+    </message>
+    <message>
+        <source>--solid: unbekannter Körper „%1“ (ein Listenplatz 0-30 oder ein Name wie Ikosaeder oder Icosahedron)</source>
+        <translation>--solid: unknown solid '%1' (a list position 0-30 or a name such as Ikosaeder or Icosahedron)</translation>
+    </message>
+    <message>
+        <source>unerwartetes Argument „%1“</source>
+        <translation>unexpected argument '%1'</translation>
+    </message>
+    <message>
+        <source>--lang: unbekannte Sprache „%1“ (%2)</source>
+        <translation>--lang: unknown language '%1' (%2)</translation>
+    </message>
+    <message>
+        <source>--size-mm: %1 liegt nicht in %2-%3 mm</source>
+        <translation>--size-mm: %1 is outside %2-%3 mm</translation>
+    </message>
+    <message>
+        <source>--no-tabs widerspricht --tabs %1</source>
+        <translation>--no-tabs contradicts --tabs %1</translation>
+    </message>
+    <message>
+        <source>Beispiele:</source>
+        <translation>Examples:</translation>
+    </message>
+    <message>
+        <source>Rückgabewert: 0 Erfolg, 1 eine Datei ließ sich nicht schreiben, 2 Aufruffehler,
+3 der eingebaute Katalog ist beschädigt.</source>
+        <translation>Exit status: 0 success, 1 a file could not be written, 2 usage error,
+3 the built-in catalogue is damaged.</translation>
+    </message>
+    <message>
+        <source>--animate kaleidoscope: %1 gehört zu keiner der Familien T, O und I des Kaleidoskops</source>
+        <translation>--animate kaleidoscope: %1 belongs to none of the kaleidoscope's families T, O and I</translation>
+    </message>
+    <message>
+        <source>Die Optionen nennt 'korvelindra --help'.</source>
+        <translation>Try 'korvelindra --help' for the options.</translation>
+    </message>
+    <message>
+        <source>der eingebaute Katalog ist beschädigt: %1</source>
+        <translation>the built-in catalogue is damaged: %1</translation>
+    </message>
+    <message>
+        <source>%1 lässt sich nicht schreiben: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>das Netz</source>
+        <translation>the net</translation>
+    </message>
+</context>
+<context>
     <name>FaceKind</name>
     <message>
         <source>Dreiecke</source>

@@ -7,8 +7,8 @@
 
 #include <QMenu>
 
-#include "output/solid_names.h"
 #include "text/number_text.h"
+#include "translations/solid_names.h"
 #include "ui/accessible_command.h"
 #include "ui/main_window.h"
 #include "ui/tooltip_wrap.h"

@@ -12,12 +12,12 @@
 #include <QSpinBox>
 
 #include "animation/animation_frames.h"
+#include "exports/export_service.h"
+#include "exports/picture.h"
+#include "exports/save_file.h"
 #include "kaleidoscope/kaleidoscope_family.h"
 #include "model/polyhedron.h"
 #include "nets/layout.h"
-#include "output/export_service.h"
-#include "output/picture.h"
-#include "output/save_file.h"
 #include "solid_export/mesh_export.h"
 #include "ui/main_window.h"
 #include "ui/net_dialog.h"
@@ -42,11 +42,11 @@ void followFilterSuffix(QFileDialog& dialog) {
 void ExportCommands::savePicture() {
   QFileDialog dialog(&window_);
   setUpSaveDialog(dialog, QCoreApplication::translate("Korvelindra", "Bild speichern"),
-                  {QCoreApplication::translate("Korvelindra", "PNG-Bilder (*.png)")},
-                  QStringLiteral("png"));
+                  exportFilters(ExportKind::Picture), exportSuffixes(ExportKind::Picture).front());
   DialogChoices* remembered = window_.rememberedChoices();
   openInRememberedFolder(dialog, remembered, "picture");
-  dialog.selectFile(suggestedName(window_.selectedName(), QStringLiteral("png")));
+  dialog.selectFile(
+      suggestedName(window_.selectedName(), exportSuffixes(ExportKind::Picture).front()));
   auto* scale = new QComboBox(&dialog);
   scale->setObjectName(QStringLiteral("PictureScale"));
   const QSize size = window_.pictureSize();
@@ -90,12 +90,12 @@ void ExportCommands::copyPicture() { QApplication::clipboard()->setImage(shownPi
 void ExportCommands::saveAnimation() {
   QFileDialog dialog(&window_);
   setUpSaveDialog(dialog, QCoreApplication::translate("Korvelindra", "Animation speichern"),
-                  {QCoreApplication::translate("Korvelindra", "GIF-Animation (*.gif)"),
-                   QCoreApplication::translate("Korvelindra", "WebP-Animation (*.webp)")},
-                  QStringLiteral("gif"));
+                  exportFilters(ExportKind::Animation),
+                  exportSuffixes(ExportKind::Animation).front());
   DialogChoices* remembered = window_.rememberedChoices();
   openInRememberedFolder(dialog, remembered, "animation");
-  dialog.selectFile(suggestedName(window_.selectedName(), QStringLiteral("gif")));
+  dialog.selectFile(
+      suggestedName(window_.selectedName(), exportSuffixes(ExportKind::Animation).front()));
   auto* kind = new QComboBox(&dialog);
   kind->setObjectName(QStringLiteral("AnimationKind"));
   for (const AnimationKind each : animationKinds()) {
@@ -165,12 +165,11 @@ bool ExportCommands::saveAnimationTo(const QString& path, AnimationKind kind, in
 void ExportCommands::exportSolid() {
   QFileDialog dialog(&window_);
   setUpSaveDialog(dialog, QCoreApplication::translate("Korvelindra", "Körper exportieren"),
-                  {QCoreApplication::translate("Korvelindra", "STL, binär (*.stl)"),
-                   QStringLiteral("Wavefront OBJ (*.obj)"), QStringLiteral("OFF (*.off)")},
-                  QStringLiteral("stl"));
+                  exportFilters(ExportKind::Solid), exportSuffixes(ExportKind::Solid).front());
   DialogChoices* remembered = window_.rememberedChoices();
   openInRememberedFolder(dialog, remembered, "solid");
-  dialog.selectFile(suggestedName(window_.selectedName(), QStringLiteral("stl")));
+  dialog.selectFile(
+      suggestedName(window_.selectedName(), exportSuffixes(ExportKind::Solid).front()));
   auto* pose = new QComboBox(&dialog);
   pose->setObjectName(QStringLiteral("SolidPose"));
   pose->addItem(QCoreApplication::translate("Korvelindra", "aktuelle Lage"), true);
@@ -217,11 +216,10 @@ void ExportCommands::saveNet() {
   dialog.setWindowTitle(QCoreApplication::translate("Korvelindra", "Netz speichern"));
   describeSaveDialog(dialog, dialog.windowTitle());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setNameFilters({QStringLiteral("PDF (*.pdf)"), QStringLiteral("SVG (*.svg)"),
-                         QStringLiteral("JSON (*.json)")});
-  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  dialog.setNameFilters(exportFilters(ExportKind::Net));
+  dialog.setDefaultSuffix(exportSuffixes(ExportKind::Net).front());
   openInRememberedFolder(dialog, remembered, "net");
-  dialog.selectFile(suggestedName(window_.selectedName(), QStringLiteral("pdf")));
+  dialog.selectFile(suggestedName(window_.selectedName(), exportSuffixes(ExportKind::Net).front()));
   followFilterSuffix(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString path = dialog.selectedFiles().front();

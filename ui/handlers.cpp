@@ -12,7 +12,7 @@
 
 #include "base/family.h"
 #include "model/solid_catalogue.h"
-#include "output/solid_names.h"
+#include "translations/solid_names.h"
 #include "ui/cp1252.h"
 #include "ui/main_window.h"
 #include "ui/properties_command.h"

@@ -9,8 +9,8 @@
 #include <cmath>
 
 #include "kaleidoscope/kaleidoscope_tour.h"
-#include "output/solid_names.h"
 #include "text/ui_text.h"
+#include "translations/solid_names.h"
 
 namespace velkora {
 

@@ -7,14 +7,15 @@
 #include <memory>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <QTextStream>
 
+#include "cli/command_line.h"
+#include "cli/headless.h"
 #include "model/solid_catalogue.h"
-#include "output/command_line.h"
-#include "output/headless.h"
 #include "ui/app_icon.h"
 #include "ui/error_box.h"
 #include "ui/main_window.h"
@@ -39,6 +40,13 @@ bool wantsNoWindow(int argc, char* argv[]) {
   return false;
 }
 
+// Qt's errors go on to stderr as Qt would print them; its warnings and notes do not.
+void onlyQtsErrors(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) {
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+  }
+}
+
 QStringList argumentsOf(int argc, char* argv[]) {
   QStringList arguments;
   for (int i = 1; i < argc; ++i)
@@ -46,29 +54,28 @@ QStringList argumentsOf(int argc, char* argv[]) {
   return arguments;
 }
 
-int usageError(QTextStream& err, const std::exception& error) {
-  err << "korvelindra: " << QString::fromUtf8(error.what()) << '\n'
-      << "Try 'korvelindra --help' for the options.\n";
-  return kExitUsage;
-}
-
 int runWithoutWindow(int argc, char* argv[]) {
   // Pictures and PDFs need the Gui module's fonts and image formats, not a screen.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
+  // A run without a window prints only what it was asked for and its own
+  // errors: Qt's notes (a missing runtime folder and the like) stay quiet.
+  qInstallMessageHandler(onlyQtsErrors);
   QGuiApplication app(argc, argv);
   QTextStream out(stdout);
   QTextStream err(stderr);
+  const QStringList arguments = argumentsOf(argc, argv);
+  // Every message of the run, the usage errors included, speaks its language.
+  useLanguage(languageOfArguments(arguments).value_or(kGerman));
   try {
     const CatalogueTexts texts = loadCatalogueTexts();
     CliRequest request;
     try {
-      request = parseCommandLine(argumentsOf(argc, argv), texts);
+      request = parseCommandLine(arguments, texts);
     } catch (const EUsageError& error) {
-      return usageError(err, error);
+      return reportUsageError(error, err);
     }
-    useLanguage(request.language.value_or(kGerman));
     if (request.action == CliAction::Help) {
       out << helpText();
       return kExitSuccess;
@@ -79,13 +86,7 @@ int runWithoutWindow(int argc, char* argv[]) {
     }
     return runHeadless(request, texts, out, err);
   } catch (const std::exception& error) {
-    if (isCatalogueFault(error)) {
-      err << "korvelindra: the built-in catalogue is damaged: " << QString::fromUtf8(error.what())
-          << '\n';
-      return kExitCatalogue;
-    }
-    err << "korvelindra: " << QString::fromUtf8(error.what()) << '\n';
-    return kExitWriteFailed;
+    return reportFailure(error, err);
   }
 }
 
@@ -103,11 +104,14 @@ int main(int argc, char* argv[]) {
   velkora::CliRequest request;
   const QStringList arguments = velkora::withoutQtOptions(argumentsOf(argc, argv));
   if (!arguments.isEmpty()) {
+    // Translations need an application object; the window's comes later.
+    const QCoreApplication check(argc, argv);
+    velkora::useLanguage(velkora::languageOfArguments(arguments).value_or(velkora::kGerman));
     QTextStream err(stderr);
     try {
       request = velkora::parseCommandLine(arguments, velkora::loadCatalogueTexts());
     } catch (const std::exception& error) {
-      return usageError(err, error);
+      return velkora::reportUsageError(error, err);
     }
   }
   QApplication app(argc, argv);

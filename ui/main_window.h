@@ -24,9 +24,9 @@
 #include <QWidget>
 
 #include "animation/animation_frames.h"
-#include "output/language.h"
 #include "render/design_size.h"
 #include "render/frame.h"
+#include "translations/language.h"
 #include "ui/error_box.h"
 #include "ui/interval_timer.h"
 #include "ui/live_texts.h"

@@ -9,8 +9,8 @@
 
 #include <cmath>
 
-#include "output/solid_names.h"
 #include "text/number_text.h"
+#include "translations/solid_names.h"
 
 namespace velkora {
 

@@ -4,10 +4,10 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "exports/export_service.h"
 #include "model/polyhedron.h"
 #include "nets/layout.h"
 #include "nets/net_paint.h"
-#include "output/export_service.h"
 #include "ui/main_window.h"
 #include "ui/net_dialog.h"
 #include "ui/settings_store.h"

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "base/errors.h"
-#include "output/solid_names.h"
 #include "properties/properties_text.h"
+#include "translations/solid_names.h"
 
 namespace velkora {
 

@@ -13,8 +13,8 @@
 #include <QVariant>
 
 #include "base/family.h"
-#include "output/language.h"
-#include "output/picture.h"
+#include "exports/picture.h"
+#include "translations/language.h"
 
 namespace velkora {
 

@@ -13,8 +13,8 @@
 #include <QMessageBox>
 
 #include "base/family.h"
-#include "output/solid_names.h"
 #include "properties/properties.h"
+#include "translations/solid_names.h"
 #include "ui/cp1252.h"
 #include "ui/export_commands.h"
 #include "ui/help_window.h"

@@ -13,8 +13,8 @@
 #include <QPrinter>
 #include <QVBoxLayout>
 
-#include "output/export_service.h"
-#include "output/worksheet.h"
+#include "exports/export_service.h"
+#include "exports/worksheet.h"
 #include "ui/main_window.h"
 #include "ui/save_dialog.h"
 #include "ui/settings_store.h"
@@ -68,7 +68,8 @@ std::optional<std::pair<QString, bool>> askSheetFile(QWidget* parent, const QStr
                                                      const QString& suggestion,
                                                      DialogChoices* remembered) {
   QFileDialog dialog(parent);
-  setUpSaveDialog(dialog, title, {QStringLiteral("PDF (*.pdf)")}, QStringLiteral("pdf"));
+  setUpSaveDialog(dialog, title, exportFilters(ExportKind::Sheet),
+                  exportSuffixes(ExportKind::Sheet).front());
   openInRememberedFolder(dialog, remembered, "sheet");
   dialog.selectFile(suggestion);
   auto* blanks = new QCheckBox(blanksText(), &dialog);

@@ -17,9 +17,9 @@
 
 #include "animation/animation_encoding.h"
 #include "animation/frame_palette.h"
-#include "output/command_line.h"
-#include "output/export_service.h"
-#include "output/headless.h"
+#include "cli/command_line.h"
+#include "cli/headless.h"
+#include "exports/export_service.h"
 #include "render/design_size.h"
 #include "render/frame.h"
 #include "tests/animation/decoders.h"

@@ -16,8 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "exports/picture.h"
 #include "model/solid_catalogue.h"
-#include "output/picture.h"
 #include "render/depth_picture.h"
 #include "render/frame.h"
 #include "ui/paint_box.h"

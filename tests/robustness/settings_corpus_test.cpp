@@ -25,7 +25,7 @@
 #include <QTest>
 
 #include "base/family.h"
-#include "output/picture.h"
+#include "exports/picture.h"
 #include "tests/helpers.h"
 #include "ui/main_window.h"
 #include "ui/settings_store.h"

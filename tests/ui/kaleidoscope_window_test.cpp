@@ -17,8 +17,8 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "output/language.h"
 #include "tests/ui/window_fixture.h"
+#include "translations/language.h"
 #include "ui/kaleidoscope_window.h"
 
 namespace velkora::test {

@@ -18,8 +18,8 @@
 #include <QRegularExpression>
 #include <QTableWidget>
 
-#include "output/language.h"
 #include "tests/ui/window_fixture.h"
+#include "translations/language.h"
 
 namespace velkora::test {
 namespace {

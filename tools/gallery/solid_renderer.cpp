@@ -4,9 +4,9 @@
 #include <memory>
 #include <string_view>
 
+#include "exports/picture.h"
 #include "model/load.h"
 #include "model/model.h"
-#include "output/picture.h"
 #include "render/design_size.h"
 #include "tools/gallery/errors.h"
 

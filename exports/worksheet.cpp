@@ -1,4 +1,4 @@
-#include "output/worksheet.h"
+#include "exports/worksheet.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,10 +13,10 @@
 #include <QPrinter>
 
 #include "base/errors.h"
+#include "exports/export_service.h"
+#include "exports/picture.h"
 #include "nets/layout.h"
 #include "nets/net_paint.h"
-#include "output/export_service.h"
-#include "output/picture.h"
 #include "properties/properties.h"
 #include "render/design_size.h"
 #include "text/ui_text.h"

@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "exports/export_service.h"
 #include "nets/layout.h"
-#include "output/export_service.h"
 #include "tests/support/embedded_catalogue.h"
 
 namespace velkora::test {

@@ -342,7 +342,8 @@ TEST(Program, AFileThatCannotBeWrittenExitsWithOneAndLeavesNothing) {
   const ProgramRun folder =
       runProgram({"--solid", "3", "--export-picture", dir.filePath(QStringLiteral("folder.png"))});
   EXPECT_EQ(folder.exitCode, 1);
-  EXPECT_TRUE(folder.err.contains(QStringLiteral("cannot write"))) << folder.err.toStdString();
+  EXPECT_TRUE(folder.err.contains(QStringLiteral("lässt sich nicht schreiben")))
+      << folder.err.toStdString();
   EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("folder.png"))).isDir());
 
   const ProgramRun missing = runProgram(
@@ -450,7 +451,7 @@ TEST(Program, TheLanguageComesFromLangNotFromTheLocale) {
 
   const ProgramRun bad = runProgram({"--solid", "1", "--properties", "--lang", "fr"});
   EXPECT_EQ(bad.exitCode, 2);
-  EXPECT_TRUE(bad.err.contains(QStringLiteral("'fr'"))) << bad.err.toStdString();
+  EXPECT_TRUE(bad.err.contains(QStringLiteral("„fr“"))) << bad.err.toStdString();
 }
 
 // English names pick solids as the German ones do, and numbers may carry the
@@ -501,7 +502,8 @@ TEST(Program, AFileSizeLimitExitsWithOneAndLeavesTheOldFile) {
   const ProgramRun run = runProgram({"--solid", "3", "--export-solid", fresh},
                                     QProcessEnvironment::systemEnvironment(), 512);
   EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
-  EXPECT_TRUE(run.err.contains(QStringLiteral("cannot write"))) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains(QStringLiteral("lässt sich nicht schreiben")))
+      << run.err.toStdString();
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString(), "");
 
   const QString existing = dir.filePath(QStringLiteral("existing.stl"));
@@ -523,6 +525,93 @@ TEST(Program, AFileSizeLimitExitsWithOneAndLeavesTheOldFile) {
   // Without the limit the same export is written, larger than the limit.
   EXPECT_EQ(runProgram({"--solid", "3", "--export-solid", fresh}).exitCode, 0);
   EXPECT_GT(QFileInfo(fresh).size(), 512);
+}
+
+}  // namespace
+}  // namespace velkora::test
+
+namespace velkora::test {
+namespace {
+
+// The run speaks one language from its first line to its last: German
+// without --lang, English with --lang en, in help, usage errors and failed
+// writes alike, whatever the locale.
+TEST(Program, EachRunSpeaksOneLanguage) {
+  QProcessEnvironment plain = QProcessEnvironment::systemEnvironment();
+  plain.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+  QProcessEnvironment german = QProcessEnvironment::systemEnvironment();
+  QString error;
+  ASSERT_TRUE(addGermanLocale(german, &error)) << error.toStdString();
+  const QRegularExpression kGermanWords(
+      QStringLiteral("[äöüß]|Aufruf|Optionen|Zeigt|Datei|Verzeichnis|nicht|braucht|unbekannt"));
+  const QRegularExpression kEnglishWords(
+      QStringLiteral("Usage|Options|Displays|cannot|only works|unknown|needs|The solid"));
+  for (const QProcessEnvironment& environment : {plain, german}) {
+    const ProgramRun help = runProgram({"--help"}, environment);
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith(QStringLiteral("Aufruf: korvelindra [Optionen]\n")))
+        << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--solid <KÖRPER>")));
+    EXPECT_TRUE(help.out.contains(QStringLiteral("Der Körper: Listenplatz 0-30")));
+    EXPECT_FALSE(help.out.contains(kEnglishWords)) << help.out.toStdString();
+    const ProgramRun englishHelp = runProgram({"--help", "--lang", "en"}, environment);
+    EXPECT_TRUE(englishHelp.out.startsWith(QStringLiteral("Usage: korvelindra [options]\n")))
+        << englishHelp.out.toStdString();
+    EXPECT_TRUE(englishHelp.out.contains(QStringLiteral("--solid <SOLID>")));
+    EXPECT_TRUE(englishHelp.out.contains(QStringLiteral("The solid: list position 0-30")));
+    EXPECT_FALSE(englishHelp.out.contains(kGermanWords)) << englishHelp.out.toStdString();
+
+    for (const QStringList& wrong :
+         {QStringList{"--solid", "Kugel", "--properties"}, QStringList{"--frobnicate"},
+          QStringList{"--solid", "3", "--json"}, QStringList{"--solid", "3", "--marks", "stray"}}) {
+      const ProgramRun inGerman = runProgram(wrong, environment);
+      EXPECT_EQ(inGerman.exitCode, 2);
+      EXPECT_TRUE(
+          inGerman.err.endsWith(QStringLiteral("Die Optionen nennt 'korvelindra --help'.\n")))
+          << inGerman.err.toStdString();
+      EXPECT_FALSE(inGerman.err.contains(kEnglishWords)) << inGerman.err.toStdString();
+      const ProgramRun inEnglish = runProgram(wrong + QStringList{"--lang", "en"}, environment);
+      EXPECT_EQ(inEnglish.exitCode, 2);
+      EXPECT_TRUE(
+          inEnglish.err.endsWith(QStringLiteral("Try 'korvelindra --help' for the options.\n")))
+          << inEnglish.err.toStdString();
+      EXPECT_FALSE(inEnglish.err.contains(kGermanWords)) << inEnglish.err.toStdString();
+    }
+    EXPECT_EQ(runProgram({"--solid", "Kugel", "--lang", "en"}, environment).err,
+              QStringLiteral("korvelindra: --solid: unknown solid 'Kugel' (a list position 0-30 "
+                             "or a name such as Ikosaeder or Icosahedron)\n"
+                             "Try 'korvelindra --help' for the options.\n"));
+
+    const QStringList unwritable = {"--solid", "3", "--export-solid", "/proc/x.stl"};
+    const ProgramRun inGerman = runProgram(unwritable, environment);
+    EXPECT_EQ(inGerman.exitCode, 1);
+    EXPECT_TRUE(inGerman.err.startsWith(
+        QStringLiteral("korvelindra: /proc/x.stl lässt sich nicht schreiben: ")))
+        << inGerman.err.toStdString();
+    const ProgramRun inEnglish = runProgram(unwritable + QStringList{"--lang", "en"}, environment);
+    EXPECT_EQ(inEnglish.exitCode, 1);
+    EXPECT_TRUE(inEnglish.err.startsWith(QStringLiteral("korvelindra: cannot write /proc/x.stl: ")))
+        << inEnglish.err.toStdString();
+    EXPECT_FALSE(inEnglish.err.contains(kGermanWords)) << inEnglish.err.toStdString();
+  }
+}
+
+// A headless run prints what it was asked for and nothing else, even where
+// Qt has something to say about the environment (no runtime folder for root).
+TEST(Program, AHeadlessRunPrintsNothingUnasked) {
+  QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+  bare.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+  QTemporaryDir dir;
+  for (const QStringList& arguments :
+       {QStringList{"--solid", "1", "--properties"},
+        QStringList{"--solid", "3", "--export-picture", dir.filePath(QStringLiteral("a.png"))},
+        QStringList{"--solid", "3", "--export-sheet", dir.filePath(QStringLiteral("a.pdf"))},
+        QStringList{"--solid", "3", "--export-net", dir.filePath(QStringLiteral("n.svg"))},
+        QStringList{"--version"}}) {
+    const ProgramRun run = runProgram(arguments, bare);
+    EXPECT_EQ(run.exitCode, 0) << arguments.join(' ').toStdString();
+    EXPECT_EQ(run.err, QString()) << arguments.join(' ').toStdString();
+  }
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "output/save_file.h"
+#include "exports/save_file.h"
 
 #include <utility>
 

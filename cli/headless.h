@@ -1,14 +1,15 @@
 #pragma once
 // Carrying out a command-line request without a window: the picture, the
 // solid, the properties or the paper net of one solid, with the same code as
-// the window's menu commands. Messages go to the given streams in English.
+// the window's menu commands. Messages go to the given streams in the
+// language in use (useLanguage).
 
 #include <exception>
 
 #include <QTextStream>
 
+#include "cli/command_line.h"
 #include "model/solid_catalogue.h"
-#include "output/command_line.h"
 
 namespace velkora {
 
@@ -22,6 +23,13 @@ inline constexpr int kExitCatalogue = 3;
 // Whether error comes from damaged catalogue data (unpacking, reading a
 // solid, a solid whose faces do not close).
 bool isCatalogueFault(const std::exception& error);
+
+// Prints a usage error and where to find the options; returns kExitUsage.
+int reportUsageError(const std::exception& error, QTextStream& err);
+
+// Prints a failure that ended a run; returns kExitCatalogue for damaged
+// catalogue data, kExitWriteFailed for anything else.
+int reportFailure(const std::exception& error, QTextStream& err);
 
 // Runs an export or properties request; returns the exit status: 0 done,
 // 1 a file could not be written (nothing partial is left), 2 a bad value,

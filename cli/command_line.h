@@ -1,7 +1,7 @@
 #pragma once
 // The program's command line: what the user asked for (the window, help,
 // version, or one headless export) with its checked values. Parsing only;
-// messages in English. Nothing is loaded or written here.
+// messages in the language in use. Nothing is loaded or written here.
 
 #include <optional>
 
@@ -10,12 +10,13 @@
 
 #include "animation/animation_frames.h"
 #include "base/errors.h"
+#include "exports/export_formats.h"
 #include "kaleidoscope/wythoff.h"
 #include "model/solid_catalogue.h"
 #include "nets/net_types.h"
-#include "output/language.h"
 #include "render/frame.h"
 #include "solid_export/mesh_export.h"
+#include "translations/language.h"
 
 namespace velkora {
 
@@ -76,6 +77,10 @@ struct CliRequest {
 // --reverse, ...), so that the program's own can be checked before that
 // object exists and before a display is opened.
 QStringList withoutQtOptions(const QStringList& arguments);
+
+// The language that --lang names among arguments, if it names a built-in one:
+// the run speaks it from its first message on, before the arguments are checked.
+std::optional<QString> languageOfArguments(const QStringList& arguments);
 
 // Parses the arguments after the program name. Throws EUsageError naming
 // the offending option or value.

@@ -1,4 +1,4 @@
-#include "output/language.h"
+#include "translations/language.h"
 
 #include <memory>
 

@@ -297,7 +297,7 @@ TEST(Worksheet, UsageErrorsAndFailedWrites) {
       {{"--solid", "3", "--export-booklet", pdf}, "--export-booklet"},
       {{"--export-booklet", pdf, "--scale", "2"}, "--scale"},
       {{"--solid", "3", "--export-net", pdf, "--blanks"}, "--blanks"},
-      {{"--export-sheet", pdf, "--export-booklet", pdf, "--solid", "3"}, "only one"},
+      {{"--export-sheet", pdf, "--export-booklet", pdf, "--solid", "3"}, "nur eine"},
   };
   for (const auto& [arguments, named] : usage) {
     const ToolRun result = korvelindra(arguments);
@@ -312,7 +312,8 @@ TEST(Worksheet, UsageErrorsAndFailedWrites) {
   ASSERT_TRUE(QDir().mkdir(folder));
   const ToolRun failed = korvelindra({"--solid", "3", "--export-sheet", folder});
   EXPECT_EQ(failed.exitCode, 1);
-  EXPECT_TRUE(failed.err.contains(QStringLiteral("cannot write"))) << failed.err.toStdString();
+  EXPECT_TRUE(failed.err.contains(QStringLiteral("lässt sich nicht schreiben")))
+      << failed.err.toStdString();
   EXPECT_TRUE(QFileInfo(folder).isDir());
 }
 

@@ -7,9 +7,9 @@
 #include <QTextStream>
 
 #include "catalogue/errors.h"
+#include "cli/headless.h"
+#include "exports/save_file.h"
 #include "model/errors.h"
-#include "output/headless.h"
-#include "output/save_file.h"
 #include "tests/support/embedded_catalogue.h"
 
 namespace velkora::test {
@@ -43,7 +43,7 @@ TEST(Headless, ADamagedCatalogueIsNotAFailedWrite) {
   const HeadlessRun broken = runOn(request, damaged);
   EXPECT_EQ(broken.status, kExitCatalogue);
   EXPECT_TRUE(
-      broken.err.startsWith(QStringLiteral("korvelindra: the built-in catalogue is damaged: ")))
+      broken.err.startsWith(QStringLiteral("korvelindra: der eingebaute Katalog ist beschädigt: ")))
       << broken.err.toStdString();
   EXPECT_FALSE(QFile::exists(request.file));
 

@@ -1,4 +1,4 @@
-#include "output/solid_names.h"
+#include "translations/solid_names.h"
 
 #include <QCoreApplication>
 

@@ -5,13 +5,21 @@
 
 #include <string>
 
+#include "cli/command_line.h"
 #include "model/solid_catalogue.h"
-#include "output/command_line.h"
 #include "solid_export/mesh_export.h"
 #include "tests/support/embedded_catalogue.h"
+#include "translations/language.h"
 
 namespace velkora::test {
 namespace {
+
+// The messages checked here are the English ones, as with --lang en.
+class CommandLine : public ::testing::Test {
+ protected:
+  void SetUp() override { useLanguage(QStringLiteral("en")); }
+  void TearDown() override { useLanguage(kGerman); }
+};
 
 CliRequest parse(const QStringList& arguments) {
   return parseCommandLine(arguments, test::embeddedTexts());
@@ -27,7 +35,7 @@ std::string usageMessage(const QStringList& arguments) {
   return "";
 }
 
-TEST(CommandLine, SolidsByPositionOrByNameWithSpelledOutUmlauts) {
+TEST_F(CommandLine, SolidsByPositionOrByNameWithSpelledOutUmlauts) {
   const CatalogueTexts& texts = test::embeddedTexts();
   EXPECT_EQ(findSolid(QStringLiteral("3"), texts), 3);
   EXPECT_EQ(findSolid(QStringLiteral("ikosaeder"), texts), 3);
@@ -44,7 +52,7 @@ TEST(CommandLine, SolidsByPositionOrByNameWithSpelledOutUmlauts) {
   }
 }
 
-TEST(CommandLine, WithoutOptionsTheWindowStartsAsAlways) {
+TEST_F(CommandLine, WithoutOptionsTheWindowStartsAsAlways) {
   const CliRequest request = parse({});
   EXPECT_EQ(request.action, CliAction::Window);
   EXPECT_FALSE(request.position.has_value());
@@ -58,7 +66,7 @@ TEST(CommandLine, WithoutOptionsTheWindowStartsAsAlways) {
 
 // --reset-settings belongs to the window; an explicit --view is told apart
 // from the default one, so that it comes before a remembered view.
-TEST(CommandLine, ResettingTheSettingsAndAnExplicitViewAreTheWindowsAlone) {
+TEST_F(CommandLine, ResettingTheSettingsAndAnExplicitViewAreTheWindowsAlone) {
   const CliRequest plain = parse({});
   EXPECT_FALSE(plain.resetSettings);
   EXPECT_FALSE(plain.viewGiven);
@@ -71,7 +79,7 @@ TEST(CommandLine, ResettingTheSettingsAndAnExplicitViewAreTheWindowsAlone) {
   EXPECT_EQ(usageMessage({"--reset-settings=yes"}), "Unexpected value after '--reset-settings'.");
 }
 
-TEST(CommandLine, QtsOwnOptionsAreLeftForQtWithTheirValues) {
+TEST_F(CommandLine, QtsOwnOptionsAreLeftForQtWithTheirValues) {
   EXPECT_EQ(withoutQtOptions({"-platform", "xcb", "--solid", "3", "--reverse", "-style=fusion",
                               "--display", ":1", "--view", "umkugel"}),
             (QStringList{"--solid", "3", "--view", "umkugel"}));
@@ -82,7 +90,7 @@ TEST(CommandLine, QtsOwnOptionsAreLeftForQtWithTheirValues) {
   EXPECT_EQ(withoutQtOptions({}), QStringList{});
 }
 
-TEST(CommandLine, ExportsCarryTheirValues) {
+TEST_F(CommandLine, ExportsCarryTheirValues) {
   const CliRequest picture = parse({"--solid", "0", "--view", "inkugel", "--marks", "--scale", "4",
                                     "--export-picture", "a.PNG"});
   EXPECT_EQ(picture.action, CliAction::ExportPicture);
@@ -131,7 +139,7 @@ TEST(CommandLine, ExportsCarryTheirValues) {
   EXPECT_EQ(parse({"--help"}).action, CliAction::Help);
 }
 
-TEST(CommandLine, WorksheetsTakeTheViewMarksAndBlanks) {
+TEST_F(CommandLine, WorksheetsTakeTheViewMarksAndBlanks) {
   const CliRequest sheet = parse({"--solid", "Oktaeder", "--view", "inkugel", "--marks", "--blanks",
                                   "--export-sheet", "o.PDF"});
   EXPECT_EQ(sheet.action, CliAction::ExportSheet);
@@ -155,7 +163,7 @@ TEST(CommandLine, WorksheetsTakeTheViewMarksAndBlanks) {
   EXPECT_NE(usageMessage({"--export-booklet", "a.svg"}).find(".pdf"), std::string::npos);
 }
 
-TEST(CommandLine, UsageErrorsNameWhatIsWrong) {
+TEST_F(CommandLine, UsageErrorsNameWhatIsWrong) {
   const struct {
     QStringList arguments;
     const char* named;
@@ -198,7 +206,7 @@ TEST(CommandLine, UsageErrorsNameWhatIsWrong) {
 
 // The command line takes exactly the diameters that the exporter writes: both
 // bounds themselves, and nothing a little beyond either.
-TEST(CommandLine, SizeMmTakesTheSameRangeAsTheSolidExporter) {
+TEST_F(CommandLine, SizeMmTakesTheSameRangeAsTheSolidExporter) {
   const Polyhedron cube = test::embeddedSolid(1).geometry;
   const auto exporterTakes = [&](double diameter) {
     try {
@@ -237,7 +245,7 @@ TEST(CommandLine, SizeMmTakesTheSameRangeAsTheSolidExporter) {
   }
 }
 
-TEST(CommandLine, AnimationsTakeKindFramesAndThePicturesOptions) {
+TEST_F(CommandLine, AnimationsTakeKindFramesAndThePicturesOptions) {
   const CliRequest plain = parse({"--solid", "3", "--export-animation", "a.gif"});
   EXPECT_EQ(plain.action, CliAction::ExportAnimation);
   EXPECT_EQ(plain.animate, AnimationKind::Spin);
@@ -264,7 +272,7 @@ TEST(CommandLine, AnimationsTakeKindFramesAndThePicturesOptions) {
   EXPECT_EQ(parse({"--solid", "1", "--morph", "0.5", "--export-animation", "s.gif"}).morph, 0.5);
 }
 
-TEST(CommandLine, AnimationUsageErrorsNameTheOption) {
+TEST_F(CommandLine, AnimationUsageErrorsNameTheOption) {
   const struct {
     QStringList arguments;
     const char* named;

@@ -1,15 +1,13 @@
-#include "output/export_service.h"
+#include "exports/export_service.h"
 
 #include <memory>
 
-#include <QFileInfo>
-
+#include "exports/picture.h"
+#include "exports/save_file.h"
+#include "exports/worksheet.h"
 #include "model/load.h"
 #include "nets/net_json.h"
 #include "nets/net_paint.h"
-#include "output/picture.h"
-#include "output/save_file.h"
-#include "output/worksheet.h"
 #include "solid_export/mesh_export.h"
 
 namespace velkora {
@@ -31,41 +29,6 @@ std::string suffixList(const QStringList& suffixes) {
 }
 
 }  // namespace
-
-const QStringList& pictureSuffixes() {
-  static const QStringList suffixes{QStringLiteral("png")};
-  return suffixes;
-}
-
-const QStringList& animationSuffixes() {
-  static const QStringList suffixes{QStringLiteral("gif"), QStringLiteral("webp")};
-  return suffixes;
-}
-
-const QStringList& solidSuffixes() {
-  static const QStringList suffixes{QStringLiteral("stl"), QStringLiteral("obj"),
-                                    QStringLiteral("off")};
-  return suffixes;
-}
-
-const QStringList& netSuffixes() {
-  static const QStringList suffixes{QStringLiteral("pdf"), QStringLiteral("svg"),
-                                    QStringLiteral("json")};
-  return suffixes;
-}
-
-const QStringList& sheetSuffixes() {
-  static const QStringList suffixes{QStringLiteral("pdf")};
-  return suffixes;
-}
-
-std::optional<NetFormat> netFormatFromPath(const QString& path) {
-  const QString suffix = QFileInfo(path).suffix().toLower();
-  if (suffix == QStringLiteral("pdf")) return NetFormat::Pdf;
-  if (suffix == QStringLiteral("svg")) return NetFormat::Svg;
-  if (suffix == QStringLiteral("json")) return NetFormat::Json;
-  return std::nullopt;
-}
 
 std::optional<Paper> paperFromName(const QString& name) {
   const QString folded = name.toLower();
@@ -106,16 +69,17 @@ void exportFoldPicture(const QString& path, const Solid& solid, const Model& mod
 
 bool exportAnimation(const QString& path, AnimationFrames& frames, QSize logicalSize, int scale,
                      const AnimationProgress& progress) {
-  const std::optional<AnimationFormat> format =
-      animationFormatOf(QFileInfo(path).suffix().toStdString());
-  if (!format) {
+  const std::optional<ExportWriter> writer = exportWriterOf(ExportKind::Animation, path);
+  if (!writer) {
     throw EExportFormat("Die Endung von " + path.toStdString() + " nennt kein Animationsformat (" +
-                        suffixList(animationSuffixes()) + ")");
+                        suffixList(exportSuffixes(ExportKind::Animation)) + ")");
   }
+  const AnimationFormat format =
+      *writer == ExportWriter::WebP ? AnimationFormat::WebP : AnimationFormat::Gif;
   // The file is made in memory and written in one step at the end, so a stop
   // on the way leaves nothing on disk.
   const std::optional<std::vector<std::uint8_t>> bytes =
-      encodeAnimation(frames, *format, logicalSize.width(), logicalSize.height(), scale, progress);
+      encodeAnimation(frames, format, logicalSize.width(), logicalSize.height(), scale, progress);
   if (!bytes) return false;
   saveFileAtomically(path, QByteArray(reinterpret_cast<const char*>(bytes->data()),
                                       static_cast<qsizetype>(bytes->size())));
@@ -124,37 +88,36 @@ bool exportAnimation(const QString& path, AnimationFrames& frames, QSize logical
 
 void exportSolid(const QString& path, const Solid& solid, const Polyhedron& geometry,
                  double diameterMm) {
-  const std::optional<MeshFormat> format = meshFormatFromPath(path.toStdString());
-  if (!format) {
+  const std::optional<ExportWriter> writer = exportWriterOf(ExportKind::Solid, path);
+  if (!writer) {
     throw EExportFormat("Die Endung von " + path.toStdString() + " nennt kein bekanntes Format (" +
-                        suffixList(solidSuffixes()) + ")");
+                        suffixList(exportSuffixes(ExportKind::Solid)) + ")");
   }
-  saveFileAtomically(path, bytesOf(meshFileBytes(geometry, *format, diameterMm, solid.name)));
+  const MeshFormat format = *writer == ExportWriter::Obj   ? MeshFormat::Obj
+                            : *writer == ExportWriter::Off ? MeshFormat::Off
+                                                           : MeshFormat::Stl;
+  saveFileAtomically(path, bytesOf(meshFileBytes(geometry, format, diameterMm, solid.name)));
 }
 
 void exportNet(const QString& path, const NetDocument& net) {
-  const std::optional<NetFormat> format = netFormatFromPath(path);
-  if (!format) {
+  const std::optional<ExportWriter> writer = exportWriterOf(ExportKind::Net, path);
+  if (!writer) {
     throw EExportFormat("Die Endung von " + path.toStdString() + " nennt kein Netzformat (" +
-                        suffixList(netSuffixes()) + ")");
+                        suffixList(exportSuffixes(ExportKind::Net)) + ")");
   }
-  switch (*format) {
-    case NetFormat::Pdf:
-      saveFileAtomically(path, netPdf(net));
-      break;
-    case NetFormat::Svg:
-      saveFileAtomically(path, netSvg(net));
-      break;
-    case NetFormat::Json:
-      saveFileAtomically(path, bytesOf(netJson(net)));
-      break;
+  if (*writer == ExportWriter::NetSvg) {
+    saveFileAtomically(path, netSvg(net));
+  } else if (*writer == ExportWriter::NetJson) {
+    saveFileAtomically(path, bytesOf(netJson(net)));
+  } else {
+    saveFileAtomically(path, netPdf(net));
   }
 }
 
 namespace {
 
 void requireSheetSuffix(const QString& path) {
-  if (QFileInfo(path).suffix().toLower() == QStringLiteral("pdf")) return;
+  if (exportWriterOf(ExportKind::Sheet, path)) return;
   throw EExportFormat("Die Endung von " + path.toStdString() +
                       " nennt kein Format für Steckbriefe (.pdf)");
 }

@@ -15,7 +15,7 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 
-#include "output/save_file.h"
+#include "exports/save_file.h"
 
 namespace velkora::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "output/picture.h"
+#include "exports/picture.h"
 
 #include <cstring>
 #include <string>

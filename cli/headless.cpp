@@ -1,11 +1,14 @@
-#include "output/headless.h"
+#include "cli/headless.h"
 
 #include <memory>
 #include <span>
 #include <vector>
 
+#include <QCoreApplication>
 #include "base/errors.h"
 #include "catalogue/errors.h"
+#include "exports/export_service.h"
+#include "exports/save_file.h"
 #include "kaleidoscope/kaleidoscope_family.h"
 #include "kaleidoscope/kaleidoscope_solid.h"
 #include "model/errors.h"
@@ -14,8 +17,6 @@
 #include "morph/dual_morph.h"
 #include "morph/morph_solid.h"
 #include "nets/layout.h"
-#include "output/export_service.h"
-#include "output/save_file.h"
 #include "properties/properties.h"
 #include "properties/properties_text.h"
 #include "render/design_size.h"
@@ -24,6 +25,9 @@
 namespace velkora {
 
 namespace {
+
+// Our texts on the command line; the sources are German.
+QString said(const char* text) { return QCoreApplication::translate("CommandLine", text); }
 
 void printStops(const Solid& solid, const CatalogueTexts& texts, QTextStream& out) {
   const DualMorph morph(solid.geometry);
@@ -82,8 +86,12 @@ AnimationScene animationScene(const CliRequest& request, const CatalogueTexts& t
   if (request.animate == AnimationKind::Kaleidoscope && !scene.family) {
     scene.family = kaleidoscopeFamilyOf(scene.solid, catalogue);
     if (!scene.family) {
-      throw EUsageError("--animate kaleidoscope: " + scene.solid.name +
-                        " belongs to none of the kaleidoscope's families T, O and I");
+      throw EUsageError(
+          said(QT_TRANSLATE_NOOP("CommandLine",
+                                 "--animate kaleidoscope: %1 gehört zu keiner der Familien T, O "
+                                 "und I des Kaleidoskops"))
+              .arg(QString::fromStdString(scene.solid.name))
+              .toStdString());
     }
   }
   return scene;
@@ -171,6 +179,24 @@ bool isCatalogueFault(const std::exception& error) {
          dynamic_cast<const EInvalidSolid*>(&error) != nullptr;
 }
 
+int reportUsageError(const std::exception& error, QTextStream& err) {
+  err << "korvelindra: " << QString::fromUtf8(error.what()) << '\n'
+      << said(QT_TRANSLATE_NOOP("CommandLine", "Die Optionen nennt 'korvelindra --help'.")) << '\n';
+  return kExitUsage;
+}
+
+int reportFailure(const std::exception& error, QTextStream& err) {
+  if (isCatalogueFault(error)) {
+    err << "korvelindra: "
+        << said(QT_TRANSLATE_NOOP("CommandLine", "der eingebaute Katalog ist beschädigt: %1"))
+               .arg(QString::fromUtf8(error.what()))
+        << '\n';
+    return kExitCatalogue;
+  }
+  err << "korvelindra: " << QString::fromUtf8(error.what()) << '\n';
+  return kExitWriteFailed;
+}
+
 int runHeadless(const CliRequest& request, const CatalogueTexts& texts, QTextStream& out,
                 QTextStream& err) {
   try {
@@ -178,23 +204,22 @@ int runHeadless(const CliRequest& request, const CatalogueTexts& texts, QTextStr
     out.flush();
     return kExitSuccess;
   } catch (const EWriteError& error) {
-    err << "korvelindra: cannot write " << error.path() << ": " << error.reason() << '\n';
+    err << "korvelindra: "
+        << said(QT_TRANSLATE_NOOP("CommandLine", "%1 lässt sich nicht schreiben: %2"))
+               .arg(error.path(), error.reason())
+        << '\n';
     return kExitWriteFailed;
   } catch (const EUsageError& error) {
     err << "korvelindra: " << QString::fromUtf8(error.what()) << '\n';
     return kExitUsage;
   } catch (const ENetError& error) {
-    const char* option = request.action == CliAction::ExportNet ? "--export-net" : "the net";
+    const QString option = request.action == CliAction::ExportNet
+                               ? QStringLiteral("--export-net")
+                               : said(QT_TRANSLATE_NOOP("CommandLine", "das Netz"));
     err << "korvelindra: " << option << ": " << QString::fromUtf8(error.what()) << '\n';
     return kExitUsage;
   } catch (const std::exception& error) {
-    if (isCatalogueFault(error)) {
-      err << "korvelindra: the built-in catalogue is damaged: " << QString::fromUtf8(error.what())
-          << '\n';
-      return kExitCatalogue;
-    }
-    err << "korvelindra: " << QString::fromUtf8(error.what()) << '\n';
-    return kExitWriteFailed;
+    return reportFailure(error, err);
   }
 }
 

@@ -2,7 +2,8 @@
 // The program's exports in one place, for the window's menus and the command
 // line alike: the picture, the animation, the solid, the paper net, the
 // worksheet and the booklet of worksheets, each written
-// atomically, with the writer chosen here, once, by the file's suffix; the
+// atomically, with the writer the table of formats (export_formats.h) names
+// for the file's suffix; the
 // net's paper types by name and page size; the start pose of an export.
 // No dialogs and no printing; errors are thrown, never shown.
 
@@ -18,6 +19,7 @@
 
 #include "animation/animation_encoding.h"
 #include "base/errors.h"
+#include "exports/export_formats.h"
 #include "model/model.h"
 #include "model/polyhedron.h"
 #include "model/solid.h"
@@ -32,18 +34,6 @@ class EExportFormat : public Error {
  public:
   using Error::Error;
 };
-
-enum class NetFormat { Pdf, Svg, Json };
-
-// The suffixes of each export, lower case without the dot, the default first.
-const QStringList& pictureSuffixes();    // png
-const QStringList& animationSuffixes();  // gif, webp
-const QStringList& solidSuffixes();      // stl, obj, off
-const QStringList& netSuffixes();        // pdf, svg, json
-const QStringList& sheetSuffixes();      // pdf (worksheets and the booklet)
-
-// The net's format by the path's suffix (letter case ignored); empty for another suffix.
-std::optional<NetFormat> netFormatFromPath(const QString& path);
 
 // The paper for its name: a4, a3 or letter, letter case ignored; empty otherwise.
 std::optional<Paper> paperFromName(const QString& name);

@@ -9,11 +9,11 @@
 #include <QKeySequence>
 #include <QLocale>
 
-#include "output/language.h"
-#include "output/solid_names.h"
 #include "tests/support/embedded_catalogue.h"
 #include "text/number_text.h"
 #include "text/ui_text.h"
+#include "translations/language.h"
+#include "translations/solid_names.h"
 
 namespace velkora::test {
 namespace {
