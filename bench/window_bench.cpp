@@ -154,10 +154,17 @@ void startToShownWindow(benchmark::State& state, StartFile kind) {
   const QString path = folder.filePath(QStringLiteral("korvelindra.ini"));
   if (kind != StartFile::None) {
     velkora::Settings settings;
-    settings.start = {std::nullopt, false, 3, velkora::View::Polyhedron, false, {{1, 0, 2}}};
+    settings.start = {std::nullopt, false,        3,           velkora::View::Polyhedron, false,
+                      {{1, 0, 2}},  std::nullopt, std::nullopt};
     if (kind == StartFile::Heaviest) {
-      settings.start = {QRect(40, 60, 1000, 760),   false, 21,
-                        velkora::View::OuterSphere, true,  {{3, -2, 7}}};
+      settings.start = {QRect(40, 60, 1000, 760),
+                        false,
+                        21,
+                        velkora::View::OuterSphere,
+                        true,
+                        {{3, -2, 7}},
+                        std::nullopt,
+                        std::nullopt};
     }
     settings.dialogs.folders[QStringLiteral("picture")] = folder.path();
     QSettings file(path, QSettings::IniFormat);

@@ -2,12 +2,8 @@
 // window, passing its stage and check box on, and the cut numbers over the
 // picture.
 
-#include <QKeySequence>
-
 #include "ui/fold_window.h"
 #include "ui/main_window.h"
-#include "ui/shared_commands.h"
-#include "ui/tool_window_place.h"
 
 namespace velkora {
 
@@ -25,18 +21,15 @@ void TFVelkora::setFoldShown(bool shown) {
       return;
     }
     if (fold_ == nullptr) {
-      fold_ = std::make_unique<FoldWindow>([this](double f) { setFoldStage(f); },
-                                           [this](bool on) {
-                                             controller_.setFoldLabels(on);
-                                             zeichnen();
-                                           },
-                                           this);
-      connect(fold_.get(), &FoldWindow::closed, this, [this] { setFoldShown(false); });
+      fold_ = std::make_unique<FoldWindow>(this);
+      connect(fold_.get(), &FoldWindow::stageChanged, this, [this](double f) { setFoldStage(f); });
+      connect(fold_.get(), &FoldWindow::labelsChanged, this, [this](bool on) {
+        controller_.setFoldLabels(on);
+        zeichnen();
+      });
+      connect(&fold_->tool(), &ToolWindow::closed, this, [this] { setFoldShown(false); });
+      connect(&fold_->player(), &SliderPlayer::stopped, this, [this] { describePicture(); });
       fold_->setReducedMotion(reducedMotion_);
-      shareCommands(*fold_, commands(),
-                    {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_Right),
-                     QKeySequence(Qt::Key_Home), QKeySequence(Qt::Key_End),
-                     QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::Key_PageDown)});
     }
     try {
       controller_.beginFold();
@@ -47,16 +40,14 @@ void TFVelkora::setFoldShown(bool shown) {
     fold_->moveTo(0.0);
     updateViewButtons();
     zeichnen();
-    placeBesideMainWindow(*fold_, *this);
-    fold_->show();
-    fold_->raise();
+    fold_->tool().open();
   });
 }
 
 void TFVelkora::setFoldStage(double f) {
   guarded([this, f] {
     controller_.setFoldStage(f);
-    zeichnen();
+    drawFrame(fold_ != nullptr && fold_->player().ticking());
   });
 }
 

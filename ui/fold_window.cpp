@@ -11,12 +11,12 @@
 
 namespace velkora {
 
-FoldWindow::FoldWindow(std::function<void(double)> setStage, std::function<void(bool)> setLabels,
-                       QWidget* parent)
+FoldWindow::FoldWindow(QWidget* parent)
     : QWidget(parent, Qt::Window),
-      setStage_(std::move(setStage)),
-      setLabels_(std::move(setLabels)),
-      player_(slider_, play_) {
+      player_(slider_, play_),
+      tool_(*this, {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_Right),
+                    QKeySequence(Qt::Key_Home), QKeySequence(Qt::Key_End),
+                    QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::Key_PageDown)}) {
   setObjectName(QStringLiteral("NetzFalten"));
   slider_.setObjectName(QStringLiteral("FoldSlider"));
   slider_.setOrientation(Qt::Horizontal);
@@ -25,7 +25,7 @@ FoldWindow::FoldWindow(std::function<void(double)> setStage, std::function<void(
   stageText_.setObjectName(QStringLiteral("FoldStage"));
   play_.setObjectName(QStringLiteral("FoldPlay"));
   labels_.setObjectName(QStringLiteral("FoldLabels"));
-  texts_.add([this] {
+  tool_.texts().add([this] {
     player_.showCaption();
     setWindowTitle(tr("Netz falten"));
     slider_.setToolTip(tr("Links liegt das Netz flach, rechts ist der Körper geschlossen."));
@@ -48,11 +48,11 @@ FoldWindow::FoldWindow(std::function<void(double)> setStage, std::function<void(
 
   connect(&slider_, &QSlider::valueChanged, this, [this](int) {
     showStage();
-    setStage_(stage());
+    emit stageChanged(stage());
   });
-  connect(&labels_, &QCheckBox::toggled, this, [this](bool on) { setLabels_(on); });
+  connect(&labels_, &QCheckBox::toggled, this, &FoldWindow::labelsChanged);
   showStage();
-  texts_.add([this] { applyAccessibleTexts(); });
+  tool_.texts().add([this] { applyAccessibleTexts(); });
 }
 
 void FoldWindow::applyAccessibleTexts() {
@@ -90,7 +90,7 @@ void FoldWindow::showPlayDescription() {
 void FoldWindow::moveTo(double f) {
   const int value = static_cast<int>(std::lround(std::clamp(f, 0.0, 1.0) * kSteps));
   if (value == slider_.value()) {
-    setStage_(stage());
+    emit stageChanged(stage());
     return;
   }
   slider_.setValue(value);
@@ -103,14 +103,8 @@ void FoldWindow::showStage() {
                                       : tr("Gefaltet zu %1 %").arg(percent));
 }
 
-void FoldWindow::changeEvent(QEvent* event) {
-  QWidget::changeEvent(event);
-  if (event->type() == QEvent::LanguageChange) texts_.renew();
-}
-
 void FoldWindow::closeEvent(QCloseEvent* event) {
   setPlaying(false);
-  emit closed();
   event->accept();
 }
 

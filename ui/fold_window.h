@@ -13,8 +13,8 @@
 #include <QSlider>
 #include <QWidget>
 
-#include "ui/live_texts.h"
 #include "ui/slider_player.h"
+#include "ui/tool_window.h"
 
 namespace velkora {
 
@@ -24,10 +24,7 @@ class FoldWindow : public QWidget {
  public:
   static constexpr int kSteps = 1000;  // slider positions from flat to closed
 
-  // setStage is called with every new stage, setLabels with the state of
-  // the "Kantennummern" check box.
-  FoldWindow(std::function<void(double)> setStage, std::function<void(bool)> setLabels,
-             QWidget* parent = nullptr);
+  explicit FoldWindow(QWidget* parent = nullptr);
 
   // Moves to stage f as the user would.
   void moveTo(double f);
@@ -36,32 +33,35 @@ class FoldWindow : public QWidget {
   void setPlaying(bool on) { player_.setPlaying(on); }
   // One play tick (see SliderPlayer::tick).
   void playTick() { player_.tick(); }
+  // The player of the slider: whether a tick moves it, and when a play stops.
+  SliderPlayer& player() { return player_; }
   // With reduced motion "Abspielen" steps instead of playing (SliderPlayer::setStepwise).
   void setReducedMotion(bool on);
   bool reducedMotion() const { return player_.stepwise(); }
   // The window's accessible names and descriptions; again after a change of language.
   void applyAccessibleTexts();
+  // Opening beside the main window, Esc, the language and the closing report.
+  ToolWindow& tool() { return tool_; }
 
  signals:
-  void closed();
+  // Every new stage, and the state of the "Kantennummern" check box.
+  void stageChanged(double f);
+  void labelsChanged(bool on);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
   void showStage();
   // The play button's description and tooltip, which say whether it steps.
   void showPlayDescription();
 
-  std::function<void(double)> setStage_;
-  std::function<void(bool)> setLabels_;
   QLabel stageText_;
   QSlider slider_;
   QPushButton play_;
   QCheckBox labels_;
   SliderPlayer player_;
-  LiveTexts texts_;
+  ToolWindow tool_;  // the tool window's common parts, its texts among them
 };
 
 }  // namespace velkora

@@ -86,6 +86,8 @@ void TFVelkora::setViewCaptions(int position) {
       RadioB3.setToolTip(tr("Zeigt den Körper in seiner Umkugel durch alle Ecken."));
       break;
   }
+  // These are the tooltips of buttons that are on; off ones get theirs again.
+  viewsOff_ = ViewsOff::Unknown;
 }
 
 void TFVelkora::FormDestroy() {
@@ -120,12 +122,23 @@ void TFVelkora::B1C() {
   });
 }
 
-void TFVelkora::zeichnen() {
-  guarded([this] {
+void TFVelkora::zeichnen() { drawFrame(false); }
+
+void TFVelkora::drawFrame(bool playTick) {
+  // While the rotation runs, its next tick (as often as a play tick) draws
+  // the frame of a play tick; one frame per tick is enough.
+  if (playTick && Timer1.interval() != 0) return;
+  guarded([this, playTick] {
     composeCurrentFrame();
     PB1.update();
-    describePicture();
+    if (!playTick) describePicture();
   });
+}
+
+void TFVelkora::showChange(bool playTick) {
+  updateViewButtons();
+  drawFrame(playTick);
+  properties_->follow(controller_.shownSolid());
 }
 
 void TFVelkora::composeCurrentFrame() {

@@ -2,15 +2,12 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDialog>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QtGlobal>
 
 #include "app_version.h"
 #include "nets/net_labels.h"
-#include "ui/shared_commands.h"
-#include "ui/tool_window_place.h"
 
 namespace velkora {
 
@@ -94,23 +91,27 @@ void applyHelpAccessibleTexts(QWidget& window, QWidget& text) {
       QCoreApplication::translate("HelpWindow", "Der Text der Hilfe; Esc schließt das Fenster."));
 }
 
-void showHelpWindow(QWidget* parent, const QList<QAction*>& commands) {
-  auto* dialog = new QDialog(parent);
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  dialog->setObjectName(QStringLiteral("Bedienung"));
-  dialog->setWindowTitle(QCoreApplication::translate("Korvelindra", "Bedienung"));
-  auto* browser = new QTextBrowser(dialog);
-  browser->setObjectName(QStringLiteral("HelpText"));
-  browser->setHtml(helpHtml(commands));
-  auto* layout = new QVBoxLayout(dialog);
-  layout->addWidget(browser);
-  dialog->resize(560, 640);
-  applyHelpAccessibleTexts(*dialog, *browser);
-  if (parent != nullptr) placeBesideMainWindow(*dialog, *parent->window());
-  // Esc closes the help, as in every dialog; the other keys reach the main window.
-  shareCommands(*dialog, commands, {QKeySequence(Qt::Key_Escape)});
-  dialog->show();
+HelpWindow::HelpWindow(QList<QAction*> commands, QWidget* parent)
+    : QDialog(parent),
+      commands_(std::move(commands)),
+      tool_(*this, {QKeySequence(Qt::Key_Escape)}) {
+  setObjectName(QStringLiteral("Bedienung"));
+  browser_.setObjectName(QStringLiteral("HelpText"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(&browser_);
+  resize(560, 640);
+  showText();
+  tool_.texts().add([this] {
+    setWindowTitle(QCoreApplication::translate("Korvelindra", "Bedienung"));
+    applyHelpAccessibleTexts(*this, browser_);
+    // The commands' own texts follow the language in the main window, which
+    // may hear of the change after this window: the text waits for it.
+    QMetaObject::invokeMethod(
+        this, [this] { showText(); }, Qt::QueuedConnection);
+  });
 }
+
+void HelpWindow::showText() { browser_.setHtml(helpHtml(commands_)); }
 
 QString aboutText() {
   return QCoreApplication::translate(

@@ -3,8 +3,12 @@
 // shortcuts is made from the window's own commands, so it cannot drift from
 // what the keys do.
 
+#include <QDialog>
 #include <QList>
 #include <QString>
+#include <QTextBrowser>
+
+#include "ui/tool_window.h"
 
 class QAction;
 class QWidget;
@@ -15,8 +19,24 @@ namespace velkora {
 // every command with a shortcut (from commands), the command line.
 QString helpHtml(const QList<QAction*>& commands);
 
-// Shows the help in a non-modal window owned by parent.
-void showHelpWindow(QWidget* parent, const QList<QAction*>& commands);
+// The help ("Bedienung") as a non-modal tool window of the main window,
+// made once; Esc closes it. commands must outlive it.
+class HelpWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  HelpWindow(QList<QAction*> commands, QWidget* parent);
+  // Opening beside the main window, Esc, the language and the closing report.
+  ToolWindow& tool() { return tool_; }
+
+ private:
+  // The text in the language in use, with the commands' names and keys as they are now.
+  void showText();
+
+  QList<QAction*> commands_;
+  QTextBrowser browser_;
+  ToolWindow tool_;
+};
 // The help window's accessible names and descriptions (window and its text);
 // again after a change of language.
 void applyHelpAccessibleTexts(QWidget& window, QWidget& text);

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QEvent>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -27,20 +26,21 @@ bool sameWeights(WythoffWeights x, WythoffWeights y) {
 
 }  // namespace
 
-KaleidoscopeWindow::KaleidoscopeWindow(Actions actions, QWidget* parent)
+KaleidoscopeWindow::KaleidoscopeWindow(QWidget* parent)
     : QWidget(parent, Qt::Window),
-      actions_(std::move(actions)),
       triangle_([this](WythoffWeights w) {
         showStopName(w);
-        actions_.moveTo(w);
-      }) {
+        emit weightsChanged(w);
+      }),
+      tool_(*this, {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_Right),
+                    QKeySequence(Qt::Key_Up), QKeySequence(Qt::Key_Down)}) {
   setObjectName(QStringLiteral("Kaleidoskop"));
   family_.setObjectName(QStringLiteral("KaleidoscopeFamily"));
   family_.addItems({QString(), QString(), QString()});
   stopName_.setObjectName(QStringLiteral("KaleidoscopeStopName"));
   tourButton_.setObjectName(QStringLiteral("KaleidoscopeTour"));
   timer_.setInterval(kTickMs);
-  texts_.add([this] {
+  tool_.texts().add([this] {
     setWindowTitle(tr("Kaleidoskop"));
     family_.setItemText(0, tr("T: Tetraeder-Familie"));
     family_.setItemText(1, tr("O: Oktaeder-Familie"));
@@ -58,46 +58,34 @@ KaleidoscopeWindow::KaleidoscopeWindow(Actions actions, QWidget* parent)
   row->addWidget(&tourButton_);
   row->addStretch();
   layout->addLayout(row);
-  new QGridLayout(&stopButtons_);
   resize(420, 560);
-  texts_.add([this] { applyAccessibleTexts(); });
+  tool_.texts().add([this] { applyAccessibleTexts(); });
 
   connect(&family_, &QComboBox::activated, this, [this](int index) {
     setTouring(false);
-    actions_.chooseFamily(static_cast<WythoffFamily>(index));
+    emit familyChosen(static_cast<WythoffFamily>(index));
   });
   connect(&tourButton_, &QPushButton::clicked, this, [this] { setTouring(!touring()); });
   connect(&timer_, &QTimer::timeout, this, [this] { tourTick(); });
 }
 
 void KaleidoscopeWindow::showFamily(WythoffFamily family,
-                                    const std::vector<KaleidoscopeStop>& stops) {
+                                    const std::vector<KaleidoscopeStop>& stops,
+                                    WythoffWeights start) {
   setTouring(false);
   stops_ = stops;
   family_.setCurrentIndex(static_cast<int>(family));
-  auto* grid = static_cast<QGridLayout*>(stopButtons_.layout());
-  while (QLayoutItem* item = grid->takeAt(0)) {
-    delete item->widget();
-    delete item;
-  }
-  int k = 0;
-  for (const KaleidoscopeStop& stop : stops) {
-    auto* button = new QPushButton(&stopButtons_);
-    button->setObjectName(QStringLiteral("KaleidoscopeStop%1").arg(k));
-    const int position = stop.position;
-    connect(button, &QPushButton::clicked, this, [this, position] {
-      setTouring(false);
-      actions_.pickPosition(position);
-    });
-    grid->addWidget(button, k / 2, k % 2);
-    ++k;
-  }
+  stopButtons_.setButtons(static_cast<int>(stops.size()), QStringLiteral("KaleidoscopeStop"),
+                          [this](int k) {
+                            setTouring(false);
+                            emit positionPicked(stops_[static_cast<std::size_t>(k)].position);
+                          });
 
   nameStops();
   tour_ = kaleidoscopeTour(stops);
   leg_ = 0;
   stepInLeg_ = 0;
-  triangle_.placeQuietly({1, 0, 0});
+  triangle_.placeQuietly(start);
   showStopName(triangle_.weights());
 }
 
@@ -107,11 +95,11 @@ void KaleidoscopeWindow::nameStops() {
   for (const KaleidoscopeStop& stop : stops_) {
     const QString name = shownSolidName(QString::fromStdString(stop.name));
     marks.push_back({stop.weights, name});
-    if (auto* button =
-            stopButtons_.findChild<QPushButton*>(QStringLiteral("KaleidoscopeStop%1").arg(k))) {
-      button->setText(name);
-      button->setToolTip(tr("Wählt diesen Körper in der Liste."));
-      button->setAccessibleDescription(tr("Wählt diesen Körper in der Liste."));
+    if (k < stopButtons_.count()) {
+      QPushButton& button = stopButtons_.button(k);
+      button.setText(name);
+      button.setToolTip(tr("Wählt diesen Körper in der Liste."));
+      button.setAccessibleDescription(tr("Wählt diesen Körper in der Liste."));
     }
     ++k;
   }
@@ -156,14 +144,8 @@ void KaleidoscopeWindow::showStopName(WythoffWeights weights) {
   stopName_.setText(text);
 }
 
-void KaleidoscopeWindow::changeEvent(QEvent* event) {
-  QWidget::changeEvent(event);
-  if (event->type() == QEvent::LanguageChange) texts_.renew();
-}
-
 void KaleidoscopeWindow::closeEvent(QCloseEvent* event) {
   setTouring(false);
-  emit closed();
   event->accept();
 }
 

@@ -16,6 +16,8 @@
 
 #include "kaleidoscope/kaleidoscope_solid.h"
 #include "ui/live_texts.h"
+#include "ui/stop_buttons.h"
+#include "ui/tool_window.h"
 #include "ui/triangle_view.h"
 
 namespace velkora {
@@ -24,16 +26,11 @@ class KaleidoscopeWindow : public QWidget {
   Q_OBJECT
 
  public:
-  struct Actions {
-    std::function<void(WythoffFamily)> chooseFamily;
-    std::function<void(WythoffWeights)> moveTo;
-    std::function<void(int)> pickPosition;
-  };
+  explicit KaleidoscopeWindow(QWidget* parent = nullptr);
 
-  explicit KaleidoscopeWindow(Actions actions, QWidget* parent = nullptr);
-
-  // Shows family's triangle and stops; the point goes to corner A quietly.
-  void showFamily(WythoffFamily family, const std::vector<KaleidoscopeStop>& stops);
+  // Shows family's triangle and stops; the point goes to start quietly.
+  void showFamily(WythoffFamily family, const std::vector<KaleidoscopeStop>& stops,
+                  WythoffWeights start);
   TriangleView& triangle() { return triangle_; }
 
   bool touring() const { return timer_.isActive(); }
@@ -42,20 +39,24 @@ class KaleidoscopeWindow : public QWidget {
   void tourTick();
   // The window's accessible names and descriptions; again after a change of language.
   void applyAccessibleTexts();
+  // Opening beside the main window, Esc, the language and the closing report.
+  ToolWindow& tool() { return tool_; }
 
  signals:
-  void closed();
+  // The family chosen, every new place of the point, and a stop's button
+  // pressed (the list position of its solid).
+  void familyChosen(WythoffFamily family);
+  void weightsChanged(WythoffWeights weights);
+  void positionPicked(int position);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
   // The stops' names on the triangle and the buttons, in the language in use.
   void nameStops();
   void showStopName(WythoffWeights weights);
 
-  Actions actions_;
   std::vector<KaleidoscopeStop> stops_;
   std::vector<WythoffWeights> tour_;  // the stops in the tour's order, back to the start
   std::size_t leg_ = 0;
@@ -63,10 +64,10 @@ class KaleidoscopeWindow : public QWidget {
   QComboBox family_;
   TriangleView triangle_;
   QLabel stopName_;
-  QWidget stopButtons_;
+  StopButtons stopButtons_;
   QPushButton tourButton_;
   QTimer timer_;
-  LiveTexts texts_;
+  ToolWindow tool_;  // the tool window's common parts, its texts among them
 };
 
 }  // namespace velkora

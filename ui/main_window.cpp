@@ -17,6 +17,7 @@
 #include "ui/export_commands.h"
 #include "ui/fold_window.h"
 #include "ui/glyphs.h"
+#include "ui/help_window.h"
 #include "ui/kaleidoscope_window.h"
 #include "ui/morph_window.h"
 #include "ui/print_command.h"

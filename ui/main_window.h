@@ -50,6 +50,7 @@ class PropertiesWindow;
 class MorphWindow;
 class KaleidoscopeWindow;
 class FoldWindow;
+class HelpWindow;
 
 // What presentation mode changed in the window, to be restored when it ends
 // (the zoom is the controller's).
@@ -232,6 +233,13 @@ class TFVelkora : public QWidget {
   void updateViewButtons();
   // Composes the current model into the frame buffers at the pixel scale.
   void composeCurrentFrame();
+  // zeichnen, or for a play tick of the morph or fold window: the picture's
+  // description stays (it is described again when the play stops), and
+  // while the rotation runs its own tick draws the frame.
+  void drawFrame(bool playTick);
+  // After a change of what the picture shows: the view buttons, the frame
+  // (drawFrame) and an open properties window follow it.
+  void showChange(bool playTick);
   // The folding net's cut numbers over the picture, or none.
   void showFoldLabels();
   // Closes the fold window when the net could not follow the solid on show.
@@ -274,6 +282,7 @@ class TFVelkora : public QWidget {
   std::unique_ptr<MorphWindow> morph_;
   std::unique_ptr<KaleidoscopeWindow> kaleidoscope_;
   std::unique_ptr<FoldWindow> fold_;
+  std::unique_ptr<HelpWindow> help_;
 
   QMenuBar menuBar_{this};
   QList<QAction*> commands_;
@@ -287,6 +296,10 @@ class TFVelkora : public QWidget {
   QList<QAction*> lineWidthActions_;  // 1, 2 and 3 px
   QAction* reducedMotionAction_ = nullptr;
   bool reducedMotion_ = false;
+  // Why the view buttons are off (No: they are on); Unknown makes the next
+  // updateViewButtons set their state and tooltips again.
+  enum class ViewsOff { Unknown, No, Folding, Moment };
+  ViewsOff viewsOff_ = ViewsOff::No;
 
   // Controls: each panel is declared before its children, so that members
   // are destroyed children first. The control column scrolls when the window

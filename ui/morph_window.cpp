@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QEvent>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QStringList>
 #include <QVBoxLayout>
@@ -14,12 +13,11 @@
 
 namespace velkora {
 
-MorphWindow::MorphWindow(std::function<void(double)> setParameter,
-                         std::function<void(bool)> setTouchMarks, QWidget* parent)
+MorphWindow::MorphWindow(QWidget* parent)
     : QWidget(parent, Qt::Window),
-      setParameter_(std::move(setParameter)),
-      setTouchMarks_(std::move(setTouchMarks)),
-      player_(slider_, play_) {
+      player_(slider_, play_),
+      tool_(*this, {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_Right),
+                    QKeySequence(Qt::Key_Home), QKeySequence(Qt::Key_End)}) {
   setObjectName(QStringLiteral("Verwandlung"));
   slider_.setObjectName(QStringLiteral("MorphSlider"));
   slider_.setRange(0, kSteps);
@@ -28,7 +26,7 @@ MorphWindow::MorphWindow(std::function<void(double)> setParameter,
   ends_.setWordWrap(true);
   play_.setObjectName(QStringLiteral("MorphPlay"));
   touchMarks_.setObjectName(QStringLiteral("MorphTouchMarks"));
-  texts_.add([this] {
+  tool_.texts().add([this] {
     player_.showCaption();
     setWindowTitle(tr("Verwandlung"));
     touchMarks_.setText(tr("&Berührpunkte"));
@@ -49,15 +47,14 @@ MorphWindow::MorphWindow(std::function<void(double)> setParameter,
   row->addStretch();
   row->addWidget(&touchMarks_);
   layout->addLayout(row);
-  new QGridLayout(&stopButtons_);
   resize(420, 260);
 
   connect(&slider_, &QSlider::valueChanged, this, [this](int) {
     showStopName();
-    setParameter_(parameter());
+    emit parameterChanged(parameter());
   });
-  connect(&touchMarks_, &QCheckBox::toggled, this, [this](bool on) { setTouchMarks_(on); });
-  texts_.add([this] { applyAccessibleTexts(); });
+  connect(&touchMarks_, &QCheckBox::toggled, this, &MorphWindow::touchMarksChanged);
+  tool_.texts().add([this] { applyAccessibleTexts(); });
 }
 
 void MorphWindow::applyAccessibleTexts() {
@@ -97,27 +94,15 @@ void MorphWindow::showPlayDescription() {
 void MorphWindow::showPath(const std::vector<SolidStop>& stops) {
   setPlaying(false);
   stops_ = stops;
-  auto* grid = static_cast<QGridLayout*>(stopButtons_.layout());
-  while (QLayoutItem* item = grid->takeAt(0)) {
-    delete item->widget();
-    delete item;
-  }
   std::vector<int> marks;
   for (const SolidStop& stop : stops)
     marks.push_back(static_cast<int>(std::lround(stop.t * kSteps)));
   slider_.setMarks(marks);
-  int k = 0;
-  for (const SolidStop& stop : stops) {
-    auto* button = new QPushButton(&stopButtons_);
-    button->setObjectName(QStringLiteral("MorphStop%1").arg(k));
-    const double t = stop.t;
-    connect(button, &QPushButton::clicked, this, [this, t] {
-      setPlaying(false);
-      moveTo(t);
-    });
-    grid->addWidget(button, k / 2, k % 2);
-    ++k;
-  }
+  stopButtons_.setButtons(static_cast<int>(stops.size()), QStringLiteral("MorphStop"),
+                          [this](int k) {
+                            setPlaying(false);
+                            moveTo(stops_[static_cast<std::size_t>(k)].t);
+                          });
   describePath();
   const QSignalBlocker quiet(slider_);
   slider_.setValue(0);
@@ -131,10 +116,11 @@ void MorphWindow::describePath() {
     const QString name = shownSolidName(QString::fromStdString(stop.name));
     const QString t = QString::fromStdString(peopleNumber(stop.t, 4));
     names << QStringLiteral("t = %1: %2").arg(t, name);
-    if (auto* button = stopButtons_.findChild<QPushButton*>(QStringLiteral("MorphStop%1").arg(k))) {
-      button->setText(QStringLiteral("%1 (t = %2)").arg(name, t));
-      button->setAccessibleDescription(tr("Setzt t auf diesen Haltepunkt."));
-      button->setToolTip(tr("Setzt t auf %1, wo der Körper %2 ist.").arg(t, name));
+    if (k < stopButtons_.count()) {
+      QPushButton& button = stopButtons_.button(k);
+      button.setText(QStringLiteral("%1 (t = %2)").arg(name, t));
+      button.setAccessibleDescription(tr("Setzt t auf diesen Haltepunkt."));
+      button.setToolTip(tr("Setzt t auf %1, wo der Körper %2 ist.").arg(t, name));
     }
     ++k;
   }
@@ -150,7 +136,7 @@ void MorphWindow::describePath() {
 void MorphWindow::moveTo(double t) {
   const int value = static_cast<int>(std::lround(std::clamp(t, 0.0, 1.0) * kSteps));
   if (value == slider_.value()) {
-    setParameter_(parameter());
+    emit parameterChanged(parameter());
     return;
   }
   slider_.setValue(value);
@@ -175,14 +161,8 @@ void MorphWindow::showStopName() {
   stopName_.setText(text);
 }
 
-void MorphWindow::changeEvent(QEvent* event) {
-  QWidget::changeEvent(event);
-  if (event->type() == QEvent::LanguageChange) texts_.renew();
-}
-
 void MorphWindow::closeEvent(QCloseEvent* event) {
   setPlaying(false);
-  emit closed();
   event->accept();
 }
 

@@ -13,10 +13,11 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "ui/live_texts.h"
 #include "ui/slider_player.h"
+#include "ui/tool_window.h"
 
 #include "morph/morph_solid.h"
+#include "ui/stop_buttons.h"
 #include "ui/stop_slider.h"
 
 namespace velkora {
@@ -27,10 +28,7 @@ class MorphWindow : public QWidget {
  public:
   static constexpr int kSteps = 1000;  // slider positions from t = 0 to t = 1
 
-  // setParameter is called with every new t, setTouchMarks with the state of
-  // the "Berührpunkte" check box.
-  MorphWindow(std::function<void(double)> setParameter, std::function<void(bool)> setTouchMarks,
-              QWidget* parent = nullptr);
+  explicit MorphWindow(QWidget* parent = nullptr);
 
   // Shows the path of a solid: its stops (ends included) and t = 0.
   void showPath(const std::vector<SolidStop>& stops);
@@ -41,18 +39,23 @@ class MorphWindow : public QWidget {
   void setPlaying(bool on) { player_.setPlaying(on); }
   // One play tick (see SliderPlayer::tick).
   void playTick() { player_.tick(); }
+  // The player of the slider: whether a tick moves it, and when a play stops.
+  SliderPlayer& player() { return player_; }
   // With reduced motion "Abspielen" steps instead of playing (SliderPlayer::setStepwise).
   void setReducedMotion(bool on);
   bool reducedMotion() const { return player_.stepwise(); }
   // The window's accessible names and descriptions; again after a change of language.
   void applyAccessibleTexts();
+  // Opening beside the main window, Esc, the language and the closing report.
+  ToolWindow& tool() { return tool_; }
 
  signals:
-  void closed();
+  // Every new t, and the state of the "Berührpunkte" check box.
+  void parameterChanged(double t);
+  void touchMarksChanged(bool on);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
   // The stops' names and numbers in the language in use.
@@ -61,17 +64,15 @@ class MorphWindow : public QWidget {
   // The play button's description and tooltip, which say whether it steps.
   void showPlayDescription();
 
-  std::function<void(double)> setParameter_;
-  std::function<void(bool)> setTouchMarks_;
   std::vector<SolidStop> stops_;
   QLabel ends_;
   StopSlider slider_;
   QLabel stopName_;
-  QWidget stopButtons_;
+  StopButtons stopButtons_;
   QPushButton play_;
   QCheckBox touchMarks_;
   SliderPlayer player_;
-  LiveTexts texts_;
+  ToolWindow tool_;  // the tool window's common parts, its texts among them
 };
 
 }  // namespace velkora

@@ -4,8 +4,6 @@
 
 #include "ui/main_window.h"
 #include "ui/properties_window.h"
-#include "ui/shared_commands.h"
-#include "ui/tool_window_place.h"
 
 namespace velkora {
 
@@ -25,16 +23,14 @@ void PropertiesCommand::setShown(bool shown) {
     // The reporter is called through the window, which may have been given another since.
     properties_ = std::make_unique<PropertiesWindow>(
         [this] { return window_.controller().catalogue(); },
-        [this](int position) { window_.selectPosition(position); },
         [this](const QString& text) { report_(text); }, &window_);
-    QObject::connect(properties_.get(), &PropertiesWindow::closed, &action_,
+    QObject::connect(properties_.get(), &PropertiesWindow::positionPicked, &action_,
+                     [this](int position) { window_.selectPosition(position); });
+    QObject::connect(&properties_->tool(), &ToolWindow::closed, &action_,
                      [this] { action_.setChecked(false); });
-    shareCommands(*properties_, window_.commands());
   }
   properties_->showSolid(window_.controller().shownSolid());
-  placeBesideMainWindow(*properties_, window_);
-  properties_->show();
-  properties_->raise();
+  properties_->tool().open();
 }
 
 void PropertiesCommand::follow(const Solid& solid) {

@@ -14,13 +14,12 @@
 
 namespace velkora {
 
-PropertiesWindow::PropertiesWindow(CatalogueSource catalogue,
-                                   std::function<void(int)> selectPosition,
-                                   ErrorReporter reportError, QWidget* parent)
+PropertiesWindow::PropertiesWindow(CatalogueSource catalogue, ErrorReporter reportError,
+                                   QWidget* parent)
     : QWidget(parent, Qt::Window),
       catalogue_(std::move(catalogue)),
-      selectPosition_(std::move(selectPosition)),
-      reportError_(std::move(reportError)) {
+      reportError_(std::move(reportError)),
+      tool_(*this) {
   setObjectName(QStringLiteral("Eigenschaften"));
   title_.setObjectName(QStringLiteral("PropertiesTitle"));
   QFont bold = title_.font();
@@ -46,7 +45,7 @@ PropertiesWindow::PropertiesWindow(CatalogueSource catalogue,
   table_.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   resize(620, 660);
 
-  texts_.add([this] {
+  tool_.texts().add([this] {
     setWindowTitle(tr("Eigenschaften"));
     table_.setHorizontalHeaderLabels({tr("Größe"), tr("Wert")});
     copyButton_.setText(tr("&Kopieren"));
@@ -56,7 +55,7 @@ PropertiesWindow::PropertiesWindow(CatalogueSource catalogue,
 
   connect(&copyButton_, &QPushButton::clicked, this, [this] { copyTable(); });
   connect(&dualButton_, &QPushButton::clicked, this, [this] {
-    if (shown_ && properties_.dualPosition >= 0) selectPosition_(properties_.dualPosition);
+    if (shown_ && properties_.dualPosition >= 0) emit positionPicked(properties_.dualPosition);
   });
 }
 
@@ -106,16 +105,6 @@ QString PropertiesWindow::tableText() const {
 
 void PropertiesWindow::copyTable() {
   if (shown_) QApplication::clipboard()->setText(tableText());
-}
-
-void PropertiesWindow::changeEvent(QEvent* event) {
-  QWidget::changeEvent(event);
-  if (event->type() == QEvent::LanguageChange) texts_.renew();
-}
-
-void PropertiesWindow::closeEvent(QCloseEvent* event) {
-  emit closed();
-  event->accept();
 }
 
 void PropertiesWindow::applyAccessibleTexts() {

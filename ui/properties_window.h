@@ -15,7 +15,7 @@
 #include "model/solid.h"
 #include "properties/properties.h"
 #include "ui/error_box.h"
-#include "ui/live_texts.h"
+#include "ui/tool_window.h"
 
 namespace velkora {
 
@@ -26,9 +26,7 @@ class PropertiesWindow : public QWidget {
   // The solids of the list as read, where the dual is looked for; may throw.
   using CatalogueSource = std::function<std::span<const Solid>()>;
 
-  // selectPosition is called with the dual's list position.
-  PropertiesWindow(CatalogueSource catalogue, std::function<void(int)> selectPosition,
-                   ErrorReporter reportError, QWidget* parent = nullptr);
+  PropertiesWindow(CatalogueSource catalogue, ErrorReporter reportError, QWidget* parent = nullptr);
 
   // Shows the properties of a read solid (nothing for one without geometry).
   void showSolid(const Solid& solid);
@@ -40,18 +38,18 @@ class PropertiesWindow : public QWidget {
   void applyAccessibleTexts();
 
  signals:
-  void closed();
+  // The dual's button pressed: the list position of the dual.
+  void positionPicked(int position);
 
- protected:
-  void closeEvent(QCloseEvent* event) override;
-  void changeEvent(QEvent* event) override;
+ public:
+  // Opening beside the main window, Esc, the language and the closing report.
+  ToolWindow& tool() { return tool_; }
 
  private:
   // The table, title and dual button of the properties shown, in the
   // language in use.
   void fillTable();
   CatalogueSource catalogue_;
-  std::function<void(int)> selectPosition_;
   ErrorReporter reportError_;
   SolidProperties properties_;
   bool shown_ = false;
@@ -59,7 +57,7 @@ class PropertiesWindow : public QWidget {
   QTableWidget table_;
   QPushButton dualButton_;
   QPushButton copyButton_;
-  LiveTexts texts_;
+  ToolWindow tool_;  // the tool window's common parts, its texts among them
 };
 
 }  // namespace velkora

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QScopeGuard>
+
 namespace velkora {
 
 SliderPlayer::SliderPlayer(QSlider& slider, QPushButton& button)
@@ -26,11 +28,16 @@ void SliderPlayer::setPlaying(bool on) {
     timer_.stop();
   }
   showCaption();
+  if (!on) emit stopped();
 }
 
 void SliderPlayer::showCaption() { button_.setText(playing() ? tr("Anhalten") : tr("Abspielen")); }
 
-void SliderPlayer::tick() { advance(kStepsPerWay); }
+void SliderPlayer::tick() {
+  ticking_ = true;
+  const auto done = qScopeGuard([this] { ticking_ = false; });
+  advance(kStepsPerWay);
+}
 
 void SliderPlayer::step() { advance(kPressesPerWay); }
 

@@ -26,6 +26,9 @@ class SliderPlayer : public QObject {
 
   bool playing() const { return timer_.isActive(); }
   void setPlaying(bool on);
+  // Whether the slider is being moved by a play tick just now (its
+  // valueChanged is a tick's, not a user's or a step's).
+  bool ticking() const { return ticking_; }
   // The button's caption in the language in use.
   void showCaption();
   // One tick: the slider moves one step and turns at either end.
@@ -36,12 +39,17 @@ class SliderPlayer : public QObject {
   // One press with reduced motion: a tenth of the range, turning at either end.
   void step();
 
+ signals:
+  // The play has stopped (button, setPlaying or stepwise).
+  void stopped();
+
  private:
   QSlider& slider_;
   QPushButton& button_;
   QTimer timer_;
   int direction_ = 1;
   bool stepwise_ = false;
+  bool ticking_ = false;
 
   // Moves the slider by parts of its range in the current direction, turning at either end.
   void advance(int parts);

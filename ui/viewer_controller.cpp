@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "animation/animation_frames.h"
 #include "model/rotation.h"
 #include "model/solid.h"
 #include "model/solid_catalogue.h"
@@ -71,12 +72,23 @@ void ViewerController::setMorphParameter(double t) {
   }
 }
 
-void ViewerController::beginKaleidoscope(WythoffFamily family) {
+WythoffWeights ViewerController::beginKaleidoscope(WythoffFamily family) {
   auto kaleidoscope = std::make_unique<Kaleidoscope>(family);
   kaleidoscopeStops_ = velkora::kaleidoscopeStops(*kaleidoscope, catalogue());
   endMorph();
   kaleidoscope_ = std::move(kaleidoscope);
   moment_.reset();
+  const int picked = velkora::shownSolid(state_).position;
+  for (const KaleidoscopeStop& stop : kaleidoscopeStops_) {
+    if (picked >= 0 && stop.position == picked) return stop.weights;
+  }
+  const WythoffWeights cornerA{1.0, 0.0, 0.0};
+  setKaleidoscopeWeights(cornerA);
+  return cornerA;
+}
+
+WythoffFamily ViewerController::kaleidoscopeFamily() {
+  return kaleidoscopeFamilyOf(velkora::shownSolid(state_), catalogue()).value_or(WythoffFamily::O);
 }
 
 void ViewerController::endKaleidoscope() {

@@ -57,8 +57,13 @@ class ViewerController {
   bool morphing() const { return morph_ != nullptr && morphT_ > 0.0; }
   // The kaleidoscope of a family: begin works out its stops (ending any
   // morph), weights show its solid in the picked solid's pose and reach; a
-  // load or end returns to the picked solid.
-  void beginKaleidoscope(WythoffFamily family);
+  // load or end returns to the picked solid. begin returns where the point
+  // starts: on the picked solid when it is one of the family's stops (the
+  // picture stays on it), else at corner A, whose solid is then on show.
+  WythoffWeights beginKaleidoscope(WythoffFamily family);
+  // The family the kaleidoscope opens with for the picked solid: that of its
+  // rotation group (O for a solid of none). Throws before the first pick.
+  WythoffFamily kaleidoscopeFamily();
   void endKaleidoscope();
   void setKaleidoscopeWeights(WythoffWeights weights);
   const Kaleidoscope* kaleidoscope() const { return kaleidoscope_.get(); }

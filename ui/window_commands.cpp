@@ -23,8 +23,6 @@
 #include "ui/morph_window.h"
 #include "ui/print_command.h"
 #include "ui/properties_command.h"
-#include "ui/shared_commands.h"
-#include "ui/tool_window_place.h"
 #include "ui/worksheet_commands.h"
 
 namespace velkora {
@@ -312,30 +310,25 @@ void TFVelkora::setMorphShown(bool shown) {
     if (!shown) {
       if (morph_ != nullptr) morph_->hide();
       controller_.endMorph();
-      updateViewButtons();
-      zeichnen();
-      properties_->follow(controller_.shownSolid());
+      showChange(false);
       return;
     }
     if (morph_ == nullptr) {
-      morph_ = std::make_unique<MorphWindow>([this](double t) { setMorphParameter(t); },
-                                             [this](bool on) {
-                                               controller_.setTouchMarks(on);
-                                               zeichnen();
-                                             },
-                                             this);
-      connect(morph_.get(), &MorphWindow::closed, this, [this] { setMorphShown(false); });
+      morph_ = std::make_unique<MorphWindow>(this);
+      connect(morph_.get(), &MorphWindow::parameterChanged, this,
+              [this](double t) { setMorphParameter(t); });
+      connect(morph_.get(), &MorphWindow::touchMarksChanged, this, [this](bool on) {
+        controller_.setTouchMarks(on);
+        zeichnen();
+      });
+      connect(&morph_->tool(), &ToolWindow::closed, this, [this] { setMorphShown(false); });
+      connect(&morph_->player(), &SliderPlayer::stopped, this, [this] { describePicture(); });
       morph_->setReducedMotion(reducedMotion_);
-      shareCommands(*morph_, commands(),
-                    {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_Right),
-                     QKeySequence(Qt::Key_Home), QKeySequence(Qt::Key_End)});
     }
     if (kaleidoscope_ != nullptr && kaleidoscope_->isVisible()) setKaleidoscopeShown(false);
     controller_.beginMorph();
     morph_->showPath(controller_.morphStops());
-    placeBesideMainWindow(*morph_, *this);
-    morph_->show();
-    morph_->raise();
+    morph_->tool().open();
   });
 }
 
@@ -345,63 +338,46 @@ void TFVelkora::setKaleidoscopeShown(bool shown) {
     if (!shown) {
       if (kaleidoscope_ != nullptr) kaleidoscope_->hide();
       controller_.endKaleidoscope();
-      updateViewButtons();
-      zeichnen();
-      properties_->follow(controller_.shownSolid());
+      showChange(false);
       return;
     }
     if (kaleidoscope_ == nullptr) {
-      kaleidoscope_ = std::make_unique<KaleidoscopeWindow>(
-          KaleidoscopeWindow::Actions{
-              [this](WythoffFamily family) { setKaleidoscopeFamily(family); },
-              [this](WythoffWeights weights) { setKaleidoscopeWeights(weights); },
-              [this](int position) { selectPosition(position); }},
-          this);
-      connect(kaleidoscope_.get(), &KaleidoscopeWindow::closed, this,
+      kaleidoscope_ = std::make_unique<KaleidoscopeWindow>(this);
+      connect(kaleidoscope_.get(), &KaleidoscopeWindow::familyChosen, this,
+              [this](WythoffFamily family) { setKaleidoscopeFamily(family); });
+      connect(kaleidoscope_.get(), &KaleidoscopeWindow::weightsChanged, this,
+              [this](WythoffWeights weights) { setKaleidoscopeWeights(weights); });
+      connect(kaleidoscope_.get(), &KaleidoscopeWindow::positionPicked, this,
+              [this](int position) { selectPosition(position); });
+      connect(&kaleidoscope_->tool(), &ToolWindow::closed, this,
               [this] { setKaleidoscopeShown(false); });
-      shareCommands(*kaleidoscope_, commands(),
-                    {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_Right),
-                     QKeySequence(Qt::Key_Up), QKeySequence(Qt::Key_Down)});
     }
     if (morph_ != nullptr && morph_->isVisible()) setMorphShown(false);
     // Preset to the symmetry of the solid on show.
-    const SolidProperties properties =
-        computeProperties(velkora::shownSolid(state()), controller_.catalogue());
-    const WythoffFamily family = properties.rotationGroup == "T"   ? WythoffFamily::T
-                                 : properties.rotationGroup == "I" ? WythoffFamily::I
-                                                                   : WythoffFamily::O;
-    setKaleidoscopeFamily(family);
-    placeBesideMainWindow(*kaleidoscope_, *this);
-    kaleidoscope_->show();
-    kaleidoscope_->raise();
+    setKaleidoscopeFamily(controller_.kaleidoscopeFamily());
+    kaleidoscope_->tool().open();
   });
 }
 
 void TFVelkora::setKaleidoscopeFamily(WythoffFamily family) {
   guarded([this, family] {
-    controller_.beginKaleidoscope(family);
-    kaleidoscope_->showFamily(family, controller_.kaleidoscopeStops());
-    updateViewButtons();
-    zeichnen();
-    properties_->follow(controller_.shownSolid());
+    const WythoffWeights start = controller_.beginKaleidoscope(family);
+    kaleidoscope_->showFamily(family, controller_.kaleidoscopeStops(), start);
+    showChange(false);
   });
 }
 
 void TFVelkora::setKaleidoscopeWeights(WythoffWeights weights) {
   guarded([this, weights] {
     controller_.setKaleidoscopeWeights(weights);
-    updateViewButtons();
-    zeichnen();
-    properties_->follow(controller_.shownSolid());
+    showChange(false);
   });
 }
 
 void TFVelkora::setMorphParameter(double t) {
   guarded([this, t] {
     controller_.setMorphParameter(t);
-    updateViewButtons();
-    zeichnen();
-    properties_->follow(controller_.shownSolid());
+    showChange(morph_ != nullptr && morph_->player().ticking());
   });
 }
 
@@ -413,23 +389,29 @@ void TFVelkora::morphFollowsPick() {
 }
 
 void TFVelkora::updateViewButtons() {
-  const bool views = !controller_.showingMoment() && !controller_.folding();
-  const bool changed = RadioB1.isEnabled() != views;
+  const ViewsOff why = controller_.folding()         ? ViewsOff::Folding
+                       : controller_.showingMoment() ? ViewsOff::Moment
+                                                     : ViewsOff::No;
+  // The tooltips are set when the reason changes, not on every step of a morph or fold.
+  if (why == viewsOff_) return;
+  viewsOff_ = why;
+  const bool views = why == ViewsOff::No;
   for (QRadioButton* button : {&RadioB1, &RadioB2, &RadioB3})
     button->setEnabled(views);
   if (views) {
-    if (changed) setViewCaptions(Listbox1.currentRow());
+    setViewCaptions(Listbox1.currentRow());
+    viewsOff_ = ViewsOff::No;
     return;
   }
-  const QString why =
-      controller_.folding()
+  const QString text =
+      why == ViewsOff::Folding
           ? tr("Das Bild zeigt das Netz, das sich faltet. Wenn das Fenster "
                "„Netz falten“ geschlossen ist, gelten die Ansichten wieder.")
           : tr("Der Körper der Verwandlung oder des Kaleidoskops hat im Allgemeinen weder "
                "Inkugel noch Umkugel; das Bild zeigt das Polyeder. Mit dem gewählten Körper "
                "gelten die Ansichten wieder.");
   for (QRadioButton* button : {&RadioB1, &RadioB2, &RadioB3})
-    button->setToolTip(why);
+    button->setToolTip(text);
 }
 
 ViewState TFVelkora::shownViewState() const {
@@ -437,7 +419,10 @@ ViewState TFVelkora::shownViewState() const {
 }
 
 void TFVelkora::showHelp() {
-  guarded([this] { showHelpWindow(this, commands()); });
+  guarded([this] {
+    if (help_ == nullptr) help_ = std::make_unique<HelpWindow>(commands(), this);
+    help_->tool().open();
+  });
 }
 
 void TFVelkora::showAbout() {

@@ -4,6 +4,7 @@
 // that its title bar and every edge stay reachable; a tool window beside the
 // main window, never larger than the area. Pure geometry; the windows apply it.
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -25,5 +26,12 @@ Placement placeWindow(QSize window, QSize frame, QRect available);
 // where it fits there, else as far right as the area allows; top edges level
 // where the area allows. Shrunk to the area where it is larger (shrunk set).
 Placement placeBeside(QRect mainFrame, QSize window, QSize frame, QRect available);
+
+// As placeBeside, but covering none of the frames in taken (the tool windows
+// already open): where placeBeside's place would cover one, the nearest place
+// in the area that covers none of them, beside or below them, covering as
+// little of the main window as can be; placeBeside's place when there is none.
+Placement placeBeside(QRect mainFrame, QSize window, QSize frame, QRect available,
+                      const QList<QRect>& taken);
 
 }  // namespace velkora

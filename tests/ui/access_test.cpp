@@ -240,6 +240,58 @@ TEST_F(AccessTest, ThePictureDescriptionFollowsPickViewMarksMorphAndFold) {
   EXPECT_EQ(pictureText(), fifth + QStringLiteral(", Ansicht äußere Kugel, Ecken markiert"));
 }
 
+// Counts the tooltip changes of the widgets it watches.
+class ToolTipChanges : public QObject {
+ public:
+  int count = 0;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::ToolTipChange) ++count;
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+// A play tick moves the picture but shapes no text: the picture's
+// description and the view buttons' tooltips stay until the play stops,
+// and then the description tells where it stopped.
+TEST_F(AccessTest, PlayTicksLeaveTheDescriptionAndTooltipsUntilThePlayStops) {
+  ToolTipChanges tips;
+  for (const char* name : {"RadioB1", "RadioB2", "RadioB3"})
+    control<QWidget>(name).installEventFilter(&tips);
+
+  window->setMorphShown(true);
+  MorphWindow& morph = *window->morphWindow();
+  morph.moveTo(0.3);
+  ASSERT_TRUE(pictureText().contains(QStringLiteral("bei t = 0,300,")))
+      << pictureText().toStdString();
+  const QString atStart = pictureText();
+  const int tipsAtStart = tips.count;
+  auto* play = morph.findChild<QPushButton*>(QStringLiteral("MorphPlay"));
+  play->click();
+  for (int k = 0; k < 5; ++k)
+    morph.playTick();  // 5 ticks of 1/200 each
+  EXPECT_NEAR(window->controller().morphParameter(), 0.325, 1e-9) << "the picture moved";
+  EXPECT_EQ(pictureText(), atStart);
+  EXPECT_EQ(tips.count, tipsAtStart);
+  play->click();
+  EXPECT_TRUE(pictureText().contains(QStringLiteral("bei t = 0,325,")))
+      << pictureText().toStdString();
+  window->setMorphShown(false);
+
+  window->setFoldShown(true);
+  FoldWindow& fold = *window->foldWindow();
+  fold.moveTo(0.3);
+  const QString flat = pictureText();
+  const int foldTips = tips.count;
+  fold.findChild<QPushButton*>(QStringLiteral("FoldPlay"))->click();
+  for (int k = 0; k < 4; ++k)
+    fold.playTick();
+  EXPECT_EQ(pictureText(), flat);
+  EXPECT_EQ(tips.count, foldTips);
+  fold.setPlaying(false);
+  EXPECT_TRUE(pictureText().endsWith(QStringLiteral("gefaltet zu 32 %")))
+      << pictureText().toStdString();
+}
+
 TEST_F(AccessTest, EveryControlHasATooltipNoWiderThanFourHundredPixels) {
   // Applying the texts again (a new language) leaves them as they were.
   const QString spinTip = control<QWidget>("SpinEdit1").toolTip();

@@ -18,6 +18,7 @@ namespace {
 
 constexpr int kIcosahedron = 3;  // list position
 constexpr int kCuboctahedron = 12;
+constexpr int kCube = 1;
 
 // Largest coordinate difference of the vertices, relative to the solid's size.
 double vertexDistance(const Model& a, const Model& b) {
@@ -136,6 +137,53 @@ TEST_F(ControllerTest, PresentationFillsNinetyPercentOfTheShorterSideAndRestores
   EXPECT_NE(model().scale, startScale);
   controller_->endPresentation();
   EXPECT_NEAR(model().scale / startScale, 1.0, 1e-12);
+}
+
+// Opening the kaleidoscope: the point starts where the picture is. On a solid
+// that is one of the family's stops it starts on that stop and the picture
+// stays; on any other solid it starts at corner A and the picture shows A's
+// solid (the cube for family O).
+TEST_F(ControllerTest, TheKaleidoscopeStartsOnThePickedStopElseAtCornerAShowingIt) {
+  struct Case {
+    int position;
+    WythoffWeights start;
+  };
+  for (const Case& c : {Case{kCuboctahedron, {0, 1, 0}}, Case{kCube, {1, 0, 0}}}) {
+    load(c.position);
+    ASSERT_EQ(controller_->kaleidoscopeFamily(), WythoffFamily::O);
+    const WythoffWeights start = controller_->beginKaleidoscope(WythoffFamily::O);
+    EXPECT_NEAR(start.a, c.start.a, 1e-9) << c.position;
+    EXPECT_NEAR(start.b, c.start.b, 1e-9) << c.position;
+    EXPECT_NEAR(start.c, c.start.c, 1e-9) << c.position;
+    EXPECT_FALSE(controller_->showingMoment()) << "the picked solid stays on show";
+    EXPECT_EQ(controller_->shownSolid().position, c.position);
+  }
+
+  // The rhombic dodecahedron has the octahedral group but no kaleidoscope
+  // stop of its own: the point goes to A and the picture shows the cube.
+  const int rhombic = [this] {
+    const CatalogueTexts& texts = controller_->state().texts;
+    for (int k = 0; k < static_cast<int>(texts.names.size()); ++k) {
+      if (listLineAt(texts, k).starts_with("Rhombendodekaeder")) return k;
+    }
+    return -1;
+  }();
+  ASSERT_GE(rhombic, 0);
+  load(rhombic);
+  ASSERT_EQ(controller_->kaleidoscopeFamily(), WythoffFamily::O);
+  const WythoffWeights start = controller_->beginKaleidoscope(WythoffFamily::O);
+  EXPECT_NEAR(start.a, 1.0, 1e-9);
+  EXPECT_NEAR(start.b + start.c, 0.0, 1e-9);
+  ASSERT_TRUE(controller_->showingMoment());
+  EXPECT_EQ(controller_->shownSolid().position, kCube);
+  EXPECT_EQ(controller_->shownModel().vertexCount, 8);
+
+  // Back on a stop of another family: the icosahedron opens family I on itself.
+  load(kIcosahedron);
+  ASSERT_EQ(controller_->kaleidoscopeFamily(), WythoffFamily::I);
+  controller_->beginKaleidoscope(WythoffFamily::I);
+  EXPECT_FALSE(controller_->showingMoment());
+  EXPECT_EQ(controller_->shownSolid().position, kIcosahedron);
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QImage>
+#include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -163,6 +165,46 @@ TEST_F(KaleidoscopeWindowTest, StopLabelsKeepClearOfEachOtherTheLettersAndTheBor
   }
   useLanguage(kGerman);
   QApplication::processEvents();
+}
+
+// Opening the kaleidoscope, the window names what the picture shows: on the
+// cuboctahedron its stop, the picture unchanged; on the rhombic
+// dodecahedron, which is no stop, corner A and its solid, the cube.
+TEST_F(KaleidoscopeWindowTest, TheWindowOpensNamingWhatThePictureShows) {
+  auto& list = control<QListWidget>("Listbox1");
+  const auto rowNamed = [&list](const QString& name) {
+    for (int row = 0; row < list.count(); ++row) {
+      if (list.item(row)->text() == name) return row;
+    }
+    return -1;
+  };
+  const int cuboctahedron = rowNamed(QStringLiteral("Kuboktaeder"));
+  const int rhombic = rowNamed(QStringLiteral("Rhombendodekaeder"));
+  ASSERT_GE(cuboctahedron, 0);
+  ASSERT_GE(rhombic, 0);
+  auto stopName = [this] {
+    return window->kaleidoscopeWindow()
+        ->findChild<QLabel*>(QStringLiteral("KaleidoscopeStopName"))
+        ->text();
+  };
+
+  clickListEntry(cuboctahedron);
+  const std::vector<std::uint32_t> plain = window->frameBuffers().frame.pixels;
+  activateMainWindow();
+  QTest::keyClick(window.get(), Qt::Key_K, Qt::ControlModifier);
+  EXPECT_EQ(stopName(), QStringLiteral("Gewichte 0,000 : 1,000 : 0,000: Kuboktaeder"));
+  EXPECT_EQ(window->frameBuffers().frame.pixels, plain);
+  EXPECT_TRUE(control<QRadioButton>("RadioB2").isEnabled()) << "the picked solid, all views";
+  window->setKaleidoscopeShown(false);
+
+  clickListEntry(rhombic);
+  activateMainWindow();
+  QTest::keyClick(window.get(), Qt::Key_K, Qt::ControlModifier);
+  EXPECT_EQ(stopName(), QStringLiteral("Gewichte 1,000 : 0,000 : 0,000: Hexaeder, Würfel"));
+  EXPECT_EQ(window->controller().shownModel().vertexCount, 8);
+  EXPECT_TRUE(window->pictureDescription().startsWith(QStringLiteral("Hexaeder, Würfel")))
+      << window->pictureDescription().toStdString();
+  EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
 }
 
 }  // namespace

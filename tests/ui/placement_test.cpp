@@ -34,6 +34,45 @@ TEST(Placement, OnASmallScreenTheWindowShrinksAndItsTitleBarStaysOnScreen) {
             QSize(10, 1));
 }
 
+// Tool windows opened one after another beside the main window, each placed
+// against the frames of those already open: none covers another, all stay in
+// the area. The sizes are the kaleidoscope's, the fold's, the morph's and the
+// help's with a 30-pixel title bar.
+TEST(Placement, ToolWindowsOpenedOneAfterAnotherCoverNoneOfEachOther) {
+  const QSize frame(2, 30);
+  const QList<QSize> tools{QSize(420, 560), QSize(360, 120), QSize(420, 260), QSize(560, 640)};
+  struct Screen {
+    QRect available;
+    QRect mainFrame;
+    int count;  // how many of the tools fit beside each other there
+  };
+  const Screen screens[] = {
+      {QRect(0, 0, 1920, 1080), QRect(100, 100, 876, 720), 4},
+      // The small screen of small_screen.json: the main window fills it.
+      {QRect(0, 0, 1024, 600), QRect(0, 0, 1024, 600), 3},
+  };
+  for (const Screen& screen : screens) {
+    QList<QRect> taken;
+    for (int k = 0; k < screen.count; ++k) {
+      const QSize size = tools[k];
+      const Placement p = placeBeside(screen.mainFrame, size, frame, screen.available, taken);
+      const QRect placed(p.framePosition, p.clientSize + frame);
+      EXPECT_TRUE(screen.available.contains(placed)) << k;
+      for (const QRect& other : taken) {
+        EXPECT_FALSE(placed.intersects(other))
+            << "tool " << k << " at " << placed.x() << "," << placed.y() << " covers one at "
+            << other.x() << "," << other.y() << " on the " << screen.available.width()
+            << "-pixel screen";
+      }
+      taken.append(placed);
+    }
+  }
+  // The first one opens where it always has: right of the main window, tops level.
+  const Placement first =
+      placeBeside(QRect(100, 100, 876, 720), QSize(420, 560), frame, QRect(0, 0, 1920, 1080), {});
+  EXPECT_EQ(first.framePosition, QPoint(100 + 876 - 1 + 8, 100));
+}
+
 using SmallWindowTest = WindowTest;
 
 TEST_F(SmallWindowTest, TheControlColumnScrollsWhereItDoesNotFit) {

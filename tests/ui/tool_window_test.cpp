@@ -10,8 +10,13 @@
 #include <QPointer>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "tests/ui/window_fixture.h"
+#include "ui/fold_window.h"
+#include "ui/help_window.h"
+#include "ui/kaleidoscope_window.h"
+#include "ui/morph_window.h"
 #include "ui/properties_window.h"
 
 namespace velkora::test {
@@ -96,6 +101,83 @@ TEST_F(ToolWindowTest, TheHelpPassesCommandKeysOnAndKeepsEscToClose) {
   press(Qt::Key_Escape);
   EXPECT_TRUE(help.isNull() || !help->isVisible());
   EXPECT_TRUE(window->inPresentation());
+}
+
+// The kaleidoscope, then the fold and the properties: each opens where it
+// covers none of those already open.
+TEST_F(ToolWindowTest, ToolWindowsOpenWithoutCoveringEachOther) {
+  window->setKaleidoscopeShown(true);
+  window->setFoldShown(true);
+  window->setPropertiesShown(true);
+  const QList<QWidget*> tools{window->kaleidoscopeWindow(), window->foldWindow(),
+                              window->propertiesWindow()};
+  for (int k = 0; k < tools.size(); ++k) {
+    ASSERT_TRUE(tools[k]->isVisible()) << k;
+    for (int j = 0; j < k; ++j) {
+      EXPECT_FALSE(tools[k]->frameGeometry().intersects(tools[j]->frameGeometry()))
+          << tools[k]->objectName().toStdString() << " covers "
+          << tools[j]->objectName().toStdString();
+    }
+  }
+}
+
+// Esc in a tool window whose controls have no use for it closes the window,
+// and the main window hears of it: the menu's check mark goes, the picture
+// is the solid's again.
+TEST_F(ToolWindowTest, EscClosesAToolWindowAndTheMainWindowKnows) {
+  window->setFoldShown(true);
+  FoldWindow& fold = *window->foldWindow();
+  activate(fold);
+  fold.findChild<QWidget*>(QStringLiteral("FoldSlider"))->setFocus(Qt::TabFocusReason);
+  press(Qt::Key_Escape);
+  EXPECT_FALSE(fold.isVisible());
+  EXPECT_FALSE(window->controller().folding());
+  window->setMorphShown(true);
+  activate(*window->morphWindow());
+  press(Qt::Key_Escape);
+  EXPECT_FALSE(window->morphWindow()->isVisible());
+  // Esc reopened by Ctrl+D: the check mark was cleared, so the command opens it again.
+  activate(*window);
+  press(Qt::Key_D, Qt::ControlModifier);
+  EXPECT_TRUE(window->morphWindow()->isVisible());
+}
+
+// The main window's keys work from the slider tools, whose own keys stay theirs.
+TEST_F(ToolWindowTest, TheSliderToolsPassCommandKeysOn) {
+  window->setFoldShown(true);
+  activate(*window->foldWindow());
+  auto* slider = window->foldWindow()->findChild<QWidget*>(QStringLiteral("FoldSlider"));
+  slider->setFocus(Qt::TabFocusReason);
+  press(Qt::Key_PageDown, Qt::ControlModifier);
+  EXPECT_EQ(control<QListWidget>("Listbox1").currentRow(), 4);
+  press(Qt::Key_PageUp);  // the slider's own page step
+  EXPECT_NEAR(window->foldWindow()->stage(), 0.1, 1e-9);
+  EXPECT_EQ(control<QListWidget>("Listbox1").currentRow(), 4);
+}
+
+// The help is made once and speaks the language in use after a switch.
+TEST_F(ToolWindowTest, TheHelpIsOneWindowThatFollowsTheLanguage) {
+  window->showHelp();
+  QPointer<QDialog> help = window->findChild<QDialog*>(QStringLiteral("Bedienung"));
+  ASSERT_NE(help, nullptr);
+  help->close();
+  window->showHelp();
+  EXPECT_EQ(window->findChildren<QDialog*>(QStringLiteral("Bedienung")).size(), 1);
+  ASSERT_FALSE(help.isNull());
+  EXPECT_TRUE(help->isVisible());
+  auto* text = help->findChild<QTextBrowser*>(QStringLiteral("HelpText"));
+  EXPECT_TRUE(text->toPlainText().contains(QStringLiteral("Tastenkürzel")));
+  window->setLanguage(QStringLiteral("en"), false);
+  // The text follows once the commands have their English names.
+  [[maybe_unused]] const bool english = QTest::qWaitFor(
+      [text] { return text->toPlainText().contains(QStringLiteral("Next Solid")); }, 1000);
+  EXPECT_FALSE(text->toPlainText().contains(QStringLiteral("Tastenkürzel")));
+  EXPECT_TRUE(text->toPlainText().contains(QStringLiteral("Next Solid")))
+      << "the command list in English: " << text->toPlainText().toStdString();
+  EXPECT_NE(help->windowTitle(), QStringLiteral("Bedienung"));
+  window->setLanguage(QStringLiteral("de"), false);
+  QApplication::processEvents();
+  EXPECT_EQ(help->windowTitle(), QStringLiteral("Bedienung"));
 }
 
 }  // namespace
