@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "animation/animation_frames.h"
+#include "kaleidoscope/kaleidoscope_family.h"
 #include "model/rotation.h"
 #include "model/solid.h"
 #include "model/solid_catalogue.h"
