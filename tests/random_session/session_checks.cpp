@@ -169,14 +169,18 @@ QStringList windowInconsistencies(TFVelkora& window, FrameBuffers& scratch, bool
                     .arg(window.height());
   }
 
-  // The properties window names the selected solid.
+  // The properties window names the solid on show: the selected one, or the
+  // morph's or the kaleidoscope's solid of the moment while a tool shows one.
   if (auto* properties = find<QWidget>(window, "Eigenschaften");
       properties != nullptr && properties->isVisible()) {
     const auto* title = properties->findChild<QLabel*>(QStringLiteral("PropertiesTitle"));
+    const std::string shownName = window.controller().showingMoment()
+                                      ? window.controller().shownSolid().name
+                                      : solidNameAt(state.texts, row);
     const QString name = QCoreApplication::translate(
-        "Solid", QString::fromStdString(solidNameAt(state.texts, row)).toUtf8().constData());
+        "Solid", QString::fromStdString(shownName).toUtf8().constData());
     if (title == nullptr || title->text() != name) {
-      problems << QStringLiteral("the properties window shows \"%1\", the list selects \"%2\"")
+      problems << QStringLiteral("the properties window shows \"%1\", the window shows \"%2\"")
                       .arg(title ? title->text() : QString(), name);
     }
   }
