@@ -26,7 +26,10 @@
 #include "ui/fold_window.h"
 #include "ui/main_window.h"
 #include "ui/morph_window.h"
+#include "ui/presentation_mode.h"
 #include "ui/settings_store.h"
+#include "ui/tool_windows.h"
+#include "ui/window_settings.h"
 
 namespace {
 
@@ -45,9 +48,9 @@ std::unique_ptr<TFVelkora> shownWindow(int row) {
 void BM_PresentationEnterAndLeave(benchmark::State& state) {
   const auto window = shownWindow(21);  // Disdyakistriakontaeder, the most faces
   for (auto _ : state) {
-    window->setPresentation(true);
+    window->presentation().setPresentation(true);
     QApplication::processEvents();
-    window->setPresentation(false);
+    window->presentation().setPresentation(false);
     QApplication::processEvents();
   }
 }
@@ -66,9 +69,9 @@ BENCHMARK(BM_AnimationTick)->Unit(benchmark::kMillisecond)->UseRealTime();
 // events it posts. Under 10 ms holds the 10 ms timer's 100 ticks a second.
 void BM_MorphPlayTick(benchmark::State& state) {
   const auto window = shownWindow(static_cast<int>(state.range(0)));
-  window->setMorphShown(true);
+  window->tools().setMorphShown(true);
   window->B2C();  // the rotation runs as well
-  velkora::MorphWindow* morph = window->morphWindow();
+  velkora::MorphWindow* morph = window->tools().morphWindow();
   morph->moveTo(0.3);
   for (auto _ : state) {
     morph->playTick();
@@ -83,9 +86,9 @@ BENCHMARK(BM_MorphPlayTick)->Arg(11)->Arg(21)->Unit(benchmark::kMillisecond)->Us
 // depth-tested frame and the events it posts.
 void BM_FoldPlayTick(benchmark::State& state) {
   const auto window = shownWindow(21);
-  window->setFoldShown(true);
+  window->tools().setFoldShown(true);
   window->B2C();
-  velkora::FoldWindow* fold = window->foldWindow();
+  velkora::FoldWindow* fold = window->tools().foldWindow();
   fold->moveTo(0.3);
   for (auto _ : state) {
     fold->playTick();
@@ -100,11 +103,11 @@ BENCHMARK(BM_FoldPlayTick)->Unit(benchmark::kMillisecond)->UseRealTime();
 // 10 ms keeps the picture at 100 frames a second while dragging.
 void BM_KaleidoscopeDragStep(benchmark::State& state) {
   const auto window = shownWindow(3);  // Ikosaeder: family I
-  window->setKaleidoscopeShown(true);
+  window->tools().setKaleidoscopeShown(true);
   int k = 0;
   for (auto _ : state) {
     const double shift = 1e-3 * (k++ % 2);
-    window->setKaleidoscopeWeights({0.2 + shift, 0.3, 0.5 - shift});
+    window->tools().setKaleidoscopeWeights({0.2 + shift, 0.3, 0.5 - shift});
     QApplication::processEvents();
   }
 }
@@ -173,7 +176,7 @@ void startToShownWindow(benchmark::State& state, StartFile kind) {
   for (auto _ : state) {
     velkora::SettingsStore store(path);
     auto window = std::make_unique<TFVelkora>([](const QString&) {});
-    window->useSettings(&store);
+    window->settings().use(&store);
     window->show();
     [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
     QApplication::processEvents();

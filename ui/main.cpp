@@ -20,6 +20,7 @@
 #include "ui/error_box.h"
 #include "ui/main_window.h"
 #include "ui/settings_store.h"
+#include "ui/window_settings.h"
 
 namespace {
 
@@ -127,14 +128,15 @@ int main(int argc, char* argv[]) {
   velkora::SettingsStore settings;
   if (request.resetSettings) settings.reset();
   const auto FVelkora = std::make_unique<velkora::TFVelkora>();
-  FVelkora->useSettings(&settings);
+  FVelkora->settings().use(&settings);
   if (request.language) {
-    FVelkora->setLanguage(*request.language, false);
+    FVelkora->settings().setLanguage(*request.language, false);
   } else {
-    FVelkora->setLanguage(FVelkora->rememberedLanguage(), false);
+    FVelkora->settings().setLanguage(FVelkora->settings().rememberedLanguage(), false);
   }
-  FVelkora->setStartSolid(request.position.value_or(FVelkora->startPosition()),
-                          request.viewGiven ? request.view : FVelkora->startView());
+  FVelkora->settings().setStartSolid(
+      request.position.value_or(FVelkora->settings().startPosition()),
+      request.viewGiven ? request.view : FVelkora->settings().startView());
   FVelkora->show();
   return QApplication::exec();
 }

@@ -1,5 +1,4 @@
-// The window's part in remembering the user: the stored start applied before
-// the first showing, and the state it leaves with gathered for saving.
+#include "ui/window_settings.h"
 
 #include <array>
 
@@ -7,12 +6,16 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
+#include "translations/language.h"
 #include "ui/main_window.h"
+#include "ui/presentation_mode.h"
+#include "ui/tool_windows.h"
+#include "ui/window_menus.h"
 
 namespace velkora {
 
-void TFVelkora::useSettings(SettingsStore* store) {
-  settings_ = store;
+void WindowSettings::use(SettingsStore* store) {
+  store_ = store;
   choices_.reset();
   startGeometry_.reset();
   if (store == nullptr) return;
@@ -22,52 +25,76 @@ void TFVelkora::useSettings(SettingsStore* store) {
   const StartChoices& start = settings.start;
   if (start.position) startPosition_ = *start.position;
   if (start.view) startView_ = *start.view;
+  WindowControls& controls = window_.controls();
   if (start.marks) {
-    const QSignalBlocker quiet(CPunkte);
-    CPunkte.setChecked(*start.marks);
-    controller_.setMarks(*start.marks);
+    const QSignalBlocker quiet(controls.CPunkte);
+    controls.CPunkte.setChecked(*start.marks);
+    window_.controller().setMarks(*start.marks);
   }
   // A step is taken only where it differs from the box's start value: the
   // first start's steps are not those its boxes show.
-  const std::array<QSpinBox*, 3> spins{&SpinEdit1, &SpinEdit2, &SpinEdit3};
+  const std::array<QSpinBox*, 3> spins{&controls.SpinEdit1, &controls.SpinEdit2,
+                                       &controls.SpinEdit3};
   for (int axis = 0; axis < 3; ++axis) {
     const auto& step = start.steps[static_cast<std::size_t>(axis)];
     QSpinBox& spin = *spins[static_cast<std::size_t>(axis)];
     if (!step || *step == spin.value()) continue;
     const QSignalBlocker quiet(spin);
     spin.setValue(*step);
-    controller_.restoreStep(axis, spin.value());
+    window_.viewer().restoreStep(axis, spin.value());
   }
   if (start.geometry) {
     QList<QRect> areas;
     for (const QScreen* screen : QGuiApplication::screens())
       areas << screen->availableGeometry();
-    startGeometry_ = restorableGeometry(*start.geometry, minimumSize(), areas);
+    startGeometry_ = restorableGeometry(*start.geometry, window_.minimumSize(), areas);
     // Placed before the first showing, so that a maximised window returns to it.
-    if (startGeometry_) setGeometry(*startGeometry_);
+    if (startGeometry_) window_.setGeometry(*startGeometry_);
   }
-  if (start.maximized) setWindowState(windowState() | Qt::WindowMaximized);
-  if (start.lineWidth) setLineWidth(*start.lineWidth);
-  if (start.reducedMotion) setReducedMotion(*start.reducedMotion);
+  if (start.maximized) window_.setWindowState(window_.windowState() | Qt::WindowMaximized);
+  if (start.lineWidth) window_.menus().setLineWidth(*start.lineWidth);
+  if (start.reducedMotion) window_.menus().setReducedMotion(*start.reducedMotion);
 }
 
-Settings TFVelkora::currentSettings() const {
+Settings WindowSettings::current() const {
   Settings settings;
   settings.language = language_;
   if (choices_) settings.dialogs = *choices_;
   StartChoices& start = settings.start;
-  const Qt::WindowStates state = presentation_ ? presentation_->windowState : windowState();
+  const Qt::WindowStates state = window_.presentation().restorableState();
   start.maximized = state.testFlag(Qt::WindowMaximized);
-  const bool enlarged = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
-  const QRect place = enlarged ? normalGeometry() : geometry();
+  const bool enlarged = window_.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+  const QRect place = enlarged ? window_.normalGeometry() : window_.geometry();
   if (place.isValid()) start.geometry = place;
-  if (selectedPosition() >= 0) start.position = selectedPosition();
-  start.view = viewState().view;
-  start.marks = CPunkte.isChecked();
-  start.steps = {SpinEdit1.value(), SpinEdit2.value(), SpinEdit3.value()};
-  start.lineWidth = lineWidth();
-  start.reducedMotion = reducedMotion_;
+  if (window_.selectedPosition() >= 0) start.position = window_.selectedPosition();
+  const WindowControls& controls = window_.controls();
+  start.view = controls.checkedView();
+  start.marks = controls.CPunkte.isChecked();
+  start.steps = {controls.SpinEdit1.value(), controls.SpinEdit2.value(),
+                 controls.SpinEdit3.value()};
+  start.lineWidth = window_.lineWidth();
+  start.reducedMotion = window_.tools().reducedMotion();
   return settings;
+}
+
+void WindowSettings::save() const {
+  if (store_ != nullptr) store_->save(current());
+}
+
+void WindowSettings::setStartSolid(int position, View view) {
+  startPosition_ = position;
+  startView_ = view;
+}
+
+void WindowSettings::setLanguage(const QString& code, bool remember) {
+  useLanguage(code);
+  if (remember) language_ = code;
+  window_.menus().showLanguage(code);
+}
+
+QString WindowSettings::rememberedLanguage() const {
+  if (!language_) return kGerman;
+  return languageOfCode(*language_).value_or(kGerman);
 }
 
 }  // namespace velkora

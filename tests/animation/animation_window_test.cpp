@@ -12,6 +12,8 @@
 
 #include "tests/animation/decoders.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/file_commands.h"
+#include "ui/tool_windows.h"
 
 namespace velkora::test {
 namespace {
@@ -25,9 +27,9 @@ QStringList entriesOf(const QTemporaryDir& dir) {
 TEST_F(AnimationWindowTest, TheSpinStartsFromThePictureOnShow) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("drehung.gif"));
-  window->turnBy(10, 20, 30);
+  window->viewer().turn(10, 20, 30);
   control<QCheckBox>("CPunkte").click();
-  ASSERT_TRUE(window->saveAnimationTo(path, AnimationKind::Spin, 4));
+  ASSERT_TRUE(window->files().saveAnimationTo(path, AnimationKind::Spin, 4));
   const DecodedGif decoded = decodeGif(path);
   ASSERT_EQ(decoded.frames.size(), 4u);
   EXPECT_EQ(firstDifference(decoded.frames[0], pictureOf(window->frameBuffers().frame)), "");
@@ -38,15 +40,15 @@ TEST_F(AnimationWindowTest, TheTourRunsInTheFamilyOpenInTheKaleidoscope) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("rundgang.gif"));
   // The icosahedron is picked (family I); the kaleidoscope shows family T at corner A.
-  window->setKaleidoscopeShown(true);
-  window->setKaleidoscopeFamily(WythoffFamily::T);
-  window->setKaleidoscopeWeights(WythoffWeights{1, 0, 0});
-  ASSERT_TRUE(window->saveAnimationTo(path, AnimationKind::Kaleidoscope, 8));
+  window->tools().setKaleidoscopeShown(true);
+  window->tools().setKaleidoscopeFamily(WythoffFamily::T);
+  window->tools().setKaleidoscopeWeights(WythoffWeights{1, 0, 0});
+  ASSERT_TRUE(window->files().saveAnimationTo(path, AnimationKind::Kaleidoscope, 8));
   const DecodedGif decoded = decodeGif(path);
   ASSERT_EQ(decoded.frames.size(), 8u);
   EXPECT_EQ(firstDifference(decoded.frames[0], pictureOf(window->frameBuffers().frame)), "");
   EXPECT_NE(firstDifference(decoded.frames[1], decoded.frames[0]), "");
-  window->setKaleidoscopeShown(false);
+  window->tools().setKaleidoscopeShown(false);
 }
 
 TEST_F(AnimationWindowTest, CancellingTheProgressLeavesNothingBehind) {
@@ -63,7 +65,7 @@ TEST_F(AnimationWindowTest, CancellingTheProgressLeavesNothingBehind) {
     cancelled = true;
   });
   user.start();
-  EXPECT_FALSE(window->saveAnimationTo(path, AnimationKind::Spin, 720));
+  EXPECT_FALSE(window->files().saveAnimationTo(path, AnimationKind::Spin, 720));
   user.stop();
   EXPECT_TRUE(cancelled);
   EXPECT_EQ(entriesOf(dir), QStringList());
@@ -73,8 +75,8 @@ TEST_F(AnimationWindowTest, CancellingTheProgressLeavesNothingBehind) {
 TEST_F(AnimationWindowTest, AFailedWriteShowsTheErrorAndTheWindowGoesOn) {
   QTemporaryDir dir;
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ordner.webp")));
-  EXPECT_FALSE(window->saveAnimationTo(dir.filePath(QStringLiteral("ordner.webp")),
-                                       AnimationKind::Morph, 2));
+  EXPECT_FALSE(window->files().saveAnimationTo(dir.filePath(QStringLiteral("ordner.webp")),
+                                               AnimationKind::Morph, 2));
   ASSERT_EQ(errors.size(), 1);
   EXPECT_TRUE(errors.front().contains(QStringLiteral("ordner.webp")));
   EXPECT_EQ(entriesOf(dir), QStringList{QStringLiteral("ordner.webp")});

@@ -28,9 +28,9 @@
 
 #include "model/load.h"
 #include "model/rotation.h"
-#include "motion/motion_state.h"
 #include "tests/model/model_invariants.h"
 #include "tests/ui/window_fixture.h"
+#include "viewer/motion_state.h"
 
 namespace velkora::test {
 namespace {

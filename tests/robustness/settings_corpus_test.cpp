@@ -29,6 +29,7 @@
 #include "tests/helpers.h"
 #include "ui/main_window.h"
 #include "ui/settings_store.h"
+#include "ui/window_settings.h"
 
 namespace velkora::test {
 namespace {
@@ -230,14 +231,14 @@ TEST(SettingsCorpus, TheWindowStartsFromDamagedFilesAndLeavesARepairedOne) {
     SettingsStore store(path);
     {
       TFVelkora window([&errors](const QString& text) { errors << text; });
-      window.useSettings(&store);
+      window.settings().use(&store);
       window.show();
       ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
       EXPECT_TRUE(screen.contains(window.geometry())) << k;
       const auto* list = window.findChild<QListWidget*>(QStringLiteral("Listbox1"));
       EXPECT_GE(list->currentRow(), 0);
       EXPECT_LT(list->currentRow(), kSolidCount);
-      const Settings shown = window.currentSettings();
+      const Settings shown = window.settings().current();
       EXPECT_TRUE(window.close());
       EXPECT_EQ(store.load(), shown);
     }

@@ -29,10 +29,12 @@
 
 #include "render/colours.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/file_commands.h"
 #include "ui/fold_window.h"
 #include "ui/kaleidoscope_window.h"
 #include "ui/morph_window.h"
 #include "ui/properties_window.h"
+#include "ui/tool_windows.h"
 
 namespace velkora::test {
 namespace {
@@ -160,19 +162,19 @@ TEST_F(AccessTest, EveryControlWindowAndCommandHasANameAndADescription) {
   for (const char* key : {"I", "D"}) {
     QTest::keyClick(window.get(), key[0] == 'I' ? Qt::Key_I : Qt::Key_D, Qt::ControlModifier);
   }
-  ASSERT_NE(window->propertiesWindow(), nullptr);
-  expectNamedAndDescribed(*window->propertiesWindow());
-  ASSERT_NE(window->morphWindow(), nullptr);
-  expectNamedAndDescribed(*window->morphWindow());
-  window->setKaleidoscopeShown(true);
-  ASSERT_NE(window->kaleidoscopeWindow(), nullptr);
-  expectNamedAndDescribed(*window->kaleidoscopeWindow());
-  window->setKaleidoscopeShown(false);
-  window->setFoldShown(true);
-  ASSERT_NE(window->foldWindow(), nullptr);
-  expectNamedAndDescribed(*window->foldWindow());
-  window->setFoldShown(false);
-  window->showHelp();
+  ASSERT_NE(window->tools().propertiesWindow(), nullptr);
+  expectNamedAndDescribed(*window->tools().propertiesWindow());
+  ASSERT_NE(window->tools().morphWindow(), nullptr);
+  expectNamedAndDescribed(*window->tools().morphWindow());
+  window->tools().setKaleidoscopeShown(true);
+  ASSERT_NE(window->tools().kaleidoscopeWindow(), nullptr);
+  expectNamedAndDescribed(*window->tools().kaleidoscopeWindow());
+  window->tools().setKaleidoscopeShown(false);
+  window->tools().setFoldShown(true);
+  ASSERT_NE(window->tools().foldWindow(), nullptr);
+  expectNamedAndDescribed(*window->tools().foldWindow());
+  window->tools().setFoldShown(false);
+  window->tools().showHelp();
   QWidget* help = nullptr;
   for (QWidget* top : QApplication::topLevelWidgets()) {
     if (top->objectName() == QLatin1String("Bedienung") && top->isVisible()) help = top;
@@ -204,9 +206,9 @@ TEST_F(AccessTest, OurDialogsAndTheirOptionsHaveNamesAndDescriptions) {
   };
   withModalDialogs(
       [&] {
-        window->savePicture();
-        window->saveAnimation();
-        window->saveNet();
+        window->files().savePicture();
+        window->files().saveAnimation();
+        window->files().saveNet();
       },
       check);
   EXPECT_EQ(seen.size(), 3) << seen.join(QStringLiteral(", ")).toStdString();
@@ -228,15 +230,15 @@ TEST_F(AccessTest, ThePictureDescriptionFollowsPickViewMarksMorphAndFold) {
   control<QPushButton>("Button1").click();
   EXPECT_FALSE(pictureText().contains(QStringLiteral("dreht")));
 
-  window->setMorphShown(true);
-  window->morphWindow()->moveTo(0.5);
+  window->tools().setMorphShown(true);
+  window->tools().morphWindow()->moveTo(0.5);
   EXPECT_TRUE(pictureText().contains(QStringLiteral("Verwandlung")));
   EXPECT_TRUE(pictureText().contains(QStringLiteral("t = 0,5")));
-  window->setMorphShown(false);
-  window->setFoldShown(true);
-  window->foldWindow()->moveTo(0.7);
+  window->tools().setMorphShown(false);
+  window->tools().setFoldShown(true);
+  window->tools().foldWindow()->moveTo(0.7);
   EXPECT_EQ(pictureText(), QStringLiteral("Netz von %1, gefaltet zu 70 %").arg(fifth));
-  window->setFoldShown(false);
+  window->tools().setFoldShown(false);
   EXPECT_EQ(pictureText(), fifth + QStringLiteral(", Ansicht äußere Kugel, Ecken markiert"));
 }
 
@@ -258,8 +260,8 @@ TEST_F(AccessTest, PlayTicksLeaveTheDescriptionAndTooltipsUntilThePlayStops) {
   for (const char* name : {"RadioB1", "RadioB2", "RadioB3"})
     control<QWidget>(name).installEventFilter(&tips);
 
-  window->setMorphShown(true);
-  MorphWindow& morph = *window->morphWindow();
+  window->tools().setMorphShown(true);
+  MorphWindow& morph = *window->tools().morphWindow();
   morph.moveTo(0.3);
   ASSERT_TRUE(pictureText().contains(QStringLiteral("bei t = 0,300,")))
       << pictureText().toStdString();
@@ -275,10 +277,10 @@ TEST_F(AccessTest, PlayTicksLeaveTheDescriptionAndTooltipsUntilThePlayStops) {
   play->click();
   EXPECT_TRUE(pictureText().contains(QStringLiteral("bei t = 0,325,")))
       << pictureText().toStdString();
-  window->setMorphShown(false);
+  window->tools().setMorphShown(false);
 
-  window->setFoldShown(true);
-  FoldWindow& fold = *window->foldWindow();
+  window->tools().setFoldShown(true);
+  FoldWindow& fold = *window->tools().foldWindow();
   fold.moveTo(0.3);
   const QString flat = pictureText();
   const int foldTips = tips.count;
@@ -296,7 +298,8 @@ TEST_F(AccessTest, EveryControlHasATooltipNoWiderThanFourHundredPixels) {
   // Applying the texts again (a new language) leaves them as they were.
   const QString spinTip = control<QWidget>("SpinEdit1").toolTip();
   const QString listName = accessibleText(control<QWidget>("Listbox1"), QAccessible::Name);
-  window->applyAccessibleTexts();
+  QEvent languageChange(QEvent::LanguageChange);
+  QApplication::sendEvent(window.get(), &languageChange);
   EXPECT_EQ(control<QWidget>("SpinEdit1").toolTip(), spinTip);
   EXPECT_TRUE(spinTip.startsWith(QStringLiteral("<qt>")));
   EXPECT_EQ(accessibleText(control<QWidget>("Listbox1"), QAccessible::Name), listName);
@@ -315,8 +318,8 @@ TEST_F(AccessTest, EveryControlHasATooltipNoWiderThanFourHundredPixels) {
     QToolTip::hideText();
   }
   // The view buttons' tooltips change with the family and the morph; wrapped all the same.
-  window->setMorphShown(true);
-  window->morphWindow()->moveTo(0.5);
+  window->tools().setMorphShown(true);
+  window->tools().morphWindow()->moveTo(0.5);
   auto& radio = control<QRadioButton>("RadioB1");
   QToolTip::showText(radio.mapToGlobal(QPoint(2, 2)), radio.toolTip(), &radio);
   for (QWidget* top : QApplication::topLevelWidgets()) {
@@ -325,7 +328,7 @@ TEST_F(AccessTest, EveryControlHasATooltipNoWiderThanFourHundredPixels) {
     }
   }
   QToolTip::hideText();
-  window->setMorphShown(false);
+  window->tools().setMorphShown(false);
 }
 
 // Tab keeps the controls' own round; F6 gives the picture the keyboard, with
@@ -443,9 +446,9 @@ TEST_F(AccessTest, LineWidthWidensTheWindowsLinesAndOneIsThePictureOfBefore) {
 
 TEST_F(AccessTest, ReducedMotionStepsThePlayButtonsToTheSameEnds) {
   command("ReducedMotion").trigger();
-  EXPECT_TRUE(window->reducedMotion());
-  window->setMorphShown(true);
-  MorphWindow& morph = *window->morphWindow();
+  EXPECT_TRUE(window->tools().reducedMotion());
+  window->tools().setMorphShown(true);
+  MorphWindow& morph = *window->tools().morphWindow();
   EXPECT_TRUE(morph.reducedMotion());
   auto* play = morph.findChild<QPushButton*>(QStringLiteral("MorphPlay"));
   ASSERT_NE(play, nullptr);
@@ -458,10 +461,10 @@ TEST_F(AccessTest, ReducedMotionStepsThePlayButtonsToTheSameEnds) {
   EXPECT_NEAR(seen[0], 0.1, 1e-9);
   EXPECT_NEAR(seen[9], 1.0, 1e-9);   // the end, as playing reaches it
   EXPECT_NEAR(seen[10], 0.9, 1e-9);  // and back
-  window->setMorphShown(false);
+  window->tools().setMorphShown(false);
 
-  window->setFoldShown(true);
-  FoldWindow& fold = *window->foldWindow();
+  window->tools().setFoldShown(true);
+  FoldWindow& fold = *window->tools().foldWindow();
   auto* foldPlay = fold.findChild<QPushButton*>(QStringLiteral("FoldPlay"));
   ASSERT_NE(foldPlay, nullptr);
   foldPlay->click();
@@ -473,7 +476,7 @@ TEST_F(AccessTest, ReducedMotionStepsThePlayButtonsToTheSameEnds) {
   foldPlay->click();
   EXPECT_TRUE(fold.playing());
   foldPlay->click();
-  window->setFoldShown(false);
+  window->tools().setFoldShown(false);
 }
 
 }  // namespace

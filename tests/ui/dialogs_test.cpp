@@ -20,8 +20,10 @@
 
 #include "model/polyhedron.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/file_commands.h"
 #include "ui/net_dialog.h"
 #include "ui/properties_window.h"
+#include "ui/tool_windows.h"
 #include "ui/window_placement.h"
 
 namespace velkora::test {
@@ -67,13 +69,13 @@ using SmallScreenTest = WindowTest;
 TEST_F(SmallScreenTest, ThePropertiesAndHelpWindowsFitTheScreenTheyOpenOn) {
   const QRect area = window->screen()->availableGeometry();
   if (area.height() >= 640) GTEST_SKIP() << "needs a screen lower than the help window";
-  window->setPropertiesShown(true);
-  const PropertiesWindow* properties = window->propertiesWindow();
+  window->tools().setPropertiesShown(true);
+  const PropertiesWindow* properties = window->tools().propertiesWindow();
   EXPECT_TRUE(area.contains(properties->frameGeometry()));
   // Its buttons are on the screen.
   const QWidget* copy = properties->findChild<QWidget*>(QStringLiteral("CopyButton"));
   EXPECT_TRUE(area.contains(QRect(copy->mapToGlobal(QPoint(0, 0)), copy->size())));
-  window->showHelp();
+  window->tools().showHelp();
   const auto* help = window->findChild<QDialog*>(QStringLiteral("Bedienung"));
   ASSERT_NE(help, nullptr);
   EXPECT_TRUE(area.contains(help->frameGeometry()));
@@ -157,7 +159,7 @@ TEST_F(DialogsTest, TheNetDialogKeepsTheDefaultsAndPassesItsChoices) {
 
 TEST_F(DialogsTest, SavingTheNetProposesAFileNameFromTheSolid) {
   QString proposed;
-  withModalDialogs([&] { window->saveNet(); },
+  withModalDialogs([&] { window->files().saveNet(); },
                    [&](QWidget& modal) {
                      if (auto* files = qobject_cast<QFileDialog*>(&modal)) {
                        const auto* name =

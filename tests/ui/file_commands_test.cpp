@@ -11,7 +11,9 @@
 #include <QTest>
 
 #include "tests/ui/window_fixture.h"
+#include "ui/file_commands.h"
 #include "ui/properties_window.h"
+#include "ui/tool_windows.h"
 
 namespace velkora::test {
 namespace {
@@ -27,8 +29,8 @@ TEST_F(FileCommandsTest, ThePictureIsSavedAtTheChosenScale) {
   QTemporaryDir dir;
   const QString one = dir.filePath(QStringLiteral("one.png"));
   const QString two = dir.filePath(QStringLiteral("two.png"));
-  window->savePictureTo(one, 1);
-  window->savePictureTo(two, 2);
+  window->files().savePictureTo(one, 1);
+  window->files().savePictureTo(two, 2);
   const QImage small(one);
   const QImage large(two);
   EXPECT_EQ(small.size(), QSize(634, 663));
@@ -50,15 +52,15 @@ TEST_F(FileCommandsTest, AFailedWriteReportsTheReasonAndLeavesTheOldFile) {
   }
   // A folder in the way of the file's name.
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.png")));
-  window->savePictureTo(dir.filePath(QStringLiteral("folder.png")), 1);
+  window->files().savePictureTo(dir.filePath(QStringLiteral("folder.png")), 1);
   ASSERT_EQ(errors.size(), 1);
   EXPECT_TRUE(errors.front().contains(QStringLiteral("folder.png")));
   // A place where no file can be created.
-  window->exportSolidTo(QStringLiteral("/proc/korvelindra-test.stl"), true, 60.0);
+  window->files().exportSolidTo(QStringLiteral("/proc/korvelindra-test.stl"), true, 60.0);
   ASSERT_EQ(errors.size(), 2);
   EXPECT_FALSE(QFile::exists(QStringLiteral("/proc/korvelindra-test.stl")));
   // An unknown suffix writes nothing.
-  window->exportSolidTo(dir.filePath(QStringLiteral("solid.xyz")), true, 60.0);
+  window->files().exportSolidTo(dir.filePath(QStringLiteral("solid.xyz")), true, 60.0);
   ASSERT_EQ(errors.size(), 3);
   EXPECT_EQ(contents(existing), QByteArray("old contents"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.png")});
@@ -67,25 +69,25 @@ TEST_F(FileCommandsTest, AFailedWriteReportsTheReasonAndLeavesTheOldFile) {
 
 TEST_F(FileCommandsTest, TheSolidIsExportedInTheCurrentOrTheStartPose) {
   QTemporaryDir dir;
-  window->turnBy(10, 20, 30);
+  window->viewer().turn(10, 20, 30);
   const QString current = dir.filePath(QStringLiteral("current.off"));
   const QString start = dir.filePath(QStringLiteral("start.off"));
-  window->exportSolidTo(current, true, 60.0);
-  window->exportSolidTo(start, false, 60.0);
+  window->files().exportSolidTo(current, true, 60.0);
+  window->files().exportSolidTo(start, false, 60.0);
   const QByteArray a = contents(current);
   const QByteArray b = contents(start);
   ASSERT_TRUE(a.startsWith("OFF"));
   ASSERT_TRUE(b.startsWith("OFF"));
   EXPECT_NE(a, b);
-  window->resetPose();
+  window->B1C();
   const QString again = dir.filePath(QStringLiteral("again.off"));
-  window->exportSolidTo(again, true, 60.0);
+  window->files().exportSolidTo(again, true, 60.0);
   EXPECT_EQ(contents(again), b);
 }
 
 TEST_F(FileCommandsTest, ThePropertiesWindowFollowsTheListAndSelectsTheDual) {
-  window->setPropertiesShown(true);
-  PropertiesWindow* properties = window->propertiesWindow();
+  window->tools().setPropertiesShown(true);
+  PropertiesWindow* properties = window->tools().propertiesWindow();
   ASSERT_NE(properties, nullptr);
   ASSERT_NE(properties->shown(), nullptr);
   EXPECT_EQ(properties->shown()->position, 3);
@@ -98,7 +100,7 @@ TEST_F(FileCommandsTest, ThePropertiesWindowFollowsTheListAndSelectsTheDual) {
   EXPECT_EQ(list.currentRow(), dual);
   EXPECT_EQ(properties->shown()->position, dual);
   EXPECT_TRUE(properties->tableText().contains(QString::fromStdString(properties->shown()->name)));
-  window->setPropertiesShown(false);
+  window->tools().setPropertiesShown(false);
   EXPECT_FALSE(properties->isVisible());
 }
 

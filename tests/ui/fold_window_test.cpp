@@ -15,6 +15,7 @@
 #include "ui/fold_window.h"
 #include "ui/morph_window.h"
 #include "ui/paint_box.h"
+#include "ui/tool_windows.h"
 
 namespace velkora::test {
 namespace {
@@ -32,7 +33,7 @@ class FoldWindowTest : public WindowTest {
         std::count_if(pixels.begin(), pixels.end(), [](std::uint32_t p) { return p != kWhite; }));
   }
   QSlider& slider() {
-    auto* found = window->foldWindow()->findChild<QSlider*>(QStringLiteral("FoldSlider"));
+    auto* found = window->tools().foldWindow()->findChild<QSlider*>(QStringLiteral("FoldSlider"));
     if (found == nullptr) throw std::logic_error("no fold slider");
     return *found;
   }
@@ -41,8 +42,8 @@ class FoldWindowTest : public WindowTest {
 TEST_F(FoldWindowTest, TheNetFoldsUpFollowsAndLeavesThePictureAsItWas) {
   const std::vector<std::uint32_t> plain = frame();
   QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
-  ASSERT_NE(window->foldWindow(), nullptr);
-  EXPECT_TRUE(window->foldWindow()->isVisible());
+  ASSERT_NE(window->tools().foldWindow(), nullptr);
+  EXPECT_TRUE(window->tools().foldWindow()->isVisible());
   ASSERT_TRUE(window->controller().folding());
   EXPECT_EQ(window->controller().foldStage(), 0.0);
   const std::vector<std::uint32_t> flat = frame();
@@ -70,7 +71,7 @@ TEST_F(FoldWindowTest, TheNetFoldsUpFollowsAndLeavesThePictureAsItWas) {
 
   // The cut numbers: each printed number shows up to twice (one per side
   // of its cut), none when the box is off.
-  auto* numbers = window->foldWindow()->findChild<QCheckBox*>(QStringLiteral("FoldLabels"));
+  auto* numbers = window->tools().foldWindow()->findChild<QCheckBox*>(QStringLiteral("FoldLabels"));
   ASSERT_NE(numbers, nullptr);
   numbers->click();
   const auto& paintBox = static_cast<const PaintBox&>(picture);
@@ -82,32 +83,32 @@ TEST_F(FoldWindowTest, TheNetFoldsUpFollowsAndLeavesThePictureAsItWas) {
 
   // Playing moves the stage on the timer.
   slider().setValue(0);
-  window->foldWindow()->setPlaying(true);
+  window->tools().foldWindow()->setPlaying(true);
   const bool moved = QTest::qWaitFor([&] { return window->controller().foldStage() > 0.0; }, 10000);
-  window->foldWindow()->setPlaying(false);
+  window->tools().foldWindow()->setPlaying(false);
   EXPECT_TRUE(moved);
 
   // A pick folds the new solid's net; so does the morph's solid of the moment.
   clickListEntry(1);
   ASSERT_TRUE(window->controller().folding());
   EXPECT_EQ(window->controller().foldingNet()->solid().name, "Hexaeder, Würfel");
-  window->setMorphShown(true);
-  window->morphWindow()->moveTo(0.5);
+  window->tools().setMorphShown(true);
+  window->tools().morphWindow()->moveTo(0.5);
   window->zeichnen();
   ASSERT_TRUE(window->controller().folding());
   EXPECT_EQ(window->controller().foldingNet()->solid().geometry.faces.size(), 14u);
-  window->setMorphShown(false);
+  window->tools().setMorphShown(false);
 
   // Closing gives back the picture of the solid, pixel for pixel.
   clickListEntry(12);
   activateMainWindow();
-  window->setFoldShown(false);
+  window->tools().setFoldShown(false);
   EXPECT_FALSE(window->controller().folding());
   EXPECT_TRUE(control<QRadioButton>("RadioB2").isEnabled());
   // The drag turned the solid; the plain picture is the one of its pose now.
   const std::vector<std::uint32_t> after = frame();
   QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
-  window->setFoldShown(false);
+  window->tools().setFoldShown(false);
   EXPECT_EQ(frame(), after);
   EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
 }

@@ -22,6 +22,7 @@
 #include "tests/ui/window_fixture.h"
 #include "translations/language.h"
 #include "ui/kaleidoscope_window.h"
+#include "ui/tool_windows.h"
 
 namespace velkora::test {
 namespace {
@@ -33,15 +34,15 @@ class KaleidoscopeWindowTest : public WindowTest {
     clickListEntry(3);  // the icosahedron: family I
     activateMainWindow();
   }
-  TriangleView& triangle() { return window->kaleidoscopeWindow()->triangle(); }
+  TriangleView& triangle() { return window->tools().kaleidoscopeWindow()->triangle(); }
 };
 
 TEST_F(KaleidoscopeWindowTest, ThePointMakesTheSolidAndTheStopsPickTheirs) {
   const std::vector<std::uint32_t> plain = window->frameBuffers().frame.pixels;
   QTest::keyClick(window.get(), Qt::Key_K, Qt::ControlModifier);
-  ASSERT_NE(window->kaleidoscopeWindow(), nullptr);
-  auto* family =
-      window->kaleidoscopeWindow()->findChild<QComboBox*>(QStringLiteral("KaleidoscopeFamily"));
+  ASSERT_NE(window->tools().kaleidoscopeWindow(), nullptr);
+  auto* family = window->tools().kaleidoscopeWindow()->findChild<QComboBox*>(
+      QStringLiteral("KaleidoscopeFamily"));
   EXPECT_EQ(family->currentIndex(), static_cast<int>(WythoffFamily::I));
   EXPECT_EQ(window->controller().kaleidoscopeStops().size(), 7u);
   EXPECT_EQ(window->frameBuffers().frame.pixels, plain) << "opening alone changes nothing";
@@ -79,21 +80,21 @@ TEST_F(KaleidoscopeWindowTest, ThePointMakesTheSolidAndTheStopsPickTheirs) {
   // The tour visits every stop on its way round.
   std::set<std::string> visited;
   for (int tick = 0; tick < 100 * 9; ++tick) {
-    window->kaleidoscopeWindow()->tourTick();
+    window->tools().kaleidoscopeWindow()->tourTick();
     visited.insert(window->controller().shownSolid().name);
   }
   for (const KaleidoscopeStop& stop : window->controller().kaleidoscopeStops())
     EXPECT_TRUE(visited.count(stop.name) == 1) << stop.name;
 
   // A stop's button picks its solid in the list.
-  auto* button =
-      window->kaleidoscopeWindow()->findChild<QPushButton*>(QStringLiteral("KaleidoscopeStop1"));
+  auto* button = window->tools().kaleidoscopeWindow()->findChild<QPushButton*>(
+      QStringLiteral("KaleidoscopeStop1"));
   button->click();
   EXPECT_EQ(window->selectedPosition(), window->controller().kaleidoscopeStops()[1].position);
   EXPECT_FALSE(window->controller().showingMoment());
   EXPECT_TRUE(control<QRadioButton>("RadioB2").isEnabled());
 
-  window->setKaleidoscopeShown(false);
+  window->tools().setKaleidoscopeShown(false);
   EXPECT_EQ(window->controller().kaleidoscope(), nullptr);
   EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
 }
@@ -104,9 +105,9 @@ TEST_F(KaleidoscopeWindowTest, ThePointMakesTheSolidAndTheStopsPickTheirs) {
 // in the box it was given. A picture of each goes to /tmp for a look.
 TEST_F(KaleidoscopeWindowTest, StopLabelsKeepClearOfEachOtherTheLettersAndTheBorder) {
   QTest::keyClick(window.get(), Qt::Key_K, Qt::ControlModifier);
-  ASSERT_NE(window->kaleidoscopeWindow(), nullptr);
-  auto* family =
-      window->kaleidoscopeWindow()->findChild<QComboBox*>(QStringLiteral("KaleidoscopeFamily"));
+  ASSERT_NE(window->tools().kaleidoscopeWindow(), nullptr);
+  auto* family = window->tools().kaleidoscopeWindow()->findChild<QComboBox*>(
+      QStringLiteral("KaleidoscopeFamily"));
   ASSERT_NE(family, nullptr);
   for (const QString& language : {kGerman, QStringLiteral("en")}) {
     useLanguage(language);
@@ -183,7 +184,8 @@ TEST_F(KaleidoscopeWindowTest, TheWindowOpensNamingWhatThePictureShows) {
   ASSERT_GE(cuboctahedron, 0);
   ASSERT_GE(rhombic, 0);
   auto stopName = [this] {
-    return window->kaleidoscopeWindow()
+    return window->tools()
+        .kaleidoscopeWindow()
         ->findChild<QLabel*>(QStringLiteral("KaleidoscopeStopName"))
         ->text();
   };
@@ -195,7 +197,7 @@ TEST_F(KaleidoscopeWindowTest, TheWindowOpensNamingWhatThePictureShows) {
   EXPECT_EQ(stopName(), QStringLiteral("Gewichte 0,000 : 1,000 : 0,000: Kuboktaeder"));
   EXPECT_EQ(window->frameBuffers().frame.pixels, plain);
   EXPECT_TRUE(control<QRadioButton>("RadioB2").isEnabled()) << "the picked solid, all views";
-  window->setKaleidoscopeShown(false);
+  window->tools().setKaleidoscopeShown(false);
 
   clickListEntry(rhombic);
   activateMainWindow();

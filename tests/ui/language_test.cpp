@@ -20,6 +20,9 @@
 
 #include "tests/ui/window_fixture.h"
 #include "translations/language.h"
+#include "ui/file_commands.h"
+#include "ui/tool_windows.h"
+#include "ui/window_settings.h"
 
 namespace velkora::test {
 namespace {
@@ -122,10 +125,10 @@ class LanguageWindowTest : public WindowTest {
 
 TEST_F(LanguageWindowTest, EnglishReplacesEveryGermanTextAtOnceAndIsRemembered) {
   clickListEntry(12);  // the cuboctahedron: its morph has stops, its kaleidoscope family is O
-  window->setPropertiesShown(true);
-  window->setMorphShown(true);
-  window->setKaleidoscopeShown(true);
-  window->setFoldShown(true);
+  window->tools().setPropertiesShown(true);
+  window->tools().setMorphShown(true);
+  window->tools().setKaleidoscopeShown(true);
+  window->tools().setFoldShown(true);
   QApplication::processEvents();
   choose("English");
 
@@ -134,7 +137,7 @@ TEST_F(LanguageWindowTest, EnglishReplacesEveryGermanTextAtOnceAndIsRemembered) 
   EXPECT_EQ(list.item(21)->text(), QStringLiteral("Disdyakis triacontahedron"));
   EXPECT_EQ(control<QAbstractButton>("RadioB1").text(), QStringLiteral("Polyhedron"));
   EXPECT_EQ(control<QAbstractButton>("CPunkte").text(), QStringLiteral("Mark vertices"));
-  EXPECT_EQ(window->currentSettings().language, QStringLiteral("en"));
+  EXPECT_EQ(window->settings().current().language, QStringLiteral("en"));
   const std::vector<ReadableText> texts = readableTexts();
   EXPECT_GT(texts.size(), 150u);
   const QStringList german = germanTexts(texts);
@@ -143,7 +146,7 @@ TEST_F(LanguageWindowTest, EnglishReplacesEveryGermanTextAtOnceAndIsRemembered) 
   choose("Deutsch");
   EXPECT_EQ(list.item(1)->text(), QStringLiteral("Hexaeder, Würfel"));
   EXPECT_EQ(control<QAbstractButton>("RadioB1").text(), QStringLiteral("Polyeder"));
-  EXPECT_EQ(window->currentSettings().language, QStringLiteral("de"));
+  EXPECT_EQ(window->settings().current().language, QStringLiteral("de"));
 }
 
 // The dialogs, ours and Qt's own, speak English too.
@@ -158,11 +161,11 @@ TEST_F(LanguageWindowTest, TheDialogsSpeakEnglish) {
     german << germanTexts(texts);
     if (auto* dialog = qobject_cast<QDialog*>(&modal)) dialog->reject();
   };
-  withModalDialogs([&] { window->savePicture(); }, look);
-  withModalDialogs([&] { window->saveAnimation(); }, look);
-  withModalDialogs([&] { window->exportSolid(); }, look);
-  withModalDialogs([&] { window->saveNet(); }, look);
-  withModalDialogs([&] { window->saveSheet(); }, look);
+  withModalDialogs([&] { window->files().savePicture(); }, look);
+  withModalDialogs([&] { window->files().saveAnimation(); }, look);
+  withModalDialogs([&] { window->files().exportSolid(); }, look);
+  withModalDialogs([&] { window->files().saveNet(); }, look);
+  withModalDialogs([&] { window->files().saveSheet(); }, look);
   EXPECT_GE(dialogs, 5);
   EXPECT_TRUE(german.isEmpty()) << german.join(QLatin1Char('\n')).toStdString();
 }

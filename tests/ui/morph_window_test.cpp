@@ -16,6 +16,7 @@
 #include "tests/ui/window_fixture.h"
 #include "ui/morph_window.h"
 #include "ui/properties_window.h"
+#include "ui/tool_windows.h"
 
 namespace velkora::test {
 namespace {
@@ -29,8 +30,8 @@ class MorphWindowTest : public WindowTest {
   }
   std::vector<std::uint32_t> frame() const { return window->frameBuffers().frame.pixels; }
   QPushButton& stopButton(int k) {
-    auto* button =
-        window->morphWindow()->findChild<QPushButton*>(QStringLiteral("MorphStop%1").arg(k));
+    auto* button = window->tools().morphWindow()->findChild<QPushButton*>(
+        QStringLiteral("MorphStop%1").arg(k));
     if (button == nullptr) throw std::logic_error("no stop button");
     return *button;
   }
@@ -39,11 +40,12 @@ class MorphWindowTest : public WindowTest {
 TEST_F(MorphWindowTest, TheCubeTurnsIntoItsDualAndBack) {
   const std::vector<std::uint32_t> plain = frame();
   QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier);
-  ASSERT_NE(window->morphWindow(), nullptr);
-  EXPECT_TRUE(window->morphWindow()->isVisible());
+  ASSERT_NE(window->tools().morphWindow(), nullptr);
+  EXPECT_TRUE(window->tools().morphWindow()->isVisible());
   EXPECT_EQ(window->controller().morphStops().size(), 5u);
   // The stops are marked on the slider, in order, at the ends and between.
-  auto* slider = window->morphWindow()->findChild<StopSlider*>(QStringLiteral("MorphSlider"));
+  auto* slider =
+      window->tools().morphWindow()->findChild<StopSlider*>(QStringLiteral("MorphSlider"));
   ASSERT_NE(slider, nullptr);
   ASSERT_EQ(slider->marks().size(), 5u);
   EXPECT_EQ(slider->marks().front(), 0);
@@ -73,7 +75,8 @@ TEST_F(MorphWindowTest, TheCubeTurnsIntoItsDualAndBack) {
   // "Berührpunkte": halfway the points where the edges touch the midsphere
   // are the cuboctahedron's vertices, marked over the picture.
   const std::vector<std::uint32_t> unmarked = frame();
-  auto* touch = window->morphWindow()->findChild<QCheckBox*>(QStringLiteral("MorphTouchMarks"));
+  auto* touch =
+      window->tools().morphWindow()->findChild<QCheckBox*>(QStringLiteral("MorphTouchMarks"));
   ASSERT_NE(touch, nullptr);
   touch->click();
   EXPECT_NE(frame(), unmarked);
@@ -93,9 +96,9 @@ TEST_F(MorphWindowTest, TheCubeTurnsIntoItsDualAndBack) {
   EXPECT_EQ(frame(), unmarked);
 
   // The properties show M(t); a drag turns it.
-  window->setPropertiesShown(true);
-  ASSERT_NE(window->propertiesWindow()->shown(), nullptr);
-  EXPECT_EQ(window->propertiesWindow()->shown()->vertices, 12);
+  window->tools().setPropertiesShown(true);
+  ASSERT_NE(window->tools().propertiesWindow()->shown(), nullptr);
+  EXPECT_EQ(window->tools().propertiesWindow()->shown()->vertices, 12);
   const Vec3 before = window->controller().shownModel().vertices[0];
   auto& picture = control<QWidget>("PB1");
   sendMouse(picture, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {100, 100});
@@ -105,11 +108,11 @@ TEST_F(MorphWindowTest, TheCubeTurnsIntoItsDualAndBack) {
 
   // Playing moves t on the timer.
   stopButton(0).click();
-  window->morphWindow()->setPlaying(true);
+  window->tools().morphWindow()->setPlaying(true);
   // Under a sanitizer a tick can take far longer than its 10 ms; wait for one.
   const bool moved =
       QTest::qWaitFor([&] { return window->controller().morphParameter() > 0.0; }, 10000);
-  window->morphWindow()->setPlaying(false);
+  window->tools().morphWindow()->setPlaying(false);
   EXPECT_TRUE(moved);
 
   // A pick starts the new solid's path at t = 0 with the views back.
@@ -117,14 +120,14 @@ TEST_F(MorphWindowTest, TheCubeTurnsIntoItsDualAndBack) {
   EXPECT_EQ(window->controller().morphParameter(), 0.0);
   EXPECT_TRUE(control<QRadioButton>("RadioB2").isEnabled());
   EXPECT_EQ(window->controller().morphStops().back().name, "Pentagondodekaeder");
-  EXPECT_EQ(window->propertiesWindow()->shown()->name, "Ikosaeder");
+  EXPECT_EQ(window->tools().propertiesWindow()->shown()->name, "Ikosaeder");
 
   stopButton(4).click();
   EXPECT_EQ(window->controller().shownSolid().name, "Pentagondodekaeder");
-  window->setMorphShown(false);
+  window->tools().setMorphShown(false);
   EXPECT_FALSE(window->controller().morphing());
   EXPECT_TRUE(control<QRadioButton>("RadioB3").isEnabled());
-  EXPECT_EQ(window->propertiesWindow()->shown()->name, "Ikosaeder");
+  EXPECT_EQ(window->tools().propertiesWindow()->shown()->name, "Ikosaeder");
   EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
 }
 

@@ -108,7 +108,7 @@ TEST_F(PresentationTest, AnotherSolidInTheModeIsFittedAndLeavesAtItsStartSize) {
   press(Qt::Key_Escape);
   settle();
   Model fresh = model();
-  window->resetPose();
+  window->B1C();
   EXPECT_NEAR(model().scale, fresh.scale, 1e-9 * fresh.scale);
 }
 

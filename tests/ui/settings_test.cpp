@@ -24,8 +24,11 @@
 #include <QTest>
 
 #include "tests/ui/window_fixture.h"
+#include "ui/file_commands.h"
 #include "ui/net_dialog.h"
 #include "ui/settings_store.h"
+#include "ui/tool_windows.h"
+#include "ui/window_settings.h"
 
 namespace velkora::test {
 namespace {
@@ -205,7 +208,7 @@ class RememberingWindowTest : public WindowTest {
  protected:
   std::unique_ptr<TFVelkora> openWith(SettingsStore& store) {
     auto opened = std::make_unique<TFVelkora>([this](const QString& text) { errors << text; });
-    opened->useSettings(&store);
+    opened->settings().use(&store);
     opened->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(opened.get()));
     return opened;
@@ -261,7 +264,7 @@ TEST_F(RememberingWindowTest, WithoutAFileAndAfterAResetTheWindowStartsAsOnAFirs
   // Closing writes the settings afresh.
   EXPECT_TRUE(afterReset->close());
   EXPECT_TRUE(QFile::exists(path()));
-  EXPECT_EQ(SettingsStore(path()).load(), afterReset->currentSettings());
+  EXPECT_EQ(SettingsStore(path()).load(), afterReset->settings().current());
 }
 
 TEST_F(RememberingWindowTest, WhatTheUserChoseIsThereAgainAfterClosingAndReopening) {
@@ -280,11 +283,11 @@ TEST_F(RememberingWindowTest, WhatTheUserChoseIsThereAgainAfterClosingAndReopeni
   first->rememberedChoices()->pictureScale = 2;
   first->rememberedChoices()->net.paper = Paper::A3;
   first->rememberedChoices()->folders[QStringLiteral("net")] = folder.path();
-  const Settings closing = first->currentSettings();
+  const Settings closing = first->settings().current();
   EXPECT_TRUE(first->close());
 
   const auto again = openWith(store);
-  EXPECT_EQ(again->currentSettings(), closing);
+  EXPECT_EQ(again->settings().current(), closing);
   EXPECT_EQ(again->selectedPosition(), 17);
   EXPECT_EQ(again->viewState().view, View::InnerSphere);
   EXPECT_TRUE(again->viewState().markPoints);
@@ -292,7 +295,7 @@ TEST_F(RememberingWindowTest, WhatTheUserChoseIsThereAgainAfterClosingAndReopeni
   EXPECT_EQ(again->lineWidth(), 2);
   EXPECT_TRUE(again->findChild<QAction*>(QStringLiteral("LineWidth2"))->isChecked());
   EXPECT_FALSE(again->findChild<QAction*>(QStringLiteral("LineWidth1"))->isChecked());
-  EXPECT_TRUE(again->reducedMotion());
+  EXPECT_TRUE(again->tools().reducedMotion());
   EXPECT_TRUE(again->findChild<QAction*>(QStringLiteral("ReducedMotion"))->isChecked());
   // The steps are those the boxes show; the start pose is not turned by them.
   EXPECT_EQ(again->state().motion.stepX, -1.0);
@@ -313,7 +316,7 @@ TEST_F(RememberingWindowTest, AMaximisedWindowOpensMaximisedWithItsNormalPlace) 
   ASSERT_TRUE(store.save(stored));
   const auto opened = openWith(store);
   EXPECT_TRUE(opened->isMaximized());
-  const Settings closing = opened->currentSettings();
+  const Settings closing = opened->settings().current();
   EXPECT_TRUE(closing.start.maximized);
   EXPECT_EQ(closing.start.geometry, stored.start.geometry);
 }
@@ -330,14 +333,14 @@ TEST_F(RememberingWindowTest, SettingsThatCannotBeWrittenNeverStopTheWindow) {
   const auto first = openWith(unwritable);
   expectSameStart(*window, *first);
   EXPECT_TRUE(first->close());
-  EXPECT_FALSE(unwritable.save(first->currentSettings()));
+  EXPECT_FALSE(unwritable.save(first->settings().current()));
 
   ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("a-folder.ini")));
   SettingsStore aFolder(folder.filePath(QStringLiteral("a-folder.ini")));
   const auto second = openWith(aFolder);
   expectSameStart(*window, *second);
   EXPECT_TRUE(second->close());
-  EXPECT_FALSE(aFolder.save(second->currentSettings()));
+  EXPECT_FALSE(aFolder.save(second->settings().current()));
 }
 
 TEST_F(RememberingWindowTest, TheNetDialogOpensWithTheRememberedChoicesAndKeepsTheNewOnes) {
@@ -391,8 +394,8 @@ TEST_F(RememberingWindowTest, ThePictureDialogStartsWithTheLastScaleAndFolder) {
   std::vector<std::pair<QString, int>> seen;  // folder and scale each dialog opened with
   withModalDialogs(
       [&] {
-        opened->savePicture();
-        opened->savePicture();
+        opened->files().savePicture();
+        opened->files().savePicture();
       },
       [&](QWidget& modal) {
         auto* files = qobject_cast<QFileDialog*>(&modal);

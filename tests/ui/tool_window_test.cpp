@@ -18,6 +18,8 @@
 #include "ui/kaleidoscope_window.h"
 #include "ui/morph_window.h"
 #include "ui/properties_window.h"
+#include "ui/tool_windows.h"
+#include "ui/window_settings.h"
 
 namespace velkora::test {
 namespace {
@@ -40,8 +42,8 @@ class ToolWindowTest : public WindowTest {
 
   // Shows the properties window and gives its table the keyboard.
   QTableWidget& focusPropertiesTable() {
-    window->setPropertiesShown(true);
-    PropertiesWindow* properties = window->propertiesWindow();
+    window->tools().setPropertiesShown(true);
+    PropertiesWindow* properties = window->tools().propertiesWindow();
     activate(*properties);
     auto* table = properties->findChild<QTableWidget*>(QStringLiteral("PropertiesTable"));
     table->setFocus(Qt::TabFocusReason);
@@ -60,7 +62,7 @@ TEST_F(ToolWindowTest, ThePropertiesTableLeavesTheSolidKeysToTheMainWindow) {
   press(Qt::Key_PageDown, Qt::ControlModifier);
   EXPECT_EQ(list.currentRow(), 4);
   // The table shows the new solid and still has the keyboard.
-  EXPECT_EQ(window->propertiesWindow()->shown()->position, 4);
+  EXPECT_EQ(window->tools().propertiesWindow()->shown()->position, 4);
   EXPECT_EQ(QApplication::focusWidget(), &table);
   press(Qt::Key_PageUp, Qt::ControlModifier);
   press(Qt::Key_PageUp, Qt::ControlModifier);
@@ -85,11 +87,11 @@ TEST_F(ToolWindowTest, PresentationStartsAndEndsFromThePropertiesWindow) {
   EXPECT_FALSE(window->inPresentation());
   // Ctrl+I from the properties window hides it again.
   press(Qt::Key_I, Qt::ControlModifier);
-  EXPECT_FALSE(window->propertiesWindow()->isVisible());
+  EXPECT_FALSE(window->tools().propertiesWindow()->isVisible());
 }
 
 TEST_F(ToolWindowTest, TheHelpPassesCommandKeysOnAndKeepsEscToClose) {
-  window->showHelp();
+  window->tools().showHelp();
   QPointer<QDialog> help = window->findChild<QDialog*>(QStringLiteral("Bedienung"));
   ASSERT_NE(help, nullptr);
   activate(*help);
@@ -106,11 +108,11 @@ TEST_F(ToolWindowTest, TheHelpPassesCommandKeysOnAndKeepsEscToClose) {
 // The kaleidoscope, then the fold and the properties: each opens where it
 // covers none of those already open.
 TEST_F(ToolWindowTest, ToolWindowsOpenWithoutCoveringEachOther) {
-  window->setKaleidoscopeShown(true);
-  window->setFoldShown(true);
-  window->setPropertiesShown(true);
-  const QList<QWidget*> tools{window->kaleidoscopeWindow(), window->foldWindow(),
-                              window->propertiesWindow()};
+  window->tools().setKaleidoscopeShown(true);
+  window->tools().setFoldShown(true);
+  window->tools().setPropertiesShown(true);
+  const QList<QWidget*> tools{window->tools().kaleidoscopeWindow(), window->tools().foldWindow(),
+                              window->tools().propertiesWindow()};
   for (int k = 0; k < tools.size(); ++k) {
     ASSERT_TRUE(tools[k]->isVisible()) << k;
     for (int j = 0; j < k; ++j) {
@@ -125,49 +127,49 @@ TEST_F(ToolWindowTest, ToolWindowsOpenWithoutCoveringEachOther) {
 // and the main window hears of it: the menu's check mark goes, the picture
 // is the solid's again.
 TEST_F(ToolWindowTest, EscClosesAToolWindowAndTheMainWindowKnows) {
-  window->setFoldShown(true);
-  FoldWindow& fold = *window->foldWindow();
+  window->tools().setFoldShown(true);
+  FoldWindow& fold = *window->tools().foldWindow();
   activate(fold);
   fold.findChild<QWidget*>(QStringLiteral("FoldSlider"))->setFocus(Qt::TabFocusReason);
   press(Qt::Key_Escape);
   EXPECT_FALSE(fold.isVisible());
   EXPECT_FALSE(window->controller().folding());
-  window->setMorphShown(true);
-  activate(*window->morphWindow());
+  window->tools().setMorphShown(true);
+  activate(*window->tools().morphWindow());
   press(Qt::Key_Escape);
-  EXPECT_FALSE(window->morphWindow()->isVisible());
+  EXPECT_FALSE(window->tools().morphWindow()->isVisible());
   // Esc reopened by Ctrl+D: the check mark was cleared, so the command opens it again.
   activate(*window);
   press(Qt::Key_D, Qt::ControlModifier);
-  EXPECT_TRUE(window->morphWindow()->isVisible());
+  EXPECT_TRUE(window->tools().morphWindow()->isVisible());
 }
 
 // The main window's keys work from the slider tools, whose own keys stay theirs.
 TEST_F(ToolWindowTest, TheSliderToolsPassCommandKeysOn) {
-  window->setFoldShown(true);
-  activate(*window->foldWindow());
-  auto* slider = window->foldWindow()->findChild<QWidget*>(QStringLiteral("FoldSlider"));
+  window->tools().setFoldShown(true);
+  activate(*window->tools().foldWindow());
+  auto* slider = window->tools().foldWindow()->findChild<QWidget*>(QStringLiteral("FoldSlider"));
   slider->setFocus(Qt::TabFocusReason);
   press(Qt::Key_PageDown, Qt::ControlModifier);
   EXPECT_EQ(control<QListWidget>("Listbox1").currentRow(), 4);
   press(Qt::Key_PageUp);  // the slider's own page step
-  EXPECT_NEAR(window->foldWindow()->stage(), 0.1, 1e-9);
+  EXPECT_NEAR(window->tools().foldWindow()->stage(), 0.1, 1e-9);
   EXPECT_EQ(control<QListWidget>("Listbox1").currentRow(), 4);
 }
 
 // The help is made once and speaks the language in use after a switch.
 TEST_F(ToolWindowTest, TheHelpIsOneWindowThatFollowsTheLanguage) {
-  window->showHelp();
+  window->tools().showHelp();
   QPointer<QDialog> help = window->findChild<QDialog*>(QStringLiteral("Bedienung"));
   ASSERT_NE(help, nullptr);
   help->close();
-  window->showHelp();
+  window->tools().showHelp();
   EXPECT_EQ(window->findChildren<QDialog*>(QStringLiteral("Bedienung")).size(), 1);
   ASSERT_FALSE(help.isNull());
   EXPECT_TRUE(help->isVisible());
   auto* text = help->findChild<QTextBrowser*>(QStringLiteral("HelpText"));
   EXPECT_TRUE(text->toPlainText().contains(QStringLiteral("Tastenkürzel")));
-  window->setLanguage(QStringLiteral("en"), false);
+  window->settings().setLanguage(QStringLiteral("en"), false);
   // The text follows once the commands have their English names.
   [[maybe_unused]] const bool english = QTest::qWaitFor(
       [text] { return text->toPlainText().contains(QStringLiteral("Next Solid")); }, 1000);
@@ -175,7 +177,7 @@ TEST_F(ToolWindowTest, TheHelpIsOneWindowThatFollowsTheLanguage) {
   EXPECT_TRUE(text->toPlainText().contains(QStringLiteral("Next Solid")))
       << "the command list in English: " << text->toPlainText().toStdString();
   EXPECT_NE(help->windowTitle(), QStringLiteral("Bedienung"));
-  window->setLanguage(QStringLiteral("de"), false);
+  window->settings().setLanguage(QStringLiteral("de"), false);
   QApplication::processEvents();
   EXPECT_EQ(help->windowTitle(), QStringLiteral("Bedienung"));
 }

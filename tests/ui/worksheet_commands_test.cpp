@@ -19,6 +19,8 @@
 #include <QTimer>
 
 #include "tests/ui/window_fixture.h"
+#include "ui/file_commands.h"
+#include "ui/tool_windows.h"
 
 namespace velkora::test {
 namespace {
@@ -45,7 +47,7 @@ void tickBlanks(QWidget& dialog) {
 TEST_F(WorksheetCommandsTest, TheSaveDialogWritesTheSheetWithBlanksWhenTicked) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("mit_luecken.pdf"));
-  withModalDialogs([&] { window->saveSheet(); },
+  withModalDialogs([&] { window->files().saveSheet(); },
                    [&](QWidget& modal) {
                      auto* files = qobject_cast<QFileDialog*>(&modal);
                      if (files == nullptr) return;
@@ -69,7 +71,7 @@ TEST_F(WorksheetCommandsTest, TheSaveDialogWritesTheSheetWithBlanksWhenTicked) {
 // escapes the handler.
 TEST_F(WorksheetCommandsTest, PrintingShowsThePreviewOfTheSheet) {
   int previews = 0;
-  withModalDialogs([&] { window->printSheet(); },
+  withModalDialogs([&] { window->files().printSheet(); },
                    [&](QWidget& modal) {
                      if (auto* preview = qobject_cast<QPrintPreviewDialog*>(&modal)) {
                        ++previews;
@@ -100,8 +102,8 @@ TEST_F(WorksheetCommandsTest, TheSheetIsOfThePickedSolidAndTheBookletOfAll) {
   const QString booklet = dir.filePath(QStringLiteral("alle.pdf"));
   // Both are written before pdftotext runs: the thread sanitizer loses track
   // of the frame's helper thread once the process has forked.
-  window->saveSheetTo(sheet, true);
-  window->saveBookletTo(booklet, false);
+  window->files().saveSheetTo(sheet, true);
+  window->files().saveBookletTo(booklet, false);
   ASSERT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 
   const QStringList pages = pdfPages(sheet);
@@ -117,12 +119,12 @@ TEST_F(WorksheetCommandsTest, TheSheetIsOfThePickedSolidAndTheBookletOfAll) {
 TEST_F(WorksheetCommandsTest, AFailedWriteIsReportedAndLeavesNothing) {
   QTemporaryDir dir;
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ordner.pdf")));
-  window->saveSheetTo(dir.filePath(QStringLiteral("ordner.pdf")), false);
+  window->files().saveSheetTo(dir.filePath(QStringLiteral("ordner.pdf")), false);
   ASSERT_EQ(errors.size(), 1);
   EXPECT_TRUE(errors.front().contains(QStringLiteral("ordner.pdf")));
   // A name without .pdf writes nothing.
   const QString png = dir.filePath(QStringLiteral("blatt.png"));
-  window->saveBookletTo(png, false);
+  window->files().saveBookletTo(png, false);
   ASSERT_EQ(errors.size(), 2);
   EXPECT_TRUE(errors.back().contains(QStringLiteral(".pdf")));
   EXPECT_FALSE(QFile::exists(png));
@@ -132,19 +134,19 @@ TEST_F(WorksheetCommandsTest, AFailedWriteIsReportedAndLeavesNothing) {
 // With the kaleidoscope open the window shows its solid, not the one picked
 // in the list; the worksheet is of what is shown.
 TEST_F(WorksheetCommandsTest, TheSheetIsOfTheSolidOfTheMoment) {
-  window->setKaleidoscopeShown(true);
-  window->setKaleidoscopeFamily(WythoffFamily::O);
-  window->setKaleidoscopeWeights(WythoffWeights{0.2, 0.3, 0.5});
+  window->tools().setKaleidoscopeShown(true);
+  window->tools().setKaleidoscopeFamily(WythoffFamily::O);
+  window->tools().setKaleidoscopeWeights(WythoffWeights{0.2, 0.3, 0.5});
   const QString shown = QString::fromStdString(window->controller().shownSolid().name);
   ASSERT_NE(shown, QString::fromStdString(window->state().solid.name));
   QTemporaryDir dir;
   const QString sheet = dir.filePath(QStringLiteral("moment.pdf"));
-  window->saveSheetTo(sheet, false);
+  window->files().saveSheetTo(sheet, false);
   ASSERT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
   const QStringList pages = pdfPages(sheet);
   ASSERT_FALSE(pages.isEmpty());
   EXPECT_TRUE(pages.front().trimmed().startsWith(shown)) << shown.toStdString();
-  window->setKaleidoscopeShown(false);
+  window->tools().setKaleidoscopeShown(false);
 }
 
 }  // namespace

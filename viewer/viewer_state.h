@@ -7,7 +7,7 @@
 #include "model/model.h"
 #include "model/solid.h"
 #include "model/solid_catalogue.h"
-#include "motion/motion_state.h"
+#include "viewer/motion_state.h"
 
 namespace velkora {
 

@@ -1,4 +1,4 @@
-#include "motion/wheel.h"
+#include "viewer/wheel.h"
 
 namespace velkora {
 

@@ -1,5 +1,5 @@
 // Animation step and mouse-drag rules.
-#include "motion/motion_state.h"
+#include "viewer/motion_state.h"
 
 #include "model/rotation.h"
 

@@ -7,7 +7,7 @@
 
 #include "model/model.h"
 #include "model/rotation.h"
-#include "motion/motion_state.h"
+#include "viewer/motion_state.h"
 
 namespace velkora {
 namespace {

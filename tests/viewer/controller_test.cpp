@@ -11,7 +11,7 @@
 
 #include "model/solid_catalogue.h"
 #include "model/zoom.h"
-#include "ui/viewer_controller.h"
+#include "viewer/viewer_controller.h"
 
 namespace velkora::test {
 namespace {

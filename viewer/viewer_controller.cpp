@@ -1,4 +1,4 @@
-#include "ui/viewer_controller.h"
+#include "viewer/viewer_controller.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +8,7 @@
 #include "model/solid.h"
 #include "model/solid_catalogue.h"
 #include "model/zoom.h"
-#include "motion/motion_state.h"
+#include "viewer/motion_state.h"
 
 namespace velkora {
 

@@ -1,4 +1,4 @@
-#include "ui/viewer_state.h"
+#include "viewer/viewer_state.h"
 
 #include "base/errors.h"
 

@@ -19,9 +19,9 @@
 #include "kaleidoscope/wythoff.h"
 #include "morph/dual_morph.h"
 #include "morph/morph_solid.h"
-#include "motion/wheel.h"
 #include "render/frame.h"
-#include "ui/viewer_state.h"
+#include "viewer/viewer_state.h"
+#include "viewer/wheel.h"
 
 namespace velkora {
 

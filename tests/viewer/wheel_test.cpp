@@ -4,7 +4,7 @@
 
 #include <climits>
 
-#include "motion/wheel.h"
+#include "viewer/wheel.h"
 
 namespace velkora::test {
 namespace {

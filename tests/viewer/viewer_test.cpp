@@ -1,0 +1,215 @@
+// The window's rules in the viewer core, driven with no widget: what a pick
+// does to the rotation and the open tools, which tools may be open together,
+// when the view choices apply, what a play tick draws and describes, and that
+// the listener hears each command's changes once, after the command.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "viewer/viewer.h"
+
+namespace velkora::test {
+namespace {
+
+constexpr int kCube = 1;
+constexpr int kIcosahedron = 3;
+constexpr int kCuboctahedron = 12;
+constexpr int kLastPosition = 30;
+
+class ViewerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    viewer.setSurfaceSource([] { return Viewer::Surface{120, 100, 1}; });
+    viewer.setListener([this](unsigned changes) { told.push_back(changes); });
+    viewer.create();
+    viewer.pick(kIcosahedron);
+    told.clear();
+  }
+  // The union of what was told since the last call, and how often.
+  unsigned toldSince() {
+    unsigned all = 0;
+    for (unsigned changes : told)
+      all |= changes;
+    calls = static_cast<int>(told.size());
+    told.clear();
+    return all;
+  }
+  const Bitmap& frame() const { return viewer.frameBuffers().frame; }
+
+  Viewer viewer;
+  std::vector<unsigned> told;
+  int calls = 0;
+};
+
+TEST_F(ViewerTest, APickStopsTheRotationAReloadKeepsIt) {
+  viewer.setRotating(true);
+  EXPECT_NE(toldSince() & kRotationChanged, 0u);
+  viewer.reload();
+  EXPECT_TRUE(viewer.rotating());
+  EXPECT_EQ(toldSince() & kRotationChanged, 0u);
+  viewer.pick(kCube);
+  EXPECT_FALSE(viewer.rotating());
+  const unsigned changes = toldSince();
+  EXPECT_NE(changes & kRotationChanged, 0u);
+  EXPECT_NE(changes & kCaptionsChanged, 0u);
+  EXPECT_NE(changes & kSolidChanged, 0u);
+  EXPECT_NE(changes & kPictureChanged, 0u);
+  EXPECT_EQ(calls, 1) << "a command's changes are told once";
+  EXPECT_EQ(viewer.controller().shownSolid().position, kCube);
+}
+
+TEST_F(ViewerTest, NeighboursStopAtTheListsEnds) {
+  EXPECT_EQ(viewer.neighbour(1), kIcosahedron + 1);
+  EXPECT_EQ(viewer.neighbour(-1), kIcosahedron - 1);
+  viewer.pick(0);
+  EXPECT_EQ(viewer.neighbour(-1), -1);
+  viewer.pick(kLastPosition);
+  EXPECT_EQ(viewer.neighbour(1), -1);
+  EXPECT_EQ(captionFamilyOf(kLastPosition), Family::Catalan);
+  EXPECT_EQ(captionFamilyOf(-1), Family::Platonic);
+  EXPECT_EQ(viewer.startPosition(-1), kIcosahedron);
+  EXPECT_EQ(viewer.startPosition(31), kIcosahedron);
+  EXPECT_EQ(viewer.startPosition(kCube), kCube);
+}
+
+TEST_F(ViewerTest, MorphAndKaleidoscopeExcludeEachOtherTheFoldGoesWithEither) {
+  viewer.openTool(Tool::Morph);
+  viewer.openTool(Tool::Fold);
+  EXPECT_TRUE(viewer.toolOpen(Tool::Morph));
+  EXPECT_TRUE(viewer.toolOpen(Tool::Fold));
+  viewer.openTool(Tool::Kaleidoscope);
+  EXPECT_FALSE(viewer.toolOpen(Tool::Morph));
+  EXPECT_TRUE(viewer.toolOpen(Tool::Kaleidoscope));
+  EXPECT_TRUE(viewer.toolOpen(Tool::Fold));
+  EXPECT_FALSE(viewer.controller().morphBegun());
+  viewer.openTool(Tool::Morph);
+  EXPECT_FALSE(viewer.toolOpen(Tool::Kaleidoscope));
+  EXPECT_EQ(viewer.controller().kaleidoscope(), nullptr);
+  viewer.closeTool(Tool::Fold);
+  EXPECT_FALSE(viewer.controller().folding());
+  EXPECT_NE(toldSince() & kToolsChanged, 0u);
+}
+
+TEST_F(ViewerTest, APickWhileTheMorphIsOpenStartsTheNewSolidsPath) {
+  viewer.openTool(Tool::Morph);
+  viewer.setMorphParameter(0.7);
+  ASSERT_TRUE(viewer.controller().morphing());
+  const int paths = viewer.morphPaths();
+  viewer.pick(kCube);
+  EXPECT_EQ(viewer.morphPaths(), paths + 1);
+  EXPECT_TRUE(viewer.controller().morphBegun());
+  EXPECT_EQ(viewer.controller().morphParameter(), 0.0);
+  EXPECT_EQ(viewer.controller().shownSolid().position, kCube);
+  // The cube's path ends in the octahedron (list position 2).
+  ASSERT_FALSE(viewer.controller().morphStops().empty());
+  EXPECT_EQ(viewer.controller().morphStops().back().position, 2);
+}
+
+TEST_F(ViewerTest, TheViewChoicesApplyOnlyToThePickedSolid) {
+  viewer.setView(View::Polyhedron);
+  const Bitmap polyhedron = frame();
+  viewer.setView(View::OuterSphere);
+  EXPECT_NE(frame().pixels, polyhedron.pixels) << "the outer sphere adds its circle";
+  EXPECT_EQ(viewer.viewsOff(), ViewsOff::No);
+
+  viewer.openTool(Tool::Morph);
+  viewer.setMorphParameter(0.3);
+  EXPECT_EQ(viewer.viewsOff(), ViewsOff::Moment);
+  EXPECT_EQ(viewer.shownViewState().view, View::Polyhedron);
+  const Bitmap moment = frame();
+  viewer.setView(View::InnerSphere);
+  EXPECT_EQ(frame().pixels, moment.pixels) << "a solid of the morph is always its polyhedron";
+  viewer.setMorphParameter(0.0);
+  EXPECT_EQ(viewer.viewsOff(), ViewsOff::No);
+
+  viewer.openTool(Tool::Fold);
+  EXPECT_EQ(viewer.viewsOff(), ViewsOff::Folding);
+  EXPECT_EQ(viewer.pictureFacts().kind, PictureFacts::Kind::Fold);
+}
+
+TEST_F(ViewerTest, APlayTickDrawsWithoutDescribingAndLeavesTheFrameToTheRotation) {
+  viewer.openTool(Tool::Morph);
+  toldSince();
+  viewer.setMorphParameter(0.2, true);
+  unsigned changes = toldSince();
+  EXPECT_NE(changes & kPictureChanged, 0u);
+  EXPECT_EQ(changes & kDescriptionChanged, 0u);
+
+  viewer.setRotating(true);
+  toldSince();
+  const Bitmap before = frame();
+  viewer.setMorphParameter(0.6, true);
+  changes = toldSince();
+  EXPECT_EQ(changes & kPictureChanged, 0u) << "the rotation's tick draws this step";
+  EXPECT_EQ(frame().pixels, before.pixels);
+  viewer.tick();
+  EXPECT_NE(toldSince() & kPictureChanged, 0u);
+  EXPECT_NE(frame().pixels, before.pixels);
+  viewer.playStopped();
+  EXPECT_EQ(toldSince(), static_cast<unsigned>(kDescriptionChanged));
+}
+
+TEST_F(ViewerTest, TheFactsFollowWhatIsOnShow) {
+  PictureFacts facts = viewer.pictureFacts();
+  EXPECT_EQ(facts.kind, PictureFacts::Kind::Solid);
+  EXPECT_EQ(facts.solidName, "Ikosaeder");
+  viewer.setMarks(true);
+  viewer.setRotating(true);
+  facts = viewer.pictureFacts();
+  EXPECT_TRUE(facts.marks);
+  EXPECT_TRUE(facts.rotating);
+
+  viewer.pick(kCuboctahedron);
+  viewer.openTool(Tool::Kaleidoscope);
+  // The Kuboktaeder is one of family O's stops: the picture stays on it.
+  EXPECT_EQ(viewer.pictureFacts().kind, PictureFacts::Kind::Solid);
+  EXPECT_EQ(viewer.kaleidoscopeFamily(), WythoffFamily::O);
+  viewer.setKaleidoscopeWeights({1.0, 0.0, 0.0});
+  facts = viewer.pictureFacts();
+  EXPECT_EQ(facts.kind, PictureFacts::Kind::Kaleidoscope);
+  EXPECT_EQ(facts.solidName, "Hexaeder, Würfel");
+
+  viewer.closeTool(Tool::Kaleidoscope);
+  viewer.openTool(Tool::Morph);
+  viewer.setMorphParameter(0.25);
+  facts = viewer.pictureFacts();
+  EXPECT_EQ(facts.kind, PictureFacts::Kind::Morph);
+  EXPECT_DOUBLE_EQ(facts.morphT, 0.25);
+
+  Viewer fresh;
+  fresh.create();
+  EXPECT_EQ(fresh.pictureFacts().kind, PictureFacts::Kind::None);
+}
+
+TEST_F(ViewerTest, AListenersOwnCommandIsToldAfterItReturns) {
+  // A front end that answers a change by a command (a tool window moving its
+  // slider) must not be called inside its own call.
+  int depth = 0;
+  int deepest = 0;
+  bool answered = false;
+  viewer.setListener([&](unsigned changes) {
+    ++depth;
+    deepest = std::max(deepest, depth);
+    if ((changes & kToolsChanged) != 0u && !answered) {
+      answered = true;
+      viewer.setFoldStage(0.5);
+    }
+    --depth;
+  });
+  viewer.openTool(Tool::Fold);
+  EXPECT_TRUE(answered);
+  EXPECT_EQ(deepest, 1);
+  EXPECT_DOUBLE_EQ(viewer.controller().foldStage(), 0.5);
+}
+
+TEST_F(ViewerTest, TheFrameIsComposedAtTheSurfacesDevicePixels) {
+  viewer.setSurfaceSource([] { return Viewer::Surface{80, 60, 2}; });
+  viewer.surfaceResized();
+  EXPECT_EQ(frame().width, 160);
+  EXPECT_EQ(frame().height, 120);
+  EXPECT_EQ(viewer.composedScale(), 2);
+}
+
+}  // namespace
+}  // namespace velkora::test

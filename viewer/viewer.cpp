@@ -1,0 +1,358 @@
+#include "viewer/viewer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "base/errors.h"
+#include "model/solid_catalogue.h"
+
+namespace velkora {
+
+namespace {
+
+constexpr int kPreselected = 3;  // "Ikosaeder"
+
+}  // namespace
+
+void Viewer::create() { controller_.create(); }
+
+void Viewer::destroy() {
+  rotating_ = false;
+  controller_.destroy();
+}
+
+int Viewer::startPosition(int chosen) const {
+  const int count = static_cast<int>(listLines().size());
+  return chosen >= 0 && chosen < count ? chosen : kPreselected;
+}
+
+void Viewer::pick(int position) {
+  const bool wasRotating = rotating_;
+  rotating_ = false;
+  position_ = position;
+  // A stopped rotation and the captions of the new family are told with the load's changes.
+  pending_ |= kCaptionsChanged | kViewsChanged | (wasRotating ? kRotationChanged : 0u);
+  load();
+}
+
+void Viewer::reload() { load(); }
+
+void Viewer::load() {
+  if (position_ < 0 || position_ >= static_cast<int>(listLines().size())) {
+    flush();
+    return;
+  }
+  controller_.load(listLineAt(controller_.state().texts, position_), position_);
+  unsigned changes = kSolidChanged | kViewsChanged;
+  if (morphOpen_) {
+    // The morph starts the new solid's path.
+    controller_.beginMorph();
+    ++morphPath_;
+    changes |= kToolsChanged;
+  }
+  pending_ |= changes;
+  if (inPresentation()) {
+    fitPresentation();
+  } else {
+    draw();
+  }
+  flush();
+}
+
+int Viewer::neighbour(int direction) const {
+  const int next = position_ + (direction > 0 ? 1 : -1);
+  return next >= 0 && next < static_cast<int>(listLines().size()) ? next : -1;
+}
+
+Family captionFamilyOf(int position) {
+  return position < 0 ? Family::Platonic : familyOf(std::min(position, kSolidCount - 1));
+}
+
+Family Viewer::captionFamily() const { return captionFamilyOf(position_); }
+
+void Viewer::setView(View view) {
+  view_ = view;
+  draw();
+  flush();
+}
+
+ViewState Viewer::shownViewState() const {
+  return controller_.viewState(controller_.showingMoment() ? View::Polyhedron : view_);
+}
+
+ViewsOff Viewer::viewsOff() const {
+  if (controller_.folding()) return ViewsOff::Folding;
+  if (controller_.showingMoment()) return ViewsOff::Moment;
+  return ViewsOff::No;
+}
+
+void Viewer::setMarks(bool on) {
+  controller_.setMarks(on);
+  draw();
+  flush();
+}
+
+void Viewer::setLineWidth(int width) {
+  controller_.setLineWidth(width);
+  // Before the first pick there is no picture yet to draw again.
+  if (position_ >= 0) draw();
+  flush();
+}
+
+void Viewer::setRotating(bool on) {
+  if (on == rotating_) return;
+  rotating_ = on;
+  if (on) controller_.prepareAnimation();
+  pending_ |= kRotationChanged | kDescriptionChanged;
+  flush();
+}
+
+void Viewer::tick() {
+  try {
+    controller_.tick();
+    composeFrame();
+  } catch (...) {
+    // A failing rotation stops rather than failing on every tick.
+    pending_ = 0;
+    setRotating(false);
+    throw;
+  }
+  pending_ |= kPictureChanged;
+  flush();
+}
+
+void Viewer::setStep(int axis, int value) {
+  if (controller_.setStep(axis, value)) draw();
+  flush();
+}
+
+void Viewer::zoom(int steps) {
+  controller_.zoom(steps);
+  if (steps != 0) draw();
+  flush();
+}
+
+void Viewer::wheel(int angleDelta) {
+  if (controller_.wheel(angleDelta) != 0) draw();
+  flush();
+}
+
+void Viewer::turn(double a, double b, double c) {
+  controller_.turn(a, b, c);
+  draw();
+  flush();
+}
+
+bool Viewer::press(bool leftButton, int x, int y) { return controller_.press(leftButton, x, y); }
+
+void Viewer::move(int x, int y) {
+  if (controller_.move(x, y)) draw();
+  flush();
+}
+
+void Viewer::surfaceResized() {
+  if (inPresentation()) {
+    fitPresentation();
+  } else {
+    draw();
+  }
+  flush();
+}
+
+void Viewer::setPresentation(bool on) {
+  if (on == inPresentation()) return;
+  if (on) {
+    controller_.beginPresentation();
+  } else {
+    // The zoom of before, or, after another solid was loaded in the mode,
+    // that solid without the mode's fitting.
+    controller_.endPresentation();
+  }
+}
+
+void Viewer::fitPresentation() {
+  const Surface surface = surface_ ? surface_() : Surface{};
+  if (controller_.fitPresentation(view_ == View::OuterSphere, surface.width, surface.height)) {
+    draw();
+  }
+  flush();
+}
+
+void Viewer::openTool(Tool tool) {
+  switch (tool) {
+    case Tool::Morph:
+      if (kaleidoscopeOpen_) closeTool(Tool::Kaleidoscope);
+      controller_.beginMorph();
+      morphOpen_ = true;
+      ++morphPath_;
+      pending_ |= kToolsChanged;
+      break;
+    case Tool::Kaleidoscope:
+      if (morphOpen_) closeTool(Tool::Morph);
+      kaleidoscopeOpen_ = true;
+      // Preset to the symmetry of the solid on show.
+      setKaleidoscopeFamily(controller_.kaleidoscopeFamily());
+      break;
+    case Tool::Fold:
+      controller_.beginFold();  // throws for a solid without a net; the tool stays closed
+      foldOpen_ = true;
+      ++foldRound_;
+      pending_ |= kToolsChanged | kViewsChanged;
+      draw();
+      break;
+  }
+  flush();
+}
+
+void Viewer::closeTool(Tool tool) {
+  switch (tool) {
+    case Tool::Morph:
+      morphOpen_ = false;
+      controller_.endMorph();
+      pending_ |= kToolsChanged | kViewsChanged | kSolidChanged;
+      break;
+    case Tool::Kaleidoscope:
+      kaleidoscopeOpen_ = false;
+      controller_.endKaleidoscope();
+      pending_ |= kToolsChanged | kViewsChanged | kSolidChanged;
+      break;
+    case Tool::Fold:
+      foldOpen_ = false;
+      controller_.endFold();
+      pending_ |= kToolsChanged | kViewsChanged;
+      break;
+  }
+  draw();
+  flush();
+}
+
+bool Viewer::toolOpen(Tool tool) const {
+  switch (tool) {
+    case Tool::Morph:
+      return morphOpen_;
+    case Tool::Kaleidoscope:
+      return kaleidoscopeOpen_;
+    case Tool::Fold:
+      return foldOpen_;
+  }
+  return false;
+}
+
+void Viewer::setMorphParameter(double t, bool playTick) {
+  controller_.setMorphParameter(t);
+  pending_ |= kViewsChanged | kSolidChanged;
+  drawFor(playTick);
+  flush();
+}
+
+void Viewer::setTouchMarks(bool on) {
+  controller_.setTouchMarks(on);
+  draw();
+  flush();
+}
+
+void Viewer::setKaleidoscopeFamily(WythoffFamily family) {
+  kaleidoscopeStart_ = controller_.beginKaleidoscope(family);
+  kaleidoscopeFamily_ = family;
+  ++kaleidoscopeRound_;
+  pending_ |= kToolsChanged | kViewsChanged | kSolidChanged;
+  draw();
+  flush();
+}
+
+void Viewer::setKaleidoscopeWeights(WythoffWeights weights) {
+  controller_.setKaleidoscopeWeights(weights);
+  pending_ |= kViewsChanged | kSolidChanged;
+  draw();
+  flush();
+}
+
+void Viewer::setFoldStage(double f, bool playTick) {
+  controller_.setFoldStage(f);
+  drawFor(playTick);
+  flush();
+}
+
+void Viewer::setFoldLabels(bool on) {
+  controller_.setFoldLabels(on);
+  draw();
+  flush();
+}
+
+void Viewer::playStopped() {
+  pending_ |= kDescriptionChanged;
+  flush();
+}
+
+void Viewer::drawFor(bool playTick) {
+  // While the rotation runs, its next tick (as often as a play tick) draws
+  // the frame of a play tick; one frame per tick is enough.
+  if (playTick && rotating_) return;
+  composeFrame();
+  pending_ |= kPictureChanged | (playTick ? 0u : kDescriptionChanged);
+}
+
+void Viewer::draw() {
+  drawFor(false);
+  flush();
+}
+
+void Viewer::composeFrame() {
+  const Surface surface = surface_ ? surface_() : Surface{};
+  controller_.compose(view_, surface.width * surface.scale, surface.height * surface.scale,
+                      surface.scale);
+  composedScale_ = surface.scale;
+  if (foldOpen_ && !controller_.folding()) {
+    // The net could not follow the solid on show: the fold closes, and says why.
+    foldOpen_ = false;
+    pending_ |= kToolsChanged | kViewsChanged | kPictureChanged | kDescriptionChanged;
+    flush();
+    const std::string problem = controller_.foldProblem();
+    if (!problem.empty()) throw Error(problem);
+  }
+}
+
+void Viewer::flush() {
+  // Changes are told once, when the outermost command ends; a listener's own
+  // commands add theirs to the next round.
+  if (pending_ == 0 || telling_) return;
+  telling_ = true;
+  while (pending_ != 0) {
+    const unsigned changes = std::exchange(pending_, 0u);
+    if (listener_) {
+      try {
+        listener_(changes);
+      } catch (...) {
+        telling_ = false;
+        throw;
+      }
+    }
+  }
+  telling_ = false;
+}
+
+PictureFacts Viewer::pictureFacts() const {
+  PictureFacts facts;
+  facts.rotating = rotating_;
+  facts.marks = marks();
+  if (!controller_.showingMoment() && controller_.state().solid.geometry.vertices.empty()) {
+    return facts;  // nothing loaded yet
+  }
+  facts.solidName = controller_.shownSolid().name;
+  facts.view = view_;
+  if (controller_.folding()) {
+    facts.kind = PictureFacts::Kind::Fold;
+    facts.foldPercent = static_cast<int>(std::lround(controller_.foldStage() * 100.0));
+  } else if (controller_.morphing()) {
+    facts.kind = PictureFacts::Kind::Morph;
+    facts.morphT = controller_.morphParameter();
+  } else if (controller_.showingMoment()) {
+    facts.kind = PictureFacts::Kind::Kaleidoscope;
+  } else {
+    facts.kind = PictureFacts::Kind::Solid;
+  }
+  return facts;
+}
+
+}  // namespace velkora
