@@ -9,10 +9,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "viewer/viewer.h"
+
 namespace velkora {
 
-FoldWindow::FoldWindow(QWidget* parent)
+FoldWindow::FoldWindow(Viewer& viewer, const ErrorReporter& report, QWidget* parent)
     : QWidget(parent, Qt::Window),
+      viewer_(viewer),
       player_(slider_, play_),
       tool_(*this, {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_Right),
                     QKeySequence(Qt::Key_Home), QKeySequence(Qt::Key_End),
@@ -53,6 +56,25 @@ FoldWindow::FoldWindow(QWidget* parent)
   connect(&labels_, &QCheckBox::toggled, this, &FoldWindow::labelsChanged);
   showStage();
   tool_.texts().add([this] { applyAccessibleTexts(); });
+
+  connect(this, &FoldWindow::stageChanged, this, [this, &report](double f) {
+    runGuarded(report, [this, f] { viewer_.setFoldStage(f, player_.ticking()); });
+  });
+  connect(this, &FoldWindow::labelsChanged, this, [this, &report](bool on) {
+    runGuarded(report, [this, on] { viewer_.setFoldLabels(on); });
+  });
+  connect(&player_, &SliderPlayer::stopped, this,
+          [this, &report] { runGuarded(report, [this] { viewer_.playStopped(); }); });
+}
+
+void FoldWindow::follow() {
+  if (!viewer_.toolOpen(Tool::Fold)) {
+    setPlaying(false);
+    return;
+  }
+  if (viewer_.foldRounds() == roundShown_) return;
+  roundShown_ = viewer_.foldRounds();
+  moveTo(0.0);
 }
 
 void FoldWindow::applyAccessibleTexts() {

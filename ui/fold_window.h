@@ -15,16 +15,18 @@
 
 #include "ui/slider_player.h"
 #include "ui/tool_window.h"
+#include "ui/viewer_tool.h"
 
 namespace velkora {
 
-class FoldWindow : public QWidget {
+class FoldWindow : public QWidget, public ViewerTool {
   Q_OBJECT
 
  public:
   static constexpr int kSteps = 1000;  // slider positions from flat to closed
 
-  explicit FoldWindow(QWidget* parent = nullptr);
+  // Sends the stage, the cut numbers and the end of a play to viewer; errors go to report.
+  FoldWindow(Viewer& viewer, const ErrorReporter& report, QWidget* parent);
 
   // Moves to stage f as the user would.
   void moveTo(double f);
@@ -36,12 +38,15 @@ class FoldWindow : public QWidget {
   // The player of the slider: whether a tick moves it, and when a play stops.
   SliderPlayer& player() { return player_; }
   // With reduced motion "Abspielen" steps instead of playing (SliderPlayer::setStepwise).
-  void setReducedMotion(bool on);
+  void setReducedMotion(bool on) override;
   bool reducedMotion() const { return player_.stepwise(); }
   // The window's accessible names and descriptions; again after a change of language.
   void applyAccessibleTexts();
   // Opening beside the main window, Esc, the language and the closing report.
-  ToolWindow& tool() { return tool_; }
+  ToolWindow& tool() override { return tool_; }
+  QWidget& window() override { return *this; }
+  // A net the core began anew lies flat; a closed fold stops its play.
+  void follow() override;
 
  signals:
   // Every new stage, and the state of the "Kantennummern" check box.
@@ -56,6 +61,8 @@ class FoldWindow : public QWidget {
   // The play button's description and tooltip, which say whether it steps.
   void showPlayDescription();
 
+  Viewer& viewer_;
+  int roundShown_ = -1;  // the core's count of nets begun when this one was shown
   QLabel stageText_;
   QSlider slider_;
   QPushButton play_;

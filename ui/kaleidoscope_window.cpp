@@ -10,6 +10,7 @@
 #include "kaleidoscope/kaleidoscope_tour.h"
 #include "text/ui_text.h"
 #include "translations/solid_names.h"
+#include "viewer/viewer.h"
 
 namespace velkora {
 
@@ -26,8 +27,9 @@ bool sameWeights(WythoffWeights x, WythoffWeights y) {
 
 }  // namespace
 
-KaleidoscopeWindow::KaleidoscopeWindow(QWidget* parent)
+KaleidoscopeWindow::KaleidoscopeWindow(Viewer& viewer, const ErrorReporter& report, QWidget* parent)
     : QWidget(parent, Qt::Window),
+      viewer_(viewer),
       triangle_([this](WythoffWeights w) {
         showStopName(w);
         emit weightsChanged(w);
@@ -67,6 +69,28 @@ KaleidoscopeWindow::KaleidoscopeWindow(QWidget* parent)
   });
   connect(&tourButton_, &QPushButton::clicked, this, [this] { setTouring(!touring()); });
   connect(&timer_, &QTimer::timeout, this, [this] { tourTick(); });
+
+  connect(this, &KaleidoscopeWindow::familyChosen, this, [this, &report](WythoffFamily family) {
+    runGuarded(report, [this, family] { viewer_.setKaleidoscopeFamily(family); });
+  });
+  connect(this, &KaleidoscopeWindow::weightsChanged, this, [this, &report](WythoffWeights w) {
+    runGuarded(report, [this, w] { viewer_.setKaleidoscopeWeights(w); });
+  });
+  // A stop's solid is picked as from the list; the list follows the core.
+  connect(this, &KaleidoscopeWindow::positionPicked, this, [this, &report](int position) {
+    runGuarded(report, [this, position] { viewer_.pick(position); });
+  });
+}
+
+void KaleidoscopeWindow::follow() {
+  if (!viewer_.toolOpen(Tool::Kaleidoscope)) {
+    setTouring(false);
+    return;
+  }
+  if (viewer_.kaleidoscopeRounds() == roundShown_) return;
+  roundShown_ = viewer_.kaleidoscopeRounds();
+  showFamily(viewer_.kaleidoscopeFamily(), viewer_.controller().kaleidoscopeStops(),
+             viewer_.kaleidoscopeStart());
 }
 
 void KaleidoscopeWindow::showFamily(WythoffFamily family,

@@ -19,14 +19,16 @@
 #include "ui/stop_buttons.h"
 #include "ui/tool_window.h"
 #include "ui/triangle_view.h"
+#include "ui/viewer_tool.h"
 
 namespace velkora {
 
-class KaleidoscopeWindow : public QWidget {
+class KaleidoscopeWindow : public QWidget, public ViewerTool {
   Q_OBJECT
 
  public:
-  explicit KaleidoscopeWindow(QWidget* parent = nullptr);
+  // Sends the family, the point and the picks of stops to viewer; errors go to report.
+  KaleidoscopeWindow(Viewer& viewer, const ErrorReporter& report, QWidget* parent);
 
   // Shows family's triangle and stops; the point goes to start quietly.
   void showFamily(WythoffFamily family, const std::vector<KaleidoscopeStop>& stops,
@@ -40,7 +42,13 @@ class KaleidoscopeWindow : public QWidget {
   // The window's accessible names and descriptions; again after a change of language.
   void applyAccessibleTexts();
   // Opening beside the main window, Esc, the language and the closing report.
-  ToolWindow& tool() { return tool_; }
+  ToolWindow& tool() override { return tool_; }
+  QWidget& window() override { return *this; }
+  // A family the core began anew is shown with its stops and starting point;
+  // a closed kaleidoscope stops its tour.
+  void follow() override;
+  // The tour keeps its pace: reduced motion concerns the players' "Abspielen".
+  void setReducedMotion(bool /*on*/) override {}
 
  signals:
   // The family chosen, every new place of the point, and a stop's button
@@ -57,6 +65,8 @@ class KaleidoscopeWindow : public QWidget {
   void nameStops();
   void showStopName(WythoffWeights weights);
 
+  Viewer& viewer_;
+  int roundShown_ = -1;  // the core's count of families begun when this one was shown
   std::vector<KaleidoscopeStop> stops_;
   std::vector<WythoffWeights> tour_;  // the stops in the tour's order, back to the start
   std::size_t leg_ = 0;

@@ -10,6 +10,7 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QScreen>
+#include <QSignalBlocker>
 
 #include "translations/solid_names.h"
 #include "ui/app_icon.h"
@@ -140,7 +141,14 @@ void TFVelkora::viewerChanged(unsigned changes) {
     Timer1.setInterval(viewer_.rotating() ? kAnimationInterval : 0);
     c.showRotation(viewer_.rotating());
   }
-  if ((changes & kCaptionsChanged) != 0u) c.setCaptions(viewer_.captionFamily());
+  if ((changes & kCaptionsChanged) != 0u) {
+    // A pick that did not come from the list (a kaleidoscope stop): the list shows it.
+    if (c.Listbox1.currentRow() != viewer_.position()) {
+      const QSignalBlocker quiet(c.Listbox1);
+      c.Listbox1.setCurrentRow(viewer_.position());
+    }
+    c.setCaptions(viewer_.captionFamily());
+  }
   if ((changes & kViewsChanged) != 0u) c.setViewsOff(viewer_.viewsOff(), viewer_.captionFamily());
   if ((changes & kPictureChanged) != 0u) {
     const int scale = viewer_.composedScale();

@@ -10,11 +10,13 @@
 
 #include "text/number_text.h"
 #include "translations/solid_names.h"
+#include "viewer/viewer.h"
 
 namespace velkora {
 
-MorphWindow::MorphWindow(QWidget* parent)
+MorphWindow::MorphWindow(Viewer& viewer, const ErrorReporter& report, QWidget* parent)
     : QWidget(parent, Qt::Window),
+      viewer_(viewer),
       player_(slider_, play_),
       tool_(*this, {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_Right),
                     QKeySequence(Qt::Key_Home), QKeySequence(Qt::Key_End)}) {
@@ -55,6 +57,25 @@ MorphWindow::MorphWindow(QWidget* parent)
   });
   connect(&touchMarks_, &QCheckBox::toggled, this, &MorphWindow::touchMarksChanged);
   tool_.texts().add([this] { applyAccessibleTexts(); });
+
+  connect(this, &MorphWindow::parameterChanged, this, [this, &report](double t) {
+    runGuarded(report, [this, t] { viewer_.setMorphParameter(t, player_.ticking()); });
+  });
+  connect(this, &MorphWindow::touchMarksChanged, this, [this, &report](bool on) {
+    runGuarded(report, [this, on] { viewer_.setTouchMarks(on); });
+  });
+  connect(&player_, &SliderPlayer::stopped, this,
+          [this, &report] { runGuarded(report, [this] { viewer_.playStopped(); }); });
+}
+
+void MorphWindow::follow() {
+  if (!viewer_.toolOpen(Tool::Morph)) {
+    setPlaying(false);
+    return;
+  }
+  if (viewer_.morphPaths() == pathShown_) return;
+  pathShown_ = viewer_.morphPaths();
+  showPath(viewer_.controller().morphStops());
 }
 
 void MorphWindow::applyAccessibleTexts() {

@@ -15,6 +15,7 @@
 
 #include "ui/slider_player.h"
 #include "ui/tool_window.h"
+#include "ui/viewer_tool.h"
 
 #include "morph/morph_solid.h"
 #include "ui/stop_buttons.h"
@@ -22,13 +23,14 @@
 
 namespace velkora {
 
-class MorphWindow : public QWidget {
+class MorphWindow : public QWidget, public ViewerTool {
   Q_OBJECT
 
  public:
   static constexpr int kSteps = 1000;  // slider positions from t = 0 to t = 1
 
-  explicit MorphWindow(QWidget* parent = nullptr);
+  // Sends t, the touch marks and the end of a play to viewer; errors go to report.
+  MorphWindow(Viewer& viewer, const ErrorReporter& report, QWidget* parent);
 
   // Shows the path of a solid: its stops (ends included) and t = 0.
   void showPath(const std::vector<SolidStop>& stops);
@@ -42,12 +44,16 @@ class MorphWindow : public QWidget {
   // The player of the slider: whether a tick moves it, and when a play stops.
   SliderPlayer& player() { return player_; }
   // With reduced motion "Abspielen" steps instead of playing (SliderPlayer::setStepwise).
-  void setReducedMotion(bool on);
+  void setReducedMotion(bool on) override;
   bool reducedMotion() const { return player_.stepwise(); }
   // The window's accessible names and descriptions; again after a change of language.
   void applyAccessibleTexts();
   // Opening beside the main window, Esc, the language and the closing report.
-  ToolWindow& tool() { return tool_; }
+  ToolWindow& tool() override { return tool_; }
+  QWidget& window() override { return *this; }
+  // A new path of the core (a pick, the opening) is shown at t = 0; a closed
+  // morph stops its play.
+  void follow() override;
 
  signals:
   // Every new t, and the state of the "Berührpunkte" check box.
@@ -64,6 +70,8 @@ class MorphWindow : public QWidget {
   // The play button's description and tooltip, which say whether it steps.
   void showPlayDescription();
 
+  Viewer& viewer_;
+  int pathShown_ = -1;  // the core's count of paths when this one was shown
   std::vector<SolidStop> stops_;
   QLabel ends_;
   StopSlider slider_;

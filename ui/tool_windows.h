@@ -1,17 +1,19 @@
 #pragma once
-// The main window's tool windows (morph, kaleidoscope, fold, properties,
-// help), made on first use and kept. Showing or hiding one is a command to
-// the viewer core, which knows which tool may be open with which; after each
-// change the windows follow what the core says: opened, closed, their stops
-// shown again, the properties on the solid on show. A window's controls go
-// back to the core as commands, at the guarded boundary.
+// The main window's tool windows, made on first use and kept: one per tool
+// of the viewer core (morph, kaleidoscope, fold: each a ViewerTool), the
+// properties and the help. Showing or hiding a core tool is a command to the
+// core, which knows which tool may be open with which; after each change the
+// windows follow what the core says (opened, closed, their stops shown
+// again, the menu's check marks) and the properties follow the solid on show.
 
 #include <memory>
+#include <vector>
 
 #include <QObject>
 
-#include "kaleidoscope/wythoff.h"
 #include "ui/error_box.h"
+#include "ui/viewer_tool.h"
+#include "viewer/viewer.h"
 
 class QAction;
 
@@ -24,7 +26,6 @@ class MorphWindow;
 class PropertiesCommand;
 class PropertiesWindow;
 class TFVelkora;
-class Viewer;
 
 class ToolWindows : public QObject {
   Q_OBJECT
@@ -34,24 +35,20 @@ class ToolWindows : public QObject {
   ToolWindows(TFVelkora& window, const ErrorReporter& report);
   ~ToolWindows() override;
 
-  // The menu's check marks, kept in step with the tools; properties is the
-  // properties command's own. Called once, after the menus are built.
-  void useActions(QAction& properties, QAction& morph, QAction& kaleidoscope, QAction& fold);
-
+  // A core tool's window, made by make on first showing; action is its
+  // checkable menu entry, kept in step with the core.
+  void add(Tool tool, QAction& action, ViewerToolMaker make);
+  // Shows or hides a core tool's window. Opening the morph or kaleidoscope
+  // closes the other; a solid without a net reports why and the fold stays closed.
+  void setShown(Tool tool, bool shown);
+  void setMorphShown(bool shown) { setShown(Tool::Morph, shown); }
+  void setKaleidoscopeShown(bool shown) { setShown(Tool::Kaleidoscope, shown); }
+  void setFoldShown(bool shown) { setShown(Tool::Fold, shown); }
+  // The properties window; action is its menu entry.
+  void useProperties(QAction& action);
   void setPropertiesShown(bool shown);
-  // Hiding the morph or kaleidoscope returns to the picked solid; opening one closes the other.
-  void setMorphShown(bool shown);
-  void setKaleidoscopeShown(bool shown);
-  // Showing the fold shows the net of the solid on show, flat; a solid
-  // without a net reports why and the window stays closed.
-  void setFoldShown(bool shown);
   void showHelp();
-  // The windows' steps, as their controls send them.
-  void setMorphParameter(double t);
-  void setKaleidoscopeFamily(WythoffFamily family);
-  void setKaleidoscopeWeights(WythoffWeights weights);
-  void setFoldStage(double f);
-  // Reduced motion: the morph and fold windows' "Abspielen" steps instead of playing.
+  // Reduced motion: the windows' "Abspielen" steps instead of playing.
   void setReducedMotion(bool on);
   bool reducedMotion() const { return reducedMotion_; }
 
@@ -60,33 +57,29 @@ class ToolWindows : public QObject {
   void followTools();
   void followSolid();
 
-  MorphWindow* morphWindow() const { return morph_.get(); }
-  KaleidoscopeWindow* kaleidoscopeWindow() const { return kaleidoscope_.get(); }
-  FoldWindow* foldWindow() const { return fold_.get(); }
+  // A tool's window once it was first shown; null before.
+  ViewerTool* windowOf(Tool tool) const;
+  MorphWindow* morphWindow() const;
+  KaleidoscopeWindow* kaleidoscopeWindow() const;
+  FoldWindow* foldWindow() const;
   PropertiesWindow* propertiesWindow() const;
 
  private:
-  void makeMorphWindow();
-  void makeKaleidoscopeWindow();
-  void makeFoldWindow();
-  void guarded(const std::function<void()>& body) { runGuarded(report_, body); }
+  struct Entry {
+    Tool tool;
+    QAction* action;
+    ViewerToolMaker make;
+    std::unique_ptr<ViewerTool> window;
+  };
+  Entry* entryOf(Tool tool);
 
   TFVelkora& window_;
   Viewer& viewer_;
   const ErrorReporter& report_;
   bool reducedMotion_ = false;
-  QAction* morphAction_ = nullptr;
-  QAction* kaleidoscopeAction_ = nullptr;
-  QAction* foldAction_ = nullptr;
+  std::vector<Entry> tools_;
   std::unique_ptr<PropertiesCommand> properties_;
-  std::unique_ptr<MorphWindow> morph_;
-  std::unique_ptr<KaleidoscopeWindow> kaleidoscope_;
-  std::unique_ptr<FoldWindow> fold_;
   std::unique_ptr<HelpWindow> help_;
-  // The core's counts of paths, families and nets when the windows last showed them.
-  int morphPathShown_ = -1;
-  int kaleidoscopeRoundShown_ = -1;
-  int foldRoundShown_ = -1;
 };
 
 }  // namespace velkora

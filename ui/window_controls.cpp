@@ -191,8 +191,8 @@ void WindowControls::setCaptions(Family family) {
     case Family::Catalan:
       RadioB2.setToolTip(
           TFVelkora::tr("Zeigt den Körper mit seiner Inkugel, die alle Flächen berührt."));
-      RadioB3.setToolTip(
-          TFVelkora::tr("Zeigt den Körper in einer äußeren Kugel durch seine entferntesten Ecken."));
+      RadioB3.setToolTip(TFVelkora::tr(
+          "Zeigt den Körper in einer äußeren Kugel durch seine entferntesten Ecken."));
       break;
     case Family::Platonic:
       RadioB2.setToolTip(
@@ -220,11 +220,13 @@ void WindowControls::setViewsOff(ViewsOff why, Family family) {
   }
   const QString text =
       why == ViewsOff::Folding
-          ? TFVelkora::tr("Das Bild zeigt das Netz, das sich faltet. Wenn das Fenster "
-                          "„Netz falten“ geschlossen ist, gelten die Ansichten wieder.")
-          : TFVelkora::tr("Der Körper der Verwandlung oder des Kaleidoskops hat im Allgemeinen "
-                          "weder Inkugel noch Umkugel; das Bild zeigt das Polyeder. Mit dem "
-                          "gewählten Körper gelten die Ansichten wieder.");
+          ? TFVelkora::tr(
+                "Das Bild zeigt das Netz, das sich faltet. Wenn das Fenster "
+                "„Netz falten“ geschlossen ist, gelten die Ansichten wieder.")
+          : TFVelkora::tr(
+                "Der Körper der Verwandlung oder des Kaleidoskops hat im Allgemeinen "
+                "weder Inkugel noch Umkugel; das Bild zeigt das Polyeder. Mit dem "
+                "gewählten Körper gelten die Ansichten wieder.");
   for (QRadioButton* button : {&RadioB1, &RadioB2, &RadioB3})
     button->setToolTip(text);
 }
@@ -265,8 +267,7 @@ void WindowControls::applyAccessibleTexts() {
   Label1.setBuddy(&SpinEdit1);
   Label2.setBuddy(&SpinEdit2);
   Label3.setBuddy(&SpinEdit3);
-  describe(CPunkte, QString(),
-           TFVelkora::tr("Markiert die Ecken des Körpers mit gelben Kreisen."));
+  describe(CPunkte, QString(), TFVelkora::tr("Markiert die Ecken des Körpers mit gelben Kreisen."));
   PB1.setAccessibleName(TFVelkora::tr("Bild des Körpers"));
   for (QWidget* control : {static_cast<QWidget*>(&Listbox1), static_cast<QWidget*>(&RadioB1),
                            static_cast<QWidget*>(&RadioB2), static_cast<QWidget*>(&RadioB3),
@@ -296,11 +297,10 @@ QString WindowControls::pictureDescription(const PictureFacts& facts) {
       text = TFVelkora::tr("%1 aus dem Kaleidoskop, %2").arg(shown, marks);
       break;
     default: {
-      const QString viewName = facts.view == View::OuterSphere
-                                   ? TFVelkora::tr("Ansicht äußere Kugel")
-                               : facts.view == View::InnerSphere
-                                   ? TFVelkora::tr("Ansicht innere Kugel")
-                                   : TFVelkora::tr("Ansicht Polyeder");
+      const QString viewName =
+          facts.view == View::OuterSphere   ? TFVelkora::tr("Ansicht äußere Kugel")
+          : facts.view == View::InnerSphere ? TFVelkora::tr("Ansicht innere Kugel")
+                                            : TFVelkora::tr("Ansicht Polyeder");
       text = TFVelkora::tr("%1, %2, %3").arg(shown, viewName, marks);
       break;
     }

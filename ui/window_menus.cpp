@@ -14,8 +14,11 @@
 #include "ui/accessible_command.h"
 #include "ui/cp1252.h"
 #include "ui/file_commands.h"
+#include "ui/fold_window.h"
 #include "ui/help_window.h"
+#include "ui/kaleidoscope_window.h"
 #include "ui/main_window.h"
+#include "ui/morph_window.h"
 #include "ui/presentation_mode.h"
 #include "ui/tool_windows.h"
 #include "ui/window_settings.h"
@@ -141,8 +144,8 @@ void WindowMenus::buildFileMenu() {
   addCommand(file, QT_TRANSLATE_NOOP("velkora::TFVelkora", "Netz s&peichern …"),
              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [&files] { files.saveNet(); });
   file->addSeparator();
-  addCommand(file, QT_TRANSLATE_NOOP("velkora::TFVelkora", "Steckbrief dr&ucken …"),
-             QKeySequence(), [&files] { files.printSheet(); });
+  addCommand(file, QT_TRANSLATE_NOOP("velkora::TFVelkora", "Steckbrief dr&ucken …"), QKeySequence(),
+             [&files] { files.printSheet(); });
   addCommand(file, QT_TRANSLATE_NOOP("velkora::TFVelkora", "Steckbrief speic&hern …"),
              QKeySequence(), [&files] { files.saveSheet(); });
   addCommand(file, QT_TRANSLATE_NOOP("velkora::TFVelkora", "&Alle Steckbriefe speichern …"),
@@ -156,9 +159,9 @@ void WindowMenus::buildViewMenu() {
   QMenu* view = bar_.addMenu(QString());
   texts_.add([view] { view->setTitle(TFVelkora::tr("&Ansicht")); });
   ToolWindows& tools = window_.tools();
-  // A tool window is one checkable command here and its window class.
-  const auto toolCommand = [this, view](const char* text, Qt::Key key,
-                                        const std::function<void(bool)>& show) {
+  // A checkable command that shows or hides a window.
+  const auto windowCommand = [this, view](const char* text, Qt::Key key,
+                                          const std::function<void(bool)>& show) {
     auto made = std::make_shared<QAction*>(nullptr);
     QAction* action = addCommand(view, text, QKeySequence(Qt::CTRL | key),
                                  [made, show] { show((*made)->isChecked()); });
@@ -167,23 +170,28 @@ void WindowMenus::buildViewMenu() {
     return action;
   };
   QAction* properties =
-      toolCommand(QT_TRANSLATE_NOOP("velkora::TFVelkora", "&Eigenschaften"), Qt::Key_I,
-                  [&tools](bool on) { tools.setPropertiesShown(on); });
-  QAction* morph = toolCommand(QT_TRANSLATE_NOOP("velkora::TFVelkora", "&Verwandlung …"),
-                               Qt::Key_D, [&tools](bool on) { tools.setMorphShown(on); });
-  QAction* kaleidoscope =
-      toolCommand(QT_TRANSLATE_NOOP("velkora::TFVelkora", "&Kaleidoskop …"), Qt::Key_K,
-                  [&tools](bool on) { tools.setKaleidoscopeShown(on); });
-  QAction* fold = toolCommand(QT_TRANSLATE_NOOP("velkora::TFVelkora", "Netz &falten …"),
-                              Qt::Key_F, [&tools](bool on) { tools.setFoldShown(on); });
-  tools.useActions(*properties, *morph, *kaleidoscope, *fold);
+      windowCommand(QT_TRANSLATE_NOOP("velkora::TFVelkora", "&Eigenschaften"), Qt::Key_I,
+                    [&tools](bool on) { tools.setPropertiesShown(on); });
+  tools.useProperties(*properties);
+  // A tool window of the core: its command, and the window class that shows the tool.
+  const auto toolCommand = [&tools, &windowCommand](const char* text, Qt::Key key, Tool tool,
+                                                    ViewerToolMaker make) {
+    QAction* action =
+        windowCommand(text, key, [&tools, tool](bool on) { tools.setShown(tool, on); });
+    tools.add(tool, *action, std::move(make));
+  };
+  toolCommand(QT_TRANSLATE_NOOP("velkora::TFVelkora", "&Verwandlung …"), Qt::Key_D, Tool::Morph,
+              viewerToolMaker<MorphWindow>());
+  toolCommand(QT_TRANSLATE_NOOP("velkora::TFVelkora", "&Kaleidoskop …"), Qt::Key_K,
+              Tool::Kaleidoscope, viewerToolMaker<KaleidoscopeWindow>());
+  toolCommand(QT_TRANSLATE_NOOP("velkora::TFVelkora", "Netz &falten …"), Qt::Key_F, Tool::Fold,
+              viewerToolMaker<FoldWindow>());
   view->addSeparator();
 
   PresentationMode& presentation = window_.presentation();
-  presentation_ = addCommand(view, QT_TRANSLATE_NOOP("velkora::TFVelkora", "&Präsentation"),
-                             QKeySequence(Qt::Key_F11), [this, &presentation] {
-                               presentation.setPresentation(presentation_->isChecked());
-                             });
+  presentation_ = addCommand(
+      view, QT_TRANSLATE_NOOP("velkora::TFVelkora", "&Präsentation"), QKeySequence(Qt::Key_F11),
+      [this, &presentation] { presentation.setPresentation(presentation_->isChecked()); });
   presentation_->setCheckable(true);
   column_ = addCommand(view, QT_TRANSLATE_NOOP("velkora::TFVelkora", "&Steuerspalte zeigen"),
                        QKeySequence(Qt::Key_F10), [this, &presentation] {
@@ -214,8 +222,9 @@ void WindowMenus::buildViewMenu() {
              QKeySequence(Qt::CTRL | Qt::Key_PageDown), [stepSolid] { stepSolid(1); });
   addCommand(view, QT_TRANSLATE_NOOP("velkora::TFVelkora", "V&orheriger Körper"),
              QKeySequence(Qt::CTRL | Qt::Key_PageUp), [stepSolid] { stepSolid(-1); });
-  QAction* enlarge = addCommand(view, QT_TRANSLATE_NOOP("velkora::TFVelkora", "&Vergrößern"),
-                                QKeySequence(Qt::CTRL | Qt::Key_Plus), [&viewer] { viewer.zoom(1); });
+  QAction* enlarge =
+      addCommand(view, QT_TRANSLATE_NOOP("velkora::TFVelkora", "&Vergrößern"),
+                 QKeySequence(Qt::CTRL | Qt::Key_Plus), [&viewer] { viewer.zoom(1); });
   // Ctrl+= is where Ctrl++ sits on keyboards that need Shift for the plus sign.
   enlarge->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
@@ -243,10 +252,10 @@ void WindowMenus::buildViewMenu() {
 
 void WindowMenus::buildAccessCommands(QMenu* view) {
   view->addSeparator();
-  QAction* picture = addCommand(
-      view, QT_TRANSLATE_NOOP("velkora::TFVelkora", "Zum &Bild (Pfeiltasten drehen)"),
-      QKeySequence(Qt::Key_F6),
-      [this] { window_.controls().PB1.setFocus(Qt::ShortcutFocusReason); });
+  QAction* picture =
+      addCommand(view, QT_TRANSLATE_NOOP("velkora::TFVelkora", "Zum &Bild (Pfeiltasten drehen)"),
+                 QKeySequence(Qt::Key_F6),
+                 [this] { window_.controls().PB1.setFocus(Qt::ShortcutFocusReason); });
   picture->setObjectName(QStringLiteral("FocusPicture"));
   picture->setProperty(kOwnDescription, true);
   texts_.add([picture] {
@@ -275,10 +284,9 @@ void WindowMenus::buildAccessCommands(QMenu* view) {
     });
     lineWidthActions_.append(action);
   }
-  reducedMotion_ = addCommand(view, QT_TRANSLATE_NOOP("velkora::TFVelkora", "Bewegung &reduzieren"),
-                              QKeySequence(), [this] {
-                                setReducedMotion(reducedMotion_->isChecked());
-                              });
+  reducedMotion_ =
+      addCommand(view, QT_TRANSLATE_NOOP("velkora::TFVelkora", "Bewegung &reduzieren"),
+                 QKeySequence(), [this] { setReducedMotion(reducedMotion_->isChecked()); });
   reducedMotion_->setObjectName(QStringLiteral("ReducedMotion"));
   reducedMotion_->setCheckable(true);
   reducedMotion_->setProperty(kOwnDescription, true);
@@ -295,10 +303,9 @@ void WindowMenus::buildHelpMenu() {
   texts_.add([help] { help->setTitle(TFVelkora::tr("&Hilfe")); });
   addCommand(help, QT_TRANSLATE_NOOP("velkora::TFVelkora", "&Bedienung"), QKeySequence(Qt::Key_F1),
              [this] { window_.tools().showHelp(); });
-  addCommand(help, QT_TRANSLATE_NOOP("velkora::TFVelkora", "Über &Korvelindra"), QKeySequence(),
-             [this] {
-               QMessageBox::about(&window_, TFVelkora::tr("Über Korvelindra"), aboutText());
-             });
+  addCommand(
+      help, QT_TRANSLATE_NOOP("velkora::TFVelkora", "Über &Korvelindra"), QKeySequence(),
+      [this] { QMessageBox::about(&window_, TFVelkora::tr("Über Korvelindra"), aboutText()); });
   // Each language is named in itself, so that it is found whatever is shown.
   help->addSeparator();
   QMenu* languages = help->addMenu(QStringLiteral("Sprache / Language"));
@@ -351,12 +358,14 @@ void WindowMenus::applyAccessibleTexts() {
     markDescribed(*action);
     if (action->property(kOwnDescription).toBool()) continue;
     const QString menu = firstMenuOf(action);
-    QString text = menu.isEmpty() ? TFVelkora::tr("Befehl „%1“.").arg(withoutAmpersand(action->text()))
-                                  : TFVelkora::tr("Befehl „%1“ im Menü „%2“.")
-                                        .arg(withoutAmpersand(action->text()), menu);
+    QString text = menu.isEmpty()
+                       ? TFVelkora::tr("Befehl „%1“.").arg(withoutAmpersand(action->text()))
+                       : TFVelkora::tr("Befehl „%1“ im Menü „%2“.")
+                             .arg(withoutAmpersand(action->text()), menu);
     if (!action->shortcut().isEmpty()) {
-      text += QLatin1Char(' ') + TFVelkora::tr("Taste: %1.")
-                                     .arg(action->shortcut().toString(QKeySequence::NativeText));
+      text +=
+          QLatin1Char(' ') +
+          TFVelkora::tr("Taste: %1.").arg(action->shortcut().toString(QKeySequence::NativeText));
     }
     setOwnDescription(*action, text);
   }

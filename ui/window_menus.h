@@ -64,7 +64,7 @@ class WindowMenus {
   LiveTexts& texts_;
   const ErrorReporter& report_;
   QList<QAction*> commands_;
-  QList<QAction*> languageActions_;  // Deutsch, English
+  QList<QAction*> languageActions_;   // Deutsch, English
   QList<QAction*> lineWidthActions_;  // 1, 2 and 3 px
   QAction* reducedMotion_ = nullptr;
   QAction* presentation_ = nullptr;

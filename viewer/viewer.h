@@ -119,9 +119,9 @@ class Viewer {
 
   // The drawing surface, asked for its size whenever a frame is composed.
   struct Surface {
-    int width = 0;   // logical pixels
+    int width = 0;  // logical pixels
     int height = 0;
-    int scale = 1;   // device pixels per logical pixel
+    int scale = 1;  // device pixels per logical pixel
   };
   void setSurfaceSource(std::function<Surface()> surface) { surface_ = std::move(surface); }
   // The surface has a new size: a new frame (in presentation mode fitted first).

@@ -41,8 +41,8 @@ TEST_F(AnimationWindowTest, TheTourRunsInTheFamilyOpenInTheKaleidoscope) {
   const QString path = dir.filePath(QStringLiteral("rundgang.gif"));
   // The icosahedron is picked (family I); the kaleidoscope shows family T at corner A.
   window->tools().setKaleidoscopeShown(true);
-  window->tools().setKaleidoscopeFamily(WythoffFamily::T);
-  window->tools().setKaleidoscopeWeights(WythoffWeights{1, 0, 0});
+  window->viewer().setKaleidoscopeFamily(WythoffFamily::T);
+  window->viewer().setKaleidoscopeWeights(WythoffWeights{1, 0, 0});
   ASSERT_TRUE(window->files().saveAnimationTo(path, AnimationKind::Kaleidoscope, 8));
   const DecodedGif decoded = decodeGif(path);
   ASSERT_EQ(decoded.frames.size(), 8u);

@@ -14,6 +14,7 @@
 
 #include "morph/morph_solid.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/kaleidoscope_window.h"
 #include "ui/morph_window.h"
 #include "ui/properties_window.h"
 #include "ui/tool_windows.h"
@@ -128,6 +129,36 @@ TEST_F(MorphWindowTest, TheCubeTurnsIntoItsDualAndBack) {
   EXPECT_FALSE(window->controller().morphing());
   EXPECT_TRUE(control<QRadioButton>("RadioB3").isEnabled());
   EXPECT_EQ(window->tools().propertiesWindow()->shown()->name, "Ikosaeder");
+  EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+}
+
+// Hiding a tool window by its command (not its close button) ends what it
+// was playing: no tick of a hidden morph or tour moves the picture on.
+TEST_F(MorphWindowTest, HidingAToolWindowStopsItsPlay) {
+  QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier);
+  MorphWindow* morph = window->tools().morphWindow();
+  ASSERT_NE(morph, nullptr);
+  morph->setPlaying(true);
+  ASSERT_TRUE(morph->playing());
+  activateMainWindow();
+  QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier);
+  EXPECT_FALSE(morph->isVisible());
+  EXPECT_FALSE(morph->playing());
+  morph->playTick();
+  EXPECT_FALSE(window->controller().morphBegun());
+  EXPECT_FALSE(window->controller().showingMoment());
+
+  QTest::keyClick(window.get(), Qt::Key_K, Qt::ControlModifier);
+  KaleidoscopeWindow* kaleidoscope = window->tools().kaleidoscopeWindow();
+  ASSERT_NE(kaleidoscope, nullptr);
+  kaleidoscope->setTouring(true);
+  activateMainWindow();
+  QTest::keyClick(window.get(), Qt::Key_K, Qt::ControlModifier);
+  EXPECT_FALSE(kaleidoscope->isVisible());
+  EXPECT_FALSE(kaleidoscope->touring());
+  const std::vector<std::uint32_t> picked = frame();
+  QTest::qWait(50);
+  EXPECT_EQ(frame(), picked);
   EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
 }
 

@@ -135,8 +135,8 @@ TEST_F(WorksheetCommandsTest, AFailedWriteIsReportedAndLeavesNothing) {
 // in the list; the worksheet is of what is shown.
 TEST_F(WorksheetCommandsTest, TheSheetIsOfTheSolidOfTheMoment) {
   window->tools().setKaleidoscopeShown(true);
-  window->tools().setKaleidoscopeFamily(WythoffFamily::O);
-  window->tools().setKaleidoscopeWeights(WythoffWeights{0.2, 0.3, 0.5});
+  window->viewer().setKaleidoscopeFamily(WythoffFamily::O);
+  window->viewer().setKaleidoscopeWeights(WythoffWeights{0.2, 0.3, 0.5});
   const QString shown = QString::fromStdString(window->controller().shownSolid().name);
   ASSERT_NE(shown, QString::fromStdString(window->state().solid.name));
   QTemporaryDir dir;
