@@ -65,3 +65,11 @@ configure_file(${PROJECT_SOURCE_DIR}/cmake/app_version.h.in
                ${PROJECT_BINARY_DIR}/generated/app_version.h @ONLY)
 add_library(app_version INTERFACE)
 target_include_directories(app_version INTERFACE ${PROJECT_BINARY_DIR}/generated)
+
+# Leaves the named targets out of a unity build (VELKORA_UNITY_BUILD): each
+# of their sources is compiled on its own.
+function(velkora_no_unity)
+  foreach(target IN LISTS ARGN)
+    set_target_properties(${target} PROPERTIES UNITY_BUILD OFF)
+  endforeach()
+endfunction()
