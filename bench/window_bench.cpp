@@ -111,7 +111,7 @@ void BM_KaleidoscopeDragStep(benchmark::State& state) {
   int k = 0;
   for (auto _ : state) {
     const double shift = 1e-3 * (k++ % 2);
-    window->tools().setKaleidoscopeWeights({0.2 + shift, 0.3, 0.5 - shift});
+    window->viewer().setKaleidoscopeWeights({0.2 + shift, 0.3, 0.5 - shift});
     QApplication::processEvents();
   }
 }

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 
 #include "app_version.h"
+#include "cli/said.h"
 #include "exports/export_service.h"
 #include "solid_export/mesh_export.h"
 #include "translations/language.h"
@@ -17,9 +18,6 @@
 namespace velkora {
 
 namespace {
-
-// Our texts on the command line; the sources are German.
-QString said(const char* text) { return QCoreApplication::translate("CommandLine", text); }
 
 // A usage error in the language of the run: text (German, marked for
 // translation) with %1, %2, ... filled in by values.

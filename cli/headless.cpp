@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include "base/errors.h"
 #include "catalogue/errors.h"
+#include "cli/said.h"
 #include "exports/export_service.h"
 #include "exports/save_file.h"
 #include "kaleidoscope/kaleidoscope_family.h"
@@ -26,9 +27,6 @@ namespace velkora {
 
 namespace {
 
-// Our texts on the command line; the sources are German.
-QString said(const char* text) { return QCoreApplication::translate("CommandLine", text); }
-
 void printStops(const Solid& solid, const CatalogueTexts& texts, QTextStream& out) {
   const DualMorph morph(solid.geometry);
   for (const SolidStop& stop : morphStops(morph, readAllSolids(texts))) {
@@ -39,7 +37,7 @@ void printStops(const Solid& solid, const CatalogueTexts& texts, QTextStream& ou
 
 // What the exports work on: the solid itself, or with --morph above 0 its
 // morph's solid at that t, with its model in the start pose.
-struct Subject {
+struct ExportSubject {
   Solid solid;
   std::unique_ptr<Model> model;
 };
@@ -53,17 +51,17 @@ void printKaleidoscopeStops(WythoffFamily family, const CatalogueTexts& texts, Q
   }
 }
 
-Subject subjectOf(const CliRequest& request, const CatalogueTexts& texts) {
+ExportSubject subjectOf(const CliRequest& request, const CatalogueTexts& texts) {
   if (request.wythoff) {
     const Kaleidoscope kaleidoscope(*request.wythoff);
     const WythoffWeights weights = request.at.value_or(WythoffWeights{});
-    Subject subject{kaleidoscopeSolid(kaleidoscope, weights,
-                                      kaleidoscopeStops(kaleidoscope, readAllSolids(texts))),
-                    std::make_unique<Model>()};
+    ExportSubject subject{kaleidoscopeSolid(kaleidoscope, weights,
+                                            kaleidoscopeStops(kaleidoscope, readAllSolids(texts))),
+                          std::make_unique<Model>()};
     placeStartShape(*subject.model, subject.solid.geometry);
     return subject;
   }
-  Subject subject{readSolid(texts, request.position.value_or(-1)), nullptr};
+  ExportSubject subject{readSolid(texts, request.position.value_or(-1)), nullptr};
   subject.model = startModel(subject.solid);
   if (!request.morph || *request.morph <= 0.0) return subject;
   const double t = *request.morph;
@@ -80,7 +78,7 @@ Subject subjectOf(const CliRequest& request, const CatalogueTexts& texts) {
 // solid's symmetry).
 AnimationScene animationScene(const CliRequest& request, const CatalogueTexts& texts,
                               std::span<const Solid> catalogue) {
-  Subject subject = subjectOf(request, texts);
+  ExportSubject subject = subjectOf(request, texts);
   AnimationScene scene{std::move(subject.solid), std::move(subject.model),
                        ViewState{request.view, request.marks}, request.wythoff};
   if (request.animate == AnimationKind::Kaleidoscope && !scene.family) {
@@ -100,7 +98,7 @@ AnimationScene animationScene(const CliRequest& request, const CatalogueTexts& t
 void run(const CliRequest& request, const CatalogueTexts& texts, QTextStream& out) {
   switch (request.action) {
     case CliAction::ExportPicture: {
-      const Subject subject = subjectOf(request, texts);
+      const ExportSubject subject = subjectOf(request, texts);
       if (request.fold) {
         exportFoldPicture(request.file, subject.solid, *subject.model, *request.fold,
                           QSize(kDrawingWidth, kDrawingHeight), request.scale);
@@ -118,12 +116,12 @@ void run(const CliRequest& request, const CatalogueTexts& texts, QTextStream& ou
       break;
     }
     case CliAction::ExportSolid: {
-      const Subject subject = subjectOf(request, texts);
+      const ExportSubject subject = subjectOf(request, texts);
       exportSolid(request.file, subject.solid, polyhedronOf(*subject.model), request.sizeMm);
       break;
     }
     case CliAction::Properties: {
-      const Subject subject = subjectOf(request, texts);
+      const ExportSubject subject = subjectOf(request, texts);
       const SolidProperties properties = computeProperties(subject.solid, readAllSolids(texts));
       out << QString::fromStdString(request.json ? propertiesJson(properties)
                                                  : propertiesTable(properties));
@@ -145,7 +143,7 @@ void run(const CliRequest& request, const CatalogueTexts& texts, QTextStream& ou
       break;
     }
     case CliAction::ExportSheet: {
-      const Subject subject = subjectOf(request, texts);
+      const ExportSubject subject = subjectOf(request, texts);
       exportWorksheet(request.file, subject.solid, *subject.model,
                       ViewState{request.view, request.marks}, readAllSolids(texts), request.blanks);
       break;

@@ -10,6 +10,15 @@ set(CMAKE_CXX_EXTENSIONS OFF)
 if(VELKORA_LINE_TABLES)
   target_compile_options(project_options INTERFACE -g1)
 endif()
+# The sanitizer builds optimise with -O1 instead of the build type's -O2 or
+# -O3: it compiles markedly faster and keeps stack traces exact. The build
+# type's flags are changed, not added to, so that a target can still ask for
+# less (the window's tests, tests/CMakeLists.txt).
+if(VELKORA_SANITIZE OR VELKORA_TSAN)
+  foreach(config RELEASE RELWITHDEBINFO)
+    string(REGEX REPLACE "-O[23]" "-O1" CMAKE_CXX_FLAGS_${config} "${CMAKE_CXX_FLAGS_${config}}")
+  endforeach()
+endif()
 if(VELKORA_SANITIZE)
   target_compile_options(project_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
   target_link_options(project_options INTERFACE -fsanitize=address,undefined)
@@ -65,3 +74,21 @@ configure_file(${PROJECT_SOURCE_DIR}/cmake/app_version.h.in
                ${PROJECT_BINARY_DIR}/generated/app_version.h @ONLY)
 add_library(app_version INTERFACE)
 target_include_directories(app_version INTERFACE ${PROJECT_BINARY_DIR}/generated)
+
+# Leaves the named targets out of a unity build (VELKORA_UNITY_BUILD): each
+# of their sources is compiled on its own.
+function(velkora_no_unity)
+  foreach(target IN LISTS ARGN)
+    set_target_properties(${target} PROPERTIES UNITY_BUILD OFF)
+  endforeach()
+endfunction()
+
+# Precompiles the headers that the sources of the window's library and tests
+# all parse (Qt's widgets, GoogleTest, the window's own header) when
+# VELKORA_PRECOMPILED_HEADERS is on. These targets stay out of the unity
+# build, so each of their many sources would parse them anew.
+function(velkora_precompile_headers target)
+  if(VELKORA_PRECOMPILED_HEADERS)
+    target_precompile_headers(${target} PRIVATE ${ARGN})
+  endif()
+endfunction()

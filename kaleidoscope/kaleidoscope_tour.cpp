@@ -7,11 +7,11 @@ namespace velkora {
 
 namespace {
 
-constexpr double kSameWeight = 1e-6;
+constexpr double kZeroWeight = 1e-6;
 
 // Nothing on side or corner: the inside. One weight 0: a side. Two: a corner.
 int zeroWeights(WythoffWeights w) {
-  return (w.a < kSameWeight ? 1 : 0) + (w.b < kSameWeight ? 1 : 0) + (w.c < kSameWeight ? 1 : 0);
+  return (w.a < kZeroWeight ? 1 : 0) + (w.b < kZeroWeight ? 1 : 0) + (w.c < kZeroWeight ? 1 : 0);
 }
 
 }  // namespace
@@ -25,9 +25,9 @@ std::vector<WythoffWeights> kaleidoscopeTour(std::span<const KaleidoscopeStop> s
     tour.push_back(around[corner]);
     for (const KaleidoscopeStop& stop : stops) {
       const WythoffWeights w = stop.weights;
-      const bool onThisSide = zeroWeights(w) == 1 && ((corner == 0 && w.c < kSameWeight) ||
-                                                      (corner == 1 && w.a < kSameWeight) ||
-                                                      (corner == 2 && w.b < kSameWeight));
+      const bool onThisSide = zeroWeights(w) == 1 && ((corner == 0 && w.c < kZeroWeight) ||
+                                                      (corner == 1 && w.a < kZeroWeight) ||
+                                                      (corner == 2 && w.b < kZeroWeight));
       if (onThisSide) tour.push_back(w);
     }
   }

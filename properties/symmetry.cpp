@@ -28,25 +28,25 @@ Vec3 rotate(const Frame& from, const Frame& to, Vec3 p) {
   return c0 * to[0] + c1 * to[1] + c2 * to[2];
 }
 
-std::size_t at(int index) { return static_cast<std::size_t>(index); }
+std::size_t idx(int index) { return static_cast<std::size_t>(index); }
 
-std::size_t faceSize(const SolidMesh& m, int h) { return m.faces[at(m.heFace[at(h)])].size(); }
+std::size_t faceSize(const SolidMesh& m, int h) { return m.faces[idx(m.heFace[idx(h)])].size(); }
 
 // Quick necessary conditions for half-edge g of b to be the image of h of a.
 // A reflection turns the face on the left of h into the face on the right of g.
 bool looksAlike(const SolidMesh& a, int h, const SolidMesh& b, int g, bool improper,
                 double tolerance) {
-  const int left = improper ? b.heTwin[at(g)] : g;
-  const int right = improper ? g : b.heTwin[at(g)];
-  if (faceSize(a, h) != faceSize(b, left) || faceSize(a, a.heTwin[at(h)]) != faceSize(b, right) ||
-      a.valence[at(a.heFrom[at(h)])] != b.valence[at(b.heFrom[at(g)])] ||
-      a.valence[at(a.heTo[at(h)])] != b.valence[at(b.heTo[at(g)])]) {
+  const int left = improper ? b.heTwin[idx(g)] : g;
+  const int right = improper ? g : b.heTwin[idx(g)];
+  if (faceSize(a, h) != faceSize(b, left) || faceSize(a, a.heTwin[idx(h)]) != faceSize(b, right) ||
+      a.valence[idx(a.heFrom[idx(h)])] != b.valence[idx(b.heFrom[idx(g)])] ||
+      a.valence[idx(a.heTo[idx(h)])] != b.valence[idx(b.heTo[idx(g)])]) {
     return false;
   }
-  const Vec3 p = a.points[at(a.heFrom[at(h)])];
-  const Vec3 q = a.points[at(a.heTo[at(h)])];
-  const Vec3 r = b.points[at(b.heFrom[at(g)])];
-  const Vec3 s = b.points[at(b.heTo[at(g)])];
+  const Vec3 p = a.points[idx(a.heFrom[idx(h)])];
+  const Vec3 q = a.points[idx(a.heTo[idx(h)])];
+  const Vec3 r = b.points[idx(b.heFrom[idx(g)])];
+  const Vec3 s = b.points[idx(b.heTo[idx(g)])];
   return std::fabs(norm(p) - norm(r)) <= tolerance && std::fabs(norm(q) - norm(s)) <= tolerance &&
          std::fabs(norm(q - p) - norm(s - r)) <= tolerance;
 }
@@ -63,26 +63,27 @@ bool propagate(const SolidMesh& a, const SolidMesh& b, int h0, int g0, bool impr
   std::fill(image.begin(), image.end(), -1);
   std::fill(used.begin(), used.end(), 0);
   stack.clear();
-  image[at(h0)] = g0;
-  used[at(g0)] = 1;
+  image[idx(h0)] = g0;
+  used[idx(g0)] = 1;
   stack.push_back(h0);
   while (!stack.empty()) {
     const int h = stack.back();
     stack.pop_back();
-    const int g = image[at(h)];
-    const int nextImage = improper ? b.heTwin[at(b.hePrev[at(b.heTwin[at(g)])])] : b.heNext[at(g)];
+    const int g = image[idx(h)];
+    const int nextImage =
+        improper ? b.heTwin[idx(b.hePrev[idx(b.heTwin[idx(g)])])] : b.heNext[idx(g)];
     const std::array<std::pair<int, int>, 2> steps = {
-        {{a.heNext[at(h)], nextImage}, {a.heTwin[at(h)], b.heTwin[at(g)]}}};
+        {{a.heNext[idx(h)], nextImage}, {a.heTwin[idx(h)], b.heTwin[idx(g)]}}};
     for (const auto& [hn, gn] : steps) {
-      if (image[at(hn)] >= 0) {
-        if (image[at(hn)] != gn) return false;
+      if (image[idx(hn)] >= 0) {
+        if (image[idx(hn)] != gn) return false;
         continue;
       }
-      if (used[at(gn)]) return false;
-      const Vec3 moved = rotate(from, to, a.points[at(a.heFrom[at(hn)])]);
-      if (!(norm(moved - b.points[at(b.heFrom[at(gn)])]) <= tolerance)) return false;
-      image[at(hn)] = gn;
-      used[at(gn)] = 1;
+      if (used[idx(gn)]) return false;
+      const Vec3 moved = rotate(from, to, a.points[idx(a.heFrom[idx(hn)])]);
+      if (!(norm(moved - b.points[idx(b.heFrom[idx(gn)])]) <= tolerance)) return false;
+      image[idx(hn)] = gn;
+      used[idx(gn)] = 1;
       stack.push_back(hn);
     }
   }
@@ -93,12 +94,12 @@ bool propagate(const SolidMesh& a, const SolidMesh& b, int h0, int g0, bool impr
 void markOrbit(int h, const std::vector<std::vector<int>>& generators, std::vector<char>& inOrbit) {
   std::fill(inOrbit.begin(), inOrbit.end(), 0);
   std::vector<int> queue = {h};
-  inOrbit[at(h)] = 1;
+  inOrbit[idx(h)] = 1;
   for (std::size_t k = 0; k < queue.size(); ++k) {
     for (const auto& permutation : generators) {
-      const int next = permutation[at(queue[k])];
-      if (!inOrbit[at(next)]) {
-        inOrbit[at(next)] = 1;
+      const int next = permutation[idx(queue[k])];
+      if (!inOrbit[idx(next)]) {
+        inOrbit[idx(next)] = 1;
         queue.push_back(next);
       }
     }
@@ -118,7 +119,7 @@ int countIsometries(const SolidMesh& a, const SolidMesh& b, bool improper, doubl
   // that the rotations found so far reach is valid without a test.
   const bool self = &a == &b && !improper;
   const int h0 = 0;
-  const Frame from = edgeFrame(a.points[at(a.heFrom[0])], a.points[at(a.heTo[0])]);
+  const Frame from = edgeFrame(a.points[idx(a.heFrom[0])], a.points[idx(a.heTo[0])]);
   std::vector<int> image(a.heFrom.size());
   std::vector<char> used(b.heFrom.size());
   std::vector<int> stack;
@@ -126,8 +127,8 @@ int countIsometries(const SolidMesh& a, const SolidMesh& b, bool improper, doubl
   std::vector<std::vector<int>> generators;
   int count = 0;
   for (int g = 0; g < static_cast<int>(b.heFrom.size()); ++g) {
-    if (inOrbit[at(g)] || !looksAlike(a, h0, b, g, improper, tolerance)) continue;
-    Frame to = edgeFrame(b.points[at(b.heFrom[at(g)])], b.points[at(b.heTo[at(g)])]);
+    if (inOrbit[idx(g)] || !looksAlike(a, h0, b, g, improper, tolerance)) continue;
+    Frame to = edgeFrame(b.points[idx(b.heFrom[idx(g)])], b.points[idx(b.heTo[idx(g)])]);
     if (improper) to[2] = -1.0 * to[2];
     if (!propagate(a, b, h0, g, improper, from, to, tolerance, image, used, stack)) continue;
     if (firstOnly) return 1;

@@ -2,7 +2,7 @@
 # Sourced by scripts/run and scripts/test; uses sudo when not root.
 
 VELKORA_PACKAGES=(
-  build-essential cmake pkg-config zlib1g-dev
+  build-essential cmake ninja-build pkg-config zlib1g-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libgif-dev libwebp-dev

@@ -20,7 +20,7 @@
 namespace velkora::test {
 namespace {
 
-QByteArray contents(const QString& path) {
+QByteArray fileContents(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -77,9 +77,9 @@ class SaveFileTest : public ::testing::Test {
 };
 
 TEST_F(SaveFileTest, AWriteReplacesTheWholeFile) {
-  EXPECT_EQ(contents(existing_), QByteArray("old contents"));
+  EXPECT_EQ(fileContents(existing_), QByteArray("old contents"));
   saveFileAtomically(existing_, "new");
-  EXPECT_EQ(contents(existing_), QByteArray("new"));
+  EXPECT_EQ(fileContents(existing_), QByteArray("new"));
   EXPECT_EQ(files(), QStringList{QStringLiteral("existing.bin")});
 }
 
@@ -97,7 +97,7 @@ TEST_F(SaveFileTest, AFullDiskLeavesTheOldFileAndNoTemporaryFile) {
                              "dem Datenträger")
                   .arg(existing_));
   }
-  EXPECT_EQ(contents(existing_), QByteArray("old contents"));
+  EXPECT_EQ(fileContents(existing_), QByteArray("old contents"));
   EXPECT_EQ(files(), QStringList{QStringLiteral("existing.bin")});
 }
 
@@ -194,13 +194,13 @@ TEST_F(SaveFileTest, AFileSizeLimitFailsTheWriteOrTheFinalFlushAndLeavesNothing)
 
     outcome = saveWithFileSizeLimit(existing_, bytes, kLimit);
     EXPECT_EQ(outcome, ChildOutcome::Reported) << size << " bytes: " << outcomeText(outcome);
-    EXPECT_EQ(contents(existing_).left(20).toStdString(), "old contents") << size << " bytes";
+    EXPECT_EQ(fileContents(existing_).left(20).toStdString(), "old contents") << size << " bytes";
     EXPECT_EQ(files().join(' ').toStdString(), "existing.bin") << size << " bytes";
   }
   // Below the limit the same child writes the file.
   const QString small = dir_.filePath(QStringLiteral("small.bin"));
   EXPECT_EQ(saveWithFileSizeLimit(small, QByteArray(1000, 'y'), kLimit), ChildOutcome::Returned);
-  EXPECT_EQ(contents(small), QByteArray(1000, 'y'));
+  EXPECT_EQ(fileContents(small), QByteArray(1000, 'y'));
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "tests/support/canonical_form.h"
 #include "tests/support/embedded_catalogue.h"
 #include "tests/support/morph_reference.h"
+#include "tests/support/sanitized.h"
 
 namespace velkora {
 namespace {
@@ -111,12 +112,19 @@ TEST(DualMorph, EveryPathStopsWhereTheReferenceStops) {
   for (const Solid& solid : test::embeddedSolids()) {
     const DualMorph morph(solid.geometry);
     const std::vector<MorphStop> ours = findMorphStops(morph, signatures);
-    const std::vector<reference::ReferenceStop> expected = reference::morphStops(
-        exactSolids()[static_cast<std::size_t>(solid.position)], exactSolids());
-    ASSERT_EQ(ours.size(), expected.size()) << solid.name;
+    // The brute-force reference takes most of the time, many times more under
+    // the sanitizers: there it is worked out for every fourth path only, while
+    // every path's own stops are still found and checked below.
+    if (!test::kSanitized || solid.position % 4 == 0) {
+      const std::vector<reference::ReferenceStop> expected = reference::morphStops(
+          exactSolids()[static_cast<std::size_t>(solid.position)], exactSolids());
+      ASSERT_EQ(ours.size(), expected.size()) << solid.name;
+      for (std::size_t k = 0; k < ours.size(); ++k) {
+        EXPECT_EQ(ours[k].candidate, expected[k].candidate) << solid.name << " stop " << k;
+        EXPECT_NEAR(ours[k].t, expected[k].t, 1e-7) << solid.name << " stop " << k;
+      }
+    }
     for (std::size_t k = 0; k < ours.size(); ++k) {
-      EXPECT_EQ(ours[k].candidate, expected[k].candidate) << solid.name << " stop " << k;
-      EXPECT_NEAR(ours[k].t, expected[k].t, 1e-7) << solid.name << " stop " << k;
       const Polyhedron m = morph.at(ours[k].t);
       expectSoundSolid(m, solid.name + " at its stop " + std::to_string(k));
       const Polyhedron& stopSolid = test::embeddedSolid(ours[k].candidate).geometry;

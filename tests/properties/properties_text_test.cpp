@@ -21,7 +21,7 @@
 namespace velkora {
 namespace {
 
-const SolidProperties& propertiesAt(int position) {
+const SolidProperties& textPropertiesAt(int position) {
   static const std::vector<SolidProperties> all = [] {
     std::vector<SolidProperties> list;
     for (int p = 0; p < kSolidCount; ++p)
@@ -41,7 +41,7 @@ std::string rowValue(const SolidProperties& p, const std::string& label) {
 
 TEST(PropertiesRows, StateNormalisationAndEulerForEverySolid) {
   for (int position = 0; position < kSolidCount; ++position) {
-    const SolidProperties& p = propertiesAt(position);
+    const SolidProperties& p = textPropertiesAt(position);
     const bool catalan = p.family == Family::Catalan;
     EXPECT_EQ(rowValue(p, "Normierung").rfind(catalan ? "Mittelkugelradius 1" : "Kantenlänge 1", 0),
               0u)
@@ -59,17 +59,17 @@ TEST(PropertiesRows, StateNormalisationAndEulerForEverySolid) {
 }
 
 TEST(PropertiesRows, ShowSixDigitsWithADecimalComma) {
-  const SolidProperties& tetrahedron = propertiesAt(0);
+  const SolidProperties& tetrahedron = textPropertiesAt(0);
   EXPECT_EQ(rowValue(tetrahedron, "Volumen"), "0,117851");  // sqrt(2) / 12
   EXPECT_EQ(rowValue(tetrahedron, "Diederwinkel"), "70,5288° (6×)");
   EXPECT_EQ(rowValue(tetrahedron, "Symmetrie"), "Td (Ordnung 24, Drehgruppe T)");
   EXPECT_EQ(rowValue(tetrahedron, "Dualer Körper"), "Tetraeder");
   EXPECT_EQ(rowValue(tetrahedron, "Flächenarten"), "4 Dreiecke");
-  const SolidProperties& cuboctahedron = propertiesAt(12);
+  const SolidProperties& cuboctahedron = textPropertiesAt(12);
   EXPECT_EQ(rowValue(cuboctahedron, "Flächenarten"), "8 Dreiecke, 6 Quadrate");
   EXPECT_EQ(rowValue(cuboctahedron, "Inkugelradius"),
             "keine (nicht alle gleich weit vom Mittelpunkt)");
-  EXPECT_EQ(rowValue(propertiesAt(29), "Flächenarten"), "12 × Rhombus");
+  EXPECT_EQ(rowValue(textPropertiesAt(29), "Flächenarten"), "12 × Rhombus");
   EXPECT_EQ(peopleNumber(1234567.0), "1,23457e+06");
   EXPECT_EQ(peopleNumber(0.5), "0,5");
   EXPECT_EQ(peopleNumber(48.0, 1), "48,0");
@@ -79,7 +79,7 @@ TEST(PropertiesRows, ShowSixDigitsWithADecimalComma) {
 // The number a person reads is the one --solid takes: the list position, not
 // the catalogue's type number (position 18 holds type 23).
 TEST(PropertiesRows, ShowTheListPositionWhereTheJsonKeepsTheTypeToo) {
-  const SolidProperties& deltoid = propertiesAt(18);
+  const SolidProperties& deltoid = textPropertiesAt(18);
   ASSERT_EQ(deltoid.type, 23);
   EXPECT_EQ(rowValue(deltoid, "Listenplatz"), "18");
   const std::string json = propertiesJson(deltoid);
@@ -89,7 +89,7 @@ TEST(PropertiesRows, ShowTheListPositionWhereTheJsonKeepsTheTypeToo) {
 // The table as a spreadsheet reads it: lines that end in a newline, each split
 // by its one tab into a label and a value, the rows a reader knows among them.
 TEST(PropertiesRows, TableHasOneTabSeparatedLinePerRow) {
-  const std::string table = propertiesTable(propertiesAt(0));
+  const std::string table = propertiesTable(textPropertiesAt(0));
   ASSERT_FALSE(table.empty());
   EXPECT_EQ(table.back(), '\n');
   std::vector<std::pair<std::string, std::string>> lines;
@@ -107,7 +107,7 @@ TEST(PropertiesRows, TableHasOneTabSeparatedLinePerRow) {
     start = end + 1;
   }
   EXPECT_GE(lines.size(), 20u);
-  EXPECT_EQ(lines.size(), propertiesRows(propertiesAt(0)).size());
+  EXPECT_EQ(lines.size(), propertiesRows(textPropertiesAt(0)).size());
   const auto has = [&](const std::string& label, const std::string& value) {
     return std::find(lines.begin(), lines.end(), std::make_pair(label, value)) != lines.end();
   };
@@ -123,7 +123,7 @@ TEST(PropertiesRows, TableHasOneTabSeparatedLinePerRow) {
 TEST(DrawnRadii, TheOneVisibleDifferenceIsShownPlainly) {
   int found = -1;
   for (int position = 0; position < kSolidCount; ++position) {
-    const SolidProperties& p = propertiesAt(position);
+    const SolidProperties& p = textPropertiesAt(position);
     const double inner = std::fabs(p.drawnInnerRadius / p.nearestFacePlane - 1.0);
     const double outer = std::fabs(p.drawnOuterRadius / p.farthestVertex - 1.0);
     if (inner > 1e-3 || outer > 1e-3) {
@@ -133,7 +133,7 @@ TEST(DrawnRadii, TheOneVisibleDifferenceIsShownPlainly) {
     EXPECT_LT(inner, 1e-3) << p.name;
   }
   ASSERT_EQ(found, 25);
-  const SolidProperties& p = propertiesAt(found);
+  const SolidProperties& p = textPropertiesAt(found);
   EXPECT_EQ(p.name, "Pyramidenikosaeder");
   EXPECT_NEAR(p.drawnOuterRadius / p.farthestVertex - 1.0, 0.0024, 0.0001);
   const std::string row = rowValue(p, "Äußere Kugel im Bild");
@@ -149,7 +149,7 @@ TEST(DrawnRadii, AreExactlyThoseOfTheLoadedModel) {
   const auto model = std::make_unique<Model>();
   for (int position = 0; position < kSolidCount; ++position) {
     loadSolidAt(*model, test::embeddedTexts(), position);
-    const SolidProperties& p = propertiesAt(position);
+    const SolidProperties& p = textPropertiesAt(position);
     EXPECT_EQ(p.drawnInnerRadius, model->innerRadius) << p.name;
     EXPECT_EQ(p.drawnOuterRadius, model->outerRadius) << p.name;
   }
@@ -182,7 +182,7 @@ TEST(PropertiesJson, EverySolidParsesWithExactlyTheKeysAndItsValues) {
                                          "surface_area",
                                          "volume"};
   for (int position = 0; position < kSolidCount; ++position) {
-    const SolidProperties& p = propertiesAt(position);
+    const SolidProperties& p = textPropertiesAt(position);
     const test::JsonValue json = test::parseJson(propertiesJson(p));
     ASSERT_EQ(json.kind, test::JsonValue::Kind::Object);
     EXPECT_EQ(json.keys(), keys) << p.name;
@@ -230,7 +230,7 @@ TEST(PropertiesJson, EverySolidParsesWithExactlyTheKeysAndItsValues) {
 }
 
 TEST(PropertiesJson, NamesAreEscapedAndNonFiniteNumbersAreNull) {
-  SolidProperties p = propertiesAt(1);
+  SolidProperties p = textPropertiesAt(1);
   p.name = "Quote \" backslash \\ tab \t newline \n bell \x07 Würfel";
   p.volume = std::numeric_limits<double>::quiet_NaN();
   p.dualPosition = -1;

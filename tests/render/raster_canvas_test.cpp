@@ -26,13 +26,13 @@ constexpr std::uint32_t kPen = 0xFF102030u;
 constexpr std::uint32_t kFill = 0xFF40C080u;
 
 // A white canvas of one implementation, owning what it draws into.
-struct Surface {
+struct CanvasSurface {
   Bitmap bitmap;
   std::unique_ptr<Canvas> canvas;
 };
 
-Surface makeSurface(bool reference, int width, int height) {
-  Surface s;
+CanvasSurface makeSurface(bool reference, int width, int height) {
+  CanvasSurface s;
   if (reference) {
     s.canvas = std::make_unique<QPainterCanvas>(width, height);
   } else {
@@ -60,7 +60,7 @@ std::array<int, 4> paintedBox(const Canvas& c) {
 class BothCanvases : public ::testing::TestWithParam<bool> {};
 
 TEST_P(BothCanvases, EllipseBoxExcludesRightAndBottomEdge) {
-  Surface s = makeSurface(GetParam(), 200, 300);
+  CanvasSurface s = makeSurface(GetParam(), 200, 300);
   s.canvas->ellipse(96, 196, 105, 205);
   EXPECT_EQ(paintedBox(*s.canvas), (std::array<int, 4>{96, 196, 104, 204}));
   // A circle: the middle row and column run across the whole box, the centre is filled.
@@ -75,10 +75,10 @@ TEST_P(BothCanvases, EllipseBoxExcludesRightAndBottomEdge) {
 
 TEST_P(BothCanvases, AndCombineMatchesPerChannelAnd) {
   std::mt19937 random(7);
-  Surface frame = makeSurface(GetParam(), 64, 48);
-  Surface layer = makeSurface(GetParam(), 64, 48);
+  CanvasSurface frame = makeSurface(GetParam(), 64, 48);
+  CanvasSurface layer = makeSurface(GetParam(), 64, 48);
   // Random overlapping polygons in random colours on both.
-  for (Surface* s : {&frame, &layer}) {
+  for (CanvasSurface* s : {&frame, &layer}) {
     for (int k = 0; k < 12; ++k) {
       s->canvas->setFillColour(random());
       s->canvas->setPenColour(random());
@@ -109,8 +109,8 @@ TEST_P(BothCanvases, AndCombineMatchesPerChannelAnd) {
 }
 
 TEST_P(BothCanvases, AndOfWhiteKeepsColourAndGreenOverYellowGivesA0FF00) {
-  Surface frame = makeSurface(GetParam(), 20, 20);
-  Surface layer = makeSurface(GetParam(), 20, 20);
+  CanvasSurface frame = makeSurface(GetParam(), 20, 20);
+  CanvasSurface layer = makeSurface(GetParam(), 20, 20);
   frame.canvas->setFillColour(0xFFFF00);
   frame.canvas->setPenColour(0xFFFF00);
   const std::array<PixelPoint, 4> left{{{0, 0}, {9, 0}, {9, 19}, {0, 19}}};
@@ -127,7 +127,7 @@ TEST_P(BothCanvases, AndOfWhiteKeepsColourAndGreenOverYellowGivesA0FF00) {
 }
 
 TEST_P(BothCanvases, PolygonPartlyOutsidePaintsOnlyTheInsidePart) {
-  Surface s = makeSurface(GetParam(), 100, 80);
+  CanvasSurface s = makeSurface(GetParam(), 100, 80);
   const std::array<PixelPoint, 4> square{{{-50, -40}, {50, -40}, {50, 30}, {-50, 30}}};
   s.canvas->polygon(square);
   EXPECT_EQ(paintedBox(*s.canvas), (std::array<int, 4>{0, 0, 50, 30}));
@@ -139,7 +139,7 @@ TEST_P(BothCanvases, PolygonPartlyOutsidePaintsOnlyTheInsidePart) {
 }
 
 TEST_P(BothCanvases, CornersJustPastTheEdgesDoNotWrapRound) {
-  Surface s = makeSurface(GetParam(), 60, 40);
+  CanvasSurface s = makeSurface(GetParam(), 60, 40);
   // Corners on column 60 and row 40, one past the last ones, in both turning senses.
   const std::array<PixelPoint, 3> right{{{60, 5}, {50, 10}, {50, 0}}};
   const std::array<PixelPoint, 3> bottom{{{20, 40}, {30, 30}, {10, 30}}};
@@ -168,7 +168,7 @@ TEST_P(BothCanvases, CornersJustPastTheEdgesDoNotWrapRound) {
 }
 
 TEST_P(BothCanvases, PolygonsWhollyOutsidePaintNothing) {
-  Surface s = makeSurface(GetParam(), 60, 40);
+  CanvasSurface s = makeSurface(GetParam(), 60, 40);
   const std::array<std::array<PixelPoint, 3>, 4> outside{{{{{-30, 5}, {-2, 20}, {-15, 35}}},
                                                           {{{61, 0}, {90, 10}, {70, 39}}},
                                                           {{{0, -20}, {59, -5}, {30, -1}}},
@@ -182,7 +182,7 @@ TEST_P(BothCanvases, PolygonsWhollyOutsidePaintNothing) {
 }
 
 TEST_P(BothCanvases, PolygonAroundTheWholeSurfaceFillsEveryPixel) {
-  Surface s = makeSurface(GetParam(), 60, 40);
+  CanvasSurface s = makeSurface(GetParam(), 60, 40);
   const std::array<PixelPoint, 3> huge{{{-5000, -3000}, {9000, -100}, {-100, 7000}}};
   s.canvas->polygon(huge);
   EXPECT_EQ(countColour(*s.canvas, kFill), 60 * 40);
@@ -194,7 +194,7 @@ INSTANTIATE_TEST_SUITE_P(Canvas, BothCanvases, ::testing::Values(false, true),
 // Our own pixel rules.
 
 TEST(RasterCanvas, ExtremeIntegerCornersNeitherOverflowNorMisdraw) {
-  Surface s = makeSurface(false, 50, 30);
+  CanvasSurface s = makeSurface(false, 50, 30);
   const std::array<PixelPoint, 4> square{
       {{INT_MIN, INT_MIN}, {INT_MAX, INT_MIN}, {INT_MAX, INT_MAX}, {INT_MIN, INT_MAX}}};
   s.canvas->polygon(square);
@@ -227,14 +227,14 @@ TEST(RasterCanvas, FanOfTrianglesCoversItsHullExactlyOnce) {
     const PixelPoint centre{static_cast<int>(cx), static_cast<int>(cy)};
     std::vector<int> coverage(kW * kH, 0);
     for (int i = 0; i < n; ++i) {
-      Surface s = makeSurface(false, kW, kH);
+      CanvasSurface s = makeSurface(false, kW, kH);
       const std::array<PixelPoint, 3> tri{{centre, hull[i], hull[(i + 1) % n]}};
       static_cast<RasterCanvas&>(*s.canvas).fillPolygon(tri);
       for (int y = 0; y < kH; ++y)
         for (int x = 0; x < kW; ++x)
           coverage[y * kW + x] += s.canvas->pixel(x, y) == kFill ? 1 : 0;
     }
-    Surface whole = makeSurface(false, kW, kH);
+    CanvasSurface whole = makeSurface(false, kW, kH);
     static_cast<RasterCanvas&>(*whole.canvas).fillPolygon(hull);
     for (int y = 0; y < kH; ++y) {
       for (int x = 0; x < kW; ++x) {
@@ -253,7 +253,7 @@ TEST(RasterCanvas, PolygonNotMonotoneInYFillsFromFirstToLastCrossing) {
   const std::array<PixelPoint, 5> zigzag{{{0, 0}, {10, 10}, {20, 0}, {20, 20}, {0, 20}}};
   const std::array<PixelPoint, 5> reversed{{{0, 0}, {0, 20}, {20, 20}, {20, 0}, {10, 10}}};
   for (const auto& corners : {zigzag, reversed}) {
-    Surface s = makeSurface(false, 40, 40);
+    CanvasSurface s = makeSurface(false, 40, 40);
     static_cast<RasterCanvas&>(*s.canvas).fillPolygon(corners);
     EXPECT_EQ(paintedBox(*s.canvas), (std::array<int, 4>{0, 0, 19, 19}));
     EXPECT_EQ(countColour(*s.canvas, kFill), 20 * 20);
@@ -261,7 +261,7 @@ TEST(RasterCanvas, PolygonNotMonotoneInYFillsFromFirstToLastCrossing) {
 }
 
 TEST(RasterCanvas, FillSamplesPixelCentres) {
-  Surface s = makeSurface(false, 20, 20);
+  CanvasSurface s = makeSurface(false, 20, 20);
   const std::array<PixelPoint, 4> square{{{2, 3}, {7, 3}, {7, 9}, {2, 9}}};
   static_cast<RasterCanvas&>(*s.canvas).fillPolygon(square);
   EXPECT_EQ(paintedBox(*s.canvas), (std::array<int, 4>{2, 3, 6, 8}));
@@ -269,7 +269,7 @@ TEST(RasterCanvas, FillSamplesPixelCentres) {
 }
 
 TEST(RasterCanvas, OutlineIncludesBothEndsAndOnePixelPerColumn) {
-  Surface s = makeSurface(false, 40, 20);
+  CanvasSurface s = makeSurface(false, 40, 20);
   const std::array<PixelPoint, 2> line{{{5, 5}, {20, 9}}};
   s.canvas->polygon(line);
   EXPECT_EQ(s.canvas->pixel(5, 5), kPen);
@@ -284,8 +284,8 @@ TEST(RasterCanvas, OutlineIncludesBothEndsAndOnePixelPerColumn) {
 }
 
 TEST(RasterCanvas, SharedEdgeCoversTheSamePixelsFromBothSides) {
-  Surface a = makeSurface(false, 40, 40);
-  Surface b = makeSurface(false, 40, 40);
+  CanvasSurface a = makeSurface(false, 40, 40);
+  CanvasSurface b = makeSurface(false, 40, 40);
   const std::array<PixelPoint, 3> first{{{3, 4}, {31, 17}, {5, 35}}};
   const std::array<PixelPoint, 3> second{{{31, 17}, {3, 4}, {36, 2}}};
   a.canvas->polygon(first);
@@ -299,7 +299,7 @@ TEST(RasterCanvas, SharedEdgeCoversTheSamePixelsFromBothSides) {
 }
 
 TEST(RasterCanvas, DottedPenPaintsGapsInFillColour) {
-  Surface s = makeSurface(false, 50, 30);
+  CanvasSurface s = makeSurface(false, 50, 30);
   s.canvas->setPenStyle(PenStyle::Dotted);
   const std::array<PixelPoint, 4> box{{{10, 10}, {40, 10}, {40, 20}, {10, 20}}};
   s.canvas->polygon(box);
@@ -316,7 +316,7 @@ TEST(RasterCanvas, PixelCentreOnALeftEdgeIsInsideAndOnARightEdgeOutside) {
   // meets it at x = 0.5, the centre of column 0; row 7's at 1.5, column 1's.
   // The right edge x = 8 + y / 5 meets the same rows at the centres of
   // columns 8 and 9, which stay outside.
-  Surface s = makeSurface(false, 20, 12);
+  CanvasSurface s = makeSurface(false, 20, 12);
   const std::array<PixelPoint, 4> slanted{{{0, 0}, {8, 0}, {10, 10}, {2, 10}}};
   static_cast<RasterCanvas&>(*s.canvas).fillPolygon(slanted);
   auto span = [&](int y) {
@@ -344,7 +344,7 @@ TEST(RasterCanvas, LastEdgeOfADottedOutlineLeavesTheFirstCornersDot) {
   const std::array<PixelPoint, 3> closingUp{{{5, 5}, {25, 5}, {5, 12}}};
   const std::array<PixelPoint, 3> closingDown{{{25, 12}, {5, 12}, {25, 5}}};
   for (const auto& corners : {closingUp, closingDown}) {
-    Surface s = makeSurface(false, 30, 20);
+    CanvasSurface s = makeSurface(false, 30, 20);
     s.canvas->setPenStyle(PenStyle::Dotted);
     s.canvas->polygon(corners);
     EXPECT_EQ(hex(s.canvas->pixel(corners[0].x, corners[0].y)), hex(kPen))
@@ -356,7 +356,7 @@ TEST(RasterCanvas, LastEdgeOfADottedOutlineLeavesTheFirstCornersDot) {
 }
 
 TEST(RasterCanvas, DottedEllipseOutlineHasDotsAndGaps) {
-  Surface s = makeSurface(false, 40, 40);
+  CanvasSurface s = makeSurface(false, 40, 40);
   s.canvas->setPenStyle(PenStyle::Dotted);
   s.canvas->ellipse(5, 5, 30, 30);
   const int dots = countColour(*s.canvas, kPen);
@@ -366,7 +366,7 @@ TEST(RasterCanvas, DottedEllipseOutlineHasDotsAndGaps) {
 }
 
 TEST(RasterCanvas, ClearWhiteKeepsSizeAndStorage) {
-  Surface s = makeSurface(false, 30, 20);
+  CanvasSurface s = makeSurface(false, 30, 20);
   const std::uint32_t* storage = s.bitmap.pixels.data();
   s.canvas->ellipse(0, 0, 30, 20);
   s.canvas->clearWhite();

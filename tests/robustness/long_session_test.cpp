@@ -29,13 +29,17 @@
 #include "model/load.h"
 #include "model/rotation.h"
 #include "tests/model/model_invariants.h"
+#include "tests/support/sanitized.h"
 #include "tests/ui/window_fixture.h"
 #include "viewer/motion_state.h"
 
 namespace velkora::test {
 namespace {
 
-constexpr int kSteps = 100000;
+// Under the sanitizers a fifth of the steps: the same handlers, the same rows
+// of 500 enlarges and 5,000 shrinks, with thousands of frames, each many times
+// slower there.
+constexpr int kSteps = test::roundsToRun(100000, 5);
 constexpr int kEventEvery = 97;  // steps between two random user actions
 constexpr int kCheckEvery = 10;  // steps between two full checks
 constexpr int kEnlargesInARow = 500;

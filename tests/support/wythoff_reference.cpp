@@ -119,7 +119,7 @@ const std::vector<Matrix>& group(ReferenceFamily family) {
   return groups[static_cast<std::size_t>(family)];
 }
 
-std::string numberText(double value) {
+std::string weightText(double value) {
   std::array<char, 32> buffer{};
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
   return std::string(buffer.data(), result.ptr);
@@ -128,8 +128,8 @@ std::string numberText(double value) {
 Point generator(ReferenceFamily family, double a, double b, double c) {
   const bool finite = std::isfinite(a) && std::isfinite(b) && std::isfinite(c);
   if (!finite || a < 0 || b < 0 || c < 0 || a + b + c <= 0) {
-    throw EReferenceWeights("Ungültige Gewichte " + numberText(a) + ", " + numberText(b) + ", " +
-                            numberText(c) + ": nötig sind Zahlen ≥ 0, nicht alle 0.");
+    throw EReferenceWeights("Ungültige Gewichte " + weightText(a) + ", " + weightText(b) + ", " +
+                            weightText(c) + ": nötig sind Zahlen ≥ 0, nicht alle 0.");
   }
   const Real sum = Real(a) + b + c;
   const auto k = corners(family);
@@ -252,8 +252,8 @@ WythoffFacts wythoffFacts(ReferenceFamily family, double a, double b, double c) 
   // Orbit points only just farther apart than kSame (weights within about 1e-9 of a side) make
   // the facets ambiguous; refuse rather than report a surface that is not closed.
   if (facts.vertices - facts.edges + facts.faces != 2) {
-    throw Error("Referenzhülle nicht geschlossen bei Gewichten " + numberText(a) + ", " +
-                numberText(b) + ", " + numberText(c) + ".");
+    throw Error("Referenzhülle nicht geschlossen bei Gewichten " + weightText(a) + ", " +
+                weightText(b) + ", " + weightText(c) + ".");
   }
   return facts;
 }

@@ -10,7 +10,7 @@
 #include "viewer/viewer.h"
 
 namespace velkora::test {
-namespace {
+namespace viewer_rules {
 
 constexpr int kCube = 1;
 constexpr int kIcosahedron = 3;
@@ -211,5 +211,5 @@ TEST_F(ViewerTest, TheFrameIsComposedAtTheSurfacesDevicePixels) {
   EXPECT_EQ(viewer.composedScale(), 2);
 }
 
-}  // namespace
+}  // namespace viewer_rules
 }  // namespace velkora::test
