@@ -203,6 +203,22 @@ TEST_F(ViewerTest, AListenersOwnCommandIsToldAfterItReturns) {
   EXPECT_DOUBLE_EQ(viewer.controller().foldStage(), 0.5);
 }
 
+TEST_F(ViewerTest, TheFoldFollowsAPickAndClosingItGivesTheSolidsPictureBack) {
+  const Bitmap solid = frame();
+  viewer.openTool(Tool::Fold);
+  const Bitmap flatNet = frame();
+  EXPECT_NE(flatNet.pixels, solid.pixels);
+  viewer.pick(kCube);
+  ASSERT_TRUE(viewer.controller().folding());
+  EXPECT_EQ(viewer.controller().foldingNet()->solid().position, kCube);
+  EXPECT_NE(frame().pixels, flatNet.pixels) << "the cube's net, not the icosahedron's";
+  viewer.pick(kIcosahedron);
+  EXPECT_EQ(frame().pixels, flatNet.pixels) << "the same net laid out again";
+  viewer.closeTool(Tool::Fold);
+  EXPECT_EQ(viewer.viewsOff(), ViewsOff::No);
+  EXPECT_EQ(frame().pixels, solid.pixels);
+}
+
 TEST_F(ViewerTest, TheFrameIsComposedAtTheSurfacesDevicePixels) {
   viewer.setSurfaceSource([] { return Viewer::Surface{80, 60, 2}; });
   viewer.surfaceResized();
