@@ -26,8 +26,7 @@ bool holdsAll(const std::vector<int>& larger, const std::vector<int>& smaller) {
 // counter-clockwise seen from the side normal points to: the convex hull of
 // the points in the face's plane (Andrew's monotone chain), without points
 // inside it or within near of a side between two others.
-std::vector<int> boundaryOrder(const std::vector<Vec3>& points, const HullFace& face,
-                               double near) {
+std::vector<int> boundaryOrder(const std::vector<Vec3>& points, const HullFace& face, double near) {
   const Vec3 origin = points[static_cast<std::size_t>(face.corners.front())];
   const Vec3 u = std::fabs(face.normal.x) < 0.9 ? normalized(cross(face.normal, Vec3{1, 0, 0}))
                                                 : normalized(cross(face.normal, Vec3{0, 1, 0}));

@@ -89,8 +89,8 @@ double icosahedronGap(double j) {
     }
   }
   const auto& first = turningTriangles().front();
-  const double edge = norm(points[static_cast<std::size_t>(first[0])] -
-                           points[static_cast<std::size_t>(first[1])]);
+  const double edge =
+      norm(points[static_cast<std::size_t>(first[0])] - points[static_cast<std::size_t>(first[1])]);
   return nearest - edge;
 }
 

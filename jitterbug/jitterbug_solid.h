@@ -30,8 +30,7 @@ std::vector<JitterbugStop> jitterbugStops(std::span<const Solid> catalogue);
 // The catalogue solid at the first stop, j = 0, where the jitterbug starts.
 // Throws ESolidNotFound when stops do not begin at j = 0 or name no solid of
 // catalogue.
-const Solid& jitterbugStart(std::span<const Solid> catalogue,
-                            std::span<const JitterbugStop> stops);
+const Solid& jitterbugStart(std::span<const Solid> catalogue, std::span<const JitterbugStop> stops);
 
 // The solid at j (0 <= j <= 1) in start's units and orientation, start being
 // a cuboctahedron about the origin (jitterbugStart): its square faces give

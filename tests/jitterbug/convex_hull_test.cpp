@@ -16,8 +16,8 @@ namespace {
 std::vector<Vec3> cubeCorners() {
   std::vector<Vec3> corners;
   for (int k = 0; k < 8; ++k)
-    corners.push_back({(k & 1) != 0 ? 1.0 : -1.0, (k & 2) != 0 ? 1.0 : -1.0,
-                       (k & 4) != 0 ? 1.0 : -1.0});
+    corners.push_back(
+        {(k & 1) != 0 ? 1.0 : -1.0, (k & 2) != 0 ? 1.0 : -1.0, (k & 4) != 0 ? 1.0 : -1.0});
   return corners;
 }
 

@@ -23,8 +23,8 @@ namespace {
 constexpr double kDegree = std::numbers::pi / 180.0;
 
 const std::vector<double>& sampleParameters() {
-  static const std::vector<double> samples = {0.0, 1e-7, 0.05, 0.2,  0.3707, 0.5,
-                                              0.61, 0.8, 0.95, 0.999, 1 - 1e-6};
+  static const std::vector<double> samples = {0.0,  1e-7, 0.05, 0.2,   0.3707,  0.5,
+                                              0.61, 0.8,  0.95, 0.999, 1 - 1e-6};
   return samples;
 }
 
@@ -34,8 +34,7 @@ Vec3 corner(const std::array<Vec3, kJitterbugVertices>& points, int index) {
 
 Vec3 centreOf(const std::array<Vec3, kJitterbugVertices>& points,
               const std::array<int, 3>& triangle) {
-  return (corner(points, triangle[0]) + corner(points, triangle[1]) +
-          corner(points, triangle[2])) /
+  return (corner(points, triangle[0]) + corner(points, triangle[1]) + corner(points, triangle[2])) /
          3.0;
 }
 
@@ -66,8 +65,8 @@ TEST(JitterbugTriangles, KeepTheirSizeAndTurnAboutTheirOwnAxis) {
         EXPECT_NEAR(norm(corner(points, a) - corner(points, b)), std::sqrt(2.0), 1e-12)
             << "j " << j;
         EXPECT_NEAR(dot(corner(points, a) - centre, axis), 0.0, 1e-12) << "j " << j;
-        turn = signedAngle(corner(start, a) - centreOf(start, triangle),
-                           corner(points, a) - centre, axis);
+        turn = signedAngle(corner(start, a) - centreOf(start, triangle), corner(points, a) - centre,
+                           axis);
         EXPECT_NEAR(std::fabs(turn), j * 60.0 * kDegree, 1e-12) << "j " << j;
       }
       turns.push_back(turn);
@@ -176,8 +175,7 @@ TEST(JitterbugShape, StaysClosedWhereItsVerticesOrFacesAlmostMeet) {
   for (int k = 1; k <= 60; ++k) {
     for (const double j : {k * 2e-11, 1.0 - k * 2e-8}) {
       const JitterbugShape shape = jitterbugShape(j);
-      ASSERT_NO_THROW(checkConvexSolid(shape.solid.vertices, shape.solid.faces, 1e-9))
-          << "j " << j;
+      ASSERT_NO_THROW(checkConvexSolid(shape.solid.vertices, shape.solid.faces, 1e-9)) << "j " << j;
       const Counts counts = countsOf(shape);
       EXPECT_EQ(counts.vertices + counts.faces, counts.edges + 2) << "j " << j;
     }
