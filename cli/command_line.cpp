@@ -64,6 +64,8 @@ enum OptionId : int {
   kWythoff,
   kAt,
   kWythoffStops,
+  kJitterbug,
+  kJitterbugStops,
   kFold,
   kResetSettings,
   kLang,
@@ -192,6 +194,15 @@ constexpr OptionText kOptionTexts[] = {
                        "Die Gewichte ausgeben, bei denen das Kaleidoskop der FAMILIE (T, O oder "
                        "I) einen Körper des Katalogs ergibt, einen je Zeile: a,b,c, Listenplatz "
                        "und Name; und beenden.")},
+    {kJitterbug, "jitterbug", "J",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Statt --solid, mit einem Export oder --properties: der Jitterbug bei J von "
+                       "0 (das Kuboktaeder) bis 1 (das Oktaeder), dessen acht Dreiecke sich um "
+                       "J mal 60 Grad gedreht haben.")},
+    {kJitterbugStops, "jitterbug-stops", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Die Haltepunkte des Jitterbugs ausgeben, einen je Zeile: J, Listenplatz "
+                       "und Name, durch Tabulatoren getrennt; und beenden.")},
     {kFold, "fold", "F",
      QT_TRANSLATE_NOOP("CommandLine",
                        "Mit --export-picture: das Papiernetz des Körpers bis F gefaltet, von 0 "
@@ -422,6 +433,7 @@ enum Task : unsigned {
   kBookletTask = 1u << 10,
   kMorphStopsTask = 1u << 11,
   kWythoffStopsTask = 1u << 12,
+  kJitterbugStopsTask = 1u << 13,
 };
 using Tasks = unsigned;
 
@@ -429,7 +441,7 @@ constexpr Tasks kAnimationTasks = kSpinTask | kMorphAnimationTask | kTourTask | 
 constexpr Tasks kSheetTasks = kSheetTask | kBookletTask;
 // The exports of one solid that a morph's or the kaleidoscope's solid can stand in for.
 constexpr Tasks kShapeTasks = kPictureTask | kSolidTask | kNetTask | kSheetTask | kPropertiesTask;
-constexpr Tasks kAllTasks = (1u << 13) - 1;
+constexpr Tasks kAllTasks = (1u << 14) - 1;
 
 Task taskOf(CliAction action, AnimationKind animate) {
   switch (action) {
@@ -461,6 +473,8 @@ Task taskOf(CliAction action, AnimationKind animate) {
       return kMorphStopsTask;
     case CliAction::WythoffStops:
       return kWythoffStopsTask;
+    case CliAction::JitterbugStops:
+      return kJitterbugStopsTask;
     case CliAction::Window:
     case CliAction::Help:
     case CliAction::Version:
@@ -472,10 +486,10 @@ Task taskOf(CliAction action, AnimationKind animate) {
 // Which solid an action works on.
 enum class Subject {
   Optional,        // the window: --solid or the remembered one
-  SolidOrWythoff,  // an export of one solid
+  SolidOrWythoff,  // an export of one solid: --solid, --wythoff or --jitterbug
   Solid,           // a catalogue solid only
   NotSolid,        // a family of the kaleidoscope, no --solid
-  None,            // every solid: neither --solid nor --wythoff
+  None,            // every solid or none: no --solid, --wythoff or --jitterbug
 };
 
 // An action: the option that asks for it, the formats of the file it writes
@@ -489,7 +503,7 @@ struct ActionRule {
 };
 
 const char* const kExportNeedsSolid =
-    QT_TRANSLATE_NOOP("CommandLine", "ein Export braucht --solid oder --wythoff");
+    QT_TRANSLATE_NOOP("CommandLine", "ein Export braucht --solid, --wythoff oder --jitterbug");
 
 const ActionRule kActionRules[] = {
     {kExportPicture, CliAction::ExportPicture, ExportKind::Picture, Subject::SolidOrWythoff,
@@ -504,12 +518,15 @@ const ActionRule kActionRules[] = {
      kExportNeedsSolid},
     {kExportBooklet, CliAction::ExportBooklet, ExportKind::Sheet, Subject::None,
      QT_TRANSLATE_NOOP("CommandLine",
-                       "--export-booklet schreibt jeden Körper; kein --solid oder --wythoff "
-                       "angeben")},
+                       "--export-booklet schreibt jeden Körper; kein --solid, --wythoff oder "
+                       "--jitterbug angeben")},
     {kMorphStops, CliAction::MorphStops, std::nullopt, Subject::Solid,
      QT_TRANSLATE_NOOP("CommandLine", "--morph-stops braucht --solid")},
     {kWythoffStops, CliAction::WythoffStops, std::nullopt, Subject::NotSolid,
      QT_TRANSLATE_NOOP("CommandLine", "--wythoff-stops nimmt kein --solid")},
+    {kJitterbugStops, CliAction::JitterbugStops, std::nullopt, Subject::None,
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "--jitterbug-stops nimmt kein --solid, --wythoff oder --jitterbug")},
 };
 
 const ActionRule kWindowRule{kOptionCount, CliAction::Window, std::nullopt, Subject::Optional,
@@ -527,6 +544,10 @@ struct OptionRule {
 };
 
 const char* const kNetOwner = "--export-net";
+const char* const kMorphOwner =
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "--export-picture, --export-solid, --export-net, --export-sheet, "
+                      "--properties oder einer drehenden --export-animation eines --solid");
 const OptionRule kOptionRules[] = {
     {kResetSettings, kWindowTask, QT_TRANSLATE_NOOP("CommandLine", "dem Fenster")},
     {kView, kWindowTask | kPictureTask | kAnimationTasks | kSheetTasks,
@@ -557,11 +578,8 @@ const OptionRule kOptionRules[] = {
     {kNoFaceNumbers, kNetTask, kNetOwner},
     {kFoldAngles, kNetTask, kNetOwner},
     {kNoFoldAngles, kNetTask, kNetOwner},
-    {kMorph, kShapeTasks | kSpinTask,
-     QT_TRANSLATE_NOOP("CommandLine",
-                       "--export-picture, --export-solid, --export-net, --export-sheet, "
-                       "--properties oder einer drehenden --export-animation eines --solid"),
-     kWythoff},
+    {kMorph, kShapeTasks | kSpinTask, kMorphOwner, kWythoff},
+    {kMorph, kShapeTasks | kSpinTask, kMorphOwner, kJitterbug},
     {kWythoff, kShapeTasks | kSpinTask | kTourTask,
      QT_TRANSLATE_NOOP("CommandLine",
                        "--export-picture, --export-solid, --export-net, --export-sheet, "
@@ -572,6 +590,10 @@ const OptionRule kOptionRules[] = {
                        "--wythoff (nicht mit --animate kaleidoscope, dessen Punkt von selbst "
                        "wandert)"),
      kOptionCount, kWythoff},
+    {kJitterbug, kShapeTasks | kSpinTask,
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "--export-picture, --export-solid, --export-net, --export-sheet, "
+                       "--properties oder einer drehenden --export-animation")},
     {kFold, kPictureTask, "--export-picture"},
 };
 
@@ -597,6 +619,11 @@ const PlainPictureRule kPlainPictureRules[] = {
      QT_TRANSLATE_NOOP("CommandLine",
                        "--view: der Körper des Kaleidoskops hat keine In- und keine Umkugel; mit "
                        "--wythoff geht nur polyeder")},
+    {[](Task, const Options& options, const CliRequest&) { return options.isSet(kJitterbug); },
+     false,
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "--view: der Körper des Jitterbugs hat keine In- und keine Umkugel; mit "
+                       "--jitterbug geht nur polyeder")},
     {[](Task, const Options&, const CliRequest& request) { return request.fold.has_value(); }, true,
      QT_TRANSLATE_NOOP("CommandLine",
                        "--fold: das Faltnetz wird ohne Kugeln und Eckmarken gezeichnet; --view "
@@ -611,7 +638,7 @@ const PlainPictureRule kPlainPictureRules[] = {
 };
 
 // The first rules above need no value parsed.
-constexpr std::size_t kPlainPicturesByOptions = 3;
+constexpr std::size_t kPlainPicturesByOptions = 4;
 
 // The one action the arguments ask for: the window when none.
 const ActionRule& chosenAction(const Options& options) {
@@ -627,24 +654,31 @@ const ActionRule& chosenAction(const Options& options) {
     refuse(QT_TRANSLATE_NOOP("CommandLine",
                              "nur eine von --export-picture, --export-animation, --export-solid, "
                              "--properties, --export-net, --export-sheet, --export-booklet, "
-                             "--morph-stops, --wythoff-stops angeben"));
+                             "--morph-stops, --wythoff-stops, --jitterbug-stops angeben"));
   }
   return *chosen;
 }
 
 // The solid the action needs: a catalogue solid by --solid, the
-// kaleidoscope's by --wythoff (with weights unless its point tours), or none.
+// kaleidoscope's by --wythoff (with weights unless its point tours), the
+// jitterbug's by --jitterbug, or none.
 void requireSubject(const Options& options, const ActionRule& rule, Task task) {
   const bool solid = options.isSet(kSolid);
   const bool wythoff = options.isSet(kWythoff);
-  if (rule.subject == Subject::None && (solid || wythoff)) refuse(rule.subjectMessage);
+  const bool jitterbug = options.isSet(kJitterbug);
+  if (rule.subject == Subject::None && (solid || wythoff || jitterbug)) refuse(rule.subjectMessage);
   if (solid && wythoff)
     refuse(QT_TRANSLATE_NOOP("CommandLine", "entweder --solid oder --wythoff angeben"));
+  if (jitterbug && (solid || wythoff)) {
+    refuse(QT_TRANSLATE_NOOP("CommandLine",
+                             "--jitterbug beginnt immer beim Kuboktaeder; kein --solid oder "
+                             "--wythoff angeben"));
+  }
   if (wythoff && !options.isSet(kAt) && task != kTourTask) {
     refuse(QT_TRANSLATE_NOOP("CommandLine", "--wythoff braucht --at a,b,c"));
   }
   const bool needsSolid = rule.subject == Subject::SolidOrWythoff || rule.subject == Subject::Solid;
-  if (needsSolid && !solid && !wythoff) refuse(kExportNeedsSolid);
+  if (needsSolid && !solid && !wythoff && !jitterbug) refuse(kExportNeedsSolid);
   if (rule.subject == Subject::Solid && !solid) refuse(rule.subjectMessage);
   if (rule.subject == Subject::NotSolid && solid) refuse(rule.subjectMessage);
 }
@@ -815,6 +849,7 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   };
   requirePlainPictures(0, kPlainPicturesByOptions);
   if (options.isSet(kMorph)) request.morph = parseUnitNumber(options, kMorph);
+  if (options.isSet(kJitterbug)) request.jitterbug = parseUnitNumber(options, kJitterbug);
   requireRules(options, task, true);
   if (options.isSet(kFold)) request.fold = parseUnitNumber(options, kFold);
   requirePlainPictures(kPlainPicturesByOptions, std::size(kPlainPictureRules));
@@ -887,6 +922,8 @@ QString helpText() {
               "  korvelindra --solid Hexaeder --morph 0.4 --export-picture halb.png\n"
               "  korvelindra --wythoff-stops O\n"
               "  korvelindra --wythoff O --at 1,1,1 --properties\n"
+              "  korvelindra --jitterbug-stops\n"
+              "  korvelindra --jitterbug 0.5 --export-picture jitterbug.png\n"
               "\n") +
           said(QT_TRANSLATE_NOOP("CommandLine",
                                  "Rückgabewert: 0 Erfolg, 1 eine Datei ließ sich nicht schreiben, "

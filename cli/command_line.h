@@ -38,6 +38,7 @@ enum class CliAction {
   ExportBooklet,
   MorphStops,
   WythoffStops,
+  JitterbugStops,
   ExportAnimation
 };
 
@@ -68,6 +69,8 @@ struct CliRequest {
   // --wythoff with --at, or --wythoff-stops: the kaleidoscope's family and weights.
   std::optional<WythoffFamily> wythoff;
   std::optional<WythoffWeights> at;
+  // --jitterbug: the exports show the jitterbug's solid at this J instead of a --solid.
+  std::optional<double> jitterbug;
   AnimationKind animate = AnimationKind::Spin;  // --animate: what moves in --export-animation
   int frames = kDefaultAnimationFrames;         // --frames
 };

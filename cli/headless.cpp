@@ -10,6 +10,7 @@
 #include "cli/said.h"
 #include "exports/export_service.h"
 #include "exports/save_file.h"
+#include "jitterbug/jitterbug_solid.h"
 #include "kaleidoscope/kaleidoscope_family.h"
 #include "kaleidoscope/kaleidoscope_solid.h"
 #include "model/errors.h"
@@ -51,7 +52,23 @@ void printKaleidoscopeStops(WythoffFamily family, const CatalogueTexts& texts, Q
   }
 }
 
+void printJitterbugStops(const CatalogueTexts& texts, QTextStream& out) {
+  for (const JitterbugStop& stop : jitterbugStops(readAllSolids(texts))) {
+    out << QString::fromStdString(fixedText(stop.j, 7)) << '\t' << stop.position << '\t'
+        << QString::fromStdString(stop.name) << '\n';
+  }
+}
+
 ExportSubject subjectOf(const CliRequest& request, const CatalogueTexts& texts) {
+  if (request.jitterbug) {
+    // In the pose and size of the cuboctahedron it starts from, as a morph is.
+    const std::vector<Solid> catalogue = readAllSolids(texts);
+    const std::vector<JitterbugStop> stops = jitterbugStops(catalogue);
+    const Solid& start = jitterbugStart(catalogue, stops);
+    ExportSubject subject{jitterbugSolid(start, *request.jitterbug, stops), startModel(start)};
+    placeShape(*subject.model, subject.solid.geometry, start, *subject.model);
+    return subject;
+  }
   if (request.wythoff) {
     const Kaleidoscope kaleidoscope(*request.wythoff);
     const WythoffWeights weights = request.at.value_or(WythoffWeights{});
@@ -157,6 +174,9 @@ void run(const CliRequest& request, const CatalogueTexts& texts, QTextStream& ou
       break;
     case CliAction::MorphStops:
       printStops(readSolid(texts, request.position.value_or(-1)), texts, out);
+      break;
+    case CliAction::JitterbugStops:
+      printJitterbugStops(texts, out);
       break;
     case CliAction::Window:
     case CliAction::Help:

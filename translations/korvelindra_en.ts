@@ -269,14 +269,6 @@ Without an export option the window opens.</translation>
         <translation>%1: '%2' needs one of the suffixes %3</translation>
     </message>
     <message>
-        <source>ein Export braucht --solid oder --wythoff</source>
-        <translation>an export needs --solid or --wythoff</translation>
-    </message>
-    <message>
-        <source>--export-booklet schreibt jeden Körper; kein --solid oder --wythoff angeben</source>
-        <translation>--export-booklet writes every solid; give no --solid or --wythoff</translation>
-    </message>
-    <message>
         <source>--morph-stops braucht --solid</source>
         <translation>--morph-stops needs --solid</translation>
     </message>
@@ -335,10 +327,6 @@ Without an export option the window opens.</translation>
     <message>
         <source>--view: der Körper auf dem Weg in seinen dualen hat keine In- und keine Umkugel; mit --morph über 0 geht nur polyeder</source>
         <translation>--view: the solid on its way into its dual has no inner or outer sphere; only polyeder works with --morph above 0</translation>
-    </message>
-    <message>
-        <source>nur eine von --export-picture, --export-animation, --export-solid, --properties, --export-net, --export-sheet, --export-booklet, --morph-stops, --wythoff-stops angeben</source>
-        <translation>give only one of --export-picture, --export-animation, --export-solid, --properties, --export-net, --export-sheet, --export-booklet, --morph-stops, --wythoff-stops</translation>
     </message>
     <message>
         <source>entweder --solid oder --wythoff angeben</source>
@@ -409,6 +397,42 @@ Without an export option the window opens.</translation>
     <message>
         <source>das Netz</source>
         <translation>the net</translation>
+    </message>
+    <message>
+        <source>Statt --solid, mit einem Export oder --properties: der Jitterbug bei J von 0 (das Kuboktaeder) bis 1 (das Oktaeder), dessen acht Dreiecke sich um J mal 60 Grad gedreht haben.</source>
+        <translation>Instead of --solid, with an export or --properties: the jitterbug at J from 0 (the cuboctahedron) to 1 (the octahedron), its eight triangles turned by J times 60 degrees.</translation>
+    </message>
+    <message>
+        <source>Die Haltepunkte des Jitterbugs ausgeben, einen je Zeile: J, Listenplatz und Name, durch Tabulatoren getrennt; und beenden.</source>
+        <translation>Print the stops of the jitterbug, one per line: J, list position and name, separated by tabs; and exit.</translation>
+    </message>
+    <message>
+        <source>ein Export braucht --solid, --wythoff oder --jitterbug</source>
+        <translation>an export needs --solid, --wythoff or --jitterbug</translation>
+    </message>
+    <message>
+        <source>--export-booklet schreibt jeden Körper; kein --solid, --wythoff oder --jitterbug angeben</source>
+        <translation>--export-booklet writes every solid; give no --solid, --wythoff or --jitterbug</translation>
+    </message>
+    <message>
+        <source>--jitterbug-stops nimmt kein --solid, --wythoff oder --jitterbug</source>
+        <translation>--jitterbug-stops takes no --solid, --wythoff or --jitterbug</translation>
+    </message>
+    <message>
+        <source>--export-picture, --export-solid, --export-net, --export-sheet, --properties oder einer drehenden --export-animation</source>
+        <translation>--export-picture, --export-solid, --export-net, --export-sheet, --properties or a spinning --export-animation</translation>
+    </message>
+    <message>
+        <source>--view: der Körper des Jitterbugs hat keine In- und keine Umkugel; mit --jitterbug geht nur polyeder</source>
+        <translation>--view: the jitterbug's solid has no inner or outer sphere; only polyeder works with --jitterbug</translation>
+    </message>
+    <message>
+        <source>nur eine von --export-picture, --export-animation, --export-solid, --properties, --export-net, --export-sheet, --export-booklet, --morph-stops, --wythoff-stops, --jitterbug-stops angeben</source>
+        <translation>give only one of --export-picture, --export-animation, --export-solid, --properties, --export-net, --export-sheet, --export-booklet, --morph-stops, --wythoff-stops, --jitterbug-stops</translation>
+    </message>
+    <message>
+        <source>--jitterbug beginnt immer beim Kuboktaeder; kein --solid oder --wythoff angeben</source>
+        <translation>--jitterbug always starts from the cuboctahedron; give no --solid or --wythoff</translation>
     </message>
 </context>
 <context>
@@ -564,16 +588,16 @@ Without an export option the window opens.</translation>
         <translation>Save Net</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Korvelindra – Bedienung&lt;/h2&gt;&lt;h3&gt;Was das Programm zeigt&lt;/h3&gt;&lt;p&gt;Die 31 konvexen Körper: 5 platonische, 13 archimedische und 13 catalansche. Jeder Körper erscheint allein, mit einer Kugel in seinem Innern oder in einer Kugel, die ihn umschließt. Die vordere Hälfte des äußeren Körpers ist ein hellgrüner Filter; verdeckte Kanten sind gepunktet.&lt;/p&gt;&lt;h3&gt;Die Steuerelemente&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Liste&lt;/b&gt;: wählt einen Körper; er erscheint in seiner Ausgangslage und -größe, eine laufende Drehung hält an.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Ansicht&lt;/b&gt; (drei Optionsfelder): der Körper allein, mit der inneren Kugel oder in der äußeren Kugel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Rotation / Abbruch&lt;/b&gt;: startet oder beendet das Drehen (ein Schritt alle 10 ms).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pfeile nach außen / innen&lt;/b&gt;: vergrößert um 10 % / verkleinert.&lt;/li&gt;&lt;li&gt;&lt;b&gt;x-, y-, z-Drehwinkel&lt;/b&gt;: der Schritt je Takt in der Bildebene, um die waagerechte und um die senkrechte Achse (Wert × 0,25°); jede Änderung dreht den Körper einmal.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Punkte markieren&lt;/b&gt;: markiert die Ecken mit gelben Kreisen.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Die Maus&lt;/h3&gt;&lt;p&gt;Ziehen mit der linken Maustaste dreht den Körper, ein Grad je Pixel. Das Mausrad über dem Bild vergrößert (nach vorn) oder verkleinert (nach hinten), eine Raste je Schritt.&lt;/p&gt;&lt;h3&gt;Tastenkürzel&lt;/h3&gt;&lt;p&gt;Sie wirken, gleich welches Steuerelement den Fokus hat.&lt;/p&gt;&lt;table cellspacing="4"&gt;%1&lt;/table&gt;&lt;h3&gt;Präsentation&lt;/h3&gt;&lt;p&gt;F11 füllt den Bildschirm; der Körper füllt 90 % der kürzeren Seite. F10 blendet die Steuerspalte aus und ein, Esc oder F11 beenden den Modus.&lt;/p&gt;&lt;h3&gt;Papiernetze&lt;/h3&gt;&lt;p&gt;„Netz drucken …“ und „Netz speichern …“ legen das Netz des Körpers auf Papier. Am Fuß jeder Seite steht, wie daraus der Körper wird:&lt;/p&gt;&lt;p&gt;&lt;i&gt;%2&lt;/i&gt;&lt;/p&gt;&lt;p&gt;Der Balken unten links misst bei 100 % genau 50 mm. Die kleinen Zahlen in den Flächen sind die Flächennummern (Nummer im Katalog + 1); auf Wunsch steht an jeder Faltlinie der Winkel, den die beiden Flächen am Körper bilden. Laschen gibt es an einer Kante jedes Schnittkantenpaars, an beiden oder gar nicht.&lt;/p&gt;&lt;h3&gt;Befehlszeile&lt;/h3&gt;&lt;pre&gt;korvelindra --solid Ikosaeder --view umkugel
+        <source>&lt;h2&gt;Korvelindra – Bedienung&lt;/h2&gt;&lt;h3&gt;Was das Programm zeigt&lt;/h3&gt;&lt;p&gt;Die 31 konvexen Körper: 5 platonische, 13 archimedische und 13 catalansche. Jeder Körper erscheint allein, mit einer Kugel in seinem Innern oder in einer Kugel, die ihn umschließt. Die vordere Hälfte des äußeren Körpers ist ein hellgrüner Filter; verdeckte Kanten sind gepunktet.&lt;/p&gt;&lt;h3&gt;Die Steuerelemente&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Liste&lt;/b&gt;: wählt einen Körper; er erscheint in seiner Ausgangslage und -größe, eine laufende Drehung hält an.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Ansicht&lt;/b&gt; (drei Optionsfelder): der Körper allein, mit der inneren Kugel oder in der äußeren Kugel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Rotation / Abbruch&lt;/b&gt;: startet oder beendet das Drehen (ein Schritt alle 10 ms).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pfeile nach außen / innen&lt;/b&gt;: vergrößert um 10 % / verkleinert.&lt;/li&gt;&lt;li&gt;&lt;b&gt;x-, y-, z-Drehwinkel&lt;/b&gt;: der Schritt je Takt in der Bildebene, um die waagerechte und um die senkrechte Achse (Wert × 0,25°); jede Änderung dreht den Körper einmal.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Punkte markieren&lt;/b&gt;: markiert die Ecken mit gelben Kreisen.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Die Maus&lt;/h3&gt;&lt;p&gt;Ziehen mit der linken Maustaste dreht den Körper, ein Grad je Pixel. Das Mausrad über dem Bild vergrößert (nach vorn) oder verkleinert (nach hinten), eine Raste je Schritt.&lt;/p&gt;&lt;h3&gt;Tastenkürzel&lt;/h3&gt;&lt;p&gt;Sie wirken, gleich welches Steuerelement den Fokus hat.&lt;/p&gt;&lt;table cellspacing=&quot;4&quot;&gt;%1&lt;/table&gt;&lt;h3&gt;Präsentation&lt;/h3&gt;&lt;p&gt;F11 füllt den Bildschirm; der Körper füllt 90 % der kürzeren Seite. F10 blendet die Steuerspalte aus und ein, Esc oder F11 beenden den Modus.&lt;/p&gt;&lt;h3&gt;Papiernetze&lt;/h3&gt;&lt;p&gt;„Netz drucken …“ und „Netz speichern …“ legen das Netz des Körpers auf Papier. Am Fuß jeder Seite steht, wie daraus der Körper wird:&lt;/p&gt;&lt;p&gt;&lt;i&gt;%2&lt;/i&gt;&lt;/p&gt;&lt;p&gt;Der Balken unten links misst bei 100 % genau 50 mm. Die kleinen Zahlen in den Flächen sind die Flächennummern (Nummer im Katalog + 1); auf Wunsch steht an jeder Faltlinie der Winkel, den die beiden Flächen am Körper bilden. Laschen gibt es an einer Kante jedes Schnittkantenpaars, an beiden oder gar nicht.&lt;/p&gt;&lt;h3&gt;Befehlszeile&lt;/h3&gt;&lt;pre&gt;korvelindra --solid Ikosaeder --view umkugel
 korvelindra --solid 3 --marks --scale 2 --export-picture bild.png
 korvelindra --solid Kuboktaeder --export-solid koerper.stl --size-mm 80
 korvelindra --solid Rhombendodekaeder --properties --json
 korvelindra --solid Oktaederstumpf --export-net netz.pdf --paper a4&lt;/pre&gt;&lt;p&gt;&lt;code&gt;korvelindra --help&lt;/code&gt; nennt alle Optionen.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Korvelindra – How to Use&lt;/h2&gt;&lt;h3&gt;What the program shows&lt;/h3&gt;&lt;p&gt;The 31 convex solids: 5 Platonic, 13 Archimedean and 13 Catalan. Each solid appears alone, with a sphere inside it or inside a sphere that encloses it. The front half of the outer solid is a light-green filter; hidden edges are dotted.&lt;/p&gt;&lt;h3&gt;The controls&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;List&lt;/b&gt;: chooses a solid; it appears in its start pose and size, and a running rotation stops.&lt;/li&gt;&lt;li&gt;&lt;b&gt;View&lt;/b&gt; (three option buttons): the solid alone, with the inner sphere or inside the outer sphere.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Rotation / Stop&lt;/b&gt;: starts or ends the turning (one step every 10 ms).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Arrows outwards / inwards&lt;/b&gt;: zooms in by 10 % / zooms out.&lt;/li&gt;&lt;li&gt;&lt;b&gt;x, y, z turn angle&lt;/b&gt;: the step per tick in the picture plane, about the horizontal and about the vertical axis (value × 0.25°); each change turns the solid once.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Mark vertices&lt;/b&gt;: marks the vertices with yellow circles.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;The mouse&lt;/h3&gt;&lt;p&gt;Dragging with the left mouse button turns the solid, one degree per pixel. The mouse wheel over the picture zooms in (forward) or out (back), one notch per step.&lt;/p&gt;&lt;h3&gt;Shortcuts&lt;/h3&gt;&lt;p&gt;They work whichever control has the focus.&lt;/p&gt;&lt;table cellspacing="4"&gt;%1&lt;/table&gt;&lt;h3&gt;Presentation&lt;/h3&gt;&lt;p&gt;F11 fills the screen; the solid fills 90 % of the shorter side. F10 hides and shows the control column, Esc or F11 end the mode.&lt;/p&gt;&lt;h3&gt;Paper nets&lt;/h3&gt;&lt;p&gt;“Print Net …” and “Save Net …” put the solid's net on paper. The foot of each page says how it becomes the solid:&lt;/p&gt;&lt;p&gt;&lt;i&gt;%2&lt;/i&gt;&lt;/p&gt;&lt;p&gt;The bar at the bottom left measures exactly 50 mm at 100 %. The small numbers in the faces are the face numbers (number in the catalogue + 1); on request each fold line carries the angle that the two faces make on the solid. Tabs are on one edge of each pair of cut edges, on both or on none.&lt;/p&gt;&lt;h3&gt;Command line&lt;/h3&gt;&lt;pre&gt;korvelindra --solid Icosahedron --view umkugel
+        <translation>&lt;h2&gt;Korvelindra – How to Use&lt;/h2&gt;&lt;h3&gt;What the program shows&lt;/h3&gt;&lt;p&gt;The 31 convex solids: 5 Platonic, 13 Archimedean and 13 Catalan. Each solid appears alone, with a sphere inside it or inside a sphere that encloses it. The front half of the outer solid is a light-green filter; hidden edges are dotted.&lt;/p&gt;&lt;h3&gt;The controls&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;List&lt;/b&gt;: chooses a solid; it appears in its start pose and size, and a running rotation stops.&lt;/li&gt;&lt;li&gt;&lt;b&gt;View&lt;/b&gt; (three option buttons): the solid alone, with the inner sphere or inside the outer sphere.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Rotation / Stop&lt;/b&gt;: starts or ends the turning (one step every 10 ms).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Arrows outwards / inwards&lt;/b&gt;: zooms in by 10 % / zooms out.&lt;/li&gt;&lt;li&gt;&lt;b&gt;x, y, z turn angle&lt;/b&gt;: the step per tick in the picture plane, about the horizontal and about the vertical axis (value × 0.25°); each change turns the solid once.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Mark vertices&lt;/b&gt;: marks the vertices with yellow circles.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;The mouse&lt;/h3&gt;&lt;p&gt;Dragging with the left mouse button turns the solid, one degree per pixel. The mouse wheel over the picture zooms in (forward) or out (back), one notch per step.&lt;/p&gt;&lt;h3&gt;Shortcuts&lt;/h3&gt;&lt;p&gt;They work whichever control has the focus.&lt;/p&gt;&lt;table cellspacing=&quot;4&quot;&gt;%1&lt;/table&gt;&lt;h3&gt;Presentation&lt;/h3&gt;&lt;p&gt;F11 fills the screen; the solid fills 90 % of the shorter side. F10 hides and shows the control column, Esc or F11 end the mode.&lt;/p&gt;&lt;h3&gt;Paper nets&lt;/h3&gt;&lt;p&gt;“Print Net …” and “Save Net …” put the solid's net on paper. The foot of each page says how it becomes the solid:&lt;/p&gt;&lt;p&gt;&lt;i&gt;%2&lt;/i&gt;&lt;/p&gt;&lt;p&gt;The bar at the bottom left measures exactly 50 mm at 100 %. The small numbers in the faces are the face numbers (number in the catalogue + 1); on request each fold line carries the angle that the two faces make on the solid. Tabs are on one edge of each pair of cut edges, on both or on none.&lt;/p&gt;&lt;h3&gt;Command line&lt;/h3&gt;&lt;pre&gt;korvelindra --solid Icosahedron --view umkugel
 korvelindra --solid 3 --marks --scale 2 --export-picture picture.png
 korvelindra --solid Cuboctahedron --export-solid solid.stl --size-mm 80
-korvelindra --solid "Rhombic dodecahedron" --properties --json
-korvelindra --solid "Truncated octahedron" --export-net net.pdf --paper a4 --lang en&lt;/pre&gt;&lt;p&gt;&lt;code&gt;korvelindra --help&lt;/code&gt; lists all options.&lt;/p&gt;</translation>
+korvelindra --solid &quot;Rhombic dodecahedron&quot; --properties --json
+korvelindra --solid &quot;Truncated octahedron&quot; --export-net net.pdf --paper a4 --lang en&lt;/pre&gt;&lt;p&gt;&lt;code&gt;korvelindra --help&lt;/code&gt; lists all options.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Bedienung</source>
@@ -1130,6 +1154,10 @@ korvelindra --solid "Truncated octahedron" --export-net net.pdf --paper a4 --lan
     <message>
         <source>, auf dem Weg zum dualen Körper</source>
         <translation>, on the way to its dual</translation>
+    </message>
+    <message>
+        <source>Jitterbug</source>
+        <translation>Jitterbug</translation>
     </message>
 </context>
 <context>

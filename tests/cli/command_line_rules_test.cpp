@@ -103,7 +103,7 @@ TEST_F(CommandLineRules, EachOptionGoesWithItsActionsOnly) {
        "--properties or a spinning --export-animation of a --solid"},
       {'b', "--fold only works with --export-picture"},
       {'c', "give either --solid or --wythoff"},
-      {'d', "--export-booklet writes every solid; give no --solid or --wythoff"},
+      {'d', "--export-booklet writes every solid; give no --solid, --wythoff or --jitterbug"},
       {'e',
        "--at only works with --wythoff (not with --animate kaleidoscope, whose point moves by "
        "itself)"},
@@ -167,9 +167,10 @@ TEST_F(CommandLineRules, BadValuesAndMissingPartsAreNamed) {
       {{"stray"}, "unexpected argument 'stray'"},
       {{"--solid", "3", "--properties", "--export-solid", "a.stl"},
        "give only one of --export-picture, --export-animation, --export-solid, --properties, "
-       "--export-net, --export-sheet, --export-booklet, --morph-stops, --wythoff-stops"},
-      {{"--export-picture", "a.png"}, "an export needs --solid or --wythoff"},
-      {{"--morph-stops"}, "an export needs --solid or --wythoff"},
+       "--export-net, --export-sheet, --export-booklet, --morph-stops, --wythoff-stops, "
+       "--jitterbug-stops"},
+      {{"--export-picture", "a.png"}, "an export needs --solid, --wythoff or --jitterbug"},
+      {{"--morph-stops"}, "an export needs --solid, --wythoff or --jitterbug"},
       {{"--solid", "3", "--wythoff", "O", "--at", "1,1,1"}, "give either --solid or --wythoff"},
       {{"--solid", "31"}, "--solid: position 31 is outside 0-30"},
       {{"--solid", "Kugel"},

@@ -239,6 +239,58 @@ TEST(Program, TheMorphIntoTheDualFromTheCommandLine) {
   EXPECT_EQ(runProgram({"--solid", "1", "--morph", "0.3"}).exitCode, 2);
 }
 
+TEST(Program, TheJitterbugFromTheCommandLine) {
+  const ProgramRun between = runProgram({"--jitterbug", "0,3", "--properties"});
+  ASSERT_EQ(between.exitCode, 0) << between.err.toStdString();
+  EXPECT_TRUE(between.out.contains(QStringLiteral("Jitterbug (J = 0,30)")))
+      << between.out.toStdString();
+  EXPECT_EQ(runProgram({"--jitterbug", "0.3", "--properties"}).out, between.out);
+
+  // At the ends the catalogue's solids, with their counts and list positions.
+  const ProgramRun end = runProgram({"--jitterbug", "1", "--properties", "--json"});
+  ASSERT_EQ(end.exitCode, 0) << end.err.toStdString();
+  EXPECT_TRUE(end.out.contains(QStringLiteral("\"vertices\": 6, \"edges\": 12, \"faces\": 8")))
+      << end.out.toStdString();
+  EXPECT_TRUE(end.out.contains(QStringLiteral("\"position\": 2"))) << end.out.toStdString();
+  const ProgramRun start = runProgram({"--jitterbug", "0", "--properties", "--json"});
+  EXPECT_TRUE(start.out.contains(QStringLiteral("\"vertices\": 12, \"edges\": 24, \"faces\": 14")))
+      << start.out.toStdString();
+  EXPECT_TRUE(start.out.contains(QStringLiteral("\"position\": 12"))) << start.out.toStdString();
+
+  QTemporaryDir dir;
+  const QString off = dir.filePath(QStringLiteral("mitte.off"));
+  ASSERT_EQ(runProgram({"--jitterbug", "0.5", "--export-solid", off}).exitCode, 0);
+  QFile file(off);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+  ASSERT_GE(lines.size(), 3);
+  EXPECT_EQ(lines[0], QStringLiteral("OFF"));
+  // After the comment line the counts: 12 vertices and 20 faces.
+  EXPECT_TRUE(lines[2].startsWith(QStringLiteral("12 20 "))) << lines[2].toStdString();
+
+  // The picture at J = 0 is the cuboctahedron's size and place; it changes as J grows.
+  const QString zero = dir.filePath(QStringLiteral("zero.png"));
+  const QString half = dir.filePath(QStringLiteral("half.png"));
+  ASSERT_EQ(runProgram({"--jitterbug", "0", "--export-picture", zero}).exitCode, 0);
+  ASSERT_EQ(runProgram({"--jitterbug", "0.5", "--export-picture", half}).exitCode, 0);
+  EXPECT_FALSE(QImage(zero).isNull());
+  EXPECT_EQ(QImage(zero).size(), QImage(half).size());
+  EXPECT_NE(QImage(zero), QImage(half));
+}
+
+TEST(Program, ABadJitterbugJIsAUsageErrorInTheLanguageOfTheRun) {
+  const ProgramRun german = runProgram({"--jitterbug", "1,5", "--properties"});
+  EXPECT_EQ(german.exitCode, 2);
+  EXPECT_TRUE(german.err.contains(QStringLiteral("--jitterbug: erwartet eine Zahl von 0 bis 1")))
+      << german.err.toStdString();
+  const ProgramRun english = runProgram({"--lang", "en", "--jitterbug", "x", "--properties"});
+  EXPECT_EQ(english.exitCode, 2);
+  EXPECT_TRUE(
+      english.err.contains(QStringLiteral("--jitterbug: expected a number from 0 to 1, got 'x'")))
+      << english.err.toStdString();
+  EXPECT_EQ(runProgram({"--jitterbug", "0.5", "--solid", "3", "--properties"}).exitCode, 2);
+}
+
 TEST(Program, TheFoldingNetFromTheCommandLine) {
   QTemporaryDir dir;
   const QString solid = dir.filePath(QStringLiteral("solid.png"));
