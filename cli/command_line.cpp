@@ -529,6 +529,24 @@ const ActionRule kActionRules[] = {
                        "--jitterbug-stops nimmt kein --solid, --wythoff oder --jitterbug")},
 };
 
+}  // namespace
+
+bool asksForNoWindow(const QStringList& arguments) {
+  for (const QString& argument : arguments) {
+    const QString option = argument.section(QLatin1Char('='), 0, 0);
+    // Qt's help and version options, in all their spellings.
+    for (const char* name : {"--help", "-h", "-?", "--help-all", "--version", "-v"}) {
+      if (option == QLatin1String(name)) return true;
+    }
+    for (const ActionRule& rule : kActionRules) {
+      if (option == dashed(rule.option)) return true;
+    }
+  }
+  return false;
+}
+
+namespace {
+
 const ActionRule kWindowRule{kOptionCount, CliAction::Window, std::nullopt, Subject::Optional,
                              nullptr};
 

@@ -89,6 +89,12 @@ std::optional<QString> languageOfArguments(const QStringList& arguments);
 // the offending option or value.
 CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& texts);
 
+// Whether the arguments ask for something that needs no window (help,
+// version, an export, a print of stops), by the same table parseCommandLine
+// reads: to be checked before any application object exists, so that no
+// display is opened for it.
+bool asksForNoWindow(const QStringList& arguments);
+
 // The list position of a solid given as a position 0..n-1 or a name: letter
 // case ignored, ae/oe/ue/ss accepted for ä/ö/ü/ß, and either part of a name
 // with a comma ("Würfel" for "Hexaeder, Würfel"). Throws EUsageError.

@@ -26,21 +26,6 @@ namespace {
 
 using namespace velkora;
 
-// Whether the raw arguments ask for something that needs no window. Checked
-// before any application object exists, so that no display is opened for it.
-bool wantsNoWindow(int argc, char* argv[]) {
-  for (int i = 1; i < argc; ++i) {
-    const QString arg = QString::fromLocal8Bit(argv[i]).section(QLatin1Char('='), 0, 0);
-    for (const char* option :
-         {"--help", "-h", "-?", "--help-all", "--version", "-v", "--export-picture",
-          "--export-animation", "--export-solid", "--properties", "--export-net", "--export-sheet",
-          "--export-booklet", "--morph-stops", "--wythoff-stops"}) {
-      if (arg == QLatin1String(option)) return true;
-    }
-  }
-  return false;
-}
-
 // Qt's errors go on to stderr as Qt would print them; its warnings and notes do not.
 void onlyQtsErrors(QtMsgType type, const QMessageLogContext&, const QString& message) {
   if (type == QtCriticalMsg || type == QtFatalMsg) {
@@ -94,7 +79,7 @@ int runWithoutWindow(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (wantsNoWindow(argc, argv)) {
+  if (velkora::asksForNoWindow(argumentsOf(argc, argv))) {
     return runWithoutWindow(argc, argv);
   }
   // The window's own options are checked before any application object

@@ -19,6 +19,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "cli/command_line.h"
 #include "tests/support/german_locale.h"
 
 namespace velkora::test {
@@ -664,6 +665,24 @@ TEST(Program, AHeadlessRunPrintsNothingUnasked) {
     EXPECT_EQ(run.exitCode, 0) << arguments.join(' ').toStdString();
     EXPECT_EQ(run.err, QString()) << arguments.join(' ').toStdString();
   }
+}
+
+// Every printing action runs without a display: the program decides that it
+// needs no window from the same table the options are read from.
+TEST(Program, EveryPrintingActionRunsWithoutADisplay) {
+  for (const QStringList& arguments :
+       {QStringList{"--jitterbug-stops"}, QStringList{"--solid", "1", "--morph-stops"},
+        QStringList{"--wythoff-stops", "T"}, QStringList{"--solid", "1", "--properties"},
+        QStringList{"--jitterbug", "0.5", "--properties", "--json"}}) {
+    const ProgramRun run = runProgram(arguments);
+    EXPECT_EQ(run.exitCode, 0) << arguments.join(QLatin1Char(' ')).toStdString() << "\n"
+                               << run.err.toStdString();
+    EXPECT_FALSE(run.out.isEmpty()) << arguments.join(QLatin1Char(' ')).toStdString();
+  }
+  EXPECT_EQ(runProgram({"--jitterbug-stops"}).out.count(QLatin1Char('\n')), 3);
+  EXPECT_TRUE(asksForNoWindow({QStringLiteral("--export-picture=bild.png")}));
+  EXPECT_FALSE(asksForNoWindow({QStringLiteral("--solid"), QStringLiteral("3"),
+                                QStringLiteral("--view"), QStringLiteral("umkugel")}));
 }
 
 }  // namespace
