@@ -1,5 +1,6 @@
 // Loading one solid: sections, radii, meshes, tilt and scaling.
 #include "model/load.h"
+#include "base/portable_charconv.h"
 
 #include <algorithm>
 #include <charconv>
@@ -43,7 +44,7 @@ std::string_view typeText(std::string_view listLine) {
 // Shortest round-trip text of a double for messages, independent of the locale.
 std::string decimal(double value) {
   char buffer[64];
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+  const auto [end, ec] = toCharsShortest(buffer, buffer + sizeof buffer, value);
   return ec == std::errc{} ? std::string(buffer, end) : std::string("?");
 }
 

@@ -2,6 +2,7 @@
 #include <charconv>
 #include <cmath>
 #include <string_view>
+#include "base/portable_charconv.h"
 
 #include "model/load.h"
 
@@ -39,7 +40,7 @@ double numberOrZero(std::string_view text) {
   }
   double value = 0.0;
   const char* const end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, value, std::chars_format::general);
+  const auto [ptr, ec] = fromCharsGeneral(text.data(), end, value);
   if (ec != std::errc{} || ptr != end || !std::isfinite(value)) {
     return 0.0;
   }

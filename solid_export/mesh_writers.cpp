@@ -1,4 +1,5 @@
 #include "solid_export/mesh_writers.h"
+#include "base/portable_charconv.h"
 
 #include <bit>
 #include <cstdint>
@@ -21,7 +22,7 @@ void putU32(std::string& out, std::uint32_t value) {
 }
 
 void putFloat(std::string& out, double value) {
-  putU32(out, std::bit_cast<std::uint32_t>(static_cast<float>(value)));
+  putU32(out, bitCast<std::uint32_t>(static_cast<float>(value)));
 }
 
 void putPoint(std::string& out, const Point3& p) {

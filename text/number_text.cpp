@@ -1,4 +1,5 @@
 #include "text/number_text.h"
+#include "base/portable_charconv.h"
 
 #include "text/ui_text.h"
 
@@ -10,8 +11,7 @@ namespace velkora {
 
 std::string fixedText(double value, int decimals) {
   char buffer[400];  // 309 integer digits of the largest double, the point and 17 decimals
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  const auto result = toCharsFixed(buffer, buffer + sizeof buffer, value, decimals);
   std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
   // -0.000 and the like: a sign in front of nothing but zeros is dropped.
   if (text.size() > 1 && text.front() == '-' &&
@@ -23,14 +23,13 @@ std::string fixedText(double value, int decimals) {
 
 std::string significantText(double value, int digits) {
   char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
+  const auto result = toCharsGeneral(buffer, buffer + sizeof buffer, value, digits);
   return std::string(buffer, result.ptr);
 }
 
 std::string shortestText(double value) {
   char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  const auto result = toCharsShortest(buffer, buffer + sizeof buffer, value);
   return std::string(buffer, result.ptr);
 }
 
