@@ -109,15 +109,4 @@ std::vector<unsigned char> inflateBuffer(const unsigned char* input, std::size_t
   return output;
 }
 
-ByteString decompressStream(std::span<const unsigned char> source, InflateRounds* rounds) {
-  if (rounds != nullptr) {
-    rounds->capacities.clear();
-  }
-  if (source.empty()) {
-    return {};
-  }
-  const std::vector<unsigned char> output = inflateBuffer(source.data(), source.size(), 0, rounds);
-  return ByteString(output.begin(), output.end());
-}
-
 }  // namespace velkora

@@ -62,6 +62,12 @@ function(velkora_headers target)
   endif()
 endfunction()
 
+# The browser build: C++ exceptions on (emscripten leaves them off by default).
+if(EMSCRIPTEN)
+  target_compile_options(project_options INTERFACE -fexceptions)
+  target_link_options(project_options INTERFACE -fexceptions)
+endif()
+
 add_library(project_warnings INTERFACE)
 target_compile_options(project_warnings INTERFACE -Wall -Wextra -Wpedantic)
 if(VELKORA_WERROR)

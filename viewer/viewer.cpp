@@ -108,9 +108,10 @@ void Viewer::setRotating(bool on) {
   flush();
 }
 
-void Viewer::tick() {
+void Viewer::tick(int count) {
   try {
-    controller_.tick();
+    for (int i = 0; i < count; ++i)
+      controller_.tick();
     composeFrame();
   } catch (...) {
     // A failing rotation stops rather than failing on every tick.

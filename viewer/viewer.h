@@ -101,10 +101,11 @@ class Viewer {
   void setLineWidth(int width);
 
   // The rotation: on makes the first step of all-zero steps a turn about the
-  // vertical axis; tick turns by the steps and draws.
+  // vertical axis; tick turns by the steps, count times (a front end whose
+  // frames come slower than the steps' rate catches up), and draws once.
   void setRotating(bool on);
   bool rotating() const { return rotating_; }
-  void tick();
+  void tick(int count = 1);
   // Sets a step from its box (value x 0.25 degrees) and turns once by it;
   // restoreStep sets it without turning.
   void setStep(int axis, int value);
