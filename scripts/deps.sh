@@ -11,6 +11,8 @@ VELKORA_PACKAGES=(
   locales poppler-utils
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
+# The browser edition's build (scripts/web) and its browser tests (scripts/test).
+VELKORA_WEB_PACKAGES=(emscripten nodejs chromium)
 
 velkora_install_missing() {
   local missing=()

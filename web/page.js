@@ -1,0 +1,299 @@
+'use strict';
+// The browser page over the viewer's WebAssembly module: it inflates the
+// catalogue with the browser's decompressor, starts the viewer, shows its
+// frames on the canvas and turns the page's controls, pointer and keys into
+// the viewer's commands. The rules live in the module; this only wires.
+
+(() => {
+  const PICTURE_WIDTH = 634;
+  const PICTURE_HEIGHT = 663;
+  // The surface's logical size: the window's drawing area, or the screen in presentation.
+  let surfaceWidth = PICTURE_WIDTH;
+  let surfaceHeight = PICTURE_HEIGHT;
+  const STEP_MS = 10; // one rotation step per 10 ms, counted by time
+  const VIEW_WORDS = ['polyeder', 'inkugel', 'umkugel'];
+  const CHANGE_PICTURE = 1;
+  const CHANGE_CAPTIONS = 64;
+  const CHANGE_ROTATION = 32;
+
+  const $ = (id) => document.getElementById(id);
+  const canvas = $('picture');
+  const context = canvas.getContext('2d');
+  let core = null;
+  let readyResolve;
+  const ready = new Promise((resolve) => { readyResolve = resolve; });
+
+  const note = (text) => { $('note').textContent = text; };
+
+  // Calls a command of the module; a failure shows its message.
+  function command(name, ...args) {
+    const ok = core['_' + name](...args);
+    if (!ok) note(core.UTF8ToString(core._vk_last_error()));
+    follow();
+    return ok;
+  }
+
+  async function inflate(bytes) {
+    const stream = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('deflate'));
+    return new Uint8Array(await new Response(stream).arrayBuffer());
+  }
+
+  // Inflates every embedded stream and hands the bytes to the module.
+  async function provideCatalogue() {
+    const count = core._vk_stream_count();
+    for (let i = 0; i < count; ++i) {
+      const start = core._vk_stream_bytes(i);
+      const compressed = core.HEAPU8.slice(start, start + core._vk_stream_size(i));
+      const inflated = await inflate(compressed);
+      const target = core._malloc(Math.max(1, inflated.length));
+      core.HEAPU8.set(inflated, target);
+      const ok = core._vk_provide_inflated(i, target, inflated.length);
+      core._free(target);
+      if (!ok) throw new Error('stream ' + i);
+    }
+  }
+
+  function scale() {
+    return Math.max(1, Math.min(4, Math.round(window.devicePixelRatio || 1)));
+  }
+
+  function showFrame() {
+    const width = core._vk_frame_width();
+    const height = core._vk_frame_height();
+    if (width === 0 || height === 0) return;
+    if (canvas.width !== width || canvas.height !== height) {
+      canvas.width = width;
+      canvas.height = height;
+    }
+    const pixels = new Uint8ClampedArray(core.HEAPU8.buffer, core._vk_frame_rgba(), width * height * 4);
+    context.putImageData(new ImageData(pixels, width, height), 0, 0);
+  }
+
+  // Brings the page in line with the viewer after a command.
+  function follow() {
+    const changes = core._vk_take_changes();
+    if (changes & CHANGE_PICTURE) showFrame();
+    if (changes & CHANGE_CAPTIONS) showCaptions();
+    if (changes & CHANGE_ROTATION) showRotation();
+    const position = core._vk_position();
+    if ($('solids').selectedIndex !== position) $('solids').selectedIndex = position;
+    document.querySelectorAll('input[name=view]').forEach((radio) => {
+      radio.checked = Number(radio.value) === core._vk_view();
+      radio.disabled = core._vk_views_off() !== 0;
+    });
+    $('marks').checked = core._vk_marks() === 1;
+    writeFragment();
+  }
+
+  const CAPTIONS = [
+    ['Polyeder', 'Velkora', 'Umkugel'],
+    ['Polyeder', 'innere Kugel', 'Umkugel'],
+    ['Polyeder', 'Velkora', 'äußere Kugel'],
+  ];
+  function showCaptions() {
+    const words = CAPTIONS[core._vk_caption_family()] || CAPTIONS[0];
+    words.forEach((word, i) => { $('view' + i).textContent = word; });
+  }
+
+  // The rotation, stepped by the time passed, whatever the screen's rate.
+  let rotationClock = null;
+  let stepsDone = 0;
+  function showRotation() {
+    const on = core._vk_rotating() === 1;
+    $('rotation').textContent = on ? 'Abbruch' : 'Rotation';
+    if (on && rotationClock === null) {
+      rotationClock = performance.now();
+      stepsDone = 0;
+      requestAnimationFrame(rotationFrame);
+    } else if (!on) {
+      rotationClock = null;
+    }
+  }
+  function rotationFrame(now) {
+    if (rotationClock === null) return;
+    const due = Math.floor((now - rotationClock) / STEP_MS) - stepsDone;
+    if (due > 0) {
+      stepsDone += due;
+      command('vk_tick', Math.min(due, 100));
+    }
+    requestAnimationFrame(rotationFrame);
+  }
+
+  // The address's fragment holds the view: a copied link opens the same picture.
+  function readFragment() {
+    const wanted = {};
+    const problems = [];
+    for (const part of location.hash.replace(/^#/, '').split('&')) {
+      if (!part) continue;
+      const [key, value = ''] = part.split('=').map(decodeURIComponent);
+      if (key === 'solid') {
+        if (/^\d+$/.test(value) && Number(value) <= 30) wanted.solid = Number(value);
+        else problems.push(part);
+      } else if (key === 'view') {
+        if (VIEW_WORDS.includes(value)) wanted.view = VIEW_WORDS.indexOf(value);
+        else problems.push(part);
+      } else if (key === 'marks') {
+        if (value === '0' || value === '1') wanted.marks = Number(value);
+        else problems.push(part);
+      } else if (key === 'lang') {
+        if (value === 'de' || value === 'en') wanted.lang = value;
+        else problems.push(part);
+      } else {
+        problems.push(part);
+      }
+    }
+    if (problems.length) note('Nicht verstanden und übergangen: ' + problems.join(', '));
+    return wanted;
+  }
+  function state() {
+    return {
+      solid: String(core._vk_position()),
+      view: VIEW_WORDS[core._vk_view()],
+      marks: String(core._vk_marks()),
+      lang: document.documentElement.lang,
+    };
+  }
+  function writeFragment() {
+    const text = Object.entries(state()).map(([k, v]) => k + '=' + v).join('&');
+    if (location.hash !== '#' + text) history.replaceState(null, '', '#' + text);
+  }
+
+  function wireControls() {
+    const list = $('solids');
+    const count = core._vk_list_count();
+    for (let i = 0; i < count; ++i) {
+      const option = document.createElement('option');
+      option.textContent = core.UTF8ToString(core._vk_list_name(i));
+      list.appendChild(option);
+    }
+    list.addEventListener('change', () => command('vk_pick', list.selectedIndex));
+    document.querySelectorAll('input[name=view]').forEach((radio) => {
+      radio.addEventListener('change', () => command('vk_set_view', Number(radio.value)));
+    });
+    $('marks').addEventListener('change', () => command('vk_set_marks', $('marks').checked ? 1 : 0));
+    $('rotation').addEventListener('click', () => command('vk_set_rotating', core._vk_rotating() ? 0 : 1));
+    $('start-pose').addEventListener('click', () => command('vk_reload'));
+    $('zoom-in').addEventListener('click', () => command('vk_zoom', 1));
+    $('zoom-out').addEventListener('click', () => command('vk_zoom', -1));
+    for (let axis = 0; axis < 3; ++axis) {
+      const field = $('step' + axis);
+      field.addEventListener('change', () => {
+        const value = Math.max(-15, Math.min(15, Math.round(Number(field.value) || 0)));
+        field.value = value;
+        command('vk_set_step', axis, value);
+      });
+    }
+    wirePointer();
+    wirePresentation();
+    canvas.addEventListener('wheel', (event) => {
+      event.preventDefault();
+      const notches = event.deltaMode === 0 ? -event.deltaY / 100 : -event.deltaY / 3;
+      command('vk_wheel', Math.round(notches * 120));
+    }, { passive: false });
+    canvas.addEventListener('keydown', (event) => {
+      const turns = { ArrowLeft: [0, 0, -5], ArrowRight: [0, 0, 5], ArrowUp: [0, -5, 0], ArrowDown: [0, 5, 0] };
+      if (!(event.key in turns)) return;
+      event.preventDefault();
+      // The arrow keys turn as a drag of five pixels would.
+      const [, dy, dx] = turns[event.key];
+      command('vk_press', 0, 0);
+      command('vk_move', dx, dy);
+      command('vk_release');
+    });
+  }
+
+  // One finger (or the mouse) turns as the window's drag does; two pinch-zoom
+  // by the buttons' factors.
+  function wirePointer() {
+    const pointers = new Map();
+    let pinchDistance = 0;
+    const at = (event) => {
+      const box = canvas.getBoundingClientRect();
+      return [Math.round((event.clientX - box.left) * surfaceWidth / box.width),
+        Math.round((event.clientY - box.top) * surfaceHeight / box.height)];
+    };
+    const distance = () => {
+      const [a, b] = [...pointers.values()];
+      return Math.hypot(a[0] - b[0], a[1] - b[1]);
+    };
+    canvas.addEventListener('pointerdown', (event) => {
+      if (event.pointerType === 'mouse' && event.button !== 0) return;
+      canvas.setPointerCapture(event.pointerId);
+      pointers.set(event.pointerId, at(event));
+      if (pointers.size === 1) {
+        command('vk_press', ...at(event));
+      } else if (pointers.size === 2) {
+        command('vk_release');
+        pinchDistance = distance();
+      }
+    });
+    canvas.addEventListener('pointermove', (event) => {
+      if (!pointers.has(event.pointerId)) return;
+      pointers.set(event.pointerId, at(event));
+      if (pointers.size === 1) {
+        command('vk_move', ...at(event));
+      } else if (pointers.size === 2 && pinchDistance > 0) {
+        const now = distance();
+        while (now >= pinchDistance * 1.1) { command('vk_zoom', 1); pinchDistance *= 1.1; }
+        while (now <= pinchDistance * 10 / 11) { command('vk_zoom', -1); pinchDistance *= 10 / 11; }
+      }
+    });
+    const end = (event) => {
+      if (!pointers.delete(event.pointerId)) return;
+      if (pointers.size === 0) command('vk_release');
+    };
+    canvas.addEventListener('pointerup', end);
+    canvas.addEventListener('pointercancel', end);
+  }
+
+  // Presentation: the picture alone on the whole screen, the solid filling
+  // 90 % of its shorter side; leaving restores the zoom.
+  function wirePresentation() {
+    const area = $('picture-area');
+    $('presentation').addEventListener('click', () => {
+      area.requestFullscreen().catch((error) => note('Vollbild nicht möglich: ' + error.message));
+    });
+    document.addEventListener('fullscreenchange', () => {
+      if (document.fullscreenElement === area) {
+        surfaceWidth = window.innerWidth;
+        surfaceHeight = window.innerHeight;
+        command('vk_resize', surfaceWidth, surfaceHeight, scale());
+        command('vk_set_presentation', 1);
+      } else {
+        surfaceWidth = PICTURE_WIDTH;
+        surfaceHeight = PICTURE_HEIGHT;
+        command('vk_set_presentation', 0);
+        command('vk_resize', surfaceWidth, surfaceHeight, scale());
+      }
+      canvas.focus();
+    });
+  }
+
+  async function start() {
+    try {
+      core = await createKorvelindraCore();
+      await provideCatalogue();
+      const wanted = readFragment();
+      if (!core._vk_start(PICTURE_WIDTH, PICTURE_HEIGHT, scale(), wanted.solid ?? -1)) {
+        throw new Error(core.UTF8ToString(core._vk_last_error()));
+      }
+      wireControls();
+      if (wanted.marks) core._vk_set_marks(1);
+      if (wanted.view !== undefined) core._vk_set_view(wanted.view);
+      follow();
+      showCaptions();
+      showFrame();
+      readyResolve();
+    } catch (error) {
+      note('Der Betrachter lässt sich nicht starten: ' + error.message);
+    }
+  }
+
+  // What teachers' pages and learning platforms call.
+  window.korvelindra = {
+    ready,
+    state: () => state(),
+    picture: () => new Promise((resolve) => canvas.toBlob(resolve, 'image/png')),
+  };
+  start();
+})();

@@ -1,0 +1,62 @@
+#pragma once
+// The functions the browser page calls (exported from the WebAssembly
+// module): the catalogue's streams for the page to inflate, then the viewer's
+// commands and queries with plain numbers and UTF-8 texts. Owns the one
+// viewer of the page and the frame's copy in the canvas's byte order. No
+// call throws: a failure returns 0 (or null) and leaves its message for
+// vk_last_error.
+
+#include <cstdint>
+
+extern "C" {
+
+// The embedded zlib streams, for the page's decompressor.
+int vk_stream_count();
+const unsigned char* vk_stream_bytes(int index);
+int vk_stream_size(int index);
+// Hands in the inflated bytes of stream index (the page allocated them with
+// malloc; they are copied).
+int vk_provide_inflated(int index, const unsigned char* bytes, int size);
+
+// Loads the catalogue and shows the solid at position (the Ikosaeder when it
+// is none) on a surface of width x height logical pixels at scale.
+int vk_start(int width, int height, int scale, int position);
+const char* vk_last_error();
+
+// The list: count, and the German name of a position.
+int vk_list_count();
+const char* vk_list_name(int position);
+
+// Commands. View 0 polyhedron, 1 inner sphere, 2 outer sphere.
+int vk_pick(int position);
+int vk_reload();
+int vk_set_view(int view);
+int vk_set_marks(int on);
+int vk_set_rotating(int on);
+// Turns by the steps count times and draws once.
+int vk_tick(int count);
+int vk_set_step(int axis, int value);
+int vk_restore_step(int axis, int value);
+int vk_zoom(int steps);
+int vk_wheel(int angleDelta);
+int vk_press(int x, int y);
+int vk_move(int x, int y);
+int vk_release();
+int vk_resize(int width, int height, int scale);
+int vk_set_presentation(int on);
+
+// Queries.
+int vk_position();
+int vk_view();
+int vk_marks();
+int vk_rotating();
+int vk_caption_family();  // 0 Platonic, 1 Archimedean, 2 Catalan
+int vk_views_off();       // 0 no, 1 folding, 2 a tool's solid
+// The changes (ViewerChange bits) since the last call, which clears them.
+unsigned vk_take_changes();
+
+// The last frame as RGBA bytes, row after row, for an ImageData.
+const std::uint8_t* vk_frame_rgba();
+int vk_frame_width();
+int vk_frame_height();
+}

@@ -1,0 +1,225 @@
+// Drives the browser page (build/web/korvelindra.html) in Debian's chromium
+// from file:// with every network request refused, and holds its pictures
+// against the desktop program's --export-picture for the same state.
+// Usage: node --test page_test.mjs  (PAGE and NATIVE name the page and the
+// desktop program; scripts/test sets them).
+
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join, resolve } from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const PAGE = resolve(process.env.PAGE ?? '../../build/web/korvelindra.html');
+const NATIVE = resolve(process.env.NATIVE ?? '../../build/test/ui/korvelindra');
+const pageUrl = 'file://' + PAGE;
+
+let browser;
+let refused = [];
+
+before(async () => {
+  browser = await puppeteer.launch({
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    userDataDir: mkdtempSync(join(tmpdir(), 'korvelindra-chromium-')),
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync',
+      '--force-device-scale-factor=1'],
+  });
+});
+
+after(async () => { await browser?.close(); });
+
+// A new page at size, opened at fragment, ready once the first frame shows.
+async function openPage(fragment = '', viewport = { width: 1100, height: 800 }) {
+  const page = await browser.newPage();
+  await page.setViewport(viewport);
+  await page.setRequestInterception(true);
+  page.on('request', (request) => {
+    const url = request.url();
+    if (url.startsWith('file:') || url.startsWith('data:') || url.startsWith('blob:')) {
+      request.continue();
+    } else {
+      refused.push(url);
+      request.abort();
+    }
+  });
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  page.errors = errors;
+  await page.goto(pageUrl + fragment);
+  await page.evaluate(() => window.korvelindra.ready);
+  return page;
+}
+
+// The canvas's pixels as RGBA bytes.
+async function canvasPixels(page) {
+  return page.evaluate(() => {
+    const canvas = document.getElementById('picture');
+    const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    return { width: canvas.width, height: canvas.height, bytes: Array.from(data) };
+  });
+}
+
+// A PNG file decoded by the browser into RGBA bytes.
+async function pngPixels(page, file) {
+  const url = 'data:image/png;base64,' + readFileSync(file).toString('base64');
+  return page.evaluate(async (source) => {
+    const image = new Image();
+    image.src = source;
+    await image.decode();
+    const canvas = document.createElement('canvas');
+    canvas.width = image.naturalWidth;
+    canvas.height = image.naturalHeight;
+    const context = canvas.getContext('2d');
+    context.drawImage(image, 0, 0);
+    const data = context.getImageData(0, 0, canvas.width, canvas.height).data;
+    return { width: canvas.width, height: canvas.height, bytes: Array.from(data) };
+  }, url);
+}
+
+function differingPixels(a, b) {
+  assert.equal(a.width, b.width);
+  assert.equal(a.height, b.height);
+  let count = 0;
+  for (let i = 0; i < a.bytes.length; i += 4) {
+    if (a.bytes[i] !== b.bytes[i] || a.bytes[i + 1] !== b.bytes[i + 1] || a.bytes[i + 2] !== b.bytes[i + 2]) ++count;
+  }
+  return count;
+}
+
+function nativePicture(args) {
+  const file = join(mkdtempSync(join(tmpdir(), 'korvelindra-native-')), 'picture.png');
+  execFileSync(NATIVE, [...args, '--export-picture', file],
+    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+  return file;
+}
+
+test('the page loads from file:// with nothing from the network and lists the 31 in German', async () => {
+  refused = [];
+  const page = await openPage();
+  const names = await page.$$eval('#solids option', (options) => options.map((o) => o.textContent));
+  assert.equal(names.length, 31);
+  assert.equal(names[0], 'Tetraeder');
+  assert.ok(names.includes('Abgeschrägtes Dodekaeder'), names.join(', '));
+  assert.deepEqual(refused, []);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('the first picture of a state is the desktop export of that state, pixel for pixel', async () => {
+  const cases = [
+    ['#solid=3&view=polyeder&marks=0', ['--solid', '3', '--view', 'polyeder']],
+    ['#solid=29&view=umkugel&marks=1', ['--solid', '29', '--view', 'umkugel', '--marks']],
+    ['#solid=12&view=inkugel&marks=0', ['--solid', '12', '--view', 'inkugel']],
+    ['#solid=30&view=inkugel&marks=1', ['--solid', '30', '--view', 'inkugel', '--marks']],
+  ];
+  for (const [fragment, args] of cases) {
+    const page = await openPage(fragment);
+    const ours = await canvasPixels(page);
+    const theirs = await pngPixels(page, nativePicture(args));
+    assert.equal(differingPixels(ours, theirs), 0, fragment);
+    await page.close();
+  }
+});
+
+test('the address keeps the state, and a bad value is passed over with a note', async () => {
+  const page = await openPage('#solid=12&view=inkugel&marks=1');
+  assert.deepEqual(await page.evaluate(() => window.korvelindra.state()),
+    { solid: '12', view: 'inkugel', marks: '1', lang: 'de' });
+  await page.evaluate(() => {
+    const list = document.getElementById('solids');
+    list.selectedIndex = 7;
+    list.dispatchEvent(new Event('change'));
+  });
+  assert.match(await page.evaluate(() => location.hash), /solid=7&view=inkugel&marks=1/);
+  await page.close();
+
+  const bad = await openPage('#solid=99&view=kugel&marks=1');
+  const state = await bad.evaluate(() => window.korvelindra.state());
+  assert.equal(state.view, 'polyeder');
+  assert.equal(state.marks, '1');
+  assert.equal(state.solid, '3', 'the Ikosaeder stands for a bad solid');
+  assert.match(await bad.$eval('#note', (n) => n.textContent), /solid=99.*view=kugel/);
+  assert.deepEqual(bad.errors, []);
+  await bad.close();
+});
+
+test('the controls: captions follow the family, the rotation turns and stops, zoom and marks redraw', async () => {
+  const page = await openPage('#solid=8');
+  const captions = () => page.$$eval('#views span', (s) => s.map((e) => e.textContent));
+  assert.deepEqual(await captions(), ['Polyeder', 'innere Kugel', 'Umkugel']);
+  await page.evaluate(() => {
+    const list = document.getElementById('solids');
+    list.selectedIndex = 20;
+    list.dispatchEvent(new Event('change'));
+  });
+  assert.deepEqual(await captions(), ['Polyeder', 'Velkora', 'äußere Kugel']);
+
+  const before = await canvasPixels(page);
+  await page.click('#rotation');
+  assert.equal(await page.$eval('#rotation', (b) => b.textContent), 'Abbruch');
+  await new Promise((r) => setTimeout(r, 300));
+  await page.click('#rotation');
+  assert.equal(await page.$eval('#rotation', (b) => b.textContent), 'Rotation');
+  const turned = await canvasPixels(page);
+  assert.ok(differingPixels(before, turned) > 100, 'the rotation turned the solid');
+
+  await page.click('#zoom-in');
+  const zoomed = await canvasPixels(page);
+  assert.ok(differingPixels(turned, zoomed) > 100, 'zoom redrew larger');
+  await page.click('#marks');
+  assert.equal(await page.evaluate(() => window.korvelindra.state().marks), '1');
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('on a tablet, one finger turns the solid and two fingers pinch it smaller', async () => {
+  const page = await openPage('', { width: 768, height: 1024, hasTouch: true, isMobile: true });
+  const box = await page.$eval('#picture', (c) => {
+    const r = c.getBoundingClientRect();
+    return { x: r.left, y: r.top, width: r.width, height: r.height };
+  });
+  assert.ok(box.height >= 500, 'the picture is at least 500 px high on the tablet');
+  const start = await canvasPixels(page);
+  const cx = box.x + box.width / 2;
+  const cy = box.y + box.height / 2;
+  await page.touchscreen.touchStart(cx, cy);
+  await page.touchscreen.touchMove(cx + 40, cy + 10);
+  await page.touchscreen.touchEnd();
+  const dragged = await canvasPixels(page);
+  assert.ok(differingPixels(start, dragged) > 100, 'the drag turned the solid');
+
+  const client = await page.target().createCDPSession();
+  const touch = (type, points) => client.send('Input.dispatchTouchEvent', {
+    type, touchPoints: points.map(([x, y], id) => ({ x, y, id })),
+  });
+  await touch('touchStart', [[cx - 100, cy], [cx + 100, cy]]);
+  await touch('touchMove', [[cx - 60, cy], [cx + 60, cy]]);
+  await touch('touchEnd', []);
+  const pinched = await canvasPixels(page);
+  const whiteOf = (p) => p.bytes.filter((v, i) => i % 4 === 0 && v === 255).length;
+  assert.ok(whiteOf(pinched) > whiteOf(dragged), 'the pinch made the picture smaller');
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('presentation fills the screen with the picture and leaving it gives the picture back', async () => {
+  const page = await openPage('#solid=5&view=umkugel');
+  const before = await canvasPixels(page);
+  await page.click('#presentation');
+  await page.waitForFunction(() => document.fullscreenElement !== null);
+  const full = await page.evaluate(() => ({
+    canvas: [document.getElementById('picture').width, document.getElementById('picture').height],
+    screen: [window.innerWidth, window.innerHeight],
+  }));
+  assert.deepEqual(full.canvas, full.screen);
+  await page.evaluate(() => document.exitFullscreen());
+  await page.waitForFunction(() => document.fullscreenElement === null &&
+    document.getElementById('picture').width === 634);
+  assert.equal(differingPixels(before, await canvasPixels(page)), 0);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
