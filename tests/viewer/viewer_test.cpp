@@ -227,5 +227,32 @@ TEST_F(ViewerTest, TheFrameIsComposedAtTheSurfacesDevicePixels) {
   EXPECT_EQ(viewer.composedScale(), 2);
 }
 
+// A front end whose frames come slower than the steps catches up with one
+// tick of several steps: the same pose as as many single ticks, drawn once.
+TEST(ViewerTicks, SeveralStepsInOneTickTurnAsFarAsSingleTicksAndDrawOnce) {
+  const auto started = [](Viewer& viewer, std::vector<unsigned>& told) {
+    viewer.setSurfaceSource([] { return Viewer::Surface{120, 100, 1}; });
+    viewer.setListener([&told](unsigned changes) { told.push_back(changes); });
+    viewer.create();
+    viewer.pick(kIcosahedron);
+    viewer.setStep(0, 3);
+    viewer.setRotating(true);
+    told.clear();
+  };
+  Viewer single;
+  Viewer batched;
+  std::vector<unsigned> singleTold;
+  std::vector<unsigned> batchedTold;
+  started(single, singleTold);
+  started(batched, batchedTold);
+  for (int i = 0; i < 7; ++i)
+    single.tick();
+  batched.tick(7);
+  EXPECT_EQ(batchedTold.size(), 1u);
+  EXPECT_EQ(batched.frameBuffers().frame.pixels, single.frameBuffers().frame.pixels);
+  batched.tick();
+  EXPECT_NE(batched.frameBuffers().frame.pixels, single.frameBuffers().frame.pixels);
+}
+
 }  // namespace viewer_rules
 }  // namespace velkora::test
