@@ -2,12 +2,39 @@ cmake_policy(SET CMP0053 NEW)
 # Writes the browser page as one file: page.html with its style (page.css),
 # the WebAssembly module's script (CORE, the wasm embedded in it) and the
 # page's own script (page.js) put in place of its three markers.
-# Usage: cmake -DOUTPUT=... -DSOURCE_DIR=... -DCORE=... -P AssemblePage.cmake
+# The English words come from the desktop's translation file (TS): every
+# German source and its English translation, as a JavaScript object in place
+# of a fourth marker in the script.
+# Usage: cmake -DOUTPUT=... -DSOURCE_DIR=... -DCORE=... -DTS=... -P AssemblePage.cmake
 
 file(READ ${SOURCE_DIR}/page.html page)
 file(READ ${SOURCE_DIR}/page.css style)
 file(READ ${SOURCE_DIR}/page.js script)
 file(READ ${CORE} core)
+
+# One "source": "translation" entry per translated message.
+file(READ ${TS} ts)
+# A semicolon would split CMake's list of matches: it travels as a mark.
+string(REPLACE ";" "&#59;" ts "${ts}")
+string(REGEX MATCHALL "<source>[^<]*</source>[ \t\r\n]*(<comment>[^<]*</comment>[ \t\r\n]*)?<translation>[^<]+</translation>" messages "${ts}")
+set(english "")
+foreach(message IN LISTS messages)
+  string(REGEX REPLACE "^<source>([^<]*)</source>.*$" "\\1" source "${message}")
+  string(REGEX REPLACE "^.*<translation>([^<]*)</translation>$" "\\1" translation "${message}")
+  foreach(part IN ITEMS source translation)
+    string(REPLACE "&lt;" "<" ${part} "${${part}}")
+    string(REPLACE "&gt;" ">" ${part} "${${part}}")
+    string(REPLACE "&quot;" "\"" ${part} "${${part}}")
+    string(REPLACE "&apos;" "'" ${part} "${${part}}")
+    string(REPLACE "&#59;" ";" ${part} "${${part}}")
+    string(REPLACE "&amp;" "&" ${part} "${${part}}")
+    string(REPLACE "\\" "\\\\" ${part} "${${part}}")
+    string(REPLACE "\"" "\\\"" ${part} "${${part}}")
+    string(REPLACE "\n" "\\n" ${part} "${${part}}")
+  endforeach()
+  string(APPEND english "\"${source}\": \"${translation}\",\n")
+endforeach()
+string(REPLACE "/*=ENGLISH=*/" "${english}" script "${script}")
 # A script's text must not close its own element.
 foreach(part IN ITEMS script core)
   string(REPLACE "</script" "<\\/script" ${part} "${${part}}")

@@ -16,6 +16,23 @@
   const CHANGE_CAPTIONS = 64;
   const CHANGE_ROTATION = 32;
 
+  // The desktop's English words (from its translation file) and the page's own.
+  const ENGLISH = {
+/*=ENGLISH=*/
+  };
+  const PAGE_ENGLISH = {
+    'Ansicht': 'View',
+    'Präsentation': 'Presentation',
+    'Sprache': 'Language',
+    'Ausgangslage': 'Start pose',
+    'Nicht verstanden und übergangen: ': 'Not understood and passed over: ',
+    'Der Betrachter lässt sich nicht starten: ': 'The viewer cannot start: ',
+    'Vollbild nicht möglich: ': 'Full screen is not possible: ',
+  };
+  let language = 'de';
+  // A German text of the desktop or the page in the language chosen.
+  const say = (german) => (language === 'en' ? PAGE_ENGLISH[german] ?? ENGLISH[german] ?? german : german);
+
   const $ = (id) => document.getElementById(id);
   const canvas = $('picture');
   const context = canvas.getContext('2d');
@@ -24,6 +41,7 @@
   const ready = new Promise((resolve) => { readyResolve = resolve; });
 
   const note = (text) => { $('note').textContent = text; };
+  const noteSaid = (german, detail) => note(say(german) + detail);
 
   // Calls a command of the module; a failure shows its message.
   function command(name, ...args) {
@@ -92,7 +110,7 @@
   ];
   function showCaptions() {
     const words = CAPTIONS[core._vk_caption_family()] || CAPTIONS[0];
-    words.forEach((word, i) => { $('view' + i).textContent = word; });
+    words.forEach((word, i) => { $('view' + i).textContent = say(word); });
   }
 
   // The rotation, stepped by the time passed, whatever the screen's rate.
@@ -100,7 +118,7 @@
   let stepsDone = 0;
   function showRotation() {
     const on = core._vk_rotating() === 1;
-    $('rotation').textContent = on ? 'Abbruch' : 'Rotation';
+    $('rotation').textContent = say(on ? 'Abbruch' : 'Rotation');
     if (on && rotationClock === null) {
       rotationClock = performance.now();
       stepsDone = 0;
@@ -142,7 +160,7 @@
         problems.push(part);
       }
     }
-    if (problems.length) note('Nicht verstanden und übergangen: ' + problems.join(', '));
+    if (problems.length) noteSaid('Nicht verstanden und übergangen: ', problems.join(', '));
     return wanted;
   }
   function state() {
@@ -163,9 +181,15 @@
     const count = core._vk_list_count();
     for (let i = 0; i < count; ++i) {
       const option = document.createElement('option');
-      option.textContent = core.UTF8ToString(core._vk_list_name(i));
+      option.dataset.text = core.UTF8ToString(core._vk_list_name(i));
       list.appendChild(option);
     }
+    $('language').value = language;
+    $('language').addEventListener('change', () => {
+      useLanguage($('language').value);
+      try { localStorage.setItem('korvelindra.lang', language); } catch (error) { /* storage off */ }
+      writeFragment();
+    });
     list.addEventListener('change', () => command('vk_pick', list.selectedIndex));
     document.querySelectorAll('input[name=view]').forEach((radio) => {
       radio.addEventListener('change', () => command('vk_set_view', Number(radio.value)));
@@ -251,7 +275,7 @@
   function wirePresentation() {
     const area = $('picture-area');
     $('presentation').addEventListener('click', () => {
-      area.requestFullscreen().catch((error) => note('Vollbild nicht möglich: ' + error.message));
+      area.requestFullscreen().catch((error) => noteSaid('Vollbild nicht möglich: ', error.message));
     });
     document.addEventListener('fullscreenchange', () => {
       if (document.fullscreenElement === area) {
@@ -269,6 +293,26 @@
     });
   }
 
+  // Every text of the page in the language: marked elements, captions, labels.
+  function useLanguage(chosen) {
+    language = chosen === 'en' ? 'en' : 'de';
+    document.documentElement.lang = language;
+    document.querySelectorAll('[data-text]').forEach((element) => {
+      element.textContent = say(element.dataset.text);
+    });
+    document.querySelectorAll('[data-label]').forEach((element) => {
+      element.setAttribute('aria-label', say(element.dataset.label));
+    });
+    if (core && core._vk_list_count() > 0) {
+      showCaptions();
+      showRotation();
+    }
+  }
+
+  function rememberedLanguage() {
+    try { return localStorage.getItem('korvelindra.lang'); } catch (error) { return null; }
+  }
+
   async function start() {
     try {
       core = await createKorvelindraCore();
@@ -277,7 +321,9 @@
       if (!core._vk_start(PICTURE_WIDTH, PICTURE_HEIGHT, scale(), wanted.solid ?? -1)) {
         throw new Error(core.UTF8ToString(core._vk_last_error()));
       }
+      useLanguage(wanted.lang ?? rememberedLanguage() ?? 'de');
       wireControls();
+      useLanguage(language);
       if (wanted.marks) core._vk_set_marks(1);
       if (wanted.view !== undefined) core._vk_set_view(wanted.view);
       follow();
@@ -285,7 +331,7 @@
       showFrame();
       readyResolve();
     } catch (error) {
-      note('Der Betrachter lässt sich nicht starten: ' + error.message);
+      noteSaid('Der Betrachter lässt sich nicht starten: ', error.message);
     }
   }
 

@@ -223,3 +223,29 @@ test('presentation fills the screen with the picture and leaving it gives the pi
   assert.deepEqual(page.errors, []);
   await page.close();
 });
+
+test('English by the switch or the address, remembered, and the address wins', async () => {
+  const page = await openPage('#solid=16');
+  await page.select('#language', 'en');
+  const words = await page.evaluate(() => ({
+    solid: document.getElementById('solids').options[16].textContent,
+    marks: document.querySelector('#marks + span').textContent,
+    rotation: document.getElementById('rotation').textContent,
+    captions: [...document.querySelectorAll('#views span')].map((s) => s.textContent),
+    hash: location.hash,
+  }));
+  assert.equal(words.solid, 'Rhombicuboctahedron');
+  assert.equal(words.marks, 'Mark vertices');
+  assert.equal(words.rotation, 'Rotation');
+  assert.deepEqual(words.captions, ['Polyhedron', 'inner sphere', 'circumsphere']);
+  assert.match(words.hash, /lang=en/);
+  await page.close();
+
+  const again = await openPage('');
+  assert.equal(await again.evaluate(() => window.korvelindra.state().lang), 'en', 'remembered');
+  await again.close();
+  const linked = await openPage('#lang=de');
+  assert.equal(await linked.$eval('#marks + span', (s) => s.textContent), 'Punkte markieren');
+  assert.deepEqual(linked.errors, []);
+  await linked.close();
+});
