@@ -1159,6 +1159,14 @@ korvelindra --solid &quot;Truncated octahedron&quot; --export-net net.pdf --pape
         <source>Jitterbug</source>
         <translation>Jitterbug</translation>
     </message>
+    <message>
+        <source>abgeschrägt</source>
+        <translation>snub</translation>
+    </message>
+    <message>
+        <source>abgeschrägt, gespiegelt</source>
+        <translation>snub, mirrored</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
