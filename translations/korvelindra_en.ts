@@ -1340,6 +1340,30 @@ korvelindra --solid &quot;Truncated octahedron&quot; --export-net net.pdf --pape
         <source>Führt den Punkt die Seiten entlang und ins Innere, an jedem Haltepunkt vorbei.</source>
         <translation>Takes the point along the sides and through the inside, past every stop.</translation>
     </message>
+    <message>
+        <source>Abschrägen</source>
+        <translation>Snub</translation>
+    </message>
+    <message>
+        <source>Spiegelbild</source>
+        <translation>Mirror image</translation>
+    </message>
+    <message>
+        <source>Nur die Drehungen der Familie bilden den Punkt ab, nicht ihre Spiegelungen.</source>
+        <translation>Only the family's rotations copy the point, not its reflections.</translation>
+    </message>
+    <message>
+        <source>Die Hülle der Bilder des Punkts unter den Drehungen allein: im Innern des Dreiecks ein abgeschrägter Körper.</source>
+        <translation>The hull of the point's images under the rotations alone: inside the triangle a snub solid.</translation>
+    </message>
+    <message>
+        <source>Der abgeschrägte Körper in seiner anderen Händigkeit.</source>
+        <translation>The snub solid in its other hand.</translation>
+    </message>
+    <message>
+        <source>Zeigt das Spiegelbild des abgeschrägten Körpers.</source>
+        <translation>Shows the mirror image of the snub solid.</translation>
+    </message>
 </context>
 <context>
     <name>velkora::MorphWindow</name>
