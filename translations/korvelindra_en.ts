@@ -434,6 +434,14 @@ Without an export option the window opens.</translation>
         <source>--jitterbug beginnt immer beim Kuboktaeder; kein --solid oder --wythoff angeben</source>
         <translation>--jitterbug always starts from the cuboctahedron; give no --solid or --wythoff</translation>
     </message>
+    <message>
+        <source>Mit --wythoff, --wythoff-stops oder --animate kaleidoscope: das Kaleidoskop bildet den Punkt nur mit den Drehungen der Familie ab; die Hülle ist abgeschrägt, ihr Haltepunkt im Innern das Ikosaeder (T), das abgeschrägte Hexaeder (O) oder Dodekaeder (I).</source>
+        <translation>With --wythoff, --wythoff-stops or --animate kaleidoscope: the kaleidoscope copies the point by the family's rotations alone; the hull is a snub, its stop inside the icosahedron (T), the snub cube (O) or the snub dodecahedron (I).</translation>
+    </message>
+    <message>
+        <source>--wythoff, --wythoff-stops oder --animate kaleidoscope</source>
+        <translation>--wythoff, --wythoff-stops or --animate kaleidoscope</translation>
+    </message>
 </context>
 <context>
     <name>FaceKind</name>
