@@ -150,6 +150,10 @@ Polyhedron Kaleidoscope::solid(WythoffWeights weights, WythoffCopies copies) con
     Vec3 point = generator(weights);
     if (copies == WythoffCopies::MirroredRotations) point = reflected(point, mirrors_[0]);
     const std::vector<Vec3> copied = rotationOrbit(point);
+    // A point on a mirror is copied by the rotations as often as by the whole
+    // group, to the same places: the reflections' solid, made as they make it
+    // (the same faces in the same order, so the same picture).
+    if (copied.size() == orbit(point).size()) return solid(weights);
     return convexHull(copied, kSameCorner, kFlat).solid;
   }
   Polyhedron solid;
