@@ -67,11 +67,12 @@ ViewState morphFrame(Setup& setup, double phase, Model& model) {
 ViewState kaleidoscopeFrame(Setup& setup, double phase, Model& model) {
   if (setup.kaleidoscope == nullptr) {
     setup.kaleidoscope = std::make_unique<Kaleidoscope>(*setup.scene.family);
-    setup.kaleidoscopeStops = kaleidoscopeStops(*setup.kaleidoscope, setup.catalogue);
+    setup.kaleidoscopeStops =
+        kaleidoscopeStops(*setup.kaleidoscope, setup.catalogue, setup.scene.copies);
     setup.tour = kaleidoscopeTour(setup.kaleidoscopeStops);
   }
   Solid shape = kaleidoscopeSolid(*setup.kaleidoscope, tourPointAt(setup.tour, phase),
-                                  setup.kaleidoscopeStops);
+                                  setup.kaleidoscopeStops, setup.scene.copies);
   scaleToReach(shape.geometry, setup.scene.solid.geometry);
   placeShape(model, shape.geometry, setup.scene.solid, *setup.scene.start);
   return ViewState{View::Polyhedron, setup.scene.view.markPoints};

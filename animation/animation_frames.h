@@ -51,6 +51,8 @@ struct AnimationScene {
   ViewState view;  // extraMarks are not drawn
   // The family whose tour the kaleidoscope runs; needed by that kind only.
   std::optional<WythoffFamily> family;
+  // The copies of the point whose solids and stops the tour shows.
+  WythoffCopies copies = WythoffCopies::Reflections;
 };
 
 class AnimationFrames {

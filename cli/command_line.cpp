@@ -64,6 +64,7 @@ enum OptionId : int {
   kWythoff,
   kAt,
   kWythoffStops,
+  kSnub,
   kJitterbug,
   kJitterbugStops,
   kFold,
@@ -194,6 +195,12 @@ constexpr OptionText kOptionTexts[] = {
                        "Die Gewichte ausgeben, bei denen das Kaleidoskop der FAMILIE (T, O oder "
                        "I) einen Körper des Katalogs ergibt, einen je Zeile: a,b,c, Listenplatz "
                        "und Name; und beenden.")},
+    {kSnub, "snub", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Mit --wythoff, --wythoff-stops oder --animate kaleidoscope: das "
+                       "Kaleidoskop bildet den Punkt nur mit den Drehungen der Familie ab; die "
+                       "Hülle ist abgeschrägt, ihr Haltepunkt im Innern das Ikosaeder (T), das "
+                       "abgeschrägte Hexaeder (O) oder Dodekaeder (I).")},
     {kJitterbug, "jitterbug", "J",
      QT_TRANSLATE_NOOP("CommandLine",
                        "Statt --solid, mit einem Export oder --properties: der Jitterbug bei J von "
@@ -550,15 +557,17 @@ namespace {
 const ActionRule kWindowRule{kOptionCount, CliAction::Window, std::nullopt, Subject::Optional,
                              nullptr};
 
-// An option that goes only with some tasks, and then not with the option
-// excludedBy or only with the option needed; owner (marked for translation)
-// says which ones. Checked in this order: the first rule broken is told.
+// An option that goes only with some tasks (or with any task that the
+// option orWith is given for), and then not with the option excludedBy or
+// only with the option needed; owner (marked for translation) says which
+// ones. Checked in this order: the first rule broken is told.
 struct OptionRule {
   OptionId option;
   Tasks tasks;
   const char* owner;
   OptionId excludedBy = kOptionCount;
   OptionId needed = kOptionCount;
+  OptionId orWith = kOptionCount;
 };
 
 const char* const kNetOwner = "--export-net";
@@ -608,6 +617,10 @@ const OptionRule kOptionRules[] = {
                        "--wythoff (nicht mit --animate kaleidoscope, dessen Punkt von selbst "
                        "wandert)"),
      kOptionCount, kWythoff},
+    // The tasks of --wythoff come with it; the tour and the stops take a family of their own.
+    {kSnub, kTourTask | kWythoffStopsTask,
+     QT_TRANSLATE_NOOP("CommandLine", "--wythoff, --wythoff-stops oder --animate kaleidoscope"),
+     kOptionCount, kOptionCount, kWythoff},
     {kJitterbug, kShapeTasks | kSpinTask,
      QT_TRANSLATE_NOOP("CommandLine",
                        "--export-picture, --export-solid, --export-net, --export-sheet, "
@@ -712,9 +725,10 @@ void requireRules(const Options& options, Task task, bool foldOnly) {
   }
   for (const OptionRule& rule : kOptionRules) {
     if (!options.isSet(rule.option) || (rule.option == kFold) != foldOnly) continue;
-    const bool allowed = (rule.tasks & task) != 0 &&
-                         !(rule.excludedBy != kOptionCount && options.isSet(rule.excludedBy)) &&
-                         !(rule.needed != kOptionCount && !options.isSet(rule.needed));
+    const bool allowed =
+        ((rule.tasks & task) != 0 || (rule.orWith != kOptionCount && options.isSet(rule.orWith))) &&
+        !(rule.excludedBy != kOptionCount && options.isSet(rule.excludedBy)) &&
+        !(rule.needed != kOptionCount && !options.isSet(rule.needed));
     if (!allowed) {
       refuse(QT_TRANSLATE_NOOP("CommandLine", "%1 geht nur mit %2"), dashed(rule.option),
              said(rule.owner));
@@ -840,6 +854,7 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   if (options.isSet(kWythoffStops)) request.wythoff = parseFamily(options, kWythoffStops);
   if (options.isSet(kWythoff)) request.wythoff = parseFamily(options, kWythoff);
   if (options.isSet(kAt)) request.at = parseWeights(options.value(kAt));
+  request.snub = options.isSet(kSnub);
   if (options.isSet(kSolid)) request.position = findSolid(options.value(kSolid), texts);
   if (options.isSet(kView)) request.view = parseView(options.value(kView));
   request.viewGiven = options.isSet(kView);
@@ -940,6 +955,7 @@ QString helpText() {
               "  korvelindra --solid Hexaeder --morph 0.4 --export-picture halb.png\n"
               "  korvelindra --wythoff-stops O\n"
               "  korvelindra --wythoff O --at 1,1,1 --properties\n"
+              "  korvelindra --wythoff-stops I --snub\n"
               "  korvelindra --jitterbug-stops\n"
               "  korvelindra --jitterbug 0.5 --export-picture jitterbug.png\n"
               "\n") +

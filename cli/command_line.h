@@ -69,6 +69,7 @@ struct CliRequest {
   // --wythoff with --at, or --wythoff-stops: the kaleidoscope's family and weights.
   std::optional<WythoffFamily> wythoff;
   std::optional<WythoffWeights> at;
+  bool snub = false;  // --snub: the copies of the point under the family's rotations alone
   // --jitterbug: the exports show the jitterbug's solid at this J instead of a --solid.
   std::optional<double> jitterbug;
   AnimationKind animate = AnimationKind::Spin;  // --animate: what moves in --export-animation

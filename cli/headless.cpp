@@ -43,9 +43,16 @@ struct ExportSubject {
   std::unique_ptr<Model> model;
 };
 
-void printKaleidoscopeStops(WythoffFamily family, const CatalogueTexts& texts, QTextStream& out) {
+// The copies of the point that --snub asks for.
+WythoffCopies copiesOf(const CliRequest& request) {
+  return request.snub ? WythoffCopies::Rotations : WythoffCopies::Reflections;
+}
+
+void printKaleidoscopeStops(WythoffFamily family, WythoffCopies copies, const CatalogueTexts& texts,
+                            QTextStream& out) {
   const Kaleidoscope kaleidoscope(family);
-  for (const KaleidoscopeStop& stop : kaleidoscopeStops(kaleidoscope, readAllSolids(texts))) {
+  for (const KaleidoscopeStop& stop :
+       kaleidoscopeStops(kaleidoscope, readAllSolids(texts), copies)) {
     out << QString::fromStdString(fixedText(stop.weights.a, 7) + "," +
                                   fixedText(stop.weights.b, 7) + "," + fixedText(stop.weights.c, 7))
         << '\t' << stop.position << '\t' << QString::fromStdString(stop.name) << '\n';
@@ -72,9 +79,11 @@ ExportSubject subjectOf(const CliRequest& request, const CatalogueTexts& texts) 
   if (request.wythoff) {
     const Kaleidoscope kaleidoscope(*request.wythoff);
     const WythoffWeights weights = request.at.value_or(WythoffWeights{});
-    ExportSubject subject{kaleidoscopeSolid(kaleidoscope, weights,
-                                            kaleidoscopeStops(kaleidoscope, readAllSolids(texts))),
-                          std::make_unique<Model>()};
+    const WythoffCopies copies = copiesOf(request);
+    ExportSubject subject{
+        kaleidoscopeSolid(kaleidoscope, weights,
+                          kaleidoscopeStops(kaleidoscope, readAllSolids(texts), copies), copies),
+        std::make_unique<Model>()};
     placeStartShape(*subject.model, subject.solid.geometry);
     return subject;
   }
@@ -97,7 +106,7 @@ AnimationScene animationScene(const CliRequest& request, const CatalogueTexts& t
                               std::span<const Solid> catalogue) {
   ExportSubject subject = subjectOf(request, texts);
   AnimationScene scene{std::move(subject.solid), std::move(subject.model),
-                       ViewState{request.view, request.marks}, request.wythoff};
+                       ViewState{request.view, request.marks}, request.wythoff, copiesOf(request)};
   if (request.animate == AnimationKind::Kaleidoscope && !scene.family) {
     scene.family = kaleidoscopeFamilyOf(scene.solid, catalogue);
     if (!scene.family) {
@@ -170,7 +179,8 @@ void run(const CliRequest& request, const CatalogueTexts& texts, QTextStream& ou
                     request.blanks);
       break;
     case CliAction::WythoffStops:
-      printKaleidoscopeStops(request.wythoff.value_or(WythoffFamily::O), texts, out);
+      printKaleidoscopeStops(request.wythoff.value_or(WythoffFamily::O), copiesOf(request), texts,
+                             out);
       break;
     case CliAction::MorphStops:
       printStops(readSolid(texts, request.position.value_or(-1)), texts, out);

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <numbers>
 
-#include "jitterbug/convex_hull.h"
+#include "base/convex_hull.h"
 
 namespace velkora {
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <string>
 #include <utility>
 
 #include "model/errors.h"
@@ -29,14 +30,15 @@ bool sameWeights(WythoffWeights x, WythoffWeights y) {
 }  // namespace
 
 std::vector<KaleidoscopeStop> kaleidoscopeStops(const Kaleidoscope& kaleidoscope,
-                                                std::span<const Solid> catalogue) {
+                                                std::span<const Solid> catalogue,
+                                                WythoffCopies copies) {
   std::vector<const Polyhedron*> geometries;
   for (const Solid& solid : catalogue)
     geometries.push_back(&solid.geometry);
   SettledShapes shapes(std::move(geometries));
   std::vector<KaleidoscopeStop> stops;
-  for (const WythoffWeights& weights : kaleidoscope.uniformWeights()) {
-    const ShapeSignature signature = shapeSignature(kaleidoscope.solid(weights));
+  for (const WythoffWeights& weights : kaleidoscope.uniformWeights(copies)) {
+    const ShapeSignature signature = shapeSignature(kaleidoscope.solid(weights, copies));
     for (std::size_t k = 0; k < catalogue.size(); ++k) {
       if (shapes.similar(signature, k)) {
         stops.push_back({weights, catalogue[k].position, catalogue[k].family, catalogue[k].name});
@@ -48,11 +50,15 @@ std::vector<KaleidoscopeStop> kaleidoscopeStops(const Kaleidoscope& kaleidoscope
 }
 
 Solid kaleidoscopeSolid(const Kaleidoscope& kaleidoscope, WythoffWeights weights,
-                        std::span<const KaleidoscopeStop> stops) {
+                        std::span<const KaleidoscopeStop> stops, WythoffCopies copies) {
   Solid solid;
-  solid.geometry = kaleidoscope.solid(weights);
-  solid.name = uiText("Solid", "Kaleidoskop") + " " + wythoffLetter(kaleidoscope.family()) + " (" +
-               peopleNumber(weights.a, 3) + " : " + peopleNumber(weights.b, 3) + " : " +
+  solid.geometry = kaleidoscope.solid(weights, copies);
+  std::string kind;
+  if (copies == WythoffCopies::Rotations) kind = " " + uiText("Solid", "abgeschrägt");
+  if (copies == WythoffCopies::MirroredRotations)
+    kind = " " + uiText("Solid", "abgeschrägt, gespiegelt");
+  solid.name = uiText("Solid", "Kaleidoskop") + " " + wythoffLetter(kaleidoscope.family()) + kind +
+               " (" + peopleNumber(weights.a, 3) + " : " + peopleNumber(weights.b, 3) + " : " +
                peopleNumber(weights.c, 3) + ")";
   for (const KaleidoscopeStop& stop : stops) {
     if (sameWeights(stop.weights, weights)) {

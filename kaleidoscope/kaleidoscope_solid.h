@@ -23,15 +23,22 @@ struct KaleidoscopeStop {
   std::string name;
 };
 
-// The uniform weights whose solids the catalogue holds, with those solids.
+// The uniform weights whose solids (of the copies given) the catalogue
+// holds, with those solids. The mirrored snub's stops carry the names of the
+// catalogue's solids, which have the other hand.
 std::vector<KaleidoscopeStop> kaleidoscopeStops(const Kaleidoscope& kaleidoscope,
-                                                std::span<const Solid> catalogue);
+                                                std::span<const Solid> catalogue,
+                                                WythoffCopies copies = WythoffCopies::Reflections);
 
-// The solid at weights, vertices on the unit sphere. At a stop (every weight
-// within 1e-6) it carries that solid's name, position and family; else the
-// name "Kaleidoskop O (0,25 : 0,25 : 0,5)" and none. Never a type.
+// The solid of the copies at weights, vertices on the unit sphere. At a stop
+// (every weight within 1e-6) it carries that solid's name, position and
+// family; else the name "Kaleidoskop O (0,25 : 0,25 : 0,5)" (the snub's
+// "Kaleidoskop O abgeschrägt (...)", its mirror image's "Kaleidoskop O
+// abgeschrägt, gespiegelt (...)") and none. Never a type. stops: those of
+// the same copies.
 Solid kaleidoscopeSolid(const Kaleidoscope& kaleidoscope, WythoffWeights weights,
-                        std::span<const KaleidoscopeStop> stops);
+                        std::span<const KaleidoscopeStop> stops,
+                        WythoffCopies copies = WythoffCopies::Reflections);
 
 // Scales shape (vertices on the unit sphere, as kaleidoscopeSolid makes
 // them) so that its vertices lie as far from the centre as the farthest

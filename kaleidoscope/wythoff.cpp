@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <string>
 #include <utility>
 
+#include "base/convex_hull.h"
 #include "base/errors.h"
 
 namespace velkora {
@@ -13,6 +15,19 @@ namespace {
 
 // Copies closer than this (on the unit sphere) are one point.
 constexpr double kSamePoint = 1e-9;
+// The snub's hull: corners closer than kSameCorner are one vertex and points
+// within kFlat of a face plane lie on it (both on the unit sphere), so that
+// near a mirror, where the snub's triangles close up into the faces of the
+// reflections' solid, no slivers stay.
+constexpr double kSameCorner = 1e-6;
+constexpr double kFlat = 1e-9;
+// Newton's method for the snub's point: the largest number of steps, the
+// difference of edge lengths it stops at, the one it must reach at the
+// latest, and the step in weight of the difference quotients.
+constexpr int kNewtonSteps = 60;
+constexpr double kEqualEdges = 1e-14;
+constexpr double kEqualEnough = 1e-10;
+constexpr double kQuotientStep = 1e-7;
 
 std::array<Vec3, 3> cornersOf(WythoffFamily family) {
   switch (family) {
@@ -99,6 +114,9 @@ Kaleidoscope::Kaleidoscope(WythoffFamily family) : family_(family), corners_(cor
     }
   }
   order_ = static_cast<int>(symmetries_.size());
+  for (const auto& symmetry : symmetries_) {
+    if (dot(symmetry[0], cross(symmetry[1], symmetry[2])) > 0.0) rotations_.push_back(symmetry);
+  }
   for (const Vec3& corner : corners_) {
     for (const Vec3& image : orbit(corner))
       faceNormals_.push_back(image);
@@ -117,7 +135,27 @@ std::vector<Vec3> Kaleidoscope::orbit(Vec3 point) const {
   return points;
 }
 
-Polyhedron Kaleidoscope::solid(WythoffWeights weights) const {
+std::vector<Vec3> Kaleidoscope::rotationOrbit(Vec3 point) const {
+  std::vector<Vec3> points;
+  points.reserve(rotations_.size());
+  for (const auto& rotation : rotations_)
+    addOnce(points, applied(rotation, point));
+  return points;
+}
+
+Polyhedron Kaleidoscope::solid(WythoffWeights weights, WythoffCopies copies) const {
+  if (copies != WythoffCopies::Reflections) {
+    // The rotations' copies of the point in the triangle make the snub in
+    // the hand of the catalogue's; those of its mirror image in BC the other.
+    Vec3 point = generator(weights);
+    if (copies == WythoffCopies::MirroredRotations) point = reflected(point, mirrors_[0]);
+    const std::vector<Vec3> copied = rotationOrbit(point);
+    // A point on a mirror is copied by the rotations as often as by the whole
+    // group, to the same places: the reflections' solid, made as they make it
+    // (the same faces in the same order, so the same picture).
+    if (copied.size() == orbit(point).size()) return solid(weights);
+    return convexHull(copied, kSameCorner, kFlat).solid;
+  }
   Polyhedron solid;
   solid.vertices = orbit(generator(weights));
   const std::vector<Vec3>& points = solid.vertices;
@@ -154,7 +192,7 @@ Polyhedron Kaleidoscope::solid(WythoffWeights weights) const {
   return solid;
 }
 
-std::vector<WythoffWeights> Kaleidoscope::uniformWeights() const {
+std::vector<WythoffWeights> Kaleidoscope::uniformWeights(WythoffCopies copies) const {
   // On the mirror opposite a corner the generator keeps that corner's weight
   // at 0. Off a mirror, the edge across it is twice the generator's distance
   // from it, and weight w of corner X puts the generator at distance
@@ -170,7 +208,54 @@ std::vector<WythoffWeights> Kaleidoscope::uniformWeights() const {
     uniform.push_back(
         *normalisedWeights(used[0] * share[0], used[1] * share[1], used[2] * share[2]));
   }
+  if (copies != WythoffCopies::Reflections) uniform.back() = snubWeights();
   return uniform;
+}
+
+WythoffWeights Kaleidoscope::snubWeights() const {
+  // Two mirrors through a corner make together the turn about that corner by
+  // twice their angle; the snub's edges at the generator p run to its images
+  // under the turns about A (mirrors CA and AB), B (AB and BC) and C (BC and
+  // CA) and their inverses, and every other edge is a copy of one of these.
+  // All edges are equal where the three lengths are: two equations in the
+  // weights a and b (c = 1 - a - b), solved by Newton's method from the
+  // middle of the triangle, with difference quotients for the derivatives.
+  const auto differences = [this](double a, double b) {
+    const Vec3 p = normalized(corners_[0] * a + corners_[1] * b + corners_[2] * (1.0 - a - b));
+    const auto turned = [&p](Vec3 first, Vec3 second) {
+      return norm(p - reflected(reflected(p, first), second));
+    };
+    const double aboutA = turned(mirrors_[2], mirrors_[1]);
+    const double aboutB = turned(mirrors_[0], mirrors_[2]);
+    const double aboutC = turned(mirrors_[1], mirrors_[0]);
+    return Vec2{aboutA - aboutB, aboutB - aboutC};
+  };
+  const auto inside = [](double a, double b) { return a > 0.0 && b > 0.0 && a + b < 1.0; };
+  double a = 1.0 / 3.0;
+  double b = 1.0 / 3.0;
+  Vec2 f = differences(a, b);
+  for (int step = 0; step < kNewtonSteps && norm(f) > kEqualEdges; ++step) {
+    const double h = kQuotientStep;
+    const Vec2 da = (0.5 / h) * (differences(a + h, b) - differences(a - h, b));
+    const Vec2 db = (0.5 / h) * (differences(a, b + h) - differences(a, b - h));
+    const double det = da.x * db.y - db.x * da.y;
+    if (!(std::fabs(det) > 0.0)) break;
+    // The step that solves the linear equations, halved while it leaves the triangle.
+    double stepA = -(f.x * db.y - db.x * f.y) / det;
+    double stepB = -(da.x * f.y - f.x * da.y) / det;
+    while (!inside(a + stepA, b + stepB) && std::fabs(stepA) + std::fabs(stepB) > 1e-16) {
+      stepA /= 2.0;
+      stepB /= 2.0;
+    }
+    a += stepA;
+    b += stepB;
+    f = differences(a, b);
+  }
+  if (!inside(a, b) || !(norm(f) <= kEqualEnough)) {
+    throw EInvalidSolid(std::string("Kein gleichkantiges Abschrägen in Familie ") +
+                        wythoffLetter(family_));
+  }
+  return WythoffWeights{a, b, 1.0 - a - b};
 }
 
 }  // namespace velkora

@@ -434,6 +434,14 @@ Without an export option the window opens.</translation>
         <source>--jitterbug beginnt immer beim Kuboktaeder; kein --solid oder --wythoff angeben</source>
         <translation>--jitterbug always starts from the cuboctahedron; give no --solid or --wythoff</translation>
     </message>
+    <message>
+        <source>Mit --wythoff, --wythoff-stops oder --animate kaleidoscope: das Kaleidoskop bildet den Punkt nur mit den Drehungen der Familie ab; die Hülle ist abgeschrägt, ihr Haltepunkt im Innern das Ikosaeder (T), das abgeschrägte Hexaeder (O) oder Dodekaeder (I).</source>
+        <translation>With --wythoff, --wythoff-stops or --animate kaleidoscope: the kaleidoscope copies the point by the family's rotations alone; the hull is a snub, its stop inside the icosahedron (T), the snub cube (O) or the snub dodecahedron (I).</translation>
+    </message>
+    <message>
+        <source>--wythoff, --wythoff-stops oder --animate kaleidoscope</source>
+        <translation>--wythoff, --wythoff-stops or --animate kaleidoscope</translation>
+    </message>
 </context>
 <context>
     <name>FaceKind</name>
@@ -1159,6 +1167,14 @@ korvelindra --solid &quot;Truncated octahedron&quot; --export-net net.pdf --pape
         <source>Jitterbug</source>
         <translation>Jitterbug</translation>
     </message>
+    <message>
+        <source>abgeschrägt</source>
+        <translation>snub</translation>
+    </message>
+    <message>
+        <source>abgeschrägt, gespiegelt</source>
+        <translation>snub, mirrored</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -1331,6 +1347,30 @@ korvelindra --solid &quot;Truncated octahedron&quot; --export-net net.pdf --pape
     <message>
         <source>Führt den Punkt die Seiten entlang und ins Innere, an jedem Haltepunkt vorbei.</source>
         <translation>Takes the point along the sides and through the inside, past every stop.</translation>
+    </message>
+    <message>
+        <source>Abschrägen</source>
+        <translation>Snub</translation>
+    </message>
+    <message>
+        <source>Spiegelbild</source>
+        <translation>Mirror image</translation>
+    </message>
+    <message>
+        <source>Nur die Drehungen der Familie bilden den Punkt ab, nicht ihre Spiegelungen.</source>
+        <translation>Only the family's rotations copy the point, not its reflections.</translation>
+    </message>
+    <message>
+        <source>Die Hülle der Bilder des Punkts unter den Drehungen allein: im Innern des Dreiecks ein abgeschrägter Körper.</source>
+        <translation>The hull of the point's images under the rotations alone: inside the triangle a snub solid.</translation>
+    </message>
+    <message>
+        <source>Der abgeschrägte Körper in seiner anderen Händigkeit.</source>
+        <translation>The snub solid in its other hand.</translation>
+    </message>
+    <message>
+        <source>Zeigt das Spiegelbild des abgeschrägten Körpers.</source>
+        <translation>Shows the mirror image of the snub solid.</translation>
     </message>
 </context>
 <context>

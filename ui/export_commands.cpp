@@ -141,6 +141,8 @@ bool ExportCommands::saveAnimationTo(const QString& path, AnimationKind kind, in
     scene.family = controller.kaleidoscope() != nullptr
                        ? controller.kaleidoscope()->family()
                        : kaleidoscopeFamilyOf(scene.solid, controller.catalogue());
+    // The open kaleidoscope's snub tours the snub's stops.
+    if (controller.kaleidoscope() != nullptr) scene.copies = controller.kaleidoscopeCopies();
   }
   AnimationFrames animation(kind, std::move(scene), frames, controller.catalogue());
 

@@ -39,6 +39,9 @@ KaleidoscopeWindow::KaleidoscopeWindow(Viewer& viewer, const ErrorReporter& repo
   setObjectName(QStringLiteral("Kaleidoskop"));
   family_.setObjectName(QStringLiteral("KaleidoscopeFamily"));
   family_.addItems({QString(), QString(), QString()});
+  snub_.setObjectName(QStringLiteral("KaleidoscopeSnub"));
+  mirror_.setObjectName(QStringLiteral("KaleidoscopeMirror"));
+  mirror_.setEnabled(false);
   stopName_.setObjectName(QStringLiteral("KaleidoscopeStopName"));
   tourButton_.setObjectName(QStringLiteral("KaleidoscopeTour"));
   timer_.setInterval(kTickMs);
@@ -47,12 +50,19 @@ KaleidoscopeWindow::KaleidoscopeWindow(Viewer& viewer, const ErrorReporter& repo
     family_.setItemText(0, tr("T: Tetraeder-Familie"));
     family_.setItemText(1, tr("O: Oktaeder-Familie"));
     family_.setItemText(2, tr("I: Ikosaeder-Familie"));
+    snub_.setText(tr("Abschrägen"));
+    mirror_.setText(tr("Spiegelbild"));
     tourButton_.setText(touring() ? tr("Anhalten") : tr("Rundgang"));
     nameStops();
   });
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(&family_);
+  auto* choices = new QHBoxLayout;
+  choices->addWidget(&snub_);
+  choices->addWidget(&mirror_);
+  choices->addStretch();
+  layout->addLayout(choices);
   layout->addWidget(&triangle_, 1);
   layout->addWidget(&stopName_);
   layout->addWidget(&stopButtons_);
@@ -67,6 +77,14 @@ KaleidoscopeWindow::KaleidoscopeWindow(Viewer& viewer, const ErrorReporter& repo
     setTouring(false);
     emit familyChosen(static_cast<WythoffFamily>(index));
   });
+  // The boxes as the user left them; the core decides what they mean.
+  const auto chooseSnub = [this, &report] {
+    runGuarded(report,
+               [this] { viewer_.setKaleidoscopeSnub(snub_.isChecked(), mirror_.isChecked()); });
+    showSnubChoice();  // also after a refusal
+  };
+  connect(&snub_, &QCheckBox::clicked, this, chooseSnub);
+  connect(&mirror_, &QCheckBox::clicked, this, chooseSnub);
   connect(&tourButton_, &QPushButton::clicked, this, [this] { setTouring(!touring()); });
   connect(&timer_, &QTimer::timeout, this, [this] { tourTick(); });
 
@@ -82,7 +100,14 @@ KaleidoscopeWindow::KaleidoscopeWindow(Viewer& viewer, const ErrorReporter& repo
   });
 }
 
+void KaleidoscopeWindow::showSnubChoice() {
+  snub_.setChecked(viewer_.kaleidoscopeSnub());
+  mirror_.setChecked(viewer_.kaleidoscopeMirror());
+  mirror_.setEnabled(viewer_.kaleidoscopeSnub());
+}
+
 void KaleidoscopeWindow::follow() {
+  showSnubChoice();
   if (!viewer_.toolOpen(Tool::Kaleidoscope)) {
     setTouring(false);
     return;
@@ -181,6 +206,13 @@ void KaleidoscopeWindow::applyAccessibleTexts() {
   family_.setAccessibleName(tr("Symmetriefamilie"));
   family_.setAccessibleDescription(tr("Die Spiegelgruppe: Tetraeder, Oktaeder oder Ikosaeder."));
   family_.setToolTip(tr("Wählt die Symmetriefamilie, deren Spiegel den Punkt abbilden."));
+  snub_.setAccessibleDescription(
+      tr("Nur die Drehungen der Familie bilden den Punkt ab, nicht ihre Spiegelungen."));
+  snub_.setToolTip(
+      tr("Die Hülle der Bilder des Punkts unter den Drehungen allein: im Innern des Dreiecks "
+         "ein abgeschrägter Körper."));
+  mirror_.setAccessibleDescription(tr("Der abgeschrägte Körper in seiner anderen Händigkeit."));
+  mirror_.setToolTip(tr("Zeigt das Spiegelbild des abgeschrägten Körpers."));
   triangle_.setAccessibleName(tr("Spiegeldreieck"));
   triangle_.setAccessibleDescription(
       tr("Der Punkt im Dreieck der Spiegel; die Pfeiltasten verschieben ihn, an den "

@@ -1,13 +1,13 @@
 #pragma once
-// The "Kaleidoskop" window: the family choice, the triangle with its stops
-// and the draggable point, the name of the solid at a stop, a button per stop
-// that picks that solid in the main list, and a tour that moves the point
-// along the sides and through the inside past every stop. It passes the
-// choices on; the main window draws.
+// The "Kaleidoskop" window: the family choice, the snub and its mirror image,
+// the triangle with its stops and the draggable point, the name of the solid
+// at a stop, a button per stop that picks that solid in the main list, and a
+// tour past every stop. It passes the choices on; the main window draws.
 
 #include <functional>
 #include <vector>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -44,8 +44,9 @@ class KaleidoscopeWindow : public QWidget, public ViewerTool {
   // Opening beside the main window, Esc, the language and the closing report.
   ToolWindow& tool() override { return tool_; }
   QWidget& window() override { return *this; }
-  // A family the core began anew is shown with its stops and starting point;
-  // a closed kaleidoscope stops its tour.
+  // A family or snub choice the core began anew is shown with its stops and
+  // starting point, the snub's boxes as the core has them; a closed
+  // kaleidoscope stops its tour.
   void follow() override;
   // The tour keeps its pace: reduced motion concerns the players' "Abspielen".
   void setReducedMotion(bool /*on*/) override {}
@@ -64,6 +65,8 @@ class KaleidoscopeWindow : public QWidget, public ViewerTool {
   // The stops' names on the triangle and the buttons, in the language in use.
   void nameStops();
   void showStopName(WythoffWeights weights);
+  // The snub's boxes as the core has the choice.
+  void showSnubChoice();
 
   Viewer& viewer_;
   int roundShown_ = -1;  // the core's count of families begun when this one was shown
@@ -72,6 +75,8 @@ class KaleidoscopeWindow : public QWidget, public ViewerTool {
   std::size_t leg_ = 0;
   int stepInLeg_ = 0;
   QComboBox family_;
+  QCheckBox snub_;
+  QCheckBox mirror_;  // on only with snub_
   TriangleView triangle_;
   QLabel stopName_;
   StopButtons stopButtons_;

@@ -262,6 +262,29 @@ void Viewer::setKaleidoscopeFamily(WythoffFamily family) {
   flush();
 }
 
+void Viewer::setKaleidoscopeSnub(bool snub, bool mirror) {
+  const WythoffCopies copies = !snub    ? WythoffCopies::Reflections
+                               : mirror ? WythoffCopies::MirroredRotations
+                                        : WythoffCopies::Rotations;
+  if (copies == controller_.kaleidoscopeCopies()) return;
+  controller_.setKaleidoscopeCopies(copies);
+  if (kaleidoscopeOpen_) {
+    kaleidoscopeStart_ = controller_.kaleidoscopeWeights();
+    ++kaleidoscopeRound_;
+    pending_ |= kToolsChanged | kViewsChanged | kSolidChanged;
+    draw();
+  }
+  flush();
+}
+
+bool Viewer::kaleidoscopeSnub() const {
+  return controller_.kaleidoscopeCopies() != WythoffCopies::Reflections;
+}
+
+bool Viewer::kaleidoscopeMirror() const {
+  return controller_.kaleidoscopeCopies() == WythoffCopies::MirroredRotations;
+}
+
 void Viewer::setKaleidoscopeWeights(WythoffWeights weights) {
   controller_.setKaleidoscopeWeights(weights);
   pending_ |= kViewsChanged | kSolidChanged;

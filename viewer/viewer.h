@@ -158,6 +158,16 @@ class Viewer {
   int kaleidoscopeRounds() const { return kaleidoscopeRound_; }
   int foldRounds() const { return foldRound_; }
   void setKaleidoscopeWeights(WythoffWeights weights);
+  // The snub: with snub the solid is the hull of the point's copies under the
+  // family's rotations alone, in the hand of the catalogue's snub solids, or
+  // with mirror too in the other hand; mirror counts only with snub. The
+  // choice outlasts families and the tool's closing. While the kaleidoscope
+  // is open the point keeps its weights, its solid of the new copies is on
+  // show and a new round begins, so that a front end shows the stops of
+  // those copies.
+  void setKaleidoscopeSnub(bool snub, bool mirror);
+  bool kaleidoscopeSnub() const;
+  bool kaleidoscopeMirror() const;
   void setFoldStage(double f, bool playTick = false);
   void setFoldLabels(bool on);
   // A tool's play stopped: the picture is described again.

@@ -74,13 +74,19 @@ void ViewerController::setMorphParameter(double t) {
 
 WythoffWeights ViewerController::beginKaleidoscope(WythoffFamily family) {
   auto kaleidoscope = std::make_unique<Kaleidoscope>(family);
-  kaleidoscopeStops_ = velkora::kaleidoscopeStops(*kaleidoscope, catalogue());
+  kaleidoscopeStops_ = velkora::kaleidoscopeStops(*kaleidoscope, catalogue(), kaleidoscopeCopies_);
   endMorph();
   kaleidoscope_ = std::move(kaleidoscope);
   moment_.reset();
   const int picked = velkora::shownSolid(state_).position;
   for (const KaleidoscopeStop& stop : kaleidoscopeStops_) {
-    if (picked >= 0 && stop.position == picked) return stop.weights;
+    if (picked >= 0 && stop.position == picked) {
+      kaleidoscopeWeights_ = stop.weights;
+      // The mirrored snub's stop is the picked solid's mirror image: on show.
+      if (kaleidoscopeCopies_ == WythoffCopies::MirroredRotations)
+        setKaleidoscopeWeights(stop.weights);
+      return stop.weights;
+    }
   }
   const WythoffWeights cornerA{1.0, 0.0, 0.0};
   setKaleidoscopeWeights(cornerA);
@@ -97,9 +103,17 @@ void ViewerController::endKaleidoscope() {
   kaleidoscopeStops_.clear();
 }
 
+void ViewerController::setKaleidoscopeCopies(WythoffCopies copies) {
+  kaleidoscopeCopies_ = copies;
+  if (kaleidoscope_ == nullptr) return;
+  kaleidoscopeStops_ = velkora::kaleidoscopeStops(*kaleidoscope_, catalogue(), copies);
+  setKaleidoscopeWeights(kaleidoscopeWeights_);
+}
+
 void ViewerController::setKaleidoscopeWeights(WythoffWeights weights) {
   if (kaleidoscope_ == nullptr) return;
-  Solid shape = kaleidoscopeSolid(*kaleidoscope_, weights, kaleidoscopeStops_);
+  kaleidoscopeWeights_ = weights;
+  Solid shape = kaleidoscopeSolid(*kaleidoscope_, weights, kaleidoscopeStops_, kaleidoscopeCopies_);
   // Its vertices lie on the unit sphere; the farthest goes where the picked solid's is.
   scaleToReach(shape.geometry, velkora::shownSolid(state_).geometry);
   moment_ = std::move(shape);

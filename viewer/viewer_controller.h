@@ -59,8 +59,17 @@ class ViewerController {
   // morph), weights show its solid in the picked solid's pose and reach; a
   // load or end returns to the picked solid. begin returns where the point
   // starts: on the picked solid when it is one of the family's stops (the
-  // picture stays on it), else at corner A, whose solid is then on show.
+  // picture stays on it; the mirrored snub's own stop shows its mirror
+  // image), else at corner A, whose solid is then on show.
   WythoffWeights beginKaleidoscope(WythoffFamily family);
+  // Which copies of the point span the kaleidoscope's solid (the
+  // reflections' until set otherwise; it outlasts the families and the
+  // kaleidoscope's closing). A new choice works out the stops of those copies
+  // and shows their solid at the point's weights.
+  void setKaleidoscopeCopies(WythoffCopies copies);
+  WythoffCopies kaleidoscopeCopies() const { return kaleidoscopeCopies_; }
+  // Where the point is: as last set, or where begin put it.
+  WythoffWeights kaleidoscopeWeights() const { return kaleidoscopeWeights_; }
   // The family the kaleidoscope opens with for the picked solid: that of its
   // rotation group (O for a solid of none). Throws before the first pick.
   WythoffFamily kaleidoscopeFamily();
@@ -165,6 +174,8 @@ class ViewerController {
   std::vector<Point3> touchPoints_;  // in the current pose, for the frame being composed
   std::unique_ptr<Kaleidoscope> kaleidoscope_;
   std::vector<KaleidoscopeStop> kaleidoscopeStops_;
+  WythoffCopies kaleidoscopeCopies_ = WythoffCopies::Reflections;
+  WythoffWeights kaleidoscopeWeights_{1.0, 0.0, 0.0};
   // Rebuilds the folding net when the solid on show is no longer its solid.
   void followShownSolid();
 

@@ -51,6 +51,30 @@ TEST_F(AnimationWindowTest, TheTourRunsInTheFamilyOpenInTheKaleidoscope) {
   window->tools().setKaleidoscopeShown(false);
 }
 
+TEST_F(AnimationWindowTest, TheTourOfTheSnubEndsOnTheSnubsStop) {
+  // Eight frames of family T's tour fall on its eight stops in turn: the
+  // corners and sides (the same with the snub), last the one inside, where
+  // the snub is the icosahedron and not the truncated octahedron.
+  QTemporaryDir dir;
+  window->tools().setKaleidoscopeShown(true);
+  window->viewer().setKaleidoscopeFamily(WythoffFamily::T);
+  window->viewer().setKaleidoscopeWeights(WythoffWeights{1, 0, 0});
+  const QString whole = dir.filePath(QStringLiteral("ganz.gif"));
+  ASSERT_TRUE(window->files().saveAnimationTo(whole, AnimationKind::Kaleidoscope, 8));
+  window->viewer().setKaleidoscopeSnub(true, false);
+  const QString snub = dir.filePath(QStringLiteral("abgeschraegt.gif"));
+  ASSERT_TRUE(window->files().saveAnimationTo(snub, AnimationKind::Kaleidoscope, 8));
+  const DecodedGif x = decodeGif(whole);
+  const DecodedGif y = decodeGif(snub);
+  ASSERT_EQ(x.frames.size(), 8u);
+  ASSERT_EQ(y.frames.size(), 8u);
+  for (std::size_t k = 0; k < 7; ++k)
+    EXPECT_EQ(firstDifference(y.frames[k], x.frames[k]), "") << "frame " << k;
+  EXPECT_NE(firstDifference(y.frames[7], x.frames[7]), "");
+  window->viewer().setKaleidoscopeSnub(false, false);
+  window->tools().setKaleidoscopeShown(false);
+}
+
 TEST_F(AnimationWindowTest, CancellingTheProgressLeavesNothingBehind) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("abbruch.gif"));

@@ -115,6 +115,7 @@ TEST_F(CommandLineRules, EachOptionGoesWithItsActionsOnly) {
       {'i',
        "--view: the solid on its way into its dual has no inner or outer sphere; only polyeder "
        "works with --morph above 0"},
+      {'j', "--snub only works with --wythoff, --wythoff-stops or --animate kaleidoscope"},
   };
   // Each option added to each action: "." accepted, a letter the message.
   const std::vector<std::pair<QStringList, std::string>> options = {
@@ -146,6 +147,7 @@ TEST_F(CommandLineRules, EachOptionGoesWithItsActionsOnly) {
       {{"--fold", "0.5"}, "b.bbbbbbbbA.bbbbbb"},
       {{"--wythoff", "T"}, "cccccccdcIA....ccc"},
       {{"--at", "1,2,3"}, "eeeeeeeeeeA..e.eee"},
+      {{"--snub"}, "jjjjjjjjj.A....jj."},
       {{"--reset-settings"}, ".fffffffffAfffffff"},
       {{"--lang", "en"}, "..........A......."},
       {{"--solid", "4"}, ".......d.gccccc..."},

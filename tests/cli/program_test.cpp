@@ -389,6 +389,88 @@ TEST(Program, TheKaleidoscopeFromTheCommandLine) {
   }
 }
 
+TEST(Program, TheSnubFromTheCommandLine) {
+  // The stops of family O's snub, in a German locale as in the C locale:
+  // the corners and sides as without --snub, inside the snub cube.
+  QProcessEnvironment german = QProcessEnvironment::systemEnvironment();
+  QString problem;
+  ASSERT_TRUE(addGermanLocale(german, &problem)) << problem.toStdString();
+  const ProgramRun stops = runProgram({"--wythoff-stops", "O", "--snub"}, german);
+  ASSERT_EQ(stops.exitCode, 0) << stops.err.toStdString();
+  QProcessEnvironment plainLocale = QProcessEnvironment::systemEnvironment();
+  plainLocale.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+  EXPECT_EQ(runProgram({"--wythoff-stops", "O", "--snub"}, plainLocale).out, stops.out);
+  const QStringList lines = stops.out.trimmed().split(QLatin1Char('\n'));
+  ASSERT_EQ(lines.size(), 7) << stops.out.toStdString();
+  const QStringList plain =
+      runProgram({"--wythoff-stops", "O"}).out.trimmed().split(QLatin1Char('\n'));
+  ASSERT_EQ(plain.size(), 7);
+  for (int k = 0; k < 6; ++k)
+    EXPECT_EQ(lines[k], plain[k]);
+  const QStringList snub = lines.back().split(QLatin1Char('\t'));
+  ASSERT_EQ(snub.size(), 3) << lines.back().toStdString();
+  EXPECT_EQ(snub[2], QStringLiteral("Abgeschrägtes Hexaeder"));
+  EXPECT_EQ(snub[1], QStringLiteral("6"));
+  const QStringList weights = snub[0].split(QLatin1Char(','));
+  ASSERT_EQ(weights.size(), 3) << "a point, no decimal comma: " << snub[0].toStdString();
+  double sum = 0.0;
+  for (const QString& w : weights) {
+    bool ok = false;
+    const double value = w.toDouble(&ok);
+    EXPECT_TRUE(ok && value > 0.0 && value < 1.0) << w.toStdString();
+    sum += value;
+  }
+  EXPECT_NEAR(sum, 1.0, 1e-6);
+
+  // At the printed weights the solid is the snub cube: 24 vertices, 60
+  // edges, 38 faces; near them a snub of the same counts but no stop.
+  const ProgramRun atStop =
+      runProgram({"--wythoff", "O", "--snub", "--at", snub[0], "--properties", "--json"}, german);
+  ASSERT_EQ(atStop.exitCode, 0) << atStop.err.toStdString();
+  EXPECT_TRUE(atStop.out.contains(QStringLiteral("\"name\": \"Abgeschrägtes Hexaeder\"")))
+      << atStop.out.toStdString();
+  EXPECT_TRUE(atStop.out.contains(QStringLiteral("\"vertices\": 24, \"edges\": 60, \"faces\": 38")))
+      << atStop.out.toStdString();
+  const ProgramRun between =
+      runProgram({"--wythoff", "O", "--snub", "--at", "1,2,3", "--properties", "--json"});
+  EXPECT_TRUE(
+      between.out.contains(QStringLiteral("\"vertices\": 24, \"edges\": 60, \"faces\": 38")))
+      << between.out.toStdString();
+  EXPECT_TRUE(between.out.contains(QStringLiteral("\"position\": null")));
+
+  // The exports of one solid and the tour take it.
+  QTemporaryDir dir;
+  const QString off = dir.filePath(QStringLiteral("snub.off"));
+  ASSERT_EQ(
+      runProgram({"--wythoff", "I", "--snub", "--at", "1,2,3", "--export-solid", off}).exitCode, 0);
+  QFile file(off);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  QString counts = QString::fromUtf8(file.readLine());  // OFF, then comments, then the counts
+  while (!file.atEnd() && (counts.startsWith(QStringLiteral("OFF")) || counts.startsWith('#')))
+    counts = QString::fromUtf8(file.readLine());
+  EXPECT_TRUE(counts.startsWith(QStringLiteral("60 92 "))) << counts.toStdString();
+  const QString png = dir.filePath(QStringLiteral("snub.png"));
+  EXPECT_EQ(
+      runProgram({"--wythoff", "I", "--snub", "--at", "1,2,3", "--export-picture", png}).exitCode,
+      0);
+  EXPECT_FALSE(QImage(png).isNull());
+  const QString gif = dir.filePath(QStringLiteral("tour.gif"));
+  EXPECT_EQ(runProgram({"--solid", "1", "--snub", "--animate", "kaleidoscope", "--frames", "3",
+                        "--export-animation", gif})
+                .exitCode,
+            0);
+  EXPECT_TRUE(QFile::exists(gif));
+
+  for (const QStringList& bad :
+       {QStringList{"--snub"}, QStringList{"--solid", "3", "--snub", "--properties"},
+        QStringList{"--jitterbug", "0.5", "--snub", "--properties"},
+        QStringList{"--solid", "3", "--snub", "--animate", "morph", "--export-animation", gif}}) {
+    const ProgramRun run = runProgram(bad);
+    EXPECT_EQ(run.exitCode, 2) << bad.join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("--snub"))) << run.err.toStdString();
+  }
+}
+
 TEST(Program, AFileThatCannotBeWrittenExitsWithOneAndLeavesNothing) {
   QTemporaryDir dir;
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.png")));

@@ -1,7 +1,8 @@
 // The kaleidoscope in the real window: Ctrl+K opens it on the family of the
 // solid on show; moving the point shows W in the solid's pose and reach with
 // the sphere views off; snapping, Shift and the arrow keys; a stop's button
-// picks that solid; the tour passes every stop; closing returns to the solid.
+// picks that solid; the tour passes every stop; closing returns to the solid;
+// the snub's boxes change the picture and name the snub at its stop.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <string>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QImage>
@@ -206,6 +208,61 @@ TEST_F(KaleidoscopeWindowTest, TheWindowOpensNamingWhatThePictureShows) {
   EXPECT_EQ(window->controller().shownModel().vertexCount, 8);
   EXPECT_TRUE(window->pictureDescription().startsWith(QStringLiteral("Hexaeder, Würfel")))
       << window->pictureDescription().toStdString();
+  EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(KaleidoscopeWindowTest, TheSnubsBoxesChangeThePictureAndNameTheSnubAtItsStop) {
+  QTest::keyClick(window.get(), Qt::Key_K, Qt::ControlModifier);
+  KaleidoscopeWindow* tool = window->tools().kaleidoscopeWindow();
+  ASSERT_NE(tool, nullptr);
+  auto* snub = tool->findChild<QCheckBox*>(QStringLiteral("KaleidoscopeSnub"));
+  auto* mirror = tool->findChild<QCheckBox*>(QStringLiteral("KaleidoscopeMirror"));
+  ASSERT_NE(snub, nullptr);
+  ASSERT_NE(mirror, nullptr);
+  EXPECT_EQ(snub->text(), QStringLiteral("Abschrägen"));
+  EXPECT_FALSE(mirror->isEnabled()) << "the mirror image only of a snub";
+  const auto stopName = [tool] {
+    return tool->findChild<QLabel*>(QStringLiteral("KaleidoscopeStopName"))->text();
+  };
+
+  QTest::mouseClick(&triangle(), Qt::LeftButton, Qt::ShiftModifier,
+                    triangle().pointOf({0.2, 0.3, 0.5}).toPoint());
+  const WythoffWeights inside = triangle().weights();
+  const std::vector<std::uint32_t> whole = window->frameBuffers().frame.pixels;
+  EXPECT_EQ(window->controller().shownModel().vertexCount, 120);
+
+  snub->click();
+  EXPECT_TRUE(mirror->isEnabled());
+  EXPECT_EQ(window->controller().shownModel().vertexCount, 60);
+  EXPECT_NE(window->frameBuffers().frame.pixels, whole);
+  EXPECT_DOUBLE_EQ(triangle().weights().a, inside.a) << "the point stays";
+  const std::vector<std::uint32_t> snubPicture = window->frameBuffers().frame.pixels;
+  mirror->click();
+  EXPECT_NE(window->frameBuffers().frame.pixels, snubPicture);
+  EXPECT_EQ(window->controller().shownModel().vertexCount, 60);
+
+  // The snub's stop: on the triangle, as a button, and named when the point is there.
+  const std::vector<KaleidoscopeStop>& stops = window->controller().kaleidoscopeStops();
+  ASSERT_EQ(stops.size(), 7u);
+  const QString snubName = QStringLiteral("Abgeschrägtes Dodekaeder");
+  EXPECT_EQ(triangle().marks().back().label, snubName);
+  auto* button = tool->findChild<QPushButton*>(QStringLiteral("KaleidoscopeStop6"));
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->text(), snubName);
+  QTest::mouseClick(&triangle(), Qt::LeftButton, Qt::NoModifier,
+                    (triangle().pointOf(stops.back().weights) + QPointF(3, 2)).toPoint());
+  EXPECT_TRUE(stopName().endsWith(QStringLiteral(": ") + snubName)) << stopName().toStdString();
+  EXPECT_TRUE(window->pictureDescription().startsWith(snubName))
+      << window->pictureDescription().toStdString();
+
+  // Off again: the mirror box goes off with it, and at the same point the
+  // picture is the one before, pixel for pixel.
+  snub->click();
+  EXPECT_FALSE(mirror->isEnabled());
+  EXPECT_FALSE(mirror->isChecked());
+  QTest::mouseClick(&triangle(), Qt::LeftButton, Qt::ShiftModifier,
+                    triangle().pointOf(inside).toPoint());
+  EXPECT_EQ(window->frameBuffers().frame.pixels, whole);
   EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
 }
 

@@ -219,6 +219,51 @@ TEST_F(ViewerTest, TheFoldFollowsAPickAndClosingItGivesTheSolidsPictureBack) {
   EXPECT_EQ(frame().pixels, solid.pixels);
 }
 
+TEST_F(ViewerTest, TheSnubKeepsThePointShowsItsSolidAndOutlastsTheFamily) {
+  viewer.pick(kCuboctahedron);
+  viewer.openTool(Tool::Kaleidoscope);
+  const WythoffWeights inside{0.2, 0.3, 0.5};
+  viewer.setKaleidoscopeWeights(inside);
+  const Bitmap whole = frame();
+  ASSERT_EQ(viewer.controller().shownSolid().geometry.vertices.size(), 48u);
+  const int round = viewer.kaleidoscopeRounds();
+
+  // Mirror alone is no choice: nothing changes.
+  told.clear();
+  viewer.setKaleidoscopeSnub(false, true);
+  EXPECT_FALSE(viewer.kaleidoscopeMirror());
+  EXPECT_TRUE(told.empty());
+
+  viewer.setKaleidoscopeSnub(true, false);
+  EXPECT_TRUE(viewer.kaleidoscopeSnub());
+  EXPECT_EQ(viewer.kaleidoscopeRounds(), round + 1) << "a front end shows the new stops";
+  EXPECT_DOUBLE_EQ(viewer.kaleidoscopeStart().c, inside.c) << "the point stays";
+  EXPECT_EQ(viewer.controller().shownSolid().geometry.vertices.size(), 24u);
+  EXPECT_NE(frame().pixels, whole.pixels);
+  EXPECT_NE(toldSince() & kSolidChanged, 0u);
+  const auto& stops = viewer.controller().kaleidoscopeStops();
+  ASSERT_EQ(stops.size(), 7u);
+  EXPECT_EQ(stops.back().name, "Abgeschrägtes Hexaeder");
+  viewer.setKaleidoscopeWeights(stops.back().weights);
+  EXPECT_EQ(viewer.pictureFacts().solidName, "Abgeschrägtes Hexaeder");
+  const Bitmap snub = frame();
+  viewer.setKaleidoscopeSnub(true, true);
+  EXPECT_TRUE(viewer.kaleidoscopeMirror());
+  EXPECT_EQ(viewer.pictureFacts().solidName, "Abgeschrägtes Hexaeder");
+  EXPECT_NE(frame().pixels, snub.pixels) << "the other hand";
+
+  // Another family, a closing and an opening keep the choice.
+  viewer.setKaleidoscopeFamily(WythoffFamily::I);
+  EXPECT_EQ(viewer.controller().kaleidoscopeStops().back().name, "Abgeschrägtes Dodekaeder");
+  viewer.closeTool(Tool::Kaleidoscope);
+  viewer.openTool(Tool::Kaleidoscope);
+  EXPECT_TRUE(viewer.kaleidoscopeMirror());
+  viewer.setKaleidoscopeSnub(false, true);
+  EXPECT_FALSE(viewer.kaleidoscopeSnub());
+  EXPECT_FALSE(viewer.kaleidoscopeMirror());
+  EXPECT_EQ(viewer.controller().kaleidoscopeStops().back().name, "Kuboktaederstumpf");
+}
+
 TEST_F(ViewerTest, TheFrameIsComposedAtTheSurfacesDevicePixels) {
   viewer.setSurfaceSource([] { return Viewer::Surface{80, 60, 2}; });
   viewer.surfaceResized();

@@ -1,4 +1,4 @@
-#include "jitterbug/convex_hull.h"
+#include "base/convex_hull.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,8 @@
 #pragma once
-// The convex hull of a handful of points (a jitterbug's twelve), by brute
-// force over point triples. Points that coincide within one tolerance are one
-// vertex and points within another of a face plane are corners of that face,
-// so that a solid at a degenerate moment comes out with merged vertices and
-// merged faces rather than slivers. Not meant for large point sets.
+// The convex hull of a handful of points (a jitterbug's twelve, a snub's
+// sixty), by brute force over point triples. Points within one tolerance are
+// one vertex and points within another of a face plane are corners of that
+// face: no slivers at a degenerate moment. Not meant for large point sets.
 
 #include <span>
 #include <vector>

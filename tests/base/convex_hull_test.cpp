@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/convex_hull.h"
 #include "base/convex_solid.h"
 #include "base/errors.h"
-#include "jitterbug/convex_hull.h"
 
 namespace velkora {
 namespace {
