@@ -13,6 +13,7 @@
   const STEP_MS = 10; // one rotation step per 10 ms, counted by time
   const VIEW_WORDS = ['polyeder', 'inkugel', 'umkugel'];
   const CHANGE_PICTURE = 1;
+  const CHANGE_DESCRIPTION = 2;
   const CHANGE_CAPTIONS = 64;
   const CHANGE_ROTATION = 32;
 
@@ -100,7 +101,22 @@
       radio.disabled = core._vk_views_off() !== 0;
     });
     $('marks').checked = core._vk_marks() === 1;
+    if (changes & (CHANGE_PICTURE | CHANGE_DESCRIPTION)) describePicture();
     writeFragment();
+  }
+
+  // The picture's description for screen readers, in the desktop's words.
+  function describePicture() {
+    if (core._vk_picture_kind() === 0) {
+      canvas.setAttribute('aria-label', say('Noch kein Körper geladen'));
+      return;
+    }
+    const name = say(core.UTF8ToString(core._vk_picture_name()));
+    const view = ['Ansicht Polyeder', 'Ansicht innere Kugel', 'Ansicht äußere Kugel'][core._vk_view()];
+    const marks = say(core._vk_marks() ? 'Ecken markiert' : 'Ecken nicht markiert');
+    let text = say('%1, %2, %3').replace('%1', name).replace('%2', say(view)).replace('%3', marks);
+    if (core._vk_rotating()) text += say(', dreht sich');
+    canvas.setAttribute('aria-label', text);
   }
 
   const CAPTIONS = [
@@ -306,6 +322,7 @@
     if (core && core._vk_list_count() > 0) {
       showCaptions();
       showRotation();
+      describePicture();
     }
   }
 

@@ -206,6 +206,14 @@ EMSCRIPTEN_KEEPALIVE int vk_caption_family() {
   return static_cast<int>(page().viewer.captionFamily());
 }
 EMSCRIPTEN_KEEPALIVE int vk_views_off() { return static_cast<int>(page().viewer.viewsOff()); }
+EMSCRIPTEN_KEEPALIVE int vk_picture_kind() {
+  return page().started ? static_cast<int>(page().viewer.pictureFacts().kind) : 0;
+}
+EMSCRIPTEN_KEEPALIVE const char* vk_picture_name() {
+  Page& p = page();
+  p.text = p.started ? velkora::widenWindows1252(p.viewer.pictureFacts().solidName) : std::string();
+  return p.text.c_str();
+}
 EMSCRIPTEN_KEEPALIVE unsigned vk_take_changes() {
   const unsigned changes = page().changes;
   page().changes = 0;

@@ -52,6 +52,10 @@ int vk_marks();
 int vk_rotating();
 int vk_caption_family();  // 0 Platonic, 1 Archimedean, 2 Catalan
 int vk_views_off();       // 0 no, 1 folding, 2 a tool's solid
+// What the picture shows, for its description: kind (0 none, 1 solid, 2
+// morph, 3 kaleidoscope, 4 fold) and the solid's German name (UTF-8).
+int vk_picture_kind();
+const char* vk_picture_name();
 // The changes (ViewerChange bits) since the last call, which clears them.
 unsigned vk_take_changes();
 

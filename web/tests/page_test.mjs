@@ -172,6 +172,11 @@ test('the controls: captions follow the family, the rotation turns and stops, zo
   assert.ok(differingPixels(turned, zoomed) > 100, 'zoom redrew larger');
   await page.click('#marks');
   assert.equal(await page.evaluate(() => window.korvelindra.state().marks), '1');
+  const label = () => page.$eval('#picture', (c) => c.getAttribute('aria-label'));
+  assert.equal(await label(), 'Disdyakisdodecaeder, Ansicht Polyeder, Ecken markiert');
+  await page.click('#rotation');
+  assert.equal(await label(), 'Disdyakisdodecaeder, Ansicht Polyeder, Ecken markiert, dreht sich');
+  await page.click('#rotation');
   assert.deepEqual(page.errors, []);
   await page.close();
 });
@@ -239,6 +244,8 @@ test('English by the switch or the address, remembered, and the address wins', a
   assert.equal(words.rotation, 'Rotation');
   assert.deepEqual(words.captions, ['Polyhedron', 'inner sphere', 'circumsphere']);
   assert.match(words.hash, /lang=en/);
+  assert.equal(await page.$eval('#picture', (c) => c.getAttribute('aria-label')),
+    'Rhombicuboctahedron, view polyhedron, vertices not marked');
   await page.close();
 
   const again = await openPage('');
