@@ -357,6 +357,14 @@
     ready,
     state: () => state(),
     picture: () => new Promise((resolve) => canvas.toBlob(resolve, 'image/png')),
+    // The properties of the solid on show: the text the command line's
+    // --properties --json prints, and that text read as an object.
+    propertiesJson: () => {
+      const text = core._vk_properties_json();
+      if (!text) throw new Error(core.UTF8ToString(core._vk_last_error()));
+      return core.UTF8ToString(text);
+    },
+    properties: () => JSON.parse(window.korvelindra.propertiesJson()),
   };
   start();
 })();

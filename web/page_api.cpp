@@ -9,6 +9,8 @@
 #include "catalogue/inflated_streams.h"
 #include "catalogue/resource_table.h"
 #include "model/cp1252.h"
+#include "properties/properties.h"
+#include "properties/properties_text.h"
 #include "viewer/viewer.h"
 
 namespace {
@@ -213,6 +215,14 @@ EMSCRIPTEN_KEEPALIVE const char* vk_picture_name() {
   Page& p = page();
   p.text = p.started ? velkora::widenWindows1252(p.viewer.pictureFacts().solidName) : std::string();
   return p.text.c_str();
+}
+EMSCRIPTEN_KEEPALIVE const char* vk_properties_json() {
+  Page& p = page();
+  const int ok = guarded([&](Viewer& v) {
+    p.text = velkora::propertiesJson(
+        velkora::computeProperties(v.controller().shownSolid(), v.controller().catalogue()));
+  });
+  return ok ? p.text.c_str() : nullptr;
 }
 EMSCRIPTEN_KEEPALIVE unsigned vk_take_changes() {
   const unsigned changes = page().changes;

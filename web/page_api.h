@@ -56,6 +56,9 @@ int vk_views_off();       // 0 no, 1 folding, 2 a tool's solid
 // morph, 3 kaleidoscope, 4 fold) and the solid's German name (UTF-8).
 int vk_picture_kind();
 const char* vk_picture_name();
+// The properties of the solid on show as the command line's --properties
+// --json prints them (without its closing line break); null on a failure.
+const char* vk_properties_json();
 // The changes (ViewerChange bits) since the last call, which clears them.
 unsigned vk_take_changes();
 

@@ -256,3 +256,15 @@ test('English by the switch or the address, remembered, and the address wins', a
   assert.deepEqual(linked.errors, []);
   await linked.close();
 });
+
+test('the properties are the command line\'s --properties --json, byte for byte', async () => {
+  for (const solid of [0, 6, 11, 21, 29]) {
+    const page = await openPage('#solid=' + solid);
+    const ours = await page.evaluate(() => window.korvelindra.propertiesJson());
+    const theirs = execFileSync(NATIVE, ['--solid', String(solid), '--properties', '--json'],
+      { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen', LC_ALL: 'de_DE.UTF-8' } }).toString();
+    assert.equal(ours + '\n', theirs, 'solid ' + solid);
+    assert.deepEqual(await page.evaluate(() => window.korvelindra.properties()), JSON.parse(theirs));
+    await page.close();
+  }
+});
