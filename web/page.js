@@ -365,6 +365,16 @@
       return core.UTF8ToString(text);
     },
     properties: () => JSON.parse(window.korvelindra.propertiesJson()),
+    // The solid on show as an STL, OBJ or OFF file, as the desktop writes it.
+    solid: ({ format = 'stl', sizeMm = 60, currentPose = false } = {}) => {
+      const formats = ['stl', 'obj', 'off'];
+      if (!formats.includes(format)) return Promise.reject(new Error('format: ' + format));
+      const start = core._vk_solid_file(formats.indexOf(format), currentPose ? 1 : 0, Number(sizeMm));
+      if (!start) return Promise.reject(new Error(core.UTF8ToString(core._vk_last_error())));
+      const bytes = core.HEAPU8.slice(start, start + core._vk_file_size());
+      const type = format === 'stl' ? 'model/stl' : 'text/plain';
+      return Promise.resolve(new Blob([bytes], { type }));
+    },
   };
   start();
 })();

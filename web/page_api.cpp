@@ -9,8 +9,10 @@
 #include "catalogue/inflated_streams.h"
 #include "catalogue/resource_table.h"
 #include "model/cp1252.h"
+#include "model/polyhedron.h"
 #include "properties/properties.h"
 #include "properties/properties_text.h"
+#include "solid_export/mesh_export.h"
 #include "viewer/viewer.h"
 
 namespace {
@@ -224,6 +226,24 @@ EMSCRIPTEN_KEEPALIVE const char* vk_properties_json() {
   });
   return ok ? p.text.c_str() : nullptr;
 }
+EMSCRIPTEN_KEEPALIVE const unsigned char* vk_solid_file(int format, int currentPose,
+                                                        double diameterMm) {
+  Page& p = page();
+  const int ok = guarded([&](Viewer& v) {
+    if (format < 0 || format > 2)
+      throw std::out_of_range("Kein Dateiformat: " + std::to_string(format));
+    velkora::ViewerController& controller = v.controller();
+    const velkora::MeshFormat formats[] = {velkora::MeshFormat::Stl, velkora::MeshFormat::Obj,
+                                           velkora::MeshFormat::Off};
+    const velkora::Polyhedron geometry = currentPose != 0
+                                             ? velkora::polyhedronOf(controller.shownModel())
+                                             : controller.shownStartPose();
+    p.text =
+        velkora::meshFileBytes(geometry, formats[format], diameterMm, controller.shownSolid().name);
+  });
+  return ok ? reinterpret_cast<const unsigned char*>(p.text.data()) : nullptr;
+}
+EMSCRIPTEN_KEEPALIVE int vk_file_size() { return static_cast<int>(page().text.size()); }
 EMSCRIPTEN_KEEPALIVE unsigned vk_take_changes() {
   const unsigned changes = page().changes;
   page().changes = 0;

@@ -59,6 +59,12 @@ const char* vk_picture_name();
 // The properties of the solid on show as the command line's --properties
 // --json prints them (without its closing line break); null on a failure.
 const char* vk_properties_json();
+// The solid on show as a file: format 0 STL (binary), 1 OBJ, 2 OFF, in the
+// start pose or the current one, twice its largest vertex distance
+// diameterMm; the same bytes as the desktop's export. Null on a failure
+// (a size out of range says why); the size of the last file handed out.
+const unsigned char* vk_solid_file(int format, int currentPose, double diameterMm);
+int vk_file_size();
 // The changes (ViewerChange bits) since the last call, which clears them.
 unsigned vk_take_changes();
 
