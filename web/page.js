@@ -132,25 +132,27 @@
   // The rotation, stepped by the time passed, whatever the screen's rate.
   let rotationClock = null;
   let stepsDone = 0;
+  let rotationRound = 0; // a stop and a quick start must not leave two loops running
   function showRotation() {
     const on = core._vk_rotating() === 1;
     $('rotation').textContent = say(on ? 'Abbruch' : 'Rotation');
     if (on && rotationClock === null) {
       rotationClock = performance.now();
       stepsDone = 0;
-      requestAnimationFrame(rotationFrame);
+      const round = ++rotationRound;
+      requestAnimationFrame((now) => rotationFrame(now, round));
     } else if (!on) {
       rotationClock = null;
     }
   }
-  function rotationFrame(now) {
-    if (rotationClock === null) return;
+  function rotationFrame(now, round) {
+    if (rotationClock === null || round !== rotationRound) return;
     const due = Math.floor((now - rotationClock) / STEP_MS) - stepsDone;
     if (due > 0) {
       stepsDone += due;
       command('vk_tick', Math.min(due, 100));
     }
-    requestAnimationFrame(rotationFrame);
+    requestAnimationFrame((later) => rotationFrame(later, round));
   }
 
   // The address's fragment holds the view: a copied link opens the same picture.
