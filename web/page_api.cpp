@@ -36,13 +36,12 @@ Page& page() {
   return thePage;
 }
 
-// Runs a command; a failure is kept for vk_last_error and answers 0.
-template <typename Command>
-int guarded(Command&& command) {
+// Runs work; a failure is kept for vk_last_error and answers 0.
+template <typename Work>
+int caught(Work&& work) {
   Page& p = page();
   try {
-    if (!p.started) throw std::runtime_error("Der Betrachter ist nicht gestartet.");
-    command(p.viewer);
+    work(p);
     p.error.clear();
     return 1;
   } catch (const std::exception& e) {
@@ -51,6 +50,15 @@ int guarded(Command&& command) {
     p.error = "Unbekannter Fehler";
   }
   return 0;
+}
+
+// Runs a command of the started viewer, as caught does.
+template <typename Command>
+int guarded(Command&& command) {
+  return caught([&](Page& p) {
+    if (!p.started) throw std::runtime_error("Der Betrachter ist nicht gestartet.");
+    command(p.viewer);
+  });
 }
 
 // The frame's 0xFFRRGGBB pixels as the canvas's R, G, B, A bytes.
@@ -106,8 +114,7 @@ EMSCRIPTEN_KEEPALIVE int vk_provide_inflated(int index, const unsigned char* byt
 }
 
 EMSCRIPTEN_KEEPALIVE int vk_start(int width, int height, int scale, int position) {
-  Page& p = page();
-  try {
+  return caught([&](Page& p) {
     p.surface = {width, height, scale};
     p.viewer.setSurfaceSource([] { return page().surface; });
     p.viewer.setListener([](unsigned changes) {
@@ -118,14 +125,7 @@ EMSCRIPTEN_KEEPALIVE int vk_start(int width, int height, int scale, int position
     p.viewer.create();
     p.started = true;
     p.viewer.pick(p.viewer.startPosition(position));
-    p.error.clear();
-    return 1;
-  } catch (const std::exception& e) {
-    p.error = e.what();
-  } catch (...) {
-    p.error = "Unbekannter Fehler";
-  }
-  return 0;
+  });
 }
 
 EMSCRIPTEN_KEEPALIVE const char* vk_last_error() { return page().error.c_str(); }
