@@ -65,6 +65,7 @@ enum OptionId : int {
   kAt,
   kWythoffStops,
   kSnub,
+  kMirror,
   kJitterbug,
   kJitterbugStops,
   kFold,
@@ -185,7 +186,8 @@ constexpr OptionText kOptionTexts[] = {
     {kWythoff, "wythoff", QT_TRANSLATE_NOOP("CommandLine", "FAMILIE"),
      QT_TRANSLATE_NOOP("CommandLine",
                        "Statt --solid, mit einem Export oder --properties: der Körper des "
-                       "Kaleidoskops der Familie T, O oder I bei den Gewichten von --at.")},
+                       "Kaleidoskops der Familie T, O oder I bei den Gewichten von --at; mit "
+                       "--solid in Lage und Größe dieses Körpers, wie das Fenster ihn zeigt.")},
     {kAt, "at", "A,B,C",
      QT_TRANSLATE_NOOP("CommandLine",
                        "Mit --wythoff: die Gewichte a,b,c der Ecken des Dreiecks (nicht negativ, "
@@ -201,6 +203,10 @@ constexpr OptionText kOptionTexts[] = {
                        "Kaleidoskop bildet den Punkt nur mit den Drehungen der Familie ab; die "
                        "Hülle ist abgeschrägt, ihr Haltepunkt im Innern das Ikosaeder (T), das "
                        "abgeschrägte Hexaeder (O) oder Dodekaeder (I).")},
+    {kMirror, "mirror", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Mit --snub: der abgeschrägte Körper als Spiegelbild, in der anderen "
+                       "Händigkeit als die des Katalogs.")},
     {kJitterbug, "jitterbug", "J",
      QT_TRANSLATE_NOOP("CommandLine",
                        "Statt --solid, mit einem Export oder --properties: der Jitterbug bei J von "
@@ -621,6 +627,7 @@ const OptionRule kOptionRules[] = {
     {kSnub, kTourTask | kWythoffStopsTask,
      QT_TRANSLATE_NOOP("CommandLine", "--wythoff, --wythoff-stops oder --animate kaleidoscope"),
      kOptionCount, kOptionCount, kWythoff},
+    {kMirror, 0, "--snub", kOptionCount, kOptionCount, kSnub},
     {kJitterbug, kShapeTasks | kSpinTask,
      QT_TRANSLATE_NOOP("CommandLine",
                        "--export-picture, --export-solid, --export-net, --export-sheet, "
@@ -698,7 +705,9 @@ void requireSubject(const Options& options, const ActionRule& rule, Task task) {
   const bool wythoff = options.isSet(kWythoff);
   const bool jitterbug = options.isSet(kJitterbug);
   if (rule.subject == Subject::None && (solid || wythoff || jitterbug)) refuse(rule.subjectMessage);
-  if (solid && wythoff)
+  // With --solid an export shows the kaleidoscope's solid over that solid,
+  // as the window shows it; the tour takes its family from one or the other.
+  if (solid && wythoff && (task == kTourTask || task == kWindowTask))
     refuse(QT_TRANSLATE_NOOP("CommandLine", "entweder --solid oder --wythoff angeben"));
   if (jitterbug && (solid || wythoff)) {
     refuse(QT_TRANSLATE_NOOP("CommandLine",
@@ -855,6 +864,7 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   if (options.isSet(kWythoff)) request.wythoff = parseFamily(options, kWythoff);
   if (options.isSet(kAt)) request.at = parseWeights(options.value(kAt));
   request.snub = options.isSet(kSnub);
+  request.mirror = options.isSet(kMirror);
   if (options.isSet(kSolid)) request.position = findSolid(options.value(kSolid), texts);
   if (options.isSet(kView)) request.view = parseView(options.value(kView));
   request.viewGiven = options.isSet(kView);

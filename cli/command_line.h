@@ -69,7 +69,8 @@ struct CliRequest {
   // --wythoff with --at, or --wythoff-stops: the kaleidoscope's family and weights.
   std::optional<WythoffFamily> wythoff;
   std::optional<WythoffWeights> at;
-  bool snub = false;  // --snub: the copies of the point under the family's rotations alone
+  bool snub = false;    // --snub: the copies of the point under the family's rotations alone
+  bool mirror = false;  // --mirror: with --snub, in the other hand
   // --jitterbug: the exports show the jitterbug's solid at this J instead of a --solid.
   std::optional<double> jitterbug;
   AnimationKind animate = AnimationKind::Spin;  // --animate: what moves in --export-animation

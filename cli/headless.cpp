@@ -43,9 +43,10 @@ struct ExportSubject {
   std::unique_ptr<Model> model;
 };
 
-// The copies of the point that --snub asks for.
+// The copies of the point that --snub (and --mirror) ask for.
 WythoffCopies copiesOf(const CliRequest& request) {
-  return request.snub ? WythoffCopies::Rotations : WythoffCopies::Reflections;
+  if (!request.snub) return WythoffCopies::Reflections;
+  return request.mirror ? WythoffCopies::MirroredRotations : WythoffCopies::Rotations;
 }
 
 void printKaleidoscopeStops(WythoffFamily family, WythoffCopies copies, const CatalogueTexts& texts,
@@ -80,10 +81,19 @@ ExportSubject subjectOf(const CliRequest& request, const CatalogueTexts& texts) 
     const Kaleidoscope kaleidoscope(*request.wythoff);
     const WythoffWeights weights = request.at.value_or(WythoffWeights{});
     const WythoffCopies copies = copiesOf(request);
-    ExportSubject subject{
+    Solid shape =
         kaleidoscopeSolid(kaleidoscope, weights,
-                          kaleidoscopeStops(kaleidoscope, readAllSolids(texts), copies), copies),
-        std::make_unique<Model>()};
+                          kaleidoscopeStops(kaleidoscope, readAllSolids(texts), copies), copies);
+    if (request.position) {
+      // Over a picked solid, as the window shows it: its farthest vertex
+      // where that solid's is, in that solid's start pose.
+      const Solid over = readSolid(texts, *request.position);
+      scaleToReach(shape.geometry, over.geometry);
+      ExportSubject subject{std::move(shape), startModel(over)};
+      placeShape(*subject.model, subject.solid.geometry, over, *subject.model);
+      return subject;
+    }
+    ExportSubject subject{std::move(shape), std::make_unique<Model>()};
     placeStartShape(*subject.model, subject.solid.geometry);
     return subject;
   }

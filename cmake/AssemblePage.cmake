@@ -1,7 +1,7 @@
 cmake_policy(SET CMP0053 NEW)
 # Writes the browser page as one file: page.html with its style (page.css),
 # the WebAssembly module's script (CORE, the wasm embedded in it) and the
-# page's own script (page.js) put in place of its three markers.
+# page's own scripts (page_tools.js, page_files.js, page.js) put in place of its three markers.
 # The English words come from the desktop's translation file (TS): every
 # German source and its English translation, as a JavaScript object in place
 # of a fourth marker in the script.
@@ -9,7 +9,12 @@ cmake_policy(SET CMP0053 NEW)
 
 file(READ ${SOURCE_DIR}/page.html page)
 file(READ ${SOURCE_DIR}/page.css style)
-file(READ ${SOURCE_DIR}/page.js script)
+# The page's scripts in one: the tools and the files before the page that uses them.
+set(script "")
+foreach(part IN ITEMS page_tools.js page_files.js page.js)
+  file(READ ${SOURCE_DIR}/${part} text)
+  string(APPEND script "${text}\n")
+endforeach()
 file(READ ${CORE} core)
 
 # One "source": "translation" entry per translated message.

@@ -183,8 +183,8 @@
         <translation>FAMILY</translation>
     </message>
     <message>
-        <source>Statt --solid, mit einem Export oder --properties: der Körper des Kaleidoskops der Familie T, O oder I bei den Gewichten von --at.</source>
-        <translation>Instead of --solid, with an export or --properties: the kaleidoscope's solid of family T, O or I at the weights of --at.</translation>
+        <source>Statt --solid, mit einem Export oder --properties: der Körper des Kaleidoskops der Familie T, O oder I bei den Gewichten von --at; mit --solid in Lage und Größe dieses Körpers, wie das Fenster ihn zeigt.</source>
+        <translation>Instead of --solid, with an export or --properties: the kaleidoscope's solid of family T, O or I at the weights of --at; with --solid in that solid's pose and size, as the window shows it.</translation>
     </message>
     <message>
         <source>Mit --wythoff: die Gewichte a,b,c der Ecken des Dreiecks (nicht negativ, nicht alle 0).</source>
@@ -437,6 +437,10 @@ Without an export option the window opens.</translation>
     <message>
         <source>Mit --wythoff, --wythoff-stops oder --animate kaleidoscope: das Kaleidoskop bildet den Punkt nur mit den Drehungen der Familie ab; die Hülle ist abgeschrägt, ihr Haltepunkt im Innern das Ikosaeder (T), das abgeschrägte Hexaeder (O) oder Dodekaeder (I).</source>
         <translation>With --wythoff, --wythoff-stops or --animate kaleidoscope: the kaleidoscope copies the point by the family's rotations alone; the hull is a snub, its stop inside the icosahedron (T), the snub cube (O) or the snub dodecahedron (I).</translation>
+    </message>
+    <message>
+        <source>Mit --snub: der abgeschrägte Körper als Spiegelbild, in der anderen Händigkeit als die des Katalogs.</source>
+        <translation>With --snub: the snub solid as its mirror image, in the other hand than the catalogue's.</translation>
     </message>
     <message>
         <source>--wythoff, --wythoff-stops oder --animate kaleidoscope</source>

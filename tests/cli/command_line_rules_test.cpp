@@ -116,6 +116,7 @@ TEST_F(CommandLineRules, EachOptionGoesWithItsActionsOnly) {
        "--view: the solid on its way into its dual has no inner or outer sphere; only polyeder "
        "works with --morph above 0"},
       {'j', "--snub only works with --wythoff, --wythoff-stops or --animate kaleidoscope"},
+      {'k', "--mirror only works with --snub"},
   };
   // Each option added to each action: "." accepted, a letter the message.
   const std::vector<std::pair<QStringList, std::string>> options = {
@@ -145,12 +146,14 @@ TEST_F(CommandLineRules, EachOptionGoesWithItsActionsOnly) {
       {{"--morph", "0.5"}, "a......aaaaaaaaaaa"},
       {{"--morph", "0"}, "a......aaaaaaaaaaa"},
       {{"--fold", "0.5"}, "b.bbbbbbbbA.bbbbbb"},
-      {{"--wythoff", "T"}, "cccccccdcIA....ccc"},
+      {{"--wythoff", "T"}, "cIIIIIIdIIA....IIc"},
       {{"--at", "1,2,3"}, "eeeeeeeeeeA..e.eee"},
       {{"--snub"}, "jjjjjjjjj.A....jj."},
+      {{"--mirror"}, "kkkkkkkkkkAkkkkkkk"},
+      {{"--snub", "--mirror"}, "jjjjjjjjj.A....jj."},
       {{"--reset-settings"}, ".fffffffffAfffffff"},
       {{"--lang", "en"}, "..........A......."},
-      {{"--solid", "4"}, ".......d.gccccc..."},
+      {{"--solid", "4"}, ".......d.gc..c...."},
       {{"--marks", "--fold", "0.5"}, "FhbFFFbbFFFhbbFbEb"},
       {{"--morph", "0.5", "--view", "umkugel"}, "aiiBBBiaBBaaaaBaaa"},
   };
@@ -173,7 +176,9 @@ TEST_F(CommandLineRules, BadValuesAndMissingPartsAreNamed) {
        "--jitterbug-stops"},
       {{"--export-picture", "a.png"}, "an export needs --solid, --wythoff or --jitterbug"},
       {{"--morph-stops"}, "an export needs --solid, --wythoff or --jitterbug"},
-      {{"--solid", "3", "--wythoff", "O", "--at", "1,1,1"}, "give either --solid or --wythoff"},
+      {{"--solid", "3", "--wythoff", "O", "--export-animation", "a.gif", "--animate",
+        "kaleidoscope"},
+       "give either --solid or --wythoff"},
       {{"--solid", "31"}, "--solid: position 31 is outside 0-30"},
       {{"--solid", "Kugel"},
        "--solid: unknown solid 'Kugel' (a list position 0-30 or a name such as Ikosaeder or "

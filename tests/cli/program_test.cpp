@@ -6,6 +6,7 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <utility>
 
@@ -374,6 +375,23 @@ TEST(Program, TheKaleidoscopeFromTheCommandLine) {
   EXPECT_TRUE(stop.out.contains(QStringLiteral("\"name\": \"Rhombenkuboktaeder\"")))
       << stop.out.toStdString();
 
+  // Over a solid, as the window shows it: the farthest vertex as far out as
+  // that solid's (the middle point's solid has all vertices alike).
+  const auto circumradius = [](const QString& json) {
+    const QRegularExpressionMatch found =
+        QRegularExpression(QStringLiteral("\"circumradius\": ([0-9.e+-]+)")).match(json);
+    return found.hasMatch() ? found.captured(1).toDouble() : -1.0;
+  };
+  const ProgramRun icosahedron = runProgram({"--solid", "3", "--properties", "--json"});
+  const ProgramRun over =
+      runProgram({"--solid", "3", "--wythoff", "O", "--at", "1,1,1", "--properties", "--json"});
+  ASSERT_EQ(over.exitCode, 0) << over.err.toStdString();
+  EXPECT_GT(std::abs(circumradius(icosahedron.out) - 1.0), 0.01) << "tells the two apart";
+  // The catalogue carries seven digits: the farthest corner and the sphere agree to them.
+  EXPECT_NEAR(circumradius(over.out), circumradius(icosahedron.out), 1e-6)
+      << over.out.toStdString();
+  EXPECT_NEAR(circumradius(middle.out), 1.0, 1e-9);
+
   for (const QStringList& bad :
        {QStringList{"--wythoff", "X", "--at", "1,1,1", "--properties"},
         QStringList{"--wythoff", "O", "--at", "1,1", "--properties"},
@@ -381,7 +399,6 @@ TEST(Program, TheKaleidoscopeFromTheCommandLine) {
         QStringList{"--wythoff", "O", "--at", "1,x,1", "--properties"},
         QStringList{"--wythoff", "O", "--at", "1,-2,1", "--properties"},
         QStringList{"--wythoff", "O", "--properties"},
-        QStringList{"--wythoff", "O", "--at", "1,1,1", "--solid", "3", "--properties"},
         QStringList{"--wythoff", "O", "--at", "1,1,1"}, QStringList{"--wythoff-stops", "Q"}}) {
     const ProgramRun run = runProgram(bad);
     EXPECT_EQ(run.exitCode, 2) << bad.join(QLatin1Char(' ')).toStdString();
@@ -460,6 +477,27 @@ TEST(Program, TheSnubFromTheCommandLine) {
                 .exitCode,
             0);
   EXPECT_TRUE(QFile::exists(gif));
+
+  // The mirror form: the same counts, the other hand, and only with --snub.
+  const ProgramRun mirrored = runProgram(
+      {"--wythoff", "O", "--snub", "--mirror", "--at", "1,2,3", "--properties", "--json"});
+  ASSERT_EQ(mirrored.exitCode, 0) << mirrored.err.toStdString();
+  EXPECT_TRUE(mirrored.out.contains(QStringLiteral("gespiegelt"))) << mirrored.out.toStdString();
+  EXPECT_FALSE(between.out.contains(QStringLiteral("gespiegelt")));
+  const QString plainPng = dir.filePath(QStringLiteral("plain.png"));
+  const QString mirrorPng = dir.filePath(QStringLiteral("mirror.png"));
+  ASSERT_EQ(runProgram({"--wythoff", "O", "--snub", "--at", "1,2,3", "--export-picture", plainPng})
+                .exitCode,
+            0);
+  ASSERT_EQ(runProgram({"--wythoff", "O", "--snub", "--mirror", "--at", "1,2,3", "--export-picture",
+                        mirrorPng})
+                .exitCode,
+            0);
+  EXPECT_NE(QImage(plainPng), QImage(mirrorPng));
+  const ProgramRun mirrorAlone =
+      runProgram({"--wythoff", "O", "--mirror", "--at", "1,2,3", "--properties"});
+  EXPECT_EQ(mirrorAlone.exitCode, 2);
+  EXPECT_TRUE(mirrorAlone.err.contains(QStringLiteral("--snub"))) << mirrorAlone.err.toStdString();
 
   for (const QStringList& bad :
        {QStringList{"--snub"}, QStringList{"--solid", "3", "--snub", "--properties"},
