@@ -16,6 +16,8 @@
   const CHANGE_DESCRIPTION = 2;
   const CHANGE_CAPTIONS = 64;
   const CHANGE_ROTATION = 32;
+  let tools = null; // the morph, kaleidoscope and fold panels (page_tools.js)
+  let files = null; // pictures, files and the properties (page_files.js)
 
   // The desktop's English words (from its translation file) and the page's own.
   const ENGLISH = {
@@ -102,6 +104,8 @@
     });
     $('marks').checked = core._vk_marks() === 1;
     if (changes & (CHANGE_PICTURE | CHANGE_DESCRIPTION)) describePicture();
+    if (tools) tools.follow(changes);
+    if (files) files.follow(changes);
     writeFragment();
   }
 
@@ -161,25 +165,46 @@
     const problems = [];
     for (const part of location.hash.replace(/^#/, '').split('&')) {
       if (!part) continue;
-      const [key, value = ''] = part.split('=').map(decodeURIComponent);
-      if (key === 'solid') {
-        if (/^\d+$/.test(value) && Number(value) <= 30) wanted.solid = Number(value);
-        else problems.push(part);
-      } else if (key === 'view') {
-        if (VIEW_WORDS.includes(value)) wanted.view = VIEW_WORDS.indexOf(value);
-        else problems.push(part);
-      } else if (key === 'marks') {
-        if (value === '0' || value === '1') wanted.marks = Number(value);
-        else problems.push(part);
-      } else if (key === 'lang') {
-        if (value === 'de' || value === 'en') wanted.lang = value;
-        else problems.push(part);
-      } else {
+      let key;
+      let value;
+      try {
+        [key, value = ''] = part.split('=').map(decodeURIComponent);
+      } catch (error) {
         problems.push(part);
+        continue;
       }
+      readKey(key, value, wanted, problems);
     }
     if (problems.length) noteSaid('Nicht verstanden und übergangen: ', problems.join(', '));
     return wanted;
+  }
+  // Reads one key and its value into wanted; a bad one goes to problems.
+  function readKey(key, value, wanted, problems) {
+    const part = key + '=' + value;
+    if (key === 'solid') {
+      if (/^\d+$/.test(value) && Number(value) <= 30) wanted.solid = Number(value);
+      else problems.push(part);
+    } else if (key === 'view') {
+      if (VIEW_WORDS.includes(value)) wanted.view = VIEW_WORDS.indexOf(value);
+      else problems.push(part);
+    } else if (key === 'marks') {
+      if (value === '0' || value === '1') wanted.marks = Number(value);
+      else problems.push(part);
+    } else if (key === 'lang') {
+      if (value === 'de' || value === 'en') wanted.lang = value;
+      else problems.push(part);
+    } else if (!tools.readKey(key, value, wanted, problems)) {
+      problems.push(part);
+    }
+  }
+  // Shows what wanted asks for (the keys of the fragment, read).
+  function apply(wanted) {
+    if (wanted.solid !== undefined && wanted.solid !== core._vk_position()) command('vk_pick', wanted.solid);
+    if (wanted.lang !== undefined) useLanguage(wanted.lang);
+    if (wanted.marks !== undefined) command('vk_set_marks', wanted.marks);
+    if (wanted.view !== undefined) command('vk_set_view', wanted.view);
+    tools.apply(wanted);
+    follow();
   }
   function state() {
     return {
@@ -187,6 +212,7 @@
       view: VIEW_WORDS[core._vk_view()],
       marks: String(core._vk_marks()),
       lang: document.documentElement.lang,
+      ...(tools ? tools.state() : {}),
     };
   }
   function writeFragment() {
@@ -325,6 +351,8 @@
       showCaptions();
       showRotation();
       describePicture();
+      if (tools) tools.retell();
+      if (files) files.retell();
     }
   }
 
@@ -336,6 +364,18 @@
     try {
       core = await createKorvelindraCore();
       await provideCatalogue();
+      const page = {
+        core,
+        command,
+        follow,
+        say,
+        sayNumbers: (text) => text.replace(/(\d),(\d)/g, '$1.$2'),
+        language: () => language,
+        note,
+        STEP_MS,
+      };
+      tools = korvelindraTools(page);
+      files = korvelindraFiles(page);
       const wanted = readFragment();
       if (!core._vk_start(PICTURE_WIDTH, PICTURE_HEIGHT, scale(), wanted.solid ?? -1)) {
         throw new Error(core.UTF8ToString(core._vk_last_error()));
@@ -343,9 +383,8 @@
       useLanguage(wanted.lang ?? rememberedLanguage() ?? 'de');
       wireControls();
       useLanguage(language);
-      if (wanted.marks) core._vk_set_marks(1);
-      if (wanted.view !== undefined) core._vk_set_view(wanted.view);
-      follow();
+      delete wanted.solid;
+      apply(wanted);
       showCaptions();
       showFrame();
       readyResolve();
@@ -355,28 +394,32 @@
   }
 
   // What teachers' pages and learning platforms call.
+  // show takes the fragment's keys (as strings or numbers) and shows them;
+  // a bad key or value rejects the promise and changes nothing.
+  function show(keys = {}) {
+    return ready.then(() => {
+      const wanted = {};
+      const problems = [];
+      for (const [key, value] of Object.entries(keys)) {
+        readKey(key, Array.isArray(value) ? value.join(',') : String(value), wanted, problems);
+      }
+      if (problems.length) throw new Error(say('Nicht verstanden und übergangen: ') + problems.join(', '));
+      if (wanted.lang !== undefined) {
+        try { localStorage.setItem('korvelindra.lang', wanted.lang); } catch (error) { /* storage off */ }
+        $('language').value = wanted.lang;
+      }
+      apply(wanted);
+      return state();
+    });
+  }
   window.korvelindra = {
     ready,
     state: () => state(),
-    picture: () => new Promise((resolve) => canvas.toBlob(resolve, 'image/png')),
-    // The properties of the solid on show: the text the command line's
-    // --properties --json prints, and that text read as an object.
-    propertiesJson: () => {
-      const text = core._vk_properties_json();
-      if (!text) throw new Error(core.UTF8ToString(core._vk_last_error()));
-      return core.UTF8ToString(text);
-    },
-    properties: () => JSON.parse(window.korvelindra.propertiesJson()),
-    // The solid on show as an STL, OBJ or OFF file, as the desktop writes it.
-    solid: ({ format = 'stl', sizeMm = 60, currentPose = false } = {}) => {
-      const formats = ['stl', 'obj', 'off'];
-      if (!formats.includes(format)) return Promise.reject(new Error('format: ' + format));
-      const start = core._vk_solid_file(formats.indexOf(format), currentPose ? 1 : 0, Number(sizeMm));
-      if (!start) return Promise.reject(new Error(core.UTF8ToString(core._vk_last_error())));
-      const bytes = core.HEAPU8.slice(start, start + core._vk_file_size());
-      const type = format === 'stl' ? 'model/stl' : 'text/plain';
-      return Promise.resolve(new Blob([bytes], { type }));
-    },
+    show,
+    picture: (options) => files.api.picture(options),
+    propertiesJson: () => files.api.propertiesJson(),
+    properties: () => files.api.properties(),
+    solid: (options) => files.api.solid(options),
   };
   start();
 })();

@@ -3,15 +3,18 @@
 #include <emscripten/emscripten.h>
 
 #include <exception>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "catalogue/inflated_streams.h"
 #include "catalogue/resource_table.h"
+#include "kaleidoscope/wythoff.h"
 #include "model/cp1252.h"
 #include "model/polyhedron.h"
 #include "properties/properties.h"
 #include "properties/properties_text.h"
+#include "render/bitmap.h"
 #include "solid_export/mesh_export.h"
 #include "viewer/viewer.h"
 
@@ -26,6 +29,9 @@ struct Page {
   std::string error;
   std::string text;  // the last text handed out
   std::vector<std::uint8_t> rgba;
+  std::vector<std::uint8_t> picture;  // the last picture handed out
+  int pictureWidth = 0;
+  int pictureHeight = 0;
   int rgbaWidth = 0;
   int rgbaHeight = 0;
   bool started = false;
@@ -62,12 +68,9 @@ int guarded(Command&& command) {
 }
 
 // The frame's 0xFFRRGGBB pixels as the canvas's R, G, B, A bytes.
-void copyFrame(Page& p) {
-  const velkora::Bitmap& frame = p.viewer.frameBuffers().frame;
-  p.rgbaWidth = frame.width;
-  p.rgbaHeight = frame.height;
-  p.rgba.resize(frame.pixels.size() * 4);
-  std::uint8_t* out = p.rgba.data();
+void copyRgba(const velkora::Bitmap& frame, std::vector<std::uint8_t>& rgba) {
+  rgba.resize(frame.pixels.size() * 4);
+  std::uint8_t* out = rgba.data();
   for (const std::uint32_t pixel : frame.pixels) {
     *out++ = static_cast<std::uint8_t>(pixel >> 16);
     *out++ = static_cast<std::uint8_t>(pixel >> 8);
@@ -75,6 +78,37 @@ void copyFrame(Page& p) {
     *out++ = 0xFF;
   }
 }
+
+void copyFrame(Page& p) {
+  const velkora::Bitmap& frame = p.viewer.frameBuffers().frame;
+  p.rgbaWidth = frame.width;
+  p.rgbaHeight = frame.height;
+  copyRgba(frame, p.rgba);
+}
+
+velkora::Tool toolOf(int tool) {
+  switch (tool) {
+    case 0:
+      return velkora::Tool::Morph;
+    case 1:
+      return velkora::Tool::Kaleidoscope;
+    case 2:
+      return velkora::Tool::Fold;
+    default:
+      throw std::out_of_range("Kein Werkzeug: " + std::to_string(tool));
+  }
+}
+
+// A stop of a list, or out_of_range naming the number asked for.
+template <typename Stop>
+const Stop& stopOf(const std::vector<Stop>& stops, int stop) {
+  if (stop < 0 || stop >= static_cast<int>(stops.size()))
+    throw std::out_of_range("Kein Haltepunkt: " + std::to_string(stop));
+  return stops[static_cast<std::size_t>(stop)];
+}
+
+// A text for the page, or null when making it failed.
+const char* handedOut(int ok) { return ok ? page().text.c_str() : nullptr; }
 
 velkora::View viewOf(int view) {
   switch (view) {
@@ -243,6 +277,151 @@ EMSCRIPTEN_KEEPALIVE const unsigned char* vk_solid_file(int format, int currentP
   });
   return ok ? reinterpret_cast<const unsigned char*>(p.text.data()) : nullptr;
 }
+EMSCRIPTEN_KEEPALIVE const char* vk_properties_table() {
+  return handedOut(guarded([](Viewer& v) {
+    page().text = velkora::propertiesTable(
+        velkora::computeProperties(v.controller().shownSolid(), v.controller().catalogue()));
+  }));
+}
+
+EMSCRIPTEN_KEEPALIVE int vk_open_tool(int tool) {
+  return guarded([&](Viewer& v) { v.openTool(toolOf(tool)); });
+}
+EMSCRIPTEN_KEEPALIVE int vk_close_tool(int tool) {
+  return guarded([&](Viewer& v) { v.closeTool(toolOf(tool)); });
+}
+EMSCRIPTEN_KEEPALIVE int vk_tool_open(int tool) {
+  int open = 0;
+  guarded([&](Viewer& v) { open = v.toolOpen(toolOf(tool)) ? 1 : 0; });
+  return open;
+}
+
+EMSCRIPTEN_KEEPALIVE int vk_tool_round(int tool) {
+  int round = 0;
+  guarded([&](Viewer& v) {
+    switch (toolOf(tool)) {
+      case velkora::Tool::Morph:
+        round = v.morphPaths();
+        break;
+      case velkora::Tool::Kaleidoscope:
+        round = v.kaleidoscopeRounds();
+        break;
+      case velkora::Tool::Fold:
+        round = v.foldRounds();
+        break;
+    }
+  });
+  return round;
+}
+
+EMSCRIPTEN_KEEPALIVE int vk_set_morph(double t) {
+  return guarded([&](Viewer& v) { v.setMorphParameter(t); });
+}
+EMSCRIPTEN_KEEPALIVE int vk_set_morph_played(double t) {
+  return guarded([&](Viewer& v) { v.setMorphParameter(t, true); });
+}
+EMSCRIPTEN_KEEPALIVE double vk_morph_t() {
+  return page().started ? page().viewer.controller().morphParameter() : 0.0;
+}
+EMSCRIPTEN_KEEPALIVE int vk_morph_stop_count() {
+  return page().started ? static_cast<int>(page().viewer.controller().morphStops().size()) : 0;
+}
+EMSCRIPTEN_KEEPALIVE double vk_morph_stop_t(int stop) {
+  double t = -1.0;
+  guarded([&](Viewer& v) { t = stopOf(v.controller().morphStops(), stop).t; });
+  return t;
+}
+EMSCRIPTEN_KEEPALIVE const char* vk_morph_stop_name(int stop) {
+  return handedOut(
+      guarded([&](Viewer& v) { page().text = stopOf(v.controller().morphStops(), stop).name; }));
+}
+EMSCRIPTEN_KEEPALIVE int vk_set_touch_marks(int on) {
+  return guarded([&](Viewer& v) { v.setTouchMarks(on != 0); });
+}
+
+EMSCRIPTEN_KEEPALIVE int vk_set_family(int family) {
+  return guarded([&](Viewer& v) {
+    if (family < 0 || family > 2)
+      throw std::out_of_range("Keine Familie: " + std::to_string(family));
+    v.setKaleidoscopeFamily(static_cast<velkora::WythoffFamily>(family));
+  });
+}
+EMSCRIPTEN_KEEPALIVE int vk_family() {
+  return static_cast<int>(page().viewer.kaleidoscopeFamily());
+}
+EMSCRIPTEN_KEEPALIVE int vk_set_weights(double a, double b, double c) {
+  return guarded([&](Viewer& v) {
+    const auto weights = velkora::normalisedWeights(a, b, c);
+    if (!weights) throw std::out_of_range("Kein Punkt im Dreieck: Gewichte ohne positive Summe");
+    v.setKaleidoscopeWeights(*weights);
+  });
+}
+EMSCRIPTEN_KEEPALIVE double vk_weight(int corner) {
+  const velkora::WythoffWeights w = page().viewer.controller().kaleidoscopeWeights();
+  return corner == 0 ? w.a : corner == 1 ? w.b : corner == 2 ? w.c : 0.0;
+}
+EMSCRIPTEN_KEEPALIVE int vk_kaleidoscope_stop_count() {
+  return page().started ? static_cast<int>(page().viewer.controller().kaleidoscopeStops().size())
+                        : 0;
+}
+EMSCRIPTEN_KEEPALIVE double vk_kaleidoscope_stop_weight(int stop, int corner) {
+  double weight = -1.0;
+  guarded([&](Viewer& v) {
+    const velkora::WythoffWeights w = stopOf(v.controller().kaleidoscopeStops(), stop).weights;
+    weight = corner == 0 ? w.a : corner == 1 ? w.b : w.c;
+  });
+  return weight;
+}
+EMSCRIPTEN_KEEPALIVE const char* vk_kaleidoscope_stop_name(int stop) {
+  return handedOut(guarded(
+      [&](Viewer& v) { page().text = stopOf(v.controller().kaleidoscopeStops(), stop).name; }));
+}
+EMSCRIPTEN_KEEPALIVE int vk_set_snub(int snub, int mirror) {
+  return guarded([&](Viewer& v) { v.setKaleidoscopeSnub(snub != 0, mirror != 0); });
+}
+EMSCRIPTEN_KEEPALIVE int vk_snub() { return page().viewer.kaleidoscopeSnub() ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE int vk_mirror() { return page().viewer.kaleidoscopeMirror() ? 1 : 0; }
+
+EMSCRIPTEN_KEEPALIVE int vk_set_fold(double f) {
+  return guarded([&](Viewer& v) { v.setFoldStage(f); });
+}
+EMSCRIPTEN_KEEPALIVE int vk_set_fold_labels(int on) {
+  return guarded([&](Viewer& v) { v.setFoldLabels(on != 0); });
+}
+EMSCRIPTEN_KEEPALIVE int vk_set_fold_played(double f) {
+  return guarded([&](Viewer& v) { v.setFoldStage(f, true); });
+}
+EMSCRIPTEN_KEEPALIVE double vk_fold() {
+  return page().started ? page().viewer.controller().foldStage() : 0.0;
+}
+EMSCRIPTEN_KEEPALIVE int vk_play_stopped() {
+  return guarded([](Viewer& v) { v.playStopped(); });
+}
+
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* vk_picture(int scale) {
+  Page& p = page();
+  const int ok = guarded([&](Viewer& v) {
+    if (scale < 1 || scale > 4) throw std::out_of_range("Kein Maßstab: " + std::to_string(scale));
+    const Viewer::Surface shown = p.surface;
+    p.surface.scale = scale;
+    try {
+      v.draw();
+    } catch (...) {
+      p.surface = shown;
+      throw;
+    }
+    const velkora::Bitmap& frame = v.frameBuffers().frame;
+    p.pictureWidth = frame.width;
+    p.pictureHeight = frame.height;
+    copyRgba(frame, p.picture);
+    p.surface = shown;
+    v.draw();
+  });
+  return ok ? p.picture.data() : nullptr;
+}
+EMSCRIPTEN_KEEPALIVE int vk_picture_width() { return page().pictureWidth; }
+EMSCRIPTEN_KEEPALIVE int vk_picture_height() { return page().pictureHeight; }
+
 EMSCRIPTEN_KEEPALIVE int vk_file_size() { return static_cast<int>(page().text.size()); }
 EMSCRIPTEN_KEEPALIVE unsigned vk_take_changes() {
   const unsigned changes = page().changes;

@@ -65,6 +65,59 @@ const char* vk_properties_json();
 // (a size out of range says why); the size of the last file handed out.
 const unsigned char* vk_solid_file(int format, int currentPose, double diameterMm);
 int vk_file_size();
+// The rows of the properties window ("label<TAB>value" lines, German, a
+// decimal comma); null on a failure.
+const char* vk_properties_table();
+
+// The tools: 0 morph, 1 kaleidoscope, 2 fold. Opening the morph closes the
+// kaleidoscope and the other way round; the fold fails for a solid without
+// a net.
+int vk_open_tool(int tool);
+int vk_close_tool(int tool);
+int vk_tool_open(int tool);
+// Counts the morph's paths, the kaleidoscope's rounds and the fold's nets
+// begun: when it moved, the tool's stops are new.
+int vk_tool_round(int tool);
+// The morph into the dual: t from 0 to 1, its stops (the solids it passes)
+// and the touching points of the edges and the midsphere.
+int vk_set_morph(double t);
+double vk_morph_t();
+int vk_morph_stop_count();
+double vk_morph_stop_t(int stop);
+const char* vk_morph_stop_name(int stop);
+int vk_set_touch_marks(int on);
+// The kaleidoscope: family 0 T, 1 O, 2 I; the point's weights (normalised
+// by the viewer; a point with no positive weight fails); the stops of the
+// family's copies; the snub (copies under the rotations alone) and its
+// mirror form.
+int vk_set_family(int family);
+int vk_family();
+int vk_set_weights(double a, double b, double c);
+double vk_weight(int corner);
+int vk_kaleidoscope_stop_count();
+double vk_kaleidoscope_stop_weight(int stop, int corner);
+const char* vk_kaleidoscope_stop_name(int stop);
+int vk_set_snub(int snub, int mirror);
+int vk_snub();
+int vk_mirror();
+// The folding net: f from 0 (flat) to 1 (closed).
+int vk_set_fold(double f);
+double vk_fold();
+// The numbers of the cut edges on the folding net.
+int vk_set_fold_labels(int on);
+// Tells the viewer that a tool's play stopped, so that the picture is
+// described again; a play's steps pass playTick 1.
+int vk_play_stopped();
+int vk_set_morph_played(double t);
+int vk_set_fold_played(double f);
+
+// The picture as the desktop exports it: the frame of the present state at
+// scale (1 to 4) device pixels per logical pixel, as RGBA bytes; the
+// page's own frame is drawn again at its own scale. Null on a failure.
+const std::uint8_t* vk_picture(int scale);
+int vk_picture_width();
+int vk_picture_height();
+
 // The changes (ViewerChange bits) since the last call, which clears them.
 unsigned vk_take_changes();
 
