@@ -311,3 +311,138 @@ test('the solid as STL is the desktop\'s --export-solid byte for byte, OBJ and O
   assert.deepEqual(page.errors, []);
   await page.close();
 });
+
+// The page's picture({scale}) decoded into RGBA bytes.
+async function pagePicture(page, scale) {
+  return page.evaluate(async (s) => {
+    const blob = await window.korvelindra.picture({ scale: s });
+    const image = new Image();
+    image.src = URL.createObjectURL(blob);
+    await image.decode();
+    const canvas = document.createElement('canvas');
+    canvas.width = image.naturalWidth;
+    canvas.height = image.naturalHeight;
+    const context = canvas.getContext('2d');
+    context.drawImage(image, 0, 0);
+    const data = context.getImageData(0, 0, canvas.width, canvas.height).data;
+    return { width: canvas.width, height: canvas.height, bytes: Array.from(data) };
+  }, scale);
+}
+
+test('the tools\' pictures and the larger pictures are the desktop exports, pixel for pixel', async () => {
+  const cases = [
+    ['#solid=16&morph=0.5', ['--solid', '16', '--morph', '0.5'], 1],
+    ['#solid=8&morph=0.25&view=umkugel&marks=1', ['--solid', '8', '--morph', '0.25', '--marks'], 1],
+    ['#solid=3&wythoff=I&at=0.2,0.3,0.5', ['--solid', '3', '--wythoff', 'I', '--at', '0.2,0.3,0.5'], 1],
+    ['#solid=29&wythoff=I&at=1,1,1&snub=mirror',
+      ['--solid', '29', '--wythoff', 'I', '--snub', '--mirror', '--at', '1,1,1'], 1],
+    ['#solid=0&fold=0.5', ['--solid', '0', '--fold', '0.5'], 1],
+    ['#solid=20&view=umkugel', ['--solid', '20', '--view', 'umkugel', '--scale', '2'], 2],
+    ['#solid=11&marks=1', ['--solid', '11', '--marks', '--scale', '4'], 4],
+  ];
+  for (const [fragment, args, scale] of cases) {
+    const page = await openPage(fragment);
+    const ours = await pagePicture(page, scale);
+    assert.equal(ours.width, 634 * scale, fragment);
+    const theirs = await pngPixels(page, nativePicture(args));
+    assert.equal(differingPixels(ours, theirs), 0, fragment);
+    assert.equal(await page.$eval('#note', (n) => n.textContent), '', fragment);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  }
+});
+
+test('the tools\' panels: stops, slider, play, the triangle by touch, and the address follows', async () => {
+  const page = await openPage('#solid=16', { width: 1024, height: 768, hasTouch: true, isMobile: true });
+  await page.click('#open-morph');
+  assert.equal(await page.$eval('#open-morph', (b) => b.getAttribute('aria-pressed')), 'true');
+  const stops = await page.$$eval('#morph-stops button', (b) => b.map((e) => e.textContent));
+  assert.equal(stops[0], 'Rhombenkuboktaeder');
+  assert.equal(stops.at(-1), 'Deltoid-24-Flächner');
+  await page.click('#morph-stops button:last-child');
+  assert.match(await page.$eval('#morph-stop', (o) => o.textContent), /^t = 1: Deltoid-24-Flächner$/);
+  assert.equal(await page.evaluate(() => window.korvelindra.state().morph), '1');
+  await page.$eval('#morph-t', (s) => { s.value = '250'; s.dispatchEvent(new Event('input')); });
+  assert.equal(await page.evaluate(() => window.korvelindra.state().morph), '0.25');
+  assert.match(await page.evaluate(() => location.hash), /morph=0\.25/);
+  // Play moves t by 0.005 per 10 ms of time passed, however slow the frames:
+  // at most one frame behind when it stops.
+  const { played, elapsed } = await page.evaluate(async () => {
+    const button = document.getElementById('morph-play');
+    button.click();
+    const start = performance.now();
+    await new Promise((r) => setTimeout(r, 300));
+    button.click();
+    return { played: Number(window.korvelindra.state().morph), elapsed: performance.now() - start };
+  });
+  const due = 0.25 + Math.floor(elapsed / 10) * 0.005;
+  assert.ok(played <= due + 1e-9 && played >= due - 0.1, `play moved t to ${played} in ${elapsed} ms`);
+
+  // The kaleidoscope closes the morph; a tap near a corner of the triangle takes that stop.
+  await page.click('#open-kaleidoscope');
+  assert.equal(await page.$eval('#morph-panel', (p) => p.hidden), true);
+  assert.equal(await page.evaluate(() => window.korvelindra.state().wythoff), 'O');
+  const corner = await page.$eval('#triangle', (c) => {
+    const r = c.getBoundingClientRect();
+    const k = r.width / c.width;
+    return { x: r.left + (36 + (c.width - 72) / 2) * k, y: r.top + 37 * k };
+  });
+  await page.touchscreen.tap(corner.x, corner.y);
+  const at = (await page.evaluate(() => window.korvelindra.state().at)).split(',').map(Number);
+  assert.deepEqual(at, [0, 0, 1]);
+  assert.match(await page.$eval('#kaleidoscope-stop', (o) => o.textContent), /: Oktaeder$/);
+  await page.select('#family', '2');
+  await page.click('#snub');
+  assert.equal(await page.evaluate(() => window.korvelindra.state().snub), '1');
+  const snubStops = await page.$$eval('#kaleidoscope-stops button', (b) => b.map((e) => e.textContent));
+  assert.ok(snubStops.includes('Abgeschrägtes Dodekaeder'), snubStops.join(', '));
+
+  // The fold goes with the kaleidoscope; its slider and its words.
+  await page.click('#open-fold');
+  await page.$eval('#fold-f', (s) => { s.value = '1000'; s.dispatchEvent(new Event('input')); });
+  assert.equal(await page.$eval('#fold-stage', (o) => o.textContent), 'Der Körper ist geschlossen.');
+  assert.equal(await page.evaluate(() => window.korvelindra.state().fold), '1');
+  await page.click('#open-fold');
+  await page.click('#open-kaleidoscope');
+  const state = await page.evaluate(() => window.korvelindra.state());
+  assert.equal(state.wythoff, undefined);
+  assert.equal(state.fold, undefined);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('with reduced motion each press of play moves a tenth, turning at the end', async () => {
+  const page = await openPage('#solid=0&morph=0.85');
+  await page.emulateMediaFeatures([{ name: 'prefers-reduced-motion', value: 'reduce' }]);
+  const t = () => page.evaluate(() => Number(window.korvelindra.state().morph));
+  await page.click('#morph-play');
+  assert.ok(Math.abs(await t() - 0.95) < 1e-9);
+  await page.click('#morph-play');
+  assert.equal(await t(), 1);
+  await page.click('#morph-play');
+  assert.ok(Math.abs(await t() - 0.9) < 1e-9, 'turned at the end');
+  assert.equal(await page.$eval('#morph-play', (b) => b.textContent), 'Abspielen');
+  await page.close();
+});
+
+test('show() takes the address\'s keys; a bad key or value changes nothing and rejects', async () => {
+  const page = await openPage('#solid=5');
+  const shown = await page.evaluate(() => window.korvelindra.show({ solid: 12, view: 'umkugel', marks: 1 }));
+  assert.deepEqual(shown, { solid: '12', view: 'umkugel', marks: '1', lang: 'de' });
+  const kaleidoscope = await page.evaluate(() => window.korvelindra.show({ wythoff: 'T', at: [1, 1, 0] }));
+  assert.equal(kaleidoscope.wythoff, 'T');
+  assert.equal(kaleidoscope.at, '0.5,0.5,0');
+  for (const bad of [{ solid: 31 }, { morph: 1.5 }, { wythoff: 'Q' }, { at: '1,x,1' }, { colour: 'red' }]) {
+    const message = await page.evaluate((keys) => window.korvelindra.show(keys).then(() => 'shown', (e) => e.message), bad);
+    assert.match(message, /^Nicht verstanden/, JSON.stringify(bad));
+  }
+  assert.deepEqual(await page.evaluate(() => window.korvelindra.state()), kaleidoscope);
+  await page.close();
+
+  const linked = await openPage('#solid=4&morph=2&wythoff=X&at=1,1&fold=-1');
+  const state = await linked.evaluate(() => window.korvelindra.state());
+  assert.deepEqual(state, { solid: '4', view: 'polyeder', marks: '0', lang: 'de' });
+  assert.match(await linked.$eval('#note', (n) => n.textContent), /morph=2.*wythoff=X.*at=1,1.*fold=-1/);
+  assert.deepEqual(linked.errors, []);
+  await linked.close();
+});
