@@ -7,6 +7,10 @@
 
 #include "model/angles.h"
 
+#if defined(__EMSCRIPTEN__)
+#include "base/double_double.h"
+#endif
+
 namespace velkora {
 namespace {
 
@@ -21,6 +25,35 @@ struct Turn {
   bool withXZ = true;  // the tilt has no x-z step
 };
 
+#if defined(__EMSCRIPTEN__)
+// WebAssembly's long double is a 128-bit type computed in software, which
+// made the turn most of a frame's time in the browser. There each step is
+// computed in pairs of doubles instead (base/double_double.h), then rounded
+// to double: the same doubles but for sums within about 2^-100 of halfway
+// between two doubles.
+template <typename Element>
+void turnSet(std::span<Element> elements, const Turn& t) {
+  const DoubleDouble cosA = toDoubleDouble(t.cosA), sinA = toDoubleDouble(t.sinA),
+                     minusSinA = toDoubleDouble(-t.sinA);
+  const DoubleDouble cosB = toDoubleDouble(t.cosB), sinB = toDoubleDouble(t.sinB),
+                     minusSinB = toDoubleDouble(-t.sinB);
+  const DoubleDouble cosC = toDoubleDouble(t.cosC), sinC = toDoubleDouble(t.sinC),
+                     minusSinC = toDoubleDouble(-t.sinC);
+  for (Element& e : elements) {
+    const double x1 = sumOfProducts(cosA, e.x, minusSinA, e.y);
+    const double y1 = sumOfProducts(sinA, e.x, cosA, e.y);
+    const double y2 = sumOfProducts(cosB, y1, minusSinB, e.z);
+    const double z1 = sumOfProducts(sinB, y1, cosB, e.z);
+    e.x = x1;
+    e.y = y2;
+    e.z = z1;
+    if (t.withXZ) {
+      e.x = sumOfProducts(cosC, x1, minusSinC, z1);
+      e.z = sumOfProducts(sinC, x1, cosC, z1);
+    }
+  }
+}
+#else
 // Applies the elementary rotations to every element of one point set. Each
 // step computes in extended precision and stores doubles, which the next
 // step reads again.
@@ -48,6 +81,7 @@ void turnSet(std::span<Element> elements, const Turn& t) {
     }
   }
 }
+#endif
 
 // The leading count elements of an array; a count of 0 or less gives none,
 // a count above the capacity is clipped to it.

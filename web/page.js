@@ -421,5 +421,33 @@
     properties: () => files.api.properties(),
     solid: (options) => files.api.solid(options),
   };
+  // Timing hooks for web/tests/frame_bench.mjs, only with ?bench in the address:
+  // rounds of ten rotation ticks of the state on show, the module's own (tick)
+  // and as the page runs them (shown: the tick and the canvas's update).
+  if (new URLSearchParams(location.search).has('bench')) {
+    const perTick = (rounds, tick) => {
+      const times = [];
+      for (let round = 0; round < rounds; ++round) {
+        const start = performance.now();
+        for (let k = 0; k < 10; ++k) tick();
+        times.push((performance.now() - start) / 10);
+      }
+      times.sort((x, y) => x - y);
+      return times[Math.floor(rounds / 2)];
+    };
+    window.korvelindraBench = {
+      ticks: (rounds) => ready.then(() => {
+        command('vk_set_rotating', 1);
+        // Long enough for the browser to have its optimised code of the module in place.
+        for (let k = 0; k < 300; ++k) core._vk_tick(1);
+        const result = {
+          tick: perTick(rounds, () => core._vk_tick(1)),
+          shown: perTick(rounds, () => command('vk_tick', 1)),
+        };
+        command('vk_set_rotating', 0);
+        return result;
+      }),
+    };
+  }
   start();
 })();

@@ -253,6 +253,7 @@ test('English by the switch or the address, remembered, and the address wins', a
   await again.close();
   const linked = await openPage('#lang=de');
   assert.equal(await linked.$eval('#marks + span', (s) => s.textContent), 'Punkte markieren');
+  await linked.select('#language', 'de'); // the later tests read German
   assert.deepEqual(linked.errors, []);
   await linked.close();
 });
