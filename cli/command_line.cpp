@@ -68,6 +68,7 @@ enum OptionId : int {
   kMirror,
   kJitterbug,
   kJitterbugStops,
+  kRelations,
   kFold,
   kResetSettings,
   kLang,
@@ -216,6 +217,11 @@ constexpr OptionText kOptionTexts[] = {
      QT_TRANSLATE_NOOP("CommandLine",
                        "Die Haltepunkte des Jitterbugs ausgeben, einen je Zeile: J, Listenplatz "
                        "und Name, durch Tabulatoren getrennt; und beenden.")},
+    {kRelations, "relations", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Die Verwandtschaften der 31 Körper ausgeben, eine je Zeile: Listenplatz, "
+                       "die Beziehung (dual, truncate, rectify, cantellate, omnitruncate, snub, "
+                       "jitterbug) und Listenplatz, durch Tabulatoren getrennt; und beenden.")},
     {kFold, "fold", "F",
      QT_TRANSLATE_NOOP("CommandLine",
                        "Mit --export-picture: das Papiernetz des Körpers bis F gefaltet, von 0 "
@@ -447,6 +453,7 @@ enum Task : unsigned {
   kMorphStopsTask = 1u << 11,
   kWythoffStopsTask = 1u << 12,
   kJitterbugStopsTask = 1u << 13,
+  kRelationsTask = 1u << 14,
 };
 using Tasks = unsigned;
 
@@ -488,6 +495,8 @@ Task taskOf(CliAction action, AnimationKind animate) {
       return kWythoffStopsTask;
     case CliAction::JitterbugStops:
       return kJitterbugStopsTask;
+    case CliAction::Relations:
+      return kRelationsTask;
     case CliAction::Window:
     case CliAction::Help:
     case CliAction::Version:
@@ -540,6 +549,9 @@ const ActionRule kActionRules[] = {
     {kJitterbugStops, CliAction::JitterbugStops, std::nullopt, Subject::None,
      QT_TRANSLATE_NOOP("CommandLine",
                        "--jitterbug-stops nimmt kein --solid, --wythoff oder --jitterbug")},
+    {kRelations, CliAction::Relations, std::nullopt, Subject::None,
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "--relations nimmt kein --solid, --wythoff oder --jitterbug")},
 };
 
 }  // namespace
@@ -692,7 +704,8 @@ const ActionRule& chosenAction(const Options& options) {
     refuse(QT_TRANSLATE_NOOP("CommandLine",
                              "nur eine von --export-picture, --export-animation, --export-solid, "
                              "--properties, --export-net, --export-sheet, --export-booklet, "
-                             "--morph-stops, --wythoff-stops, --jitterbug-stops angeben"));
+                             "--morph-stops, --wythoff-stops, --jitterbug-stops, --relations "
+                             "angeben"));
   }
   return *chosen;
 }
@@ -967,6 +980,7 @@ QString helpText() {
               "  korvelindra --wythoff O --at 1,1,1 --properties\n"
               "  korvelindra --wythoff-stops I --snub\n"
               "  korvelindra --jitterbug-stops\n"
+              "  korvelindra --relations\n"
               "  korvelindra --jitterbug 0.5 --export-picture jitterbug.png\n"
               "\n") +
           said(QT_TRANSLATE_NOOP("CommandLine",

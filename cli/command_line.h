@@ -39,6 +39,7 @@ enum class CliAction {
   MorphStops,
   WythoffStops,
   JitterbugStops,
+  Relations,
   ExportAnimation
 };
 

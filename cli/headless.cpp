@@ -21,6 +21,7 @@
 #include "nets/layout.h"
 #include "properties/properties.h"
 #include "properties/properties_text.h"
+#include "relations/relation_map.h"
 #include "render/design_size.h"
 #include "text/number_text.h"
 
@@ -197,6 +198,12 @@ void run(const CliRequest& request, const CatalogueTexts& texts, QTextStream& ou
       break;
     case CliAction::JitterbugStops:
       printJitterbugStops(texts, out);
+      break;
+    case CliAction::Relations:
+      for (const Relation& relation : relationMap(readAllSolids(texts))) {
+        out << relation.from << '\t' << QLatin1String(relationKey(relation.kind).data()) << '\t'
+            << relation.to << '\n';
+      }
       break;
     case CliAction::Window:
     case CliAction::Help:

@@ -407,6 +407,14 @@ Without an export option the window opens.</translation>
         <translation>Print the stops of the jitterbug, one per line: J, list position and name, separated by tabs; and exit.</translation>
     </message>
     <message>
+        <source>Die Verwandtschaften der 31 Körper ausgeben, eine je Zeile: Listenplatz, die Beziehung (dual, truncate, rectify, cantellate, omnitruncate, snub, jitterbug) und Listenplatz, durch Tabulatoren getrennt; und beenden.</source>
+        <translation>Print the relations of the 31 solids, one per line: list position, the relation (dual, truncate, rectify, cantellate, omnitruncate, snub, jitterbug) and list position, separated by tabs; and exit.</translation>
+    </message>
+    <message>
+        <source>--relations nimmt kein --solid, --wythoff oder --jitterbug</source>
+        <translation>--relations takes no --solid, --wythoff or --jitterbug</translation>
+    </message>
+    <message>
         <source>ein Export braucht --solid, --wythoff oder --jitterbug</source>
         <translation>an export needs --solid, --wythoff or --jitterbug</translation>
     </message>
@@ -427,8 +435,8 @@ Without an export option the window opens.</translation>
         <translation>--view: the jitterbug's solid has no inner or outer sphere; only polyeder works with --jitterbug</translation>
     </message>
     <message>
-        <source>nur eine von --export-picture, --export-animation, --export-solid, --properties, --export-net, --export-sheet, --export-booklet, --morph-stops, --wythoff-stops, --jitterbug-stops angeben</source>
-        <translation>give only one of --export-picture, --export-animation, --export-solid, --properties, --export-net, --export-sheet, --export-booklet, --morph-stops, --wythoff-stops, --jitterbug-stops</translation>
+        <source>nur eine von --export-picture, --export-animation, --export-solid, --properties, --export-net, --export-sheet, --export-booklet, --morph-stops, --wythoff-stops, --jitterbug-stops, --relations angeben</source>
+        <translation>give only one of --export-picture, --export-animation, --export-solid, --properties, --export-net, --export-sheet, --export-booklet, --morph-stops, --wythoff-stops, --jitterbug-stops, --relations</translation>
     </message>
     <message>
         <source>--jitterbug beginnt immer beim Kuboktaeder; kein --solid oder --wythoff angeben</source>

@@ -173,7 +173,7 @@ TEST_F(CommandLineRules, BadValuesAndMissingPartsAreNamed) {
       {{"--solid", "3", "--properties", "--export-solid", "a.stl"},
        "give only one of --export-picture, --export-animation, --export-solid, --properties, "
        "--export-net, --export-sheet, --export-booklet, --morph-stops, --wythoff-stops, "
-       "--jitterbug-stops"},
+       "--jitterbug-stops, --relations"},
       {{"--export-picture", "a.png"}, "an export needs --solid, --wythoff or --jitterbug"},
       {{"--morph-stops"}, "an export needs --solid, --wythoff or --jitterbug"},
       {{"--solid", "3", "--wythoff", "O", "--export-animation", "a.gif", "--animate",

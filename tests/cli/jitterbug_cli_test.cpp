@@ -72,7 +72,7 @@ TEST_F(JitterbugCommandLine, GoesWithTheExportsOfOneSolidAndNothingElse) {
       {{"--jitterbug-stops", "--morph-stops"},
        "give only one of --export-picture, --export-animation, --export-solid, --properties, "
        "--export-net, --export-sheet, --export-booklet, --morph-stops, --wythoff-stops, "
-       "--jitterbug-stops"},
+       "--jitterbug-stops, --relations"},
       {{"--jitterbug", "1.5", "--properties"},
        "--jitterbug: expected a number from 0 to 1, got '1.5'"},
       {{"--jitterbug", "-0.1", "--properties"},

@@ -406,6 +406,34 @@ TEST(Program, TheKaleidoscopeFromTheCommandLine) {
   }
 }
 
+TEST(Program, TheRelationsFromTheCommandLine) {
+  // One line per relation: position, key, position; the same in a German
+  // locale; the cube's truncation and the jitterbug's passage among them.
+  QProcessEnvironment german = QProcessEnvironment::systemEnvironment();
+  QString problem;
+  ASSERT_TRUE(addGermanLocale(german, &problem)) << problem.toStdString();
+  const ProgramRun run = runProgram({"--relations"}, german);
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  const QStringList lines = run.out.trimmed().split(QLatin1Char('\n'));
+  const QStringList keys = {"dual",         "truncate", "rectify",  "cantellate",
+                            "omnitruncate", "snub",     "jitterbug"};
+  for (const QString& line : lines) {
+    const QStringList fields = line.split(QLatin1Char('\t'));
+    ASSERT_EQ(fields.size(), 3) << line.toStdString();
+    EXPECT_TRUE(keys.contains(fields[1])) << line.toStdString();
+    for (const int k : {0, 2}) {
+      bool ok = false;
+      const int position = fields[k].toInt(&ok);
+      EXPECT_TRUE(ok && position >= 0 && position <= 30) << line.toStdString();
+    }
+  }
+  EXPECT_TRUE(lines.contains(QStringLiteral("1\ttruncate\t8")));
+  EXPECT_TRUE(lines.contains(QStringLiteral("12\tjitterbug\t3")));
+  const ProgramRun withSolid = runProgram({"--relations", "--solid", "3"});
+  EXPECT_EQ(withSolid.exitCode, 2);
+  EXPECT_TRUE(withSolid.err.contains(QStringLiteral("--relations"))) << withSolid.err.toStdString();
+}
+
 TEST(Program, TheSnubFromTheCommandLine) {
   // The stops of family O's snub, in a German locale as in the C locale:
   // the corners and sides as without --snub, inside the snub cube.
@@ -791,8 +819,9 @@ TEST(Program, AHeadlessRunPrintsNothingUnasked) {
 // needs no window from the same table the options are read from.
 TEST(Program, EveryPrintingActionRunsWithoutADisplay) {
   for (const QStringList& arguments :
-       {QStringList{"--jitterbug-stops"}, QStringList{"--solid", "1", "--morph-stops"},
-        QStringList{"--wythoff-stops", "T"}, QStringList{"--solid", "1", "--properties"},
+       {QStringList{"--jitterbug-stops"}, QStringList{"--relations"},
+        QStringList{"--solid", "1", "--morph-stops"}, QStringList{"--wythoff-stops", "T"},
+        QStringList{"--solid", "1", "--properties"},
         QStringList{"--jitterbug", "0.5", "--properties", "--json"}}) {
     const ProgramRun run = runProgram(arguments);
     EXPECT_EQ(run.exitCode, 0) << arguments.join(QLatin1Char(' ')).toStdString() << "\n"
