@@ -47,16 +47,18 @@ void addKaleidoscope(std::span<const Solid> catalogue, WythoffFamily family,
     if (copies(k) > copies(rectified)) rectified = k;
   }
   // From each end among which (a corner that is not the rectified one) to the solid to.
+  WythoffWeights at;
   const auto fromEnds = [&](RelationKind kind, int to, std::array<bool, 3> which) {
     for (std::size_t k = 0; k < 3; ++k) {
       if (k != rectified && which[k] && isPlatonic(catalogue, cornerSolid[k]) &&
           cornerSolid[k] != to)
-        relations.push_back({cornerSolid[k], kind, to});
+        relations.push_back({cornerSolid[k], kind, to, family, at});
     }
   };
   constexpr std::array<bool, 3> kBothEnds{true, true, true};
   for (const KaleidoscopeStop& stop : stops) {
     if (stop.position < 0) continue;
+    at = stop.weights;
     const auto w = weightsOf(stop.weights);
     std::array<bool, 3> on{};
     int count = 0;
@@ -79,6 +81,7 @@ void addKaleidoscope(std::span<const Solid> catalogue, WythoffFamily family,
        kaleidoscopeStops(kaleidoscope, catalogue, WythoffCopies::Rotations)) {
     const auto w = weightsOf(stop.weights);
     const bool inside = std::all_of(w.begin(), w.end(), [](double v) { return v > kOnCorner; });
+    at = stop.weights;
     if (stop.position >= 0 && inside) fromEnds(RelationKind::Snub, stop.position, kBothEnds);
   }
 }
@@ -111,18 +114,23 @@ std::vector<Relation> relationMap(std::span<const Solid> catalogue) {
     const std::vector<SolidStop> stops = morphStops(DualMorph(solid.geometry), catalogue);
     if (stops.empty() || stops.back().t < 1.0 - 1e-9 || stops.back().position < 0) continue;
     const int dual = stops.back().position;
-    if (solid.position <= dual) relations.push_back({solid.position, RelationKind::Dual, dual});
+    if (solid.position <= dual)
+      relations.push_back({solid.position, RelationKind::Dual, dual, WythoffFamily::O, {}});
   }
   for (const WythoffFamily family : {WythoffFamily::T, WythoffFamily::O, WythoffFamily::I})
     addKaleidoscope(catalogue, family, relations);
   const std::vector<JitterbugStop> stops = jitterbugStops(catalogue);
   for (std::size_t k = 1; k < stops.size(); ++k) {
     if (stops[k - 1].position >= 0 && stops[k].position >= 0)
-      relations.push_back({stops[k - 1].position, RelationKind::Jitterbug, stops[k].position});
+      relations.push_back({stops[k - 1].position,
+                           RelationKind::Jitterbug,
+                           stops[k].position,
+                           WythoffFamily::O,
+                           {}});
   }
   const auto order = [](const Relation& r) { return std::tuple(r.kind, r.from, r.to); };
-  std::sort(relations.begin(), relations.end(),
-            [&](const Relation& a, const Relation& b) { return order(a) < order(b); });
+  std::stable_sort(relations.begin(), relations.end(),
+                   [&](const Relation& a, const Relation& b) { return order(a) < order(b); });
   relations.erase(
       std::unique(relations.begin(), relations.end(),
                   [&](const Relation& a, const Relation& b) { return order(a) == order(b); }),

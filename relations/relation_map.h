@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "kaleidoscope/wythoff.h"
 #include "model/solid.h"
 
 namespace velkora {
@@ -24,9 +25,14 @@ struct Relation {
   int from = -1;  // list positions
   RelationKind kind = RelationKind::Dual;
   int to = -1;
+  // Where the kaleidoscope shows the path (its operations): the family and
+  // the weights of to's stop, with the copies of the snub for a snub.
+  WythoffFamily family = WythoffFamily::O;
+  WythoffWeights at;
 };
 
-// Every relation once, sorted by kind, then from, then to. A dual pair
+// Every relation once, sorted by kind, then from, then to (of a path that
+// two families make, that of the smaller family: T before O before I). A dual pair
 // appears once, from the lower list position (the Tetraeder with itself);
 // the jitterbug goes from each of its stops to the next. catalogue: the 31
 // in list order (readAllSolids).

@@ -1463,6 +1463,49 @@ korvelindra --solid &quot;Truncated octahedron&quot; --export-net net.pdf --pape
     </message>
 </context>
 <context>
+    <name>velkora::RelationsWindow</name>
+    <message>
+        <source>Verwandtschaften</source>
+        <translation>Relations</translation>
+    </message>
+    <message>
+        <source>Die 31 Körper und ihre Verwandtschaften: ein Klick auf einen Körper wählt ihn, ein Klick auf eine Linie öffnet das Werkzeug, das diesen Weg zeigt.</source>
+        <translation>The 31 solids and their relations: a click on a solid picks it, a click on a line opens the tool that shows that path.</translation>
+    </message>
+    <message>
+        <source>dual</source>
+        <translation>dual</translation>
+    </message>
+    <message>
+        <source>Abstumpfen</source>
+        <translation>truncation</translation>
+    </message>
+    <message>
+        <source>Rektifizieren</source>
+        <translation>rectification</translation>
+    </message>
+    <message>
+        <source>Kantellieren</source>
+        <translation>cantellation</translation>
+    </message>
+    <message>
+        <source>Vollständig abstumpfen</source>
+        <translation>omnitruncation</translation>
+    </message>
+    <message>
+        <source>Abschrägen</source>
+        <translation>snub</translation>
+    </message>
+    <message>
+        <source>Jitterbug</source>
+        <translation>jitterbug</translation>
+    </message>
+    <message>
+        <source>%1: %2 – %3</source>
+        <translation>%1: %2 – %3</translation>
+    </message>
+</context>
+<context>
     <name>velkora::PropertiesWindow</name>
     <message>
         <source>Dualer Körper</source>
@@ -1685,6 +1728,10 @@ korvelindra --solid &quot;Truncated octahedron&quot; --export-net net.pdf --pape
     <message>
         <source>Netz &amp;falten …</source>
         <translation>&amp;Fold the Net …</translation>
+    </message>
+    <message>
+        <source>Ver&amp;wandtschaften …</source>
+        <translation>&amp;Relations …</translation>
     </message>
     <message>
         <source>&amp;Präsentation</source>

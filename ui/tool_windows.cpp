@@ -8,6 +8,7 @@
 #include "ui/main_window.h"
 #include "ui/morph_window.h"
 #include "ui/properties_command.h"
+#include "ui/relations_command.h"
 #include "ui/properties_window.h"
 
 namespace velkora {
@@ -65,6 +66,14 @@ void ToolWindows::useProperties(QAction& action) {
 
 void ToolWindows::setPropertiesShown(bool shown) {
   runGuarded(report_, [this, shown] { properties_->setShown(shown); });
+}
+
+void ToolWindows::useRelations(QAction& action) {
+  relations_ = std::make_unique<RelationsCommand>(window_, action, report_);
+}
+
+void ToolWindows::setRelationsShown(bool shown) {
+  runGuarded(report_, [this, shown] { relations_->setShown(shown); });
 }
 
 void ToolWindows::showHelp() {

@@ -25,6 +25,8 @@ class KaleidoscopeWindow;
 class MorphWindow;
 class PropertiesCommand;
 class PropertiesWindow;
+class RelationsCommand;
+class RelationsWindow;
 class TFVelkora;
 
 class ToolWindows : public QObject {
@@ -47,6 +49,10 @@ class ToolWindows : public QObject {
   // The properties window; action is its menu entry.
   void useProperties(QAction& action);
   void setPropertiesShown(bool shown);
+  // The map of the relations; action is its menu entry.
+  void useRelations(QAction& action);
+  void setRelationsShown(bool shown);
+  RelationsCommand* relations() const { return relations_.get(); }
   void showHelp();
   // Reduced motion: the windows' "Abspielen" steps instead of playing.
   void setReducedMotion(bool on);
@@ -79,6 +85,7 @@ class ToolWindows : public QObject {
   bool reducedMotion_ = false;
   std::vector<Entry> tools_;
   std::unique_ptr<PropertiesCommand> properties_;
+  std::unique_ptr<RelationsCommand> relations_;
   std::unique_ptr<HelpWindow> help_;
 };
 

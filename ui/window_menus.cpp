@@ -186,6 +186,10 @@ void WindowMenus::buildViewMenu() {
               Tool::Kaleidoscope, viewerToolMaker<KaleidoscopeWindow>());
   toolCommand(QT_TRANSLATE_NOOP("velkora::TFVelkora", "Netz &falten …"), Qt::Key_F, Tool::Fold,
               viewerToolMaker<FoldWindow>());
+  QAction* relations =
+      windowCommand(QT_TRANSLATE_NOOP("velkora::TFVelkora", "Ver&wandtschaften …"), Qt::Key_R,
+                    [&tools](bool on) { tools.setRelationsShown(on); });
+  tools.useRelations(*relations);
   view->addSeparator();
 
   PresentationMode& presentation = window_.presentation();
