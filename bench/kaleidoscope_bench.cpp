@@ -1,5 +1,6 @@
 // The kaleidoscope: the hull of the largest orbit (family I, a point inside
-// the triangle: 120 copies), and the solids of all seven stops of a family.
+// the triangle: 120 copies), the snub's hull at its stop (the rotations
+// alone: 12, 24 or 60 copies), and the solids of all seven stops of a family.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -21,6 +22,20 @@ void hullInside(benchmark::State& state) {
   state.SetLabel(std::string(1, wythoffLetter(kaleidoscope.family())));
 }
 BENCHMARK(hullInside)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+void snubHull(benchmark::State& state) {
+  const Kaleidoscope kaleidoscope(static_cast<WythoffFamily>(state.range(0)));
+  const WythoffWeights stop = kaleidoscope.snubWeights();
+  int k = 0;
+  for (auto _ : state) {
+    const double shift = 1e-3 * (k++ % 2);
+    Polyhedron solid =
+        kaleidoscope.solid({stop.a + shift, stop.b, stop.c - shift}, WythoffCopies::Rotations);
+    benchmark::DoNotOptimize(solid.vertices.data());
+  }
+  state.SetLabel(std::string(1, wythoffLetter(kaleidoscope.family())));
+}
+BENCHMARK(snubHull)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 void allStops(benchmark::State& state) {
   const Kaleidoscope kaleidoscope(WythoffFamily::I);
