@@ -1791,6 +1791,14 @@ korvelindra --solid &quot;Truncated octahedron&quot; --export-net net.pdf --pape
         <translation>“Play” in the Morph and Fold the Net windows does not move by itself but goes one step further per press.</translation>
     </message>
     <message>
+        <source>Flächen nach Ar&amp;t färben</source>
+        <translation>Colour f&amp;aces by kind</translation>
+    </message>
+    <message>
+        <source>Füllt jede Fläche in der Farbe ihrer Art: Flächen, die eine Drehung oder Spiegelung des Körpers ineinander überführt, haben dieselbe Farbe. Die Farben sind auch bei Farbsehschwäche zu unterscheiden. Taste: %1.</source>
+        <translation>Fills every face in the colour of its kind: faces that a rotation or reflection of the solid carries onto each other have the same colour. The colours can be told apart with colour vision deficiencies too. Key: %1.</translation>
+    </message>
+    <message>
         <source>Betrachter der 31 konvexen Polyeder: links das Bild des Körpers, rechts die Liste der Körper und die Bedienelemente.</source>
         <translation>Viewer of the 31 convex polyhedra: on the left the picture of the solid, on the right the list of solids and the controls.</translation>
     </message>

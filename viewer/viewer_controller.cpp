@@ -259,7 +259,10 @@ void ViewerController::compose(View view, int width, int height, int scale) {
     shown.extraMarks = touchPoints_;
   }
   const Model& model = moment_ ? shownModel() : state_.model;
-  if (colourFaces_) shown.faceTints = kindTintsOf(model);
+  // Before the first pick there is no solid and nothing to tint.
+  if (colourFaces_ && (moment_ || !state_.solid.geometry.vertices.empty())) {
+    shown.faceTints = kindTintsOf(model);
+  }
   composeFrame(model, shown, width, height, buffers_, scale);
 }
 

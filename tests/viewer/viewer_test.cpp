@@ -277,6 +277,19 @@ int tintsShown(const Bitmap& frame) {
   return shown;
 }
 
+TEST(ViewerColours, ColouredFacesBeforeTheFirstPickDrawNothingAndThrowNothing) {
+  Viewer viewer;
+  viewer.setSurfaceSource([] { return Viewer::Surface{100, 100, 1}; });
+  viewer.create();
+  viewer.preselect(16, View::Polyhedron);  // chosen, not yet loaded
+  EXPECT_NO_THROW(viewer.setColourFaces(true));
+  EXPECT_TRUE(viewer.colourFaces());
+  viewer.pick(16);
+  EXPECT_GT(std::count(viewer.frameBuffers().frame.pixels.begin(),
+                       viewer.frameBuffers().frame.pixels.end(), behindGlass(kindTint(0))),
+            100);
+}
+
 TEST_F(ViewerTest, ColouredFacesFollowTheSolidOnShowAndLeaveTheNet) {
   constexpr int kRhombicuboctahedron = 16;
   viewer.setSurfaceSource([] { return Viewer::Surface{300, 300, 1}; });
