@@ -12,8 +12,8 @@ constexpr std::uint32_t kFrontMask = 0xFFu;
 // The back layer's classes sit at the top of its 16 bits.
 constexpr std::uint32_t kBackClassBase = 0xFF00u;
 
-// Red and blue behind the glass: 0xD0 / 0xFF of themselves, about 82 %.
-constexpr std::uint32_t kGlassPart = 0xD0u;
+// Red and blue behind the glass: 0xE6 / 0xFF of themselves, about 90 %.
+constexpr std::uint32_t kGlassPart = 0xE6u;
 
 std::uint32_t scaled(std::uint32_t channel) { return (channel * kGlassPart + 127u) / 255u; }
 

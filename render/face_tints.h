@@ -13,12 +13,13 @@
 
 namespace velkora {
 
-// Light tints of the Okabe-Ito colours (45 % colour on white), which viewers
+// Light tints of the Okabe-Ito colours (55 % colour on white), which viewers
 // with any common colour-vision deficiency tell apart: orange, sky blue,
-// bluish green, reddish purple, yellow, blue, vermillion. Light enough that
-// red outlines, the dotted hidden edges and the yellow marks stand out on them.
+// bluish green, reddish purple, yellow, blue, vermillion; the first three,
+// the kinds most solids have, stay furthest apart. Light enough that red
+// outlines, the dotted hidden edges and the yellow marks stand out on them.
 inline constexpr std::array<std::uint32_t, 7> kKindTints = {
-    0xFFF4D48Cu, 0xFFB3DDF5u, 0xFF8CD3C0u, 0xFFE8C3D7u, 0xFFF8F3AAu, 0xFF8CC0DCu, 0xFFECB68Cu,
+    0xFFF1CA73u, 0xFFA2D6F3u, 0xFF73CAB2u, 0xFFE3B5CFu, 0xFFF7F097u, 0xFF73B1D5u, 0xFFE8A673u,
 };
 
 // The tint of face kind kind (0, 1, ...): the palette's colours in turn.
@@ -29,8 +30,8 @@ std::uint32_t kindTint(int kind);
 std::vector<std::uint32_t> tintsOfKinds(std::span<const int> kindOfFace);
 
 // A tint seen through the front half of the shell: its red and blue taken
-// down as the shell's light green does, by less, so that the tints keep their
-// hue. Front faces show this, faces seen directly their tint.
+// down a tenth, as the shell's light green does them by more, so that the
+// tints keep their hue. Front faces show this, faces seen directly their tint.
 std::uint32_t behindGlass(std::uint32_t tint);
 
 // One frame's tints: the distinct colours (top byte ignored) and, per face
