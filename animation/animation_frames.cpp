@@ -7,10 +7,13 @@
 #include "folding/folding_net.h"
 #include "kaleidoscope/kaleidoscope_solid.h"
 #include "kaleidoscope/kaleidoscope_tour.h"
+#include "model/polyhedron.h"
 #include "model/rotation.h"
 #include "morph/dual_morph.h"
 #include "morph/morph_solid.h"
+#include "properties/face_orbits.h"
 #include "render/depth_picture.h"
+#include "render/face_tints.h"
 #include "text/ui_text.h"
 
 namespace velkora {
@@ -21,6 +24,8 @@ struct AnimationFrames::Setup {
   // The morph's path and stops, made on the first morph frame.
   std::unique_ptr<DualMorph> morph;
   std::vector<SolidStop> morphStops;
+  // The tints of the faces of the frame being composed.
+  std::vector<std::uint32_t> faceTints;
   // The kaleidoscope, its stops and its tour, made on the first tour frame.
   std::unique_ptr<Kaleidoscope> kaleidoscope;
   std::vector<KaleidoscopeStop> kaleidoscopeStops;
@@ -164,7 +169,11 @@ ViewState AnimationFrames::frame(int k, Model& model) {
 void AnimationFrames::compose(int k, int width, int height, FrameBuffers& buffers, Model& model,
                               int scale) {
   if (kind_ != AnimationKind::Fold) {
-    const ViewState view = frame(k, model);
+    ViewState view = frame(k, model);
+    if (setup_->scene.colourFaces) {
+      setup_->faceTints = tintsOfKinds(faceOrbits(polyhedronOf(model)).kindOfFace);
+      view.faceTints = setup_->faceTints;
+    }
     composeFrame(model, view, width, height, buffers, scale);
     return;
   }

@@ -53,6 +53,8 @@ struct AnimationScene {
   std::optional<WythoffFamily> family;
   // The copies of the point whose solids and stops the tour shows.
   WythoffCopies copies = WythoffCopies::Reflections;
+  // Every frame but the folding net's fills the faces in the tints of their kinds.
+  bool colourFaces = false;
 };
 
 class AnimationFrames {

@@ -34,6 +34,7 @@ enum OptionId : int {
   kSolid,
   kView,
   kMarks,
+  kColourFaces,
   kScale,
   kExportPicture,
   kExportAnimation,
@@ -92,6 +93,11 @@ constexpr OptionText kOptionTexts[] = {
     {kView, "view", QT_TRANSLATE_NOOP("CommandLine", "ANSICHT"),
      QT_TRANSLATE_NOOP("CommandLine", "Die Ansicht: polyeder, inkugel oder umkugel.")},
     {kMarks, "marks", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Die Ecken markieren.")},
+    {kColourFaces, "colour-faces", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Mit --export-picture, --export-animation oder --export-sheet: jede "
+                       "Fläche in der Farbe ihrer Art füllen (Flächen, die eine Drehung oder "
+                       "Spiegelung des Körpers ineinander überführt, haben dieselbe Farbe).")},
     {kScale, "scale", "N",
      QT_TRANSLATE_NOOP("CommandLine",
                        "Maßstab eines Bildes oder einer Animation: 1, 2 oder 4 mal die "
@@ -603,6 +609,8 @@ const OptionRule kOptionRules[] = {
      QT_TRANSLATE_NOOP("CommandLine",
                        "--export-picture, --export-animation, --export-sheet oder "
                        "--export-booklet")},
+    {kColourFaces, kPictureTask | kAnimationTasks | kSheetTask,
+     QT_TRANSLATE_NOOP("CommandLine", "--export-picture, --export-animation oder --export-sheet")},
     {kBlanks, kSheetTasks,
      QT_TRANSLATE_NOOP("CommandLine", "--export-sheet oder --export-booklet")},
     {kScale, kPictureTask | kAnimationTasks,
@@ -892,6 +900,7 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
 
   requireRules(options, task, false);
   request.marks = options.isSet(kMarks);
+  request.colourFaces = options.isSet(kColourFaces);
   // The plain pictures that follow from the action and the options alone
   // come before --fold's value, those that follow from --fold and --morph after.
   const auto requirePlainPictures = [&](std::size_t from, std::size_t to) {
@@ -909,6 +918,11 @@ CliRequest parseCommandLine(const QStringList& arguments, const CatalogueTexts& 
   requireRules(options, task, true);
   if (options.isSet(kFold)) request.fold = parseUnitNumber(options, kFold);
   requirePlainPictures(kPlainPicturesByOptions, std::size(kPlainPictureRules));
+  if (request.colourFaces && (task == kFoldAnimationTask || request.fold)) {
+    refuse(QT_TRANSLATE_NOOP("CommandLine",
+                             "--colour-faces: das Faltnetz hat seine eigenen Farben; mit --fold "
+                             "und --animate fold weglassen"));
+  }
 
   if (options.isSet(kFrames)) request.frames = parseFrames(options.value(kFrames));
   if (options.isSet(kScale)) request.scale = parseScale(options.value(kScale));

@@ -51,6 +51,7 @@ struct CliRequest {
   bool resetSettings = false;       // --reset-settings: the window starts as on a first start
   std::optional<QString> language;  // --lang: the code of the language of this run
   bool marks = false;
+  bool colourFaces = false;  // --colour-faces: faces in the tints of their kinds
   int scale = 1;
   QString file;                        // the export's target
   double sizeMm = kDefaultDiameterMm;  // --size-mm: circumscribed diameter of an exported solid

@@ -19,10 +19,12 @@
 #include "morph/dual_morph.h"
 #include "morph/morph_solid.h"
 #include "nets/layout.h"
+#include "properties/face_orbits.h"
 #include "properties/properties.h"
 #include "properties/properties_text.h"
 #include "relations/relation_map.h"
 #include "render/design_size.h"
+#include "render/face_tints.h"
 #include "text/number_text.h"
 
 namespace velkora {
@@ -110,6 +112,18 @@ ExportSubject subjectOf(const CliRequest& request, const CatalogueTexts& texts) 
   return subject;
 }
 
+// The view the request asks for, for a picture of model; with --colour-faces
+// the faces' tints, kept in tints for as long as the view is used.
+ViewState requestedView(const CliRequest& request, const Model& model,
+                        std::vector<std::uint32_t>& tints) {
+  ViewState view{request.view, request.marks};
+  if (request.colourFaces) {
+    tints = tintsOfKinds(faceOrbits(polyhedronOf(model)).kindOfFace);
+    view.faceTints = tints;
+  }
+  return view;
+}
+
 // What an animation shows: the request's solid in its start pose, with the
 // family whose tour the kaleidoscope runs (--wythoff's, or that of the
 // solid's symmetry).
@@ -118,6 +132,7 @@ AnimationScene animationScene(const CliRequest& request, const CatalogueTexts& t
   ExportSubject subject = subjectOf(request, texts);
   AnimationScene scene{std::move(subject.solid), std::move(subject.model),
                        ViewState{request.view, request.marks}, request.wythoff, copiesOf(request)};
+  scene.colourFaces = request.colourFaces;
   if (request.animate == AnimationKind::Kaleidoscope && !scene.family) {
     scene.family = kaleidoscopeFamilyOf(scene.solid, catalogue);
     if (!scene.family) {
@@ -141,7 +156,8 @@ void run(const CliRequest& request, const CatalogueTexts& texts, QTextStream& ou
                           QSize(kDrawingWidth, kDrawingHeight), request.scale);
         break;
       }
-      exportPicture(request.file, *subject.model, ViewState{request.view, request.marks},
+      std::vector<std::uint32_t> tints;
+      exportPicture(request.file, *subject.model, requestedView(request, *subject.model, tints),
                     QSize(kDrawingWidth, kDrawingHeight), request.scale);
       break;
     }
@@ -181,8 +197,10 @@ void run(const CliRequest& request, const CatalogueTexts& texts, QTextStream& ou
     }
     case CliAction::ExportSheet: {
       const ExportSubject subject = subjectOf(request, texts);
+      std::vector<std::uint32_t> tints;
       exportWorksheet(request.file, subject.solid, *subject.model,
-                      ViewState{request.view, request.marks}, readAllSolids(texts), request.blanks);
+                      requestedView(request, *subject.model, tints), readAllSolids(texts),
+                      request.blanks);
       break;
     }
     case CliAction::ExportBooklet:

@@ -6,6 +6,7 @@
 #include <system_error>
 #include <thread>
 
+#include "render/face_tints.h"
 #include "render/frame_test_hook.h"
 #include "render/raster_canvas.h"
 #include "render/views.h"
@@ -83,11 +84,11 @@ void whitenLast(Bitmap& frameBits, const LastFrame& last, int top, int bottom) {
 // Records the scene's drawing calls for a surface of width x height device
 // pixels into calls, replacing what they held.
 void recordCalls(const Model& model, const ViewState& view, int width, int height, int pixelScale,
-                 DisplayList& calls) {
+                 const TintTable* codes, DisplayList& calls) {
   calls.clear();
   RecordingCanvas recordFrame(calls, DrawLayer::Frame, width, height);
   RecordingCanvas recordFront(calls, DrawLayer::Front, width, height);
-  composeScene(model, view, recordFrame, recordFront, pixelScale);
+  composeScene(model, view, recordFrame, recordFront, pixelScale, codes);
 }
 
 // How the frame's rows first..end-1 are cut into count bands of rows rows
@@ -115,12 +116,11 @@ BandPlan planBands(const PixelRect& reach, int width, int height) {
   return plan;
 }
 
-// Draws a frame of one band with a front layer as large as the frame, which
-// holds the whole front half afterwards; frontBefore is what the front layer
-// kept from the last frame, when it has the frame's size.
-void drawOneBand(FrameBuffers& buffers, const LastFrame& last, const BandPlan& plan,
-                 bool frontWhole, const PixelRect& frontBefore) {
-  Bitmap& frameBits = buffers.frame;
+// Draws a frame of one band into frameBits with a front layer as large as the
+// frame, which holds the whole front half afterwards; frontBefore is what the
+// front layer kept from the last frame, when it has the frame's size.
+void drawOneBand(FrameBuffers& buffers, Bitmap& frameBits, const LastFrame& last,
+                 const BandPlan& plan, bool frontWhole, const PixelRect& frontBefore) {
   Bitmap& frontBits = buffers.front;
   if (!frontWhole) {
     frontBits.resetWhite(frameBits.width, frameBits.height);
@@ -133,14 +133,15 @@ void drawOneBand(FrameBuffers& buffers, const LastFrame& last, const BandPlan& p
   frameBits.paintedBands.push_back(frameBits.painted);
 }
 
-// Draws the recorded calls of a frame of many bands on this thread and, where
+// Draws the recorded calls of a frame of many bands into frame on this thread and, where
 // there are two cores, on the helper kept in the buffers: each thread takes
 // the next band until none is left, with a front band of its own, which never
 // leaves the cache. Owns the helper's turn from the wake to the end of the
 // frame: whenever the scheduler is gone, the helper has ended its job.
 class BandScheduler {
  public:
-  BandScheduler(FrameBuffers& buffers, const LastFrame& last) : buffers_(buffers), last_(last) {}
+  BandScheduler(FrameBuffers& buffers, Bitmap& frame, const LastFrame& last)
+      : buffers_(buffers), frame_(frame), last_(last) {}
 
   // Wakes a helper kept from earlier large frames, so that it is awake by
   // the time the calls are recorded and the bands planned.
@@ -162,6 +163,7 @@ class BandScheduler {
   void drawBands(Bitmap& frontBand);
 
   FrameBuffers& buffers_;
+  Bitmap& frame_;
   const LastFrame& last_;
   BandPlan plan_{0, 0, 1, 0};  // no bands until draw has a plan
   std::atomic<int> nextBand_{0};
@@ -210,7 +212,7 @@ void BandScheduler::draw(const BandPlan& plan) {
   if (test_hook::afterBandsPlanned) {
     test_hook::afterBandsPlanned();
   }
-  std::vector<PixelRect>& bandsPainted = buffers_.frame.paintedBands;
+  std::vector<PixelRect>& bandsPainted = frame_.paintedBands;
   bandsPainted.assign(static_cast<std::size_t>(plan_.count), PixelRect{});
   // Asking for the number of cores reads system files: once is enough.
   static const bool twoCores = std::thread::hardware_concurrency() >= 2;
@@ -224,7 +226,7 @@ void BandScheduler::draw(const BandPlan& plan) {
   // so that the next frame whitens it.
   auto notePainted = [&] {
     for (const PixelRect& band : bandsPainted) {
-      buffers_.frame.painted.unite(band);
+      frame_.painted.unite(band);
     }
   };
   try {
@@ -244,12 +246,12 @@ void BandScheduler::draw(const BandPlan& plan) {
 }
 
 void BandScheduler::drawBands(Bitmap& frontBand) {
-  const int w = buffers_.frame.width;
+  const int w = frame_.width;
   if (frontBand.width != w || frontBand.height != plan_.rows ||
       frontBand.pixels.size() != static_cast<std::size_t>(w) * plan_.rows) {
     frontBand.resetWhite(w, plan_.rows);
   }
-  RasterCanvas frame(buffers_.frame);
+  RasterCanvas frame(frame_);
   RasterCanvas front(frontBand);
   for (int taken = nextBand_++; taken < plan_.count; taken = nextBand_++) {
     // Middle bands first: a solid is widest there, so the bands left for
@@ -258,32 +260,30 @@ void BandScheduler::drawBands(Bitmap& frontBand) {
     const int band = taken % 2 == 0 ? middle - taken / 2 : middle + (taken + 1) / 2;
     const int top = plan_.first + band * plan_.rows;
     const int bottom = std::min(top + plan_.rows, plan_.end);
-    whitenLast(buffers_.frame, last_, top, bottom);
-    frame.notePaintedInto(buffers_.frame.paintedBands[static_cast<std::size_t>(band)]);
+    whitenLast(frame_, last_, top, bottom);
+    frame.notePaintedInto(frame_.paintedBands[static_cast<std::size_t>(band)]);
     buffers_.calls.replay(frame, front, PixelRect{}, top, bottom, true);
   }
 }
 
-}  // namespace
-
-// Whitens what the last frame left, records the calls once and draws them
-// band by band: whitening, painting and combining a band's rows while they
-// are in the cache.
-void composeFrame(const Model& model, const ViewState& view, int width, int height,
-                  FrameBuffers& buffers, int pixelScale) {
-  const LastFrame last = reuseFrame(buffers.frame, width, height);
-  const int w = buffers.frame.width;
-  const int h = buffers.frame.height;
-  BandScheduler scheduler(buffers, last);
+// Whitens what the last frame left in target, records the calls once and
+// draws them band by band: whitening, painting and combining a band's rows
+// while they are in the cache. With codes, the frame's tint codes.
+void composeInto(Bitmap& target, const Model& model, const ViewState& view, int width, int height,
+                 FrameBuffers& buffers, int pixelScale, const TintTable* codes) {
+  const LastFrame last = reuseFrame(target, width, height);
+  const int w = target.width;
+  const int h = target.height;
+  BandScheduler scheduler(buffers, target, last);
   if (static_cast<std::int64_t>(w) * h >= kMinPixelsToWakeHelperEarly) {
     scheduler.wakeHelper();
   }
-  recordCalls(model, view, w, h, pixelScale, buffers.calls);
+  recordCalls(model, view, w, h, pixelScale, codes, buffers.calls);
 
   // A front layer as large as the frame may still show the last frame's front.
   const Bitmap& frontBits = buffers.front;
   const bool frontWhole = frontBits.width == w && frontBits.height == h &&
-                          frontBits.pixels.size() == buffers.frame.pixels.size();
+                          frontBits.pixels.size() == target.pixels.size();
   const PixelRect frontBefore = frontWhole ? frontBits.painted : PixelRect{};
   PixelRect reach = buffers.calls.extent;
   reach.unite(last.painted);
@@ -291,10 +291,33 @@ void composeFrame(const Model& model, const ViewState& view, int width, int heig
   const BandPlan plan = planBands(reach, w, h);
   if (plan.count == 1) {
     scheduler.sendHelperAway();
-    drawOneBand(buffers, last, plan, frontWhole, frontBefore);
+    drawOneBand(buffers, target, last, plan, frontWhole, frontBefore);
     return;
   }
   scheduler.draw(plan);
+}
+
+}  // namespace
+
+// The plain picture, then, for a frame with tints, its codes and the tints
+// put into the painted part of the picture: outside it both are white.
+void composeFrame(const Model& model, const ViewState& view, int width, int height,
+                  FrameBuffers& buffers, int pixelScale) {
+  composeInto(buffers.frame, model, view, width, height, buffers, pixelScale, nullptr);
+  if (view.faceTints.empty()) return;
+  const TintTable table = tintTableOf(view.faceTints, model.faceCount);
+  if (table.empty()) return;
+  composeInto(buffers.tintCodes, model, view, width, height, buffers, pixelScale, &table);
+  Bitmap& frame = buffers.frame;
+  const PixelRect& painted = frame.painted;
+  const int left = std::max(painted.left, 0);
+  const int right = std::min(painted.right, frame.width);
+  if (left >= right) return;
+  for (int y = std::max(painted.top, 0); y < std::min(painted.bottom, frame.height); ++y) {
+    const std::size_t first = static_cast<std::size_t>(y) * frame.width + left;
+    applyTints(frame.pixels.data() + first, buffers.tintCodes.pixels.data() + first,
+               static_cast<std::size_t>(right - left), table);
+  }
 }
 
 }  // namespace velkora

@@ -3,6 +3,7 @@
 // the view chosen from the view state, back shell, core, and the front half
 // of the shell combined by a per-channel AND, at a pixel scale of 1 to 4.
 
+#include <cstdint>
 #include <memory>
 #include <span>
 
@@ -30,6 +31,10 @@ struct ViewState {
   // Lines, dotted hidden edges and vertex marks grow by this factor (1..3,
   // values outside are clamped) on top of the pixel scale; 1 is the plain picture.
   int lineWidth = 1;
+  // Per face of the model (by index), the colour its fill takes in place of
+  // the shell's green or the core's yellow (render/face_tints.h); a zero entry
+  // and faces past the end keep theirs. Must outlive the frame's composition.
+  std::span<const std::uint32_t> faceTints{};
 };
 
 // The line widths the window offers.
@@ -50,6 +55,7 @@ struct FrameBuffers {
   Bitmap frame;
   Bitmap front;
   Bitmap helperFront;  // the front band of the thread that helps with large frames
+  Bitmap tintCodes;    // the frame in tint codes, for a frame with face tints
   DisplayList calls;
   std::unique_ptr<BandHelper> helper;  // started with the first frame it helps with
 };
@@ -60,7 +66,10 @@ struct FrameBuffers {
 // corners, pen width, dot pattern and vertex marks all grow by it. The origin
 // is (width div 2, height div 2) at every scale. A frame of many bands of
 // rows is drawn by the calling thread and one more, each band by one of them;
-// the pixels are the same either way.
+// the pixels are the same either way. With view.faceTints, the frame is
+// composed a second time in tint codes into buffers.tintCodes and the tints
+// are put into the plain picture (applyTints); without, the pixels are the
+// plain picture's, and tintCodes is left alone.
 void composeFrame(const Model& model, const ViewState& view, int width, int height,
                   FrameBuffers& buffers, int pixelScale = 1);
 

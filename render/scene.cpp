@@ -34,6 +34,11 @@ void drawPolygon(const Scene& scene, const Pass& pass, Canvas& canvas, std::int3
       hiddenBy->covers(drawn, canvas.penWidth(), marked ? 5 * scene.markScale() : 0)) {
     return;
   }
+  if (scene.codes != nullptr && pass.set.polygons == kFaceSet.polygons) {
+    const int tint = scene.codes->tintOf(index);
+    canvas.setFillColour(tintCode(pass.layer == Layer::Front,
+                                  tint >= 0 ? TintClass::Tint : TintClass::UntintedFace, tint));
+  }
   canvas.polygon(drawn);
 
   if (marked) {
@@ -42,7 +47,8 @@ void drawPolygon(const Scene& scene, const Pass& pass, Canvas& canvas, std::int3
     const int near = 4 * scene.markScale();
     const int far = 5 * scene.markScale();
     const std::uint32_t remembered = canvas.fillColour();
-    canvas.setFillColour(kYellow);
+    canvas.setFillColour(
+        scene.codes != nullptr ? tintCode(pass.layer == Layer::Front, TintClass::Stroke) : kYellow);
     for (int i = 0; i < count; ++i) {
       const PixelPoint p = projectPoint(corners[i], scene.centreX, scene.centreY, scene.scale);
       canvas.ellipse(p.x - near, p.y - near, p.x + far, p.y + far);

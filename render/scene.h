@@ -10,13 +10,16 @@
 #include "model/model.h"
 #include "render/canvas.h"
 #include "render/core_cover.h"
+#include "render/face_tints.h"
 
 namespace velkora {
 
 // What one frame paints with: the model, the frame canvas, the front layer,
 // the origin in device pixels, whether polyhedron corners are marked and the
 // device pixels per logical pixel (1..4), and by how much lines and marks
-// are widened beyond that (1..3).
+// are widened beyond that (1..3). With codes, the frame is painted in the
+// tint codes of render/face_tints.h in place of its colours: each face's fill
+// in the code of its tint in the table.
 struct Scene {
   const Model& model;
   Canvas& frame;
@@ -26,6 +29,7 @@ struct Scene {
   bool markPoints = false;
   int scale = 1;
   int lineWidth = 1;
+  const TintTable* codes = nullptr;
   // Device pixels per logical pixel of a line or mark.
   int markScale() const { return scale * lineWidth; }
 };
@@ -70,7 +74,8 @@ struct Pass {
 // and pen, then its corner marks (yellow, 9 x 9 logical pixels, times the line width) when both
 // the pass and the scene ask for them. A polygon whose record points outside
 // the arrays is skipped rather than read out of bounds, and so is one that
-// hiddenBy (when given) says a later fill paints over.
+// hiddenBy (when given) says a later fill paints over. A scene that paints
+// codes fills a face in the code of its tint.
 void drawPolygon(const Scene& scene, const Pass& pass, Canvas& canvas, std::int32_t index,
                  const CoreCover* hiddenBy = nullptr);
 

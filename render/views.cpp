@@ -112,8 +112,14 @@ void paintPasses(const Scene& scene, std::span<const Pass> passes) {
       frontCleared = true;
     }
     const DepthList& list = sorted.of(scene.model, pass);
-    canvas.setFillColour(pass.fill);
-    canvas.setPenColour(pass.pen);
+    if (scene.codes != nullptr) {
+      const bool front = pass.layer == Layer::Front;
+      canvas.setFillColour(tintCode(front, TintClass::OtherFill));
+      canvas.setPenColour(tintCode(front, TintClass::Stroke));
+    } else {
+      canvas.setFillColour(pass.fill);
+      canvas.setPenColour(pass.pen);
+    }
     canvas.setPenStyle(pass.penStyle);
     // Polygons that the fills of the polyhedron's faces toward the viewer
     // cover entirely, painted after them, are left out: the picture is the
@@ -143,19 +149,19 @@ void paintPasses(const Scene& scene, std::span<const Pass> passes) {
 }
 
 void composeScene(const Model& model, const ViewState& view, Canvas& frame, Canvas& front,
-                  int pixelScale) {
+                  int pixelScale, const TintTable* codes) {
   const int scale = std::clamp(pixelScale, kMinPixelScale, kMaxPixelScale);
   const int lineWidth = std::clamp(view.lineWidth, kMinLineWidth, kMaxLineWidth);
   frame.setPenWidth(scale * lineWidth);
   front.setPenWidth(scale * lineWidth);
-  const Scene scene{model,           frame, front,    frame.width() / 2, frame.height() / 2,
-                    view.markPoints, scale, lineWidth};
+  const Scene scene{model, frame,     front, frame.width() / 2, frame.height() / 2, view.markPoints,
+                    scale, lineWidth, codes};
   paintPasses(scene, passesOf(view.view));
   if (!view.extraMarks.empty()) {
     // As the corners are marked: a 9 x 9 yellow circle, its box from 4
     // pixels left and above to 5 right and below, all scaled (and widened).
-    frame.setFillColour(kYellow);
-    frame.setPenColour(kRed);
+    frame.setFillColour(codes != nullptr ? tintCode(false, TintClass::Stroke) : kYellow);
+    frame.setPenColour(codes != nullptr ? tintCode(false, TintClass::Stroke) : kRed);
     frame.setPenStyle(PenStyle::Solid);
     for (const Point3& point : view.extraMarks) {
       const PixelPoint p = projectPoint(point, scene.centreX, scene.centreY, scale);

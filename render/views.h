@@ -25,7 +25,10 @@ void paintPasses(const Scene& scene, std::span<const Pass> passes);
 // the origin at (frame width div 2, frame height div 2) and pixelScale
 // (clamped to 1..4) device pixels per logical pixel. front is used as the
 // front layer and is cleared to white before use; it should be as large as frame.
+// The plain picture: view.faceTints are not applied. With codes, paints the
+// frame's tint codes instead (render/face_tints.h), to be applied to the plain
+// picture with applyTints; codes must be the table of view.faceTints.
 void composeScene(const Model& model, const ViewState& view, Canvas& frame, Canvas& front,
-                  int pixelScale = 1);
+                  int pixelScale = 1, const TintTable* codes = nullptr);
 
 }  // namespace velkora

@@ -43,6 +43,18 @@
         <translation>Mark the vertices.</translation>
     </message>
     <message>
+        <source>Mit --export-picture, --export-animation oder --export-sheet: jede Fläche in der Farbe ihrer Art füllen (Flächen, die eine Drehung oder Spiegelung des Körpers ineinander überführt, haben dieselbe Farbe).</source>
+        <translation>With --export-picture, --export-animation or --export-sheet: fill every face in the colour of its kind (faces that a rotation or reflection of the solid carries onto each other have the same colour).</translation>
+    </message>
+    <message>
+        <source>--export-picture, --export-animation oder --export-sheet</source>
+        <translation>--export-picture, --export-animation or --export-sheet</translation>
+    </message>
+    <message>
+        <source>--colour-faces: das Faltnetz hat seine eigenen Farben; mit --fold und --animate fold weglassen</source>
+        <translation>--colour-faces: the folding net has colours of its own; leave it out with --fold and --animate fold</translation>
+    </message>
+    <message>
         <source>Maßstab eines Bildes oder einer Animation: 1, 2 oder 4 mal die Zeichenfläche.</source>
         <translation>Scale of a picture or an animation: 1, 2 or 4 times the drawing area.</translation>
     </message>
@@ -1848,6 +1860,14 @@ korvelindra --solid &quot;Truncated octahedron&quot; --export-net net.pdf --pape
     <message>
         <source>„Abspielen“ in den Fenstern Verwandlung und Netz falten bewegt nicht von selbst, sondern geht je Druck einen Schritt weiter.</source>
         <translation>“Play” in the Morph and Fold the Net windows does not move by itself but goes one step further per press.</translation>
+    </message>
+    <message>
+        <source>Flächen nach Ar&amp;t färben</source>
+        <translation>Colour f&amp;aces by kind</translation>
+    </message>
+    <message>
+        <source>Füllt jede Fläche in der Farbe ihrer Art: Flächen, die eine Drehung oder Spiegelung des Körpers ineinander überführt, haben dieselbe Farbe. Die Farben sind auch bei Farbsehschwäche zu unterscheiden. Taste: %1.</source>
+        <translation>Fills every face in the colour of its kind: faces that a rotation or reflection of the solid carries onto each other have the same colour. The colours can be told apart with colour vision deficiencies too. Key: %1.</translation>
     </message>
     <message>
         <source>Betrachter der 31 konvexen Polyeder: links das Bild des Körpers, rechts die Liste der Körper und die Bedienelemente.</source>

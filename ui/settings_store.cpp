@@ -155,6 +155,7 @@ Settings readSettings(const QSettings& file) {
   }
   start.lineWidth = intOf(file, QStringLiteral("view/lineWidth"), kMinLineWidth, kMaxLineWidth);
   start.reducedMotion = boolOf(file, QStringLiteral("view/reducedMotion"));
+  start.colourFaces = boolOf(file, QStringLiteral("view/colourFaces"));
 
   DialogChoices& dialogs = settings.dialogs;
   if (const auto scale = intOf(file, QStringLiteral("picture/scale"), 1, 4);
@@ -215,6 +216,9 @@ void writeSettings(QSettings& file, const Settings& settings) {
   }
   if (start.reducedMotion) {
     file.setValue(QStringLiteral("view/reducedMotion"), flag(*start.reducedMotion));
+  }
+  if (start.colourFaces) {
+    file.setValue(QStringLiteral("view/colourFaces"), flag(*start.colourFaces));
   }
 
   const DialogChoices& dialogs = settings.dialogs;

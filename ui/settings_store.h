@@ -67,6 +67,7 @@ struct StartChoices {
   std::array<std::optional<int>, 3> steps;  // the x/y/z spin values, -15..15
   std::optional<int> lineWidth;             // kMinLineWidth..kMaxLineWidth
   std::optional<bool> reducedMotion;
+  std::optional<bool> colourFaces;  // faces filled in the tints of their kinds
   bool operator==(const StartChoices&) const = default;
 };
 

@@ -300,6 +300,21 @@ void WindowMenus::buildAccessCommands(QMenu* view) {
         TFVelkora::tr("„Abspielen“ in den Fenstern Verwandlung und Netz falten bewegt nicht von "
                       "selbst, sondern geht je Druck einen Schritt weiter."));
   });
+  colourFaces_ =
+      addCommand(view, QT_TRANSLATE_NOOP("velkora::TFVelkora", "Flächen nach Ar&t färben"),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F),
+                 [this] { setColourFaces(colourFaces_->isChecked()); });
+  colourFaces_->setObjectName(QStringLiteral("ColourFaces"));
+  colourFaces_->setCheckable(true);
+  colourFaces_->setProperty(kOwnDescription, true);
+  texts_.add([this] {
+    setOwnDescription(
+        *colourFaces_,
+        TFVelkora::tr("Füllt jede Fläche in der Farbe ihrer Art: Flächen, die eine Drehung oder "
+                      "Spiegelung des Körpers ineinander überführt, haben dieselbe Farbe. Die "
+                      "Farben sind auch bei Farbsehschwäche zu unterscheiden. Taste: %1.")
+            .arg(colourFaces_->shortcut().toString(QKeySequence::NativeText)));
+  });
 }
 
 void WindowMenus::buildHelpMenu() {
@@ -343,6 +358,13 @@ void WindowMenus::showLanguage(const QString& code) {
 void WindowMenus::setReducedMotion(bool on) {
   window_.tools().setReducedMotion(on);
   if (reducedMotion_ != nullptr) reducedMotion_->setChecked(on);
+}
+
+void WindowMenus::setColourFaces(bool on) {
+  runGuarded(report_, [this, on] {
+    window_.viewer().setColourFaces(on);
+    if (colourFaces_ != nullptr) colourFaces_->setChecked(window_.viewer().colourFaces());
+  });
 }
 
 void WindowMenus::applyAccessibleTexts() {

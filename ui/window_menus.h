@@ -41,6 +41,8 @@ class WindowMenus {
   void setLineWidth(int width);
   // Reduced motion: the morph and fold windows' "Abspielen" steps instead of playing.
   void setReducedMotion(bool on);
+  // Faces filled in the tints of their kinds ("Flächen nach Art färben").
+  void setColourFaces(bool on);
   // The language's check mark.
   void showLanguage(const QString& code);
   // Accessible names and descriptions of the menus and the commands.
@@ -67,6 +69,7 @@ class WindowMenus {
   QList<QAction*> languageActions_;   // Deutsch, English
   QList<QAction*> lineWidthActions_;  // 1, 2 and 3 px
   QAction* reducedMotion_ = nullptr;
+  QAction* colourFaces_ = nullptr;
   QAction* presentation_ = nullptr;
   QAction* column_ = nullptr;
   QAction* leavePresentation_ = nullptr;

@@ -54,6 +54,7 @@ void WindowSettings::use(SettingsStore* store) {
   if (start.maximized) window_.setWindowState(window_.windowState() | Qt::WindowMaximized);
   if (start.lineWidth) window_.menus().setLineWidth(*start.lineWidth);
   if (start.reducedMotion) window_.menus().setReducedMotion(*start.reducedMotion);
+  if (start.colourFaces) window_.menus().setColourFaces(*start.colourFaces);
 }
 
 Settings WindowSettings::current() const {
@@ -74,6 +75,7 @@ Settings WindowSettings::current() const {
                  controls.SpinEdit3.value()};
   start.lineWidth = window_.lineWidth();
   start.reducedMotion = window_.tools().reducedMotion();
+  start.colourFaces = window_.viewer().colourFaces();
   return settings;
 }
 

@@ -100,6 +100,14 @@ void Viewer::setLineWidth(int width) {
   flush();
 }
 
+void Viewer::setColourFaces(bool on) {
+  if (on == controller_.colourFaces()) return;
+  controller_.setColourFaces(on);
+  // Before the first pick there is no picture yet to draw again.
+  if (position_ >= 0) draw();
+  flush();
+}
+
 void Viewer::setRotating(bool on) {
   if (on == rotating_) return;
   rotating_ = on;

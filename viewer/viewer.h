@@ -99,6 +99,10 @@ class Viewer {
   void setMarks(bool on);
   bool marks() const { return controller_.state().markPoints; }
   void setLineWidth(int width);
+  // Faces filled in the tints of their kinds by symmetry (render/face_tints.h):
+  // the solid on show and the tools' solids, not the folding net.
+  void setColourFaces(bool on);
+  bool colourFaces() const { return controller_.colourFaces(); }
 
   // The rotation: on makes the first step of all-zero steps a turn about the
   // vertical axis; tick turns by the steps, count times (a front end whose

@@ -4,10 +4,13 @@
 #include <cmath>
 
 #include "kaleidoscope/kaleidoscope_family.h"
+#include "model/polyhedron.h"
 #include "model/rotation.h"
 #include "model/solid.h"
 #include "model/solid_catalogue.h"
 #include "model/zoom.h"
+#include "properties/face_orbits.h"
+#include "render/face_tints.h"
 #include "viewer/motion_state.h"
 
 namespace velkora {
@@ -226,6 +229,18 @@ void ViewerController::followShownSolid() {
   }
 }
 
+std::span<const std::uint32_t> ViewerController::kindTintsOf(const Model& model) {
+  // A turn leaves the kinds as they are: the shown solid's geometry in its
+  // start pose says when they must be found again.
+  const Polyhedron& solid = shownSolid().geometry;
+  if (faceTints_.size() != static_cast<std::size_t>(std::max(model.faceCount, 0)) ||
+      tintedSolid_.vertices != solid.vertices || tintedSolid_.faces != solid.faces) {
+    faceTints_ = tintsOfKinds(faceOrbits(polyhedronOf(model)).kindOfFace);
+    tintedSolid_ = solid;
+  }
+  return faceTints_;
+}
+
 void ViewerController::compose(View view, int width, int height, int scale) {
   followShownSolid();
   if (fold_ != nullptr) {
@@ -243,7 +258,12 @@ void ViewerController::compose(View view, int width, int height, int scale) {
         placePoints(touchPointsAt(state_.solid, *morph_, morphT_), state_.solid, state_.model);
     shown.extraMarks = touchPoints_;
   }
-  composeFrame(moment_ ? shownModel() : state_.model, shown, width, height, buffers_, scale);
+  const Model& model = moment_ ? shownModel() : state_.model;
+  // Before the first pick there is no solid and nothing to tint.
+  if (colourFaces_ && (moment_ || !state_.solid.geometry.vertices.empty())) {
+    shown.faceTints = kindTintsOf(model);
+  }
+  composeFrame(model, shown, width, height, buffers_, scale);
 }
 
 }  // namespace velkora

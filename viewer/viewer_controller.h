@@ -7,6 +7,7 @@
 // and shows the frame. Does not know list positions, captions or timers.
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <span>
@@ -17,6 +18,7 @@
 #include "folding/folding_net.h"
 #include "kaleidoscope/kaleidoscope_solid.h"
 #include "kaleidoscope/wythoff.h"
+#include "model/polyhedron.h"
 #include "morph/dual_morph.h"
 #include "morph/morph_solid.h"
 #include "render/frame.h"
@@ -114,6 +116,13 @@ class ViewerController {
   // outside are clamped); viewState stays at 1 for the exports.
   void setLineWidth(int width) { lineWidth_ = std::clamp(width, kMinLineWidth, kMaxLineWidth); }
   int lineWidth() const { return lineWidth_; }
+  // With colourFaces on, the frame fills the faces of the solid on show in
+  // the tints of their kinds by symmetry (the folding net stays as it is).
+  void setColourFaces(bool on) { colourFaces_ = on; }
+  bool colourFaces() const { return colourFaces_; }
+  // The tints of the faces of model, the solid on show in its current pose:
+  // found once per solid on show, for as long as it stays on show.
+  std::span<const std::uint32_t> kindTintsOf(const Model& model);
 
   // Before the timer starts: all steps 0 give a first step about the vertical axis.
   void prepareAnimation();
@@ -171,6 +180,9 @@ class ViewerController {
   double morphT_ = 0.0;
   bool touchMarks_ = false;
   int lineWidth_ = kMinLineWidth;
+  bool colourFaces_ = false;
+  Polyhedron tintedSolid_;  // the geometry of the solid on show that faceTints_ belong to
+  std::vector<std::uint32_t> faceTints_;
   std::vector<Point3> touchPoints_;  // in the current pose, for the frame being composed
   std::unique_ptr<Kaleidoscope> kaleidoscope_;
   std::vector<KaleidoscopeStop> kaleidoscopeStops_;

@@ -7,11 +7,14 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "animation/animation_frames.h"
 #include "kaleidoscope/kaleidoscope_family.h"
 #include "kaleidoscope/kaleidoscope_solid.h"
 #include "kaleidoscope/kaleidoscope_tour.h"
+#include "render/face_tints.h"
+#include "render/frame.h"
 #include "tests/support/embedded_catalogue.h"
 
 namespace velkora::test {
@@ -161,6 +164,42 @@ TEST(AnimationFrames, TheKaleidoscopeRunsTheToursStopsOfTheSolidsFamily) {
   // In the cube's pose and reach: frame 0 is the cube where the start model has it.
   frames.frame(0, *model);
   EXPECT_LT(setDistance(*model, *scene.start), 1e-6 * 260.0);
+}
+
+// How many of the palette's tints frame shows, behind the glass or not.
+int tintsShown(const Bitmap& frame) {
+  int shown = 0;
+  for (const std::uint32_t tint : kKindTints) {
+    shown += std::count_if(frame.pixels.begin(), frame.pixels.end(), [&](std::uint32_t p) {
+               return p == tint || p == behindGlass(tint);
+             }) > 20;
+  }
+  return shown;
+}
+
+TEST(AnimationFrames, ColouredFacesFollowEachFramesSolidButNotTheNet) {
+  AnimationScene scene = sceneOf(kCube);
+  scene.colourFaces = true;
+  scene.family = WythoffFamily::O;
+  FrameBuffers buffers;
+  auto model = std::make_unique<Model>();
+  // The tour's frames: cube (1 kind), truncated cube (2), cuboctahedron (2),
+  // truncated octahedron (2), octahedron (1), rhombicuboctahedron (3).
+  AnimationFrames tour(AnimationKind::Kaleidoscope, scene, 8, embeddedSolids());
+  std::vector<int> kinds;
+  for (int k = 0; k < 6; ++k) {
+    tour.compose(k, 300, 300, buffers, *model, 1);
+    kinds.push_back(tintsShown(buffers.frame));
+  }
+  EXPECT_EQ(kinds, (std::vector<int>{1, 2, 2, 2, 1, 3}));
+
+  AnimationFrames fold(AnimationKind::Fold, scene, 4, embeddedSolids());
+  fold.compose(1, 300, 300, buffers, *model, 1);
+  EXPECT_EQ(tintsShown(buffers.frame), 0);
+  scene.colourFaces = false;
+  AnimationFrames plain(AnimationKind::Spin, scene, 4, embeddedSolids());
+  plain.compose(1, 300, 300, buffers, *model, 1);
+  EXPECT_EQ(tintsShown(buffers.frame), 0);
 }
 
 TEST(AnimationFrames, KindsByNameAndWhatCannotBeMade) {

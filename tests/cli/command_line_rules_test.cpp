@@ -116,7 +116,12 @@ TEST_F(CommandLineRules, EachOptionGoesWithItsActionsOnly) {
        "--view: the solid on its way into its dual has no inner or outer sphere; only polyeder "
        "works with --morph above 0"},
       {'j', "--snub only works with --wythoff, --wythoff-stops or --animate kaleidoscope"},
-      {'k', "--mirror only works with --snub"},
+      {'m', "--mirror only works with --snub"},
+      {'k',
+       "--colour-faces only works with --export-picture, --export-animation or --export-sheet"},
+      {'l',
+       "--colour-faces: the folding net has colours of its own; leave it out with --fold and "
+       "--animate fold"},
   };
   // Each option added to each action: "." accepted, a letter the message.
   const std::vector<std::pair<QStringList, std::string>> options = {
@@ -124,6 +129,8 @@ TEST_F(CommandLineRules, EachOptionGoesWithItsActionsOnly) {
       {{"--view", "polyeder"}, "...BBB..BBA...B..."},
       {{"--view", "inkugel"}, "...BBB..BBACCDB.ED"},
       {{"--marks"}, "F..FFF..FFF...F.E."},
+      {{"--colour-faces"}, "k..kkk.kkkk...k.l."},
+      {{"--colour-faces", "--fold", "0.5"}, "klbkkkbkkkklbbkbbb"},
       {{"--scale", "2"}, "G..GGGGGGGG...G..."},
       {{"--animate", "spin"}, "HH.HHHHHHHHH.IH..."},
       {{"--frames", "10"}, "JJ.JJJJJJJJJ..J..."},
@@ -149,7 +156,7 @@ TEST_F(CommandLineRules, EachOptionGoesWithItsActionsOnly) {
       {{"--wythoff", "T"}, "cIIIIIIdIIA....IIc"},
       {{"--at", "1,2,3"}, "eeeeeeeeeeA..e.eee"},
       {{"--snub"}, "jjjjjjjjj.A....jj."},
-      {{"--mirror"}, "kkkkkkkkkkAkkkkkkk"},
+      {{"--mirror"}, "mmmmmmmmmmAmmmmmmm"},
       {{"--snub", "--mirror"}, "jjjjjjjjj.A....jj."},
       {{"--reset-settings"}, ".fffffffffAfffffff"},
       {{"--lang", "en"}, "..........A......."},

@@ -9,9 +9,11 @@
 #include <cmath>
 #include <csignal>
 #include <utility>
+#include <vector>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -21,6 +23,8 @@
 #include <QTemporaryDir>
 
 #include "cli/command_line.h"
+#include "render/colours.h"
+#include "render/face_tints.h"
 #include "tests/support/german_locale.h"
 
 namespace velkora::test {
@@ -102,6 +106,71 @@ TEST(Program, UsageErrorsNeedNoDisplay) {
     EXPECT_FALSE(run.err.contains(QStringLiteral("display")))
         << call << ": " << run.err.toStdString();
   }
+}
+
+// Pixels of a written picture in the face tints, per kind of the palette.
+std::vector<int> tintedPixels(const QImage& image) {
+  std::vector<int> counts(kKindTints.size(), 0);
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const std::uint32_t p = image.pixel(x, y) | 0xFF000000u;
+      for (std::size_t k = 0; k < kKindTints.size(); ++k) {
+        counts[k] += p == kKindTints[k] || p == behindGlass(kKindTints[k]);
+      }
+    }
+  }
+  return counts;
+}
+
+TEST(Program, ColouredFacesInPicturesAnimationsAndSheets) {
+  const ProgramRun help = runProgram({"--lang", "en", "--help"});
+  EXPECT_TRUE(help.out.contains(QStringLiteral("--colour-faces"))) << help.out.toStdString();
+  EXPECT_TRUE(
+      help.out.simplified().contains(QStringLiteral("fill every face in the colour of its kind")));
+  const ProgramRun alone = runProgram({"--solid", "16", "--colour-faces"});
+  EXPECT_EQ(alone.exitCode, 2);
+  EXPECT_TRUE(alone.err.contains(QStringLiteral("--colour-faces geht nur mit --export-picture")))
+      << alone.err.toStdString();
+
+  QTemporaryDir dir;
+  const QString plainPng = dir.filePath(QStringLiteral("plain.png"));
+  const QString tintedPng = dir.filePath(QStringLiteral("tinted.png"));
+  ASSERT_EQ(runProgram({"--solid", "Rhombenkuboktaeder", "--export-picture", plainPng}).exitCode,
+            0);
+  ASSERT_EQ(
+      runProgram({"--solid", "Rhombenkuboktaeder", "--colour-faces", "--export-picture", tintedPng})
+          .exitCode,
+      0);
+  const QImage plain(plainPng);
+  const QImage tinted(tintedPng);
+  ASSERT_EQ(plain.size(), tinted.size());
+  EXPECT_EQ(tintedPixels(plain), std::vector<int>(kKindTints.size(), 0));
+  // Three kinds: the triangles and two of squares; the other tints unused.
+  const std::vector<int> counts = tintedPixels(tinted);
+  for (std::size_t k = 0; k < counts.size(); ++k) {
+    if (k < 3) {
+      EXPECT_GT(counts[k], 1000) << k;
+    } else {
+      EXPECT_EQ(counts[k], 0) << k;
+    }
+  }
+  for (int y = 0; y < plain.height(); ++y) {
+    for (int x = 0; x < plain.width(); ++x) {
+      if (plain.pixel(x, y) != tinted.pixel(x, y)) {
+        ASSERT_EQ(plain.pixel(x, y) | 0xFF000000u, kLightGreen) << x << ", " << y;
+      }
+    }
+  }
+
+  const QString gif = dir.filePath(QStringLiteral("spin.gif"));
+  EXPECT_EQ(
+      runProgram({"--solid", "16", "--colour-faces", "--frames", "2", "--export-animation", gif})
+          .exitCode,
+      0);
+  EXPECT_GT(QFileInfo(gif).size(), 0);
+  const QString sheet = dir.filePath(QStringLiteral("sheet.pdf"));
+  EXPECT_EQ(runProgram({"--solid", "16", "--colour-faces", "--export-sheet", sheet}).exitCode, 0);
+  EXPECT_GT(QFileInfo(sheet).size(), 0);
 }
 
 TEST(Program, HeadlessExportsWriteTheirFiles) {

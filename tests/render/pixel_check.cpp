@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include "render/face_tints.h"
 #include "render/raster_canvas.h"
 #include "render/views.h"
 
@@ -99,6 +100,15 @@ Bitmap paintedInOrder(const Model& model, const ViewState& view, int width, int 
   WhiteLayers layers(width, height);
   composeScene(model, view, layers.frame, layers.front, scale);
   return layers.frameBits;
+}
+
+Bitmap tintedInOrder(const Model& model, const ViewState& view, int width, int height, int scale) {
+  Bitmap picture = paintedInOrder(model, view, width, height, scale);
+  const TintTable table = tintTableOf(view.faceTints, model.faceCount);
+  WhiteLayers codes(width, height);
+  composeScene(model, view, codes.frame, codes.front, scale, &table);
+  applyTints(picture.pixels.data(), codes.frameBits.pixels.data(), picture.pixels.size(), table);
+  return picture;
 }
 
 }  // namespace velkora::test

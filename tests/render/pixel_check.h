@@ -53,6 +53,11 @@ struct WhiteLayers {
 Bitmap paintedInOrder(const Model& model, const ViewState& view, int width, int height,
                       int scale = 1);
 
+// The same with view.faceTints put in: the plain picture, the frame in tint
+// codes on layers of its own, and applyTints over every pixel.
+Bitmap tintedInOrder(const Model& model, const ViewState& view, int width, int height,
+                     int scale = 1);
+
 // Pixel colour as text, RRGGBB.
 std::string hex(std::uint32_t colour);
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "render/bitmap.h"
+#include "render/face_tints.h"
 #include "render/raster_canvas.h"
 #include "render/views.h"
 #include "tests/render/pixel_check.h"
@@ -126,6 +127,43 @@ TEST(Reference, FramesFillTheSameAreas) {
       for (int x = 0; x < 634; ++x)
         compared += flatAround(ours, x, y) && flatAround(reference, x, y);
     EXPECT_GT(compared, 634 * 663 * 7 / 10) << scene.name;
+  }
+}
+
+// Faces in tints: the plain picture and its codes through both, the same
+// tints put in; the tinted fills cover the same areas.
+TEST(Reference, TintedFramesFillTheSameAreas) {
+  Model ico = test::icosahedron();
+  test::turn(ico, 17.0, 40.0);
+  std::vector<std::uint32_t> tints;
+  for (int f = 0; f < ico.faceCount; ++f)
+    tints.push_back(kindTint(f % 4));
+  const TintTable table = tintTableOf(tints, ico.faceCount);
+  for (const View v : {View::Polyhedron, View::InnerSphere, View::OuterSphere}) {
+    ViewState view{v, true};
+    view.faceTints = tints;
+    Bitmap oursBits = test::tintedInOrder(ico, view, 634, 663);
+    RasterCanvas ours(oursBits);
+    QPainterCanvas reference(634, 663);
+    QPainterCanvas referenceFront(634, 663);
+    composeScene(ico, view, reference, referenceFront);
+    QPainterCanvas codes(634, 663);
+    QPainterCanvas codesFront(634, 663);
+    composeScene(ico, view, codes, codesFront, 1, &table);
+    reference.applyTints(codes, table);
+    const std::string name = "icosahedron_tinted_" + std::to_string(static_cast<int>(v));
+    test::saveFrame(ours, name + "_ours");
+    test::saveFrame(reference, name + "_qpainter");
+    EXPECT_EQ(differenceInsideFlatAreas(ours, reference), "") << name;
+    // The tints take part in the comparison.
+    int tinted = 0;
+    for (int y = 0; y < 663; ++y) {
+      for (int x = 0; x < 634; ++x) {
+        const std::uint32_t p = reference.pixel(x, y);
+        tinted += flatAround(ours, x, y) && (p == behindGlass(kindTint(0)) || p == kindTint(0));
+      }
+    }
+    EXPECT_GT(tinted, 2000) << name;
   }
 }
 

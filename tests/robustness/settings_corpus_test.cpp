@@ -38,7 +38,7 @@ QByteArray validFile(const QString& path, const QString& folder) {
   Settings settings;
   settings.language = QStringLiteral("de");
   settings.start = {
-      QRect(60, 70, 900, 720), false, 12, View::InnerSphere, true, {{3, -2, 7}}, 2, false};
+      QRect(60, 70, 900, 720), false, 12, View::InnerSphere, true, {{3, -2, 7}}, 2, false, false};
   settings.dialogs.pictureScale = 2;
   settings.dialogs.solidSizeMm = 75.5;
   settings.dialogs.net.edgeMm = 40.0;

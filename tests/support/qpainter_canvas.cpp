@@ -20,6 +20,16 @@ const std::uint32_t* QPainterCanvas::row(int y) const {
   return reinterpret_cast<const std::uint32_t*>(image_.constScanLine(y));
 }
 
+void QPainterCanvas::applyTints(const QPainterCanvas& codes, const TintTable& table) {
+  painter_.end();  // the painter lets go of the pixels while they are written
+  for (int y = 0; y < image_.height() && y < codes.height(); ++y) {
+    velkora::applyTints(reinterpret_cast<std::uint32_t*>(image_.scanLine(y)), codes.row(y),
+                        static_cast<std::size_t>(std::min(image_.width(), codes.width())), table);
+  }
+  painter_.begin(&image_);
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+}
+
 void QPainterCanvas::clearWhite() {
   painter_.save();
   painter_.setCompositionMode(QPainter::CompositionMode_Source);

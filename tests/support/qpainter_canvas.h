@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "render/canvas.h"
+#include "render/face_tints.h"
 
 namespace velkora {
 
@@ -23,6 +24,10 @@ class QPainterCanvas final : public Canvas {
   void polygon(std::span<const PixelPoint> corners) override;
   void ellipse(int left, int top, int right, int bottom) override;
   void andCombine(const Canvas& layer) override;
+
+  // Puts the tints into this finished plain picture from the same frame
+  // painted in tint codes on codes (of this size), as composeFrame does.
+  void applyTints(const QPainterCanvas& codes, const TintTable& table);
 
   const QImage& image() const { return image_; }
 

@@ -28,6 +28,7 @@
 #include <QToolTip>
 
 #include "render/colours.h"
+#include "render/face_tints.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/file_commands.h"
 #include "ui/fold_window.h"
@@ -441,6 +442,41 @@ TEST_F(AccessTest, LineWidthWidensTheWindowsLinesAndOneIsThePictureOfBefore) {
   EXPECT_GT(two, inkOf(before));
   EXPECT_GT(three, two);
   command("LineWidth1").trigger();
+  EXPECT_EQ(window->frameBuffers().frame.pixels, before.pixels);
+}
+
+// Pixels of the window's picture in one of the face tints (behind the glass or not).
+int tintedOf(const Bitmap& picture) {
+  int count = 0;
+  for (const std::uint32_t p : picture.pixels) {
+    for (const std::uint32_t tint : kKindTints)
+      count += p == tint || p == behindGlass(tint);
+  }
+  return count;
+}
+
+TEST_F(AccessTest, ColouringFacesByKindIsAViewCommandWithItsKey) {
+  QAction& colour = command("ColourFaces");
+  EXPECT_EQ(colour.text().remove(QLatin1Char('&')), QStringLiteral("Flächen nach Art färben"));
+  EXPECT_TRUE(colour.isCheckable());
+  EXPECT_FALSE(colour.isChecked());
+  EXPECT_TRUE(colour.statusTip().contains(QStringLiteral("Drehung oder Spiegelung")));
+  bool inViewMenu = false;
+  for (QMenu* menu : menusOf(window->menuBar().actions())) {
+    inViewMenu |= menu->title().remove(QLatin1Char('&')) == QStringLiteral("Ansicht") &&
+                  menu->actions().contains(&colour);
+  }
+  EXPECT_TRUE(inViewMenu);
+  const Bitmap before = window->frameBuffers().frame;
+  ASSERT_EQ(tintedOf(before), 0);
+
+  colour.trigger();
+  EXPECT_TRUE(window->viewer().colourFaces());
+  EXPECT_GT(tintedOf(window->frameBuffers().frame), 1000);
+  // The key turns it off again: the picture of before.
+  QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_FALSE(colour.isChecked());
+  EXPECT_FALSE(window->viewer().colourFaces());
   EXPECT_EQ(window->frameBuffers().frame.pixels, before.pixels);
 }
 

@@ -46,6 +46,7 @@ Settings unusualSettings(const QString& folder) {
   start.steps = {-15, 7, 15};
   start.lineWidth = 3;
   start.reducedMotion = true;
+  start.colourFaces = true;
   DialogChoices& dialogs = settings.dialogs;
   dialogs.pictureScale = 4;
   dialogs.animationKind = AnimationKind::Fold;
@@ -121,6 +122,7 @@ TEST_F(SettingsFileTest, EachBadValueIsDroppedOnItsOwn) {
       {"view/lineWidth", QStringLiteral("2px"), [](Settings& s) { s.start.lineWidth.reset(); }},
       {"view/reducedMotion", QStringLiteral("ja"),
        [](Settings& s) { s.start.reducedMotion.reset(); }},
+      {"view/colourFaces", QStringLiteral("2"), [](Settings& s) { s.start.colourFaces.reset(); }},
       {"window/width", QStringLiteral("0"), noGeometry},
       {"window/height", QStringLiteral("16385"), noGeometry},
       {"window/x", QStringLiteral("100001"), noGeometry},
@@ -279,6 +281,7 @@ TEST_F(RememberingWindowTest, WhatTheUserChoseIsThereAgainAfterClosingAndReopeni
   first->setGeometry(QRect(30, 60, 1100, 760));
   first->findChild<QAction*>(QStringLiteral("LineWidth2"))->trigger();
   first->findChild<QAction*>(QStringLiteral("ReducedMotion"))->trigger();
+  first->findChild<QAction*>(QStringLiteral("ColourFaces"))->trigger();
   ASSERT_NE(first->rememberedChoices(), nullptr);
   first->rememberedChoices()->pictureScale = 2;
   first->rememberedChoices()->net.paper = Paper::A3;
@@ -297,6 +300,8 @@ TEST_F(RememberingWindowTest, WhatTheUserChoseIsThereAgainAfterClosingAndReopeni
   EXPECT_FALSE(again->findChild<QAction*>(QStringLiteral("LineWidth1"))->isChecked());
   EXPECT_TRUE(again->tools().reducedMotion());
   EXPECT_TRUE(again->findChild<QAction*>(QStringLiteral("ReducedMotion"))->isChecked());
+  EXPECT_TRUE(again->viewer().colourFaces());
+  EXPECT_TRUE(again->findChild<QAction*>(QStringLiteral("ColourFaces"))->isChecked());
   // The steps are those the boxes show; the start pose is not turned by them.
   EXPECT_EQ(again->state().motion.stepX, -1.0);
   EXPECT_EQ(again->state().motion.stepY, 0.0);

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
+#include "render/face_tints.h"
 #include "viewer/viewer.h"
 
 namespace velkora::test {
@@ -262,6 +264,69 @@ TEST_F(ViewerTest, TheSnubKeepsThePointShowsItsSolidAndOutlastsTheFamily) {
   EXPECT_FALSE(viewer.kaleidoscopeSnub());
   EXPECT_FALSE(viewer.kaleidoscopeMirror());
   EXPECT_EQ(viewer.controller().kaleidoscopeStops().back().name, "Kuboktaederstumpf");
+}
+
+// How many of the palette's tints the frame shows, behind the glass or not.
+int tintsShown(const Bitmap& frame) {
+  int shown = 0;
+  for (const std::uint32_t tint : kKindTints) {
+    const auto count = std::count_if(frame.pixels.begin(), frame.pixels.end(),
+                                     [&](auto p) { return p == tint || p == behindGlass(tint); });
+    shown += count > 20;
+  }
+  return shown;
+}
+
+TEST(ViewerColours, ColouredFacesBeforeTheFirstPickDrawNothingAndThrowNothing) {
+  Viewer viewer;
+  viewer.setSurfaceSource([] { return Viewer::Surface{100, 100, 1}; });
+  viewer.create();
+  viewer.preselect(16, View::Polyhedron);  // chosen, not yet loaded
+  EXPECT_NO_THROW(viewer.setColourFaces(true));
+  EXPECT_TRUE(viewer.colourFaces());
+  viewer.pick(16);
+  EXPECT_GT(std::count(viewer.frameBuffers().frame.pixels.begin(),
+                       viewer.frameBuffers().frame.pixels.end(), behindGlass(kindTint(0))),
+            100);
+}
+
+TEST_F(ViewerTest, ColouredFacesFollowTheSolidOnShowAndLeaveTheNet) {
+  constexpr int kRhombicuboctahedron = 16;
+  viewer.setSurfaceSource([] { return Viewer::Surface{300, 300, 1}; });
+  viewer.pick(kRhombicuboctahedron);
+  const Bitmap plain = frame();
+  ASSERT_EQ(tintsShown(plain), 0);
+  told.clear();
+  viewer.setColourFaces(true);
+  EXPECT_TRUE(viewer.colourFaces());
+  EXPECT_NE(toldSince() & kPictureChanged, 0u);
+  EXPECT_EQ(tintsShown(frame()), 3) << "triangles, squares between squares, the other squares";
+  viewer.setColourFaces(false);
+  EXPECT_EQ(frame().pixels, plain.pixels);
+
+  viewer.setColourFaces(true);
+  viewer.pick(kCube);
+  EXPECT_EQ(tintsShown(frame()), 1);
+  viewer.setRotating(true);
+  viewer.tick(3);
+  EXPECT_EQ(tintsShown(frame()), 1) << "a turned cube, one kind still";
+  viewer.setRotating(false);
+
+  // The kaleidoscope's solid between its stops: hexagons, octagons, rectangles.
+  viewer.pick(kCuboctahedron);
+  viewer.openTool(Tool::Kaleidoscope);
+  viewer.setKaleidoscopeWeights({0.2, 0.3, 0.5});
+  EXPECT_EQ(tintsShown(frame()), 3);
+  viewer.closeTool(Tool::Kaleidoscope);
+
+  viewer.openTool(Tool::Morph);
+  viewer.setMorphParameter(0.5);
+  ASSERT_TRUE(viewer.controller().showingMoment());
+  EXPECT_GE(tintsShown(frame()), 2) << "the morph's solid on its way to the dual";
+  viewer.closeTool(Tool::Morph);
+
+  viewer.openTool(Tool::Fold);
+  EXPECT_EQ(tintsShown(frame()), 0) << "the net keeps its own colours";
 }
 
 TEST_F(ViewerTest, TheFrameIsComposedAtTheSurfacesDevicePixels) {
