@@ -1475,6 +1475,47 @@ korvelindra --solid &quot;Truncated octahedron&quot; --export-net net.pdf --pape
     </message>
 </context>
 <context>
+    <name>velkora::JitterbugWindow</name>
+    <message>
+        <source>Jitterbug</source>
+        <translation>Jitterbug</translation>
+    </message>
+    <message>
+        <source>Die acht Dreiecke des Kuboktaeders drehen sich um j mal 60 Grad, bis sie sich zum Oktaeder schließen: ein Regler für j, die Haltepunkte als Knöpfe und Abspielen.</source>
+        <translation>The cuboctahedron's eight triangles turn by j times 60 degrees until they close into the octahedron: a slider for j, the stops as buttons, and play.</translation>
+    </message>
+    <message>
+        <source>Parameter j</source>
+        <translation>Parameter j</translation>
+    </message>
+    <message>
+        <source>Von 0 (das Kuboktaeder) bis 1 (das Oktaeder); die Striche sind die Haltepunkte.</source>
+        <translation>From 0 (the cuboctahedron) to 1 (the octahedron); the ticks are the stops.</translation>
+    </message>
+    <message>
+        <source>Stelle</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Abspielen</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>%1 die acht drehenden Dreiecke, %2 die Flächen, die sich dazwischen öffnen</source>
+        <translation>%1 the eight turning triangles, %2 the faces that open between them</translation>
+    </message>
+    <message>
+        <source>Setzt j auf %1, wo der Körper %2 ist.</source>
+        <translation>Sets j to %1, where the solid is the %2.</translation>
+    </message>
+    <message>
+        <source>Die Striche zeigen die Haltepunkte:
+</source>
+        <translation>The ticks show the stops:
+</translation>
+    </message>
+</context>
+<context>
     <name>velkora::RelationsWindow</name>
     <message>
         <source>Verwandtschaften</source>
@@ -1744,6 +1785,18 @@ korvelindra --solid &quot;Truncated octahedron&quot; --export-net net.pdf --pape
     <message>
         <source>Ver&amp;wandtschaften …</source>
         <translation>&amp;Relations …</translation>
+    </message>
+    <message>
+        <source>&amp;Jitterbug …</source>
+        <translation>&amp;Jitterbug …</translation>
+    </message>
+    <message>
+        <source>Jitterbug bei j = %1, %2</source>
+        <translation>Jitterbug at j = %1, %2</translation>
+    </message>
+    <message>
+        <source>Jitterbug bei j = %1: %2, %3</source>
+        <translation>Jitterbug at j = %1: %2, %3</translation>
     </message>
     <message>
         <source>&amp;Präsentation</source>

@@ -2,6 +2,7 @@
 
 #include <QAction>
 
+#include "jitterbug/jitterbug_solid.h"
 #include "ui/main_window.h"
 #include "ui/relations_window.h"
 #include "ui/tool_windows.h"
@@ -43,7 +44,12 @@ void RelationsCommand::showPath(const Relation& relation) {
       tools.setShown(Tool::Morph, true);
       break;
     case RelationKind::Jitterbug:
-      // The jitterbug is shown by the command line's exports; the map picks its start.
+      // The jitterbug opens on its own solid, at the stop the line leads to.
+      tools.setShown(Tool::Jitterbug, true);
+      for (const JitterbugStop& stop : viewer.controller().jitterbugStops()) {
+        if (stop.position == relation.to) viewer.setJitterbugParameter(stop.j);
+      }
+      tools.followTools();
       break;
     case RelationKind::Truncate:
     case RelationKind::Rectify:

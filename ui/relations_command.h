@@ -3,7 +3,7 @@
 // window, made on first showing. A solid clicked on the map is picked as
 // from the list; a line opens the tool that shows its path: the morph at the
 // dual's solid, the kaleidoscope at the operation's stop (the snub's copies
-// for a snub), or the jitterbug's start for the jitterbug.
+// for a snub), or the jitterbug at the stop the line leads to.
 
 #include <memory>
 

@@ -296,6 +296,14 @@ QString WindowControls::pictureDescription(const PictureFacts& facts) {
     case PictureFacts::Kind::Kaleidoscope:
       text = TFVelkora::tr("%1 aus dem Kaleidoskop, %2").arg(shown, marks);
       break;
+    case PictureFacts::Kind::Jitterbug: {
+      const QString j = QString::fromStdString(peopleNumber(facts.jitterbugJ, 3));
+      // Between its stops the solid is named after the jitterbug itself.
+      text = facts.solidName.rfind("Jitterbug", 0) == 0
+                 ? TFVelkora::tr("Jitterbug bei j = %1, %2").arg(j, marks)
+                 : TFVelkora::tr("Jitterbug bei j = %1: %2, %3").arg(j, shown, marks);
+      break;
+    }
     default: {
       const QString viewName =
           facts.view == View::OuterSphere   ? TFVelkora::tr("Ansicht äußere Kugel")

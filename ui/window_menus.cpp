@@ -16,6 +16,7 @@
 #include "ui/file_commands.h"
 #include "ui/fold_window.h"
 #include "ui/help_window.h"
+#include "ui/jitterbug_window.h"
 #include "ui/kaleidoscope_window.h"
 #include "ui/main_window.h"
 #include "ui/morph_window.h"
@@ -186,9 +187,10 @@ void WindowMenus::buildViewMenu() {
               Tool::Kaleidoscope, viewerToolMaker<KaleidoscopeWindow>());
   toolCommand(QT_TRANSLATE_NOOP("velkora::TFVelkora", "Netz &falten …"), Qt::Key_F, Tool::Fold,
               viewerToolMaker<FoldWindow>());
-  QAction* relations =
-      windowCommand(QT_TRANSLATE_NOOP("velkora::TFVelkora", "Ver&wandtschaften …"), Qt::Key_R,
-                    [&tools](bool on) { tools.setRelationsShown(on); });
+  toolCommand(QT_TRANSLATE_NOOP("velkora::TFVelkora", "&Jitterbug …"), Qt::Key_J, Tool::Jitterbug,
+              viewerToolMaker<JitterbugWindow>());
+  QAction* relations = windowCommand(QT_TRANSLATE_NOOP("velkora::TFVelkora", "Ver&wandtschaften …"),
+                                     Qt::Key_R, [&tools](bool on) { tools.setRelationsShown(on); });
   tools.useRelations(*relations);
   view->addSeparator();
 

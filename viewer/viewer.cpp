@@ -51,6 +51,16 @@ void Viewer::load() {
     ++morphPath_;
     changes |= kToolsChanged;
   }
+  if (jitterbugOpen_) {
+    // The jitterbug starts again on its own solid and closes on any other.
+    if (position_ == jitterbugPosition()) {
+      controller_.beginJitterbug();
+      ++jitterbugRound_;
+    } else {
+      jitterbugOpen_ = false;
+    }
+    changes |= kToolsChanged;
+  }
   pending_ |= changes;
   if (inPresentation()) {
     fitPresentation();
@@ -192,6 +202,7 @@ void Viewer::openTool(Tool tool) {
   switch (tool) {
     case Tool::Morph:
       if (kaleidoscopeOpen_) closeTool(Tool::Kaleidoscope);
+      if (jitterbugOpen_) closeTool(Tool::Jitterbug);
       controller_.beginMorph();
       morphOpen_ = true;
       ++morphPath_;
@@ -199,10 +210,23 @@ void Viewer::openTool(Tool tool) {
       break;
     case Tool::Kaleidoscope:
       if (morphOpen_) closeTool(Tool::Morph);
+      if (jitterbugOpen_) closeTool(Tool::Jitterbug);
       kaleidoscopeOpen_ = true;
       // Preset to the symmetry of the solid on show.
       setKaleidoscopeFamily(controller_.kaleidoscopeFamily());
       break;
+    case Tool::Jitterbug: {
+      if (morphOpen_) closeTool(Tool::Morph);
+      if (kaleidoscopeOpen_) closeTool(Tool::Kaleidoscope);
+      const int start = jitterbugPosition();
+      if (position_ != start) pick(start);
+      controller_.beginJitterbug();
+      jitterbugOpen_ = true;
+      ++jitterbugRound_;
+      pending_ |= kToolsChanged | kViewsChanged | kSolidChanged | kDescriptionChanged;
+      draw();
+      break;
+    }
     case Tool::Fold:
       controller_.beginFold();  // throws for a solid without a net; the tool stays closed
       foldOpen_ = true;
@@ -231,6 +255,11 @@ void Viewer::closeTool(Tool tool) {
       controller_.endFold();
       pending_ |= kToolsChanged | kViewsChanged;
       break;
+    case Tool::Jitterbug:
+      jitterbugOpen_ = false;
+      controller_.endJitterbug();
+      pending_ |= kToolsChanged | kViewsChanged | kSolidChanged;
+      break;
   }
   draw();
   flush();
@@ -244,8 +273,24 @@ bool Viewer::toolOpen(Tool tool) const {
       return kaleidoscopeOpen_;
     case Tool::Fold:
       return foldOpen_;
+    case Tool::Jitterbug:
+      return jitterbugOpen_;
   }
   return false;
+}
+
+int Viewer::jitterbugPosition() {
+  const std::vector<JitterbugStop>& stops = controller_.jitterbugStops();
+  if (!stops.empty()) return stops.front().position;
+  return jitterbugStart(controller_.catalogue(), velkora::jitterbugStops(controller_.catalogue()))
+      .position;
+}
+
+void Viewer::setJitterbugParameter(double j, bool playTick) {
+  controller_.setJitterbugParameter(j);
+  pending_ |= kViewsChanged | kSolidChanged;
+  drawFor(playTick);
+  flush();
 }
 
 void Viewer::setMorphParameter(double t, bool playTick) {
@@ -379,6 +424,9 @@ PictureFacts Viewer::pictureFacts() const {
   } else if (controller_.morphing()) {
     facts.kind = PictureFacts::Kind::Morph;
     facts.morphT = controller_.morphParameter();
+  } else if (controller_.jitterbugBegun()) {
+    facts.kind = PictureFacts::Kind::Jitterbug;
+    facts.jitterbugJ = controller_.jitterbugParameter();
   } else if (controller_.showingMoment()) {
     facts.kind = PictureFacts::Kind::Kaleidoscope;
   } else {

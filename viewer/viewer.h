@@ -20,7 +20,7 @@
 namespace velkora {
 
 // The tool windows whose solid or net the picture shows.
-enum class Tool { Morph, Kaleidoscope, Fold };
+enum class Tool { Morph, Kaleidoscope, Fold, Jitterbug };
 
 // Why the view choices (polyhedron, inner, outer sphere) are off, if they are.
 enum class ViewsOff {
@@ -42,12 +42,13 @@ enum ViewerChange : unsigned {
 
 // What the picture shows, for a sentence that describes it.
 struct PictureFacts {
-  enum class Kind { None, Solid, Morph, Kaleidoscope, Fold };
+  enum class Kind { None, Solid, Morph, Kaleidoscope, Fold, Jitterbug };
   Kind kind = Kind::None;
   std::string solidName;  // as the catalogue names it (German)
   View view = View::Polyhedron;
   bool marks = false;
   double morphT = 0.0;
+  double jitterbugJ = 0.0;
   int foldPercent = 0;
   bool rotating = false;
 };
@@ -141,8 +142,10 @@ class Viewer {
   bool inPresentation() const { return controller_.inPresentation(); }
   void fitPresentation();
 
-  // The tools. Morph and kaleidoscope exclude each other: opening one closes
-  // the other; the fold goes with either. The kaleidoscope opens on the
+  // The tools. Morph, kaleidoscope and jitterbug exclude each other: opening
+  // one closes the others; the fold goes with any. The jitterbug turns the
+  // Kuboktaeder's triangles: opening it picks the Kuboktaeder, and a pick of
+  // another solid closes it. The kaleidoscope opens on the
   // family of the solid on show; the fold throws when the solid has no net
   // (the tool stays closed).
   void openTool(Tool tool);
@@ -161,6 +164,9 @@ class Viewer {
   int morphPaths() const { return morphPath_; }
   int kaleidoscopeRounds() const { return kaleidoscopeRound_; }
   int foldRounds() const { return foldRound_; }
+  int jitterbugRounds() const { return jitterbugRound_; }
+  // The jitterbug's j from 0 (the Kuboktaeder) to 1 (the Oktaeder); playTick as for the morph.
+  void setJitterbugParameter(double j, bool playTick = false);
   void setKaleidoscopeWeights(WythoffWeights weights);
   // The snub: with snub the solid is the hull of the point's copies under the
   // family's rotations alone, in the hand of the catalogue's snub solids, or
@@ -186,6 +192,8 @@ class Viewer {
 
  private:
   void load();
+  // The list position the jitterbug starts from: the Kuboktaeder.
+  int jitterbugPosition();
   // Composes a frame unless a play tick falls while the rotation draws anyway.
   void drawFor(bool playTick);
   void composeFrame();
@@ -203,9 +211,11 @@ class Viewer {
   bool morphOpen_ = false;
   bool kaleidoscopeOpen_ = false;
   bool foldOpen_ = false;
+  bool jitterbugOpen_ = false;
   int morphPath_ = 0;
   int kaleidoscopeRound_ = 0;
   int foldRound_ = 0;
+  int jitterbugRound_ = 0;
   WythoffFamily kaleidoscopeFamily_ = WythoffFamily::O;
   WythoffWeights kaleidoscopeStart_{1.0, 0.0, 0.0};
   int composedScale_ = 1;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "jitterbug/jitterbug.h"
 #include "kaleidoscope/kaleidoscope_family.h"
 #include "model/polyhedron.h"
 #include "model/rotation.h"
@@ -39,6 +40,7 @@ void ViewerController::destroy() {
 void ViewerController::load(std::string_view listLine, int position) {
   state_.solid = pickSolid(state_.model, listLine, position, state_.texts);
   endMorph();
+  endJitterbug();
   moment_.reset();
   ++loadCount_;
   presentationFit_ = 1.0;
@@ -49,11 +51,44 @@ std::span<const Solid> ViewerController::catalogue() {
   return *catalogue_;
 }
 
+void ViewerController::beginJitterbug() {
+  endMorph();
+  endKaleidoscope();
+  jitterbugStops_ = velkora::jitterbugStops(catalogue());
+  jitterbugBegun_ = true;
+  setJitterbugParameter(0.0);
+}
+
+void ViewerController::endJitterbug() {
+  if (jitterbugBegun_) moment_.reset();
+  jitterbugBegun_ = false;
+  jitterbugJ_ = 0.0;
+  jitterbugStops_.clear();
+  jitterbugTints_.clear();
+}
+
+void ViewerController::setJitterbugParameter(double j) {
+  if (!jitterbugBegun_) return;
+  jitterbugJ_ = std::clamp(j, 0.0, 1.0);
+  try {
+    moment_ = jitterbugSolid(state_.solid, jitterbugJ_, jitterbugStops_);
+  } catch (...) {
+    endJitterbug();
+    throw;
+  }
+  // The eight triangles in the first colour of the kinds' palette, the
+  // faces that open between them in the second.
+  jitterbugTints_.clear();
+  for (const bool turning : jitterbugShape(jitterbugJ_).turning)
+    jitterbugTints_.push_back(kindTint(turning ? 0 : 1));
+}
+
 void ViewerController::beginMorph() {
   const Solid& solid = velkora::shownSolid(state_);
   auto morph = std::make_unique<DualMorph>(solid.geometry);
   stops_ = velkora::morphStops(*morph, catalogue());
   endKaleidoscope();
+  endJitterbug();
   morph_ = std::move(morph);
   morphT_ = 0.0;
 }
@@ -79,6 +114,7 @@ WythoffWeights ViewerController::beginKaleidoscope(WythoffFamily family) {
   auto kaleidoscope = std::make_unique<Kaleidoscope>(family);
   kaleidoscopeStops_ = velkora::kaleidoscopeStops(*kaleidoscope, catalogue(), kaleidoscopeCopies_);
   endMorph();
+  endJitterbug();
   kaleidoscope_ = std::move(kaleidoscope);
   moment_.reset();
   const int picked = velkora::shownSolid(state_).position;
@@ -260,7 +296,9 @@ void ViewerController::compose(View view, int width, int height, int scale) {
   }
   const Model& model = moment_ ? shownModel() : state_.model;
   // Before the first pick there is no solid and nothing to tint.
-  if (colourFaces_ && (moment_ || !state_.solid.geometry.vertices.empty())) {
+  if (jitterbugBegun_ && moment_) {
+    shown.faceTints = jitterbugTints_;
+  } else if (colourFaces_ && (moment_ || !state_.solid.geometry.vertices.empty())) {
     shown.faceTints = kindTintsOf(model);
   }
   composeFrame(model, shown, width, height, buffers_, scale);

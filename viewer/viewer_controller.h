@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "folding/folding_net.h"
+#include "jitterbug/jitterbug_solid.h"
 #include "kaleidoscope/kaleidoscope_solid.h"
 #include "kaleidoscope/wythoff.h"
 #include "model/polyhedron.h"
@@ -78,6 +79,18 @@ class ViewerController {
   void endKaleidoscope();
   void setKaleidoscopeWeights(WythoffWeights weights);
   const Kaleidoscope* kaleidoscope() const { return kaleidoscope_.get(); }
+  // The jitterbug of the picked solid, a cuboctahedron: begin works out its
+  // stops (ending any morph or kaleidoscope) and shows it at j = 0; the
+  // parameter turns its triangles by j x 60 degrees. While it is begun the
+  // frame tints its turning triangles in one colour and the faces that open
+  // between them in another. Throws EInvalidSolid for a picked solid that is
+  // no cuboctahedron.
+  void beginJitterbug();
+  void endJitterbug();
+  void setJitterbugParameter(double j);
+  bool jitterbugBegun() const { return jitterbugBegun_; }
+  double jitterbugParameter() const { return jitterbugJ_; }
+  const std::vector<JitterbugStop>& jitterbugStops() const { return jitterbugStops_; }
   const std::vector<KaleidoscopeStop>& kaleidoscopeStops() const { return kaleidoscopeStops_; }
   // Whether a solid of the moment (the morph's beyond t = 0, the
   // kaleidoscope's) is on show instead of the picked one.
@@ -198,8 +211,12 @@ class ViewerController {
   DepthScene foldScene_;
   DepthBuffer foldDepth_;
   std::vector<FoldLabel> foldLabels_;
-  std::optional<Solid> moment_;         // in the picked solid's units and reach
-  std::unique_ptr<Model> momentModel_;  // the moment's solid in the current pose, per frame
+  bool jitterbugBegun_ = false;
+  double jitterbugJ_ = 0.0;
+  std::vector<JitterbugStop> jitterbugStops_;
+  std::vector<std::uint32_t> jitterbugTints_;  // per face of the moment: turning or opened
+  std::optional<Solid> moment_;                // in the picked solid's units and reach
+  std::unique_ptr<Model> momentModel_;         // the moment's solid in the current pose, per frame
 };
 
 }  // namespace velkora

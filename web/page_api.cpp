@@ -94,6 +94,8 @@ velkora::Tool toolOf(int tool) {
       return velkora::Tool::Kaleidoscope;
     case 2:
       return velkora::Tool::Fold;
+    case 3:
+      return velkora::Tool::Jitterbug;
     default:
       throw std::out_of_range("Kein Werkzeug: " + std::to_string(tool));
   }
@@ -308,6 +310,9 @@ EMSCRIPTEN_KEEPALIVE int vk_tool_round(int tool) {
         break;
       case velkora::Tool::Fold:
         round = v.foldRounds();
+        break;
+      case velkora::Tool::Jitterbug:
+        round = v.jitterbugRounds();
         break;
     }
   });

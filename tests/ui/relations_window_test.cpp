@@ -115,6 +115,13 @@ TEST_F(RelationsWindowTest, ASolidIsPickedAndALineOpensItsTool) {
   EXPECT_EQ(listRow(), 16);
   EXPECT_TRUE(window->viewer().toolOpen(Tool::Morph));
   EXPECT_FALSE(window->viewer().toolOpen(Tool::Kaleidoscope));
+
+  const int jitterbug = relationIndex("Ikosaeder", RelationKind::Jitterbug, "Oktaeder");
+  ASSERT_GE(jitterbug, 0);
+  clickMap(clickablePoint(jitterbug));
+  EXPECT_EQ(listRow(), 12) << "the jitterbug's own solid, the cuboctahedron";
+  EXPECT_TRUE(window->viewer().toolOpen(Tool::Jitterbug));
+  EXPECT_EQ(window->viewer().pictureFacts().solidName, "Oktaeder");
   EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
 }
 

@@ -366,3 +366,58 @@ TEST(ViewerTicks, SeveralStepsInOneTickTurnAsFarAsSingleTicksAndDrawOnce) {
 
 }  // namespace viewer_rules
 }  // namespace velkora::test
+
+namespace velkora::test::viewer_rules {
+
+// Pixels of a frame in one tint, on the glass or not.
+long pixelsOf(const Bitmap& frame, std::uint32_t tint) {
+  return std::count_if(frame.pixels.begin(), frame.pixels.end(),
+                       [&](auto p) { return p == tint || p == behindGlass(tint); });
+}
+
+TEST_F(ViewerTest, TheJitterbugTurnsTheCuboctahedronInTwoTintsAndGivesWayToTheOtherTools) {
+  constexpr int kCuboctahedronPosition = 12;
+  viewer.setSurfaceSource([] { return Viewer::Surface{300, 300, 1}; });
+  viewer.openTool(Tool::Jitterbug);
+  // Opening it picks the cuboctahedron, whose eight triangles turn.
+  EXPECT_EQ(viewer.position(), kCuboctahedronPosition);
+  EXPECT_TRUE(viewer.toolOpen(Tool::Jitterbug));
+  ASSERT_EQ(viewer.controller().jitterbugStops().size(), 3u);
+  EXPECT_EQ(viewer.pictureFacts().kind, PictureFacts::Kind::Jitterbug);
+  EXPECT_EQ(viewer.viewsOff(), ViewsOff::Moment);
+  const long turningAtStart = pixelsOf(frame(), kindTint(0));
+  EXPECT_GT(turningAtStart, 100) << "the triangles in the first tint";
+  EXPECT_GT(pixelsOf(frame(), kindTint(1)), 100) << "the squares in the second";
+
+  const double icosahedron = viewer.controller().jitterbugStops()[1].j;
+  viewer.setJitterbugParameter(icosahedron);
+  EXPECT_EQ(viewer.pictureFacts().solidName, "Ikosaeder");
+  EXPECT_NEAR(viewer.pictureFacts().jitterbugJ, icosahedron, 1e-12);
+  viewer.setJitterbugParameter(1.0);
+  EXPECT_EQ(viewer.pictureFacts().solidName, "Oktaeder");
+  EXPECT_EQ(pixelsOf(frame(), kindTint(1)), 0) << "closed: only the eight triangles are left";
+  EXPECT_GT(pixelsOf(frame(), kindTint(0)), turningAtStart);
+
+  // The morph takes its place; the jitterbug's tints go with it.
+  viewer.openTool(Tool::Morph);
+  EXPECT_FALSE(viewer.toolOpen(Tool::Jitterbug));
+  EXPECT_FALSE(viewer.controller().jitterbugBegun());
+  EXPECT_EQ(pixelsOf(frame(), kindTint(0)), 0);
+  viewer.closeTool(Tool::Morph);
+
+  // A pick of the cuboctahedron begins it again; of another solid closes it.
+  viewer.openTool(Tool::Jitterbug);
+  viewer.setJitterbugParameter(0.5);
+  const int round = viewer.jitterbugRounds();
+  viewer.pick(kCuboctahedronPosition);
+  EXPECT_TRUE(viewer.toolOpen(Tool::Jitterbug));
+  EXPECT_EQ(viewer.controller().jitterbugParameter(), 0.0);
+  EXPECT_GT(viewer.jitterbugRounds(), round);
+  told.clear();
+  viewer.pick(kCube);
+  EXPECT_FALSE(viewer.toolOpen(Tool::Jitterbug));
+  EXPECT_NE(toldSince() & kToolsChanged, 0u);
+  EXPECT_FALSE(viewer.controller().showingMoment());
+}
+
+}  // namespace velkora::test::viewer_rules
