@@ -277,6 +277,14 @@ std::span<const std::uint32_t> ViewerController::kindTintsOf(const Model& model)
   return faceTints_;
 }
 
+std::span<const std::uint32_t> ViewerController::frameTints(const Model& shown) {
+  if (jitterbugBegun_ && moment_) return jitterbugTints_;
+  // Before the first pick there is no solid and nothing to tint.
+  if (colourFaces_ && (moment_ || !state_.solid.geometry.vertices.empty()))
+    return kindTintsOf(shown);
+  return {};
+}
+
 void ViewerController::compose(View view, int width, int height, int scale) {
   followShownSolid();
   if (fold_ != nullptr) {
@@ -295,12 +303,7 @@ void ViewerController::compose(View view, int width, int height, int scale) {
     shown.extraMarks = touchPoints_;
   }
   const Model& model = moment_ ? shownModel() : state_.model;
-  // Before the first pick there is no solid and nothing to tint.
-  if (jitterbugBegun_ && moment_) {
-    shown.faceTints = jitterbugTints_;
-  } else if (colourFaces_ && (moment_ || !state_.solid.geometry.vertices.empty())) {
-    shown.faceTints = kindTintsOf(model);
-  }
+  shown.faceTints = frameTints(model);
   composeFrame(model, shown, width, height, buffers_, scale);
 }
 

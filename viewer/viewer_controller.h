@@ -136,6 +136,10 @@ class ViewerController {
   // The tints of the faces of model, the solid on show in its current pose:
   // found once per solid on show, for as long as it stays on show.
   std::span<const std::uint32_t> kindTintsOf(const Model& model);
+  // The tints the frame of the solid on show takes now: the jitterbug's two
+  // while it is begun, else the kinds' with colourFaces, else none. shown:
+  // the model of the solid on show (shownModel()).
+  std::span<const std::uint32_t> frameTints(const Model& shown);
 
   // Before the timer starts: all steps 0 give a first step about the vertical axis.
   void prepareAnimation();
