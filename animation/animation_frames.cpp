@@ -5,6 +5,8 @@
 #include <string>
 
 #include "folding/folding_net.h"
+#include "jitterbug/jitterbug.h"
+#include "jitterbug/jitterbug_solid.h"
 #include "kaleidoscope/kaleidoscope_solid.h"
 #include "kaleidoscope/kaleidoscope_tour.h"
 #include "model/polyhedron.h"
@@ -30,6 +32,11 @@ struct AnimationFrames::Setup {
   std::unique_ptr<Kaleidoscope> kaleidoscope;
   std::vector<KaleidoscopeStop> kaleidoscopeStops;
   std::vector<WythoffWeights> tour;
+  // The jitterbug's stops, its start (the catalogue's cuboctahedron) and that
+  // start's model in the scene's pose, made on the first jitterbug frame.
+  std::vector<JitterbugStop> jitterbugStops;
+  const Solid* jitterbugStart = nullptr;
+  std::unique_ptr<Model> jitterbugModel;
   // The folding net, made on the first fold frame, and its drawing stores.
   std::unique_ptr<FoldingNet> fold;
   DepthScene foldScene;
@@ -83,6 +90,32 @@ ViewState kaleidoscopeFrame(Setup& setup, double phase, Model& model) {
   return ViewState{View::Polyhedron, setup.scene.view.markPoints};
 }
 
+// j from 0 up to 1 at half time and back: the cuboctahedron's triangles
+// turning into the octahedron, in the scene's pose when the scene is the
+// cuboctahedron, else in the cuboctahedron's start pose. The turning
+// triangles in the first tint of the kinds, the opening faces in the second.
+ViewState jitterbugFrame(Setup& setup, double phase, Model& model) {
+  if (setup.jitterbugStart == nullptr) {
+    setup.jitterbugStops = jitterbugStops(setup.catalogue);
+    setup.jitterbugStart = &jitterbugStart(setup.catalogue, setup.jitterbugStops);
+    setup.jitterbugModel = std::make_unique<Model>();
+    if (setup.scene.solid.position == setup.jitterbugStart->position) {
+      *setup.jitterbugModel = *setup.scene.start;
+    } else {
+      placeSolid(*setup.jitterbugModel, *setup.jitterbugStart);
+    }
+  }
+  const double j = phase < 0.5 ? 2.0 * phase : 2.0 * (1.0 - phase);
+  const Solid shape = jitterbugSolid(*setup.jitterbugStart, j, setup.jitterbugStops);
+  placeShape(model, shape.geometry, *setup.jitterbugStart, *setup.jitterbugModel);
+  setup.faceTints.clear();
+  for (const bool turning : jitterbugShape(j).turning)
+    setup.faceTints.push_back(kindTint(turning ? 0 : 1));
+  ViewState view{View::Polyhedron, setup.scene.view.markPoints};
+  view.faceTints = setup.faceTints;
+  return view;
+}
+
 // The folding net has no model of its own: its frames keep the start model,
 // and compose draws the net folded from flat up to closed at half time and
 // open again.
@@ -112,6 +145,9 @@ constexpr KindEntry kKinds[] = {
      UI_TEXT_MARK("Animation", "Rundgang im Kaleidoskop"), kaleidoscopeFrame},
     {AnimationKind::Fold, "fold", UI_TEXT_MARK("Animation", "Netz falten und wieder öffnen"),
      foldFrame},
+    {AnimationKind::Jitterbug, "jitterbug",
+     UI_TEXT_MARK("Animation", "Jitterbug: vom Kuboktaeder zum Oktaeder und zurück"),
+     jitterbugFrame},
 };
 
 const KindEntry& entryOf(AnimationKind kind) {
@@ -170,7 +206,8 @@ void AnimationFrames::compose(int k, int width, int height, FrameBuffers& buffer
                               int scale) {
   if (kind_ != AnimationKind::Fold) {
     ViewState view = frame(k, model);
-    if (setup_->scene.colourFaces) {
+    // The jitterbug's own two tints stand; other frames may take the kinds'.
+    if (setup_->scene.colourFaces && kind_ != AnimationKind::Jitterbug) {
       setup_->faceTints = tintsOfKinds(faceOrbits(polyhedronOf(model)).kindOfFace);
       view.faceTints = setup_->faceTints;
     }

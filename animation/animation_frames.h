@@ -20,7 +20,7 @@
 
 namespace velkora {
 
-enum class AnimationKind { Spin, Morph, Kaleidoscope, Fold };
+enum class AnimationKind { Spin, Morph, Kaleidoscope, Fold, Jitterbug };
 
 // Every kind, in the order the command line and the window list them.
 std::vector<AnimationKind> animationKinds();
@@ -79,7 +79,7 @@ class AnimationFrames {
   // scale per logical pixel; model is the working store of the frame.
   void compose(int k, int width, int height, FrameBuffers& buffers, Model& model, int scale);
 
-  // What the frame functions keep between frames (the morph, the tour).
+  // What the frame functions keep between frames (the morph, the tour, the jitterbug).
   struct Setup;
 
  private:

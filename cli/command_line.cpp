@@ -456,10 +456,12 @@ enum Task : unsigned {
   kWythoffStopsTask = 1u << 12,
   kJitterbugStopsTask = 1u << 13,
   kRelationsTask = 1u << 14,
+  kJitterbugAnimationTask = 1u << 15,
 };
 using Tasks = unsigned;
 
-constexpr Tasks kAnimationTasks = kSpinTask | kMorphAnimationTask | kTourTask | kFoldAnimationTask;
+constexpr Tasks kAnimationTasks =
+    kSpinTask | kMorphAnimationTask | kTourTask | kFoldAnimationTask | kJitterbugAnimationTask;
 constexpr Tasks kSheetTasks = kSheetTask | kBookletTask;
 // The exports of one solid that a morph's or the kaleidoscope's solid can stand in for.
 constexpr Tasks kShapeTasks = kPictureTask | kSolidTask | kNetTask | kSheetTask | kPropertiesTask;
@@ -477,6 +479,8 @@ Task taskOf(CliAction action, AnimationKind animate) {
           return kTourTask;
         case AnimationKind::Fold:
           return kFoldAnimationTask;
+        case AnimationKind::Jitterbug:
+          return kJitterbugAnimationTask;
         case AnimationKind::Spin:
           break;
       }
@@ -669,6 +673,11 @@ const PlainPictureRule kPlainPictureRules[] = {
      QT_TRANSLATE_NOOP("CommandLine",
                        "--view: die Körper des Kaleidoskops haben keine In- und keine Umkugel; "
                        "mit --animate kaleidoscope geht nur polyeder")},
+    {[](Task task, const Options&, const CliRequest&) { return task == kJitterbugAnimationTask; },
+     false,
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "--view: die Körper des Jitterbugs haben keine In- und keine Umkugel; "
+                       "mit --animate jitterbug geht nur polyeder")},
     {[](Task, const Options& options, const CliRequest&) { return options.isSet(kWythoff); }, false,
      QT_TRANSLATE_NOOP("CommandLine",
                        "--view: der Körper des Kaleidoskops hat keine In- und keine Umkugel; mit "
@@ -692,7 +701,7 @@ const PlainPictureRule kPlainPictureRules[] = {
 };
 
 // The first rules above need no value parsed.
-constexpr std::size_t kPlainPicturesByOptions = 4;
+constexpr std::size_t kPlainPicturesByOptions = 5;
 
 // The one action the arguments ask for: the window when none.
 const ActionRule& chosenAction(const Options& options) {
@@ -726,6 +735,15 @@ void requireSubject(const Options& options, const ActionRule& rule, Task task) {
   // as the window shows it; the tour takes its family from one or the other.
   if (solid && wythoff && (task == kTourTask || task == kWindowTask))
     refuse(QT_TRANSLATE_NOOP("CommandLine", "entweder --solid oder --wythoff angeben"));
+  // The jitterbug's animation always starts from the cuboctahedron.
+  if (task == kJitterbugAnimationTask) {
+    if (solid || wythoff || jitterbug) {
+      refuse(QT_TRANSLATE_NOOP("CommandLine",
+                               "--animate jitterbug beginnt immer beim Kuboktaeder; kein --solid, "
+                               "--wythoff oder --jitterbug angeben"));
+    }
+    return;
+  }
   if (jitterbug && (solid || wythoff)) {
     refuse(QT_TRANSLATE_NOOP("CommandLine",
                              "--jitterbug beginnt immer beim Kuboktaeder; kein --solid oder "

@@ -129,7 +129,14 @@ ViewState requestedView(const CliRequest& request, const Model& model,
 // solid's symmetry).
 AnimationScene animationScene(const CliRequest& request, const CatalogueTexts& texts,
                               std::span<const Solid> catalogue) {
-  ExportSubject subject = subjectOf(request, texts);
+  ExportSubject subject{};
+  if (request.animate == AnimationKind::Jitterbug) {
+    // The jitterbug's own solid, the cuboctahedron, in its start pose.
+    const Solid& start = jitterbugStart(catalogue, jitterbugStops(catalogue));
+    subject = ExportSubject{start, startModel(start)};
+  } else {
+    subject = subjectOf(request, texts);
+  }
   AnimationScene scene{std::move(subject.solid), std::move(subject.model),
                        ViewState{request.view, request.marks}, request.wythoff, copiesOf(request)};
   scene.colourFaces = request.colourFaces;

@@ -19,6 +19,10 @@
         <source>Netz falten und wieder öffnen</source>
         <translation>Fold the net and open it again</translation>
     </message>
+    <message>
+        <source>Jitterbug: vom Kuboktaeder zum Oktaeder und zurück</source>
+        <translation>Jitterbug: from the cuboctahedron to the octahedron and back</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -441,6 +445,14 @@ Without an export option the window opens.</translation>
     <message>
         <source>--export-picture, --export-solid, --export-net, --export-sheet, --properties oder einer drehenden --export-animation</source>
         <translation>--export-picture, --export-solid, --export-net, --export-sheet, --properties or a spinning --export-animation</translation>
+    </message>
+    <message>
+        <source>--view: die Körper des Jitterbugs haben keine In- und keine Umkugel; mit --animate jitterbug geht nur polyeder</source>
+        <translation>--view: the jitterbug's solids have no inner or outer sphere; only polyeder works with --animate jitterbug</translation>
+    </message>
+    <message>
+        <source>--animate jitterbug beginnt immer beim Kuboktaeder; kein --solid, --wythoff oder --jitterbug angeben</source>
+        <translation>--animate jitterbug always starts from the cuboctahedron; give no --solid, --wythoff or --jitterbug</translation>
     </message>
     <message>
         <source>--view: der Körper des Jitterbugs hat keine In- und keine Umkugel; mit --jitterbug geht nur polyeder</source>

@@ -8,8 +8,8 @@
 #include "ui/main_window.h"
 #include "ui/morph_window.h"
 #include "ui/properties_command.h"
-#include "ui/relations_command.h"
 #include "ui/properties_window.h"
+#include "ui/relations_command.h"
 
 namespace velkora {
 

@@ -202,9 +202,24 @@ TEST(AnimationFrames, ColouredFacesFollowEachFramesSolidButNotTheNet) {
   EXPECT_EQ(tintsShown(buffers.frame), 0);
 }
 
+TEST(AnimationFrames, TheJitterbugClosesIntoTheOctahedronAtHalfTimeInItsTwoTints) {
+  // Whatever the scene's solid, the jitterbug turns the cuboctahedron.
+  AnimationFrames frames(AnimationKind::Jitterbug, sceneOf(kCube), 4, embeddedSolids());
+  Model model;
+  const ViewState turning = frames.frame(1, model);
+  EXPECT_EQ(model.vertexCount, 12);
+  EXPECT_EQ(model.faceCount, 20) << "between the stops the squares have opened into pairs";
+  ASSERT_EQ(turning.faceTints.size(), 20u);
+  EXPECT_EQ(std::count(turning.faceTints.begin(), turning.faceTints.end(), kindTint(0)), 8);
+  EXPECT_EQ(std::count(turning.faceTints.begin(), turning.faceTints.end(), kindTint(1)), 12);
+  frames.frame(2, model);
+  EXPECT_EQ(model.vertexCount, 6) << "j = 1: the octahedron";
+  EXPECT_EQ(model.faceCount, 8);
+}
+
 TEST(AnimationFrames, KindsByNameAndWhatCannotBeMade) {
   const std::vector<AnimationKind> kinds = animationKinds();
-  EXPECT_EQ(kinds.size(), 4u);
+  EXPECT_EQ(kinds.size(), 5u);
   for (const AnimationKind kind : kinds) {
     EXPECT_EQ(animationKindOf(animationKindName(kind)), kind);
     EXPECT_FALSE(animationKindLabel(kind).empty());

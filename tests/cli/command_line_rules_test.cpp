@@ -194,7 +194,7 @@ TEST_F(CommandLineRules, BadValuesAndMissingPartsAreNamed) {
       {{"--solid", "3", "--export-picture", "a.png", "--scale", "3"},
        "--scale: expected 1, 2 or 4, got '3'"},
       {{"--solid", "3", "--export-animation", "a.gif", "--animate", "hop"},
-       "--animate: unknown kind 'hop' (spin, morph, kaleidoscope, fold)"},
+       "--animate: unknown kind 'hop' (spin, morph, kaleidoscope, fold, jitterbug)"},
       {{"--solid", "3", "--export-animation", "a.gif", "--frames", "1"},
        "--frames: expected a whole number from 2 to 720, got '1'"},
       {{"--solid", "3", "--export-solid", "a.stl", "--size-mm", "-5"},

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -501,6 +502,26 @@ TEST(Program, TheRelationsFromTheCommandLine) {
   const ProgramRun withSolid = runProgram({"--relations", "--solid", "3"});
   EXPECT_EQ(withSolid.exitCode, 2);
   EXPECT_TRUE(withSolid.err.contains(QStringLiteral("--relations"))) << withSolid.err.toStdString();
+}
+
+TEST(Program, TheJitterbugAnimationStartsFromTheCuboctahedronAlone) {
+  QTemporaryDir dir;
+  const QString gif = dir.filePath(QStringLiteral("jitterbug.gif"));
+  const ProgramRun run = runProgram(
+      {"--animate", "jitterbug", "--frames", "4", "--export-animation", gif, "--lang", "en"});
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  QImageReader reader(gif);
+  ASSERT_EQ(reader.imageCount(), 4);
+  for (const auto& [arguments, message] :
+       {std::pair{QStringList{"--solid", "3", "--animate", "jitterbug", "--export-animation", gif},
+                  QStringLiteral("--animate jitterbug always starts from the cuboctahedron")},
+        std::pair{
+            QStringList{"--animate", "jitterbug", "--view", "inkugel", "--export-animation", gif},
+            QStringLiteral("only polyeder works with --animate jitterbug")}}) {
+    const ProgramRun refused = runProgram(arguments + QStringList{"--lang", "en"});
+    EXPECT_EQ(refused.exitCode, 2) << arguments.join(' ').toStdString();
+    EXPECT_TRUE(refused.err.contains(message)) << refused.err.toStdString();
+  }
 }
 
 TEST(Program, TheSnubFromTheCommandLine) {
