@@ -301,6 +301,15 @@ void ViewerController::compose(View view, int width, int height, int scale) {
   } else if (colourFaces_ && (moment_ || !state_.solid.geometry.vertices.empty())) {
     shown.faceTints = kindTintsOf(model);
   }
+  if (!highlight_.empty()) {
+    highlightTints_.assign(shown.faceTints.begin(), shown.faceTints.end());
+    highlightTints_.resize(static_cast<std::size_t>(std::max(model.faceCount, 0)), 0u);
+    for (const int face : highlight_) {
+      if (face >= 0 && face < model.faceCount)
+        highlightTints_[static_cast<std::size_t>(face)] = kPickTint;
+    }
+    shown.faceTints = highlightTints_;
+  }
   composeFrame(model, shown, width, height, buffers_, scale);
 }
 
