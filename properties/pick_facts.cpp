@@ -189,7 +189,11 @@ std::string pickText(const PickFacts& facts) {
   text = filled(std::move(text), "%1", polygonName(facts.sides, facts.shape, 1));
   text = filled(std::move(text), "%2", std::to_string(facts.faces.size()));
   text = filled(std::move(text), "%3", std::to_string(facts.faceCount));
-  return filled(std::move(text), "%4", around);
+  text = filled(std::move(text), "%4", around);
+  // The sentence begins with a capital, also where the polygon's name does not.
+  if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
+    text[0] = static_cast<char>(text[0] - 'a' + 'A');
+  return text;
 }
 
 }  // namespace velkora

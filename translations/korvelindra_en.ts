@@ -468,6 +468,117 @@ Without an export option the window opens.</translation>
     </message>
 </context>
 <context>
+    <name>Pick</name>
+    <message>
+        <source>Dreieck</source>
+        <translation>triangle</translation>
+    </message>
+    <message>
+        <source>Dreiecke</source>
+        <translation>triangles</translation>
+    </message>
+    <message>
+        <source>Quadrat</source>
+        <translation>square</translation>
+    </message>
+    <message>
+        <source>Quadrate</source>
+        <translation>squares</translation>
+    </message>
+    <message>
+        <source>Fünfeck</source>
+        <translation>pentagon</translation>
+    </message>
+    <message>
+        <source>Fünfecke</source>
+        <translation>pentagons</translation>
+    </message>
+    <message>
+        <source>Sechseck</source>
+        <translation>hexagon</translation>
+    </message>
+    <message>
+        <source>Sechsecke</source>
+        <translation>hexagons</translation>
+    </message>
+    <message>
+        <source>Achteck</source>
+        <translation>octagon</translation>
+    </message>
+    <message>
+        <source>Achtecke</source>
+        <translation>octagons</translation>
+    </message>
+    <message>
+        <source>Zehneck</source>
+        <translation>decagon</translation>
+    </message>
+    <message>
+        <source>Zehnecke</source>
+        <translation>decagons</translation>
+    </message>
+    <message>
+        <source>Rhombus</source>
+        <translation>rhombus</translation>
+    </message>
+    <message>
+        <source>Rhomben</source>
+        <translation>rhombi</translation>
+    </message>
+    <message>
+        <source>Drachenviereck</source>
+        <translation>kite</translation>
+    </message>
+    <message>
+        <source>Drachenvierecke</source>
+        <translation>kites</translation>
+    </message>
+    <message>
+        <source>Viereck</source>
+        <translation>quadrilateral</translation>
+    </message>
+    <message>
+        <source>Vierecke</source>
+        <translation>quadrilaterals</translation>
+    </message>
+    <message>
+        <source>gleichschenkliges Dreieck</source>
+        <translation>isosceles triangle</translation>
+    </message>
+    <message>
+        <source>gleichschenklige Dreiecke</source>
+        <translation>isosceles triangles</translation>
+    </message>
+    <message>
+        <source>ungleichseitiges Dreieck</source>
+        <translation>scalene triangle</translation>
+    </message>
+    <message>
+        <source>ungleichseitige Dreiecke</source>
+        <translation>scalene triangles</translation>
+    </message>
+    <message>
+        <source>%1-Eck</source>
+        <translation>%1-gon</translation>
+    </message>
+    <message>
+        <source>%1-Ecke</source>
+        <translation>%1-gons</translation>
+    </message>
+    <message>
+        <source>Ecke %1</source>
+        <translation>Vertex %1</translation>
+    </message>
+    <message>
+        <source> und </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>%1, %2 von %3 Flächen, grenzt an %4</source>
+        <translation>%1, %2 of %3 faces, next to %4</translation>
+    </message>
+</context>
+<context>
     <name>FaceKind</name>
     <message>
         <source>Dreiecke</source>
@@ -1560,6 +1671,14 @@ korvelindra --solid &quot;Truncated octahedron&quot; --export-net net.pdf --pape
 </context>
 <context>
     <name>velkora::PropertiesWindow</name>
+    <message>
+        <source>Frage an das Bild</source>
+        <translation>Question to the picture</translation>
+    </message>
+    <message>
+        <source>Was das Bild über eine Fläche oder Ecke sagt: Strg+Klick ins Bild fragt, Esc oder ein Klick beendet die Frage.</source>
+        <translation>What the picture says about a face or vertex: Ctrl+click in the picture asks, Esc or a click ends the question.</translation>
+    </message>
     <message>
         <source>Dualer Körper</source>
         <translation>Dual solid</translation>

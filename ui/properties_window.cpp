@@ -40,6 +40,10 @@ PropertiesWindow::PropertiesWindow(CatalogueSource catalogue, ErrorReporter repo
   buttons->addWidget(&copyButton_);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(&title_);
+  pick_.setObjectName(QStringLiteral("PropertiesPick"));
+  pick_.setWordWrap(true);
+  pick_.hide();
+  layout->addWidget(&pick_);
   layout->addWidget(&table_);
   layout->addLayout(buttons);
   table_.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -112,12 +116,21 @@ void PropertiesWindow::applyAccessibleTexts() {
   setAccessibleDescription(tr("Die Zahlen des gezeigten Körpers, aus seiner Geometrie berechnet."));
   title_.setAccessibleName(tr("Körper"));
   title_.setAccessibleDescription(tr("Name des Körpers, dessen Eigenschaften die Tabelle zeigt."));
+  pick_.setAccessibleName(tr("Frage an das Bild"));
+  pick_.setAccessibleDescription(
+      tr("Was das Bild über eine Fläche oder Ecke sagt: Strg+Klick ins Bild fragt, Esc oder ein "
+         "Klick beendet die Frage."));
   table_.setAccessibleName(tr("Eigenschaften"));
   table_.setAccessibleDescription(tr("Je Zeile eine Größe und ihr Wert."));
   dualButton_.setAccessibleDescription(tr("Wählt den dualen Körper in der Liste."));
   copyButton_.setAccessibleDescription(tr("Kopiert die Tabelle als Text."));
   dualButton_.setToolTip(tr("Wählt den dualen Körper in der Liste des Hauptfensters."));
   copyButton_.setToolTip(tr("Kopiert die Tabelle als Text in die Zwischenablage."));
+}
+
+void PropertiesWindow::showPick(const QString& text) {
+  pick_.setText(text);
+  pick_.setVisible(!text.isEmpty());
 }
 
 }  // namespace velkora

@@ -30,6 +30,10 @@ class PropertiesWindow : public QWidget {
 
   // Shows the properties of a read solid (nothing for one without geometry).
   void showSolid(const Solid& solid);
+  // The line above the table that says what was asked about the picture;
+  // hidden while text is empty.
+  void showPick(const QString& text);
+  QString pickText() const { return pick_.text(); }
   const SolidProperties* shown() const { return shown_ ? &properties_ : nullptr; }
   // The table as the clipboard receives it.
   QString tableText() const;
@@ -54,6 +58,7 @@ class PropertiesWindow : public QWidget {
   SolidProperties properties_;
   bool shown_ = false;
   QLabel title_;
+  QLabel pick_;
   QTableWidget table_;
   QPushButton dualButton_;
   QPushButton copyButton_;

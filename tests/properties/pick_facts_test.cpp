@@ -98,6 +98,16 @@ TEST(PickFacts, PolygonNamesTakeTheNumber) {
   EXPECT_EQ(polygonName(3, "gleichschenkliges Dreieck", 2), "gleichschenklige Dreiecke");
   EXPECT_EQ(polygonName(7, "", 1), "7-Eck");
   EXPECT_EQ(pickText(PickFacts{}), "");
+  PickFacts isosceles;
+  isosceles.kind = PickFacts::Kind::FaceKind;
+  isosceles.faces = {0, 1};
+  isosceles.sides = 3;
+  isosceles.shape = "gleichschenkliges Dreieck";
+  isosceles.faceCount = 2;
+  isosceles.neighbours = {{3, "gleichschenkliges Dreieck", 3}};
+  EXPECT_EQ(pickText(isosceles),
+            "Gleichschenkliges Dreieck, 2 von 2 Flächen, grenzt an 3 "
+            "gleichschenklige Dreiecke");
 }
 
 TEST(PickFacts, AFaceOrVertexOutsideTheSolidIsRejected) {
