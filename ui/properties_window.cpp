@@ -10,6 +10,7 @@
 
 #include "base/errors.h"
 #include "properties/properties_text.h"
+#include "text/ui_text.h"
 #include "translations/solid_names.h"
 
 namespace velkora {
@@ -58,6 +59,16 @@ PropertiesWindow::PropertiesWindow(CatalogueSource catalogue, ErrorReporter repo
   });
 
   connect(&copyButton_, &QPushButton::clicked, this, [this] { copyTable(); });
+  connect(&table_, &QTableWidget::cellClicked, this, [this](int row, int /*column*/) {
+    const QTableWidgetItem* label = table_.item(row, 0);
+    if (label == nullptr) return;
+    if (label->text() == QString::fromStdString(uiText("Properties", "Flächenarten"))) {
+      emit askedAbout(false);
+    } else if (label->text() ==
+               QString::fromStdString(uiText("Properties", "Eckenkonfiguration"))) {
+      emit askedAbout(true);
+    }
+  });
   connect(&dualButton_, &QPushButton::clicked, this, [this] {
     if (shown_ && properties_.dualPosition >= 0) emit positionPicked(properties_.dualPosition);
   });

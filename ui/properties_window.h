@@ -44,6 +44,9 @@ class PropertiesWindow : public QWidget {
  signals:
   // The dual's button pressed: the list position of the dual.
   void positionPicked(int position);
+  // The row of the face kinds (vertex false) or of the vertex configuration
+  // (vertex true) was clicked: the picture is to show such faces or a vertex.
+  void askedAbout(bool vertex);
 
  public:
   // Opening beside the main window, Esc, the language and the closing report.

@@ -191,11 +191,7 @@ bool Viewer::pickVertex(int x, int y) { return pickAt(x, y, true); }
 
 bool Viewer::pickAt(int x, int y, bool vertex) {
   const bool had = dropPick();
-  if (controller_.folding() || controller_.state().solid.geometry.vertices.empty()) {
-    if (had) drawFor(false);
-    flush();
-    return false;
-  }
+  if (!pickable()) return pickFound(-1, vertex, had);
   const Surface surface = surface_ ? surface_() : Surface{};
   const int scale = std::clamp(surface.scale, kMinPixelScale, kMaxPixelScale);
   const FrameGeometry frame{surface.width * scale, surface.height * scale, scale};
@@ -205,7 +201,28 @@ bool Viewer::pickAt(int x, int y, bool vertex) {
   const Model& model = controller_.shownModel();
   const int found = vertex ? frontVertexNear(model, frame, px, py, kPickReach * scale)
                            : frontFaceAt(model, frame, px, py);
+  return pickFound(found, vertex, had);
+}
+
+bool Viewer::pickable() const {
+  return !controller_.folding() && !controller_.state().solid.geometry.vertices.empty();
+}
+
+bool Viewer::pickFaceByIndex(int face) {
+  const bool had = dropPick();
+  const bool inRange = pickable() && face >= 0 && face < controller_.shownModel().faceCount;
+  return pickFound(inRange ? face : -1, false, had);
+}
+
+bool Viewer::pickVertexByIndex(int vertex) {
+  const bool had = dropPick();
+  const bool inRange = pickable() && vertex >= 0 && vertex < controller_.shownModel().vertexCount;
+  return pickFound(inRange ? vertex : -1, true, had);
+}
+
+bool Viewer::pickFound(int found, bool vertex, bool had) {
   if (found >= 0) {
+    const Model& model = controller_.shownModel();
     const Polyhedron solid = polyhedronOf(model);
     picked_ = vertex ? vertexFacts(solid, found) : faceKindFacts(solid, found);
     pickedSolid_ = controller_.shownSolid().geometry;

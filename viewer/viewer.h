@@ -137,6 +137,10 @@ class Viewer {
   static constexpr double kPickReach = 8.0;
   bool pickFace(int x, int y);
   bool pickVertex(int x, int y);
+  // The same by index into the solid on show: the kind of face face, or vertex
+  // vertex; false (and cleared) for an index out of range or the net.
+  bool pickFaceByIndex(int face);
+  bool pickVertexByIndex(int vertex);
   void clearPick();
   const PickFacts& picked() const { return picked_; }
   bool hasPick() const { return picked_.kind != PickFacts::Kind::None; }
@@ -221,6 +225,11 @@ class Viewer {
   bool dropPick();
   // Finds a face (or a vertex) under (x, y) and picks it.
   bool pickAt(int x, int y, bool vertex);
+  // Picks found (a face or a vertex index of the solid on show, -1 for none)
+  // after a pick before was dropped (had), draws and tells.
+  bool pickFound(int found, bool vertex, bool had);
+  // Whether there is a solid on show to ask about (not the net, not before the first pick).
+  bool pickable() const;
 
   ViewerController controller_;
   PickFacts picked_;

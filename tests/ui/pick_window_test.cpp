@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QTableWidget>
 
 #include "properties/pick_facts.h"
 #include "tests/ui/window_fixture.h"
@@ -98,6 +99,34 @@ TEST_F(PickWindowTest, CtrlClickOutsideTheSolidPicksNothing) {
   click({2, 2}, Qt::ControlModifier);
   EXPECT_FALSE(window->viewer().hasPick());
   EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(PickWindowTest, ClickingTheFaceKindsOrConfigurationRowAsksThePicture) {
+  control<QListWidget>("Listbox1").setCurrentRow(kRhombicuboctahedron);
+  window->tools().setPropertiesShown(true);
+  PropertiesWindow* properties = window->tools().propertiesWindow();
+  ASSERT_NE(properties, nullptr);
+  auto* table = properties->findChild<QTableWidget*>(QStringLiteral("PropertiesTable"));
+  ASSERT_NE(table, nullptr);
+  const auto rowOf = [table](const QString& label) {
+    for (int row = 0; row < table->rowCount(); ++row) {
+      if (table->item(row, 0) != nullptr && table->item(row, 0)->text() == label) return row;
+    }
+    return -1;
+  };
+  const int kinds = rowOf(QStringLiteral("Flächenarten"));
+  const int configuration = rowOf(QStringLiteral("Eckenkonfiguration"));
+  ASSERT_GE(kinds, 0);
+  ASSERT_GE(configuration, 0);
+  emit table->cellClicked(kinds, 1);
+  ASSERT_TRUE(window->viewer().hasPick());
+  EXPECT_EQ(window->viewer().picked().kind, PickFacts::Kind::FaceKind);
+  EXPECT_FALSE(properties->pickText().isEmpty());
+  emit table->cellClicked(configuration, 0);
+  ASSERT_TRUE(window->viewer().hasPick());
+  EXPECT_EQ(properties->pickText(), QStringLiteral("Ecke 3.4.4.4"));
+  emit table->cellClicked(0, 0);
+  EXPECT_TRUE(window->viewer().hasPick()) << "another row asks nothing";
 }
 
 }  // namespace

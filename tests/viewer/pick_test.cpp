@@ -299,5 +299,21 @@ TEST_F(PickTest, MarksAndViewsKeepWorkingWithAHighlight) {
   EXPECT_EQ(frame().pixels, highlighted.pixels);
 }
 
+TEST_F(PickTest, AFaceKindOrVertexIsPickedByIndexAsByPixel) {
+  viewer.pick(kRhombicuboctahedron);
+  ASSERT_TRUE(viewer.pickFaceByIndex(0));
+  const PickFacts byIndex = viewer.picked();
+  EXPECT_EQ(byIndex.face, 0);
+  EXPECT_EQ(viewer.controller().highlight(), byIndex.faces);
+  ASSERT_TRUE(viewer.pickVertexByIndex(3));
+  EXPECT_EQ(viewer.picked().vertex, 3);
+  EXPECT_EQ(viewer.picked().configuration, "3.4.4.4");
+  EXPECT_FALSE(viewer.pickFaceByIndex(26));
+  EXPECT_FALSE(viewer.hasPick()) << "an index out of range clears";
+  EXPECT_FALSE(viewer.pickVertexByIndex(-1));
+  viewer.openTool(Tool::Fold);
+  EXPECT_FALSE(viewer.pickFaceByIndex(0));
+}
+
 }  // namespace picture_pick
 }  // namespace velkora::test
