@@ -41,6 +41,8 @@ void PropertiesCommand::setShown(bool shown) {
                      [this] { action_.setChecked(false); });
   }
   properties_->showSolid(window_.controller().shownSolid());
+  // A question asked before the window opened shows at once.
+  properties_->showPick(window_.pickLine());
   properties_->tool().open();
 }
 

@@ -95,6 +95,15 @@ TEST_F(PickWindowTest, EscOnThePictureEndsTheQuestionAndThePropertiesShowIt) {
   EXPECT_TRUE(line->isHidden());
 }
 
+TEST_F(PickWindowTest, ThePropertiesOpenedAfterAPickShowIt) {
+  click(middle(), Qt::ControlModifier);
+  ASSERT_TRUE(window->viewer().hasPick());
+  window->tools().setPropertiesShown(true);
+  PropertiesWindow* properties = window->tools().propertiesWindow();
+  ASSERT_NE(properties, nullptr);
+  EXPECT_EQ(properties->pickText(), QString::fromStdString(pickText(window->viewer().picked())));
+}
+
 TEST_F(PickWindowTest, CtrlClickOutsideTheSolidPicksNothing) {
   click({2, 2}, Qt::ControlModifier);
   EXPECT_FALSE(window->viewer().hasPick());
