@@ -12,6 +12,7 @@
 #include "app_version.h"
 #include "cli/said.h"
 #include "exports/export_service.h"
+#include "nets/net_options.h"
 #include "solid_export/mesh_export.h"
 #include "translations/language.h"
 
@@ -399,10 +400,8 @@ Paper parsePaper(const QString& text) {
 }
 
 Orientation parseOrientation(const QString& text) {
-  const QString folded = text.toLower();
-  if (folded == QStringLiteral("portrait")) return Orientation::Portrait;
-  if (folded == QStringLiteral("landscape")) return Orientation::Landscape;
-  if (folded == QStringLiteral("auto")) return Orientation::Best;
+  if (const std::optional<Orientation> orientation = orientationNamed(text.toStdString()))
+    return *orientation;
   refuse(QT_TRANSLATE_NOOP("CommandLine",
                            "--orientation: unbekannte Ausrichtung „%1“ (portrait, landscape oder "
                            "auto)"),
@@ -410,10 +409,7 @@ Orientation parseOrientation(const QString& text) {
 }
 
 TabStyle parseTabStyle(const QString& text) {
-  const QString folded = text.toLower();
-  if (folded == QStringLiteral("one")) return TabStyle::One;
-  if (folded == QStringLiteral("both")) return TabStyle::Both;
-  if (folded == QStringLiteral("none")) return TabStyle::None;
+  if (const std::optional<TabStyle> style = tabStyleNamed(text.toStdString())) return *style;
   refuse(QT_TRANSLATE_NOOP("CommandLine",
                            "--tabs: unbekannte Art von Laschen „%1“ (one, both oder none)"),
          text);

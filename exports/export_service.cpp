@@ -7,7 +7,9 @@
 #include "exports/worksheet.h"
 #include "model/load.h"
 #include "nets/net_json.h"
+#include "nets/net_options.h"
 #include "nets/net_paint.h"
+#include "nets/net_svg.h"
 #include "solid_export/mesh_export.h"
 
 namespace velkora {
@@ -30,13 +32,7 @@ std::string suffixList(const QStringList& suffixes) {
 
 }  // namespace
 
-std::optional<Paper> paperFromName(const QString& name) {
-  const QString folded = name.toLower();
-  if (folded == QStringLiteral("a4")) return Paper::A4;
-  if (folded == QStringLiteral("a3")) return Paper::A3;
-  if (folded == QStringLiteral("letter")) return Paper::Letter;
-  return std::nullopt;
-}
+std::optional<Paper> paperFromName(const QString& name) { return paperNamed(name.toStdString()); }
 
 QPageSize pageSizeOf(Paper paper) {
   switch (paper) {
@@ -106,7 +102,7 @@ void exportNet(const QString& path, const NetDocument& net) {
                         suffixList(exportSuffixes(ExportKind::Net)) + ")");
   }
   if (*writer == ExportWriter::NetSvg) {
-    saveFileAtomically(path, netSvg(net));
+    saveFileAtomically(path, bytesOf(netSvg(net)));
   } else if (*writer == ExportWriter::NetJson) {
     saveFileAtomically(path, bytesOf(netJson(net)));
   } else {

@@ -277,6 +277,25 @@ std::span<const std::uint32_t> ViewerController::kindTintsOf(const Model& model)
   return faceTints_;
 }
 
+std::span<const std::uint32_t> ViewerController::frameTints(const Model& shown) {
+  std::span<const std::uint32_t> tints;
+  if (jitterbugBegun_ && moment_) {
+    tints = jitterbugTints_;
+  } else if (colourFaces_ && (moment_ || !state_.solid.geometry.vertices.empty())) {
+    // Before the first pick there is no solid and nothing to tint.
+    tints = kindTintsOf(shown);
+  }
+  if (highlight_.empty()) return tints;
+  // The picked faces in the pick's tint, the others as they were.
+  highlightTints_.assign(tints.begin(), tints.end());
+  highlightTints_.resize(static_cast<std::size_t>(std::max(shown.faceCount, 0)), 0u);
+  for (const int face : highlight_) {
+    if (face >= 0 && face < shown.faceCount)
+      highlightTints_[static_cast<std::size_t>(face)] = kPickTint;
+  }
+  return highlightTints_;
+}
+
 void ViewerController::compose(View view, int width, int height, int scale) {
   followShownSolid();
   if (fold_ != nullptr) {
@@ -295,21 +314,7 @@ void ViewerController::compose(View view, int width, int height, int scale) {
     shown.extraMarks = touchPoints_;
   }
   const Model& model = moment_ ? shownModel() : state_.model;
-  // Before the first pick there is no solid and nothing to tint.
-  if (jitterbugBegun_ && moment_) {
-    shown.faceTints = jitterbugTints_;
-  } else if (colourFaces_ && (moment_ || !state_.solid.geometry.vertices.empty())) {
-    shown.faceTints = kindTintsOf(model);
-  }
-  if (!highlight_.empty()) {
-    highlightTints_.assign(shown.faceTints.begin(), shown.faceTints.end());
-    highlightTints_.resize(static_cast<std::size_t>(std::max(model.faceCount, 0)), 0u);
-    for (const int face : highlight_) {
-      if (face >= 0 && face < model.faceCount)
-        highlightTints_[static_cast<std::size_t>(face)] = kPickTint;
-    }
-    shown.faceTints = highlightTints_;
-  }
+  shown.faceTints = frameTints(model);
   composeFrame(model, shown, width, height, buffers_, scale);
 }
 

@@ -136,6 +136,11 @@ class ViewerController {
   // The tints of the faces of model, the solid on show in its current pose:
   // found once per solid on show, for as long as it stays on show.
   std::span<const std::uint32_t> kindTintsOf(const Model& model);
+  // The tints the frame of the solid on show takes now: the jitterbug's two
+  // while it is begun, else the kinds' with colourFaces, else none, and over
+  // them the highlight (setHighlight). shown:
+  // the model of the solid on show (shownModel()).
+  std::span<const std::uint32_t> frameTints(const Model& shown);
 
   // Faces of the solid on show (by index) that the frame fills in kPickTint
   // (render/face_tints.h), over the kinds' or the jitterbug's tints; the

@@ -31,6 +31,26 @@
     'Nicht verstanden und übergangen: ': 'Not understood and passed over: ',
     'Der Betrachter lässt sich nicht starten: ': 'The viewer cannot start: ',
     'Vollbild nicht möglich: ': 'Full screen is not possible: ',
+    'Werkzeuge': 'Tools',
+    'Speichern': 'Save',
+    'Bild (PNG)': 'Picture (PNG)',
+    'Körper': 'Solid',
+    'Durchmesser (mm)': 'Diameter (mm)',
+    'Netz': 'Net',
+    'Papier': 'Paper',
+    'Klebelaschen': 'Tabs',
+    'eine je Paar': 'one per pair',
+    'an beiden Kanten': 'on both edges',
+    'keine': 'none',
+    'Drucken': 'Print',
+    'Bild in einfacher Größe': 'Picture at its own size',
+    'Bild in doppelter Größe': 'Picture at twice its size',
+    'Bild in vierfacher Größe': 'Picture at four times its size',
+    'Symmetriefamilie': 'Symmetry family',
+    'Spiegeldreieck': 'Triangle of mirrors',
+    'Parameter t': 'Parameter t',
+    'Faltstufe': 'Folding stage',
+    'Gewichte %1 : %2 : %3': 'Weights %1 : %2 : %3',
   };
   let language = 'de';
   // A German text of the desktop or the page in the language chosen.
@@ -420,6 +440,7 @@
     propertiesJson: () => files.api.propertiesJson(),
     properties: () => files.api.properties(),
     solid: (options) => files.api.solid(options),
+    net: (options) => files.api.net(options),
   };
   // Timing hooks for web/tests/frame_bench.mjs, only with ?bench in the address:
   // rounds of ten rotation ticks of the state on show, the module's own (tick)

@@ -12,6 +12,10 @@
 #include "kaleidoscope/wythoff.h"
 #include "model/cp1252.h"
 #include "model/polyhedron.h"
+#include "nets/layout.h"
+#include "nets/net_json.h"
+#include "nets/net_options.h"
+#include "nets/net_svg.h"
 #include "properties/properties.h"
 #include "properties/properties_text.h"
 #include "render/bitmap.h"
@@ -426,6 +430,39 @@ EMSCRIPTEN_KEEPALIVE const std::uint8_t* vk_picture(int scale) {
 }
 EMSCRIPTEN_KEEPALIVE int vk_picture_width() { return page().pictureWidth; }
 EMSCRIPTEN_KEEPALIVE int vk_picture_height() { return page().pictureHeight; }
+
+EMSCRIPTEN_KEEPALIVE const unsigned char* vk_net(int format, const char* paper,
+                                                 const char* orientation, const char* tabs,
+                                                 double edgeMm, int numbers, int faceNumbers,
+                                                 int foldAngles, int scaleBar) {
+  Page& p = page();
+  const int ok = guarded([&](Viewer& v) {
+    if (format < 0 || format > 1)
+      throw std::out_of_range("Kein Netzformat: " + std::to_string(format));
+    velkora::NetOptions options;
+    const auto paperKind = velkora::paperNamed(paper != nullptr ? paper : "");
+    if (!paperKind)
+      throw std::invalid_argument(std::string("Kein Papier: ") + (paper ? paper : ""));
+    options.paper = *paperKind;
+    const auto orientationKind =
+        velkora::orientationNamed(orientation != nullptr ? orientation : "");
+    if (!orientationKind)
+      throw std::invalid_argument(std::string("Keine Ausrichtung: ") +
+                                  (orientation ? orientation : ""));
+    options.orientation = *orientationKind;
+    const auto tabStyle = velkora::tabStyleNamed(tabs != nullptr ? tabs : "");
+    if (!tabStyle) throw std::invalid_argument(std::string("Keine Laschen: ") + (tabs ? tabs : ""));
+    velkora::setTabStyle(options, *tabStyle);
+    if (edgeMm > 0.0) options.edgeMm = edgeMm;
+    options.numbers = numbers != 0;
+    options.faceNumbers = faceNumbers != 0;
+    options.foldAngles = foldAngles != 0;
+    options.scaleBar = scaleBar != 0;
+    const velkora::NetDocument net = velkora::buildNet(v.controller().shownSolid(), options);
+    p.text = format == 0 ? velkora::netJson(net) : velkora::netSvg(net);
+  });
+  return ok ? reinterpret_cast<const unsigned char*>(p.text.data()) : nullptr;
+}
 
 EMSCRIPTEN_KEEPALIVE int vk_file_size() { return static_cast<int>(page().text.size()); }
 EMSCRIPTEN_KEEPALIVE unsigned vk_take_changes() {

@@ -65,6 +65,14 @@ const char* vk_properties_json();
 // (a size out of range says why); the size of the last file handed out.
 const unsigned char* vk_solid_file(int format, int currentPose, double diameterMm);
 int vk_file_size();
+// The paper net of the solid on show as the desktop's --export-net writes it:
+// format 0 JSON, 1 SVG; paper a4, a3 or letter; orientation portrait,
+// landscape or auto; tabs one, both or none; edgeMm the longest edge (0: the
+// largest that fits); the four switches as --no-numbers, --no-face-numbers,
+// --fold-angles and --no-scale-bar set them. Null on a failure.
+const unsigned char* vk_net(int format, const char* paper, const char* orientation,
+                            const char* tabs, double edgeMm, int numbers, int faceNumbers,
+                            int foldAngles, int scaleBar);
 // The rows of the properties window ("label<TAB>value" lines, German, a
 // decimal comma); null on a failure.
 const char* vk_properties_table();

@@ -1,7 +1,8 @@
 'use strict';
 // What the page hands out: the picture as PNG at 1, 2 or 4 times its size,
-// the solid as STL, OBJ or OFF, and the properties of the solid on show in a
-// table; the files are the desktop's bytes, made by the module.
+// the solid as STL, OBJ or OFF, its paper net as SVG or JSON and printed at
+// true size, and the properties of the solid on show in a table; the files
+// are the desktop's bytes, made by the module.
 
 // eslint-disable-next-line no-unused-vars
 function korvelindraFiles(page) {
@@ -35,6 +36,62 @@ function korvelindraFiles(page) {
     if (!start) return Promise.reject(failure());
     const bytes = core.HEAPU8.slice(start, start + core._vk_file_size());
     return Promise.resolve(new Blob([bytes], { type: format === 'stl' ? 'model/stl' : 'text/plain' }));
+  }
+
+  // Calls the module with texts as UTF-8 C strings, freed afterwards.
+  function withTexts(texts, call) {
+    const pointers = texts.map((text) => {
+      const size = core.lengthBytesUTF8(text) + 1;
+      const pointer = core._malloc(size);
+      core.stringToUTF8(text, pointer, size);
+      return pointer;
+    });
+    try {
+      return call(...pointers);
+    } finally {
+      pointers.forEach((pointer) => core._free(pointer));
+    }
+  }
+
+  // The paper net of the solid on show as the desktop's --export-net writes it.
+  function netText({ format = 'svg', paper = 'a4', orientation = 'auto', tabs = 'one', edgeMm = 0,
+    numbers = true, faceNumbers = true, foldAngles = false, scaleBar = true } = {}) {
+    const formats = ['json', 'svg'];
+    if (!formats.includes(format)) throw new Error('format: ' + format);
+    const start = withTexts([String(paper), String(orientation), String(tabs)], (p, o, t) =>
+      core._vk_net(formats.indexOf(format), p, o, t, Number(edgeMm) || 0, numbers ? 1 : 0,
+        faceNumbers ? 1 : 0, foldAngles ? 1 : 0, scaleBar ? 1 : 0));
+    if (!start) throw failure();
+    return core.HEAPU8.slice(start, start + core._vk_file_size());
+  }
+  function net(options = {}) {
+    try {
+      const bytes = netText(options);
+      const type = (options.format ?? 'svg') === 'svg' ? 'image/svg+xml' : 'application/json';
+      return Promise.resolve(new Blob([bytes], { type }));
+    } catch (error) {
+      return Promise.reject(error);
+    }
+  }
+
+  // Prints the net at true size: its SVG alone in a frame whose pages are the paper's.
+  function printNet(options) {
+    const svg = new TextDecoder().decode(netText({ ...options, format: 'svg' }));
+    const pages = JSON.parse(new TextDecoder().decode(netText({ ...options, format: 'json' }))).pages.length;
+    const width = Number(svg.match(/width="([0-9.]+)mm"/)[1]);
+    const height = Number(svg.match(/height="([0-9.]+)mm"/)[1]) / pages;
+    const html = '<!DOCTYPE html><html><head><meta charset="utf-8"><style>@page{size:' + width + 'mm ' +
+      height + 'mm;margin:0}html,body{margin:0}svg{display:block}</style></head><body>' +
+      svg.replace(/^<\?xml[^>]*>\s*/, '') + '</body></html>';
+    // A frame of the page's own origin (srcdoc), which the page may ask to print.
+    const frame = document.createElement('iframe');
+    frame.hidden = true;
+    frame.srcdoc = html;
+    frame.addEventListener('load', () => {
+      frame.contentWindow.print();
+      setTimeout(() => frame.remove(), 60000);
+    });
+    document.body.appendChild(frame);
   }
 
   // The command line's --properties --json text of the solid on show.
@@ -74,6 +131,15 @@ function korvelindraFiles(page) {
       fileName(format)));
   });
 
+  const netOptions = () => ({ paper: $('net-paper').value, tabs: $('net-tabs').value });
+  document.querySelectorAll('[data-net-format]').forEach((button) => {
+    const format = button.dataset.netFormat;
+    button.addEventListener('click', () => offer(net({ ...netOptions(), format }), fileName('netz.' + format)));
+  });
+  $('net-print').addEventListener('click', () => {
+    try { printNet(netOptions()); } catch (error) { page.note(error.message); }
+  });
+
   // The properties table, filled while its panel is open.
   const panel = $('properties-panel');
   function showProperties() {
@@ -104,6 +170,7 @@ function korvelindraFiles(page) {
     api: {
       picture,
       solid,
+      net,
       propertiesJson,
       properties: () => JSON.parse(propertiesJson()),
     },

@@ -216,9 +216,13 @@ QStringList windowInconsistencies(TFVelkora& window, FrameBuffers& scratch, bool
     } else if (controller.showingMoment()) {
       ViewState moment = controller.viewState(View::Polyhedron);
       moment.lineWidth = window.lineWidth();
-      composeFrame(controller.shownModel(), moment, picture->width(), picture->height(), scratch);
+      const Model& model = controller.shownModel();
+      moment.faceTints = controller.frameTints(model);
+      composeFrame(model, moment, picture->width(), picture->height(), scratch);
     } else {
-      composeFrame(shown, view, picture->width(), picture->height(), scratch);
+      ViewState tinted = view;
+      tinted.faceTints = controller.frameTints(shown);
+      composeFrame(shown, tinted, picture->width(), picture->height(), scratch);
     }
     const FrameBuffers* fresh = &scratch;
     if (frame.width != fresh->frame.width || frame.height != fresh->frame.height) {
@@ -245,13 +249,16 @@ QStringList windowInconsistencies(TFVelkora& window, FrameBuffers& scratch, bool
     ViewerController& controller = window.controller();
     ViewState momentView = controller.viewState(View::Polyhedron);
     momentView.lineWidth = window.lineWidth();
+    const Model& shownModel = controller.showingMoment() ? controller.shownModel() : shown;
+    momentView.faceTints = controller.frameTints(shownModel);
+    ViewState tinted = view;
+    tinted.faceTints = momentView.faceTints;
     const QImage composed =
         controller.folding()
             ? composeFoldPicture(*controller.foldingNet(), controller.shownModel(),
                                  controller.foldStage(), picture->size(), 1, window.lineWidth())
-        : controller.showingMoment()
-            ? composePicture(controller.shownModel(), momentView, picture->size(), 1)
-            : composePicture(shown, view, picture->size(), 1);
+        : controller.showingMoment() ? composePicture(shownModel, momentView, picture->size(), 1)
+                                     : composePicture(shown, tinted, picture->size(), 1);
     const QImage onScreen = picture->grab().toImage();
     // The focus frame that the keyboard's focus brings lies along the edge.
     const QString difference =

@@ -447,3 +447,41 @@ test('show() takes the address\'s keys; a bad key or value changes nothing and r
   assert.deepEqual(linked.errors, []);
   await linked.close();
 });
+
+test('the net as SVG and JSON is the desktop\'s --export-net byte for byte, and printing sets the paper\'s pages', async () => {
+  const dir = mkdtempSync(join(tmpdir(), 'korvelindra-net-'));
+  const cases = [
+    [14, 'svg', { paper: 'a4', tabs: 'one' }, ['--paper', 'a4', '--tabs', 'one']],
+    [3, 'json', { paper: 'a3', tabs: 'both' }, ['--paper', 'a3', '--tabs', 'both']],
+    [29, 'svg', { paper: 'letter', tabs: 'none', foldAngles: true, edgeMm: 20 },
+      ['--paper', 'letter', '--tabs', 'none', '--fold-angles', '--edge-mm', '20']],
+  ];
+  for (const [solid, format, options, args] of cases) {
+    const page = await openPage('#solid=' + solid);
+    const ours = Buffer.from(await page.evaluate(async (o) => {
+      const blob = await window.korvelindra.net(o);
+      return Array.from(new Uint8Array(await blob.arrayBuffer()));
+    }, { ...options, format }));
+    const file = join(dir, `net${solid}.${format}`);
+    execFileSync(NATIVE, ['--solid', String(solid), '--export-net', file, ...args],
+      { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen', LC_ALL: 'de_DE.UTF-8' } });
+    assert.ok(ours.equals(readFileSync(file)), `solid ${solid} as ${format}`);
+    await page.close();
+  }
+  const page = await openPage('#solid=14');
+  await page.select('#net-paper', 'a3');
+  // Headless chromium has no print dialog: print() returns at once.
+  await page.click('#net-print');
+  const frame = await page.waitForSelector('iframe');
+  const printed = await (await frame.contentFrame()).evaluate(() => ({
+    style: document.querySelector('style').textContent,
+    svgs: document.querySelectorAll('svg').length,
+  }));
+  assert.match(printed.style, /@page\{size:297mm 420mm;margin:0\}/);
+  assert.equal(printed.svgs, 1);
+  const refused = await page.evaluate(() => window.korvelindra.net({ paper: 'a5' })
+    .then(() => 'written', (error) => error.message));
+  assert.match(refused, /a5/);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
