@@ -22,6 +22,10 @@ inline constexpr std::array<std::uint32_t, 7> kKindTints = {
     0xFFF1CA73u, 0xFFA2D6F3u, 0xFF73CAB2u, 0xFFE3B5CFu, 0xFFF7F097u, 0xFF73B1D5u, 0xFFE8A673u,
 };
 
+// The tint of the faces picked in the picture: a light golden yellow, not
+// one of the kinds' tints, that stands out on the shell and on every kind.
+inline constexpr std::uint32_t kPickTint = 0xFFFFE066u;
+
 // The tint of face kind kind (0, 1, ...): the palette's colours in turn.
 // Needs kind >= 0.
 std::uint32_t kindTint(int kind);

@@ -480,6 +480,117 @@ Without an export option the window opens.</translation>
     </message>
 </context>
 <context>
+    <name>Pick</name>
+    <message>
+        <source>Dreieck</source>
+        <translation>triangle</translation>
+    </message>
+    <message>
+        <source>Dreiecke</source>
+        <translation>triangles</translation>
+    </message>
+    <message>
+        <source>Quadrat</source>
+        <translation>square</translation>
+    </message>
+    <message>
+        <source>Quadrate</source>
+        <translation>squares</translation>
+    </message>
+    <message>
+        <source>Fünfeck</source>
+        <translation>pentagon</translation>
+    </message>
+    <message>
+        <source>Fünfecke</source>
+        <translation>pentagons</translation>
+    </message>
+    <message>
+        <source>Sechseck</source>
+        <translation>hexagon</translation>
+    </message>
+    <message>
+        <source>Sechsecke</source>
+        <translation>hexagons</translation>
+    </message>
+    <message>
+        <source>Achteck</source>
+        <translation>octagon</translation>
+    </message>
+    <message>
+        <source>Achtecke</source>
+        <translation>octagons</translation>
+    </message>
+    <message>
+        <source>Zehneck</source>
+        <translation>decagon</translation>
+    </message>
+    <message>
+        <source>Zehnecke</source>
+        <translation>decagons</translation>
+    </message>
+    <message>
+        <source>Rhombus</source>
+        <translation>rhombus</translation>
+    </message>
+    <message>
+        <source>Rhomben</source>
+        <translation>rhombi</translation>
+    </message>
+    <message>
+        <source>Drachenviereck</source>
+        <translation>kite</translation>
+    </message>
+    <message>
+        <source>Drachenvierecke</source>
+        <translation>kites</translation>
+    </message>
+    <message>
+        <source>Viereck</source>
+        <translation>quadrilateral</translation>
+    </message>
+    <message>
+        <source>Vierecke</source>
+        <translation>quadrilaterals</translation>
+    </message>
+    <message>
+        <source>gleichschenkliges Dreieck</source>
+        <translation>isosceles triangle</translation>
+    </message>
+    <message>
+        <source>gleichschenklige Dreiecke</source>
+        <translation>isosceles triangles</translation>
+    </message>
+    <message>
+        <source>ungleichseitiges Dreieck</source>
+        <translation>scalene triangle</translation>
+    </message>
+    <message>
+        <source>ungleichseitige Dreiecke</source>
+        <translation>scalene triangles</translation>
+    </message>
+    <message>
+        <source>%1-Eck</source>
+        <translation>%1-gon</translation>
+    </message>
+    <message>
+        <source>%1-Ecke</source>
+        <translation>%1-gons</translation>
+    </message>
+    <message>
+        <source>Ecke %1</source>
+        <translation>Vertex %1</translation>
+    </message>
+    <message>
+        <source> und </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>%1, %2 von %3 Flächen, grenzt an %4</source>
+        <translation>%1, %2 of %3 faces, next to %4</translation>
+    </message>
+</context>
+<context>
     <name>FaceKind</name>
     <message>
         <source>Dreiecke</source>
@@ -632,12 +743,12 @@ Without an export option the window opens.</translation>
         <translation>Save Net</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Korvelindra – Bedienung&lt;/h2&gt;&lt;h3&gt;Was das Programm zeigt&lt;/h3&gt;&lt;p&gt;Die 31 konvexen Körper: 5 platonische, 13 archimedische und 13 catalansche. Jeder Körper erscheint allein, mit einer Kugel in seinem Innern oder in einer Kugel, die ihn umschließt. Die vordere Hälfte des äußeren Körpers ist ein hellgrüner Filter; verdeckte Kanten sind gepunktet.&lt;/p&gt;&lt;h3&gt;Die Steuerelemente&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Liste&lt;/b&gt;: wählt einen Körper; er erscheint in seiner Ausgangslage und -größe, eine laufende Drehung hält an.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Ansicht&lt;/b&gt; (drei Optionsfelder): der Körper allein, mit der inneren Kugel oder in der äußeren Kugel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Rotation / Abbruch&lt;/b&gt;: startet oder beendet das Drehen (ein Schritt alle 10 ms).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pfeile nach außen / innen&lt;/b&gt;: vergrößert um 10 % / verkleinert.&lt;/li&gt;&lt;li&gt;&lt;b&gt;x-, y-, z-Drehwinkel&lt;/b&gt;: der Schritt je Takt in der Bildebene, um die waagerechte und um die senkrechte Achse (Wert × 0,25°); jede Änderung dreht den Körper einmal.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Punkte markieren&lt;/b&gt;: markiert die Ecken mit gelben Kreisen.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Die Maus&lt;/h3&gt;&lt;p&gt;Ziehen mit der linken Maustaste dreht den Körper, ein Grad je Pixel. Das Mausrad über dem Bild vergrößert (nach vorn) oder verkleinert (nach hinten), eine Raste je Schritt.&lt;/p&gt;&lt;h3&gt;Tastenkürzel&lt;/h3&gt;&lt;p&gt;Sie wirken, gleich welches Steuerelement den Fokus hat.&lt;/p&gt;&lt;table cellspacing=&quot;4&quot;&gt;%1&lt;/table&gt;&lt;h3&gt;Präsentation&lt;/h3&gt;&lt;p&gt;F11 füllt den Bildschirm; der Körper füllt 90 % der kürzeren Seite. F10 blendet die Steuerspalte aus und ein, Esc oder F11 beenden den Modus.&lt;/p&gt;&lt;h3&gt;Papiernetze&lt;/h3&gt;&lt;p&gt;„Netz drucken …“ und „Netz speichern …“ legen das Netz des Körpers auf Papier. Am Fuß jeder Seite steht, wie daraus der Körper wird:&lt;/p&gt;&lt;p&gt;&lt;i&gt;%2&lt;/i&gt;&lt;/p&gt;&lt;p&gt;Der Balken unten links misst bei 100 % genau 50 mm. Die kleinen Zahlen in den Flächen sind die Flächennummern (Nummer im Katalog + 1); auf Wunsch steht an jeder Faltlinie der Winkel, den die beiden Flächen am Körper bilden. Laschen gibt es an einer Kante jedes Schnittkantenpaars, an beiden oder gar nicht.&lt;/p&gt;&lt;h3&gt;Befehlszeile&lt;/h3&gt;&lt;pre&gt;korvelindra --solid Ikosaeder --view umkugel
+        <source>&lt;h2&gt;Korvelindra – Bedienung&lt;/h2&gt;&lt;h3&gt;Was das Programm zeigt&lt;/h3&gt;&lt;p&gt;Die 31 konvexen Körper: 5 platonische, 13 archimedische und 13 catalansche. Jeder Körper erscheint allein, mit einer Kugel in seinem Innern oder in einer Kugel, die ihn umschließt. Die vordere Hälfte des äußeren Körpers ist ein hellgrüner Filter; verdeckte Kanten sind gepunktet.&lt;/p&gt;&lt;h3&gt;Die Steuerelemente&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Liste&lt;/b&gt;: wählt einen Körper; er erscheint in seiner Ausgangslage und -größe, eine laufende Drehung hält an.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Ansicht&lt;/b&gt; (drei Optionsfelder): der Körper allein, mit der inneren Kugel oder in der äußeren Kugel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Rotation / Abbruch&lt;/b&gt;: startet oder beendet das Drehen (ein Schritt alle 10 ms).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pfeile nach außen / innen&lt;/b&gt;: vergrößert um 10 % / verkleinert.&lt;/li&gt;&lt;li&gt;&lt;b&gt;x-, y-, z-Drehwinkel&lt;/b&gt;: der Schritt je Takt in der Bildebene, um die waagerechte und um die senkrechte Achse (Wert × 0,25°); jede Änderung dreht den Körper einmal.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Punkte markieren&lt;/b&gt;: markiert die Ecken mit gelben Kreisen.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Die Maus&lt;/h3&gt;&lt;p&gt;Ziehen mit der linken Maustaste dreht den Körper, ein Grad je Pixel. Das Mausrad über dem Bild vergrößert (nach vorn) oder verkleinert (nach hinten), eine Raste je Schritt. Strg+Klick auf eine Fläche hebt alle Flächen ihrer Art hervor und nennt sie, Strg+Klick nahe einer Ecke die Flächen um die Ecke; Esc oder ein Klick beendet das.&lt;/p&gt;&lt;h3&gt;Tastenkürzel&lt;/h3&gt;&lt;p&gt;Sie wirken, gleich welches Steuerelement den Fokus hat.&lt;/p&gt;&lt;table cellspacing=&quot;4&quot;&gt;%1&lt;/table&gt;&lt;h3&gt;Präsentation&lt;/h3&gt;&lt;p&gt;F11 füllt den Bildschirm; der Körper füllt 90 % der kürzeren Seite. F10 blendet die Steuerspalte aus und ein, Esc oder F11 beenden den Modus.&lt;/p&gt;&lt;h3&gt;Papiernetze&lt;/h3&gt;&lt;p&gt;„Netz drucken …“ und „Netz speichern …“ legen das Netz des Körpers auf Papier. Am Fuß jeder Seite steht, wie daraus der Körper wird:&lt;/p&gt;&lt;p&gt;&lt;i&gt;%2&lt;/i&gt;&lt;/p&gt;&lt;p&gt;Der Balken unten links misst bei 100 % genau 50 mm. Die kleinen Zahlen in den Flächen sind die Flächennummern (Nummer im Katalog + 1); auf Wunsch steht an jeder Faltlinie der Winkel, den die beiden Flächen am Körper bilden. Laschen gibt es an einer Kante jedes Schnittkantenpaars, an beiden oder gar nicht.&lt;/p&gt;&lt;h3&gt;Befehlszeile&lt;/h3&gt;&lt;pre&gt;korvelindra --solid Ikosaeder --view umkugel
 korvelindra --solid 3 --marks --scale 2 --export-picture bild.png
 korvelindra --solid Kuboktaeder --export-solid koerper.stl --size-mm 80
 korvelindra --solid Rhombendodekaeder --properties --json
 korvelindra --solid Oktaederstumpf --export-net netz.pdf --paper a4&lt;/pre&gt;&lt;p&gt;&lt;code&gt;korvelindra --help&lt;/code&gt; nennt alle Optionen.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Korvelindra – How to Use&lt;/h2&gt;&lt;h3&gt;What the program shows&lt;/h3&gt;&lt;p&gt;The 31 convex solids: 5 Platonic, 13 Archimedean and 13 Catalan. Each solid appears alone, with a sphere inside it or inside a sphere that encloses it. The front half of the outer solid is a light-green filter; hidden edges are dotted.&lt;/p&gt;&lt;h3&gt;The controls&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;List&lt;/b&gt;: chooses a solid; it appears in its start pose and size, and a running rotation stops.&lt;/li&gt;&lt;li&gt;&lt;b&gt;View&lt;/b&gt; (three option buttons): the solid alone, with the inner sphere or inside the outer sphere.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Rotation / Stop&lt;/b&gt;: starts or ends the turning (one step every 10 ms).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Arrows outwards / inwards&lt;/b&gt;: zooms in by 10 % / zooms out.&lt;/li&gt;&lt;li&gt;&lt;b&gt;x, y, z turn angle&lt;/b&gt;: the step per tick in the picture plane, about the horizontal and about the vertical axis (value × 0.25°); each change turns the solid once.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Mark vertices&lt;/b&gt;: marks the vertices with yellow circles.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;The mouse&lt;/h3&gt;&lt;p&gt;Dragging with the left mouse button turns the solid, one degree per pixel. The mouse wheel over the picture zooms in (forward) or out (back), one notch per step.&lt;/p&gt;&lt;h3&gt;Shortcuts&lt;/h3&gt;&lt;p&gt;They work whichever control has the focus.&lt;/p&gt;&lt;table cellspacing=&quot;4&quot;&gt;%1&lt;/table&gt;&lt;h3&gt;Presentation&lt;/h3&gt;&lt;p&gt;F11 fills the screen; the solid fills 90 % of the shorter side. F10 hides and shows the control column, Esc or F11 end the mode.&lt;/p&gt;&lt;h3&gt;Paper nets&lt;/h3&gt;&lt;p&gt;“Print Net …” and “Save Net …” put the solid's net on paper. The foot of each page says how it becomes the solid:&lt;/p&gt;&lt;p&gt;&lt;i&gt;%2&lt;/i&gt;&lt;/p&gt;&lt;p&gt;The bar at the bottom left measures exactly 50 mm at 100 %. The small numbers in the faces are the face numbers (number in the catalogue + 1); on request each fold line carries the angle that the two faces make on the solid. Tabs are on one edge of each pair of cut edges, on both or on none.&lt;/p&gt;&lt;h3&gt;Command line&lt;/h3&gt;&lt;pre&gt;korvelindra --solid Icosahedron --view umkugel
+        <translation>&lt;h2&gt;Korvelindra – How to Use&lt;/h2&gt;&lt;h3&gt;What the program shows&lt;/h3&gt;&lt;p&gt;The 31 convex solids: 5 Platonic, 13 Archimedean and 13 Catalan. Each solid appears alone, with a sphere inside it or inside a sphere that encloses it. The front half of the outer solid is a light-green filter; hidden edges are dotted.&lt;/p&gt;&lt;h3&gt;The controls&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;List&lt;/b&gt;: chooses a solid; it appears in its start pose and size, and a running rotation stops.&lt;/li&gt;&lt;li&gt;&lt;b&gt;View&lt;/b&gt; (three option buttons): the solid alone, with the inner sphere or inside the outer sphere.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Rotation / Stop&lt;/b&gt;: starts or ends the turning (one step every 10 ms).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Arrows outwards / inwards&lt;/b&gt;: zooms in by 10 % / zooms out.&lt;/li&gt;&lt;li&gt;&lt;b&gt;x, y, z turn angle&lt;/b&gt;: the step per tick in the picture plane, about the horizontal and about the vertical axis (value × 0.25°); each change turns the solid once.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Mark vertices&lt;/b&gt;: marks the vertices with yellow circles.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;The mouse&lt;/h3&gt;&lt;p&gt;Dragging with the left mouse button turns the solid, one degree per pixel. The mouse wheel over the picture zooms in (forward) or out (back), one notch per step. Ctrl+click on a face highlights all faces of its kind and names them, Ctrl+click near a vertex the faces round the vertex; Esc or a click ends it.&lt;/p&gt;&lt;h3&gt;Shortcuts&lt;/h3&gt;&lt;p&gt;They work whichever control has the focus.&lt;/p&gt;&lt;table cellspacing=&quot;4&quot;&gt;%1&lt;/table&gt;&lt;h3&gt;Presentation&lt;/h3&gt;&lt;p&gt;F11 fills the screen; the solid fills 90 % of the shorter side. F10 hides and shows the control column, Esc or F11 end the mode.&lt;/p&gt;&lt;h3&gt;Paper nets&lt;/h3&gt;&lt;p&gt;“Print Net …” and “Save Net …” put the solid's net on paper. The foot of each page says how it becomes the solid:&lt;/p&gt;&lt;p&gt;&lt;i&gt;%2&lt;/i&gt;&lt;/p&gt;&lt;p&gt;The bar at the bottom left measures exactly 50 mm at 100 %. The small numbers in the faces are the face numbers (number in the catalogue + 1); on request each fold line carries the angle that the two faces make on the solid. Tabs are on one edge of each pair of cut edges, on both or on none.&lt;/p&gt;&lt;h3&gt;Command line&lt;/h3&gt;&lt;pre&gt;korvelindra --solid Icosahedron --view umkugel
 korvelindra --solid 3 --marks --scale 2 --export-picture picture.png
 korvelindra --solid Cuboctahedron --export-solid solid.stl --size-mm 80
 korvelindra --solid &quot;Rhombic dodecahedron&quot; --properties --json
@@ -1572,6 +1683,14 @@ korvelindra --solid &quot;Truncated octahedron&quot; --export-net net.pdf --pape
 </context>
 <context>
     <name>velkora::PropertiesWindow</name>
+    <message>
+        <source>Frage an das Bild</source>
+        <translation>Question to the picture</translation>
+    </message>
+    <message>
+        <source>Was das Bild über eine Fläche oder Ecke sagt: Strg+Klick ins Bild fragt, Esc oder ein Klick beendet die Frage.</source>
+        <translation>What the picture says about a face or vertex: Ctrl+click in the picture asks, Esc or a click ends the question.</translation>
+    </message>
     <message>
         <source>Dualer Körper</source>
         <translation>Dual solid</translation>

@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 
 #include "model/solid_catalogue.h"
+#include "properties/pick_facts.h"
 #include "translations/solid_names.h"
 #include "ui/cp1252.h"
 #include "ui/main_window.h"
@@ -108,6 +109,15 @@ void TFVelkora::PB1MD(Qt::MouseButton button, QPoint position) {
     if (viewer_.press(button == Qt::LeftButton, position.x(), position.y())) setMoveCursor(true);
   });
 }
+
+void TFVelkora::PB1Pick(QPoint position) {
+  guarded([this, position] {
+    if (!viewer_.pickVertex(position.x(), position.y()))
+      viewer_.pickFace(position.x(), position.y());
+  });
+}
+
+QString TFVelkora::pickLine() const { return QString::fromStdString(pickText(viewer_.picked())); }
 
 void TFVelkora::PB1MM(QPoint position) {
   guarded([this, position] { viewer_.move(position.x(), position.y()); });

@@ -17,6 +17,7 @@
 #include "ui/cp1252.h"
 #include "ui/file_commands.h"
 #include "ui/presentation_mode.h"
+#include "ui/properties_window.h"
 #include "ui/tool_windows.h"
 #include "ui/window_menus.h"
 #include "ui/window_placement.h"
@@ -49,7 +50,7 @@ TFVelkora::TFVelkora(ErrorReporter reporter, QWidget* parent) : QWidget(parent) 
         tr("Betrachter der 31 konvexen Polyeder: links das Bild des Körpers, rechts die "
            "Liste der Körper und die Bedienelemente."));
     controls_.applyAccessibleTexts();
-    controls_.describePicture(viewer_.pictureFacts());
+    controls_.describePicture(viewer_.pictureFacts(), pickLine());
     menus_->applyAccessibleTexts();
   });
   // The client area keeps its design size below the menu bar; the design
@@ -124,6 +125,9 @@ void TFVelkora::wireControls() {
   connect(&c.PB1, &PaintBox::pressed, this, &TFVelkora::PB1MD);
   connect(&c.PB1, &PaintBox::moved, this, &TFVelkora::PB1MM);
   connect(&c.PB1, &PaintBox::released, this, &TFVelkora::PB1MU);
+  connect(&c.PB1, &PaintBox::pickPressed, this, &TFVelkora::PB1Pick);
+  connect(&c.PB1, &PaintBox::escapePressed, this,
+          [this] { guarded([this] { viewer_.clearPick(); }); });
   // A new surface size needs a new frame, centred on the new middle; in
   // presentation mode the picture is fitted to the new size first.
   connect(&c.PB1, &PaintBox::resized, this,
@@ -156,7 +160,11 @@ void TFVelkora::viewerChanged(unsigned changes) {
     c.showFoldLabels(viewer_.controller().foldLabels(), scale);
     c.PB1.update();
   }
-  if ((changes & kDescriptionChanged) != 0u) c.describePicture(viewer_.pictureFacts());
+  if ((changes & (kDescriptionChanged | kPickChanged)) != 0u)
+    c.describePicture(viewer_.pictureFacts(), pickLine());
+  if ((changes & kPickChanged) != 0u) {
+    if (PropertiesWindow* properties = tools_->propertiesWindow()) properties->showPick(pickLine());
+  }
   if ((changes & kToolsChanged) != 0u) tools_->followTools();
   if ((changes & kSolidChanged) != 0u) tools_->followSolid();
 }

@@ -119,6 +119,10 @@ class TFVelkora : public QWidget {
   void PB1MM(QPoint position);
   // Mouse release on PB1: ends any drag and restores the cursor.
   void PB1MU(Qt::MouseButton button, QPoint position);
+  // Ctrl+click on PB1: asks about the vertex within reach there, else the face there.
+  void PB1Pick(QPoint position);
+  // The pick's sentence in the language in use; empty while nothing is picked.
+  QString pickLine() const;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -71,6 +71,10 @@ void PaintBox::paintEvent(QPaintEvent* /*event*/) {
 void PaintBox::resizeEvent(QResizeEvent* /*event*/) { emit resized(); }
 
 void PaintBox::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && event->modifiers() == Qt::ControlModifier) {
+    emit pickPressed(event->position().toPoint());
+    return;
+  }
   emit pressed(event->button(), event->position().toPoint());
 }
 
@@ -99,6 +103,7 @@ void PaintBox::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
   const bool arrow =
       key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+  if (key == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) emit escapePressed();
   if (!arrow || mods != Qt::NoModifier) {
     QWidget::keyPressEvent(event);
     return;

@@ -45,6 +45,10 @@ class PaintBox : public QWidget {
 
  signals:
   void pressed(Qt::MouseButton button, QPoint position);
+  // A left press with Ctrl held: a question about the face or vertex there, no drag.
+  void pickPressed(QPoint position);
+  // Esc without modifiers; the key still goes on to the window.
+  void escapePressed();
   void moved(QPoint position);
   void released(Qt::MouseButton button, QPoint position);
   void resized();

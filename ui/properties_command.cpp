@@ -26,10 +26,23 @@ void PropertiesCommand::setShown(bool shown) {
         [this](const QString& text) { report_(text); }, &window_);
     QObject::connect(properties_.get(), &PropertiesWindow::positionPicked, &action_,
                      [this](int position) { window_.selectPosition(position); });
+    // The first face's kind, or the first vertex, as a Ctrl+click on them would pick them.
+    QObject::connect(properties_.get(), &PropertiesWindow::askedAbout, &action_,
+                     [this](bool vertex) {
+                       runGuarded(report_, [this, vertex] {
+                         if (vertex) {
+                           window_.viewer().pickVertexByIndex(0);
+                         } else {
+                           window_.viewer().pickFaceByIndex(0);
+                         }
+                       });
+                     });
     QObject::connect(&properties_->tool(), &ToolWindow::closed, &action_,
                      [this] { action_.setChecked(false); });
   }
   properties_->showSolid(window_.controller().shownSolid());
+  // A question asked before the window opened shows at once.
+  properties_->showPick(window_.pickLine());
   properties_->tool().open();
 }
 

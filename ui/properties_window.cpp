@@ -10,6 +10,7 @@
 
 #include "base/errors.h"
 #include "properties/properties_text.h"
+#include "text/ui_text.h"
 #include "translations/solid_names.h"
 
 namespace velkora {
@@ -40,6 +41,10 @@ PropertiesWindow::PropertiesWindow(CatalogueSource catalogue, ErrorReporter repo
   buttons->addWidget(&copyButton_);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(&title_);
+  pick_.setObjectName(QStringLiteral("PropertiesPick"));
+  pick_.setWordWrap(true);
+  pick_.hide();
+  layout->addWidget(&pick_);
   layout->addWidget(&table_);
   layout->addLayout(buttons);
   table_.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -54,6 +59,16 @@ PropertiesWindow::PropertiesWindow(CatalogueSource catalogue, ErrorReporter repo
   });
 
   connect(&copyButton_, &QPushButton::clicked, this, [this] { copyTable(); });
+  connect(&table_, &QTableWidget::cellClicked, this, [this](int row, int /*column*/) {
+    const QTableWidgetItem* label = table_.item(row, 0);
+    if (label == nullptr) return;
+    if (label->text() == QString::fromStdString(uiText("Properties", "Flächenarten"))) {
+      emit askedAbout(false);
+    } else if (label->text() ==
+               QString::fromStdString(uiText("Properties", "Eckenkonfiguration"))) {
+      emit askedAbout(true);
+    }
+  });
   connect(&dualButton_, &QPushButton::clicked, this, [this] {
     if (shown_ && properties_.dualPosition >= 0) emit positionPicked(properties_.dualPosition);
   });
@@ -112,12 +127,21 @@ void PropertiesWindow::applyAccessibleTexts() {
   setAccessibleDescription(tr("Die Zahlen des gezeigten Körpers, aus seiner Geometrie berechnet."));
   title_.setAccessibleName(tr("Körper"));
   title_.setAccessibleDescription(tr("Name des Körpers, dessen Eigenschaften die Tabelle zeigt."));
+  pick_.setAccessibleName(tr("Frage an das Bild"));
+  pick_.setAccessibleDescription(
+      tr("Was das Bild über eine Fläche oder Ecke sagt: Strg+Klick ins Bild fragt, Esc oder ein "
+         "Klick beendet die Frage."));
   table_.setAccessibleName(tr("Eigenschaften"));
   table_.setAccessibleDescription(tr("Je Zeile eine Größe und ihr Wert."));
   dualButton_.setAccessibleDescription(tr("Wählt den dualen Körper in der Liste."));
   copyButton_.setAccessibleDescription(tr("Kopiert die Tabelle als Text."));
   dualButton_.setToolTip(tr("Wählt den dualen Körper in der Liste des Hauptfensters."));
   copyButton_.setToolTip(tr("Kopiert die Tabelle als Text in die Zwischenablage."));
+}
+
+void PropertiesWindow::showPick(const QString& text) {
+  pick_.setText(text);
+  pick_.setVisible(!text.isEmpty());
 }
 
 }  // namespace velkora

@@ -30,6 +30,10 @@ class PropertiesWindow : public QWidget {
 
   // Shows the properties of a read solid (nothing for one without geometry).
   void showSolid(const Solid& solid);
+  // The line above the table that says what was asked about the picture;
+  // hidden while text is empty.
+  void showPick(const QString& text);
+  QString pickText() const { return pick_.text(); }
   const SolidProperties* shown() const { return shown_ ? &properties_ : nullptr; }
   // The table as the clipboard receives it.
   QString tableText() const;
@@ -40,6 +44,9 @@ class PropertiesWindow : public QWidget {
  signals:
   // The dual's button pressed: the list position of the dual.
   void positionPicked(int position);
+  // The row of the face kinds (vertex false) or of the vertex configuration
+  // (vertex true) was clicked: the picture is to show such faces or a vertex.
+  void askedAbout(bool vertex);
 
  public:
   // Opening beside the main window, Esc, the language and the closing report.
@@ -54,6 +61,7 @@ class PropertiesWindow : public QWidget {
   SolidProperties properties_;
   bool shown_ = false;
   QLabel title_;
+  QLabel pick_;
   QTableWidget table_;
   QPushButton dualButton_;
   QPushButton copyButton_;

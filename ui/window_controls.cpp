@@ -317,8 +317,9 @@ QString WindowControls::pictureDescription(const PictureFacts& facts) {
   return text;
 }
 
-void WindowControls::describePicture(const PictureFacts& facts) {
-  const QString text = pictureDescription(facts);
+void WindowControls::describePicture(const PictureFacts& facts, const QString& pick) {
+  QString text = pictureDescription(facts);
+  if (!pick.isEmpty()) text += QLatin1Char(' ') + pick;
   if (PB1.accessibleDescription() != text) PB1.setAccessibleDescription(text);
 }
 

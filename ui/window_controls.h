@@ -49,7 +49,8 @@ struct WindowControls {
   // Accessible names and descriptions, buddies and wrapped tooltips.
   void applyAccessibleTexts();
   // The drawing area's description of what the picture shows.
-  void describePicture(const PictureFacts& facts);
+  // pick, when not empty, follows as what was asked about the picture.
+  void describePicture(const PictureFacts& facts, const QString& pick = {});
   static QString pictureDescription(const PictureFacts& facts);
   // The folding net's cut numbers over the picture (only the visible ones),
   // for a frame composed at scale device pixels per logical pixel.

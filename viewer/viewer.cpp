@@ -6,6 +6,7 @@
 
 #include "base/errors.h"
 #include "model/solid_catalogue.h"
+#include "viewer/picture_pick.h"
 
 namespace velkora {
 
@@ -39,6 +40,7 @@ void Viewer::pick(int position) {
 void Viewer::reload() { load(); }
 
 void Viewer::load() {
+  dropPick();
   if (position_ < 0 || position_ >= static_cast<int>(listLines().size())) {
     flush();
     return;
@@ -163,7 +165,74 @@ void Viewer::turn(double a, double b, double c) {
   flush();
 }
 
-bool Viewer::press(bool leftButton, int x, int y) { return controller_.press(leftButton, x, y); }
+bool Viewer::press(bool leftButton, int x, int y) {
+  // A plain press ends a question to the picture, then does what it always did.
+  if (dropPick()) draw();
+  return controller_.press(leftButton, x, y);
+}
+
+bool Viewer::dropPick() {
+  if (!hasPick()) return false;
+  picked_ = PickFacts{};
+  pickedSolid_ = Polyhedron{};
+  controller_.setHighlight({});
+  pending_ |= kPickChanged | kDescriptionChanged;
+  return true;
+}
+
+void Viewer::clearPick() {
+  if (dropPick()) drawFor(false);
+  flush();
+}
+
+bool Viewer::pickFace(int x, int y) { return pickAt(x, y, false); }
+
+bool Viewer::pickVertex(int x, int y) { return pickAt(x, y, true); }
+
+bool Viewer::pickAt(int x, int y, bool vertex) {
+  const bool had = dropPick();
+  if (!pickable()) return pickFound(-1, vertex, had);
+  const Surface surface = surface_ ? surface_() : Surface{};
+  const int scale = std::clamp(surface.scale, kMinPixelScale, kMaxPixelScale);
+  const FrameGeometry frame{surface.width * scale, surface.height * scale, scale};
+  // The middle of the logical pixel, in device pixels.
+  const double px = (x + 0.5) * scale;
+  const double py = (y + 0.5) * scale;
+  const Model& model = controller_.shownModel();
+  const int found = vertex ? frontVertexNear(model, frame, px, py, kPickReach * scale)
+                           : frontFaceAt(model, frame, px, py);
+  return pickFound(found, vertex, had);
+}
+
+bool Viewer::pickable() const {
+  return !controller_.folding() && !controller_.state().solid.geometry.vertices.empty();
+}
+
+bool Viewer::pickFaceByIndex(int face) {
+  const bool had = dropPick();
+  const bool inRange = pickable() && face >= 0 && face < controller_.shownModel().faceCount;
+  return pickFound(inRange ? face : -1, false, had);
+}
+
+bool Viewer::pickVertexByIndex(int vertex) {
+  const bool had = dropPick();
+  const bool inRange = pickable() && vertex >= 0 && vertex < controller_.shownModel().vertexCount;
+  return pickFound(inRange ? vertex : -1, true, had);
+}
+
+bool Viewer::pickFound(int found, bool vertex, bool had) {
+  if (found >= 0) {
+    const Model& model = controller_.shownModel();
+    const Polyhedron solid = polyhedronOf(model);
+    picked_ = vertex ? vertexFacts(solid, found) : faceKindFacts(solid, found);
+    pickedSolid_ = controller_.shownSolid().geometry;
+    controller_.setHighlight(picked_.faces);
+    pending_ |= kPickChanged | kDescriptionChanged;
+  }
+  if (found >= 0 || had) drawFor(false);
+  flush();
+  return found >= 0;
+}
 
 void Viewer::move(int x, int y) {
   if (controller_.move(x, y)) draw();
@@ -199,6 +268,7 @@ void Viewer::fitPresentation() {
 }
 
 void Viewer::openTool(Tool tool) {
+  if (dropPick()) drawFor(false);
   switch (tool) {
     case Tool::Morph:
       if (kaleidoscopeOpen_) closeTool(Tool::Kaleidoscope);
@@ -239,6 +309,7 @@ void Viewer::openTool(Tool tool) {
 }
 
 void Viewer::closeTool(Tool tool) {
+  dropPick();
   switch (tool) {
     case Tool::Morph:
       morphOpen_ = false;
@@ -376,6 +447,11 @@ void Viewer::draw() {
 }
 
 void Viewer::composeFrame() {
+  // A pick belongs to the solid it was made on: another on show, or the net, ends it.
+  if (hasPick() && (controller_.folding() ||
+                    controller_.shownSolid().geometry.vertices != pickedSolid_.vertices ||
+                    controller_.shownSolid().geometry.faces != pickedSolid_.faces))
+    dropPick();
   const Surface surface = surface_ ? surface_() : Surface{};
   controller_.compose(view_, surface.width * surface.scale, surface.height * surface.scale,
                       surface.scale);

@@ -14,6 +14,8 @@
 
 #include "base/family.h"
 #include "kaleidoscope/wythoff.h"
+#include "model/polyhedron.h"
+#include "properties/pick_facts.h"
 #include "render/frame.h"
 #include "viewer/viewer_controller.h"
 
@@ -38,6 +40,7 @@ enum ViewerChange : unsigned {
   kToolsChanged = 16u,       // a tool opened or closed, or what it offers changed
   kRotationChanged = 32u,    // the rotation started or stopped
   kCaptionsChanged = 64u,    // a pick: the view choices' words follow its family
+  kPickChanged = 128u,       // a face kind or vertex was asked about, or the question cleared
 };
 
 // What the picture shows, for a sentence that describes it.
@@ -123,6 +126,25 @@ class Viewer {
   void move(int x, int y);
   void release() { controller_.release(); }
 
+  // Asking the picture: pickFace takes the front face under the logical
+  // pixel (x, y) of the surface and highlights every face of its kind;
+  // pickVertex takes the front vertex within kPickReach logical pixels of it
+  // and highlights the faces round it. Either returns whether it found one
+  // (then picked() tells what), else it clears; the folding net has none to
+  // find. The highlight goes with a pick from the list, a tool opening or
+  // closing, a press on the picture, clearPick, and whenever another solid
+  // comes on show.
+  static constexpr double kPickReach = 8.0;
+  bool pickFace(int x, int y);
+  bool pickVertex(int x, int y);
+  // The same by index into the solid on show: the kind of face face, or vertex
+  // vertex; false (and cleared) for an index out of range or the net.
+  bool pickFaceByIndex(int face);
+  bool pickVertexByIndex(int vertex);
+  void clearPick();
+  const PickFacts& picked() const { return picked_; }
+  bool hasPick() const { return picked_.kind != PickFacts::Kind::None; }
+
   // The drawing surface, asked for its size whenever a frame is composed.
   struct Surface {
     int width = 0;  // logical pixels
@@ -199,8 +221,19 @@ class Viewer {
   void composeFrame();
   // Tells the listener the changes gathered, once the outermost command ends.
   void flush();
+  // Clears the pick without drawing; returns whether there was one.
+  bool dropPick();
+  // Finds a face (or a vertex) under (x, y) and picks it.
+  bool pickAt(int x, int y, bool vertex);
+  // Picks found (a face or a vertex index of the solid on show, -1 for none)
+  // after a pick before was dropped (had), draws and tells.
+  bool pickFound(int found, bool vertex, bool had);
+  // Whether there is a solid on show to ask about (not the net, not before the first pick).
+  bool pickable() const;
 
   ViewerController controller_;
+  PickFacts picked_;
+  Polyhedron pickedSolid_;  // the start-pose geometry of the solid the pick belongs to
   Listener listener_;
   std::function<Surface()> surface_;
   unsigned pending_ = 0;  // ViewerChange bits not yet told

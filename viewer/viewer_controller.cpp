@@ -278,11 +278,22 @@ std::span<const std::uint32_t> ViewerController::kindTintsOf(const Model& model)
 }
 
 std::span<const std::uint32_t> ViewerController::frameTints(const Model& shown) {
-  if (jitterbugBegun_ && moment_) return jitterbugTints_;
-  // Before the first pick there is no solid and nothing to tint.
-  if (colourFaces_ && (moment_ || !state_.solid.geometry.vertices.empty()))
-    return kindTintsOf(shown);
-  return {};
+  std::span<const std::uint32_t> tints;
+  if (jitterbugBegun_ && moment_) {
+    tints = jitterbugTints_;
+  } else if (colourFaces_ && (moment_ || !state_.solid.geometry.vertices.empty())) {
+    // Before the first pick there is no solid and nothing to tint.
+    tints = kindTintsOf(shown);
+  }
+  if (highlight_.empty()) return tints;
+  // The picked faces in the pick's tint, the others as they were.
+  highlightTints_.assign(tints.begin(), tints.end());
+  highlightTints_.resize(static_cast<std::size_t>(std::max(shown.faceCount, 0)), 0u);
+  for (const int face : highlight_) {
+    if (face >= 0 && face < shown.faceCount)
+      highlightTints_[static_cast<std::size_t>(face)] = kPickTint;
+  }
+  return highlightTints_;
 }
 
 void ViewerController::compose(View view, int width, int height, int scale) {

@@ -137,9 +137,16 @@ class ViewerController {
   // found once per solid on show, for as long as it stays on show.
   std::span<const std::uint32_t> kindTintsOf(const Model& model);
   // The tints the frame of the solid on show takes now: the jitterbug's two
-  // while it is begun, else the kinds' with colourFaces, else none. shown:
+  // while it is begun, else the kinds' with colourFaces, else none, and over
+  // them the highlight (setHighlight). shown:
   // the model of the solid on show (shownModel()).
   std::span<const std::uint32_t> frameTints(const Model& shown);
+
+  // Faces of the solid on show (by index) that the frame fills in kPickTint
+  // (render/face_tints.h), over the kinds' or the jitterbug's tints; the
+  // other faces keep theirs. Empty for none; the folding net has none.
+  void setHighlight(std::vector<int> faces) { highlight_ = std::move(faces); }
+  const std::vector<int>& highlight() const { return highlight_; }
 
   // Before the timer starts: all steps 0 give a first step about the vertical axis.
   void prepareAnimation();
@@ -200,7 +207,9 @@ class ViewerController {
   bool colourFaces_ = false;
   Polyhedron tintedSolid_;  // the geometry of the solid on show that faceTints_ belong to
   std::vector<std::uint32_t> faceTints_;
-  std::vector<Point3> touchPoints_;  // in the current pose, for the frame being composed
+  std::vector<int> highlight_;
+  std::vector<std::uint32_t> highlightTints_;  // the tints of the frame with the highlight
+  std::vector<Point3> touchPoints_;            // in the current pose, for the frame being composed
   std::unique_ptr<Kaleidoscope> kaleidoscope_;
   std::vector<KaleidoscopeStop> kaleidoscopeStops_;
   WythoffCopies kaleidoscopeCopies_ = WythoffCopies::Reflections;

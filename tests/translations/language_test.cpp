@@ -9,6 +9,7 @@
 #include <QKeySequence>
 #include <QLocale>
 
+#include "properties/pick_facts.h"
 #include "tests/support/embedded_catalogue.h"
 #include "text/number_text.h"
 #include "text/ui_text.h"
@@ -73,6 +74,27 @@ TEST_F(LanguageTest, TheLanguagesAreTheBuiltInTranslationsAndEachNamesItself) {
     EXPECT_FALSE(languageOfCode(QString::fromLatin1(unknown))) << unknown;
   EXPECT_EQ(languageName(QStringLiteral("de")), QStringLiteral("Deutsch"));
   EXPECT_EQ(languageName(QStringLiteral("en")), QStringLiteral("English"));
+}
+
+// The sentences of a question to the picture, built in the core, speak the language in use.
+TEST_F(LanguageTest, ThePicturesAnswersSpeakEnglish) {
+  constexpr int kRhombicuboctahedron = 16;
+  const Polyhedron& solid = embeddedSolid(kRhombicuboctahedron).geometry;
+  std::set<std::string> german;
+  for (int f = 0; f < static_cast<int>(solid.faces.size()); ++f)
+    german.insert(pickText(faceKindFacts(solid, f)));
+  EXPECT_EQ(german.count("Quadrat, 12 von 26 Flächen, grenzt an 2 Dreiecke und 2 Quadrate"), 1u);
+  useLanguage(QStringLiteral("en"));
+  std::set<std::string> english;
+  for (int f = 0; f < static_cast<int>(solid.faces.size()); ++f)
+    english.insert(pickText(faceKindFacts(solid, f)));
+  EXPECT_EQ(english, (std::set<std::string>{
+                         "Square, 12 of 26 faces, next to 2 triangles and 2 squares",
+                         "Square, 6 of 26 faces, next to 4 squares",
+                         "Triangle, 8 of 26 faces, next to 3 squares",
+                     }));
+  EXPECT_EQ(pickText(vertexFacts(solid, 0)), "Vertex 3.4.4.4");
+  EXPECT_EQ(polygonName(4, "Drachenviereck", 2), "kites");
 }
 
 }  // namespace

@@ -65,9 +65,9 @@ void withModalDialogs(const std::function<void()>& body,
 }
 
 void sendMouse(QWidget& widget, int type, Qt::MouseButton button, Qt::MouseButtons held,
-               QPoint position) {
+               QPoint position, Qt::KeyboardModifiers modifiers) {
   QMouseEvent event(static_cast<QEvent::Type>(type), QPointF(position),
-                    QPointF(widget.mapToGlobal(position)), button, held, Qt::NoModifier);
+                    QPointF(widget.mapToGlobal(position)), button, held, modifiers);
   QApplication::sendEvent(&widget, &event);
 }
 

@@ -30,9 +30,10 @@ double farthestVertex(const Model& model);
 // Whether any pixel of the picture is not white.
 bool hasInk(const Bitmap& picture);
 
-// Sends one mouse event of type to widget at position with the given buttons held.
+// Sends one mouse event of type to widget at position with the given buttons
+// and modifier keys held.
 void sendMouse(QWidget& widget, int type, Qt::MouseButton button, Qt::MouseButtons held,
-               QPoint position);
+               QPoint position, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
 // Runs handle on each modal dialog that opens while body runs.
 void withModalDialogs(const std::function<void()>& body,

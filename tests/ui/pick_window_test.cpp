@@ -1,0 +1,142 @@
+// Asking the picture through real mouse and key events: Ctrl+click picks the
+// face or vertex under the pointer without turning the solid, the sentence
+// joins the picture's description and the properties window's line, and a
+// plain click or Esc ends the question.
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QTableWidget>
+
+#include "properties/pick_facts.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/properties_window.h"
+#include "ui/tool_windows.h"
+
+namespace velkora::test {
+namespace {
+
+constexpr int kRhombicuboctahedron = 16;
+
+class PickWindowTest : public WindowTest {
+ protected:
+  QWidget& surface() { return control<QWidget>("PB1"); }
+  QPoint middle() { return {surface().width() / 2, surface().height() / 2}; }
+  void click(QPoint at, Qt::KeyboardModifiers modifiers) {
+    sendMouse(surface(), QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, at, modifiers);
+    sendMouse(surface(), QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, at, modifiers);
+  }
+  QString description() { return surface().accessibleDescription(); }
+};
+
+TEST_F(PickWindowTest, CtrlClickPicksTheFaceKindAndTellsItWithoutTurning) {
+  control<QListWidget>("Listbox1").setCurrentRow(kRhombicuboctahedron);
+  const Model before = model();
+  const QString plainDescription = description();
+  const std::vector<std::uint32_t> plainFrame = window->frameBuffers().frame.pixels;
+  click(middle(), Qt::ControlModifier);
+  ASSERT_TRUE(window->viewer().hasPick());
+  EXPECT_EQ(window->viewer().picked().kind, PickFacts::Kind::FaceKind);
+  EXPECT_EQ(model(), before) << "a Ctrl+click does not turn the solid";
+  EXPECT_NE(window->frameBuffers().frame.pixels, plainFrame);
+  const QString sentence = QString::fromStdString(pickText(window->viewer().picked()));
+  EXPECT_TRUE(sentence.contains(QStringLiteral(" von 26 Flächen, grenzt an ")))
+      << sentence.toStdString();
+  EXPECT_TRUE(description().startsWith(plainDescription));
+  EXPECT_TRUE(description().endsWith(sentence)) << description().toStdString();
+
+  // A plain click ends the question and the picture is plain again.
+  click(middle(), Qt::NoModifier);
+  EXPECT_FALSE(window->viewer().hasPick());
+  EXPECT_EQ(description(), plainDescription);
+  EXPECT_EQ(window->frameBuffers().frame.pixels, plainFrame);
+  EXPECT_EQ(model(), before) << "a click without a move does not turn either";
+}
+
+TEST_F(PickWindowTest, CtrlClickNearAVertexPicksTheVertexFirst) {
+  control<QListWidget>("Listbox1").setCurrentRow(kRhombicuboctahedron);
+  const Model& m = model();
+  int nearest = 0;
+  for (int v = 1; v < m.vertexCount; ++v) {
+    if (m.vertices[static_cast<std::size_t>(v)].z < m.vertices[static_cast<std::size_t>(nearest)].z)
+      nearest = v;
+  }
+  const Vec3 at = m.vertices[static_cast<std::size_t>(nearest)];
+  const QPoint point(static_cast<int>(at.x) + surface().width() / 2 + 3,
+                     static_cast<int>(at.y) + surface().height() / 2);
+  click(point, Qt::ControlModifier);
+  ASSERT_TRUE(window->viewer().hasPick());
+  EXPECT_EQ(window->viewer().picked().kind, PickFacts::Kind::Vertex);
+  EXPECT_TRUE(description().endsWith(QStringLiteral("Ecke 3.4.4.4")))
+      << description().toStdString();
+}
+
+TEST_F(PickWindowTest, EscOnThePictureEndsTheQuestionAndThePropertiesShowIt) {
+  control<QListWidget>("Listbox1").setCurrentRow(kRhombicuboctahedron);
+  window->tools().setPropertiesShown(true);
+  PropertiesWindow* properties = window->tools().propertiesWindow();
+  ASSERT_NE(properties, nullptr);
+  auto* line = properties->findChild<QLabel*>(QStringLiteral("PropertiesPick"));
+  ASSERT_NE(line, nullptr);
+  EXPECT_TRUE(line->isHidden());
+  click(middle(), Qt::ControlModifier);
+  ASSERT_TRUE(window->viewer().hasPick());
+  EXPECT_EQ(properties->pickText(), QString::fromStdString(pickText(window->viewer().picked())));
+  EXPECT_FALSE(line->isHidden());
+
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(&surface(), &escape);
+  EXPECT_FALSE(window->viewer().hasPick());
+  EXPECT_TRUE(properties->pickText().isEmpty());
+  EXPECT_TRUE(line->isHidden());
+}
+
+TEST_F(PickWindowTest, ThePropertiesOpenedAfterAPickShowIt) {
+  click(middle(), Qt::ControlModifier);
+  ASSERT_TRUE(window->viewer().hasPick());
+  window->tools().setPropertiesShown(true);
+  PropertiesWindow* properties = window->tools().propertiesWindow();
+  ASSERT_NE(properties, nullptr);
+  EXPECT_EQ(properties->pickText(), QString::fromStdString(pickText(window->viewer().picked())));
+}
+
+TEST_F(PickWindowTest, CtrlClickOutsideTheSolidPicksNothing) {
+  click({2, 2}, Qt::ControlModifier);
+  EXPECT_FALSE(window->viewer().hasPick());
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(PickWindowTest, ClickingTheFaceKindsOrConfigurationRowAsksThePicture) {
+  control<QListWidget>("Listbox1").setCurrentRow(kRhombicuboctahedron);
+  window->tools().setPropertiesShown(true);
+  PropertiesWindow* properties = window->tools().propertiesWindow();
+  ASSERT_NE(properties, nullptr);
+  auto* table = properties->findChild<QTableWidget*>(QStringLiteral("PropertiesTable"));
+  ASSERT_NE(table, nullptr);
+  const auto rowOf = [table](const QString& label) {
+    for (int row = 0; row < table->rowCount(); ++row) {
+      if (table->item(row, 0) != nullptr && table->item(row, 0)->text() == label) return row;
+    }
+    return -1;
+  };
+  const int kinds = rowOf(QStringLiteral("Flächenarten"));
+  const int configuration = rowOf(QStringLiteral("Eckenkonfiguration"));
+  ASSERT_GE(kinds, 0);
+  ASSERT_GE(configuration, 0);
+  emit table->cellClicked(kinds, 1);
+  ASSERT_TRUE(window->viewer().hasPick());
+  EXPECT_EQ(window->viewer().picked().kind, PickFacts::Kind::FaceKind);
+  EXPECT_FALSE(properties->pickText().isEmpty());
+  emit table->cellClicked(configuration, 0);
+  ASSERT_TRUE(window->viewer().hasPick());
+  EXPECT_EQ(properties->pickText(), QStringLiteral("Ecke 3.4.4.4"));
+  emit table->cellClicked(0, 0);
+  EXPECT_TRUE(window->viewer().hasPick()) << "another row asks nothing";
+}
+
+}  // namespace
+}  // namespace velkora::test
