@@ -1,6 +1,7 @@
-// The relations: working out the map of the 31 from the tools' stops, and a
+// The relations: working out the map of the 31 from the tools' stops, a
 // frame of the jitterbug at the drawing area's size (its solid of the moment,
-// the model in the cuboctahedron's pose, the picture), as a play tick draws it.
+// the model in the cuboctahedron's pose, the picture), as a play tick draws
+// it, and a pick: the front face under a pixel of the heaviest solid's frame.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -12,6 +13,7 @@
 #include "relations/relation_map.h"
 #include "render/design_size.h"
 #include "render/frame.h"
+#include "viewer/picture_pick.h"
 
 namespace velkora {
 namespace {
@@ -47,6 +49,21 @@ void jitterbugFrame(benchmark::State& state) {
   }
 }
 BENCHMARK(jitterbugFrame)->Arg(15)->Arg(60)->Unit(benchmark::kMicrosecond);
+
+// Position 21 has the most faces (120); the pixel walks over the picture's
+// middle as a pointer would.
+void pickFace(benchmark::State& state) {
+  Model model;
+  placeSolid(model, solids()[21]);
+  const FrameGeometry frame{kDrawingWidth, kDrawingHeight, 1};
+  int k = 0;
+  for (auto _ : state) {
+    const double x = kDrawingWidth / 2.0 + (k % 41) - 20;
+    const double y = kDrawingHeight / 2.0 + (k++ % 37) - 18;
+    benchmark::DoNotOptimize(frontFaceAt(model, frame, x + 0.5, y + 0.5));
+  }
+}
+BENCHMARK(pickFace)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace velkora
