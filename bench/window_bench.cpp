@@ -21,12 +21,14 @@
 
 #include "exports/picture.h"
 #include "model/solid.h"
+#include "model/solid_catalogue.h"
 #include "nets/layout.h"
 #include "nets/net_paint.h"
 #include "ui/fold_window.h"
 #include "ui/main_window.h"
 #include "ui/morph_window.h"
 #include "ui/presentation_mode.h"
+#include "ui/relations_window.h"
 #include "ui/settings_store.h"
 #include "ui/tool_windows.h"
 #include "ui/window_settings.h"
@@ -202,6 +204,23 @@ BENCHMARK(BM_StartWithFirstStartSettings)->Unit(benchmark::kMillisecond)->UseRea
 
 void BM_FirstStart(benchmark::State& state) { startToShownWindow(state, StartFile::None); }
 BENCHMARK(BM_FirstStart)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The map of relations as its first showing makes it: the map worked out
+// from the tools' stops, the 31 small pictures, the layout and the first
+// paint of the whole window into an image. Each round starts from a new window.
+void BM_RelationsMapFirstPaint(benchmark::State& state) {
+  const std::vector<velkora::Solid> catalogue =
+      velkora::readAllSolids(velkora::loadCatalogueTexts());
+  for (auto _ : state) {
+    velkora::RelationsWindow map([&] { return std::span<const velkora::Solid>(catalogue); });
+    map.resize(980, 640);
+    map.show();
+    [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(&map);
+    const QImage painted = map.grab().toImage();
+    benchmark::DoNotOptimize(painted.constBits());
+  }
+}
+BENCHMARK(BM_RelationsMapFirstPaint)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 }  // namespace
 

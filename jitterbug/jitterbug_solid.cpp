@@ -10,6 +10,7 @@
 #include "base/face_geometry.h"
 #include "jitterbug/jitterbug.h"
 #include "model/solid_catalogue.h"
+#include "morph/morph_solid.h"
 #include "morph/morph_stops.h"
 #include "text/number_text.h"
 #include "text/ui_text.h"
@@ -48,10 +49,11 @@ std::array<Vec3, 3> axesOf(const Polyhedron& start) {
 }  // namespace
 
 std::vector<JitterbugStop> jitterbugStops(std::span<const Solid> catalogue) {
-  std::vector<const Polyhedron*> geometries;
-  for (const Solid& solid : catalogue)
-    geometries.push_back(&solid.geometry);
-  SettledShapes shapes(std::move(geometries));
+  SettledShapes settled = settledCatalogue(catalogue);
+  return jitterbugStops(catalogue, settled);
+}
+
+std::vector<JitterbugStop> jitterbugStops(std::span<const Solid> catalogue, SettledShapes& shapes) {
   std::vector<JitterbugStop> stops;
   for (const double j : {0.0, icosahedronParameter(), 1.0}) {
     const ShapeSignature signature = shapeSignature(jitterbugShape(j).solid);

@@ -10,6 +10,7 @@
 
 #include "base/family.h"
 #include "model/solid.h"
+#include "morph/morph_stops.h"
 
 namespace velkora {
 
@@ -26,6 +27,8 @@ struct JitterbugStop {
 // has its face kinds and edge lengths (the cuboctahedron, the icosahedron
 // and the octahedron).
 std::vector<JitterbugStop> jitterbugStops(std::span<const Solid> catalogue);
+// The same among a catalogue's settled shapes (settledCatalogue).
+std::vector<JitterbugStop> jitterbugStops(std::span<const Solid> catalogue, SettledShapes& settled);
 
 // The catalogue solid at the first stop, j = 0, where the jitterbug starts.
 // Throws ESolidNotFound when stops do not begin at j = 0 or name no solid of

@@ -11,6 +11,7 @@
 #include "model/shape_model.h"
 #include "model/zoom.h"
 #include "morph/canonical_form.h"
+#include "morph/morph_solid.h"
 #include "morph/morph_stops.h"
 #include "text/number_text.h"
 #include "text/ui_text.h"
@@ -32,10 +33,13 @@ bool sameWeights(WythoffWeights x, WythoffWeights y) {
 std::vector<KaleidoscopeStop> kaleidoscopeStops(const Kaleidoscope& kaleidoscope,
                                                 std::span<const Solid> catalogue,
                                                 WythoffCopies copies) {
-  std::vector<const Polyhedron*> geometries;
-  for (const Solid& solid : catalogue)
-    geometries.push_back(&solid.geometry);
-  SettledShapes shapes(std::move(geometries));
+  SettledShapes settled = settledCatalogue(catalogue);
+  return kaleidoscopeStops(kaleidoscope, catalogue, copies, settled);
+}
+
+std::vector<KaleidoscopeStop> kaleidoscopeStops(const Kaleidoscope& kaleidoscope,
+                                                std::span<const Solid> catalogue,
+                                                WythoffCopies copies, SettledShapes& shapes) {
   std::vector<KaleidoscopeStop> stops;
   for (const WythoffWeights& weights : kaleidoscope.uniformWeights(copies)) {
     const ShapeSignature signature = shapeSignature(kaleidoscope.solid(weights, copies));

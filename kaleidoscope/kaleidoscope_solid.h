@@ -12,6 +12,7 @@
 #include "kaleidoscope/wythoff.h"
 #include "model/model.h"
 #include "model/solid.h"
+#include "morph/morph_stops.h"
 
 namespace velkora {
 
@@ -29,6 +30,10 @@ struct KaleidoscopeStop {
 std::vector<KaleidoscopeStop> kaleidoscopeStops(const Kaleidoscope& kaleidoscope,
                                                 std::span<const Solid> catalogue,
                                                 WythoffCopies copies = WythoffCopies::Reflections);
+// The same among a catalogue's settled shapes (settledCatalogue).
+std::vector<KaleidoscopeStop> kaleidoscopeStops(const Kaleidoscope& kaleidoscope,
+                                                std::span<const Solid> catalogue,
+                                                WythoffCopies copies, SettledShapes& settled);
 
 // The solid of the copies at weights, vertices on the unit sphere. At a stop
 // (every weight within 1e-6) it carries that solid's name, position and

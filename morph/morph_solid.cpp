@@ -113,13 +113,22 @@ Solid morphedSolid(const Solid& solid, const DualMorph& morph, double t,
   return shape;
 }
 
-std::vector<SolidStop> morphStops(const DualMorph& morph, std::span<const Solid> catalogue) {
+SettledShapes settledCatalogue(std::span<const Solid> catalogue) {
   std::vector<const Polyhedron*> geometries;
   for (const Solid& solid : catalogue)
     geometries.push_back(&solid.geometry);
-  SettledShapes shapes(std::move(geometries));
+  return SettledShapes(std::move(geometries));
+}
+
+std::vector<SolidStop> morphStops(const DualMorph& morph, std::span<const Solid> catalogue) {
+  SettledShapes settled = settledCatalogue(catalogue);
+  return morphStops(morph, catalogue, settled);
+}
+
+std::vector<SolidStop> morphStops(const DualMorph& morph, std::span<const Solid> catalogue,
+                                  SettledShapes& settled) {
   std::vector<SolidStop> stops;
-  for (const MorphStop& stop : findMorphStops(morph, shapes)) {
+  for (const MorphStop& stop : findMorphStops(morph, settled)) {
     const Solid& solid = catalogue[static_cast<std::size_t>(stop.candidate)];
     stops.push_back({stop.t, solid.position, solid.type, solid.family, solid.name});
   }

@@ -11,6 +11,7 @@
 #include "model/model.h"
 #include "model/solid.h"
 #include "morph/dual_morph.h"
+#include "morph/morph_stops.h"
 
 namespace velkora {
 
@@ -23,8 +24,17 @@ struct SolidStop {
   std::string name;
 };
 
+// The catalogue's solids, each settled when a stop search first needs it.
+// One of these serves every search over the same catalogue (morphs,
+// kaleidoscopes, the jitterbug), which then settles each solid once; the
+// catalogue must outlive it.
+SettledShapes settledCatalogue(std::span<const Solid> catalogue);
+
 // The stops of morph among the catalogue's solids, ascending in t.
 std::vector<SolidStop> morphStops(const DualMorph& morph, std::span<const Solid> catalogue);
+// The same, settled: settledCatalogue(catalogue).
+std::vector<SolidStop> morphStops(const DualMorph& morph, std::span<const Solid> catalogue,
+                                  SettledShapes& settled);
 
 // M(t) of the morph of solid, in solid's units and orientation, scaled so
 // that its farthest vertex is as far from the centre as solid's farthest

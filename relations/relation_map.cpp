@@ -27,10 +27,11 @@ std::array<double, 3> weightsOf(const WythoffWeights& w) { return {w.a, w.b, w.c
 // one with the most copies (on the two-fold axes, the edges' midpoints) makes
 // the rectified solid; the other two make the family's Platonic solids, the
 // ends, which the stops on the sides and inside are operations on.
-void addKaleidoscope(std::span<const Solid> catalogue, WythoffFamily family,
+void addKaleidoscope(std::span<const Solid> catalogue, SettledShapes& settled, WythoffFamily family,
                      std::vector<Relation>& relations) {
   const Kaleidoscope kaleidoscope(family);
-  const std::vector<KaleidoscopeStop> stops = kaleidoscopeStops(kaleidoscope, catalogue);
+  const std::vector<KaleidoscopeStop> stops =
+      kaleidoscopeStops(kaleidoscope, catalogue, WythoffCopies::Reflections, settled);
   std::array<int, 3> cornerSolid{-1, -1, -1};
   for (const KaleidoscopeStop& stop : stops) {
     const auto w = weightsOf(stop.weights);
@@ -78,7 +79,7 @@ void addKaleidoscope(std::span<const Solid> catalogue, WythoffFamily family,
     }
   }
   for (const KaleidoscopeStop& stop :
-       kaleidoscopeStops(kaleidoscope, catalogue, WythoffCopies::Rotations)) {
+       kaleidoscopeStops(kaleidoscope, catalogue, WythoffCopies::Rotations, settled)) {
     const auto w = weightsOf(stop.weights);
     const bool inside = std::all_of(w.begin(), w.end(), [](double v) { return v > kOnCorner; });
     at = stop.weights;
@@ -110,16 +111,18 @@ std::string_view relationKey(RelationKind kind) {
 
 std::vector<Relation> relationMap(std::span<const Solid> catalogue) {
   std::vector<Relation> relations;
+  // Every search below compares with the same settled catalogue.
+  SettledShapes settled = settledCatalogue(catalogue);
   for (const Solid& solid : catalogue) {
-    const std::vector<SolidStop> stops = morphStops(DualMorph(solid.geometry), catalogue);
+    const std::vector<SolidStop> stops = morphStops(DualMorph(solid.geometry), catalogue, settled);
     if (stops.empty() || stops.back().t < 1.0 - 1e-9 || stops.back().position < 0) continue;
     const int dual = stops.back().position;
     if (solid.position <= dual)
       relations.push_back({solid.position, RelationKind::Dual, dual, WythoffFamily::O, {}});
   }
   for (const WythoffFamily family : {WythoffFamily::T, WythoffFamily::O, WythoffFamily::I})
-    addKaleidoscope(catalogue, family, relations);
-  const std::vector<JitterbugStop> stops = jitterbugStops(catalogue);
+    addKaleidoscope(catalogue, settled, family, relations);
+  const std::vector<JitterbugStop> stops = jitterbugStops(catalogue, settled);
   for (std::size_t k = 1; k < stops.size(); ++k) {
     if (stops[k - 1].position >= 0 && stops[k].position >= 0)
       relations.push_back({stops[k - 1].position,
