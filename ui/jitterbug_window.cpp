@@ -85,10 +85,10 @@ void JitterbugWindow::follow() {
 void JitterbugWindow::showStops() {
   player_.setPlaying(false);
   stops_ = viewer_.controller().jitterbugStops();
-  std::vector<int> marks;
+  std::vector<double> parameters;
   for (const JitterbugStop& stop : stops_)
-    marks.push_back(static_cast<int>(std::lround(stop.j * kSteps)));
-  slider_.setMarks(marks);
+    parameters.push_back(stop.j);
+  slider_.setStops(std::move(parameters));
   stopButtons_.setButtons(static_cast<int>(stops_.size()), QStringLiteral("JitterbugStop"),
                           [this](int k) {
                             player_.setPlaying(false);
@@ -117,31 +117,16 @@ void JitterbugWindow::describe() {
   showStopName();
 }
 
-void JitterbugWindow::moveTo(double j) {
-  const int value = static_cast<int>(std::lround(std::clamp(j, 0.0, 1.0) * kSteps));
-  if (value == slider_.value()) {
-    emit slider_.valueChanged(value);
-    return;
-  }
-  slider_.setValue(value);
-}
+void JitterbugWindow::moveTo(double j) { slider_.moveTo(j); }
 
-double JitterbugWindow::parameter() const {
-  // At a stop's slider position j is the stop's own j, not the rounded one.
-  const int value = slider_.value();
-  for (const JitterbugStop& stop : stops_) {
-    if (std::lround(stop.j * kSteps) == value) return stop.j;
-  }
-  return static_cast<double>(value) / kSteps;
-}
+double JitterbugWindow::parameter() const { return slider_.parameter(); }
 
 void JitterbugWindow::showStopName() {
   const double j = parameter();
   QString text = QStringLiteral("j = %1").arg(QString::fromStdString(peopleNumber(j, 3)));
-  for (const JitterbugStop& stop : stops_) {
-    if (std::fabs(stop.j - j) < 1e-9)
-      text += QStringLiteral(": ") + shownSolidName(QString::fromStdString(stop.name));
-  }
+  if (const int stop = slider_.stopAt(j); stop >= 0)
+    text += QStringLiteral(": ") +
+            shownSolidName(QString::fromStdString(stops_[static_cast<std::size_t>(stop)].name));
   stopName_.setText(text);
 }
 

@@ -233,6 +233,9 @@ void TFVelkora::changeEvent(QEvent* event) {
       item->setText(shownSolidName(listDisplayName(std::string_view(line.data(), line.size()))));
     }
     controls_.setViewsOff(viewer_.viewsOff(), viewer_.captionFamily());
+    // The picture's description and the pick's sentence are made of words too.
+    controls_.describePicture(viewer_.pictureFacts(), pickLine());
+    if (PropertiesWindow* properties = tools_->propertiesWindow()) properties->showPick(pickLine());
   });
 }
 

@@ -115,10 +115,10 @@ void MorphWindow::showPlayDescription() {
 void MorphWindow::showPath(const std::vector<SolidStop>& stops) {
   setPlaying(false);
   stops_ = stops;
-  std::vector<int> marks;
+  std::vector<double> parameters;
   for (const SolidStop& stop : stops)
-    marks.push_back(static_cast<int>(std::lround(stop.t * kSteps)));
-  slider_.setMarks(marks);
+    parameters.push_back(stop.t);
+  slider_.setStops(std::move(parameters));
   stopButtons_.setButtons(static_cast<int>(stops.size()), QStringLiteral("MorphStop"),
                           [this](int k) {
                             setPlaying(false);
@@ -154,31 +154,16 @@ void MorphWindow::describePath() {
   showStopName();
 }
 
-void MorphWindow::moveTo(double t) {
-  const int value = static_cast<int>(std::lround(std::clamp(t, 0.0, 1.0) * kSteps));
-  if (value == slider_.value()) {
-    emit parameterChanged(parameter());
-    return;
-  }
-  slider_.setValue(value);
-}
+void MorphWindow::moveTo(double t) { slider_.moveTo(t); }
 
-double MorphWindow::parameter() const {
-  // At a stop's slider position t is the stop's own t, not the rounded one.
-  const int value = slider_.value();
-  for (const SolidStop& stop : stops_) {
-    if (std::lround(stop.t * kSteps) == value) return stop.t;
-  }
-  return static_cast<double>(value) / kSteps;
-}
+double MorphWindow::parameter() const { return slider_.parameter(); }
 
 void MorphWindow::showStopName() {
   const double t = parameter();
   QString text = QStringLiteral("t = %1").arg(QString::fromStdString(peopleNumber(t, 3)));
-  for (const SolidStop& stop : stops_) {
-    if (std::fabs(stop.t - t) < 1e-9)
-      text += QStringLiteral(": ") + shownSolidName(QString::fromStdString(stop.name));
-  }
+  if (const int stop = slider_.stopAt(t); stop >= 0)
+    text += QStringLiteral(": ") +
+            shownSolidName(QString::fromStdString(stops_[static_cast<std::size_t>(stop)].name));
   stopName_.setText(text);
 }
 

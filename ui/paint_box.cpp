@@ -1,10 +1,14 @@
 #include "ui/paint_box.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
+#include <QInputDevice>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointingDevice>
+#include <QStyleHints>
 #include <QWheelEvent>
 
 namespace velkora {
@@ -15,7 +19,22 @@ PaintBox::PaintBox(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::NoFocus);
   // Every pixel is painted below, so Qt need not clear the background first.
   setAttribute(Qt::WA_OpaquePaintEvent);
+  hold_.setSingleShot(true);
+  connect(&hold_, &QTimer::timeout, this, [this] {
+    held_ = true;
+    emit released(Qt::LeftButton, holdAt_);
+    emit pickPressed(holdAt_);
+  });
 }
+
+namespace {
+
+bool fromTouchScreen(const QMouseEvent& event) {
+  const QPointingDevice* device = event.pointingDevice();
+  return device != nullptr && device->type() == QInputDevice::DeviceType::TouchScreen;
+}
+
+}  // namespace
 
 void PaintBox::setPicture(const Bitmap* picture) {
   picture_ = picture;
@@ -75,12 +94,29 @@ void PaintBox::mousePressEvent(QMouseEvent* event) {
     emit pickPressed(event->position().toPoint());
     return;
   }
+  held_ = false;
+  hold_.stop();
+  if (event->button() == Qt::LeftButton && fromTouchScreen(*event)) {
+    holdAt_ = event->position().toPoint();
+    hold_.start(QGuiApplication::styleHints()->mousePressAndHoldInterval());
+  }
   emit pressed(event->button(), event->position().toPoint());
 }
 
-void PaintBox::mouseMoveEvent(QMouseEvent* event) { emit moved(event->position().toPoint()); }
+void PaintBox::mouseMoveEvent(QMouseEvent* event) {
+  if (held_) return;
+  const QPoint at = event->position().toPoint();
+  if (hold_.isActive() && (at - holdAt_).manhattanLength() > QApplication::startDragDistance())
+    hold_.stop();
+  emit moved(at);
+}
 
 void PaintBox::mouseReleaseEvent(QMouseEvent* event) {
+  hold_.stop();
+  if (held_ && event->button() == Qt::LeftButton) {
+    held_ = false;
+    return;
+  }
   emit released(event->button(), event->position().toPoint());
 }
 

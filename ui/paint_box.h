@@ -2,7 +2,8 @@
 // PB1, the drawing surface. Its paint event only copies the finished picture
 // (a Bitmap wrapped as a QImage, not copied); its mouse, wheel and resize
 // events are passed on as signals; short labels (the folding net's cut
-// numbers) can be set to be written over it. It takes the focus by Tab only,
+// numbers) can be set to be written over it. On a touch screen a finger held
+// still asks as Ctrl+click does. It takes the focus by Tab only,
 // never by a click, shows a frame while it has it from the keyboard, and passes the arrow keys
 // on. No rule of the program lives here.
 
@@ -11,6 +12,7 @@
 #include <QPoint>
 #include <QPointF>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include "render/bitmap.h"
@@ -45,7 +47,10 @@ class PaintBox : public QWidget {
 
  signals:
   void pressed(Qt::MouseButton button, QPoint position);
-  // A left press with Ctrl held: a question about the face or vertex there, no drag.
+  // A left press with Ctrl held: a question about the face or vertex there, no
+  // drag. On a touch screen a finger held still for the platform's press-and-
+  // hold time: its press has been released at its place first, and its later
+  // moves and its lift are passed over.
   void pickPressed(QPoint position);
   // Esc without modifiers; the key still goes on to the window.
   void escapePressed();
@@ -72,6 +77,9 @@ class PaintBox : public QWidget {
   int pictureScale_ = 1;
   bool focusShown_ = false;  // the focus came from the keyboard (F6, Tab or Shift+Tab)
   std::vector<PictureLabel> labels_;
+  QTimer hold_;      // runs while a finger is down and has not moved away
+  QPoint holdAt_;    // where that finger came down
+  bool held_ = false;  // the hold has asked; the finger's moves and lift are its own
 };
 
 }  // namespace velkora

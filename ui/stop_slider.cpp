@@ -3,12 +3,50 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <algorithm>
+#include <cmath>
 
 namespace velkora {
 
 StopSlider::StopSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
   // Room for the ticks above and below the groove.
   setMinimumHeight(32);
+}
+
+int StopSlider::stepOf(double parameter) const {
+  return static_cast<int>(std::lround(std::clamp(parameter, 0.0, 1.0) * maximum()));
+}
+
+void StopSlider::setStops(std::vector<double> parameters) {
+  stops_ = std::move(parameters);
+  std::vector<int> marks;
+  for (const double stop : stops_)
+    marks.push_back(stepOf(stop));
+  setMarks(std::move(marks));
+}
+
+double StopSlider::parameter() const {
+  const int at = value();
+  for (const double stop : stops_) {
+    if (stepOf(stop) == at) return stop;
+  }
+  return maximum() > 0 ? static_cast<double>(at) / maximum() : 0.0;
+}
+
+void StopSlider::moveTo(double parameter) {
+  const int step = stepOf(parameter);
+  if (step == value()) {
+    emit valueChanged(step);
+    return;
+  }
+  setValue(step);
+}
+
+int StopSlider::stopAt(double parameter) const {
+  for (std::size_t k = 0; k < stops_.size(); ++k) {
+    if (std::fabs(stops_[k] - parameter) < 1e-9) return static_cast<int>(k);
+  }
+  return -1;
 }
 
 void StopSlider::setMarks(std::vector<int> values) {

@@ -10,10 +10,15 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QGuiApplication>
+#include <QPointingDevice>
+#include <QStyleHints>
 #include <QTableWidget>
+#include <QTest>
 
 #include "properties/pick_facts.h"
 #include "tests/ui/window_fixture.h"
+#include "translations/language.h"
 #include "ui/properties_window.h"
 #include "ui/tool_windows.h"
 
@@ -102,6 +107,62 @@ TEST_F(PickWindowTest, ThePropertiesOpenedAfterAPickShowIt) {
   PropertiesWindow* properties = window->tools().propertiesWindow();
   ASSERT_NE(properties, nullptr);
   EXPECT_EQ(properties->pickText(), QString::fromStdString(pickText(window->viewer().picked())));
+}
+
+TEST_F(PickWindowTest, ASwitchOfLanguageRewordsThePickWhereItIsShown) {
+  control<QListWidget>("Listbox1").setCurrentRow(kRhombicuboctahedron);
+  window->tools().setPropertiesShown(true);
+  PropertiesWindow* properties = window->tools().propertiesWindow();
+  ASSERT_NE(properties, nullptr);
+  click(middle(), Qt::ControlModifier);
+  ASSERT_TRUE(window->viewer().hasPick());
+  const QString german = properties->pickText();
+  useLanguage(QStringLiteral("en"));
+  QApplication::processEvents();
+  const QString english = QString::fromStdString(pickText(window->viewer().picked()));
+  EXPECT_NE(english, german);
+  EXPECT_TRUE(english.contains(QStringLiteral(" of 26 faces"))) << english.toStdString();
+  EXPECT_EQ(properties->pickText(), english);
+  EXPECT_TRUE(description().endsWith(english)) << description().toStdString();
+  useLanguage(kGerman);
+  QApplication::processEvents();
+  EXPECT_EQ(properties->pickText(), german);
+  EXPECT_TRUE(description().endsWith(german));
+}
+
+// On a touch screen a finger held still asks; a tap ends the question and a
+// finger that moves turns the solid as a drag does, asking nothing.
+TEST_F(PickWindowTest, AFingerHeldStillAsksATapEndsItAndAMovingFingerTurns) {
+  control<QListWidget>("Listbox1").setCurrentRow(kRhombicuboctahedron);
+  QPointingDevice* finger = QTest::createTouchDevice();
+  const int hold = QGuiApplication::styleHints()->mousePressAndHoldInterval();
+  const Model before = model();
+  QTest::touchEvent(&surface(), finger).press(0, middle());
+  QTest::qWait(hold / 2);
+  EXPECT_FALSE(window->viewer().hasPick()) << "not before the hold time";
+  QTest::qWait(hold);
+  ASSERT_TRUE(window->viewer().hasPick()) << "held still, the finger asks before it lifts";
+  EXPECT_EQ(window->viewer().picked().kind, PickFacts::Kind::FaceKind);
+  QTest::touchEvent(&surface(), finger).release(0, middle());
+  QApplication::processEvents();
+  EXPECT_TRUE(window->viewer().hasPick()) << "lifting the finger keeps the answer";
+  EXPECT_EQ(model(), before);
+  EXPECT_TRUE(description().endsWith(QString::fromStdString(pickText(window->viewer().picked()))));
+
+  QTest::touchEvent(&surface(), finger).press(0, middle());
+  QTest::touchEvent(&surface(), finger).release(0, middle());
+  QApplication::processEvents();
+  EXPECT_FALSE(window->viewer().hasPick()) << "a tap is a plain click";
+
+  QTest::touchEvent(&surface(), finger).press(0, middle());
+  for (int step = 1; step <= 8; ++step)
+    QTest::touchEvent(&surface(), finger).move(0, middle() + QPoint(6 * step, 0));
+  QTest::qWait(hold + hold / 2);
+  QTest::touchEvent(&surface(), finger).release(0, middle() + QPoint(48, 0));
+  QApplication::processEvents();
+  EXPECT_FALSE(window->viewer().hasPick()) << "a finger that moved asks nothing";
+  EXPECT_NE(model(), before) << "it turned the solid";
+  EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(PickWindowTest, CtrlClickOutsideTheSolidPicksNothing) {

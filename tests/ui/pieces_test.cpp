@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include "ui/app_icon.h"
 #include "ui/cp1252.h"
 #include "ui/glyphs.h"
 #include "ui/interval_timer.h"
+#include "ui/stop_slider.h"
 
 namespace velkora {
 namespace {
@@ -103,6 +105,39 @@ TEST(AppIcon, IsAnOrangeShadedSolidOnTransparent) {
       EXPECT_GT(qGreen(pixel), qBlue(pixel)) << x << "," << y;
     }
   }
+}
+
+// A stop between two steps keeps its own parameter at its mark, and only there.
+TEST(StopSliderTest, GivesAStopsOwnParameterAtItsMarkAndTheStepElsewhere) {
+  StopSlider slider;
+  slider.setRange(0, 1000);
+  const double icosahedron = 0.3706459;
+  slider.setStops({0.0, icosahedron, 1.0});
+  EXPECT_EQ(slider.marks(), (std::vector<int>{0, 371, 1000}));
+  slider.setValue(371);
+  EXPECT_EQ(slider.parameter(), icosahedron);
+  EXPECT_EQ(slider.stopAt(slider.parameter()), 1);
+  slider.setValue(372);
+  EXPECT_DOUBLE_EQ(slider.parameter(), 0.372);
+  EXPECT_EQ(slider.stopAt(slider.parameter()), -1);
+  slider.setStops({});
+  slider.setValue(371);
+  EXPECT_DOUBLE_EQ(slider.parameter(), 0.371) << "old stops are forgotten";
+}
+
+TEST(StopSliderTest, MovingToWhereItIsAlreadyStillTellsAndOutsideIsClamped) {
+  StopSlider slider;
+  slider.setRange(0, 1000);
+  slider.setStops({0.25});
+  QSignalSpy changes(&slider, &QSlider::valueChanged);
+  slider.moveTo(0.25);
+  slider.moveTo(0.25);
+  ASSERT_EQ(changes.count(), 2) << "a second ask for the same stop shows it again";
+  EXPECT_EQ(slider.value(), 250);
+  slider.moveTo(1.7);
+  EXPECT_EQ(slider.value(), 1000);
+  slider.moveTo(-0.2);
+  EXPECT_EQ(slider.value(), 0);
 }
 
 TEST(IntervalTimerTest, IntervalZeroMeansStopped) {
