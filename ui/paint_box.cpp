@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QFontMetricsF>
-#include <QInputDevice>
 #include <QImage>
+#include <QInputDevice>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>

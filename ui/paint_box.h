@@ -77,8 +77,8 @@ class PaintBox : public QWidget {
   int pictureScale_ = 1;
   bool focusShown_ = false;  // the focus came from the keyboard (F6, Tab or Shift+Tab)
   std::vector<PictureLabel> labels_;
-  QTimer hold_;      // runs while a finger is down and has not moved away
-  QPoint holdAt_;    // where that finger came down
+  QTimer hold_;        // runs while a finger is down and has not moved away
+  QPoint holdAt_;      // where that finger came down
   bool held_ = false;  // the hold has asked; the finger's moves and lift are its own
 };
 

@@ -7,10 +7,10 @@
 
 #include <QAccessible>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QGuiApplication>
 #include <QPointingDevice>
 #include <QStyleHints>
 #include <QTableWidget>
