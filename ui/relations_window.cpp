@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,16 +20,16 @@
 namespace velkora {
 namespace {
 
-// The map is laid out in units of a 1120 x 730 plan, scaled to the window.
-constexpr double kPlanWidth = 1120.0;
+// The map is laid out in units of a 1180 x 730 plan, scaled to the window.
+constexpr double kPlanWidth = 1180.0;
 constexpr double kPlanHeight = 730.0;
 constexpr double kMiddleY = 340.0;
 constexpr double kPicture = 64.0;   // a solid's picture, in plan units
 constexpr double kLineReach = 5.0;  // pixels from a line that count as on it
 // The middles of the three symmetry groups' parts: T, O, I.
-constexpr std::array<double, 3> kGroupX{110.0, 420.0, 880.0};
-constexpr double kInnerX = 115.0, kInnerY = 160.0;  // the Archimedean ring's half axes
-constexpr double kOuterX = 195.0, kOuterY = 300.0;  // the Catalan ring's
+constexpr std::array<double, 3> kGroupX{100.0, 430.0, 915.0};
+constexpr double kInnerX = 135.0, kInnerY = 160.0;  // the Archimedean ring's half axes
+constexpr double kOuterX = 210.0, kOuterY = 300.0;  // the Catalan ring's
 constexpr double kPi = 3.14159265358979323846;
 
 // Colours that colour-blind viewers can tell apart (Okabe and Ito), per kind.
@@ -240,6 +241,69 @@ QPointF RelationsWindow::lineMiddle(int relation) const {
   return (nodeBox(r.from).center() + nodeBox(r.to).center()) / 2;
 }
 
+QFont RelationsWindow::labelFont() const {
+  QFont font = this->font();
+  font.setPointSizeF(std::max(6.5, 8.0 * mapScale()));
+  return font;
+}
+
+std::vector<QRectF> RelationsWindow::labelBoxes() const {
+  const QFontMetricsF metrics(labelFont(), this);
+  const double gap = 2.0 * mapScale();
+  std::vector<QRectF> pictures;
+  for (std::size_t p = 0; p < places_.size(); ++p)
+    pictures.push_back(nodeBox(static_cast<int>(p)));
+  const auto overlap = [](const QRectF& a, const QRectF& b) {
+    const QRectF both = a.intersected(b);
+    return both.isEmpty() ? 0.0 : both.width() * both.height();
+  };
+  const auto candidatesOf = [&](std::size_t p) {
+    const QRectF box = pictures[p];
+    const QSizeF size = metrics.size(Qt::TextSingleLine, names_[p]) + QSizeF(4.0, 0.0);
+    const double middleY = box.center().y() - size.height() / 2;
+    const double below = box.bottom() - gap;
+    const double above = box.top() + gap - size.height();
+    const double centred = box.center().x() - size.width() / 2;
+    // Centred below or above, beside, then below or above but pushed to one side.
+    return std::array<QRectF, 8>{QRectF(QPointF(centred, below), size),
+                                 QRectF(QPointF(centred, above), size),
+                                 QRectF(QPointF(box.right(), middleY), size),
+                                 QRectF(QPointF(box.left() - size.width(), middleY), size),
+                                 QRectF(QPointF(box.left(), below), size),
+                                 QRectF(QPointF(box.right() - size.width(), below), size),
+                                 QRectF(QPointF(box.left(), above), size),
+                                 QRectF(QPointF(box.right() - size.width(), above), size)};
+  };
+  std::vector<QRectF> labels;
+  for (std::size_t p = 0; p < places_.size(); ++p)
+    labels.push_back(candidatesOf(p).front());
+  // Each name in turn takes its first place that touches nothing, given
+  // where the others are; a few rounds let two neighbours settle.
+  for (int round = 0; round < 4; ++round) {
+    bool moved = false;
+    for (std::size_t p = 0; p < labels.size(); ++p) {
+      QRectF best = labels[p];
+      double bestCost = INFINITY;
+      for (const QRectF& candidate : candidatesOf(p)) {
+        // Leaving the window counts as much as covering what it leaves over.
+        double cost = candidate.width() * candidate.height() - overlap(candidate, rect());
+        for (std::size_t q = 0; q < pictures.size(); ++q) {
+          if (q != p) cost += overlap(candidate, pictures[q]) + overlap(candidate, labels[q]);
+        }
+        if (cost < bestCost - 1e-9) {
+          bestCost = cost;
+          best = candidate;
+        }
+        if (cost <= 0.0) break;
+      }
+      moved = moved || best != labels[p];
+      labels[p] = best;
+    }
+    if (!moved) break;
+  }
+  return labels;
+}
+
 int RelationsWindow::positionAt(QPointF place) const {
   for (std::size_t p = 0; p < places_.size(); ++p) {
     if (nodeBox(static_cast<int>(p)).contains(place)) return static_cast<int>(p);
@@ -284,16 +348,17 @@ void RelationsWindow::paintEvent(QPaintEvent*) {
     painter.setPen(pen);
     painter.drawLine(nodeBox(r.from).center(), nodeBox(r.to).center());
   }
-  QFont font = painter.font();
-  font.setPointSizeF(std::max(6.5, 8.0 * s));
-  painter.setFont(font);
+  painter.setFont(labelFont());
   for (std::size_t p = 0; p < places_.size(); ++p)
     painter.drawImage(nodeBox(static_cast<int>(p)), pictures_[p]);
-  for (std::size_t p = 0; p < places_.size(); ++p) {
-    const QRectF box = nodeBox(static_cast<int>(p));
-    const QRectF label(box.center().x() - 80 * s, box.bottom() - 2 * s, 160 * s, 30 * s);
+  // The names on a light ground, so that a line that passes under one leaves it readable.
+  const std::vector<QRectF> labels = labelBoxes();
+  for (std::size_t p = 0; p < labels.size(); ++p) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255, 215));
+    painter.drawRoundedRect(labels[p], 3.0, 3.0);
     painter.setPen(Qt::black);
-    painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, names_[p]);
+    painter.drawText(labels[p], Qt::AlignCenter, names_[p]);
   }
   // The legend: one line of each kind with its word, along the bottom.
   double x = toWidget(QPointF(20, 0)).x();

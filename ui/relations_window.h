@@ -35,6 +35,11 @@ class RelationsWindow : public QWidget {
   // Where a solid's picture and a relation's line are drawn now (widget pixels).
   QRectF nodeBox(int position) const;
   QPointF lineMiddle(int relation) const;
+  // Where each solid's name is written now, per list position: below its
+  // picture, else above, right, left, or below or above pushed to one side,
+  // whichever first touches no other picture or name (else the one that
+  // touches least).
+  std::vector<QRectF> labelBoxes() const;
   // The relation whose line passes within a few pixels of place, or -1.
   int relationAt(QPointF place) const;
   // The solid whose picture holds place, or -1.
@@ -54,6 +59,7 @@ class RelationsWindow : public QWidget {
   void placeNodes();
   QPointF toWidget(QPointF mapPoint) const;
   double mapScale() const;
+  QFont labelFont() const;
   QString kindText(RelationKind kind) const;
 
   CatalogueSource catalogue_;

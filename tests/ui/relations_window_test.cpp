@@ -125,6 +125,40 @@ TEST_F(RelationsWindowTest, ASolidIsPickedAndALineOpensItsTool) {
   EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
 }
 
+// Each name inside the window, on no other solid's picture and on no other
+// name: at the size it opens at, as large as a full-HD screen and in English
+// (whose names are longer).
+TEST_F(RelationsWindowTest, EveryNameIsClearOfTheOtherPicturesAndNames) {
+  const auto expectClear = [&](const char* where) {
+    const std::vector<QRectF> labels = map->labelBoxes();
+    ASSERT_EQ(labels.size(), 31u);
+    for (int p = 0; p < 31; ++p) {
+      const QRectF label = labels[static_cast<std::size_t>(p)];
+      EXPECT_TRUE(QRectF(map->rect()).contains(label)) << where << ": name " << p;
+      for (int q = 0; q < 31; ++q) {
+        if (q == p) continue;
+        EXPECT_FALSE(label.intersects(map->nodeBox(q)))
+            << where << ": name " << p << " on the picture of " << q;
+        if (q > p) {
+          EXPECT_FALSE(label.intersects(labels[static_cast<std::size_t>(q)]))
+              << where << ": names " << p << " and " << q;
+        }
+      }
+    }
+  };
+  expectClear("opened");
+  map->resize(1900, 1000);
+  QApplication::processEvents();
+  expectClear("full screen");
+  useLanguage(QStringLiteral("en"));
+  QApplication::processEvents();
+  map->resize(980, 640);
+  QApplication::processEvents();
+  expectClear("English");
+  useLanguage(kGerman);
+  QApplication::processEvents();
+}
+
 TEST_F(RelationsWindowTest, InEnglish) {
   useLanguage(QStringLiteral("en"));
   QApplication::processEvents();
