@@ -149,6 +149,34 @@ TEST_F(LanguageWindowTest, EnglishReplacesEveryGermanTextAtOnceAndIsRemembered) 
   EXPECT_EQ(window->settings().current().language, QStringLiteral("de"));
 }
 
+// The windows of the relations speak English as well: the jitterbug, the
+// map and the sentence of a pick in the properties and the picture's description.
+TEST_F(LanguageWindowTest, TheJitterbugTheMapAndAPickSpeakEnglish) {
+  clickListEntry(12);
+  window->tools().setPropertiesShown(true);
+  window->tools().setShown(Tool::Jitterbug, true);
+  window->tools().setRelationsShown(true);
+  QWidget& picture = control<QWidget>("PB1");
+  QTest::mouseClick(&picture, Qt::LeftButton, Qt::ControlModifier, picture.rect().center());
+  ASSERT_TRUE(window->viewer().hasPick());
+  QApplication::processEvents();
+  choose("English");
+  const std::vector<ReadableText> texts = readableTexts();
+  const QStringList german = germanTexts(texts);
+  EXPECT_TRUE(german.isEmpty()) << german.join(QLatin1Char('\n')).toStdString();
+  bool jitterbugSeen = false;
+  bool mapSeen = false;
+  for (const auto& [where, text] : texts) {
+    jitterbugSeen |= where.startsWith(QStringLiteral("Jitterbug "));
+    mapSeen |= where.startsWith(QStringLiteral("Verwandtschaften ")) &&
+               text == QStringLiteral("Relations");
+  }
+  EXPECT_TRUE(jitterbugSeen && mapSeen) << "both windows were read";
+  EXPECT_TRUE(picture.accessibleDescription().contains(QStringLiteral(" faces, next to ")) ||
+              picture.accessibleDescription().contains(QStringLiteral("Vertex ")))
+      << picture.accessibleDescription().toStdString();
+}
+
 // The dialogs, ours and Qt's own, speak English too.
 TEST_F(LanguageWindowTest, TheDialogsSpeakEnglish) {
   choose("English");
