@@ -1,6 +1,7 @@
 #include "ui/relations_command.h"
 
 #include <QAction>
+#include <QScreen>
 
 #include "jitterbug/jitterbug_solid.h"
 #include "ui/main_window.h"
@@ -32,7 +33,17 @@ void RelationsCommand::setShown(bool shown) {
     QObject::connect(&map_->tool(), &ToolWindow::closed, &action_,
                      [this] { action_.setChecked(false); });
   }
+  const bool wasVisible = map_->isVisible();
   map_->tool().open();
+  // In presentation mode the map opens large, so that the back of the room
+  // reads its names; the user's own size holds once it is open.
+  const QScreen* screen = window_.screen();
+  if (!wasVisible && window_.viewer().inPresentation() && screen != nullptr) {
+    const QRect room = screen->availableGeometry();
+    QRect large(QPoint(), room.size() * 0.9);
+    large.moveCenter(room.center());
+    map_->setGeometry(large);
+  }
 }
 
 void RelationsCommand::showPath(const Relation& relation) {

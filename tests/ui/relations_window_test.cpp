@@ -159,6 +159,23 @@ TEST_F(RelationsWindowTest, EveryNameIsClearOfTheOtherPicturesAndNames) {
   QApplication::processEvents();
 }
 
+// Opened in presentation mode the map takes most of the screen and its names grow with it.
+TEST_F(RelationsWindowTest, InPresentationModeItOpensLargeWithLargerNames) {
+  const double openedSize = map->labelBoxes()[0].height();
+  QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);  // closes it
+  ASSERT_FALSE(map->isVisible());
+  QTest::keyClick(window.get(), Qt::Key_F11);
+  ASSERT_TRUE(window->viewer().inPresentation());
+  QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+  ASSERT_TRUE(map->isVisible());
+  const QRect room = map->screen()->availableGeometry();
+  EXPECT_GE(map->width(), room.width() * 8 / 10);
+  EXPECT_GE(map->height(), room.height() * 8 / 10);
+  EXPECT_TRUE(room.contains(map->geometry())) << "it stays on the screen";
+  EXPECT_GT(map->labelBoxes()[0].height(), openedSize * 1.3);
+  QTest::keyClick(window.get(), Qt::Key_F11);
+}
+
 TEST_F(RelationsWindowTest, InEnglish) {
   useLanguage(QStringLiteral("en"));
   QApplication::processEvents();
