@@ -114,11 +114,14 @@ std::vector<Relation> relationMap(std::span<const Solid> catalogue) {
   // Every search below compares with the same settled catalogue.
   SettledShapes settled = settledCatalogue(catalogue);
   for (const Solid& solid : catalogue) {
+    // A Catalan solid's morph is its dual's path run backwards: the pair is
+    // found from the other end.
+    if (solid.family == Family::Catalan) continue;
     const std::vector<SolidStop> stops = morphStops(DualMorph(solid.geometry), catalogue, settled);
     if (stops.empty() || stops.back().t < 1.0 - 1e-9 || stops.back().position < 0) continue;
     const int dual = stops.back().position;
-    if (solid.position <= dual)
-      relations.push_back({solid.position, RelationKind::Dual, dual, WythoffFamily::O, {}});
+    relations.push_back({std::min(solid.position, dual), RelationKind::Dual,
+                         std::max(solid.position, dual), WythoffFamily::O, {}});
   }
   for (const WythoffFamily family : {WythoffFamily::T, WythoffFamily::O, WythoffFamily::I})
     addKaleidoscope(catalogue, settled, family, relations);
