@@ -120,8 +120,11 @@ std::vector<Relation> relationMap(std::span<const Solid> catalogue) {
     const std::vector<SolidStop> stops = morphStops(DualMorph(solid.geometry), catalogue, settled);
     if (stops.empty() || stops.back().t < 1.0 - 1e-9 || stops.back().position < 0) continue;
     const int dual = stops.back().position;
-    relations.push_back({std::min(solid.position, dual), RelationKind::Dual,
-                         std::max(solid.position, dual), WythoffFamily::O, {}});
+    relations.push_back({std::min(solid.position, dual),
+                         RelationKind::Dual,
+                         std::max(solid.position, dual),
+                         WythoffFamily::O,
+                         {}});
   }
   for (const WythoffFamily family : {WythoffFamily::T, WythoffFamily::O, WythoffFamily::I})
     addKaleidoscope(catalogue, settled, family, relations);
