@@ -3,6 +3,8 @@
 // joins the picture's description and the properties window's line, and a
 // plain click or Esc ends the question.
 
+#include <memory>
+
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -135,7 +137,9 @@ TEST_F(PickWindowTest, ASwitchOfLanguageRewordsThePickWhereItIsShown) {
 // finger that moves turns the solid as a drag does, asking nothing.
 TEST_F(PickWindowTest, AFingerHeldStillAsksATapEndsItAndAMovingFingerTurns) {
   control<QListWidget>("Listbox1").setCurrentRow(kRhombicuboctahedron);
-  QPointingDevice* finger = QTest::createTouchDevice();
+  // The device is the caller's to delete.
+  const std::unique_ptr<QPointingDevice> owned(QTest::createTouchDevice());
+  QPointingDevice* finger = owned.get();
   const int hold = QGuiApplication::styleHints()->mousePressAndHoldInterval();
   const Model before = model();
   QElapsedTimer held;
