@@ -123,6 +123,7 @@
       radio.disabled = core._vk_views_off() !== 0;
     });
     $('marks').checked = core._vk_marks() === 1;
+    $('colour-faces').checked = core._vk_colour_faces() === 1;
     if (changes & (CHANGE_PICTURE | CHANGE_DESCRIPTION)) describePicture();
     if (tools) tools.follow(changes);
     if (files) files.follow(changes);
@@ -210,6 +211,9 @@
     } else if (key === 'marks') {
       if (value === '0' || value === '1') wanted.marks = Number(value);
       else problems.push(part);
+    } else if (key === 'faces') {
+      if (value === 'kind' || value === 'plain') wanted.faces = value === 'kind' ? 1 : 0;
+      else problems.push(part);
     } else if (key === 'lang') {
       if (value === 'de' || value === 'en') wanted.lang = value;
       else problems.push(part);
@@ -223,6 +227,7 @@
     if (wanted.lang !== undefined) useLanguage(wanted.lang);
     if (wanted.marks !== undefined) command('vk_set_marks', wanted.marks);
     if (wanted.view !== undefined) command('vk_set_view', wanted.view);
+    if (wanted.faces !== undefined) command('vk_set_colour_faces', wanted.faces);
     tools.apply(wanted);
     follow();
   }
@@ -231,6 +236,7 @@
       solid: String(core._vk_position()),
       view: VIEW_WORDS[core._vk_view()],
       marks: String(core._vk_marks()),
+      ...(core._vk_colour_faces() ? { faces: 'kind' } : {}),
       lang: document.documentElement.lang,
       ...(tools ? tools.state() : {}),
     };
@@ -259,6 +265,9 @@
       radio.addEventListener('change', () => command('vk_set_view', Number(radio.value)));
     });
     $('marks').addEventListener('change', () => command('vk_set_marks', $('marks').checked ? 1 : 0));
+    $('colour-faces').addEventListener('change', () => {
+      command('vk_set_colour_faces', $('colour-faces').checked ? 1 : 0);
+    });
     $('rotation').addEventListener('click', () => command('vk_set_rotating', core._vk_rotating() ? 0 : 1));
     $('start-pose').addEventListener('click', () => command('vk_reload'));
     $('zoom-in').addEventListener('click', () => command('vk_zoom', 1));
@@ -363,6 +372,10 @@
     document.documentElement.lang = language;
     document.querySelectorAll('[data-text]').forEach((element) => {
       element.textContent = say(element.dataset.text);
+    });
+    // The desktop's menu texts, without the letter marked for the keyboard.
+    document.querySelectorAll('[data-menu-text]').forEach((element) => {
+      element.textContent = say(element.dataset.menuText).replace(/&(.)/, '$1');
     });
     document.querySelectorAll('[data-label]').forEach((element) => {
       element.setAttribute('aria-label', say(element.dataset.label));

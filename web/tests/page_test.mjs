@@ -340,6 +340,9 @@ test('the tools\' pictures and the larger pictures are the desktop exports, pixe
     ['#solid=0&fold=0.5', ['--solid', '0', '--fold', '0.5'], 1],
     ['#solid=20&view=umkugel', ['--solid', '20', '--view', 'umkugel', '--scale', '2'], 2],
     ['#solid=11&marks=1', ['--solid', '11', '--marks', '--scale', '4'], 4],
+    ['#solid=16&faces=kind', ['--solid', '16', '--colour-faces'], 1],
+    ['#solid=29&view=umkugel&marks=1&faces=kind', ['--solid', '29', '--view', 'umkugel', '--marks', '--colour-faces'], 1],
+    ['#solid=8&morph=0.25&faces=kind', ['--solid', '8', '--morph', '0.25', '--colour-faces'], 1],
   ];
   for (const [fragment, args, scale] of cases) {
     const page = await openPage(fragment);
@@ -482,6 +485,28 @@ test('the net as SVG and JSON is the desktop\'s --export-net byte for byte, and 
   const refused = await page.evaluate(() => window.korvelindra.net({ paper: 'a5' })
     .then(() => 'written', (error) => error.message));
   assert.match(refused, /a5/);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('"Flächen nach Art färben": the check box, the address, show() and English', async () => {
+  const page = await openPage('#solid=16');
+  const plain = await canvasPixels(page);
+  await page.click('#colour-faces');
+  assert.equal(await page.evaluate(() => window.korvelindra.state().faces), 'kind');
+  assert.match(await page.evaluate(() => location.hash), /faces=kind/);
+  const coloured = await canvasPixels(page);
+  assert.ok(differingPixels(plain, coloured) > 1000, 'the faces took their tints');
+  const off = await page.evaluate(() => window.korvelindra.show({ faces: 'plain' }));
+  assert.equal(off.faces, undefined);
+  assert.equal(await page.$eval('#colour-faces', (c) => c.checked), false);
+  assert.equal(differingPixels(plain, await canvasPixels(page)), 0, 'off gives the plain picture back');
+  const refused = await page.evaluate(() => window.korvelindra.show({ faces: 'bunt' }).then(() => 'shown', (e) => e.message));
+  assert.match(refused, /faces=bunt/);
+  assert.equal(await page.$eval('#colour-faces + span', (s) => s.textContent), 'Flächen nach Art färben');
+  await page.select('#language', 'en');
+  assert.equal(await page.$eval('#colour-faces + span', (s) => s.textContent), 'Colour faces by kind');
+  await page.select('#language', 'de');
   assert.deepEqual(page.errors, []);
   await page.close();
 });
