@@ -16,6 +16,11 @@
   const CHANGE_DESCRIPTION = 2;
   const CHANGE_CAPTIONS = 64;
   const CHANGE_ROTATION = 32;
+  const CHANGE_PICK = 128;
+  // A finger held still this long asks the picture, as a Ctrl+click does;
+  // moving it further than HOLD_SLOP CSS pixels (along x plus along y) first turns instead.
+  const HOLD_MS = 500;
+  const HOLD_SLOP = 10;
   let tools = null; // the morph, kaleidoscope and fold panels (page_tools.js)
   let files = null; // pictures, files and the properties (page_files.js)
 
@@ -52,7 +57,27 @@
     'Faltstufe': 'Folding stage',
     'Gewichte %1 : %2 : %3': 'Weights %1 : %2 : %3',
   };
+  // The English words as the module takes them: source, US, translation, RS.
+  let moduleWords = null;
+  const wordsForModule = () => {
+    moduleWords ??= Object.entries({ ...ENGLISH, ...PAGE_ENGLISH })
+      .map(([german, english]) => german + '\x1f' + english).join('\x1e');
+    return moduleWords;
+  };
   let language = 'de';
+  // Hands the module the page's language and English words, for the texts it words itself.
+  function tellModuleLanguage() {
+    if (language !== 'en') {
+      core._vk_set_language(0, 0);
+      return;
+    }
+    const text = wordsForModule();
+    const size = core.lengthBytesUTF8(text) + 1;
+    const pointer = core._malloc(size);
+    core.stringToUTF8(text, pointer, size);
+    core._vk_set_language(1, pointer);
+    core._free(pointer);
+  }
   // A German text of the desktop or the page in the language chosen.
   const say = (german) => (language === 'en' ? PAGE_ENGLISH[german] ?? ENGLISH[german] ?? german : german);
 
@@ -124,7 +149,8 @@
     });
     $('marks').checked = core._vk_marks() === 1;
     $('colour-faces').checked = core._vk_colour_faces() === 1;
-    if (changes & (CHANGE_PICTURE | CHANGE_DESCRIPTION)) describePicture();
+    if (changes & CHANGE_PICK) showPick();
+    if (changes & (CHANGE_PICTURE | CHANGE_DESCRIPTION | CHANGE_PICK)) describePicture();
     if (tools) tools.follow(changes);
     if (files) files.follow(changes);
     writeFragment();
@@ -141,7 +167,19 @@
     const marks = say(core._vk_marks() ? 'Ecken markiert' : 'Ecken nicht markiert');
     let text = say('%1, %2, %3').replace('%1', name).replace('%2', say(view)).replace('%3', marks);
     if (core._vk_rotating()) text += say(', dreht sich');
+    if (pickSentence) text += ' ' + pickSentence;
     canvas.setAttribute('aria-label', text);
+  }
+
+  // The answer of the picture when asked: under the picture and above the
+  // properties, in the language of the page.
+  let pickSentence = '';
+  function showPick() {
+    const text = core._vk_has_pick() ? core._vk_pick_text() : 0;
+    pickSentence = text ? core.UTF8ToString(text) : '';
+    $('status').textContent = pickSentence;
+    $('properties-pick').textContent = pickSentence;
+    $('properties-pick').hidden = pickSentence === '';
   }
 
   const CAPTIONS = [
@@ -288,6 +326,10 @@
       command('vk_wheel', Math.round(notches * 120));
     }, { passive: false });
     canvas.addEventListener('keydown', (event) => {
+      if (event.key === 'Escape' && !event.ctrlKey && !event.altKey && !event.metaKey && !event.shiftKey) {
+        command('vk_clear_pick');
+        return;
+      }
       const turns = { ArrowLeft: [0, 0, -5], ArrowRight: [0, 0, 5], ArrowUp: [0, -5, 0], ArrowDown: [0, 5, 0] };
       if (!(event.key in turns)) return;
       event.preventDefault();
@@ -300,10 +342,18 @@
   }
 
   // One finger (or the mouse) turns as the window's drag does; two pinch-zoom
-  // by the buttons' factors.
+  // by the buttons' factors. A Ctrl+click, or a finger held still, asks the
+  // picture about the vertex or face there instead.
   function wirePointer() {
     const pointers = new Map();
     let pinchDistance = 0;
+    // The finger that may become a hold: its timer, where it came down (CSS
+    // and surface pixels), and whether it has asked (its moves and lift are then its own).
+    let hold = null;
+    const cancelHold = () => {
+      if (hold) clearTimeout(hold.timer);
+      hold = null;
+    };
     const at = (event) => {
       const box = canvas.getBoundingClientRect();
       return [Math.round((event.clientX - box.left) * surfaceWidth / box.width),
@@ -315,10 +365,27 @@
     };
     canvas.addEventListener('pointerdown', (event) => {
       if (event.pointerType === 'mouse' && event.button !== 0) return;
+      if (event.ctrlKey && !event.shiftKey && !event.altKey && !event.metaKey && pointers.size === 0) {
+        command('vk_ask', ...at(event));
+        return;
+      }
       canvas.setPointerCapture(event.pointerId);
       pointers.set(event.pointerId, at(event));
+      cancelHold();
       if (pointers.size === 1) {
         command('vk_press', ...at(event));
+        if (event.pointerType === 'touch') {
+          const place = at(event);
+          const mine = { id: event.pointerId, x: event.clientX, y: event.clientY, asked: false };
+          mine.timer = setTimeout(() => {
+            if (hold !== mine) return;
+            // As the window does: the drag ends where it began, then the picture is asked.
+            mine.asked = true;
+            command('vk_release');
+            command('vk_ask', ...place);
+          }, HOLD_MS);
+          hold = mine;
+        }
       } else if (pointers.size === 2) {
         command('vk_release');
         pinchDistance = distance();
@@ -326,6 +393,10 @@
     });
     canvas.addEventListener('pointermove', (event) => {
       if (!pointers.has(event.pointerId)) return;
+      if (hold && hold.id === event.pointerId) {
+        if (hold.asked) return;
+        if (Math.abs(event.clientX - hold.x) + Math.abs(event.clientY - hold.y) > HOLD_SLOP) cancelHold();
+      }
       pointers.set(event.pointerId, at(event));
       if (pointers.size === 1) {
         command('vk_move', ...at(event));
@@ -337,8 +408,14 @@
     });
     const end = (event) => {
       if (!pointers.delete(event.pointerId)) return;
-      if (pointers.size === 0) command('vk_release');
+      const held = hold !== null && hold.id === event.pointerId && hold.asked;
+      if (hold !== null && hold.id === event.pointerId) cancelHold();
+      if (pointers.size === 0 && !held) command('vk_release');
     };
+    // A long press would also open the browser's menu for the picture.
+    canvas.addEventListener('contextmenu', (event) => {
+      if (hold !== null) event.preventDefault();
+    });
     canvas.addEventListener('pointerup', end);
     canvas.addEventListener('pointercancel', end);
   }
@@ -377,12 +454,14 @@
     document.querySelectorAll('[data-menu-text]').forEach((element) => {
       element.textContent = say(element.dataset.menuText).replace(/&(.)/, '$1');
     });
+    if (core) tellModuleLanguage();
     document.querySelectorAll('[data-label]').forEach((element) => {
       element.setAttribute('aria-label', say(element.dataset.label));
     });
     if (core && core._vk_list_count() > 0) {
       showCaptions();
       showRotation();
+      showPick();
       describePicture();
       if (tools) tools.retell();
       if (files) files.retell();

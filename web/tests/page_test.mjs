@@ -489,6 +489,25 @@ test('the net as SVG and JSON is the desktop\'s --export-net byte for byte, and 
   await page.close();
 });
 
+// The middle of the picture in the page's CSS pixels.
+async function pictureMiddle(page) {
+  return page.$eval('#picture', (c) => {
+    const r = c.getBoundingClientRect();
+    return { x: r.left + r.width / 2, y: r.top + r.height / 2 };
+  });
+}
+const statusText = (page) => page.$eval('#status', (s) => s.textContent);
+// The pixels of b that differ from a, as { at, before, after } with colours as 0xRRGGBB.
+function changes(a, b) {
+  const found = [];
+  for (let i = 0; i < a.bytes.length; i += 4) {
+    const before = (a.bytes[i] << 16) | (a.bytes[i + 1] << 8) | a.bytes[i + 2];
+    const after = (b.bytes[i] << 16) | (b.bytes[i + 1] << 8) | b.bytes[i + 2];
+    if (before !== after) found.push({ at: i / 4, before, after });
+  }
+  return found;
+}
+
 test('"Flächen nach Art färben": the check box, the address, show() and English', async () => {
   const page = await openPage('#solid=16');
   const plain = await canvasPixels(page);
@@ -507,6 +526,101 @@ test('"Flächen nach Art färben": the check box, the address, show() and Englis
   await page.select('#language', 'en');
   assert.equal(await page.$eval('#colour-faces + span', (s) => s.textContent), 'Colour faces by kind');
   await page.select('#language', 'de');
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('Ctrl+click asks the picture: the face kind\'s sentence, only face pixels change, English, Esc and a click clear', async () => {
+  const page = await openPage('#solid=16');
+  assert.equal(await page.$eval('#status', (s) => s.getAttribute('aria-live')), 'polite');
+  const middle = await pictureMiddle(page);
+  const before = await canvasPixels(page);
+  await page.keyboard.down('Control');
+  await page.mouse.click(middle.x, middle.y);
+  await page.keyboard.up('Control');
+  const sentence = await statusText(page);
+  assert.match(sentence, /^(Quadrat, 12|Dreieck, 8) von 26 Flächen, grenzt an /);
+  const asked = await canvasPixels(page);
+  const changed = changes(before, asked);
+  assert.ok(changed.length > 1000, 'the faces of the kind are highlighted');
+  assert.ok(changed.every((c) => c.before !== 0xffffff), 'no background pixel changed');
+  assert.equal(new Set(changed.map((c) => c.after)).size <= 2, true, 'the highlight is one tint, seen directly or through the shell');
+  assert.ok((await page.$eval('#picture', (c) => c.getAttribute('aria-label'))).endsWith(' ' + sentence));
+
+  await page.focus('#picture');
+  await page.keyboard.press('Escape');
+  assert.equal(await statusText(page), '');
+  assert.equal(differingPixels(before, await canvasPixels(page)), 0, 'Esc takes the highlight away');
+
+  // With the faces by kind, the highlight covers exactly the pixels of the kind under the click.
+  await page.evaluate(() => window.korvelindra.show({ faces: 'kind' }));
+  const kinds = await canvasPixels(page);
+  await page.keyboard.down('Control');
+  await page.mouse.click(middle.x, middle.y);
+  await page.keyboard.up('Control');
+  assert.equal(await statusText(page), sentence, 'the same face, the same sentence');
+  const kindChanges = changes(kinds, await canvasPixels(page));
+  const tintsOfKind = new Set(kindChanges.map((c) => c.before));
+  const kindPixels = [];
+  for (let i = 0; i < kinds.bytes.length; i += 4) {
+    if (tintsOfKind.has((kinds.bytes[i] << 16) | (kinds.bytes[i + 1] << 8) | kinds.bytes[i + 2])) kindPixels.push(i / 4);
+  }
+  assert.ok(tintsOfKind.size <= 2, [...tintsOfKind].map((c) => c.toString(16)).join(' '));
+  assert.equal(kindChanges.length, kindPixels.length, 'every pixel of the kind\'s tint, and only those');
+
+  await page.$eval('#properties-panel', (d) => { d.open = true; });
+  await page.waitForFunction(() => document.getElementById('properties-rows').children.length > 0);
+  assert.equal(await page.$eval('#properties-pick', (p) => (p.hidden ? '' : p.textContent)), sentence);
+
+  await page.select('#language', 'en');
+  const english = await statusText(page);
+  assert.match(english, /^(Square, 12|Triangle, 8) of 26 faces, next to \d+ (squares|triangles)/);
+  assert.equal(await page.$eval('#properties-pick', (p) => p.textContent), english);
+  await page.select('#language', 'de');
+  assert.equal(await statusText(page), sentence);
+
+  await page.mouse.click(middle.x, middle.y);
+  assert.equal(await statusText(page), '', 'a plain click clears');
+  assert.equal(await page.$eval('#properties-pick', (p) => p.hidden), true);
+  assert.equal(differingPixels(kinds, await canvasPixels(page)), 0);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('a finger held still asks and turns nothing after; a tap clears; a moving finger turns and asks nothing', async () => {
+  const page = await openPage('#solid=16', { width: 768, height: 1024, hasTouch: true, isMobile: true });
+  const client = await page.target().createCDPSession();
+  const touch = (type, points) => client.send('Input.dispatchTouchEvent', {
+    type, touchPoints: points.map(([x, y], id) => ({ x, y, id })),
+  });
+  const wait = (ms) => new Promise((r) => setTimeout(r, ms));
+  const { x, y } = await pictureMiddle(page);
+
+  await touch('touchStart', [[x, y]]);
+  await touch('touchMove', [[x + 3, y + 2]]); // a finger's tremble keeps the hold
+  await wait(400);
+  assert.equal(await statusText(page), '', 'not before the hold time');
+  const trembled = await canvasPixels(page);
+  await wait(300);
+  assert.match(await statusText(page), /von 26 Flächen/);
+  const asked = await canvasPixels(page);
+  await touch('touchMove', [[x + 80, y + 30]]);
+  await touch('touchEnd', []);
+  assert.equal(differingPixels(asked, await canvasPixels(page)), 0, 'the held finger\'s moves do not turn');
+  const highlighted = changes(trembled, asked);
+  assert.ok(highlighted.length > 1000 && highlighted.every((c) => c.before !== 0xffffff), 'only faces changed');
+
+  await touch('touchStart', [[x, y]]);
+  await touch('touchEnd', []);
+  assert.equal(await statusText(page), '', 'a tap clears');
+  assert.equal(differingPixels(trembled, await canvasPixels(page)), 0, 'the highlight went, nothing turned');
+
+  await touch('touchStart', [[x, y]]);
+  await touch('touchMove', [[x + 30, y + 10]]);
+  await wait(700);
+  await touch('touchEnd', []);
+  assert.equal(await statusText(page), '', 'a moving finger asks nothing');
+  assert.ok(differingPixels(trembled, await canvasPixels(page)) > 100, 'it turned the solid');
   assert.deepEqual(page.errors, []);
   await page.close();
 });
