@@ -56,6 +56,8 @@
     'Parameter t': 'Parameter t',
     'Faltstufe': 'Folding stage',
     'Gewichte %1 : %2 : %3': 'Weights %1 : %2 : %3',
+    // The window's title, not the word inside a sentence of the translation file.
+    'Jitterbug': 'Jitterbug',
   };
   // The English words as the module takes them: source, US, translation, RS.
   let moduleWords = null;

@@ -343,6 +343,8 @@ test('the tools\' pictures and the larger pictures are the desktop exports, pixe
     ['#solid=16&faces=kind', ['--solid', '16', '--colour-faces'], 1],
     ['#solid=29&view=umkugel&marks=1&faces=kind', ['--solid', '29', '--view', 'umkugel', '--marks', '--colour-faces'], 1],
     ['#solid=8&morph=0.25&faces=kind', ['--solid', '8', '--morph', '0.25', '--colour-faces'], 1],
+    ['#jitterbug=0.15', ['--jitterbug', '0.15'], 1],
+    ['#jitterbug=0.9', ['--jitterbug', '0.9'], 1],
   ];
   for (const [fragment, args, scale] of cases) {
     const page = await openPage(fragment);
@@ -623,4 +625,83 @@ test('a finger held still asks and turns nothing after; a tap clears; a moving f
   assert.ok(differingPixels(trembled, await canvasPixels(page)) > 100, 'it turned the solid');
   assert.deepEqual(page.errors, []);
   await page.close();
+});
+
+test('the jitterbug\'s panel: the Kuboktaeder, stops with their j, snapping, the legend, play, English, the address', async () => {
+  const page = await openPage('#solid=16&morph=0.5', { width: 1024, height: 768, hasTouch: true, isMobile: true });
+  await page.click('#open-jitterbug');
+  assert.equal(await page.$eval('#morph-panel', (p) => p.hidden), true, 'the jitterbug closes the morph');
+  assert.equal(await page.$eval('#jitterbug-panel', (p) => p.hidden), false);
+  let state = await page.evaluate(() => window.korvelindra.state());
+  assert.equal(state.morph, undefined);
+  assert.equal(state.jitterbug, '0');
+  assert.equal(await page.$eval(`#solids option:nth-child(${Number(state.solid) + 1})`, (o) => o.textContent), 'Kuboktaeder');
+  const buttons = () => page.$$eval('#jitterbug-stops button', (b) => b.map((e) => e.textContent));
+  assert.deepEqual(await buttons(), ['Kuboktaeder (j = 0,0000)', 'Ikosaeder (j = 0,3706)', 'Oktaeder (j = 1,0000)']);
+  assert.equal(await page.$eval('#jitterbug-stop', (o) => o.textContent), 'j = 0,000: Kuboktaeder');
+
+  await page.click('#jitterbug-stops button:nth-child(2)');
+  const icosahedron = Number(await page.evaluate(() => window.korvelindra.state().jitterbug));
+  assert.ok(Math.abs(icosahedron - 0.3706) < 5e-5 && icosahedron !== 0.371, String(icosahedron));
+  assert.equal(await page.$eval('#jitterbug-stop', (o) => o.textContent), 'j = 0,371: Ikosaeder');
+  const theirs = await pngPixels(page, nativePicture(['--jitterbug', String(icosahedron)]));
+  assert.equal(differingPixels(await pagePicture(page, 1), theirs), 0, 'the Ikosaeder\'s stop is the desktop\'s');
+  const slide = (value) => page.$eval('#jitterbug-j', (s, v) => { s.value = v; s.dispatchEvent(new Event('input')); }, value);
+  await slide('500');
+  assert.equal(await page.evaluate(() => window.korvelindra.state().jitterbug), '0.5');
+  await slide('371');
+  assert.equal(Number(await page.evaluate(() => window.korvelindra.state().jitterbug)), icosahedron, 'the mark is the stop');
+  await slide('372');
+  assert.equal(await page.evaluate(() => window.korvelindra.state().jitterbug), '0.372');
+
+  const legend = await page.$eval('#jitterbug-tints', (p) => ({
+    text: p.textContent,
+    boxes: [...p.querySelectorAll('.tint')].map((b) => getComputedStyle(b).backgroundColor),
+  }));
+  assert.equal(legend.text, ' die acht drehenden Dreiecke,  die Flächen, die sich dazwischen öffnen');
+  assert.deepEqual(legend.boxes, ['rgb(241, 202, 115)', 'rgb(162, 214, 243)']);
+
+  const { played, elapsed } = await page.evaluate(async () => {
+    const button = document.getElementById('jitterbug-play');
+    button.click();
+    const start = performance.now();
+    await new Promise((r) => setTimeout(r, 300));
+    button.click();
+    return { played: Number(window.korvelindra.state().jitterbug), elapsed: performance.now() - start };
+  });
+  const due = 0.372 + Math.floor(elapsed / 10) * 0.005;
+  assert.ok(played <= due + 1e-9 && played >= due - 0.1, `play moved j to ${played} in ${elapsed} ms`);
+  await page.emulateMediaFeatures([{ name: 'prefers-reduced-motion', value: 'reduce' }]);
+  await page.click('#jitterbug-play');
+  assert.ok(Math.abs(Number(await page.evaluate(() => window.korvelindra.state().jitterbug)) - played - 0.1) < 1e-9);
+
+  await page.select('#language', 'en');
+  assert.deepEqual(await buttons(), ['Cuboctahedron (j = 0.0000)', 'Icosahedron (j = 0.3706)', 'Octahedron (j = 1.0000)']);
+  assert.equal(await page.$eval('#jitterbug-play', (b) => b.textContent), 'Play');
+  assert.equal(await page.$eval('#open-jitterbug', (b) => b.textContent), 'Jitterbug');
+  assert.match(await page.$eval('#jitterbug-tints', (p) => p.textContent), /the eight turning triangles/);
+  await page.select('#language', 'de');
+
+  state = await page.evaluate(() => window.korvelindra.show({ jitterbug: 0.25 }));
+  assert.equal(state.jitterbug, '0.25');
+  assert.match(await page.evaluate(() => location.hash), /jitterbug=0\.25/);
+  await page.click('#open-kaleidoscope');
+  assert.equal(await page.evaluate(() => window.korvelindra.state().jitterbug), undefined, 'the kaleidoscope closes it');
+  await page.close();
+
+  const linked = await openPage('#jitterbug=0.9');
+  assert.equal(await linked.evaluate(() => window.korvelindra.state().jitterbug), '0.9');
+  assert.equal(await linked.$eval('#jitterbug-panel', (p) => p.hidden), false);
+  await linked.evaluate(() => {
+    const list = document.getElementById('solids');
+    list.selectedIndex = 3;
+    list.dispatchEvent(new Event('change'));
+  });
+  assert.equal(await linked.$eval('#jitterbug-panel', (p) => p.hidden), true, 'another solid closes it');
+  await linked.close();
+  const bad = await openPage('#jitterbug=2');
+  assert.equal(await bad.evaluate(() => window.korvelindra.state().jitterbug), undefined);
+  assert.match(await bad.$eval('#note', (n) => n.textContent), /jitterbug=2/);
+  assert.deepEqual(bad.errors, []);
+  await bad.close();
 });
