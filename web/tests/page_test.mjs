@@ -589,6 +589,32 @@ test('Ctrl+click asks the picture: the face kind\'s sentence, only face pixels c
   await page.close();
 });
 
+test('a Ctrl+click on a vertex asks about the vertex, not the faces round it', async () => {
+  const page = await openPage('#solid=16&marks=1');
+  // The middle of the first vertex mark (pure yellow) found, in CSS pixels.
+  const marked = await canvasPixels(page);
+  const yellow = [];
+  for (let i = 0; i < marked.bytes.length; i += 4) {
+    if (marked.bytes[i] === 255 && marked.bytes[i + 1] === 255 && marked.bytes[i + 2] === 0) {
+      yellow.push([(i / 4) % marked.width, Math.floor(i / 4 / marked.width)]);
+    }
+  }
+  const mark = yellow.filter(([x, y]) => Math.hypot(x - yellow[0][0], y - yellow[0][1]) < 12);
+  const box = await page.$eval('#picture', (c) => c.getBoundingClientRect().toJSON());
+  const x = box.left + mark.reduce((sum, p) => sum + p[0], 0) / mark.length;
+  const y = box.top + mark.reduce((sum, p) => sum + p[1], 0) / mark.length;
+  await page.keyboard.down('Control');
+  await page.mouse.click(x, y);
+  await page.keyboard.up('Control');
+  assert.equal(await statusText(page), 'Ecke 3.4.4.4');
+  assert.ok(differingPixels(marked, await canvasPixels(page)) > 100, 'the faces round it are highlighted');
+  await page.select('#language', 'en');
+  assert.equal(await statusText(page), 'Vertex 3.4.4.4');
+  await page.select('#language', 'de');
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
 test('a finger held still asks and turns nothing after; a tap clears; a moving finger turns and asks nothing', async () => {
   const page = await openPage('#solid=16', { width: 768, height: 1024, hasTouch: true, isMobile: true });
   const client = await page.target().createCDPSession();
