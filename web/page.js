@@ -17,6 +17,7 @@
   const CHANGE_CAPTIONS = 64;
   const CHANGE_ROTATION = 32;
   const CHANGE_PICK = 128;
+  const PICTURE_JITTERBUG = 5; // vk_picture_kind of the jitterbug's solid
   // A finger held still this long asks the picture, as a Ctrl+click does;
   // moving it further than HOLD_SLOP CSS pixels (along x plus along y) first turns instead.
   const HOLD_MS = 500;
@@ -164,10 +165,18 @@
       canvas.setAttribute('aria-label', say('Noch kein Körper geladen'));
       return;
     }
-    const name = say(core.UTF8ToString(core._vk_picture_name()));
+    const german = core.UTF8ToString(core._vk_picture_name());
+    const name = say(german);
     const view = ['Ansicht Polyeder', 'Ansicht innere Kugel', 'Ansicht äußere Kugel'][core._vk_view()];
     const marks = say(core._vk_marks() ? 'Ecken markiert' : 'Ecken nicht markiert');
     let text = say('%1, %2, %3').replace('%1', name).replace('%2', say(view)).replace('%3', marks);
+    if (core._vk_picture_kind() === PICTURE_JITTERBUG) {
+      const j = core.UTF8ToString(core._vk_people_number(core._vk_jitterbug_j(), 3));
+      // Between its stops the solid is named after the jitterbug itself.
+      text = german.startsWith('Jitterbug')
+        ? say('Jitterbug bei j = %1, %2').replace('%1', j).replace('%2', marks)
+        : say('Jitterbug bei j = %1: %2, %3').replace('%1', j).replace('%2', name).replace('%3', marks);
+    }
     if (core._vk_rotating()) text += say(', dreht sich');
     if (pickSentence) text += ' ' + pickSentence;
     canvas.setAttribute('aria-label', text);

@@ -670,11 +670,14 @@ test('the jitterbug\'s panel: the Kuboktaeder, stops with their j, snapping, the
   const icosahedron = Number(await page.evaluate(() => window.korvelindra.state().jitterbug));
   assert.ok(Math.abs(icosahedron - 0.3706) < 5e-5 && icosahedron !== 0.371, String(icosahedron));
   assert.equal(await page.$eval('#jitterbug-stop', (o) => o.textContent), 'j = 0,371: Ikosaeder');
+  const label = () => page.$eval('#picture', (c) => c.getAttribute('aria-label'));
+  assert.equal(await label(), 'Jitterbug bei j = 0,371: Ikosaeder, Ecken nicht markiert');
   const theirs = await pngPixels(page, nativePicture(['--jitterbug', String(icosahedron)]));
   assert.equal(differingPixels(await pagePicture(page, 1), theirs), 0, 'the Ikosaeder\'s stop is the desktop\'s');
   const slide = (value) => page.$eval('#jitterbug-j', (s, v) => { s.value = v; s.dispatchEvent(new Event('input')); }, value);
   await slide('500');
   assert.equal(await page.evaluate(() => window.korvelindra.state().jitterbug), '0.5');
+  assert.equal(await label(), 'Jitterbug bei j = 0,500, Ecken nicht markiert');
   await slide('371');
   assert.equal(Number(await page.evaluate(() => window.korvelindra.state().jitterbug)), icosahedron, 'the mark is the stop');
   await slide('372');
@@ -705,6 +708,7 @@ test('the jitterbug\'s panel: the Kuboktaeder, stops with their j, snapping, the
   assert.deepEqual(await buttons(), ['Cuboctahedron (j = 0.0000)', 'Icosahedron (j = 0.3706)', 'Octahedron (j = 1.0000)']);
   assert.equal(await page.$eval('#jitterbug-play', (b) => b.textContent), 'Play');
   assert.equal(await page.$eval('#open-jitterbug', (b) => b.textContent), 'Jitterbug');
+  assert.match(await label(), /^Jitterbug at j = 0\.\d{3}, vertices not marked$/);
   assert.match(await page.$eval('#jitterbug-tints', (p) => p.textContent), /the eight turning triangles/);
   await page.select('#language', 'de');
 
