@@ -10,6 +10,7 @@
 #include "cli/said.h"
 #include "exports/export_service.h"
 #include "exports/save_file.h"
+#include "jitterbug/jitterbug.h"
 #include "jitterbug/jitterbug_solid.h"
 #include "kaleidoscope/kaleidoscope_family.h"
 #include "kaleidoscope/kaleidoscope_solid.h"
@@ -112,12 +113,20 @@ ExportSubject subjectOf(const CliRequest& request, const CatalogueTexts& texts) 
   return subject;
 }
 
-// The view the request asks for, for a picture of model; with --colour-faces
-// the faces' tints, kept in tints for as long as the view is used.
+// The view the request asks for, for a picture of model; with --jitterbug
+// the turning triangles in the first tint of the kinds and the opening faces
+// in the second, as the window and --animate jitterbug show them, else with
+// --colour-faces the faces' kinds; the tints kept in tints for as long as the
+// view is used.
 ViewState requestedView(const CliRequest& request, const Model& model,
                         std::vector<std::uint32_t>& tints) {
   ViewState view{request.view, request.marks};
-  if (request.colourFaces) {
+  if (request.jitterbug) {
+    tints.clear();
+    for (const bool turning : jitterbugShape(*request.jitterbug).turning)
+      tints.push_back(kindTint(turning ? 0 : 1));
+    view.faceTints = tints;
+  } else if (request.colourFaces) {
     tints = tintsOfKinds(faceOrbits(polyhedronOf(model)).kindOfFace);
     view.faceTints = tints;
   }

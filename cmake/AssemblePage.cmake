@@ -19,19 +19,21 @@ file(READ ${CORE} core)
 
 # One "source": "translation" entry per translated message.
 file(READ ${TS} ts)
-# A semicolon would split CMake's list of matches: it travels as a mark.
-string(REPLACE ";" "&#59;" ts "${ts}")
+# A semicolon would split CMake's list of matches: it travels as a mark that
+# holds none (the unit separator, which no message contains).
+string(ASCII 31 semicolon)
+string(REPLACE ";" "${semicolon}" ts "${ts}")
 string(REGEX MATCHALL "<source>[^<]*</source>[ \t\r\n]*(<comment>[^<]*</comment>[ \t\r\n]*)?<translation>[^<]+</translation>" messages "${ts}")
 set(english "")
 foreach(message IN LISTS messages)
   string(REGEX REPLACE "^<source>([^<]*)</source>.*$" "\\1" source "${message}")
   string(REGEX REPLACE "^.*<translation>([^<]*)</translation>$" "\\1" translation "${message}")
   foreach(part IN ITEMS source translation)
+    string(REPLACE "${semicolon}" ";" ${part} "${${part}}")
     string(REPLACE "&lt;" "<" ${part} "${${part}}")
     string(REPLACE "&gt;" ">" ${part} "${${part}}")
     string(REPLACE "&quot;" "\"" ${part} "${${part}}")
     string(REPLACE "&apos;" "'" ${part} "${${part}}")
-    string(REPLACE "&#59;" ";" ${part} "${${part}}")
     string(REPLACE "&amp;" "&" ${part} "${${part}}")
     string(REPLACE "\\" "\\\\" ${part} "${${part}}")
     string(REPLACE "\"" "\\\"" ${part} "${${part}}")

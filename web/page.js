@@ -16,6 +16,12 @@
   const CHANGE_DESCRIPTION = 2;
   const CHANGE_CAPTIONS = 64;
   const CHANGE_ROTATION = 32;
+  const CHANGE_PICK = 128;
+  const PICTURE_JITTERBUG = 5; // vk_picture_kind of the jitterbug's solid
+  // A finger held still this long asks the picture, as a Ctrl+click does;
+  // moving it further than HOLD_SLOP CSS pixels (along x plus along y) first turns instead.
+  const HOLD_MS = 500;
+  const HOLD_SLOP = 10;
   let tools = null; // the morph, kaleidoscope and fold panels (page_tools.js)
   let files = null; // pictures, files and the properties (page_files.js)
 
@@ -51,8 +57,30 @@
     'Parameter t': 'Parameter t',
     'Faltstufe': 'Folding stage',
     'Gewichte %1 : %2 : %3': 'Weights %1 : %2 : %3',
+    // The window's title, not the word inside a sentence of the translation file.
+    'Jitterbug': 'Jitterbug',
+  };
+  // The English words as the module takes them: source, US, translation, RS.
+  let moduleWords = null;
+  const wordsForModule = () => {
+    moduleWords ??= Object.entries({ ...ENGLISH, ...PAGE_ENGLISH })
+      .map(([german, english]) => german + '\x1f' + english).join('\x1e');
+    return moduleWords;
   };
   let language = 'de';
+  // Hands the module the page's language and English words, for the texts it words itself.
+  function tellModuleLanguage() {
+    if (language !== 'en') {
+      core._vk_set_language(0, 0);
+      return;
+    }
+    const text = wordsForModule();
+    const size = core.lengthBytesUTF8(text) + 1;
+    const pointer = core._malloc(size);
+    core.stringToUTF8(text, pointer, size);
+    core._vk_set_language(1, pointer);
+    core._free(pointer);
+  }
   // A German text of the desktop or the page in the language chosen.
   const say = (german) => (language === 'en' ? PAGE_ENGLISH[german] ?? ENGLISH[german] ?? german : german);
 
@@ -123,7 +151,9 @@
       radio.disabled = core._vk_views_off() !== 0;
     });
     $('marks').checked = core._vk_marks() === 1;
-    if (changes & (CHANGE_PICTURE | CHANGE_DESCRIPTION)) describePicture();
+    $('colour-faces').checked = core._vk_colour_faces() === 1;
+    if (changes & CHANGE_PICK) showPick();
+    if (changes & (CHANGE_PICTURE | CHANGE_DESCRIPTION | CHANGE_PICK)) describePicture();
     if (tools) tools.follow(changes);
     if (files) files.follow(changes);
     writeFragment();
@@ -135,12 +165,32 @@
       canvas.setAttribute('aria-label', say('Noch kein Körper geladen'));
       return;
     }
-    const name = say(core.UTF8ToString(core._vk_picture_name()));
+    const german = core.UTF8ToString(core._vk_picture_name());
+    const name = say(german);
     const view = ['Ansicht Polyeder', 'Ansicht innere Kugel', 'Ansicht äußere Kugel'][core._vk_view()];
     const marks = say(core._vk_marks() ? 'Ecken markiert' : 'Ecken nicht markiert');
     let text = say('%1, %2, %3').replace('%1', name).replace('%2', say(view)).replace('%3', marks);
+    if (core._vk_picture_kind() === PICTURE_JITTERBUG) {
+      const j = core.UTF8ToString(core._vk_people_number(core._vk_jitterbug_j(), 3));
+      // Between its stops the solid is named after the jitterbug itself.
+      text = german.startsWith('Jitterbug')
+        ? say('Jitterbug bei j = %1, %2').replace('%1', j).replace('%2', marks)
+        : say('Jitterbug bei j = %1: %2, %3').replace('%1', j).replace('%2', name).replace('%3', marks);
+    }
     if (core._vk_rotating()) text += say(', dreht sich');
+    if (pickSentence) text += ' ' + pickSentence;
     canvas.setAttribute('aria-label', text);
+  }
+
+  // The answer of the picture when asked: under the picture and above the
+  // properties, in the language of the page.
+  let pickSentence = '';
+  function showPick() {
+    const text = core._vk_has_pick() ? core._vk_pick_text() : 0;
+    pickSentence = text ? core.UTF8ToString(text) : '';
+    $('status').textContent = pickSentence;
+    $('properties-pick').textContent = pickSentence;
+    $('properties-pick').hidden = pickSentence === '';
   }
 
   const CAPTIONS = [
@@ -210,6 +260,9 @@
     } else if (key === 'marks') {
       if (value === '0' || value === '1') wanted.marks = Number(value);
       else problems.push(part);
+    } else if (key === 'faces') {
+      if (value === 'kind' || value === 'plain') wanted.faces = value === 'kind' ? 1 : 0;
+      else problems.push(part);
     } else if (key === 'lang') {
       if (value === 'de' || value === 'en') wanted.lang = value;
       else problems.push(part);
@@ -223,6 +276,7 @@
     if (wanted.lang !== undefined) useLanguage(wanted.lang);
     if (wanted.marks !== undefined) command('vk_set_marks', wanted.marks);
     if (wanted.view !== undefined) command('vk_set_view', wanted.view);
+    if (wanted.faces !== undefined) command('vk_set_colour_faces', wanted.faces);
     tools.apply(wanted);
     follow();
   }
@@ -231,6 +285,7 @@
       solid: String(core._vk_position()),
       view: VIEW_WORDS[core._vk_view()],
       marks: String(core._vk_marks()),
+      ...(core._vk_colour_faces() ? { faces: 'kind' } : {}),
       lang: document.documentElement.lang,
       ...(tools ? tools.state() : {}),
     };
@@ -259,6 +314,9 @@
       radio.addEventListener('change', () => command('vk_set_view', Number(radio.value)));
     });
     $('marks').addEventListener('change', () => command('vk_set_marks', $('marks').checked ? 1 : 0));
+    $('colour-faces').addEventListener('change', () => {
+      command('vk_set_colour_faces', $('colour-faces').checked ? 1 : 0);
+    });
     $('rotation').addEventListener('click', () => command('vk_set_rotating', core._vk_rotating() ? 0 : 1));
     $('start-pose').addEventListener('click', () => command('vk_reload'));
     $('zoom-in').addEventListener('click', () => command('vk_zoom', 1));
@@ -279,6 +337,10 @@
       command('vk_wheel', Math.round(notches * 120));
     }, { passive: false });
     canvas.addEventListener('keydown', (event) => {
+      if (event.key === 'Escape' && !event.ctrlKey && !event.altKey && !event.metaKey && !event.shiftKey) {
+        command('vk_clear_pick');
+        return;
+      }
       const turns = { ArrowLeft: [0, 0, -5], ArrowRight: [0, 0, 5], ArrowUp: [0, -5, 0], ArrowDown: [0, 5, 0] };
       if (!(event.key in turns)) return;
       event.preventDefault();
@@ -291,10 +353,18 @@
   }
 
   // One finger (or the mouse) turns as the window's drag does; two pinch-zoom
-  // by the buttons' factors.
+  // by the buttons' factors. A Ctrl+click, or a finger held still, asks the
+  // picture about the vertex or face there instead.
   function wirePointer() {
     const pointers = new Map();
     let pinchDistance = 0;
+    // The finger that may become a hold: its timer, where it came down (CSS
+    // and surface pixels), and whether it has asked (its moves and lift are then its own).
+    let hold = null;
+    const cancelHold = () => {
+      if (hold) clearTimeout(hold.timer);
+      hold = null;
+    };
     const at = (event) => {
       const box = canvas.getBoundingClientRect();
       return [Math.round((event.clientX - box.left) * surfaceWidth / box.width),
@@ -306,10 +376,27 @@
     };
     canvas.addEventListener('pointerdown', (event) => {
       if (event.pointerType === 'mouse' && event.button !== 0) return;
+      if (event.ctrlKey && !event.shiftKey && !event.altKey && !event.metaKey && pointers.size === 0) {
+        command('vk_ask', ...at(event));
+        return;
+      }
       canvas.setPointerCapture(event.pointerId);
       pointers.set(event.pointerId, at(event));
+      cancelHold();
       if (pointers.size === 1) {
         command('vk_press', ...at(event));
+        if (event.pointerType === 'touch') {
+          const place = at(event);
+          const mine = { id: event.pointerId, x: event.clientX, y: event.clientY, asked: false };
+          mine.timer = setTimeout(() => {
+            if (hold !== mine) return;
+            // As the window does: the drag ends where it began, then the picture is asked.
+            mine.asked = true;
+            command('vk_release');
+            command('vk_ask', ...place);
+          }, HOLD_MS);
+          hold = mine;
+        }
       } else if (pointers.size === 2) {
         command('vk_release');
         pinchDistance = distance();
@@ -317,6 +404,10 @@
     });
     canvas.addEventListener('pointermove', (event) => {
       if (!pointers.has(event.pointerId)) return;
+      if (hold && hold.id === event.pointerId) {
+        if (hold.asked) return;
+        if (Math.abs(event.clientX - hold.x) + Math.abs(event.clientY - hold.y) > HOLD_SLOP) cancelHold();
+      }
       pointers.set(event.pointerId, at(event));
       if (pointers.size === 1) {
         command('vk_move', ...at(event));
@@ -328,8 +419,14 @@
     });
     const end = (event) => {
       if (!pointers.delete(event.pointerId)) return;
-      if (pointers.size === 0) command('vk_release');
+      const held = hold !== null && hold.id === event.pointerId && hold.asked;
+      if (hold !== null && hold.id === event.pointerId) cancelHold();
+      if (pointers.size === 0 && !held) command('vk_release');
     };
+    // A long press would also open the browser's menu for the picture.
+    canvas.addEventListener('contextmenu', (event) => {
+      if (hold !== null) event.preventDefault();
+    });
     canvas.addEventListener('pointerup', end);
     canvas.addEventListener('pointercancel', end);
   }
@@ -364,12 +461,18 @@
     document.querySelectorAll('[data-text]').forEach((element) => {
       element.textContent = say(element.dataset.text);
     });
+    // The desktop's menu texts, without the letter marked for the keyboard.
+    document.querySelectorAll('[data-menu-text]').forEach((element) => {
+      element.textContent = say(element.dataset.menuText).replace(/&(.)/, '$1');
+    });
+    if (core) tellModuleLanguage();
     document.querySelectorAll('[data-label]').forEach((element) => {
       element.setAttribute('aria-label', say(element.dataset.label));
     });
     if (core && core._vk_list_count() > 0) {
       showCaptions();
       showRotation();
+      showPick();
       describePicture();
       if (tools) tools.retell();
       if (files) files.retell();

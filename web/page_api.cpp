@@ -2,9 +2,12 @@
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <exception>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "catalogue/inflated_streams.h"
@@ -16,10 +19,14 @@
 #include "nets/net_json.h"
 #include "nets/net_options.h"
 #include "nets/net_svg.h"
+#include "properties/pick_facts.h"
 #include "properties/properties.h"
 #include "properties/properties_text.h"
 #include "render/bitmap.h"
+#include "render/face_tints.h"
 #include "solid_export/mesh_export.h"
+#include "text/number_text.h"
+#include "text/ui_text.h"
 #include "viewer/viewer.h"
 
 namespace {
@@ -39,6 +46,10 @@ struct Page {
   int rgbaWidth = 0;
   int rgbaHeight = 0;
   bool started = false;
+  // The page's language for the texts the module words itself (the pick's
+  // sentence, numbers for people), and its English words.
+  bool english = false;
+  std::unordered_map<std::string, std::string> words;
 };
 
 Page& page() {
@@ -115,6 +126,45 @@ const Stop& stopOf(const std::vector<Stop>& stops, int stop) {
 
 // A text for the page, or null when making it failed.
 const char* handedOut(int ok) { return ok ? page().text.c_str() : nullptr; }
+
+// The module's words in English from the page's table; a source not in it stays German.
+std::string translated(const char* /*context*/, const char* source) {
+  const auto& words = page().words;
+  const auto found = words.find(source);
+  return found != words.end() ? found->second : std::string(source);
+}
+
+// The page's language while one text is worded, German again after: the
+// other texts of the module (files, the tables the page translates itself)
+// stay as they were.
+class InPageLanguage {
+ public:
+  explicit InPageLanguage(const Page& p) {
+    velkora::setTextTranslator(p.english ? translated : nullptr);
+    velkora::setDecimalComma(!p.english);
+  }
+  ~InPageLanguage() {
+    velkora::setTextTranslator(nullptr);
+    velkora::setDecimalComma(true);
+  }
+  InPageLanguage(const InPageLanguage&) = delete;
+  InPageLanguage& operator=(const InPageLanguage&) = delete;
+};
+
+// The table's "source<US>translation<RS>" entries.
+std::unordered_map<std::string, std::string> wordsOf(std::string_view table) {
+  std::unordered_map<std::string, std::string> words;
+  while (!table.empty()) {
+    const std::size_t end = std::min(table.find('\x1e'), table.size());
+    const std::string_view entry = table.substr(0, end);
+    const std::size_t middle = entry.find('\x1f');
+    if (middle != std::string_view::npos)
+      words.insert_or_assign(std::string(entry.substr(0, middle)),
+                             std::string(entry.substr(middle + 1)));
+    table.remove_prefix(std::min(end + 1, table.size()));
+  }
+  return words;
+}
 
 velkora::View viewOf(int view) {
   switch (view) {
@@ -242,10 +292,48 @@ EMSCRIPTEN_KEEPALIVE int vk_set_presentation(int on) {
   });
 }
 
+EMSCRIPTEN_KEEPALIVE int vk_set_colour_faces(int on) {
+  return guarded([&](Viewer& v) { v.setColourFaces(on != 0); });
+}
+EMSCRIPTEN_KEEPALIVE unsigned vk_kind_tint(int kind) {
+  return kind < 0 ? 0u : velkora::kindTint(kind) & 0xFFFFFFu;
+}
+EMSCRIPTEN_KEEPALIVE int vk_ask(int x, int y) {
+  return guarded([&](Viewer& v) {
+    if (!v.pickVertex(x, y)) v.pickFace(x, y);
+  });
+}
+EMSCRIPTEN_KEEPALIVE int vk_clear_pick() {
+  return guarded([](Viewer& v) { v.clearPick(); });
+}
+EMSCRIPTEN_KEEPALIVE int vk_has_pick() { return page().started && page().viewer.hasPick() ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE const char* vk_pick_text() {
+  return handedOut(guarded([](Viewer& v) {
+    const InPageLanguage worded(page());
+    page().text = velkora::pickText(v.picked());
+  }));
+}
+EMSCRIPTEN_KEEPALIVE int vk_set_language(int english, const char* words) {
+  return caught([&](Page& p) {
+    p.words = english != 0 && words != nullptr ? wordsOf(words)
+                                               : std::unordered_map<std::string, std::string>();
+    p.english = english != 0;
+  });
+}
+EMSCRIPTEN_KEEPALIVE const char* vk_people_number(double value, int decimals) {
+  return handedOut(caught([&](Page& p) {
+    if (decimals < 0 || decimals > 17)
+      throw std::out_of_range("Keine Stellenzahl: " + std::to_string(decimals));
+    const InPageLanguage worded(p);
+    p.text = velkora::peopleNumber(value, decimals);
+  }));
+}
+
 EMSCRIPTEN_KEEPALIVE int vk_position() { return page().viewer.position(); }
 EMSCRIPTEN_KEEPALIVE int vk_view() { return static_cast<int>(page().viewer.view()); }
 EMSCRIPTEN_KEEPALIVE int vk_marks() { return page().viewer.marks() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE int vk_rotating() { return page().viewer.rotating() ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE int vk_colour_faces() { return page().viewer.colourFaces() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE int vk_caption_family() {
   return static_cast<int>(page().viewer.captionFamily());
 }
@@ -402,6 +490,27 @@ EMSCRIPTEN_KEEPALIVE int vk_set_fold_played(double f) {
 }
 EMSCRIPTEN_KEEPALIVE double vk_fold() {
   return page().started ? page().viewer.controller().foldStage() : 0.0;
+}
+EMSCRIPTEN_KEEPALIVE int vk_set_jitterbug(double j) {
+  return guarded([&](Viewer& v) { v.setJitterbugParameter(j); });
+}
+EMSCRIPTEN_KEEPALIVE int vk_set_jitterbug_played(double j) {
+  return guarded([&](Viewer& v) { v.setJitterbugParameter(j, true); });
+}
+EMSCRIPTEN_KEEPALIVE double vk_jitterbug_j() {
+  return page().started ? page().viewer.controller().jitterbugParameter() : 0.0;
+}
+EMSCRIPTEN_KEEPALIVE int vk_jitterbug_stop_count() {
+  return page().started ? static_cast<int>(page().viewer.controller().jitterbugStops().size()) : 0;
+}
+EMSCRIPTEN_KEEPALIVE double vk_jitterbug_stop_j(int stop) {
+  double j = -1.0;
+  guarded([&](Viewer& v) { j = stopOf(v.controller().jitterbugStops(), stop).j; });
+  return j;
+}
+EMSCRIPTEN_KEEPALIVE const char* vk_jitterbug_stop_name(int stop) {
+  return handedOut(guarded(
+      [&](Viewer& v) { page().text = stopOf(v.controller().jitterbugStops(), stop).name; }));
 }
 EMSCRIPTEN_KEEPALIVE int vk_play_stopped() {
   return guarded([](Viewer& v) { v.playStopped(); });

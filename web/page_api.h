@@ -44,16 +44,36 @@ int vk_move(int x, int y);
 int vk_release();
 int vk_resize(int width, int height, int scale);
 int vk_set_presentation(int on);
+// Faces filled in the tints of their kinds (the desktop's "Flächen nach Art färben").
+int vk_set_colour_faces(int on);
+// The tint of face kind kind (0, 1, ...) as 0xRRGGBB.
+unsigned vk_kind_tint(int kind);
+// Asking the picture at the logical pixel (x, y): the vertex there, else the
+// kind of the face there; none found clears the question. vk_clear_pick
+// clears it; vk_pick_text is its sentence in the page's language (empty for
+// none).
+int vk_ask(int x, int y);
+int vk_clear_pick();
+int vk_has_pick();
+const char* vk_pick_text();
+// The language of the texts the module words for the page (the pick's
+// sentence, vk_people_number): english 0 German, 1 English with words,
+// "source<US>translation<RS>" entries (US 0x1F, RS 0x1E), copied. The
+// module's other texts stay German.
+int vk_set_language(int english, const char* words);
+// A number for people: exactly decimals places with the language's decimal mark.
+const char* vk_people_number(double value, int decimals);
 
 // Queries.
 int vk_position();
 int vk_view();
 int vk_marks();
 int vk_rotating();
+int vk_colour_faces();
 int vk_caption_family();  // 0 Platonic, 1 Archimedean, 2 Catalan
 int vk_views_off();       // 0 no, 1 folding, 2 a tool's solid
 // What the picture shows, for its description: kind (0 none, 1 solid, 2
-// morph, 3 kaleidoscope, 4 fold) and the solid's German name (UTF-8).
+// morph, 3 kaleidoscope, 4 fold, 5 jitterbug) and the solid's German name (UTF-8).
 int vk_picture_kind();
 const char* vk_picture_name();
 // The properties of the solid on show as the command line's --properties
@@ -77,9 +97,10 @@ const unsigned char* vk_net(int format, const char* paper, const char* orientati
 // decimal comma); null on a failure.
 const char* vk_properties_table();
 
-// The tools: 0 morph, 1 kaleidoscope, 2 fold. Opening the morph closes the
-// kaleidoscope and the other way round; the fold fails for a solid without
-// a net.
+// The tools: 0 morph, 1 kaleidoscope, 2 fold, 3 jitterbug. The morph, the
+// kaleidoscope and the jitterbug exclude each other (opening one closes the
+// others; the jitterbug picks the Kuboktaeder); the fold fails for a solid
+// without a net.
 int vk_open_tool(int tool);
 int vk_close_tool(int tool);
 int vk_tool_open(int tool);
@@ -113,11 +134,19 @@ int vk_set_fold(double f);
 double vk_fold();
 // The numbers of the cut edges on the folding net.
 int vk_set_fold_labels(int on);
+// The jitterbug: j from 0 (the Kuboktaeder) to 1 (the Oktaeder) and its
+// stops, the solids it passes.
+int vk_set_jitterbug(double j);
+double vk_jitterbug_j();
+int vk_jitterbug_stop_count();
+double vk_jitterbug_stop_j(int stop);
+const char* vk_jitterbug_stop_name(int stop);
 // Tells the viewer that a tool's play stopped, so that the picture is
 // described again; a play's steps pass playTick 1.
 int vk_play_stopped();
 int vk_set_morph_played(double t);
 int vk_set_fold_played(double f);
+int vk_set_jitterbug_played(double j);
 
 // The picture as the desktop exports it: the frame of the present state at
 // scale (1 to 4) device pixels per logical pixel, as RGBA bytes; the

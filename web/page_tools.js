@@ -1,8 +1,9 @@
 'use strict';
-// The page's three tools over the viewer's module: the morph into the dual
+// The page's four tools over the viewer's module: the morph into the dual
 // (slider, stops, play, touching points), the kaleidoscope (family, snub,
-// the triangle of mirrors with its stops) and the folding net (slider, play,
-// cut numbers). Each panel opens with its button; the rules stay in the module.
+// the triangle of mirrors with its stops), the folding net (slider, play,
+// cut numbers) and the jitterbug (slider, stops, play, the legend of its
+// tints). Each panel opens with its button; the rules stay in the module.
 
 // eslint-disable-next-line no-unused-vars
 function korvelindraTools(page) {
@@ -11,6 +12,7 @@ function korvelindraTools(page) {
   const MORPH = 0;
   const KALEIDOSCOPE = 1;
   const FOLD = 2;
+  const JITTERBUG = 3;
   const SLIDER_STEPS = 1000;
   const PLAY_STEP = 1 / 200; // 2 s from one end to the other at one step per 10 ms
   const STEPWISE = 1 / 10; // one press with reduced motion
@@ -22,6 +24,8 @@ function korvelindraTools(page) {
     const text = String(Number(value.toFixed(digits)));
     return page.language() === 'de' ? text.replace('.', ',') : text;
   };
+  // A number as the desktop's windows write it: exactly digits decimals.
+  const people = (value, digits) => core.UTF8ToString(core._vk_people_number(value, digits));
   const solidName = (pointer) => page.say(core.UTF8ToString(pointer));
   const open = (tool) => core._vk_tool_open(tool) === 1;
 
@@ -81,6 +85,19 @@ function korvelindraTools(page) {
     }
   }
 
+  // A slider over 0 to 1 with its stops marked: at a stop's mark it gives the
+  // stop's own parameter, not the rounded one.
+  const parameterAt = (stops, value) => {
+    const stop = stops.find((parameter) => Math.round(parameter * SLIDER_STEPS) === value);
+    return stop ?? value / SLIDER_STEPS;
+  };
+  const showMarks = (list, stops) => list.replaceChildren(...stops.map(({ at, name }) => {
+    const option = document.createElement('option');
+    option.value = String(Math.round(at * SLIDER_STEPS));
+    option.label = name;
+    return option;
+  }));
+
   // ---- The morph ----
   const morphSlider = $('morph-t');
   const morphStops = () => {
@@ -89,11 +106,6 @@ function korvelindraTools(page) {
       stops.push({ t: core._vk_morph_stop_t(k), name: solidName(core._vk_morph_stop_name(k)) });
     }
     return stops;
-  };
-  // At a stop's slider position t is the stop's own t, not the rounded one.
-  const morphAt = (value) => {
-    const stop = morphStops().find((s) => Math.round(s.t * SLIDER_STEPS) === value);
-    return stop ? stop.t : value / SLIDER_STEPS;
   };
   function showMorph() {
     const t = core._vk_morph_t();
@@ -108,17 +120,14 @@ function korvelindraTools(page) {
       morphPlayer.stop();
       page.command('vk_set_morph', stops[k].t);
     });
-    $('morph-marks').replaceChildren(...stops.map((stop) => {
-      const option = document.createElement('option');
-      option.value = String(Math.round(stop.t * SLIDER_STEPS));
-      option.label = stop.name;
-      return option;
-    }));
+    showMarks($('morph-marks'), stops.map((stop) => ({ at: stop.t, name: stop.name })));
     showMorph();
   }
   const morphPlayer = player($('morph-play'), () => core._vk_morph_t(),
     (t) => page.command('vk_set_morph_played', t), () => page.command('vk_play_stopped'));
-  morphSlider.addEventListener('input', () => page.command('vk_set_morph', morphAt(Number(morphSlider.value))));
+  morphSlider.addEventListener('input', () => {
+    page.command('vk_set_morph', parameterAt(morphStops().map((stop) => stop.t), Number(morphSlider.value)));
+  });
   $('touch-marks').addEventListener('change', () => page.command('vk_set_touch_marks', $('touch-marks').checked ? 1 : 0));
 
   // ---- The kaleidoscope ----
@@ -263,11 +272,59 @@ function korvelindraTools(page) {
     page.command('vk_set_fold_labels', $('fold-labels').checked ? 1 : 0);
   });
 
+  // ---- The jitterbug ----
+  const jitterbugSlider = $('jitterbug-j');
+  const jitterbugStops = () => {
+    const stops = [];
+    for (let k = 0; k < core._vk_jitterbug_stop_count(); ++k) {
+      stops.push({ j: core._vk_jitterbug_stop_j(k), name: solidName(core._vk_jitterbug_stop_name(k)) });
+    }
+    return stops;
+  };
+  function showJitterbug() {
+    const j = core._vk_jitterbug_j();
+    jitterbugSlider.value = String(Math.round(j * SLIDER_STEPS));
+    let text = 'j = ' + people(j, 3);
+    const stop = jitterbugStops().find((s) => Math.abs(s.j - j) < 1e-9);
+    if (stop) text += ': ' + stop.name;
+    $('jitterbug-stop').textContent = text;
+  }
+  // The legend: a box of each tint where the text has its placeholder.
+  function showJitterbugTints() {
+    const box = (kind) => {
+      const swatch = document.createElement('span');
+      swatch.className = 'tint';
+      swatch.setAttribute('aria-hidden', 'true');
+      swatch.style.backgroundColor = '#' + (core._vk_kind_tint(kind) >>> 0).toString(16).padStart(6, '0');
+      return swatch;
+    };
+    const text = page.say('%1 die acht drehenden Dreiecke, %2 die Flächen, die sich dazwischen öffnen');
+    $('jitterbug-tints').replaceChildren(...text.split(/(%[12])/).filter((part) => part !== '')
+      .map((part) => (part === '%1' ? box(0) : part === '%2' ? box(1) : document.createTextNode(part))));
+  }
+  function showJitterbugStops() {
+    const stops = jitterbugStops();
+    stopButtons($('jitterbug-stops'), stops.length, (k) => stops[k].name + ' (j = ' + people(stops[k].j, 4) + ')',
+      (k) => {
+        jitterbugPlayer.stop();
+        page.command('vk_set_jitterbug', stops[k].j);
+      });
+    showMarks($('jitterbug-marks'), stops.map((stop) => ({ at: stop.j, name: stop.name })));
+    showJitterbugTints();
+    showJitterbug();
+  }
+  const jitterbugPlayer = player($('jitterbug-play'), () => core._vk_jitterbug_j(),
+    (j) => page.command('vk_set_jitterbug_played', j), () => page.command('vk_play_stopped'));
+  jitterbugSlider.addEventListener('input', () => {
+    page.command('vk_set_jitterbug', parameterAt(jitterbugStops().map((stop) => stop.j), Number(jitterbugSlider.value)));
+  });
+
   // ---- Opening and closing ----
   const panels = [
     { tool: MORPH, button: $('open-morph'), panel: $('morph-panel'), players: [morphPlayer] },
     { tool: KALEIDOSCOPE, button: $('open-kaleidoscope'), panel: $('kaleidoscope-panel'), players: [] },
     { tool: FOLD, button: $('open-fold'), panel: $('fold-panel'), players: [foldPlayer] },
+    { tool: JITTERBUG, button: $('open-jitterbug'), panel: $('jitterbug-panel'), players: [jitterbugPlayer] },
   ];
   for (const { tool, button, players } of panels) {
     button.addEventListener('click', () => {
@@ -279,7 +336,7 @@ function korvelindraTools(page) {
       }
     });
   }
-  let rounds = { morph: -1, kaleidoscope: -1 };
+  let rounds = { morph: -1, kaleidoscope: -1, jitterbug: -1 };
   const snubRound = () => core._vk_tool_round(KALEIDOSCOPE) + ':' + core._vk_family();
   // Brings the panels in line with the viewer after a command.
   function follow() {
@@ -302,15 +359,22 @@ function korvelindraTools(page) {
       rounds.kaleidoscope = -1;
     }
     if (open(FOLD)) showFold();
+    if (open(JITTERBUG)) {
+      const round = core._vk_tool_round(JITTERBUG);
+      if (rounds.jitterbug !== round) { rounds.jitterbug = round; showJitterbugStops(); } else showJitterbug();
+    } else {
+      rounds.jitterbug = -1;
+    }
   }
   // The texts in the language chosen.
   function retell() {
     morphPlayer.caption();
     foldPlayer.caption();
+    jitterbugPlayer.caption();
     FAMILIES.forEach((letter, k) => {
       $('family').options[k].textContent = page.say(['T: Tetraeder-Familie', 'O: Oktaeder-Familie', 'I: Ikosaeder-Familie'][k]);
     });
-    rounds = { morph: -1, kaleidoscope: -1 };
+    rounds = { morph: -1, kaleidoscope: -1, jitterbug: -1 };
     follow();
   }
 
@@ -324,6 +388,7 @@ function korvelindraTools(page) {
       if (core._vk_snub()) keys.snub = core._vk_mirror() ? 'mirror' : '1';
     }
     if (open(FOLD)) keys.fold = String(core._vk_fold());
+    if (open(JITTERBUG)) keys.jitterbug = String(core._vk_jitterbug_j());
     return keys;
   }
   const unit = (value) => (/^(0|1|0?\.\d+|1\.0*)$/.test(value) ? Number(value) : null);
@@ -331,6 +396,8 @@ function korvelindraTools(page) {
   function readKey(key, value, wanted, problems) {
     if (key === 'morph') {
       if (unit(value) !== null) wanted.morph = unit(value); else problems.push(key + '=' + value);
+    } else if (key === 'jitterbug') {
+      if (unit(value) !== null) wanted.jitterbug = unit(value); else problems.push(key + '=' + value);
     } else if (key === 'fold') {
       if (unit(value) !== null) wanted.fold = unit(value); else problems.push(key + '=' + value);
     } else if (key === 'wythoff') {
@@ -347,8 +414,9 @@ function korvelindraTools(page) {
     }
     return true;
   }
-  // Opens the tools a fragment or show() asks for; the morph and the
-  // kaleidoscope exclude each other, the morph wins.
+  // Opens the tools a fragment or show() asks for; the morph, the
+  // kaleidoscope and the jitterbug exclude each other: the morph wins, then
+  // the kaleidoscope.
   function apply(wanted) {
     if (wanted.morph !== undefined) {
       if (!open(MORPH)) page.command('vk_open_tool', MORPH);
@@ -358,6 +426,9 @@ function korvelindraTools(page) {
       if (wanted.snub !== undefined) page.command('vk_set_snub', wanted.snub === '0' ? 0 : 1, wanted.snub === 'mirror' ? 1 : 0);
       if (wanted.wythoff !== undefined) page.command('vk_set_family', wanted.wythoff);
       if (wanted.at !== undefined) page.command('vk_set_weights', ...wanted.at);
+    } else if (wanted.jitterbug !== undefined) {
+      if (!open(JITTERBUG)) page.command('vk_open_tool', JITTERBUG);
+      page.command('vk_set_jitterbug', wanted.jitterbug);
     }
     if (wanted.fold !== undefined) {
       if (!open(FOLD)) page.command('vk_open_tool', FOLD);

@@ -348,6 +348,24 @@ TEST(Program, TheJitterbugFromTheCommandLine) {
   EXPECT_FALSE(QImage(zero).isNull());
   EXPECT_EQ(QImage(zero).size(), QImage(half).size());
   EXPECT_NE(QImage(zero), QImage(half));
+  // The turning triangles in the first tint, the faces opening between them
+  // in the second (with --colour-faces too), no face in the plain green.
+  const QString tinted = dir.filePath(QStringLiteral("tinted.png"));
+  ASSERT_EQ(
+      runProgram({"--jitterbug", "0.5", "--colour-faces", "--export-picture", tinted}).exitCode, 0);
+  EXPECT_EQ(QImage(tinted), QImage(half));
+  for (const QString& picture : {zero, half}) {
+    const QImage image(picture);
+    const std::vector<int> counts = tintedPixels(image);
+    EXPECT_GT(counts[0], 1000) << picture.toStdString();
+    EXPECT_GT(counts[1], 1000) << picture.toStdString();
+    int green = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x)
+        green += (image.pixel(x, y) | 0xFF000000u) == kLightGreen;
+    }
+    EXPECT_EQ(green, 0) << picture.toStdString();
+  }
 }
 
 TEST(Program, ABadJitterbugJIsAUsageErrorInTheLanguageOfTheRun) {

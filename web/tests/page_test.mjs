@@ -340,6 +340,11 @@ test('the tools\' pictures and the larger pictures are the desktop exports, pixe
     ['#solid=0&fold=0.5', ['--solid', '0', '--fold', '0.5'], 1],
     ['#solid=20&view=umkugel', ['--solid', '20', '--view', 'umkugel', '--scale', '2'], 2],
     ['#solid=11&marks=1', ['--solid', '11', '--marks', '--scale', '4'], 4],
+    ['#solid=16&faces=kind', ['--solid', '16', '--colour-faces'], 1],
+    ['#solid=29&view=umkugel&marks=1&faces=kind', ['--solid', '29', '--view', 'umkugel', '--marks', '--colour-faces'], 1],
+    ['#solid=8&morph=0.25&faces=kind', ['--solid', '8', '--morph', '0.25', '--colour-faces'], 1],
+    ['#jitterbug=0.15', ['--jitterbug', '0.15'], 1],
+    ['#jitterbug=0.9', ['--jitterbug', '0.9'], 1],
   ];
   for (const [fragment, args, scale] of cases) {
     const page = await openPage(fragment);
@@ -484,4 +489,249 @@ test('the net as SVG and JSON is the desktop\'s --export-net byte for byte, and 
   assert.match(refused, /a5/);
   assert.deepEqual(page.errors, []);
   await page.close();
+});
+
+// The middle of the picture in the page's CSS pixels.
+async function pictureMiddle(page) {
+  return page.$eval('#picture', (c) => {
+    const r = c.getBoundingClientRect();
+    return { x: r.left + r.width / 2, y: r.top + r.height / 2 };
+  });
+}
+const statusText = (page) => page.$eval('#status', (s) => s.textContent);
+// The pixels of b that differ from a, as { at, before, after } with colours as 0xRRGGBB.
+function changes(a, b) {
+  const found = [];
+  for (let i = 0; i < a.bytes.length; i += 4) {
+    const before = (a.bytes[i] << 16) | (a.bytes[i + 1] << 8) | a.bytes[i + 2];
+    const after = (b.bytes[i] << 16) | (b.bytes[i + 1] << 8) | b.bytes[i + 2];
+    if (before !== after) found.push({ at: i / 4, before, after });
+  }
+  return found;
+}
+
+test('"Flächen nach Art färben": the check box, the address, show() and English', async () => {
+  const page = await openPage('#solid=16');
+  const plain = await canvasPixels(page);
+  await page.click('#colour-faces');
+  assert.equal(await page.evaluate(() => window.korvelindra.state().faces), 'kind');
+  assert.match(await page.evaluate(() => location.hash), /faces=kind/);
+  const coloured = await canvasPixels(page);
+  assert.ok(differingPixels(plain, coloured) > 1000, 'the faces took their tints');
+  const off = await page.evaluate(() => window.korvelindra.show({ faces: 'plain' }));
+  assert.equal(off.faces, undefined);
+  assert.equal(await page.$eval('#colour-faces', (c) => c.checked), false);
+  assert.equal(differingPixels(plain, await canvasPixels(page)), 0, 'off gives the plain picture back');
+  const refused = await page.evaluate(() => window.korvelindra.show({ faces: 'bunt' }).then(() => 'shown', (e) => e.message));
+  assert.match(refused, /faces=bunt/);
+  assert.equal(await page.$eval('#colour-faces + span', (s) => s.textContent), 'Flächen nach Art färben');
+  await page.select('#language', 'en');
+  assert.equal(await page.$eval('#colour-faces + span', (s) => s.textContent), 'Colour faces by kind');
+  await page.select('#language', 'de');
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('Ctrl+click asks the picture: the face kind\'s sentence, only face pixels change, English, Esc and a click clear', async () => {
+  const page = await openPage('#solid=16');
+  assert.equal(await page.$eval('#status', (s) => s.getAttribute('aria-live')), 'polite');
+  const middle = await pictureMiddle(page);
+  const before = await canvasPixels(page);
+  await page.keyboard.down('Control');
+  await page.mouse.click(middle.x, middle.y);
+  await page.keyboard.up('Control');
+  const sentence = await statusText(page);
+  assert.match(sentence, /^(Quadrat, 12|Dreieck, 8) von 26 Flächen, grenzt an /);
+  const asked = await canvasPixels(page);
+  const changed = changes(before, asked);
+  assert.ok(changed.length > 1000, 'the faces of the kind are highlighted');
+  assert.ok(changed.every((c) => c.before !== 0xffffff), 'no background pixel changed');
+  assert.equal(new Set(changed.map((c) => c.after)).size <= 2, true, 'the highlight is one tint, seen directly or through the shell');
+  assert.ok((await page.$eval('#picture', (c) => c.getAttribute('aria-label'))).endsWith(' ' + sentence));
+
+  await page.focus('#picture');
+  await page.keyboard.press('Escape');
+  assert.equal(await statusText(page), '');
+  assert.equal(differingPixels(before, await canvasPixels(page)), 0, 'Esc takes the highlight away');
+
+  // With the faces by kind, the highlight covers exactly the pixels of the kind under the click.
+  await page.evaluate(() => window.korvelindra.show({ faces: 'kind' }));
+  const kinds = await canvasPixels(page);
+  await page.keyboard.down('Control');
+  await page.mouse.click(middle.x, middle.y);
+  await page.keyboard.up('Control');
+  assert.equal(await statusText(page), sentence, 'the same face, the same sentence');
+  const kindChanges = changes(kinds, await canvasPixels(page));
+  const tintsOfKind = new Set(kindChanges.map((c) => c.before));
+  const kindPixels = [];
+  for (let i = 0; i < kinds.bytes.length; i += 4) {
+    if (tintsOfKind.has((kinds.bytes[i] << 16) | (kinds.bytes[i + 1] << 8) | kinds.bytes[i + 2])) kindPixels.push(i / 4);
+  }
+  assert.ok(tintsOfKind.size <= 2, [...tintsOfKind].map((c) => c.toString(16)).join(' '));
+  assert.equal(kindChanges.length, kindPixels.length, 'every pixel of the kind\'s tint, and only those');
+
+  await page.$eval('#properties-panel', (d) => { d.open = true; });
+  await page.waitForFunction(() => document.getElementById('properties-rows').children.length > 0);
+  assert.equal(await page.$eval('#properties-pick', (p) => (p.hidden ? '' : p.textContent)), sentence);
+
+  await page.select('#language', 'en');
+  const english = await statusText(page);
+  assert.match(english, /^(Square, 12|Triangle, 8) of 26 faces, next to \d+ (squares|triangles)/);
+  assert.equal(await page.$eval('#properties-pick', (p) => p.textContent), english);
+  await page.select('#language', 'de');
+  assert.equal(await statusText(page), sentence);
+
+  await page.mouse.click(middle.x, middle.y);
+  assert.equal(await statusText(page), '', 'a plain click clears');
+  assert.equal(await page.$eval('#properties-pick', (p) => p.hidden), true);
+  assert.equal(differingPixels(kinds, await canvasPixels(page)), 0);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('a Ctrl+click on a vertex asks about the vertex, not the faces round it', async () => {
+  const page = await openPage('#solid=16&marks=1');
+  // The middle of the first vertex mark (pure yellow) found, in CSS pixels.
+  const marked = await canvasPixels(page);
+  const yellow = [];
+  for (let i = 0; i < marked.bytes.length; i += 4) {
+    if (marked.bytes[i] === 255 && marked.bytes[i + 1] === 255 && marked.bytes[i + 2] === 0) {
+      yellow.push([(i / 4) % marked.width, Math.floor(i / 4 / marked.width)]);
+    }
+  }
+  const mark = yellow.filter(([x, y]) => Math.hypot(x - yellow[0][0], y - yellow[0][1]) < 12);
+  const box = await page.$eval('#picture', (c) => c.getBoundingClientRect().toJSON());
+  const x = box.left + mark.reduce((sum, p) => sum + p[0], 0) / mark.length;
+  const y = box.top + mark.reduce((sum, p) => sum + p[1], 0) / mark.length;
+  await page.keyboard.down('Control');
+  await page.mouse.click(x, y);
+  await page.keyboard.up('Control');
+  assert.equal(await statusText(page), 'Ecke 3.4.4.4');
+  assert.ok(differingPixels(marked, await canvasPixels(page)) > 100, 'the faces round it are highlighted');
+  await page.select('#language', 'en');
+  assert.equal(await statusText(page), 'Vertex 3.4.4.4');
+  await page.select('#language', 'de');
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('a finger held still asks and turns nothing after; a tap clears; a moving finger turns and asks nothing', async () => {
+  const page = await openPage('#solid=16', { width: 768, height: 1024, hasTouch: true, isMobile: true });
+  const client = await page.target().createCDPSession();
+  const touch = (type, points) => client.send('Input.dispatchTouchEvent', {
+    type, touchPoints: points.map(([x, y], id) => ({ x, y, id })),
+  });
+  const wait = (ms) => new Promise((r) => setTimeout(r, ms));
+  const { x, y } = await pictureMiddle(page);
+
+  await touch('touchStart', [[x, y]]);
+  await touch('touchMove', [[x + 3, y + 2]]); // a finger's tremble keeps the hold
+  await wait(400);
+  assert.equal(await statusText(page), '', 'not before the hold time');
+  const trembled = await canvasPixels(page);
+  await wait(300);
+  assert.match(await statusText(page), /von 26 Flächen/);
+  const asked = await canvasPixels(page);
+  await touch('touchMove', [[x + 80, y + 30]]);
+  await touch('touchEnd', []);
+  assert.equal(differingPixels(asked, await canvasPixels(page)), 0, 'the held finger\'s moves do not turn');
+  const highlighted = changes(trembled, asked);
+  assert.ok(highlighted.length > 1000 && highlighted.every((c) => c.before !== 0xffffff), 'only faces changed');
+
+  await touch('touchStart', [[x, y]]);
+  await touch('touchEnd', []);
+  assert.equal(await statusText(page), '', 'a tap clears');
+  assert.equal(differingPixels(trembled, await canvasPixels(page)), 0, 'the highlight went, nothing turned');
+
+  await touch('touchStart', [[x, y]]);
+  await touch('touchMove', [[x + 30, y + 10]]);
+  await wait(700);
+  await touch('touchEnd', []);
+  assert.equal(await statusText(page), '', 'a moving finger asks nothing');
+  assert.ok(differingPixels(trembled, await canvasPixels(page)) > 100, 'it turned the solid');
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('the jitterbug\'s panel: the Kuboktaeder, stops with their j, snapping, the legend, play, English, the address', async () => {
+  const page = await openPage('#solid=16&morph=0.5', { width: 1024, height: 768, hasTouch: true, isMobile: true });
+  await page.click('#open-jitterbug');
+  assert.equal(await page.$eval('#morph-panel', (p) => p.hidden), true, 'the jitterbug closes the morph');
+  assert.equal(await page.$eval('#jitterbug-panel', (p) => p.hidden), false);
+  let state = await page.evaluate(() => window.korvelindra.state());
+  assert.equal(state.morph, undefined);
+  assert.equal(state.jitterbug, '0');
+  assert.equal(await page.$eval(`#solids option:nth-child(${Number(state.solid) + 1})`, (o) => o.textContent), 'Kuboktaeder');
+  const buttons = () => page.$$eval('#jitterbug-stops button', (b) => b.map((e) => e.textContent));
+  assert.deepEqual(await buttons(), ['Kuboktaeder (j = 0,0000)', 'Ikosaeder (j = 0,3706)', 'Oktaeder (j = 1,0000)']);
+  assert.equal(await page.$eval('#jitterbug-stop', (o) => o.textContent), 'j = 0,000: Kuboktaeder');
+
+  await page.click('#jitterbug-stops button:nth-child(2)');
+  const icosahedron = Number(await page.evaluate(() => window.korvelindra.state().jitterbug));
+  assert.ok(Math.abs(icosahedron - 0.3706) < 5e-5 && icosahedron !== 0.371, String(icosahedron));
+  assert.equal(await page.$eval('#jitterbug-stop', (o) => o.textContent), 'j = 0,371: Ikosaeder');
+  const label = () => page.$eval('#picture', (c) => c.getAttribute('aria-label'));
+  assert.equal(await label(), 'Jitterbug bei j = 0,371: Ikosaeder, Ecken nicht markiert');
+  const theirs = await pngPixels(page, nativePicture(['--jitterbug', String(icosahedron)]));
+  assert.equal(differingPixels(await pagePicture(page, 1), theirs), 0, 'the Ikosaeder\'s stop is the desktop\'s');
+  const slide = (value) => page.$eval('#jitterbug-j', (s, v) => { s.value = v; s.dispatchEvent(new Event('input')); }, value);
+  await slide('500');
+  assert.equal(await page.evaluate(() => window.korvelindra.state().jitterbug), '0.5');
+  assert.equal(await label(), 'Jitterbug bei j = 0,500, Ecken nicht markiert');
+  await slide('371');
+  assert.equal(Number(await page.evaluate(() => window.korvelindra.state().jitterbug)), icosahedron, 'the mark is the stop');
+  await slide('372');
+  assert.equal(await page.evaluate(() => window.korvelindra.state().jitterbug), '0.372');
+
+  const legend = await page.$eval('#jitterbug-tints', (p) => ({
+    text: p.textContent,
+    boxes: [...p.querySelectorAll('.tint')].map((b) => getComputedStyle(b).backgroundColor),
+  }));
+  assert.equal(legend.text, ' die acht drehenden Dreiecke,  die Flächen, die sich dazwischen öffnen');
+  assert.deepEqual(legend.boxes, ['rgb(241, 202, 115)', 'rgb(162, 214, 243)']);
+
+  const { played, elapsed } = await page.evaluate(async () => {
+    const button = document.getElementById('jitterbug-play');
+    button.click();
+    const start = performance.now();
+    await new Promise((r) => setTimeout(r, 300));
+    button.click();
+    return { played: Number(window.korvelindra.state().jitterbug), elapsed: performance.now() - start };
+  });
+  const due = 0.372 + Math.floor(elapsed / 10) * 0.005;
+  assert.ok(played <= due + 1e-9 && played >= due - 0.1, `play moved j to ${played} in ${elapsed} ms`);
+  await page.emulateMediaFeatures([{ name: 'prefers-reduced-motion', value: 'reduce' }]);
+  await page.click('#jitterbug-play');
+  assert.ok(Math.abs(Number(await page.evaluate(() => window.korvelindra.state().jitterbug)) - played - 0.1) < 1e-9);
+
+  await page.select('#language', 'en');
+  assert.deepEqual(await buttons(), ['Cuboctahedron (j = 0.0000)', 'Icosahedron (j = 0.3706)', 'Octahedron (j = 1.0000)']);
+  assert.equal(await page.$eval('#jitterbug-play', (b) => b.textContent), 'Play');
+  assert.equal(await page.$eval('#open-jitterbug', (b) => b.textContent), 'Jitterbug');
+  assert.match(await label(), /^Jitterbug at j = 0\.\d{3}, vertices not marked$/);
+  assert.match(await page.$eval('#jitterbug-tints', (p) => p.textContent), /the eight turning triangles/);
+  await page.select('#language', 'de');
+
+  state = await page.evaluate(() => window.korvelindra.show({ jitterbug: 0.25 }));
+  assert.equal(state.jitterbug, '0.25');
+  assert.match(await page.evaluate(() => location.hash), /jitterbug=0\.25/);
+  await page.click('#open-kaleidoscope');
+  assert.equal(await page.evaluate(() => window.korvelindra.state().jitterbug), undefined, 'the kaleidoscope closes it');
+  await page.close();
+
+  const linked = await openPage('#jitterbug=0.9');
+  assert.equal(await linked.evaluate(() => window.korvelindra.state().jitterbug), '0.9');
+  assert.equal(await linked.$eval('#jitterbug-panel', (p) => p.hidden), false);
+  await linked.evaluate(() => {
+    const list = document.getElementById('solids');
+    list.selectedIndex = 3;
+    list.dispatchEvent(new Event('change'));
+  });
+  assert.equal(await linked.$eval('#jitterbug-panel', (p) => p.hidden), true, 'another solid closes it');
+  await linked.close();
+  const bad = await openPage('#jitterbug=2');
+  assert.equal(await bad.evaluate(() => window.korvelindra.state().jitterbug), undefined);
+  assert.match(await bad.$eval('#note', (n) => n.textContent), /jitterbug=2/);
+  assert.deepEqual(bad.errors, []);
+  await bad.close();
 });
