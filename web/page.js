@@ -17,7 +17,11 @@
   const CHANGE_CAPTIONS = 64;
   const CHANGE_ROTATION = 32;
   const CHANGE_PICK = 128;
-  const PICTURE_JITTERBUG = 5; // vk_picture_kind of the jitterbug's solid
+  // vk_picture_kind of the tools' pictures.
+  const PICTURE_MORPH = 2;
+  const PICTURE_KALEIDOSCOPE = 3;
+  const PICTURE_FOLD = 4;
+  const PICTURE_JITTERBUG = 5;
   // A finger held still this long asks the picture, as a Ctrl+click does;
   // moving it further than HOLD_SLOP CSS pixels (along x plus along y) first turns instead.
   const HOLD_MS = 500;
@@ -169,13 +173,30 @@
     const name = say(german);
     const view = ['Ansicht Polyeder', 'Ansicht innere Kugel', 'Ansicht äußere Kugel'][core._vk_view()];
     const marks = say(core._vk_marks() ? 'Ecken markiert' : 'Ecken nicht markiert');
-    let text = say('%1, %2, %3').replace('%1', name).replace('%2', say(view)).replace('%3', marks);
-    if (core._vk_picture_kind() === PICTURE_JITTERBUG) {
-      const j = core.UTF8ToString(core._vk_people_number(core._vk_jitterbug_j(), 3));
-      // Between its stops the solid is named after the jitterbug itself.
-      text = german.startsWith('Jitterbug')
-        ? say('Jitterbug bei j = %1, %2').replace('%1', j).replace('%2', marks)
-        : say('Jitterbug bei j = %1: %2, %3').replace('%1', j).replace('%2', name).replace('%3', marks);
+    const number = (x) => core.UTF8ToString(core._vk_people_number(x, 3));
+    let text;
+    switch (core._vk_picture_kind()) {
+      case PICTURE_MORPH:
+        text = say('%1, Verwandlung in den dualen Körper bei t = %2, %3')
+          .replace('%1', name).replace('%2', number(core._vk_morph_t())).replace('%3', marks);
+        break;
+      case PICTURE_KALEIDOSCOPE:
+        text = say('%1 aus dem Kaleidoskop, %2').replace('%1', name).replace('%2', marks);
+        break;
+      case PICTURE_FOLD:
+        text = say('Netz von %1, gefaltet zu %2 %').replace('%1', name)
+          .replace('%2', String(Math.round(core._vk_fold() * 100)));
+        break;
+      case PICTURE_JITTERBUG: {
+        const j = number(core._vk_jitterbug_j());
+        // Between its stops the solid is named after the jitterbug itself.
+        text = german.startsWith('Jitterbug')
+          ? say('Jitterbug bei j = %1, %2').replace('%1', j).replace('%2', marks)
+          : say('Jitterbug bei j = %1: %2, %3').replace('%1', j).replace('%2', name).replace('%3', marks);
+        break;
+      }
+      default:
+        text = say('%1, %2, %3').replace('%1', name).replace('%2', say(view)).replace('%3', marks);
     }
     if (core._vk_rotating()) text += say(', dreht sich');
     if (pickSentence) text += ' ' + pickSentence;

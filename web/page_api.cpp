@@ -343,7 +343,8 @@ EMSCRIPTEN_KEEPALIVE int vk_picture_kind() {
 }
 EMSCRIPTEN_KEEPALIVE const char* vk_picture_name() {
   Page& p = page();
-  p.text = p.started ? velkora::widenWindows1252(p.viewer.pictureFacts().solidName) : std::string();
+  // The shown solid's name is UTF-8 already, the catalogue's and the tools' alike.
+  p.text = p.started ? p.viewer.pictureFacts().solidName : std::string();
   return p.text.c_str();
 }
 EMSCRIPTEN_KEEPALIVE const char* vk_properties_json() {

@@ -431,6 +431,29 @@ test('with reduced motion each press of play moves a tenth, turning at the end',
   await page.close();
 });
 
+// The desktop's sentences for its pictures, names with umlauts kept: the
+// solid, the morph, the kaleidoscope and the folding net, in both languages.
+test('the picture\'s description is the desktop\'s for each tool, umlauts and all', async () => {
+  const page = await openPage('#solid=1');
+  const label = () => page.$eval('#picture', (c) => c.getAttribute('aria-label'));
+  assert.equal(await label(), 'Hexaeder, Würfel, Ansicht Polyeder, Ecken nicht markiert');
+  await page.evaluate(() => window.korvelindra.show({ morph: 0.5 }));
+  assert.equal(await label(), 'Kuboktaeder, Verwandlung in den dualen Körper bei t = 0,500, Ecken nicht markiert');
+  await page.evaluate(() => window.korvelindra.show({ morph: 0.25 }));
+  assert.equal(await label(),
+    'Hexaeder, Würfel, auf dem Weg zum dualen Körper (t = 0,25), Verwandlung in den dualen Körper bei t = 0,250, Ecken nicht markiert');
+  await page.select('#language', 'en');
+  assert.match(await label(), /, morph into the dual at t = 0\.250, vertices not marked$/);
+  await page.select('#language', 'de');
+  await page.evaluate(() => window.korvelindra.show({ wythoff: 'O', at: [0, 1, 0] }));
+  assert.match(await label(), / aus dem Kaleidoskop, Ecken nicht markiert$/);
+  await page.evaluate(() => window.korvelindra.show({ solid: 0, fold: 0.5 }));
+  assert.equal(await label(), 'Netz von Tetraeder, gefaltet zu 50 %');
+  assert.doesNotMatch(await label(), /Ã/);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
 test('show() takes the address\'s keys; a bad key or value changes nothing and rejects', async () => {
   const page = await openPage('#solid=5');
   const shown = await page.evaluate(() => window.korvelindra.show({ solid: 12, view: 'umkugel', marks: 1 }));
