@@ -122,12 +122,10 @@ void JitterbugWindow::moveTo(double j) { slider_.moveTo(j); }
 double JitterbugWindow::parameter() const { return slider_.parameter(); }
 
 void JitterbugWindow::showStopName() {
-  const double j = parameter();
-  QString text = QStringLiteral("j = %1").arg(QString::fromStdString(peopleNumber(j, 3)));
-  if (const int stop = slider_.stopAt(j); stop >= 0)
-    text += QStringLiteral(": ") +
-            shownSolidName(QString::fromStdString(stops_[static_cast<std::size_t>(stop)].name));
-  stopName_.setText(text);
+  QStringList names;
+  for (const auto& stop : stops_)
+    names << shownSolidName(QString::fromStdString(stop.name));
+  stopName_.setText(slider_.positionText(QLatin1Char('j'), names));
 }
 
 void JitterbugWindow::closeEvent(QCloseEvent* event) {

@@ -159,12 +159,10 @@ void MorphWindow::moveTo(double t) { slider_.moveTo(t); }
 double MorphWindow::parameter() const { return slider_.parameter(); }
 
 void MorphWindow::showStopName() {
-  const double t = parameter();
-  QString text = QStringLiteral("t = %1").arg(QString::fromStdString(peopleNumber(t, 3)));
-  if (const int stop = slider_.stopAt(t); stop >= 0)
-    text += QStringLiteral(": ") +
-            shownSolidName(QString::fromStdString(stops_[static_cast<std::size_t>(stop)].name));
-  stopName_.setText(text);
+  QStringList names;
+  for (const auto& stop : stops_)
+    names << shownSolidName(QString::fromStdString(stop.name));
+  stopName_.setText(slider_.positionText(QLatin1Char('t'), names));
 }
 
 void MorphWindow::closeEvent(QCloseEvent* event) {

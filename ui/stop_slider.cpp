@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "text/number_text.h"
+
 namespace velkora {
 
 StopSlider::StopSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
@@ -47,6 +49,15 @@ int StopSlider::stopAt(double parameter) const {
     if (std::fabs(stops_[k] - parameter) < 1e-9) return static_cast<int>(k);
   }
   return -1;
+}
+
+QString StopSlider::positionText(QChar letter, const QStringList& names) const {
+  const double at = parameter();
+  QString text =
+      QStringLiteral("%1 = %2").arg(letter).arg(QString::fromStdString(peopleNumber(at, 3)));
+  const int stop = stopAt(at);
+  if (stop >= 0 && stop < names.size()) text += QStringLiteral(": ") + names[stop];
+  return text;
 }
 
 void StopSlider::setMarks(std::vector<int> values) {

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include <QSlider>
+#include <QString>
+#include <QStringList>
 
 namespace velkora {
 
@@ -28,6 +30,9 @@ class StopSlider : public QSlider {
   void moveTo(double parameter);
   // The stop whose parameter is parameter (within 1e-9), or -1.
   int stopAt(double parameter) const;
+  // Where the handle is, as the windows say it: "t = 0,250", followed by
+  // ": " and the stop's name from names (one per stop) when it is at a stop.
+  QString positionText(QChar letter, const QStringList& names) const;
 
   // The marked slider values, in the order of the stops.
   const std::vector<int>& marks() const { return marks_; }

@@ -27,6 +27,17 @@ function korvelindraTools(page) {
   // A number as the desktop's windows write it: exactly digits decimals.
   const people = (value, digits) => core.UTF8ToString(core._vk_people_number(value, digits));
   const solidName = (pointer) => page.say(core.UTF8ToString(pointer));
+  // A tool's stops as the core lists them: each one's parameter and its solid's name.
+  const stopsOf = (count, parameter, name) => {
+    const stops = [];
+    for (let k = 0; k < count(); ++k) stops.push({ at: parameter(k), name: solidName(name(k)) });
+    return stops;
+  };
+  // Where a slider is, in the desktop's words: "t = 0,250", and the stop's name at a stop.
+  const positionText = (letter, value, stops) => {
+    const stop = stops.find((s) => Math.abs(s.at - value) < 1e-9);
+    return letter + ' = ' + people(value, 3) + (stop ? ': ' + stop.name : '');
+  };
   const open = (tool) => core._vk_tool_open(tool) === 1;
 
   // One "Abspielen"/"Anhalten" button moving a slider back and forth, by time
@@ -100,33 +111,25 @@ function korvelindraTools(page) {
 
   // ---- The morph ----
   const morphSlider = $('morph-t');
-  const morphStops = () => {
-    const stops = [];
-    for (let k = 0; k < core._vk_morph_stop_count(); ++k) {
-      stops.push({ t: core._vk_morph_stop_t(k), name: solidName(core._vk_morph_stop_name(k)) });
-    }
-    return stops;
-  };
+  const morphStops = () => stopsOf(core._vk_morph_stop_count, core._vk_morph_stop_t, core._vk_morph_stop_name);
   function showMorph() {
     const t = core._vk_morph_t();
     morphSlider.value = String(Math.round(t * SLIDER_STEPS));
-    let text = 't = ' + shown(t, 3);
-    for (const stop of morphStops()) if (Math.abs(stop.t - t) < 1e-9) text += ': ' + stop.name;
-    $('morph-stop').textContent = text;
+    $('morph-stop').textContent = positionText('t', t, morphStops());
   }
   function showMorphPath() {
     const stops = morphStops();
     stopButtons($('morph-stops'), stops.length, (k) => stops[k].name, (k) => {
       morphPlayer.stop();
-      page.command('vk_set_morph', stops[k].t);
+      page.command('vk_set_morph', stops[k].at);
     });
-    showMarks($('morph-marks'), stops.map((stop) => ({ at: stop.t, name: stop.name })));
+    showMarks($('morph-marks'), stops);
     showMorph();
   }
   const morphPlayer = player($('morph-play'), () => core._vk_morph_t(),
     (t) => page.command('vk_set_morph_played', t), () => page.command('vk_play_stopped'));
   morphSlider.addEventListener('input', () => {
-    page.command('vk_set_morph', parameterAt(morphStops().map((stop) => stop.t), Number(morphSlider.value)));
+    page.command('vk_set_morph', parameterAt(morphStops().map((stop) => stop.at), Number(morphSlider.value)));
   });
   $('touch-marks').addEventListener('change', () => page.command('vk_set_touch_marks', $('touch-marks').checked ? 1 : 0));
 
@@ -274,20 +277,12 @@ function korvelindraTools(page) {
 
   // ---- The jitterbug ----
   const jitterbugSlider = $('jitterbug-j');
-  const jitterbugStops = () => {
-    const stops = [];
-    for (let k = 0; k < core._vk_jitterbug_stop_count(); ++k) {
-      stops.push({ j: core._vk_jitterbug_stop_j(k), name: solidName(core._vk_jitterbug_stop_name(k)) });
-    }
-    return stops;
-  };
+  const jitterbugStops = () =>
+    stopsOf(core._vk_jitterbug_stop_count, core._vk_jitterbug_stop_j, core._vk_jitterbug_stop_name);
   function showJitterbug() {
     const j = core._vk_jitterbug_j();
     jitterbugSlider.value = String(Math.round(j * SLIDER_STEPS));
-    let text = 'j = ' + people(j, 3);
-    const stop = jitterbugStops().find((s) => Math.abs(s.j - j) < 1e-9);
-    if (stop) text += ': ' + stop.name;
-    $('jitterbug-stop').textContent = text;
+    $('jitterbug-stop').textContent = positionText('j', j, jitterbugStops());
   }
   // The legend: a box of each tint where the text has its placeholder.
   function showJitterbugTints() {
@@ -304,19 +299,19 @@ function korvelindraTools(page) {
   }
   function showJitterbugStops() {
     const stops = jitterbugStops();
-    stopButtons($('jitterbug-stops'), stops.length, (k) => stops[k].name + ' (j = ' + people(stops[k].j, 4) + ')',
+    stopButtons($('jitterbug-stops'), stops.length, (k) => stops[k].name + ' (j = ' + people(stops[k].at, 4) + ')',
       (k) => {
         jitterbugPlayer.stop();
-        page.command('vk_set_jitterbug', stops[k].j);
+        page.command('vk_set_jitterbug', stops[k].at);
       });
-    showMarks($('jitterbug-marks'), stops.map((stop) => ({ at: stop.j, name: stop.name })));
+    showMarks($('jitterbug-marks'), stops);
     showJitterbugTints();
     showJitterbug();
   }
   const jitterbugPlayer = player($('jitterbug-play'), () => core._vk_jitterbug_j(),
     (j) => page.command('vk_set_jitterbug_played', j), () => page.command('vk_play_stopped'));
   jitterbugSlider.addEventListener('input', () => {
-    page.command('vk_set_jitterbug', parameterAt(jitterbugStops().map((stop) => stop.j), Number(jitterbugSlider.value)));
+    page.command('vk_set_jitterbug', parameterAt(jitterbugStops().map((stop) => stop.at), Number(jitterbugSlider.value)));
   });
 
   // ---- Opening and closing ----

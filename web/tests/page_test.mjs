@@ -366,7 +366,7 @@ test('the tools\' panels: stops, slider, play, the triangle by touch, and the ad
   assert.equal(stops[0], 'Rhombenkuboktaeder');
   assert.equal(stops.at(-1), 'Deltoid-24-Flächner');
   await page.click('#morph-stops button:last-child');
-  assert.match(await page.$eval('#morph-stop', (o) => o.textContent), /^t = 1: Deltoid-24-Flächner$/);
+  assert.match(await page.$eval('#morph-stop', (o) => o.textContent), /^t = 1,000: Deltoid-24-Flächner$/);
   assert.equal(await page.evaluate(() => window.korvelindra.state().morph), '1');
   await page.$eval('#morph-t', (s) => { s.value = '250'; s.dispatchEvent(new Event('input')); });
   assert.equal(await page.evaluate(() => window.korvelindra.state().morph), '0.25');
